@@ -1,0 +1,316 @@
+#include "platform/regedit_format.h"
+
+#include "platform/registry.h"
+
+#include <QByteArrayView>
+#include <QStringView>
+
+#include <algorithm>
+#include <climits>
+#include <optional>
+#include <utility>
+#include <vector>
+
+namespace meterly::platform {
+
+namespace {
+
+constexpr QStringView Header = u"REGEDIT4";
+constexpr QStringView RootPrefix = u"HKEY_CURRENT_USER\\";
+
+// ---- writing ----
+
+void appendQuoted(QString& out, const QString& text) {
+  out += u'"';
+  for (const QChar c : text) {
+    switch (c.unicode()) {
+      case u'\\': out += u"\\\\"; break;
+      case u'"': out += u"\\\""; break;
+      case u'\n': out += u"\\n"; break;
+      case u'\r': out += u"\\r"; break;
+      default: out += c;
+    }
+  }
+  out += u'"';
+}
+
+void appendData(QString& out, const RegValue& value) {
+  switch (value.type) {
+    case RegValueType::String: appendQuoted(out, value.string); return;
+    case RegValueType::DWord:
+      out += u"dword:";
+      out += QString::number(value.dword, 16).rightJustified(8, u'0');
+      return;
+    case RegValueType::Binary:
+      out += u"hex:";
+      out += QString::fromLatin1(value.binary.toHex(','));
+      return;
+  }
+}
+
+void appendValueLine(QString& out, const QString& name, const RegValue& value) {
+  if (name.isEmpty()) {
+    out += u'@';
+  } else {
+    appendQuoted(out, name);
+  }
+  out += u'=';
+  appendData(out, value);
+  out += u'\n';
+}
+
+// ---- reading ----
+
+// Thrown inside the parser for a line that breaks the syntax; the line number is added outside.
+struct LineError {
+  QString reason;
+  int line = 0;  // 0: the line being read
+};
+
+[[noreturn]] void fail(const char* reason, int line = 0) { throw LineError{QString::fromUtf8(reason), line}; }
+
+bool isBlank(QStringView line) {
+  return std::all_of(line.begin(), line.end(), [](QChar c) { return c == u' ' || c == u'\t'; });
+}
+
+int hexDigitValue(QChar c) {
+  const char16_t u = c.unicode();
+  if (u >= u'0' && u <= u'9') return u - u'0';
+  if (u >= u'a' && u <= u'f') return u - u'a' + 10;
+  if (u >= u'A' && u <= u'F') return u - u'A' + 10;
+  return -1;
+}
+
+QChar unescaped(QChar c) {
+  switch (c.unicode()) {
+    case u'\\': return u'\\';
+    case u'"': return u'"';
+    case u'n': return u'\n';
+    case u'r': return u'\r';
+    default: fail("unknown escape inside quotes (only \\\\, \\\", \\n and \\r)");
+  }
+}
+
+// Reads the quoted text that starts at line[pos] and leaves pos just past its closing quote.
+QString readQuoted(QStringView line, qsizetype& pos) {
+  QString text;
+  ++pos;
+  for (;;) {
+    qsizetype end = pos;
+    while (end < line.size() && line[end] != u'"' && line[end] != u'\\') ++end;
+    text += line.sliced(pos, end - pos);
+    if (end == line.size()) break;
+    if (line[end] == u'"') {
+      pos = end + 1;
+      return text;
+    }
+    if (end + 1 == line.size()) break;  // a backslash that escapes nothing
+    text += unescaped(line[end + 1]);
+    pos = end + 2;
+  }
+  fail("quoted text has no closing quote");
+}
+
+quint32 readDWord(QStringView digits) {
+  if (digits.isEmpty() || digits.size() > 8) fail("dword value needs 1 to 8 hex digits");
+  quint32 number = 0;
+  for (const QChar c : digits) {
+    const int digit = hexDigitValue(c);
+    if (digit < 0) fail("dword value needs 1 to 8 hex digits");
+    number = (number << 4) | static_cast<quint32>(digit);
+  }
+  return number;
+}
+
+// Appends the bytes of one line of a hex list ("00,01,ff", or "00,01,\" when the list goes
+// on in the next line) and tells whether it goes on.
+bool readHexBytes(QStringView part, QByteArray& bytes) {
+  const bool continues = part.endsWith(u'\\');
+  if (continues) part.chop(1);
+  if (continues && part.endsWith(u',')) part.chop(1);
+  for (qsizetype pos = 0; pos < part.size(); pos += 3) {
+    const qsizetype left = part.size() - pos;
+    const int high = left >= 2 ? hexDigitValue(part[pos]) : -1;
+    const int low = left >= 2 ? hexDigitValue(part[pos + 1]) : -1;
+    // Each byte is the last one, or a comma and another byte follow.
+    const bool separated = left == 2 || (left > 3 && part[pos + 2] == u',');
+    if (high < 0 || low < 0 || !separated) fail("hex value needs two-digit hex bytes separated by commas");
+    bytes.append(static_cast<char>((high << 4) | low));
+  }
+  return continues;
+}
+
+// Whether the path after the root names a key that the hive can hold; fails otherwise.
+void checkKeyPath(QStringView path) {
+  if (path.isEmpty() || path.startsWith(u'\\') || path.endsWith(u'\\') || path.contains(u"\\\\")) {
+    fail("key path has an empty key name");
+  }
+  if (path.count(u'\\') >= RegistryHive::MaxKeyDepth) fail("key path nests keys too deep");
+}
+
+class RegeditReader {
+ public:
+  void readLine(QStringView line);
+  RegistryHive finish();
+
+ private:
+  struct ContinuedBinary {
+    QString name;
+    QByteArray bytes;
+  };
+
+  void readKeyLine(QStringView line);
+  void readValueLine(QStringView line);
+  void readValueData(QString name, QStringView data);
+  void readBinary(QStringView part);
+  void storePendingValues();
+
+  bool sawHeader_ = false;
+  std::optional<QString> currentKey_;
+  // The values of the current key, stored together when the key ends.
+  std::vector<std::pair<QString, RegValue>> pendingValues_;
+  std::optional<ContinuedBinary> continuedBinary_;
+  RegistryHive hive_;
+};
+
+void RegeditReader::readLine(QStringView line) {
+  if (continuedBinary_) {
+    readBinary(line.trimmed());
+  } else if (isBlank(line)) {
+    return;
+  } else if (!sawHeader_) {
+    if (line != Header) fail("the file must start with REGEDIT4");
+    sawHeader_ = true;
+  } else if (line.startsWith(u';')) {
+    return;
+  } else if (line.startsWith(u'[')) {
+    readKeyLine(line);
+  } else if (line.startsWith(u'"') || line.startsWith(u'@')) {
+    readValueLine(line);
+  } else {
+    fail("line is neither a [key], a value nor a ; comment");
+  }
+}
+
+void RegeditReader::readKeyLine(QStringView line) {
+  if (line.startsWith(u"[-")) fail("deleting a key with [-...] is not supported");
+  if (!line.endsWith(u']')) fail("key line is missing its closing ]");
+  const QStringView fullPath = line.sliced(1, line.size() - 2);
+  if (!fullPath.startsWith(RootPrefix, Qt::CaseInsensitive)) fail("key must be under HKEY_CURRENT_USER\\");
+  const QStringView path = fullPath.sliced(RootPrefix.size());
+  checkKeyPath(path);
+  storePendingValues();
+  currentKey_ = path.toString();
+  hive_.createKey(*currentKey_);
+}
+
+void RegeditReader::readValueLine(QStringView line) {
+  if (!currentKey_) fail("value comes before any [key] line");
+  qsizetype pos = 0;
+  QString name;
+  if (line.startsWith(u'@')) {
+    pos = 1;
+  } else {
+    name = readQuoted(line, pos);
+  }
+  if (pos == line.size() || line[pos] != u'=') fail("value name must be followed by =");
+  readValueData(std::move(name), line.sliced(pos + 1));
+}
+
+void RegeditReader::readValueData(QString name, QStringView data) {
+  if (data.startsWith(u'"')) {
+    qsizetype end = 0;
+    QString text = readQuoted(data, end);
+    if (end != data.size()) fail("text value must end at its closing quote");
+    pendingValues_.emplace_back(std::move(name), RegValue::fromString(std::move(text)));
+  } else if (data.startsWith(u"dword:")) {
+    pendingValues_.emplace_back(std::move(name), RegValue::fromDWord(readDWord(data.sliced(6))));
+  } else if (data.startsWith(u"hex:")) {
+    continuedBinary_ = ContinuedBinary{std::move(name), {}};
+    readBinary(data.sliced(4));
+  } else if (data.startsWith(u"hex(")) {
+    fail("only text, dword: and hex: values are supported, not hex(n):");
+  } else {
+    fail("value data must be \"text\", dword: or hex:");
+  }
+}
+
+void RegeditReader::readBinary(QStringView part) {
+  if (readHexBytes(part, continuedBinary_->bytes)) return;
+  pendingValues_.emplace_back(std::move(continuedBinary_->name),
+                              RegValue::fromBinary(std::move(continuedBinary_->bytes)));
+  continuedBinary_.reset();
+}
+
+void RegeditReader::storePendingValues() {
+  if (currentKey_ && !pendingValues_.empty()) hive_.setValues(*currentKey_, pendingValues_);
+  pendingValues_.clear();
+}
+
+RegistryHive RegeditReader::finish() {
+  if (!sawHeader_) fail("the file must start with REGEDIT4", 1);
+  if (continuedBinary_) fail("hex value goes on past the end of the file");
+  storePendingValues();
+  return std::move(hive_);
+}
+
+// Walks the lines of the file's bytes, each checked and decoded on its own so that an error
+// names its line.
+class LineSource {
+ public:
+  explicit LineSource(const QByteArray& text) : rest_(text) {
+    if (rest_.startsWith(ByteOrderMark)) rest_ = rest_.sliced(ByteOrderMark.size());
+  }
+
+  bool atEnd() const { return rest_.isEmpty(); }
+  int lineNumber() const { return static_cast<int>(std::min<qsizetype>(lineNumber_, INT_MAX)); }
+
+  QString next() {
+    ++lineNumber_;
+    const qsizetype end = rest_.indexOf('\n');
+    QByteArrayView line = end < 0 ? rest_ : rest_.first(end);
+    rest_ = end < 0 ? QByteArrayView() : rest_.sliced(end + 1);
+    if (line.endsWith('\r')) line.chop(1);
+    if (line.contains('\0')) fail("NUL byte");
+    if (line.contains('\r')) fail("carriage return inside a line");
+    if (!line.isValidUtf8()) fail("invalid UTF-8");
+    // fromUtf8() would drop it silently; only the file's first bytes may be a byte-order mark.
+    if (line.startsWith(ByteOrderMark)) fail("byte-order mark inside the file");
+    return QString::fromUtf8(line);
+  }
+
+ private:
+  static constexpr QByteArrayView ByteOrderMark{"\xEF\xBB\xBF"};
+
+  QByteArrayView rest_;
+  qsizetype lineNumber_ = 0;
+};
+
+}  // namespace
+
+QByteArray formatRegedit(const RegistryHive& hive) {
+  QString out = Header.toString() + u'\n';
+  hive.forEachKey([&out](const QString& path, const RegistryHive::Key& key) {
+    out += u"\n[";
+    out += RootPrefix;
+    out += path;
+    out += u"]\n";
+    for (const auto& [name, value] : key.values) appendValueLine(out, name, value);
+  });
+  return out.toUtf8();
+}
+
+std::variant<RegistryHive, RegeditParseError> parseRegedit(const QByteArray& text) {
+  LineSource lines(text);
+  RegeditReader reader;
+  try {
+    while (!lines.atEnd()) reader.readLine(lines.next());
+    return reader.finish();
+  } catch (const LineError& error) {
+    return RegeditParseError{error.line > 0 ? error.line : std::max(lines.lineNumber(), 1), error.reason};
+  } catch (const RegistryError& error) {
+    return RegeditParseError{std::max(lines.lineNumber(), 1), error.message()};
+  }
+}
+
+}  // namespace meterly::platform

@@ -1,0 +1,58 @@
+#include "platform/registry.h"
+
+#include "platform/regedit_format.h"
+
+#include <utility>
+
+namespace meterly::platform {
+
+namespace {
+
+struct DamagedFileOutcome {
+  QString problem;      // for the user
+  QString saveRefusal;  // empty when the file was moved aside and saving is safe
+};
+
+// Keeps an unparsable file by moving it aside, so that saving the defaults cannot destroy it.
+DamagedFileOutcome keepDamagedFile(RegistryFile& file, const RegeditParseError& error) {
+  const QString location = file.location();
+  const QString cause = QStringLiteral("The settings file %1 could not be read (line %2: %3)")
+                            .arg(location, QString::number(error.line), error.reason);
+  try {
+    const QString keptAs = file.setAside();
+    return {cause + QStringLiteral(". It was kept as %1 and the default settings apply.").arg(keptAs), {}};
+  } catch (const RegistryError& moveError) {
+    return {cause + QStringLiteral(" and could not be moved aside (%1). The default settings apply but will not be "
+                                   "saved, so that the file is not overwritten.")
+                        .arg(moveError.message()),
+            QStringLiteral("The settings were not saved: the unreadable settings file %1 could not be moved aside "
+                           "and would have been overwritten.")
+                .arg(location)};
+  }
+}
+
+}  // namespace
+
+void Registry::load() {
+  const std::optional<QByteArray> bytes = file_.read();
+  hive_ = RegistryHive();
+  loadProblem_.clear();
+  saveRefusal_.clear();
+  if (!bytes) return;
+
+  std::variant<RegistryHive, RegeditParseError> parsed = parseRegedit(*bytes);
+  if (RegistryHive* hive = std::get_if<RegistryHive>(&parsed)) {
+    hive_ = std::move(*hive);
+    return;
+  }
+  DamagedFileOutcome outcome = keepDamagedFile(file_, std::get<RegeditParseError>(parsed));
+  loadProblem_ = std::move(outcome.problem);
+  saveRefusal_ = std::move(outcome.saveRefusal);
+}
+
+void Registry::save() {
+  if (!saveRefusal_.isEmpty()) throw RegistryError(saveRefusal_);
+  file_.write(formatRegedit(hive_));
+}
+
+}  // namespace meterly::platform

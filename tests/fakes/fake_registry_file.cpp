@@ -1,0 +1,23 @@
+#include "fakes/fake_registry_file.h"
+
+namespace meterly::fakes {
+
+std::optional<QByteArray> FakeRegistryFile::read() {
+  if (failReads) throw platform::RegistryError(QStringLiteral("fake read failure"));
+  return contents;
+}
+
+void FakeRegistryFile::write(const QByteArray& bytes) {
+  if (failWrites) throw platform::RegistryError(QStringLiteral("fake write failure"));
+  contents = bytes;
+  ++writeCount;
+}
+
+QString FakeRegistryFile::setAside() {
+  if (failSetAside) throw platform::RegistryError(QStringLiteral("fake set-aside failure"));
+  setAsideAs = contents;
+  contents.reset();
+  return location() + QStringLiteral(".bad");
+}
+
+}  // namespace meterly::fakes

@@ -1,0 +1,191 @@
+#include "platform/linux/linux_registry_file.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <cstring>
+#include <functional>
+
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace meterly::platform {
+namespace {
+
+mode_t permissionsOf(const QString& path) {
+  struct stat info {};
+  if (::lstat(QFile::encodeName(path).constData(), &info) != 0) return 07777;
+  return info.st_mode & 07777;
+}
+
+bool isSymlink(const QString& path) {
+  struct stat info {};
+  return ::lstat(QFile::encodeName(path).constData(), &info) == 0 && S_ISLNK(info.st_mode);
+}
+
+QByteArray contentsOf(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+void putFile(const QString& path, const QByteArray& bytes) {
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  ASSERT_EQ(file.write(bytes), bytes.size());
+}
+
+QStringList entriesIn(const QString& folder) {
+  return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+}
+
+// The message must name the file and give the system's reason.
+void expectFailureNaming(const std::function<void()>& action, const QString& path, const char* reason) {
+  try {
+    action();
+    ADD_FAILURE() << "no RegistryError";
+  } catch (const RegistryError& error) {
+    EXPECT_TRUE(error.message().contains(path)) << error.what();
+    EXPECT_TRUE(error.message().contains(QString::fromUtf8(reason))) << error.what();
+  }
+}
+
+// Limits the size of files this process writes, so that a write fails half-way even for root.
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(rlim_t bytes) {
+    ::getrlimit(RLIMIT_FSIZE, &saved_);
+    previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limited = saved_;
+    limited.rlim_cur = bytes;
+    ::setrlimit(RLIMIT_FSIZE, &limited);
+  }
+  ~FileSizeLimit() {
+    ::setrlimit(RLIMIT_FSIZE, &saved_);
+    std::signal(SIGXFSZ, previousHandler_);
+  }
+  FileSizeLimit(const FileSizeLimit&) = delete;
+  FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+ private:
+  rlimit saved_{};
+  void (*previousHandler_)(int) = nullptr;
+};
+
+class LinuxRegistryFileTest : public testing::Test {
+ protected:
+  void SetUp() override { ASSERT_TRUE(temp.isValid()); }
+
+  QTemporaryDir temp;
+  const QString folder = temp.filePath(QStringLiteral("Corvane/Meterly"));
+  const QString path = folder + QStringLiteral("/registry.reg");
+  LinuxRegistryFile file{path};
+};
+
+TEST_F(LinuxRegistryFileTest, MissingFileReadsAsNothing) {
+  EXPECT_EQ(file.read(), std::nullopt);
+  EXPECT_EQ(file.location(), path);
+}
+
+TEST_F(LinuxRegistryFileTest, WriteCreatesOwnerOnlyFoldersAndFileAndReplacesTheWholeContent) {
+  file.write(QByteArray("REGEDIT4\n").repeated(100));
+  file.write("REGEDIT4\n");
+
+  EXPECT_EQ(file.read(), QByteArray("REGEDIT4\n"));
+  EXPECT_EQ(permissionsOf(path), 0600u);
+  EXPECT_EQ(permissionsOf(folder), 0700u);
+  EXPECT_EQ(permissionsOf(temp.filePath(QStringLiteral("Corvane"))), 0700u);
+  EXPECT_EQ(entriesIn(folder), QStringList{QStringLiteral("registry.reg")});
+}
+
+TEST_F(LinuxRegistryFileTest, ExistingFolderKeepsItsPermissions) {
+  ASSERT_TRUE(QDir().mkpath(folder));
+  ASSERT_EQ(::chmod(QFile::encodeName(folder).constData(), 0750), 0);
+  file.write("REGEDIT4\n");
+  EXPECT_EQ(permissionsOf(folder), 0750u);
+}
+
+TEST_F(LinuxRegistryFileTest, ReadFailuresNameTheFileAndTheReason) {
+  ASSERT_TRUE(QDir().mkpath(path));  // a folder where the file should be
+  expectFailureNaming([this] { file.read(); }, path, "not a regular file");
+
+  const QString blocker = temp.filePath(QStringLiteral("plain"));
+  putFile(blocker, "x");
+  const QString throughAFile = blocker + QStringLiteral("/registry.reg");
+  expectFailureNaming([&] { LinuxRegistryFile(throughAFile).read(); }, throughAFile, std::strerror(ENOTDIR));
+}
+
+TEST_F(LinuxRegistryFileTest, FailedRenameLeavesTheTargetAndNoTemporaryFile) {
+  ASSERT_TRUE(QDir().mkpath(path + QStringLiteral("/inside")));  // rename cannot replace a folder
+  expectFailureNaming([this] { file.write("REGEDIT4\n"); }, path, std::strerror(EISDIR));
+  EXPECT_EQ(entriesIn(folder), QStringList{QStringLiteral("registry.reg")});
+  EXPECT_EQ(entriesIn(path), QStringList{QStringLiteral("inside")});
+}
+
+TEST_F(LinuxRegistryFileTest, WriteFailingHalfWayLeavesTheOldFileAndNoTemporaryFile) {
+  file.write("old content\n");
+  const QByteArray large = QByteArray("\"Value\"=dword:00000001\n").repeated(1000);
+  {
+    const FileSizeLimit limit(100);
+    expectFailureNaming([&] { file.write(large); }, path, std::strerror(EFBIG));
+  }
+  EXPECT_EQ(contentsOf(path), QByteArray("old content\n"));
+  EXPECT_EQ(entriesIn(folder), QStringList{QStringLiteral("registry.reg")});
+}
+
+TEST_F(LinuxRegistryFileTest, UnwritableFolderFailsWithoutTouchingTheOldFile) {
+  if (::geteuid() == 0) GTEST_SKIP() << "running as root: folder permissions do not stop root's writes";
+  file.write("old content\n");
+  ASSERT_EQ(::chmod(QFile::encodeName(folder).constData(), 0500), 0);
+  expectFailureNaming([this] { file.write("new\n"); }, path, std::strerror(EACCES));
+  ::chmod(QFile::encodeName(folder).constData(), 0700);
+  EXPECT_EQ(contentsOf(path), QByteArray("old content\n"));
+  EXPECT_EQ(entriesIn(folder), QStringList{QStringLiteral("registry.reg")});
+}
+
+TEST_F(LinuxRegistryFileTest, SymlinkIsReplacedNotWrittenThrough) {
+  ASSERT_TRUE(QDir().mkpath(folder));
+  const QString elsewhere = temp.filePath(QStringLiteral("elsewhere.txt"));
+  putFile(elsewhere, "precious\n");
+  ASSERT_EQ(::symlink(QFile::encodeName(elsewhere).constData(), QFile::encodeName(path).constData()), 0);
+
+  file.write("REGEDIT4\n");
+
+  EXPECT_FALSE(isSymlink(path));
+  EXPECT_EQ(contentsOf(path), QByteArray("REGEDIT4\n"));
+  EXPECT_EQ(permissionsOf(path), 0600u);
+  EXPECT_EQ(contentsOf(elsewhere), QByteArray("precious\n"));
+}
+
+TEST_F(LinuxRegistryFileTest, SetAsideNeverOverwritesAnEarlierKeptFile) {
+  file.write("first\n");
+  EXPECT_EQ(file.setAside(), path + QStringLiteral(".bad"));
+  EXPECT_EQ(file.read(), std::nullopt);
+  file.write("second\n");
+  EXPECT_EQ(file.setAside(), path + QStringLiteral(".bad.1"));
+  file.write("third\n");
+  EXPECT_EQ(file.setAside(), path + QStringLiteral(".bad.2"));
+
+  EXPECT_EQ(contentsOf(path + QStringLiteral(".bad")), QByteArray("first\n"));
+  EXPECT_EQ(contentsOf(path + QStringLiteral(".bad.1")), QByteArray("second\n"));
+  EXPECT_EQ(contentsOf(path + QStringLiteral(".bad.2")), QByteArray("third\n"));
+  EXPECT_EQ(entriesIn(folder).size(), 3);
+}
+
+TEST_F(LinuxRegistryFileTest, SetAsideCountsADanglingSymlinkAsTaken) {
+  file.write("damaged\n");
+  ASSERT_EQ(::symlink("/nonexistent/target", QFile::encodeName(path + QStringLiteral(".bad")).constData()), 0);
+  EXPECT_EQ(file.setAside(), path + QStringLiteral(".bad.1"));
+  EXPECT_TRUE(isSymlink(path + QStringLiteral(".bad")));
+}
+
+TEST_F(LinuxRegistryFileTest, SetAsideOfAMissingFileFails) {
+  expectFailureNaming([this] { file.setAside(); }, path, std::strerror(ENOENT));
+}
+
+}  // namespace
+}  // namespace meterly::platform

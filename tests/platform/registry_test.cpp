@@ -1,0 +1,124 @@
+#include "fakes/fake_registry_file.h"
+#include "platform/registry.h"
+#include "platform/registry_test_printing.h"
+
+#include <gtest/gtest.h>
+
+namespace meterly::platform {
+namespace {
+
+using fakes::FakeRegistryFile;
+
+const QString MainKey = QStringLiteral("Software\\Corvane\\Meterly\\Main");
+
+const QByteArray GoodText =
+    "REGEDIT4\n"
+    "\n"
+    "[HKEY_CURRENT_USER\\Software\\Corvane\\Meterly\\Main]\n"
+    "\"TrayIconMode\"=dword:00000002\n";
+
+const QByteArray DamagedText =
+    "REGEDIT4\n"
+    "\n"
+    "[HKEY_CURRENT_USER\\Software\\Corvane\\Meterly\\Main]\n"
+    "\"TrayIconMode\"=dword:123456789\n";
+
+TEST(RegistryTest, MissingFileLoadsAsAnEmptyHiveWithoutProblem) {
+  FakeRegistryFile file;
+  Registry registry(file);
+  registry.load();
+  EXPECT_TRUE(registry.hive().isEmpty());
+  EXPECT_TRUE(registry.loadProblem().isEmpty());
+  registry.save();
+  EXPECT_EQ(file.contents, QByteArray("REGEDIT4\n"));
+}
+
+TEST(RegistryTest, GoodFileLoadsAndSavesBackTheSameHive) {
+  FakeRegistryFile file;
+  file.contents = GoodText;
+  Registry registry(file);
+  registry.load();
+  EXPECT_TRUE(registry.loadProblem().isEmpty());
+  EXPECT_FALSE(file.setAsideAs);
+  EXPECT_EQ(registry.hive().value(MainKey, QStringLiteral("TrayIconMode")), RegValue::fromDWord(2));
+
+  registry.hive().setValue(MainKey, QStringLiteral("Title"), RegValue::fromString(QStringLiteral("中文")));
+  registry.save();
+  Registry reloaded(file);
+  reloaded.load();
+  EXPECT_EQ(reloaded.hive(), registry.hive());
+}
+
+TEST(RegistryTest, LoadingAgainReplacesWhatWasLoadedBefore) {
+  FakeRegistryFile file;
+  file.contents = GoodText;
+  Registry registry(file);
+  registry.load();
+  file.contents.reset();
+  registry.load();
+  EXPECT_TRUE(registry.hive().isEmpty());
+}
+
+TEST(RegistryTest, DamagedFileIsKeptAsideAndTheDefaultsApply) {
+  FakeRegistryFile file;
+  file.contents = DamagedText;
+  Registry registry(file);
+  registry.load();
+
+  EXPECT_TRUE(registry.hive().isEmpty());
+  EXPECT_EQ(file.setAsideAs, DamagedText);
+  const QString problem = registry.loadProblem();
+  EXPECT_TRUE(problem.contains(QStringLiteral("fake://registry.reg "))) << problem.toStdString();
+  EXPECT_TRUE(problem.contains(QStringLiteral("kept as fake://registry.reg.bad"))) << problem.toStdString();
+  EXPECT_TRUE(problem.contains(QStringLiteral("line 4: dword value needs 1 to 8 hex digits"))) << problem.toStdString();
+
+  registry.save();  // the damaged file is safe aside, so the defaults may be written
+  EXPECT_EQ(file.contents, QByteArray("REGEDIT4\n"));
+
+  registry.load();
+  EXPECT_TRUE(registry.loadProblem().isEmpty());
+}
+
+TEST(RegistryTest, DamagedFileThatCannotBeMovedAsideIsNeverOverwritten) {
+  FakeRegistryFile file;
+  file.contents = DamagedText;
+  file.failSetAside = true;
+  Registry registry(file);
+  registry.load();
+
+  EXPECT_TRUE(registry.hive().isEmpty());
+  const QString problem = registry.loadProblem();
+  EXPECT_TRUE(problem.contains(QStringLiteral("could not be moved aside (fake set-aside failure)")))
+      << problem.toStdString();
+  EXPECT_TRUE(problem.contains(QStringLiteral("line 4"))) << problem.toStdString();
+  registry.hive().setValue(MainKey, QStringLiteral("TrayIconMode"), RegValue::fromDWord(1));
+  EXPECT_THROW(registry.save(), RegistryError);
+  EXPECT_THROW(registry.save(), RegistryError);
+  EXPECT_EQ(file.writeCount, 0);
+  EXPECT_EQ(file.contents, DamagedText);
+
+  // Once the file has been repaired, a new load makes saving possible again.
+  file.contents = GoodText;
+  registry.load();
+  EXPECT_TRUE(registry.loadProblem().isEmpty());
+  registry.save();
+  EXPECT_EQ(file.writeCount, 1);
+}
+
+TEST(RegistryTest, ReadAndWriteFailuresReachTheCaller) {
+  FakeRegistryFile file;
+  file.contents = GoodText;
+  Registry registry(file);
+  registry.load();
+
+  file.failReads = true;
+  EXPECT_THROW(registry.load(), RegistryError);
+  EXPECT_FALSE(file.setAsideAs);
+
+  file.failWrites = true;
+  EXPECT_THROW(registry.save(), RegistryError);
+  EXPECT_EQ(file.contents, GoodText);
+}
+
+}  // namespace
+}  // namespace meterly::platform
