@@ -1,0 +1,48 @@
+#include "platform/linux/route_channel.h"
+
+namespace meterly::platform::netlink {
+
+namespace {
+
+constexpr int kAttemptsPerRequest = 3;
+
+}  // namespace
+
+RouteChannel::RouteChannel() { ensureOpen(); }
+
+bool RouteChannel::ensureOpen() {
+  if (socket_) return true;
+  Socket socket = Socket::open(SocketOptions{});
+  if (!socket.isOpen()) {
+    failure_ = QStringLiteral("cannot open a routing netlink socket: %1").arg(errorText(socket.openError()));
+    return false;
+  }
+  socket_ = std::move(socket);
+  failure_.clear();
+  return true;
+}
+
+bool RouteChannel::run(const std::vector<std::byte>& request, const std::function<void()>& restart,
+                       const MessageHandler& onMessage) {
+  for (int attempt = 0; attempt < kAttemptsPerRequest; ++attempt) {
+    if (!ensureOpen()) return false;
+    restart();
+    const ReplyStatus reply = socket_->request(request, onMessage);
+    switch (reply.outcome) {
+      case ReplyStatus::Outcome::Complete:
+        return true;
+      case ReplyStatus::Outcome::Refused:
+        return false;
+      case ReplyStatus::Outcome::Interrupted:
+        continue;
+      case ReplyStatus::Outcome::Broken:
+        // Whatever is still queued on it belongs to a reply nobody reads any more.
+        socket_.reset();
+        ensureOpen();
+        return false;
+    }
+  }
+  return false;
+}
+
+}  // namespace meterly::platform::netlink

@@ -1,0 +1,130 @@
+#include "platform/interface_table.h"
+#include "platform/linux/link_type.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+#include <linux/if_arp.h>
+
+namespace meterly::platform {
+namespace {
+
+struct TypeCase {
+  const char* what;
+  unsigned hardwareType;
+  bool hasPhysicalDevice;
+  bool isWireless;
+  quint32 expected;
+};
+
+TEST(LinkTypeTest, MapsHardwareTypeAndDeviceToIfType) {
+  const TypeCase cases[] = {
+      {"loopback", ARPHRD_LOOPBACK, false, false, IfType::SoftwareLoopback},
+      {"ppp", ARPHRD_PPP, false, false, IfType::Ppp},
+      {"ppp on a modem", ARPHRD_PPP, true, false, IfType::Ppp},
+      {"slip", ARPHRD_SLIP, false, false, IfType::Slip},
+      {"cslip", ARPHRD_CSLIP, false, false, IfType::Slip},
+      {"slip6", ARPHRD_SLIP6, false, false, IfType::Slip},
+      {"cslip6", ARPHRD_CSLIP6, false, false, IfType::Slip},
+      {"firewire", ARPHRD_IEEE1394, true, false, IfType::Ieee1394},
+      {"ipip", ARPHRD_TUNNEL, false, false, IfType::Tunnel},
+      {"ip6ip6", ARPHRD_TUNNEL6, false, false, IfType::Tunnel},
+      {"sit", ARPHRD_SIT, false, false, IfType::Tunnel},
+      {"gre", ARPHRD_IPGRE, false, false, IfType::Tunnel},
+      {"gre over ipv6", ARPHRD_IP6GRE, false, false, IfType::Tunnel},
+      {"tun, wireguard", ARPHRD_NONE, false, false, IfType::Tunnel},
+      {"veth, bridge, dummy", ARPHRD_ETHER, false, false, IfType::Tunnel},
+      {"virtual device that looks wireless", ARPHRD_ETHER, false, true, IfType::Tunnel},
+      {"wired nic", ARPHRD_ETHER, true, false, IfType::Ethernet},
+      {"wireless nic", ARPHRD_ETHER, true, true, IfType::Wireless},
+      {"infiniband", ARPHRD_INFINIBAND, true, false, IfType::Other},
+      {"can", ARPHRD_CAN, true, false, IfType::Other},
+      {"wireless monitor mode", ARPHRD_IEEE80211_RADIOTAP, true, true, IfType::Other},
+  };
+  for (const TypeCase& c : cases) {
+    EXPECT_EQ(ifTypeOf(c.hardwareType, c.hasPhysicalDevice, c.isWireless), c.expected) << c.what;
+  }
+}
+
+TEST(LinkTypeTest, KindAndSysfsDecideWhetherADeviceStandsBehind) {
+  const SysfsLinkFacts unlisted{false, false, false};
+  const SysfsLinkFacts virtualLink{true, false, false};
+  const SysfsLinkFacts nic{true, true, false};
+  EXPECT_FALSE(hasPhysicalDevice(nic, true)) << "a link with a kind is virtual whatever sysfs says";
+  EXPECT_FALSE(hasPhysicalDevice(virtualLink, true));
+  EXPECT_FALSE(hasPhysicalDevice(unlisted, true)) << "veth in a namespace our sysfs does not show";
+  EXPECT_TRUE(hasPhysicalDevice(nic, false));
+  EXPECT_FALSE(hasPhysicalDevice(virtualLink, false)) << "a device without kind and without bus device";
+  EXPECT_TRUE(hasPhysicalDevice(unlisted, false)) << "a NIC moved into a namespace";
+}
+
+// A stand-in for /sys/class/net: <root>/net/<name>/{device,wireless,phy80211}.
+class SysfsFactsTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(root.isValid());
+    ASSERT_TRUE(QDir(root.path()).mkpath(QStringLiteral("net")));
+    // Entries one level up, which a name that escaped the folder would find.
+    makeEntry(QStringLiteral("device"));
+    makeEntry(QStringLiteral("wireless"));
+  }
+
+  void makeEntry(const QString& relativePath) {
+    ASSERT_TRUE(QDir(root.path()).mkpath(relativePath)) << relativePath.toStdString();
+  }
+
+  SysfsLinkFacts facts(const QByteArray& name) { return sysfsLinkFacts(name, classNet()); }
+  QByteArray classNet() const { return QFile::encodeName(root.path() + QStringLiteral("/net")); }
+
+  QTemporaryDir root;
+};
+
+TEST_F(SysfsFactsTest, ReadsDeviceAndWirelessEntries) {
+  makeEntry(QStringLiteral("net/eth0/device"));
+  makeEntry(QStringLiteral("net/wlan0/device"));
+  makeEntry(QStringLiteral("net/wlan0/wireless"));
+  makeEntry(QStringLiteral("net/wlp2s0/device"));
+  makeEntry(QStringLiteral("net/wlp2s0/phy80211"));
+  makeEntry(QStringLiteral("net/veth0"));
+
+  const auto check = [&](const char* name, bool hasDevice, bool isWireless) {
+    const SysfsLinkFacts f = facts(name);
+    EXPECT_TRUE(f.listed) << name;
+    EXPECT_EQ(f.hasDevice, hasDevice) << name;
+    EXPECT_EQ(f.isWireless, isWireless) << name;
+  };
+  check("eth0", true, false);
+  check("wlan0", true, true);
+  check("wlp2s0", true, true);
+  check("veth0", false, false);
+}
+
+TEST_F(SysfsFactsTest, DeviceSymlinkCountsEvenWhenItsTargetIsGone) {
+  makeEntry(QStringLiteral("net/usb0"));
+  ASSERT_TRUE(QFile::link(root.path() + QStringLiteral("/no-such-bus-device"),
+                          root.path() + QStringLiteral("/net/usb0/device")));
+  EXPECT_TRUE(facts("usb0").hasDevice);
+}
+
+TEST_F(SysfsFactsTest, UnlistedLinkIsReportedAsSuch) {
+  const SysfsLinkFacts f = facts("veth7");
+  EXPECT_FALSE(f.listed);
+  EXPECT_FALSE(f.hasDevice);
+  EXPECT_FALSE(f.isWireless);
+}
+
+TEST_F(SysfsFactsTest, NamesThatWouldLeaveTheFolderHaveNoDevice) {
+  makeEntry(QStringLiteral("net/x/device"));
+  const QByteArray oddNames[] = {"", ".", "..", "../net/x", "x/..", QByteArray("x\0y", 3)};
+  for (const QByteArray& name : oddNames) {
+    const SysfsLinkFacts f = facts(name);
+    EXPECT_TRUE(f.listed) << name.toStdString();
+    EXPECT_FALSE(f.hasDevice) << name.toStdString();
+    EXPECT_FALSE(f.isWireless) << name.toStdString();
+  }
+}
+
+}  // namespace
+}  // namespace meterly::platform

@@ -1,0 +1,185 @@
+#pragma once
+
+// Real-kernel tests run in a network namespace of their own, with links they create there.
+// Nothing they do reaches the host's interfaces: ctest runs every test case in its own process,
+// and that process leaves the host's namespace before anything else happens.
+
+#include <QByteArray>
+#include <QDeadlineTimer>
+#include <QFile>
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+#include <QThread>
+
+#include <gtest/gtest.h>
+#include <arpa/inet.h>
+#include <linux/if_packet.h>
+#include <net/ethernet.h>
+#include <net/if.h>
+#include <sched.h>
+#include <sys/mount.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <functional>
+#include <vector>
+
+namespace meterly::platform::kerneltest {
+
+inline QString lastError() { return QString::fromLocal8Bit(std::strerror(errno)); }
+
+// Empty when this process now lives in a network namespace of its own; otherwise why not.
+inline QString enterPrivateNetworkNamespace() {
+  static QString failure = [] {
+    if (::unshare(CLONE_NEWNET) != 0) return QStringLiteral("unshare(CLONE_NEWNET) failed: %1").arg(lastError());
+    // No IPv6 autoconfiguration: it would send and change things on its own while a test runs.
+    for (const char* path : {"/proc/sys/net/ipv6/conf/all/disable_ipv6", "/proc/sys/net/ipv6/conf/default/disable_ipv6"}) {
+      QFile file(QString::fromLatin1(path));
+      if (file.open(QIODevice::WriteOnly)) file.write("1\n");
+    }
+    return QString();
+  }();
+  return failure;
+}
+
+// Empty when /sys now shows this process's network namespace: a private mount namespace with
+// a sysfs of its own mounted over /sys. Otherwise why not.
+inline QString mountOwnSysfs() {
+  static QString failure = [] {
+    if (::unshare(CLONE_NEWNS) != 0) return QStringLiteral("unshare(CLONE_NEWNS) failed: %1").arg(lastError());
+    // Without this the new mount would propagate back to the host's mount namespace.
+    if (::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0) {
+      return QStringLiteral("making mounts private failed: %1").arg(lastError());
+    }
+    if (::mount("sysfs", "/sys", "sysfs", MS_NOSUID | MS_NODEV | MS_NOEXEC, nullptr) != 0) {
+      return QStringLiteral("mounting sysfs failed: %1").arg(lastError());
+    }
+    return QString();
+  }();
+  return failure;
+}
+
+// Runs `ip` with the arguments (and the lines of a batch on its standard input, if any).
+// Empty when it succeeded; otherwise what went wrong.
+inline QString runIp(const QStringList& arguments, const QStringList& batch = {}) {
+  QProcess ip;
+  ip.start(QStringLiteral("ip"), arguments);
+  if (!ip.waitForStarted(5000)) return QStringLiteral("ip did not start: %1").arg(ip.errorString());
+  if (!batch.isEmpty()) ip.write(batch.join(QLatin1Char('\n')).toUtf8() + '\n');
+  ip.closeWriteChannel();
+  if (!ip.waitForFinished(60000)) return QStringLiteral("ip did not finish");
+  if (ip.exitStatus() != QProcess::NormalExit || ip.exitCode() != 0) {
+    return QStringLiteral("ip %1: %2").arg(arguments.join(QLatin1Char(' ')), QString::fromUtf8(ip.readAllStandardError()));
+  }
+  return QString();
+}
+
+// Sends `count` broadcast Ethernet frames of `frameSize` bytes out of the link, with a
+// local-experimental ethertype nothing answers. Empty on success; otherwise why not.
+inline QString sendFrames(const QString& link, int count, int frameSize) {
+  const unsigned index = ::if_nametoindex(link.toUtf8().constData());
+  if (index == 0) return QStringLiteral("no link %1").arg(link);
+  const int fd = ::socket(AF_PACKET, SOCK_RAW | SOCK_CLOEXEC, 0);
+  if (fd < 0) return QStringLiteral("packet socket: %1").arg(lastError());
+
+  constexpr quint16 kEtherType = 0x88B5;
+  sockaddr_ll address{};
+  address.sll_family = AF_PACKET;
+  address.sll_protocol = htons(kEtherType);
+  address.sll_ifindex = static_cast<int>(index);
+  QString failure;
+  if (::bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof(address)) != 0) {
+    failure = QStringLiteral("bind to %1: %2").arg(link, lastError());
+  }
+
+  std::vector<unsigned char> frame(static_cast<std::size_t>(frameSize), 0);
+  std::fill_n(frame.begin(), ETH_ALEN, 0xFF);                   // broadcast destination
+  const unsigned char source[ETH_ALEN] = {0x02, 0, 0, 0, 0, 1};  // locally administered
+  std::copy(std::begin(source), std::end(source), frame.begin() + ETH_ALEN);
+  frame[12] = kEtherType >> 8;
+  frame[13] = kEtherType & 0xFF;
+  for (int i = 0; failure.isEmpty() && i < count; ++i) {
+    if (::send(fd, frame.data(), frame.size(), 0) != frameSize) failure = QStringLiteral("send: %1").arg(lastError());
+  }
+  ::close(fd);
+  return failure;
+}
+
+// Polls `condition` until it holds or `milliseconds` pass; whether it held.
+inline bool waitUntil(const std::function<bool()>& condition, int milliseconds = 2000) {
+  QDeadlineTimer deadline(milliseconds);
+  while (!condition()) {
+    if (deadline.hasExpired()) return false;
+    QThread::msleep(10);
+  }
+  return true;
+}
+
+// Root only: a fresh namespace with a veth pair (veth0, veth1) and one stand-alone virtual
+// link, all up. The stand-alone link is dummy0 where the kernel has the dummy driver; kernels
+// built without it get a bridge without ports (bridge0) in its place.
+class PrivateNetworkTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    if (::geteuid() != 0) GTEST_SKIP() << "needs root to create a network namespace and links in it";
+    const QString namespaceFailure = enterPrivateNetworkNamespace();
+    if (!namespaceFailure.isEmpty()) GTEST_SKIP() << namespaceFailure.toStdString();
+
+    ASSERT_NO_FATAL_FAILURE(createLink({QStringLiteral("veth0"), QStringLiteral("type"), QStringLiteral("veth"),
+                                        QStringLiteral("peer"), QStringLiteral("name"), QStringLiteral("veth1")}));
+    ASSERT_NO_FATAL_FAILURE(bringUp(QStringLiteral("veth1")));
+    if (tryCreateLink({QStringLiteral("dummy0"), QStringLiteral("type"), QStringLiteral("dummy")}).isEmpty()) {
+      spare = QStringLiteral("dummy0");
+      spareKind = QStringLiteral("dummy");
+    } else {
+      ASSERT_NO_FATAL_FAILURE(createLink({QStringLiteral("bridge0"), QStringLiteral("type"), QStringLiteral("bridge")}));
+      spare = QStringLiteral("bridge0");
+      spareKind = QStringLiteral("bridge (this kernel has no dummy driver)");
+    }
+  }
+
+  void TearDown() override {
+    for (const QString& link : created_) runIp({QStringLiteral("link"), QStringLiteral("del"), link});
+  }
+
+  // Adds a link (arguments after "ip link add") and brings it up; it is deleted after the test.
+  // Empty when that worked; otherwise why not.
+  QString tryCreateLink(const QStringList& arguments) {
+    const QString failure = runIp(QStringList{QStringLiteral("link"), QStringLiteral("add")} + arguments);
+    if (!failure.isEmpty()) return failure;
+    created_.push_back(arguments.front());
+    return runIp({QStringLiteral("link"), QStringLiteral("set"), arguments.front(), QStringLiteral("up")});
+  }
+
+  void createLink(const QStringList& arguments) {
+    const QString failure = tryCreateLink(arguments);
+    ASSERT_TRUE(failure.isEmpty()) << failure.toStdString();
+  }
+
+  // A link a test made by other means, to be deleted after it.
+  void remember(const QString& link) { created_.push_back(link); }
+
+  void bringUp(const QString& link) {
+    const QString failure = runIp({QStringLiteral("link"), QStringLiteral("set"), link, QStringLiteral("up")});
+    ASSERT_TRUE(failure.isEmpty()) << failure.toStdString();
+  }
+
+  void ip(const QStringList& arguments, const QStringList& batch = {}) {
+    const QString failure = runIp(arguments, batch);
+    ASSERT_TRUE(failure.isEmpty()) << failure.toStdString();
+  }
+
+  static quint32 indexOf(const QString& link) { return ::if_nametoindex(link.toUtf8().constData()); }
+
+  QString spare;
+  QString spareKind;
+
+ private:
+  std::vector<QString> created_;
+};
+
+}  // namespace meterly::platform::kerneltest

@@ -1,0 +1,178 @@
+#include "platform/linux/route_messages.h"
+
+#include <gtest/gtest.h>
+#include <linux/if_arp.h>
+#include <linux/if_link.h>
+#include <linux/rtnetlink.h>
+#include <sys/socket.h>
+
+#include <cstring>
+#include <vector>
+
+namespace meterly::platform::netlink {
+namespace {
+
+using ByteVector = std::vector<std::byte>;
+
+Bytes bytesOfText(const char* text, std::size_t size) { return Bytes(reinterpret_cast<const std::byte*>(text), size); }
+
+// The payload of a message (what follows the netlink header).
+Bytes payloadOf(const ByteVector& message) { return asBytes(message).subspan(NLMSG_ALIGN(sizeof(nlmsghdr))); }
+
+MessageBuilder linkMessage(int index = 3, unsigned short type = ARPHRD_ETHER) {
+  ifinfomsg header{};
+  header.ifi_index = index;
+  header.ifi_type = type;
+  MessageBuilder builder(RTM_NEWLINK, 0);
+  builder.appendStruct(header).appendTextAttribute(IFLA_IFNAME, "veth0");
+  return builder;
+}
+
+rtnl_link_stats64 stats64(quint64 received, quint64 sent) {
+  rtnl_link_stats64 stats{};
+  stats.rx_bytes = received;
+  stats.tx_bytes = sent;
+  stats.rx_packets = 1;  // neighbours of the byte counters must not leak into them
+  stats.tx_packets = 2;
+  stats.rx_errors = 3;
+  return stats;
+}
+
+rtnl_link_stats stats32(quint32 received, quint32 sent) {
+  rtnl_link_stats stats{};
+  stats.rx_bytes = received;
+  stats.tx_bytes = sent;
+  stats.rx_packets = 1;
+  stats.rx_errors = 3;
+  return stats;
+}
+
+TEST(RouteMessagesTest, DecodesEveryFieldOfALink) {
+  const char address[] = {0x02, 0x11, 0x22, 0x33, 0x44, 0x55};
+  const ByteVector kind = encodeAttribute(IFLA_INFO_KIND, bytesOfText("veth", 5));
+  const ByteVector message = linkMessage(12, ARPHRD_ETHER)
+                                 .appendAttribute(IFLA_ADDRESS, bytesOfText(address, sizeof(address)))
+                                 .appendTextAttribute(IFLA_IFALIAS, "B\xC3\xBCro link")
+                                 .appendAttribute(IFLA_LINKINFO | NLA_F_NESTED, asBytes(kind))
+                                 .appendAttribute(IFLA_STATS64, valueBytes(stats64(5'000'000'000ULL, 7)))
+                                 .bytes();
+
+  const auto link = decodeLinkMessage(payloadOf(message));
+  ASSERT_TRUE(link);
+  EXPECT_EQ(link->index, 12);
+  EXPECT_EQ(link->hardwareType, ARPHRD_ETHER);
+  EXPECT_EQ(link->name, QByteArray("veth0"));
+  EXPECT_EQ(link->alias, QByteArray("B\xC3\xBCro link"));
+  EXPECT_EQ(link->hardwareAddress, QByteArray(address, sizeof(address)));
+  EXPECT_EQ(link->kind, QByteArray("veth"));
+  ASSERT_TRUE(link->counters);
+  EXPECT_EQ(link->counters->received, 5'000'000'000ULL);
+  EXPECT_EQ(link->counters->sent, 7u);
+}
+
+TEST(RouteMessagesTest, SixtyFourBitCountersWinOverThirtyTwoBitOnesInEitherOrder) {
+  const ByteVector statsFirst = linkMessage()
+                                    .appendAttribute(IFLA_STATS, valueBytes(stats32(1, 2)))
+                                    .appendAttribute(IFLA_STATS64, valueBytes(stats64(10, 20)))
+                                    .bytes();
+  const ByteVector stats64First = linkMessage()
+                                      .appendAttribute(IFLA_STATS64, valueBytes(stats64(10, 20)))
+                                      .appendAttribute(IFLA_STATS, valueBytes(stats32(1, 2)))
+                                      .bytes();
+  for (const ByteVector* message : {&statsFirst, &stats64First}) {
+    const auto link = decodeLinkMessage(payloadOf(*message));
+    ASSERT_TRUE(link && link->counters);
+    EXPECT_EQ(link->counters->received, 10u);
+    EXPECT_EQ(link->counters->sent, 20u);
+  }
+}
+
+TEST(RouteMessagesTest, FallsBackOnThirtyTwoBitCountersAndToleratesShorterStructures) {
+  const auto only32 = decodeLinkMessage(
+      payloadOf(linkMessage().appendAttribute(IFLA_STATS, valueBytes(stats32(4'000'000'000U, 9))).bytes()));
+  ASSERT_TRUE(only32 && only32->counters);
+  EXPECT_EQ(only32->counters->received, 4'000'000'000ULL);
+  EXPECT_EQ(only32->counters->sent, 9u);
+
+  // An older kernel's structure ends earlier; the byte counters are among its first fields.
+  const auto full = stats64(30, 40);
+  const auto older = decodeLinkMessage(payloadOf(
+      linkMessage().appendAttribute(IFLA_STATS64, valueBytes(full).first(offsetof(rtnl_link_stats64, rx_errors))).bytes()));
+  ASSERT_TRUE(older && older->counters);
+  EXPECT_EQ(older->counters->received, 30u);
+  EXPECT_EQ(older->counters->sent, 40u);
+
+  const auto none = decodeLinkMessage(payloadOf(linkMessage().bytes()));
+  ASSERT_TRUE(none);
+  EXPECT_FALSE(none->counters);
+  EXPECT_TRUE(none->alias.isEmpty());
+  EXPECT_TRUE(none->kind.isEmpty());
+}
+
+TEST(RouteMessagesTest, RejectsMalformedLinks) {
+  const auto stats = stats64(1, 2);
+  ByteVector badNesting = encodeAttribute(IFLA_INFO_KIND, bytesOfText("veth", 5));
+  badNesting[0] = std::byte{200};  // nested length points past the outer attribute
+  ifinfomsg header{};
+  ByteVector nameless = MessageBuilder(RTM_NEWLINK, 0).appendStruct(header).bytes();
+
+  struct Case {
+    const char* what;
+    ByteVector message;
+  };
+  const Case cases[] = {
+      {"statistics cut before tx_bytes",
+       linkMessage().appendAttribute(IFLA_STATS64, valueBytes(stats).first(offsetof(rtnl_link_stats64, tx_bytes) + 4)).bytes()},
+      {"32-bit statistics cut short",
+       linkMessage().appendAttribute(IFLA_STATS, valueBytes(stats32(1, 2)).first(12)).bytes()},
+      {"nested kind with a bad length", linkMessage().appendAttribute(IFLA_LINKINFO, asBytes(badNesting)).bytes()},
+      {"no name", nameless},
+  };
+  for (const Case& c : cases) EXPECT_FALSE(decodeLinkMessage(payloadOf(c.message))) << c.what;
+
+  const ByteVector good = linkMessage().bytes();
+  EXPECT_FALSE(decodeLinkMessage(payloadOf(good).first(sizeof(ifinfomsg) - 1))) << "header cut short";
+  EXPECT_FALSE(decodeLinkMessage(payloadOf(good).first(payloadOf(good).size() - 4))) << "attribute cut short";
+}
+
+ByteVector addressMessage(quint8 family, quint32 index) {
+  ifaddrmsg header{};
+  header.ifa_family = family;
+  header.ifa_index = index;
+  return MessageBuilder(RTM_NEWADDR, NLM_F_MULTI).appendStruct(header).bytes();
+}
+
+TEST(RouteMessagesTest, AddressPrefersTheLocalAddress) {
+  ifaddrmsg header{};
+  header.ifa_family = AF_INET;
+  header.ifa_index = 4;
+  const char peer[] = {10, 0, 0, 2};
+  const char local[] = {10, 0, 0, 1};
+  const ByteVector pointToPoint = MessageBuilder(RTM_NEWADDR, NLM_F_MULTI)
+                                      .appendStruct(header)
+                                      .appendAttribute(IFA_ADDRESS, bytesOfText(peer, 4))
+                                      .appendAttribute(IFA_LOCAL, bytesOfText(local, 4))
+                                      .bytes();
+  const auto address = decodeAddressMessage(payloadOf(pointToPoint));
+  ASSERT_TRUE(address);
+  EXPECT_EQ(address->family, AF_INET);
+  EXPECT_EQ(address->index, 4u);
+  EXPECT_EQ(address->address, QByteArray(local, 4));
+
+  const ByteVector addressOnly =
+      MessageBuilder(RTM_NEWADDR, 0).appendStruct(header).appendAttribute(IFA_ADDRESS, bytesOfText(peer, 4)).bytes();
+  EXPECT_EQ(decodeAddressMessage(payloadOf(addressOnly))->address, QByteArray(peer, 4));
+}
+
+TEST(RouteMessagesTest, RejectsMalformedAddresses) {
+  const ByteVector bare = addressMessage(AF_INET, 1);
+  EXPECT_FALSE(decodeAddressMessage(payloadOf(bare).first(sizeof(ifaddrmsg) - 1)));
+
+  ByteVector damaged = bare;
+  const ByteVector attribute = encodeAttribute(IFA_LOCAL, bytesOfText("\x0a\x00\x00\x01", 4));
+  damaged.insert(damaged.end(), attribute.begin(), attribute.end() - 2);  // attribute cut short
+  EXPECT_FALSE(decodeAddressMessage(payloadOf(damaged)));
+}
+
+}  // namespace
+}  // namespace meterly::platform::netlink
