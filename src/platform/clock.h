@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QDateTime>
+
+namespace meterly::platform {
+
+class Clock {
+ public:
+  virtual ~Clock() = default;
+
+  // Milliseconds of a monotonic clock, truncated to 32 bits (wraps after 49.7 days).
+  virtual quint32 tickCount() = 0;
+
+  // The current local date and time.
+  virtual QDateTime now() = 0;
+};
+
+}  // namespace meterly::platform

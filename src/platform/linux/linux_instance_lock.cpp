@@ -1,0 +1,74 @@
+#include "platform/linux/linux_instance_lock.h"
+
+#include <cerrno>
+#include <cstring>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace meterly::platform {
+
+namespace {
+
+QString errnoText() { return QString::fromLocal8Bit(std::strerror(errno)); }
+
+// Creates the folder with mode 0700 when missing and checks that it is a real folder of ours,
+// so that nobody else can plant the lock files in a shared place such as /tmp.
+bool ensurePrivateDir(const QString& path, QString& problem) {
+  const QByteArray native = path.toLocal8Bit();
+  if (mkdir(native.constData(), 0700) != 0 && errno != EEXIST) {
+    problem = QStringLiteral("Cannot create %1: %2").arg(path, errnoText());
+    return false;
+  }
+  struct stat info {};
+  if (lstat(native.constData(), &info) != 0 || !S_ISDIR(info.st_mode) || info.st_uid != geteuid()) {
+    problem = QStringLiteral("%1 is not a folder owned by this user").arg(path);
+    return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+LinuxInstanceLock::LinuxInstanceLock(QString runtimeDir, QString machineMarker)
+    : runtimeDir_(std::move(runtimeDir)), machineMarker_(std::move(machineMarker)) {}
+
+LinuxInstanceLock::~LinuxInstanceLock() {
+  for (int fd : heldDescriptors_) close(fd);
+}
+
+int LinuxInstanceLock::openLocked(const QString& path, int mode, int lockOperation) {
+  const QByteArray native = path.toLocal8Bit();
+  int fd = open(native.constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+  if (fd < 0 && errno == ENOENT) fd = open(native.constData(), O_RDONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
+  if (fd < 0 && errno == EEXIST) fd = open(native.constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+  if (fd < 0) {
+    problem_ = QStringLiteral("Cannot open %1: %2").arg(path, errnoText());
+    return -1;
+  }
+  if (flock(fd, lockOperation | LOCK_NB) != 0) {
+    const int error = errno;
+    close(fd);
+    errno = error;
+    return -1;
+  }
+  heldDescriptors_.push_back(fd);
+  return fd;
+}
+
+bool LinuxInstanceLock::acquireSingleInstance() {
+  // A lock that cannot be made at all must not keep the monitor from running.
+  if (!ensurePrivateDir(runtimeDir_, problem_)) return true;
+  const QString path = runtimeDir_ + QStringLiteral("/TMainMeterlyForm.lock");
+  if (openLocked(path, 0600, LOCK_EX) >= 0) return true;
+  return errno != EWOULDBLOCK;
+}
+
+void LinuxInstanceLock::holdMarkers() {
+  if (ensurePrivateDir(runtimeDir_, problem_)) openLocked(runtimeDir_ + QStringLiteral("/MTRMUTEX"), 0600, LOCK_SH);
+  openLocked(machineMarker_, 0644, LOCK_SH);
+}
+
+}  // namespace meterly::platform

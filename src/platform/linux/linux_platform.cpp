@@ -1,0 +1,52 @@
+#include "platform/linux/linux_platform.h"
+
+#include "platform/linux/linux_address_table.h"
+#include "platform/linux/linux_address_watch.h"
+#include "platform/linux/linux_clock.h"
+#include "platform/linux/linux_instance_lock.h"
+#include "platform/linux/linux_interface_table.h"
+#include "platform/linux/linux_registry_file.h"
+#include "platform/linux/linux_user_session.h"
+
+#include <cerrno>
+#include <cstring>
+
+#include <linux/netlink.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+namespace meterly::platform {
+
+LinuxPlatform::LinuxPlatform()
+    : session_(std::make_unique<LinuxUserSession>()),
+      interfaces_(std::make_unique<LinuxInterfaceTable>()),
+      addresses_(std::make_unique<LinuxAddressTable>()),
+      addressWatch_(std::make_unique<LinuxAddressChangeWatch>()),
+      registryFile_(std::make_unique<LinuxRegistryFile>(registryPath())),
+      registry_(std::make_unique<Registry>(*registryFile_)),
+      lock_(std::make_unique<LinuxInstanceLock>(session_->runtimeDir())),
+      clock_(std::make_unique<LinuxClock>()) {}
+
+LinuxPlatform::~LinuxPlatform() = default;
+
+QString LinuxPlatform::registryPath() { return session_->configDir() + QStringLiteral("/registry.reg"); }
+
+QString LinuxPlatform::unsupportedReason() {
+  const int fd = socket(AF_NETLINK, SOCK_RAW | SOCK_CLOEXEC, NETLINK_ROUTE);
+  if (fd < 0) {
+    return QStringLiteral("This system does not offer the kernel's routing interface (rtnetlink): %1")
+        .arg(QString::fromLocal8Bit(std::strerror(errno)));
+  }
+  close(fd);
+  return QString();
+}
+
+InterfaceTable& LinuxPlatform::interfaceTable() { return *interfaces_; }
+AddressTable& LinuxPlatform::addressTable() { return *addresses_; }
+AddressChangeWatch& LinuxPlatform::addressChangeWatch() { return *addressWatch_; }
+Registry& LinuxPlatform::registry() { return *registry_; }
+UserSession& LinuxPlatform::userSession() { return *session_; }
+InstanceLock& LinuxPlatform::instanceLock() { return *lock_; }
+Clock& LinuxPlatform::clock() { return *clock_; }
+
+}  // namespace meterly::platform

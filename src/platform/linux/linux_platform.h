@@ -1,0 +1,46 @@
+#pragma once
+
+#include "platform/platform.h"
+
+#include <memory>
+
+namespace meterly::platform {
+
+class LinuxUserSession;
+class LinuxInterfaceTable;
+class LinuxAddressTable;
+class LinuxAddressChangeWatch;
+class LinuxRegistryFile;
+class LinuxInstanceLock;
+class LinuxClock;
+
+// The real services of a Linux desktop.
+class LinuxPlatform : public Platform {
+ public:
+  LinuxPlatform();
+  ~LinuxPlatform() override;
+
+  QString unsupportedReason() override;
+  InterfaceTable& interfaceTable() override;
+  AddressTable& addressTable() override;
+  AddressChangeWatch& addressChangeWatch() override;
+  Registry& registry() override;
+  UserSession& userSession() override;
+  InstanceLock& instanceLock() override;
+  Clock& clock() override;
+
+  // Where the registry store keeps its file.
+  QString registryPath();
+
+ private:
+  std::unique_ptr<LinuxUserSession> session_;
+  std::unique_ptr<LinuxInterfaceTable> interfaces_;
+  std::unique_ptr<LinuxAddressTable> addresses_;
+  std::unique_ptr<LinuxAddressChangeWatch> addressWatch_;
+  std::unique_ptr<LinuxRegistryFile> registryFile_;
+  std::unique_ptr<Registry> registry_;
+  std::unique_ptr<LinuxInstanceLock> lock_;
+  std::unique_ptr<LinuxClock> clock_;
+};
+
+}  // namespace meterly::platform

@@ -1,0 +1,63 @@
+#include "platform/linux/linux_user_session.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <pwd.h>
+#include <unistd.h>
+
+#include <cstdlib>
+
+namespace meterly::platform {
+
+namespace {
+
+const QString kAppFolder = QStringLiteral("Corvane/Meterly");
+const QString kMachineDataDir = QStringLiteral("/var/lib/Corvane/Meterly");
+
+QString homeDir() {
+  const char* home = std::getenv("HOME");
+  if (home != nullptr && home[0] == '/') return QString::fromLocal8Bit(home);
+  if (const passwd* entry = getpwuid(geteuid())) return QString::fromLocal8Bit(entry->pw_dir);
+  return QDir::tempPath();
+}
+
+// An XDG base folder: the variable when it holds an absolute path, else the fallback.
+QString xdgDir(const char* variable, const QString& fallback) {
+  const char* value = std::getenv(variable);
+  if (value != nullptr && value[0] == '/') return QString::fromLocal8Bit(value);
+  return fallback;
+}
+
+}  // namespace
+
+QString LinuxUserSession::userName() {
+  if (const passwd* entry = getpwuid(geteuid())) return QString::fromLocal8Bit(entry->pw_name);
+  return QString::number(geteuid());
+}
+
+QString LinuxUserSession::executablePath() {
+  return QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath();
+}
+
+QString LinuxUserSession::configDir() {
+  return xdgDir("XDG_CONFIG_HOME", homeDir() + QStringLiteral("/.config")) + QLatin1Char('/') + kAppFolder;
+}
+
+QString LinuxUserSession::dataDir() {
+  return xdgDir("XDG_DATA_HOME", homeDir() + QStringLiteral("/.local/share")) + QLatin1Char('/') + kAppFolder;
+}
+
+QString LinuxUserSession::runtimeDir() {
+  const QString fallback = QStringLiteral("/tmp/meterly-%1").arg(geteuid());
+  const QString base = xdgDir("XDG_RUNTIME_DIR", QString());
+  return base.isEmpty() ? fallback : base + QStringLiteral("/Meterly");
+}
+
+QString LinuxUserSession::allUsersDataDir() {
+  const QByteArray machine = kMachineDataDir.toLocal8Bit();
+  if (access(machine.constData(), W_OK | X_OK) == 0) return kMachineDataDir;
+  return dataDir();
+}
+
+}  // namespace meterly::platform

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "platform/address_table.h"
+#include "platform/clock.h"
+#include "platform/instance_lock.h"
+#include "platform/interface_table.h"
+#include "platform/registry.h"
+#include "platform/user_session.h"
+
+#include <QString>
+
+namespace meterly::platform {
+
+// Every operating-system service the program uses, reached through one object so that
+// tests can hand in a scripted one.
+class Platform {
+ public:
+  virtual ~Platform() = default;
+
+  // Empty when this machine can run the monitor; otherwise why it cannot.
+  virtual QString unsupportedReason() = 0;
+
+  virtual InterfaceTable& interfaceTable() = 0;
+  virtual AddressTable& addressTable() = 0;
+  virtual AddressChangeWatch& addressChangeWatch() = 0;
+  virtual Registry& registry() = 0;
+  virtual UserSession& userSession() = 0;
+  virtual InstanceLock& instanceLock() = 0;
+  virtual Clock& clock() = 0;
+};
+
+}  // namespace meterly::platform

@@ -1,0 +1,15 @@
+#include "platform/user_session.h"
+
+#include <QFileInfo>
+
+namespace meterly::platform {
+
+QString UserSession::iniFilePath() {
+  const QString exe = executablePath();
+  const QFileInfo info(exe);
+  const QString suffix = info.suffix();
+  if (suffix.isEmpty()) return exe + QStringLiteral(".ini");
+  return exe.left(exe.size() - suffix.size()) + QStringLiteral("ini");
+}
+
+}  // namespace meterly::platform

@@ -1,0 +1,61 @@
+#include "fakes/fake_platform.h"
+
+#include <algorithm>
+
+namespace meterly::fakes {
+
+std::optional<std::vector<platform::InterfaceRow>> FakeInterfaceTable::rows() {
+  ++rowsCalls;
+  if (failing) return std::nullopt;
+  return table;
+}
+
+std::optional<platform::InterfaceRow> FakeInterfaceTable::rowByName(const QString& name) {
+  ++rowByNameCalls;
+  if (failing) return std::nullopt;
+  const auto it = std::find_if(table.begin(), table.end(),
+                               [&](const platform::InterfaceRow& row) { return row.name == name; });
+  if (it == table.end()) return std::nullopt;
+  return *it;
+}
+
+void FakeInterfaceTable::addTraffic(const QString& name, quint64 received, quint64 sent) {
+  for (platform::InterfaceRow& row : table) {
+    if (row.name != name) continue;
+    row.inOctets += received;
+    row.outOctets += sent;
+  }
+}
+
+std::optional<std::vector<platform::Ipv4AddressRow>> FakeAddressTable::ipv4Addresses() {
+  if (failing) return std::nullopt;
+  return table;
+}
+
+bool FakeAddressChangeWatch::takeChange() {
+  const bool changed = pendingChanges > 0;
+  pendingChanges = 0;
+  return changed;
+}
+
+void FakeClock::advanceMs(qint64 ms) {
+  ticks += static_cast<quint32>(ms);
+  localNow = localNow.addMSecs(ms);
+}
+
+platform::InterfaceRow& FakePlatform::addInterface(quint32 index, const QString& name, quint32 type,
+                                                   quint64 in, quint64 out) {
+  platform::InterfaceRow row;
+  row.index = index;
+  row.name = name;
+  row.description = name;
+  row.type = type;
+  row.physAddr = QByteArray::fromHex("020000000000");
+  row.physAddr[5] = static_cast<char>(index);
+  row.inOctets = in;
+  row.outOctets = out;
+  interfaces.table.push_back(row);
+  return interfaces.table.back();
+}
+
+}  // namespace meterly::fakes

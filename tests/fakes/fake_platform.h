@@ -1,0 +1,109 @@
+#pragma once
+
+#include "fakes/fake_registry_file.h"
+#include "platform/platform.h"
+
+#include <vector>
+
+namespace meterly::fakes {
+
+class FakeInterfaceTable : public platform::InterfaceTable {
+ public:
+  std::optional<std::vector<platform::InterfaceRow>> rows() override;
+  std::optional<platform::InterfaceRow> rowByName(const QString& name) override;
+
+  // Adds traffic to the named interface's counters.
+  void addTraffic(const QString& name, quint64 received, quint64 sent);
+
+  std::vector<platform::InterfaceRow> table;
+  bool failing = false;  // every call answers "cannot be read"
+  int rowsCalls = 0;
+  int rowByNameCalls = 0;
+};
+
+class FakeAddressTable : public platform::AddressTable {
+ public:
+  std::optional<std::vector<platform::Ipv4AddressRow>> ipv4Addresses() override;
+
+  std::vector<platform::Ipv4AddressRow> table;
+  bool failing = false;
+};
+
+class FakeAddressChangeWatch : public platform::AddressChangeWatch {
+ public:
+  bool takeChange() override;
+
+  int pendingChanges = 0;  // a test raises this to signal changes
+};
+
+class FakeUserSession : public platform::UserSession {
+ public:
+  QString userName() override { return user; }
+  QString executablePath() override { return executable; }
+  QString configDir() override { return config; }
+  QString dataDir() override { return data; }
+  QString runtimeDir() override { return runtime; }
+  QString allUsersDataDir() override { return allUsersData; }
+
+  QString user = QStringLiteral("tester");
+  QString executable = QStringLiteral("/opt/meterly/meterly");
+  QString config = QStringLiteral("/tmp/fake-config/Corvane/Meterly");
+  QString data = QStringLiteral("/tmp/fake-data/Corvane/Meterly");
+  QString runtime = QStringLiteral("/tmp/fake-runtime/Meterly");
+  QString allUsersData = QStringLiteral("/tmp/fake-data/Corvane/Meterly");
+};
+
+class FakeInstanceLock : public platform::InstanceLock {
+ public:
+  bool acquireSingleInstance() override { return !anotherInstanceRunning; }
+  void holdMarkers() override { markersHeld = true; }
+
+  bool anotherInstanceRunning = false;
+  bool markersHeld = false;
+};
+
+class FakeClock : public platform::Clock {
+ public:
+  quint32 tickCount() override { return ticks; }
+  QDateTime now() override { return localNow; }
+
+  // Moves both clocks on.
+  void advanceMs(qint64 ms);
+
+  quint32 ticks = 1000;
+  QDateTime localNow = QDateTime(QDate(2026, 3, 31), QTime(12, 0, 0));
+};
+
+// A platform that tests script: interface rows and counters, address changes, the
+// registry's contents, the user name and the clock.
+class FakePlatform : public platform::Platform {
+ public:
+  FakePlatform() : registry_(registryFile) {}
+
+  QString unsupportedReason() override { return unsupported; }
+  platform::InterfaceTable& interfaceTable() override { return interfaces; }
+  platform::AddressTable& addressTable() override { return addresses; }
+  platform::AddressChangeWatch& addressChangeWatch() override { return addressWatch; }
+  platform::Registry& registry() override { return registry_; }
+  platform::UserSession& userSession() override { return session; }
+  platform::InstanceLock& instanceLock() override { return lock; }
+  platform::Clock& clock() override { return clockFake; }
+
+  // Adds an interface row with the given counters and returns it for further scripting.
+  platform::InterfaceRow& addInterface(quint32 index, const QString& name, quint32 type,
+                                       quint64 in = 0, quint64 out = 0);
+
+  QString unsupported;
+  FakeInterfaceTable interfaces;
+  FakeAddressTable addresses;
+  FakeAddressChangeWatch addressWatch;
+  FakeRegistryFile registryFile;
+  FakeUserSession session;
+  FakeInstanceLock lock;
+  FakeClock clockFake;
+
+ private:
+  platform::Registry registry_;
+};
+
+}  // namespace meterly::fakes
