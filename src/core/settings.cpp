@@ -1,0 +1,133 @@
+#include "core/settings.h"
+
+#include "base/assertion.h"
+#include "base/date_serial.h"
+#include "core/settings_store.h"
+
+namespace meterly {
+
+namespace {
+
+// Reads each visited value from the store into its field, cut to the field's width.
+class SettingsLoader {
+ public:
+  explicit SettingsLoader(const SettingsStore& store) : store_(store) {}
+
+  void flag(const char* section, const char* name, bool& field, bool def) {
+    field = store_.ReadBool(QLatin1String(section), QLatin1String(name), def);
+  }
+
+  void flagBit(const char* section, const char* name, quint8& set, quint8 bit) {
+    if (store_.ReadBool(QLatin1String(section), QLatin1String(name), false)) {
+      set |= bit;
+    } else {
+      set &= static_cast<quint8>(~bit);
+    }
+  }
+
+  template <typename T>
+  void integer(const char* section, const char* name, T& field, T def) {
+    field = static_cast<T>(
+        store_.ReadInteger(QLatin1String(section), QLatin1String(name), static_cast<qint32>(def)));
+  }
+
+  void text(const char* section, const char* name, QString& field, const QString& def) {
+    field = store_.ReadString(QLatin1String(section), QLatin1String(name), def);
+  }
+
+  void dateTime(const char* section, const char* name, double& field, double def) {
+    field = store_.ReadDateTime(QLatin1String(section), QLatin1String(name), def);
+  }
+
+ private:
+  const SettingsStore& store_;
+};
+
+// Writes each visited field to the store.
+class SettingsSaver {
+ public:
+  explicit SettingsSaver(SettingsStore& store) : store_(store) {}
+
+  void flag(const char* section, const char* name, const bool& field, bool) {
+    store_.WriteBool(QLatin1String(section), QLatin1String(name), field);
+  }
+
+  void flagBit(const char* section, const char* name, const quint8& set, quint8 bit) {
+    store_.WriteBool(QLatin1String(section), QLatin1String(name), (set & bit) != 0);
+  }
+
+  template <typename T>
+  void integer(const char* section, const char* name, const T& field, T) {
+    store_.WriteInteger(QLatin1String(section), QLatin1String(name), static_cast<qint32>(field));
+  }
+
+  void text(const char* section, const char* name, const QString& field, const QString&) {
+    store_.WriteString(QLatin1String(section), QLatin1String(name), field);
+  }
+
+  void dateTime(const char* section, const char* name, const double& field, double) {
+    store_.WriteDateTime(QLatin1String(section), QLatin1String(name), field);
+  }
+
+ private:
+  SettingsStore& store_;
+};
+
+quint8 defaultWeekStart(int localeFirstDayOfWeek) {
+  if (localeFirstDayOfWeek < 0) return 0;
+  METERLY_ASSERT(localeFirstDayOfWeek <= 6, "Main", "The locale's first day of the week is out of range");
+  return static_cast<quint8>(localeFirstDayOfWeek + 1);
+}
+
+}  // namespace
+
+Settings DefaultSettings(const SettingsContext& context) {
+  Settings d;
+  d.WeekStartsOn = defaultWeekStart(context.localeFirstDayOfWeek);
+  d.GraphWindow.Left = context.screenWidth / 2 - d.GraphWindow.Width / 2;
+  d.GraphWindow.Top = context.screenHeight / 2 - d.GraphWindow.Height / 2;
+  const QDate today = context.now.date();
+  d.CustomDateFrom = DateToDaySerial(today.addMonths(-1));
+  d.CustomDateTo = DateToDaySerial(today);
+  d.AutoUpdate.LastAutoCheckDate = DateToDaySerial(today);
+  return d;
+}
+
+void QuotaDefinition::LoadFromSettings(const SettingsStore* store, double now) {
+  METERLY_ASSERT(store != nullptr, "Quota", "No settings to load the quota from");
+  SettingsLoader loader(*store);
+  visit(*this, loader, now);
+}
+
+void QuotaDefinition::SaveToSettings(SettingsStore* store) const {
+  METERLY_ASSERT(store != nullptr, "Quota", "No settings to save the quota to");
+  SettingsSaver saver(*store);
+  visit(*this, saver, QuotaNextNotify);
+}
+
+void AutoUpdateSettings::Load(const SettingsStore& store, qint32 today) {
+  SettingsLoader loader(store);
+  visit(*this, loader, today);
+}
+
+void AutoUpdateSettings::Save(SettingsStore& store) const {
+  SettingsSaver saver(store);
+  visit(*this, saver, LastAutoCheckDate);
+}
+
+void LoadSettings(const SettingsStore& store, Settings& settings, const SettingsContext& context) {
+  settings.Quota.LoadFromSettings(&store, DateTimeToSerial(context.now));
+  const Settings defaults = DefaultSettings(context);
+  SettingsLoader loader(store);
+  Settings::visit(settings, loader, defaults);
+}
+
+void SaveSettings(SettingsStore& store, const Settings& settings) {
+  settings.Quota.SaveToSettings(&store);
+  SettingsSaver saver(store);
+  Settings::visit(settings, saver, settings);
+  settings.AutoUpdate.Save(store);
+  store.Commit();
+}
+
+}  // namespace meterly

@@ -1,0 +1,347 @@
+#include "base/assertion.h"
+#include "base/date_serial.h"
+#include "core/settings.h"
+#include "core/settings_store.h"
+#include "fakes/fake_registry_file.h"
+#include "platform/regedit_format.h"
+
+#include <gtest/gtest.h>
+
+#include <variant>
+
+namespace meterly {
+namespace {
+
+using platform::RegValue;
+using platform::RegValueType;
+
+QByteArray fileWith(const char* body) {
+  return QByteArray("REGEDIT4\n\n") + body;
+}
+
+class SettingsTest : public ::testing::Test {
+ protected:
+  SettingsTest() {
+    context.localeFirstDayOfWeek = 6;  // Sunday
+    context.screenWidth = 1920;
+    context.screenHeight = 1080;
+    context.now = QDateTime(QDate(2026, 3, 31), QTime(12, 0));
+  }
+
+  Settings loadFrom(const QByteArray& text) {
+    file.contents = text;
+    registry.load();
+    SettingsStore store(registry);
+    Settings settings;
+    LoadSettings(store, settings, context);
+    return settings;
+  }
+
+  void save(const Settings& settings) {
+    SettingsStore store(registry);
+    SaveSettings(store, settings);
+  }
+
+  std::optional<RegValue> stored(const char* section, const char* name) const {
+    return registry.hive().value(SettingsKey + QLatin1Char('\\') + QLatin1String(section), QLatin1String(name));
+  }
+
+  // What a fresh registry holds after reading back the saved file.
+  platform::RegistryHive savedHive() const {
+    auto parsed = platform::parseRegedit(file.contents.value_or(QByteArray()));
+    EXPECT_TRUE(std::holds_alternative<platform::RegistryHive>(parsed));
+    return std::get<platform::RegistryHive>(parsed);
+  }
+
+  fakes::FakeRegistryFile file;
+  platform::Registry registry{file};
+  SettingsContext context;
+};
+
+TEST_F(SettingsTest, EmptyStoreGivesTheDefaultsOfTheTable) {
+  const Settings s = loadFrom(QByteArray());
+  EXPECT_EQ(s.InterfaceGuid, QStringLiteral("{4FC25329-DAFD-49A9-9B80-8F203252ADE0}"));
+  EXPECT_FALSE(s.EnableQuotaOveruseMessage);
+  EXPECT_EQ(s.QuotaOverusePercentage, 80);
+  EXPECT_TRUE(s.EnableChart);
+  EXPECT_EQ(s.WeekStartsOn, 7);  // the locale's Sunday
+  EXPECT_EQ(s.MonthStartsOn, 1);
+  EXPECT_TRUE(s.EnableAutoRun);
+  EXPECT_EQ(s.GradientColor, 0xFFBBBBu);
+  EXPECT_EQ(s.PeakHourFrom, 9);
+  EXPECT_EQ(s.PeakHourTo, 23);
+  EXPECT_EQ(s.OnPeakColor, 0x6EDCFAu);
+  EXPECT_EQ(s.OffPeakColor, 0x64DC96u);
+  EXPECT_EQ(s.NotifyConditionAmountMb, 1);
+  EXPECT_EQ(s.NotifyTimeMin, 1);
+  EXPECT_EQ(s.NotifyActions, 0);
+  EXPECT_EQ(s.LineStep, 3);
+  EXPECT_TRUE(s.StayOnTop);
+  EXPECT_TRUE(s.EnableCaption);
+  EXPECT_EQ(s.GraphWindow.Width, 290);
+  EXPECT_EQ(s.GraphWindow.Height, 114);
+  EXPECT_EQ(s.GraphWindow.Left, 1920 / 2 - 145);
+  EXPECT_EQ(s.GraphWindow.Top, 1080 / 2 - 57);
+  EXPECT_TRUE(s.EnableSmooth);
+  EXPECT_EQ(s.ColorBack, 0xFFFFFFu);
+  EXPECT_EQ(s.ColorDataIn, 0xCD0000u);
+  EXPECT_EQ(s.ColorDataOut, 0x32CD32u);
+  EXPECT_EQ(s.ColorDataBoth, 0x32CD32u);
+  EXPECT_EQ(s.ColorDataText, 0x000000u);
+  EXPECT_EQ(s.ColorDataFrame, 0xC0C0C0u);
+  EXPECT_EQ(s.TransparentValue, 50);
+  EXPECT_TRUE(s.TraceRoute.EnableResolving);
+  EXPECT_EQ(s.TraceRoute.TimeOut, 1000);
+  EXPECT_EQ(s.Ping.EchoPackets, 3);
+  EXPECT_EQ(s.Ping.TimeOut, 1000);
+  // 31 March moved back one calendar month is the last day of February.
+  EXPECT_EQ(s.CustomDateFrom, DateToDaySerial(QDate(2026, 2, 28)));
+  EXPECT_EQ(s.CustomDateTo, DateToDaySerial(QDate(2026, 3, 31)));
+  EXPECT_DOUBLE_EQ(s.Quota.QuotaNextNotify, DateTimeToSerial(context.now));
+  EXPECT_EQ(s.Quota.OnPeakAllowance, 0);
+}
+
+TEST_F(SettingsTest, FirstSaveWritesEveryValueInOrderWithBooleansAsText) {
+  save(loadFrom(QByteArray()));
+  const platform::RegistryHive hive = savedHive();
+  const auto names = [&](const char* section) {
+    return hive.valueNames(SettingsKey + QLatin1Char('\\') + QLatin1String(section)).join(QLatin1Char(','));
+  };
+  EXPECT_EQ(names("Quota"),
+            "QuotaType,QuotaHours,QuotaTraffic,QuotaUnit,OnPeakAllowance,OffPeakAllowance,QuotaNextNotify,"
+            "EnableQuotaOveruseMessage,QuotaOverusePercentage");
+  EXPECT_EQ(names("Usage"), "EnableChart,HoursShown,WeekStartsOn,MonthStartsOn");
+  EXPECT_EQ(names("Main"),
+            "InterfaceGuid,DisplayOnStartup,EnableGridLines,TrayIconMode,EnableAutoRun,Unit,EnableGradient,"
+            "GradientColor,VolumeUnit");
+  EXPECT_EQ(names("Advanced"), "PeakHourFrom,PeakHourTo,OnPeakColor,OffPeakColor");
+  EXPECT_EQ(names("Notifications"),
+            "EnableNotifications,NotifyCondition,NotifyConditionAmountMb,NotifyTimeMin,EnableMsgAndSound,"
+            "EnableExecProg,EnableDropDialup,Shutdown,ShowGraph,NotifySound,ExecProg");
+  EXPECT_EQ(names("Graph"),
+            "LineType,LineStep,ClickThruShortCut,EnableClickThrough,EnableMinuteTicks,EnableGridAndAxes,StayOnTop,"
+            "ShowInTray,Sticky,EnableCaption,Width,Height,Left,Top,FixedScale,FixedScaleValue,EnableSmooth,"
+            "EnableBackImage,BackImageFile,LeftToRight,ColorBack,ColorDataIn,ColorDataOut,ColorDataBoth,"
+            "ColorDataText,ColorDataFrame,TransparentValue,EnableTransparent");
+  EXPECT_EQ(names("TraceRoute"), "HostName,EnableResolving,TimeOut");
+  EXPECT_EQ(names("Ping"), "HostName,EchoPackets,TimeOut");
+  EXPECT_EQ(names("Totals"), "CustomDateFrom,CustomDateTo,ReportSaveFolder,ReportSaveFormat");
+  EXPECT_EQ(names("AutoUpdate"), "QueryForAutoCheck,AutoCheckEnabled,LastAutoCheckDate");
+  EXPECT_EQ(hive.subKeyNames(SettingsKey).join(QLatin1Char(',')),
+            "Quota,Usage,Main,Advanced,Notifications,Graph,TraceRoute,Ping,Totals,AutoUpdate");
+
+  EXPECT_EQ(stored("Main", "EnableAutoRun"), RegValue::fromString(QStringLiteral("1")));
+  EXPECT_EQ(stored("Main", "DisplayOnStartup"), RegValue::fromString(QStringLiteral("0")));
+  EXPECT_EQ(stored("Notifications", "Shutdown"), RegValue::fromString(QStringLiteral("0")));
+  EXPECT_EQ(stored("Graph", "LineStep"), RegValue::fromDWord(3));
+  EXPECT_EQ(stored("Main", "GradientColor"), RegValue::fromDWord(0xFFBBBB));
+  EXPECT_EQ(stored("Main", "InterfaceGuid")->type, RegValueType::String);
+  ASSERT_EQ(stored("Quota", "QuotaNextNotify")->type, RegValueType::Binary);
+  EXPECT_EQ(stored("Quota", "QuotaNextNotify")->binary.size(), 8);
+}
+
+TEST_F(SettingsTest, HandWrittenValuesFollowTheReadingRules) {
+  const Settings s = loadFrom(fileWith(
+      "[HKEY_CURRENT_USER\\Software\\Corvane\\Meterly\\Main]\n"
+      "\"DisplayOnStartup\"=dword:00000001\n"     // a boolean as a number
+      "\"EnableAutoRun\"=\"0\"\n"
+      "\"EnableGradient\"=\"7\"\n"                // any number but 0 is true
+      "\"Unit\"=\"bits\"\n"                       // not a number: the default
+      "\"InterfaceGuid\"=dword:00000005\n"        // not text: the default
+      "[HKEY_CURRENT_USER\\Software\\Corvane\\Meterly\\Graph]\n"
+      "\"TransparentValue\"=\" 25 \"\n"           // decimal text
+      "\"LineStep\"=\"99999999999\"\n"            // beyond 32 bits: the default
+      "\"FixedScaleValue\"=hex:01,02\n"           // binary: the default
+      "\"Width\"=dword:ffffffff\n"                // -1, held as it is
+      "[HKEY_CURRENT_USER\\Software\\Corvane\\Meterly\\Quota]\n"
+      "\"QuotaNextNotify\"=hex:00,00,00,00\n"     // not 8 bytes: the default
+      "\"QuotaOverusePercentage\"=\"-12\"\n"));
+  EXPECT_TRUE(s.DisplayOnStartup);
+  EXPECT_FALSE(s.EnableAutoRun);
+  EXPECT_TRUE(s.EnableGradient);
+  EXPECT_EQ(s.Unit, 0);
+  EXPECT_EQ(s.InterfaceGuid, AllConnectionsGuid);
+  EXPECT_EQ(s.TransparentValue, 25);
+  EXPECT_EQ(s.LineStep, 3);
+  EXPECT_EQ(s.FixedScaleValue, 0);
+  EXPECT_EQ(s.GraphWindow.Width, -1);
+  EXPECT_DOUBLE_EQ(s.Quota.QuotaNextNotify, DateTimeToSerial(context.now));
+  EXPECT_EQ(s.QuotaOverusePercentage, -12);
+}
+
+TEST_F(SettingsTest, IntegerStoredAsTextStaysTextAfterSaving) {
+  Settings s = loadFrom(fileWith(
+      "[HKEY_CURRENT_USER\\Software\\Corvane\\Meterly\\Graph]\n"
+      "\"TransparentValue\"=\"25\"\n"));
+  EXPECT_EQ(s.TransparentValue, 25);
+  s.TransparentValue = 40;
+  save(s);
+  const platform::RegistryHive hive = savedHive();
+  EXPECT_EQ(hive.value(SettingsKey + QStringLiteral("\\Graph"), QStringLiteral("TransparentValue")),
+            RegValue::fromString(QStringLiteral("40")));
+  EXPECT_EQ(hive.value(SettingsKey + QStringLiteral("\\Graph"), QStringLiteral("LineStep")), RegValue::fromDWord(3));
+}
+
+TEST_F(SettingsTest, NumbersThatDoNotFitAreCutToTheirWidth) {
+  const Settings s = loadFrom(fileWith(
+      "[HKEY_CURRENT_USER\\Software\\Corvane\\Meterly\\Usage]\n"
+      "\"HoursShown\"=dword:00000101\n"   // 8-bit: 0x01
+      "\"MonthStartsOn\"=\"300\"\n"       // 8-bit: 300 - 256
+      "[HKEY_CURRENT_USER\\Software\\Corvane\\Meterly\\Quota]\n"
+      "\"QuotaOverusePercentage\"=dword:00018000\n"  // 16-bit signed: 0x8000
+      "\"QuotaType\"=dword:00000102\n"
+      "[HKEY_CURRENT_USER\\Software\\Corvane\\Meterly\\Ping]\n"
+      "\"EchoPackets\"=\"70000\"\n"));     // 16-bit signed: 70000 - 65536
+  EXPECT_EQ(s.HoursShown, 1);
+  EXPECT_EQ(s.MonthStartsOn, 44);
+  EXPECT_EQ(s.QuotaOverusePercentage, -32768);
+  EXPECT_EQ(s.Quota.QuotaType, 2);
+  EXPECT_EQ(s.Ping.EchoPackets, 4464);
+}
+
+TEST_F(SettingsTest, MissingSectionsAndValuesGiveDefaultsBesideStoredOnes) {
+  const Settings s = loadFrom(fileWith(
+      "[HKEY_CURRENT_USER\\Software\\Corvane\\Meterly\\Main]\n"
+      "\"VolumeUnit\"=dword:00000003\n"
+      "[HKEY_CURRENT_USER\\Software\\Corvane\\Meterly\\Notifications]\n"
+      "\"Shutdown\"=\"1\"\n"
+      "\"ShowGraph\"=dword:00000001\n"
+      "\"NotifySound\"=\"/home/a \\\"b\\\"/ding.wav\"\n"));
+  EXPECT_EQ(s.VolumeUnit, 3);
+  EXPECT_EQ(s.NotifyActions, NotifyAction::Shutdown | NotifyAction::ShowGraph);
+  EXPECT_EQ(s.NotifySound, QStringLiteral("/home/a \"b\"/ding.wav"));
+  EXPECT_EQ(s.TrayIconMode, 0);
+  EXPECT_EQ(s.TransparentValue, 50);
+  EXPECT_TRUE(s.EnableCaption);
+}
+
+TEST_F(SettingsTest, EveryValueSurvivesASaveAndALoad) {
+  Settings changed = loadFrom(QByteArray());
+  changed.Quota = {46000.5, 2, 1, 1, 2, 300, 500};
+  changed.EnableQuotaOveruseMessage = true;
+  changed.QuotaOverusePercentage = 95;
+  changed.EnableChart = false;
+  changed.HoursShown = 2;
+  changed.WeekStartsOn = 1;
+  changed.MonthStartsOn = 31;
+  changed.InterfaceGuid = QStringLiteral("enp3s0");
+  changed.DisplayOnStartup = true;
+  changed.EnableGridLines = false;
+  changed.TrayIconMode = 5;
+  changed.EnableAutoRun = false;
+  changed.Unit = 1;
+  changed.EnableGradient = false;
+  changed.GradientColor = 0x123456;
+  changed.VolumeUnit = 4;
+  changed.PeakHourFrom = 22;
+  changed.PeakHourTo = 6;
+  changed.OnPeakColor = 0x010203;
+  changed.OffPeakColor = 0x040506;
+  changed.EnableNotifications = true;
+  changed.NotifyCondition = 3;
+  changed.NotifyConditionAmountMb = 500;
+  changed.NotifyTimeMin = 15;
+  changed.NotifyActions = NotifyAction::MsgAndSound | NotifyAction::DropDialup | NotifyAction::ShowGraph;
+  changed.NotifySound = QStringLiteral("/usr/share/sounds/通知.wav");
+  changed.ExecProg = QStringLiteral("C:\\odd\\path \"quoted\"");
+  changed.LineType = 2;
+  changed.LineStep = 5;
+  changed.ClickThruShortCut = 0x4054;
+  changed.EnableClickThrough = true;
+  changed.EnableMinuteTicks = true;
+  changed.EnableGridAndAxes = false;
+  changed.StayOnTop = false;
+  changed.ShowInTray = true;
+  changed.Sticky = true;
+  changed.EnableCaption = false;
+  changed.GraphWindow = {-20, 5000, 640, 200};
+  changed.FixedScale = true;
+  changed.FixedScaleValue = 125000;
+  changed.EnableSmooth = false;
+  changed.EnableBackImage = true;
+  changed.BackImageFile = QStringLiteral("/tmp/back.bmp");
+  changed.LeftToRight = true;
+  changed.ColorBack = 0x000001;
+  changed.ColorDataIn = 0x000002;
+  changed.ColorDataOut = 0x000003;
+  changed.ColorDataBoth = 0x000004;
+  changed.ColorDataText = 0xFFFFFF;
+  changed.ColorDataFrame = 0x000005;
+  changed.TransparentValue = 80;
+  changed.EnableTransparent = true;
+  changed.TraceRoute = {QStringLiteral("a.example,b.example"), false, 2000};
+  changed.Ping = {QStringLiteral("localhost"), 10, 500};
+  changed.CustomDateFrom = 40000;
+  changed.CustomDateTo = 40010;
+  changed.ReportSaveFolder = QStringLiteral("/home/u/报告");
+  changed.ReportSaveFormat = 3;
+  changed.AutoUpdate = {false, true, 46001};
+  save(changed);
+
+  Settings reloaded = loadFrom(*file.contents);
+  SettingsStore store(registry);
+  reloaded.AutoUpdate.Load(store, 0);
+  EXPECT_TRUE(reloaded == changed);
+}
+
+TEST_F(SettingsTest, QuotaKeepsItsFieldsWhenItsValuesAreMissing) {
+  registry.hive().createKey(SettingsKey);
+  SettingsStore store(registry);
+  QuotaDefinition quota;
+  quota.QuotaType = 2;
+  quota.QuotaUnit = 1;
+  quota.OnPeakAllowance = 700;
+  quota.LoadFromSettings(&store, 45000.25);
+  EXPECT_EQ(quota.QuotaType, 2);
+  EXPECT_EQ(quota.QuotaUnit, 1);
+  EXPECT_EQ(quota.OnPeakAllowance, 0);
+  EXPECT_DOUBLE_EQ(quota.QuotaNextNotify, 45000.25);
+  EXPECT_THROW(quota.LoadFromSettings(nullptr, 0), EAssertionFailed);
+}
+
+TEST_F(SettingsTest, AutoUpdateIsLeftToTheVersionCheckerWhenLoading) {
+  Settings s = loadFrom(fileWith(
+      "[HKEY_CURRENT_USER\\Software\\Corvane\\Meterly\\AutoUpdate]\n"
+      "\"AutoCheckEnabled\"=\"1\"\n"
+      "\"QueryForAutoCheck\"=\"0\"\n"));
+  EXPECT_FALSE(s.AutoUpdate.AutoCheckEnabled);
+  SettingsStore store(registry);
+  s.AutoUpdate.Load(store, 46000);
+  EXPECT_TRUE(s.AutoUpdate.AutoCheckEnabled);
+  EXPECT_FALSE(s.AutoUpdate.QueryForAutoCheck);
+  EXPECT_EQ(s.AutoUpdate.LastAutoCheckDate, 46000);
+}
+
+TEST_F(SettingsTest, WeekStartFollowsTheLocale) {
+  context.localeFirstDayOfWeek = 0;
+  EXPECT_EQ(DefaultSettings(context).WeekStartsOn, 1);
+  context.localeFirstDayOfWeek = -1;  // unreadable
+  EXPECT_EQ(DefaultSettings(context).WeekStartsOn, 0);
+  context.localeFirstDayOfWeek = 7;
+  try {
+    DefaultSettings(context);
+    FAIL() << "a first day of the week outside 0 to 6 must be caught";
+  } catch (const EAssertionFailed& e) {
+    EXPECT_EQ(e.unit(), QStringLiteral("Main"));
+  }
+}
+
+TEST_F(SettingsTest, UnparsableFileIsKeptAsideAndDefaultsApply) {
+  const QByteArray broken = fileWith("[HKEY_CURRENT_USER\\Software\\Corvane\\Meterly\\Main\n\"Unit\"=dword:1\n");
+  const Settings s = loadFrom(broken);
+  Settings expected = DefaultSettings(context);
+  expected.Quota.QuotaNextNotify = DateTimeToSerial(context.now);
+  expected.AutoUpdate = AutoUpdateSettings{};
+  EXPECT_TRUE(s == expected);
+  EXPECT_EQ(file.setAsideAs, broken);
+  EXPECT_FALSE(registry.loadProblem().isEmpty());
+}
+
+TEST_F(SettingsTest, FailedWriteReachesTheCaller) {
+  Settings s = loadFrom(QByteArray());
+  file.failWrites = true;
+  EXPECT_THROW(save(s), platform::RegistryError);
+}
+
+}  // namespace
+}  // namespace meterly
