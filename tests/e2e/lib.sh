@@ -1,0 +1,106 @@
+# Helpers of the end-to-end tests: the display, the tray, a private home per test, and waits.
+
+start_display() {
+  local n
+  for n in $(seq 90 120); do
+    [[ -e /tmp/.X11-unix/X$n || -e /tmp/.X$n-lock ]] && continue
+    Xvfb ":$n" -screen 0 1280x800x24 -nolisten tcp >"$E2E_WORK/xvfb.log" 2>&1 &
+    XVFB_PID=$!
+    export DISPLAY=":$n"
+    if wait_for 10 xdpyinfo; then
+      trayer --edge top --align right --widthtype pixel --width 200 --height 32 \
+        --transparent false >"$E2E_WORK/trayer.log" 2>&1 &
+      TRAYER_PID=$!
+      wait_for 10 tray_window_id && return 0
+      return 1
+    fi
+    kill "$XVFB_PID" 2>/dev/null
+  done
+  return 1
+}
+
+stop_display() {
+  [[ -n ${TRAYER_PID:-} ]] && kill "$TRAYER_PID" 2>/dev/null
+  [[ -n ${XVFB_PID:-} ]] && kill "$XVFB_PID" 2>/dev/null
+  wait 2>/dev/null
+}
+
+# Runs "$@" quietly every 0.2 s until it succeeds or the seconds run out.
+wait_for() {
+  local seconds=$1
+  shift
+  local deadline=$((SECONDS + seconds))
+  until "$@" >/dev/null 2>&1; do
+    ((SECONDS >= deadline)) && return 1
+    sleep 0.2
+  done
+}
+
+# trayer's panel: the window that holds the embedded icons.
+tray_window_id() {
+  xdotool search --name '^panel$' | head -1 | grep .
+}
+
+# The window of Meterly's icon inside the tray, if it is embedded there.
+tray_icon_window() {
+  local panel
+  panel=$(tray_window_id) || return 1
+  xwininfo -tree -id "$panel" | awk '/\("meterly" "Meterly"\)/ {print $1; found = 1; exit} END {exit !found}'
+}
+
+tray_has_icons() { tray_icon_window >/dev/null; }
+
+# A fresh home for one test: every XDG folder of its own.
+new_home() {
+  TEST_HOME=$(mktemp -d "$E2E_WORK/home.XXXXXX")
+  export HOME=$TEST_HOME
+  export XDG_CONFIG_HOME=$TEST_HOME/config
+  export XDG_DATA_HOME=$TEST_HOME/data
+  export XDG_RUNTIME_DIR=$TEST_HOME/run
+  mkdir -p "$XDG_RUNTIME_DIR"
+  chmod 700 "$XDG_RUNTIME_DIR"
+  REGISTRY_FILE=$XDG_CONFIG_HOME/Corvane/Meterly/registry.reg
+}
+
+# Starts the program in the background; its pid is in METERLY_PID, its output in $TEST_HOME/out.
+start_meterly() {
+  "$METERLY_BIN" "$@" >"$TEST_HOME/out" 2>&1 &
+  METERLY_PID=$!
+}
+
+# Waits for the program to end; its exit code is in METERLY_STATUS.
+wait_meterly_exit() {
+  local seconds=${1:-10}
+  local deadline=$((SECONDS + seconds))
+  while kill -0 "$METERLY_PID" 2>/dev/null; do
+    if ((SECONDS >= deadline)); then
+      kill -KILL "$METERLY_PID" 2>/dev/null
+      wait "$METERLY_PID" 2>/dev/null
+      METERLY_STATUS=timeout
+      return 1
+    fi
+    sleep 0.1
+  done
+  wait "$METERLY_PID"
+  METERLY_STATUS=$?
+}
+
+fail() {
+  echo "    FAIL: $*"
+  [[ -f ${TEST_HOME:-}/out ]] && sed 's/^/    | /' "$TEST_HOME/out"
+  return 1
+}
+
+run_test() {
+  local test=$1
+  echo "e2e: $test"
+  # A test that fails half-way must not leave its program running into the next test.
+  (
+    set -e
+    trap 'status=$?; kill -KILL ${METERLY_PID:-} 2>/dev/null || true; wait || true; exit $status' EXIT
+    "$test"
+  )
+  local status=$?
+  ((status == 0)) && echo "    ok" || echo "    FAILED"
+  return $status
+}
