@@ -1,0 +1,51 @@
+#pragma once
+
+#include "core/adapter_entry.h"
+#include "platform/address_table.h"
+#include "platform/interface_table.h"
+
+namespace meterly {
+
+// Received and sent octets of a source, as the kernel counts them (64 bits).
+struct CounterReading {
+  quint64 In = 0;
+  quint64 Out = 0;
+
+  friend bool operator==(const CounterReading&, const CounterReading&) = default;
+};
+
+// Interface types that are never listed nor summed: loopback, tunnels and virtual devices
+// (whose traffic also crosses a physical interface), IEEE 1394.
+bool IsExcludedIfType(quint32 type);
+
+// The list of traffic sources (three aggregates, then the interfaces) and the sampling of
+// their counters.
+class TrafficSources {
+ public:
+  TrafficSources(platform::InterfaceTable& interfaces, platform::AddressTable& addresses);
+
+  // Rebuilds the list: the aggregates, then every interface whose type is not excluded. When the
+  // interface table cannot be read, the list holds the aggregates only.
+  void BuildAdapterList();
+
+  // Gives each interface entry an IPv4 address of its interface (the last one the table lists).
+  void UpdateAdapterAddresses();
+
+  const AdapterList& Adapters() const { return adapterList_; }
+
+  // The last entry whose Guid equals the identifier exactly, or null.
+  const TAdapterEntry* FindSelectedAdapter(const QString& interfaceGuid) const;
+
+  // The counters of the entry's source; zeros when they cannot be read.
+  CounterReading SampleCounters(const TAdapterEntry& entry);
+
+ private:
+  void AddPseudoEntries();
+  CounterReading SampleAggregate(TAdapterKind kind);
+
+  platform::InterfaceTable& interfaces_;
+  platform::AddressTable& addresses_;
+  AdapterList adapterList_;
+};
+
+}  // namespace meterly

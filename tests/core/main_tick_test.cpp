@@ -1,0 +1,225 @@
+#include "core/main_tick.h"
+#include "fakes/fake_platform.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace meterly {
+namespace {
+
+namespace IfType = platform::IfType;
+
+// Records every hand-over call as text, in order.
+class RecordingHandover : public TickHandover {
+ public:
+  void GraphAddSample(quint32 in, quint32 out) override { record("graph", in, out); }
+  void TrayGraphStep() override { calls.push_back("tray"); }
+  void FeedPublish(quint32 in, quint32 out) override { record("feed", in, out); }
+  void NotificationStep(quint32 in, quint32 out) override { record("notify", in, out); }
+  void CheckQuotaOveruse() override { calls.push_back("quota"); }
+  void AddData(quint32 dialupSeconds, quint64 in, quint64 out) override {
+    calls.push_back("add " + std::to_string(dialupSeconds) + " " + std::to_string(in) + " " + std::to_string(out));
+  }
+  void FlushPending() override { calls.push_back("flush"); }
+  void RefreshTooltip() override { calls.push_back("tooltip"); }
+  bool IsDialupActive() override { return dialup; }
+  void AdapterListRebuilt() override { calls.push_back("rebuilt"); }
+
+  std::vector<std::string> take() { return std::exchange(calls, {}); }
+
+  std::vector<std::string> calls;
+  bool dialup = false;
+
+ private:
+  void record(const char* what, quint32 in, quint32 out) {
+    calls.push_back(std::string(what) + " " + std::to_string(in) + " " + std::to_string(out));
+  }
+};
+
+class FakeTray : public TrayIconHost {
+ public:
+  bool IsTrayIconShown() override { return shown; }
+  bool TryShowTrayIcon() override {
+    ++attempts;
+    attachedDuringShow = tick != nullptr && tick->TickHandlerAttached();
+    shown = nextAttemptSucceeds;
+    return shown;
+  }
+  void TrayIconFailedForGood() override { ++fatalMessages; }
+
+  bool shown = true;
+  bool nextAttemptSucceeds = false;
+  bool attachedDuringShow = false;
+  int attempts = 0;
+  int fatalMessages = 0;
+  MainTick* tick = nullptr;
+};
+
+using Calls = std::vector<std::string>;
+
+class MainTickTest : public ::testing::Test {
+ protected:
+  MainTickTest() {
+    platform.addInterface(2, QStringLiteral("eth0"), IfType::Ethernet, 1000, 100);
+    sources.BuildAdapterList();
+    settings.InterfaceGuid = QStringLiteral("eth0");
+    tray.tick = &tick;
+  }
+
+  // Adds traffic, then runs one tick and returns what it handed over.
+  Calls tickWith(quint64 in, quint64 out) {
+    platform.interfaces.addTraffic(QStringLiteral("eth0"), in, out);
+    tick.TimerTimer();
+    return handover.take();
+  }
+
+  fakes::FakePlatform platform;
+  Settings settings;
+  TrafficSources sources{platform.interfaces, platform.addresses};
+  RecordingHandover handover;
+  FakeTray tray;
+  MainTick tick{settings, sources, platform.addressWatch, tray, handover};
+};
+
+TEST_F(MainTickTest, FirstTickIsOnlyABaselineAndTheSecondCounts) {
+  EXPECT_EQ(tickWith(0, 0), (Calls{"feed 0 0", "tooltip"}));
+  EXPECT_EQ(tick.SampleTicks, 1u);
+  EXPECT_EQ(tickWith(1500, 40), (Calls{"graph 1500 40", "feed 1500 40", "add 0 1500 40", "tooltip"}));
+  EXPECT_EQ(tick.LastDeltaIn, 1500u);
+  EXPECT_EQ(tick.LastDeltaOut, 40u);
+}
+
+TEST_F(MainTickTest, EveryStepRunsInOrderWhenSwitchedOnAndMinuteStepsEverySixtyTicks) {
+  settings.ShowInTray = true;
+  settings.EnableNotifications = true;
+  settings.EnableQuotaOveruseMessage = true;
+  handover.dialup = true;
+  tickWith(0, 0);
+  for (int second = 2; second < 60; ++second) {
+    EXPECT_EQ(tickWith(10, 1), (Calls{"graph 10 1", "tray", "feed 10 1", "notify 10 1", "add 1 10 1", "tooltip"}));
+  }
+  EXPECT_EQ(tickWith(10, 1),
+            (Calls{"graph 10 1", "tray", "feed 10 1", "notify 10 1", "quota", "add 1 10 1", "flush", "tooltip"}));
+  EXPECT_EQ(tick.SampleTicks, 60u);
+
+  settings.LineType = 2;  // numbers only: no icon graph
+  EXPECT_EQ(tickWith(10, 1), (Calls{"graph 10 1", "feed 10 1", "notify 10 1", "add 1 10 1", "tooltip"}));
+  tray.shown = false;  // a hidden icon draws no graph either; it is shown again first
+  tray.nextAttemptSucceeds = false;
+  settings.LineType = 0;
+  EXPECT_EQ(tickWith(10, 1), (Calls{"graph 10 1", "feed 10 1", "notify 10 1", "add 1 10 1", "tooltip"}));
+}
+
+TEST_F(MainTickTest, ACounterGoingDownDropsThatTickAndTheNext) {
+  tickWith(0, 0);
+  tickWith(100, 100);
+  platform.interfaces.table[0].inOctets -= 50;  // an adapter reset
+  EXPECT_EQ(tickWith(0, 10), Calls{});
+  EXPECT_EQ(tick.SampleTicks, 0u);
+  EXPECT_EQ(tickWith(30, 30), (Calls{"feed 0 0", "tooltip"}));
+  EXPECT_EQ(tickWith(30, 30), (Calls{"graph 30 30", "feed 30 30", "add 0 30 30", "tooltip"}));
+}
+
+TEST_F(MainTickTest, AZeroReadingCountsNothingWhileTheTicksGoOn) {
+  platform.interfaces.table[0].inOctets = 0;
+  tickWith(0, 0);
+  EXPECT_EQ(tickWith(0, 50), (Calls{"feed 0 0", "tooltip"}));
+  EXPECT_EQ(tick.SampleTicks, 2u);
+  // The first non-zero reading counts against a zero previous one: still nothing.
+  EXPECT_EQ(tickWith(70, 50), (Calls{"feed 0 0", "tooltip"}));
+  EXPECT_EQ(tickWith(70, 50), (Calls{"graph 70 50", "feed 70 50", "add 0 70 50", "tooltip"}));
+}
+
+TEST_F(MainTickTest, AVanishedInterfaceFeedsZerosAndKeepsTheLastFigures) {
+  tickWith(0, 0);
+  tickWith(800, 80);
+  platform.interfaces.table.clear();
+  EXPECT_EQ(tickWith(0, 0), (Calls{"feed 0 0", "tooltip"}));
+  EXPECT_EQ(tickWith(0, 0), (Calls{"feed 0 0", "tooltip"}));
+  EXPECT_EQ(tick.LastDeltaIn, 800u);
+  EXPECT_EQ(tick.LastDeltaOut, 80u);
+
+  settings.InterfaceGuid = QStringLiteral("wlan9");  // a source that is not in the list
+  EXPECT_EQ(tickWith(0, 0), (Calls{"feed 0 0", "tooltip"}));
+  EXPECT_EQ(tick.SampleTicks, 0u);
+}
+
+TEST_F(MainTickTest, AnAddressChangeCostsTwoTicksAndRebuildsTheList) {
+  tickWith(0, 0);
+  tickWith(10, 10);
+  platform.addInterface(3, QStringLiteral("eth1"), IfType::Ethernet, 5, 5);
+  platform.addressWatch.pendingChanges = 1;
+  EXPECT_EQ(tickWith(10, 10), (Calls{"rebuilt"}));
+  EXPECT_EQ(sources.Adapters().size(), 5u);
+  EXPECT_EQ(tickWith(10, 10), (Calls{"feed 0 0", "tooltip"}));
+  EXPECT_EQ(tickWith(10, 10), (Calls{"graph 10 10", "feed 10 10", "add 0 10 10", "tooltip"}));
+}
+
+TEST_F(MainTickTest, ChoosingAnotherSourceMakesTheNextTickABaseline) {
+  tickWith(0, 0);
+  tickWith(10, 10);
+  tick.RestartSampling();
+  EXPECT_EQ(tickWith(10, 10), (Calls{"feed 0 0", "tooltip"}));
+  EXPECT_EQ(tickWith(10, 10), (Calls{"graph 10 10", "feed 10 10", "add 0 10 10", "tooltip"}));
+}
+
+TEST_F(MainTickTest, DeltasAboveFourGigabytesSaturateForRatesButReachTheStoreInFull) {
+  tickWith(0, 0);
+  const quint64 huge = 5'000'000'000ull;
+  EXPECT_EQ(tickWith(huge, 1),
+            (Calls{"graph 4294967295 1", "feed 4294967295 1", "add 0 5000000000 1", "tooltip"}));
+  EXPECT_EQ(tick.InHistory[0], 4294967295u);
+}
+
+TEST_F(MainTickTest, HistoriesKeepTheFiveNewestAndTheirTruncatedMean) {
+  tick.ClearHistories();
+  tickWith(0, 0);
+  for (quint64 in : {1, 2, 3, 4, 5, 6}) tickWith(in, in * 10);
+  EXPECT_EQ(tick.InHistory, (std::array<quint32, 5>{6, 5, 4, 3, 2}));
+  EXPECT_EQ(tick.OutHistory, (std::array<quint32, 5>{60, 50, 40, 30, 20}));
+  EXPECT_EQ(MainTick::HistoryMean(tick.InHistory), 4u);
+  EXPECT_EQ(MainTick::HistoryMean({1, 1, 1, 1, 0}), 0u);
+  EXPECT_EQ(MainTick::HistoryMean({4294967295u, 4294967295u, 4294967295u, 4294967295u, 4294967295u}), 4294967295u);
+}
+
+TEST_F(MainTickTest, TheTrayIconIsRetriedWithTheHandlerDetachedUntilTheHundredTwentiethFailure) {
+  tray.shown = false;
+  for (int i = 0; i < 119; ++i) {
+    tickWith(0, 0);
+    if (i == 50) {  // failures need not be consecutive
+      tray.nextAttemptSucceeds = true;
+      tickWith(0, 0);
+      tray.shown = false;
+      tray.nextAttemptSucceeds = false;
+    }
+  }
+  EXPECT_FALSE(tray.attachedDuringShow);
+  EXPECT_TRUE(tick.TickHandlerAttached());
+  EXPECT_EQ(tick.TrayFailCount, 119u);
+  EXPECT_EQ(tray.fatalMessages, 0);
+  EXPECT_EQ(tickWith(0, 0), Calls{});
+  EXPECT_EQ(tray.fatalMessages, 1);
+}
+
+TEST_F(MainTickTest, ADetachedHandlerDoesNothing) {
+  tick.AttachTickHandler(false);
+  EXPECT_EQ(tickWith(10, 10), Calls{});
+  EXPECT_EQ(tick.SampleTicks, 0u);
+}
+
+TEST_F(MainTickTest, AggregatesCountTheSumOfTheirMembers) {
+  platform.addInterface(3, QStringLiteral("eth1"), IfType::Ethernet, 2000, 200);
+  sources.BuildAdapterList();
+  settings.InterfaceGuid = AllEthernetGuid;
+  tick.TimerTimer();
+  handover.take();
+  platform.interfaces.addTraffic(QStringLiteral("eth0"), 5, 1);
+  platform.interfaces.addTraffic(QStringLiteral("eth1"), 7, 2);
+  tick.TimerTimer();
+  EXPECT_EQ(handover.take(), (Calls{"graph 12 3", "feed 12 3", "add 0 12 3", "tooltip"}));
+}
+
+}  // namespace
+}  // namespace meterly
