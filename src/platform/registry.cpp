@@ -34,10 +34,19 @@ DamagedFileOutcome keepDamagedFile(RegistryFile& file, const RegeditParseError& 
 }  // namespace
 
 void Registry::load() {
-  const std::optional<QByteArray> bytes = file_.read();
   hive_ = RegistryHive();
   loadProblem_.clear();
   saveRefusal_.clear();
+  std::optional<QByteArray> bytes;
+  try {
+    bytes = file_.read();
+  } catch (const RegistryError& error) {
+    // The file is there but unreadable: writing the defaults over it would destroy it.
+    saveRefusal_ = QStringLiteral("The settings were not saved, so that the unreadable settings file %1 is not "
+                                  "overwritten.")
+                       .arg(file_.location());
+    throw;
+  }
   if (!bytes) return;
 
   std::variant<RegistryHive, RegeditParseError> parsed = parseRegedit(*bytes);

@@ -43,7 +43,8 @@ class Registry {
   explicit Registry(RegistryFile& file) : file_(file) {}
 
   // Reads the file. A file that cannot be parsed is set aside and the hive starts empty;
-  // loadProblem() then says what happened. An unreadable file throws RegistryError.
+  // loadProblem() then says what happened. An unreadable file throws RegistryError, leaves the
+  // hive empty and makes every later save() refuse.
   void load();
 
   // Writes the whole hive. Throws RegistryError, also after a load whose unparsable file
@@ -60,7 +61,8 @@ class Registry {
   RegistryFile& file_;
   RegistryHive hive_;
   QString loadProblem_;
-  // Why save() must not write: set when an unreadable file could not be moved aside.
+  // Why save() must not write: set when the file could not be read, or when an unparsable file
+  // could not be moved aside.
   QString saveRefusal_;
 };
 

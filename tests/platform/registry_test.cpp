@@ -120,5 +120,27 @@ TEST(RegistryTest, ReadAndWriteFailuresReachTheCaller) {
   EXPECT_EQ(file.contents, GoodText);
 }
 
+TEST(RegistryTest, AFileThatCouldNotBeReadIsNeverOverwritten) {
+  FakeRegistryFile file;
+  file.contents = GoodText;
+  file.failReads = true;
+  Registry registry(file);
+  EXPECT_THROW(registry.load(), RegistryError);
+  EXPECT_TRUE(registry.hive().isEmpty());
+  try {
+    registry.save();
+    FAIL() << "saving the defaults over an unreadable file must be refused";
+  } catch (const RegistryError& error) {
+    EXPECT_TRUE(error.message().contains(file.location()));
+  }
+  EXPECT_EQ(file.writeCount, 0);
+  EXPECT_EQ(file.contents, GoodText);
+
+  file.failReads = false;  // readable again: a new load lifts the refusal
+  registry.load();
+  registry.save();
+  EXPECT_EQ(file.writeCount, 1);
+}
+
 }  // namespace
 }  // namespace meterly::platform
