@@ -58,6 +58,8 @@ bool IsExcludedIfType(quint32 type) {
   return type == IfType::SoftwareLoopback || type == IfType::Tunnel || type == IfType::Ieee1394;
 }
 
+bool IsListedIfType(quint32 type) { return type != IfType::SoftwareLoopback && type != IfType::Ieee1394; }
+
 TrafficSources::TrafficSources(platform::InterfaceTable& interfaces, platform::AddressTable& addresses)
     : interfaces_(interfaces), addresses_(addresses) {}
 
@@ -73,7 +75,7 @@ void TrafficSources::BuildAdapterList() {
   const std::optional<std::vector<InterfaceRow>> rows = interfaces_.rows();
   if (!rows) return;
   for (const InterfaceRow& row : *rows) {
-    if (IsExcludedIfType(row.type)) continue;
+    if (!IsListedIfType(row.type)) continue;
     adapterList_.push_back({row.description, row.index, akInterface, firstEightBytes(row.physAddr), 0, row.name});
   }
 }

@@ -14,9 +14,13 @@ struct CounterReading {
   friend bool operator==(const CounterReading&, const CounterReading&) = default;
 };
 
-// Interface types that are never listed nor summed: loopback, tunnels and virtual devices
-// (whose traffic also crosses a physical interface), IEEE 1394.
+// Interface types that no aggregate sums: loopback, tunnels and virtual devices (whose traffic
+// also crosses a physical interface), IEEE 1394.
 bool IsExcludedIfType(quint32 type);
+
+// Interface types offered as single sources: all but loopback and IEEE 1394. Tunnels and
+// virtual devices are listed so that a VPN or a container's link can be watched on its own.
+bool IsListedIfType(quint32 type);
 
 // The list of traffic sources (three aggregates, then the interfaces) and the sampling of
 // their counters.
@@ -24,8 +28,8 @@ class TrafficSources {
  public:
   TrafficSources(platform::InterfaceTable& interfaces, platform::AddressTable& addresses);
 
-  // Rebuilds the list: the aggregates, then every interface whose type is not excluded. When the
-  // interface table cannot be read, the list holds the aggregates only.
+  // Rebuilds the list: the aggregates, then every interface of a listed type. When the interface
+  // table cannot be read, the list holds the aggregates only.
   void BuildAdapterList();
 
   // Gives each interface entry an IPv4 address of its interface (the last one the table lists).

@@ -38,7 +38,7 @@ TEST_F(TrafficSourcesTest, UnreadableTableLeavesExactlyTheThreeAggregates) {
   EXPECT_EQ(sample(AllConnectionsGuid), CounterReading{});
 }
 
-TEST_F(TrafficSourcesTest, ListsEveryInterfaceButLoopbackTunnelsAndFirewire) {
+TEST_F(TrafficSourcesTest, ListsEveryInterfaceButLoopbackAndFirewire) {
   platform.addInterface(1, QStringLiteral("lo"), IfType::SoftwareLoopback);
   platform.addInterface(2, QStringLiteral("enp3s0"), IfType::Ethernet).description = QStringLiteral("Büro");
   platform.addInterface(3, QStringLiteral("wlan0"), IfType::Wireless);
@@ -48,7 +48,7 @@ TEST_F(TrafficSourcesTest, ListsEveryInterfaceButLoopbackTunnelsAndFirewire) {
   platform.addInterface(7, QStringLiteral("ib0"), IfType::Other).physAddr = QByteArray(20, '\x7f');
   sources.BuildAdapterList();
 
-  ASSERT_EQ(sources.Adapters().size(), 7u);
+  ASSERT_EQ(sources.Adapters().size(), 8u);
   const TAdapterEntry& ethernet = sources.Adapters()[3];
   EXPECT_EQ(ethernet.Description, QStringLiteral("Büro"));
   EXPECT_EQ(ethernet.Guid, QStringLiteral("enp3s0"));
@@ -56,8 +56,9 @@ TEST_F(TrafficSourcesTest, ListsEveryInterfaceButLoopbackTunnelsAndFirewire) {
   EXPECT_EQ(ethernet.Kind, akInterface);
   EXPECT_EQ(ethernet.PhysAddr, (std::array<quint8, 8>{2, 0, 0, 0, 0, 2, 0, 0}));
   EXPECT_EQ(sources.Adapters()[4].Guid, QStringLiteral("wlan0"));
-  EXPECT_EQ(sources.Adapters()[5].PhysAddr, (std::array<quint8, 8>{}));
-  EXPECT_EQ(sources.Adapters()[6].PhysAddr, (std::array<quint8, 8>{0x7f, 0x7f, 0x7f, 0x7f, 0x7f, 0x7f, 0x7f, 0x7f}));
+  EXPECT_EQ(sources.Adapters()[5].Guid, QStringLiteral("veth1"));  // a single source, never summed
+  EXPECT_EQ(sources.Adapters()[6].PhysAddr, (std::array<quint8, 8>{}));
+  EXPECT_EQ(sources.Adapters()[7].PhysAddr, (std::array<quint8, 8>{0x7f, 0x7f, 0x7f, 0x7f, 0x7f, 0x7f, 0x7f, 0x7f}));
 }
 
 TEST_F(TrafficSourcesTest, EachInterfaceKeepsTheLastAddressOfTheTable) {
@@ -107,6 +108,7 @@ TEST_F(TrafficSourcesTest, AggregatesSumTheirTypesIn64Bits) {
   platform.addInterface(6, QStringLiteral("sl0"), IfType::Slip, 50000, 50);
   platform.addInterface(7, QStringLiteral("docker0"), IfType::Tunnel, 600000, 60);
   sources.BuildAdapterList();
+  EXPECT_EQ(sample(QStringLiteral("docker0")), (CounterReading{600000, 60}));
   EXPECT_EQ(sample(AllEthernetGuid), (CounterReading{0x100000010ull, 30}));
   EXPECT_EQ(sample(AllDialupGuid), (CounterReading{54000, 90}));
   EXPECT_EQ(sample(AllConnectionsGuid), (CounterReading{0x100000010ull + 300 + 54000, 150}));
