@@ -5,6 +5,7 @@
 #include "platform/instance_lock.h"
 #include "platform/interface_table.h"
 #include "platform/registry.h"
+#include "platform/shell.h"
 #include "platform/user_session.h"
 
 #include <QString>
@@ -27,6 +28,7 @@ class Platform {
   virtual UserSession& userSession() = 0;
   virtual InstanceLock& instanceLock() = 0;
   virtual Clock& clock() = 0;
+  virtual Shell& shell() = 0;
 };
 
 }  // namespace meterly::platform

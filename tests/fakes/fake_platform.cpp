@@ -43,6 +43,11 @@ void FakeClock::advanceMs(qint64 ms) {
   localNow = localNow.addMSecs(ms);
 }
 
+int FakeShell::ShellExecute(const QString& target) {
+  targets.push_back(target);
+  return result;
+}
+
 platform::InterfaceRow& FakePlatform::addInterface(quint32 index, const QString& name, quint32 type,
                                                    quint64 in, quint64 out) {
   platform::InterfaceRow row;

@@ -74,6 +74,15 @@ class FakeClock : public platform::Clock {
   QDateTime localNow = QDateTime(QDate(2026, 3, 31), QTime(12, 0, 0));
 };
 
+// Records what is opened and answers with a scripted result.
+class FakeShell : public platform::Shell {
+ public:
+  int ShellExecute(const QString& target) override;
+
+  std::vector<QString> targets;
+  int result = platform::ShellResult::Started;
+};
+
 // A platform that tests script: interface rows and counters, address changes, the
 // registry's contents, the user name and the clock.
 class FakePlatform : public platform::Platform {
@@ -88,6 +97,7 @@ class FakePlatform : public platform::Platform {
   platform::UserSession& userSession() override { return session; }
   platform::InstanceLock& instanceLock() override { return lock; }
   platform::Clock& clock() override { return clockFake; }
+  platform::Shell& shell() override { return shellFake; }
 
   // Adds an interface row with the given counters and returns it for further scripting.
   platform::InterfaceRow& addInterface(quint32 index, const QString& name, quint32 type,
@@ -101,6 +111,7 @@ class FakePlatform : public platform::Platform {
   FakeUserSession session;
   FakeInstanceLock lock;
   FakeClock clockFake;
+  FakeShell shellFake;
 
  private:
   platform::Registry registry_;

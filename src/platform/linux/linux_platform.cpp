@@ -6,6 +6,7 @@
 #include "platform/linux/linux_instance_lock.h"
 #include "platform/linux/linux_interface_table.h"
 #include "platform/linux/linux_registry_file.h"
+#include "platform/linux/linux_shell.h"
 #include "platform/linux/linux_user_session.h"
 
 #include <cerrno>
@@ -25,7 +26,8 @@ LinuxPlatform::LinuxPlatform()
       registryFile_(std::make_unique<LinuxRegistryFile>(registryPath())),
       registry_(std::make_unique<Registry>(*registryFile_)),
       lock_(std::make_unique<LinuxInstanceLock>(session_->runtimeDir())),
-      clock_(std::make_unique<LinuxClock>()) {}
+      clock_(std::make_unique<LinuxClock>()),
+      shell_(std::make_unique<LinuxShell>()) {}
 
 LinuxPlatform::~LinuxPlatform() = default;
 
@@ -48,5 +50,6 @@ Registry& LinuxPlatform::registry() { return *registry_; }
 UserSession& LinuxPlatform::userSession() { return *session_; }
 InstanceLock& LinuxPlatform::instanceLock() { return *lock_; }
 Clock& LinuxPlatform::clock() { return *clock_; }
+Shell& LinuxPlatform::shell() { return *shell_; }
 
 }  // namespace meterly::platform

@@ -13,6 +13,7 @@ class LinuxAddressChangeWatch;
 class LinuxRegistryFile;
 class LinuxInstanceLock;
 class LinuxClock;
+class LinuxShell;
 
 // The real services of a Linux desktop.
 class LinuxPlatform : public Platform {
@@ -28,6 +29,7 @@ class LinuxPlatform : public Platform {
   UserSession& userSession() override;
   InstanceLock& instanceLock() override;
   Clock& clock() override;
+  Shell& shell() override;
 
   // Where the registry store keeps its file.
   QString registryPath();
@@ -41,6 +43,7 @@ class LinuxPlatform : public Platform {
   std::unique_ptr<Registry> registry_;
   std::unique_ptr<LinuxInstanceLock> lock_;
   std::unique_ptr<LinuxClock> clock_;
+  std::unique_ptr<LinuxShell> shell_;
 };
 
 }  // namespace meterly::platform

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+
+namespace meterly::platform {
+
+// Results of Shell::ShellExecute: a value above 32 is success, anything else an error code
+// that ShellErrorText describes.
+namespace ShellResult {
+constexpr int Started = 42;
+constexpr int FileNotFound = 2;
+constexpr int NoAssociation = 31;
+}  // namespace ShellResult
+
+// Opens documents, programs and web pages the way the desktop would on a double click.
+class Shell {
+ public:
+  virtual ~Shell() = default;
+
+  // Opens a local path (absolute or relative to the working folder) or a URL with the
+  // desktop's default handler, without waiting for it.
+  virtual int ShellExecute(const QString& target) = 0;
+};
+
+}  // namespace meterly::platform
