@@ -1,16 +1,18 @@
 // Process start: the application object, the real platform, and the event loop.
 #include "app/meterly_app.h"
 #include "app/meterly_application.h"
+#include "core/command_line.h"
 #include "platform/linux/linux_platform.h"
 #include "platform/linux/linux_termination_signals.h"
 
 int main(int argc, char** argv) {
   meterly::MeterlyApplication application(argc, argv);
   meterly::MeterlyApplication::setApplicationName(QStringLiteral("Meterly"));
+  meterly::MeterlyApplication::setApplicationVersion(QStringLiteral(METERLY_VERSION));
   meterly::MeterlyApplication::setQuitOnLastWindowClosed(false);
 
   meterly::platform::LinuxPlatform platform;
-  meterly::MeterlyApp app(platform);
+  meterly::MeterlyApp app(platform, meterly::ParseCommandLine(application.arguments().mid(1)));
   if (const std::optional<int> exitCode = app.Start()) return *exitCode;
 
   // The end of the desktop session arrives as a signal or as the session manager's request.

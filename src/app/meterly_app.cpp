@@ -1,20 +1,21 @@
 #include "app/meterly_app.h"
 
-#include "app/app_icon.h"
+#include "app/main_meterly_form.h"
 
 #include <QApplication>
 #include <QGuiApplication>
 #include <QLocale>
-#include <QMenu>
 #include <QMessageBox>
 #include <QScreen>
-#include <QSystemTrayIcon>
+#include <QThread>
 
 #include <cstdio>
 
 namespace meterly {
 
 namespace {
+
+constexpr int kAutoStartDelayMs = 10000;
 
 SettingsContext currentSettingsContext(platform::Clock& clock) {
   SettingsContext context;
@@ -29,7 +30,8 @@ SettingsContext currentSettingsContext(platform::Clock& clock) {
 
 }  // namespace
 
-MeterlyApp::MeterlyApp(platform::Platform& platform, QObject* parent) : QObject(parent), platform_(platform) {}
+MeterlyApp::MeterlyApp(platform::Platform& platform, CommandLineSwitches switches, QObject* parent)
+    : QObject(parent), platform_(platform), switches_(switches) {}
 
 MeterlyApp::~MeterlyApp() = default;
 
@@ -41,9 +43,21 @@ std::optional<int> MeterlyApp::Start() {
   }
   if (!platform_.instanceLock().acquireSingleInstance()) return 0;
   platform_.instanceLock().holdMarkers();
+  // Started at logon: let the desktop settle first.
+  if (switches_.AutoStart) QThread::msleep(kAutoStartDelayMs);
   loadSettings();
-  createTrayIcon();
+  if (switches_.AutoStart && !settings_.EnableAutoRun) return 0;
+
+  mainForm_ = std::make_unique<TMainMeterlyForm>(platform_, settings_, *store_, switches_);
+  connect(mainForm_.get(), &TMainMeterlyForm::closed, qApp, &QApplication::quit, Qt::QueuedConnection);
+  // The floating graph window is created here, after the main form.
+  mainForm_->ApplySettings();
+  if (settings_.DisplayOnStartup) mainForm_->ActionToggleGraph();
   return std::nullopt;
+}
+
+void MeterlyApp::ExitApplication() {
+  if (mainForm_) mainForm_->ExitApplication();
 }
 
 void MeterlyApp::loadSettings() {
@@ -52,41 +66,11 @@ void MeterlyApp::loadSettings() {
     registry.load();
     if (!registry.loadProblem().isEmpty()) showStartupProblem(registry.loadProblem());
   } catch (const platform::RegistryError& error) {
-    // The file is there but unreadable: run on defaults and never overwrite it.
-    settingsSavable_ = false;
+    // The file is there but unreadable: run on the defaults; the registry refuses to overwrite it.
     showStartupProblem(error.message() + QStringLiteral("\nThe default settings apply, and changes will not be saved."));
   }
   store_ = std::make_unique<SettingsStore>(registry);
   LoadSettings(*store_, settings_, currentSettingsContext(platform_.clock()));
-}
-
-void MeterlyApp::saveSettings() {
-  if (!settingsSavable_) return;
-  SaveSettings(*store_, settings_);
-}
-
-void MeterlyApp::createTrayIcon() {
-  trayMenu_ = std::make_unique<QMenu>();
-  QAction* exitAction = trayMenu_->addAction(QStringLiteral("退出(&E)"));
-  exitAction->setObjectName(QStringLiteral("ActionExit"));
-  connect(exitAction, &QAction::triggered, this, &MeterlyApp::ExitApplication);
-
-  trayIcon_ = new QSystemTrayIcon(MeterlyIcon(), this);
-  trayIcon_->setToolTip(QStringLiteral("Meterly"));
-  trayIcon_->setContextMenu(trayMenu_.get());
-  trayIcon_->show();
-}
-
-void MeterlyApp::ExitApplication() {
-  if (terminating_) return;
-  terminating_ = true;
-  if (trayIcon_ != nullptr) trayIcon_->hide();
-  try {
-    saveSettings();
-  } catch (const platform::RegistryError& error) {
-    std::fprintf(stderr, "meterly: the settings were not saved: %s\n", qUtf8Printable(error.message()));
-  }
-  QApplication::quit();
 }
 
 void MeterlyApp::showStartupProblem(const QString& message) {

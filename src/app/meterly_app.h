@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/command_line.h"
 #include "core/settings.h"
 #include "core/settings_store.h"
 #include "platform/platform.h"
@@ -9,40 +10,36 @@
 #include <memory>
 #include <optional>
 
-class QMenu;
-class QSystemTrayIcon;
-
 namespace meterly {
 
-// The running program: start-up, the tray icon and the one exit path.
+class TMainMeterlyForm;
+
+// The process: the checks before anything is created, the settings, the main form, the exit.
 class MeterlyApp : public QObject {
   Q_OBJECT
 
  public:
-  explicit MeterlyApp(platform::Platform& platform, QObject* parent = nullptr);
+  MeterlyApp(platform::Platform& platform, CommandLineSwitches switches, QObject* parent = nullptr);
   ~MeterlyApp() override;
 
-  // Runs the start-up steps. Returns the exit code when the process should end now.
+  // Runs the start-up steps. Returns the exit code when the process should end now, before
+  // the event loop.
   std::optional<int> Start();
 
-  // Hides the tray icon, saves the settings and ends the event loop.
+  // The exit path of the running program (also for the end of the desktop session).
   void ExitApplication();
 
-  const Settings& settings() const { return settings_; }
+  TMainMeterlyForm* MainForm() { return mainForm_.get(); }
 
  private:
   void loadSettings();
-  void saveSettings();
-  void createTrayIcon();
   void showStartupProblem(const QString& message);
 
   platform::Platform& platform_;
+  CommandLineSwitches switches_;
   std::unique_ptr<SettingsStore> store_;
   Settings settings_;
-  bool settingsSavable_ = true;
-  bool terminating_ = false;
-  std::unique_ptr<QMenu> trayMenu_;
-  QSystemTrayIcon* trayIcon_ = nullptr;
+  std::unique_ptr<TMainMeterlyForm> mainForm_;
 };
 
 }  // namespace meterly

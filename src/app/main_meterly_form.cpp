@@ -1,0 +1,189 @@
+#include "app/main_meterly_form.h"
+
+#include "app/app_icon.h"
+#include "app/settings_window.h"
+#include "base/date_serial.h"
+#include "core/settings_mapping.h"
+
+#include <QApplication>
+#include <QMenu>
+#include <QMessageBox>
+#include <QSystemTrayIcon>
+
+namespace meterly {
+
+namespace {
+
+constexpr int kTickMs = 1000;
+const QString kManualUrl = QStringLiteral("https://www.corvane.com/products/meterly/manual/");
+
+}  // namespace
+
+TMainMeterlyForm::TMainMeterlyForm(platform::Platform& platform, Settings& settings, SettingsStore& store,
+                                   const CommandLineSwitches& switches, QObject* parent)
+    : QObject(parent),
+      platform_(platform),
+      settings_(settings),
+      store_(store),
+      switches_(switches),
+      sources_(platform.interfaceTable(), platform.addressTable()),
+      tick_(settings, sources_, platform.addressChangeWatch(), *this, *this) {
+  FormCreate();
+}
+
+TMainMeterlyForm::~TMainMeterlyForm() {
+  Timer.stop();
+  // Later features are taken down here in reverse order of creation: the dial-up logger, the
+  // usage database, the tray graph, the hot key, the graph feed.
+}
+
+void TMainMeterlyForm::FormCreate() {
+  CreateTrayIcon();
+  settingsWindow_ = std::make_unique<TSettingsWindow>();
+  settingsWindow_->PrepareControls();
+  CreateActions();
+  trayIcon_->setToolTip(QStringLiteral("Meterly"));
+  if (switches_.ReadOnly) {
+    actionSettings_->setVisible(false);
+    actionSettings_->setEnabled(false);
+    actionExit_->setVisible(false);
+    actionExit_->setEnabled(false);
+  }
+  tick_.ClearHistories();
+  BuildSourceList();
+  OpenUsageDatabase();
+  settingsWindow_->SettingsToControls(settings_);
+  CreateTrayGraph();
+  CreateGraphFeed();
+  CreateDialupLogger();
+  CreateVersionChecker();
+
+  connect(settingsWindow_.get(), &TSettingsWindow::aboutToShow, this, &TMainMeterlyForm::SettingsWindowShowing);
+  connect(settingsWindow_.get(), &TSettingsWindow::okClicked, this, [this] { AcceptSettings(true); });
+  connect(settingsWindow_.get(), &TSettingsWindow::applyClicked, this, [this] { AcceptSettings(false); });
+  connect(settingsWindow_.get(), &TSettingsWindow::helpClicked, this, &TMainMeterlyForm::ActionHelp);
+
+  Timer.setInterval(kTickMs);
+  connect(&Timer, &QTimer::timeout, this, [this] { tick_.TimerTimer(); });
+  Timer.start();
+}
+
+void TMainMeterlyForm::CreateTrayIcon() {
+  trayMenu_ = std::make_unique<QMenu>();
+  trayIcon_ = new QSystemTrayIcon(MeterlyIcon(), this);
+  trayIcon_->setContextMenu(trayMenu_.get());
+  // A failure here is left to the tick, which tries again every second.
+  TryShowTrayIcon();
+}
+
+void TMainMeterlyForm::CreateActions() {
+  actionSettings_ = trayMenu_->addAction(QStringLiteral("设置(&S)"), this, &TMainMeterlyForm::ActionSettings);
+  actionSettings_->setObjectName(QStringLiteral("ActionSettings"));
+  trayMenu_->addSeparator();
+  QAction* help = trayMenu_->addAction(QStringLiteral("帮助(&H)"), this, &TMainMeterlyForm::ActionHelp);
+  help->setObjectName(QStringLiteral("ActionHelp"));
+  QAction* about = trayMenu_->addAction(QStringLiteral("关于 Meterly(&B)"), this, &TMainMeterlyForm::ActionAbout);
+  about->setObjectName(QStringLiteral("ActionAbout"));
+  actionExit_ = trayMenu_->addAction(QStringLiteral("退出(&E)"), this, &TMainMeterlyForm::ExitApplication);
+  actionExit_->setObjectName(QStringLiteral("ActionExit"));
+}
+
+void TMainMeterlyForm::BuildSourceList() {
+  try {
+    sources_.BuildAdapterList();
+    sources_.UpdateAdapterAddresses();
+    settingsWindow_->FillInterfaceCombo(sources_.Adapters());
+  } catch (const std::exception& error) {
+    ShowError(QStringLiteral("Unable to enumerate network connections: ") + QString::fromUtf8(error.what()));
+  }
+}
+
+void TMainMeterlyForm::CreateVersionChecker() {
+  settings_.AutoUpdate.Load(store_, DateToDaySerial(platform_.clock().now().date()));
+}
+
+void TMainMeterlyForm::ApplySettings() {
+  // The graph window, both graphs, the tray icon, the hot key and the graph feed take their
+  // settings here as they arrive; the notification block restarts while notifications are on.
+}
+
+void TMainMeterlyForm::ActionToggleGraph() {}
+
+void TMainMeterlyForm::ActionSettings() {
+  settingsWindow_->show();
+  settingsWindow_->raise();
+  settingsWindow_->activateWindow();
+}
+
+void TMainMeterlyForm::SettingsWindowShowing() {
+  settingsWindow_->SelectCurrentInterface(settings_.InterfaceGuid);
+  settingsWindow_->SetAutoCheck(settings_.AutoUpdate.AutoCheckEnabled);
+}
+
+void TMainMeterlyForm::AcceptSettings(bool closeWindow) {
+  if (settingsWindow_->ControlsToSettings(settings_)) tick_.RestartSampling();
+  ApplySettings();
+  SaveSettings();
+  if (closeWindow) settingsWindow_->close();
+}
+
+void TMainMeterlyForm::ActionHelp() {
+  const int result = platform_.shell().ShellExecute(kManualUrl);
+  if (result <= 32) ShowError(ShellErrorText(result));
+}
+
+void TMainMeterlyForm::ActionAbout() {
+  QMessageBox::about(nullptr, QStringLiteral("Meterly"),
+                     QStringLiteral("<b>Meterly %1</b><p>A network-traffic monitor for the desktop.</p>")
+                         .arg(QCoreApplication::applicationVersion()));
+}
+
+void TMainMeterlyForm::AdapterListRebuilt() {
+  settingsWindow_->FillInterfaceCombo(sources_.Adapters());
+  settingsWindow_->SelectCurrentInterface(settings_.InterfaceGuid);
+}
+
+void TMainMeterlyForm::SaveSettings() { meterly::SaveSettings(store_, settings_); }
+
+void TMainMeterlyForm::ExitApplication() {
+  if (terminating_) return;
+  trayIcon_->hide();
+  FlushPending();
+  SaveSettings();
+  terminating_ = true;
+  settingsWindow_->setTerminating(true);
+  // The graph window, when shown, closes here and saves its bounds.
+  settingsWindow_->close();
+  Timer.stop();
+  Q_EMIT closed();
+}
+
+bool TMainMeterlyForm::IsTrayIconShown() {
+  return trayIcon_->isVisible() && QSystemTrayIcon::isSystemTrayAvailable();
+}
+
+bool TMainMeterlyForm::TryShowTrayIcon() {
+  if (!QSystemTrayIcon::isSystemTrayAvailable()) return false;
+  // Hiding first makes the icon register again with a tray that came back.
+  trayIcon_->hide();
+  trayIcon_->show();
+  return true;
+}
+
+void TMainMeterlyForm::TrayIconFailedForGood() {
+  Timer.stop();
+  ShowError(QStringLiteral("The Meterly application has failed to install a system tray icon and will terminate."));
+  // The usage counted so far is written even on this way out.
+  FlushPending();
+  terminating_ = true;
+  settingsWindow_->setTerminating(true);
+  settingsWindow_->close();
+  Q_EMIT closed();
+}
+
+void TMainMeterlyForm::ShowError(const QString& message) {
+  QMessageBox box(QMessageBox::Critical, QString(), message, QMessageBox::Ok, settingsWindow_.get());
+  box.exec();
+}
+
+}  // namespace meterly

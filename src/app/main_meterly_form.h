@@ -1,0 +1,100 @@
+#pragma once
+
+#include "core/command_line.h"
+#include "core/main_tick.h"
+#include "core/settings.h"
+#include "core/settings_store.h"
+#include "core/traffic_sources.h"
+#include "platform/platform.h"
+
+#include <QObject>
+#include <QTimer>
+
+#include <memory>
+
+class QAction;
+class QMenu;
+class QSystemTrayIcon;
+
+namespace meterly {
+
+class TSettingsWindow;
+
+// The main form: owner of the tray icon and its menu, the source list, the one-second tick and
+// the settings window; the place where every live feature is created, fed and taken down.
+class TMainMeterlyForm : public QObject, private TickHandover, private TrayIconHost {
+  Q_OBJECT
+
+ public:
+  TMainMeterlyForm(platform::Platform& platform, Settings& settings, SettingsStore& store,
+                   const CommandLineSwitches& switches, QObject* parent = nullptr);
+  ~TMainMeterlyForm() override;
+
+  // Pushes the settings into the running parts.
+  void ApplySettings();
+
+  // The one exit path: the tray menu's Exit and the end of the desktop session.
+  void ExitApplication();
+
+  // Shows or hides the floating graph window.
+  void ActionToggleGraph();
+
+  TSettingsWindow& SettingsWindow() { return *settingsWindow_; }
+  MainTick& Tick() { return tick_; }
+  const TrafficSources& Sources() const { return sources_; }
+  QSystemTrayIcon& TrayIcon() { return *trayIcon_; }
+  QMenu& TrayMenu() { return *trayMenu_; }
+  bool Terminating() const { return terminating_; }
+
+ Q_SIGNALS:
+  // Emitted when the form has closed for good; the process ends.
+  void closed();
+
+ private:
+  // Creation steps, in their order.
+  void FormCreate();
+  void CreateTrayIcon();
+  void CreateActions();
+  void BuildSourceList();
+  void OpenUsageDatabase() {}
+  void CreateTrayGraph() {}
+  void CreateGraphFeed() {}
+  void CreateDialupLogger() {}
+  void CreateVersionChecker();
+
+  // Settings window.
+  void SettingsWindowShowing();
+  void AcceptSettings(bool closeWindow);
+  void ActionSettings();
+  void ActionHelp();
+  void ActionAbout();
+
+  // Tick hand-over steps that live here.
+  void RefreshTooltip() override {}
+  void AdapterListRebuilt() override;
+  void FlushPending() override {}
+
+  // The tray icon as the tick sees it.
+  bool IsTrayIconShown() override;
+  bool TryShowTrayIcon() override;
+  void TrayIconFailedForGood() override;
+
+  void SaveSettings();
+  void ShowError(const QString& message);
+
+  platform::Platform& platform_;
+  Settings& settings_;
+  SettingsStore& store_;
+  CommandLineSwitches switches_;
+  TrafficSources sources_;
+  MainTick tick_;
+  QTimer Timer;
+  bool terminating_ = false;
+  std::unique_ptr<TSettingsWindow> settingsWindow_;
+  std::unique_ptr<QMenu> trayMenu_;
+  QSystemTrayIcon* trayIcon_ = nullptr;
+  QAction* actionSettings_ = nullptr;
+  QAction* actionExit_ = nullptr;
+};
+
+}  // namespace meterly

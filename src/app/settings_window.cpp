@@ -1,0 +1,425 @@
+#include "app/settings_window.h"
+
+#include "app/app_icon.h"
+#include "core/settings_mapping.h"
+
+#include <QAbstractButton>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <span>
+
+namespace meterly {
+
+namespace {
+
+constexpr QSize ClientSize(434, 364);
+constexpr int GlyphSize = 48;
+constexpr int InterfaceRowsVisible = 20;
+constexpr int LastHour = 23;
+constexpr int DaysInLongestMonth = 31;
+constexpr QRect HourDisplayGeometry(10, 70, 380, 25);
+
+// Tray icon radio items, in radio order (not in stored order).
+const char* const TrayIconModeItems[] = {"当前传送率", "每日通信量", "每周通信量", "每月通信量", "拨号持续时间", "图表使用情况"};
+// Indexed by the stored "VolumeUnit".
+const char* const VolumeUnitItems[] = {"自动", "字节", "KB", "MB", "GB"};
+const char* const WeekDayItems[] = {"周一", "周二", "周三", "周四", "周五", "周六", "周日"};
+// Indexed by the stored "Unit".
+const char* const SpeedUnitItems[] = {"字节/秒", "比特/秒"};
+
+using ItemTexts = std::span<const char* const>;
+
+constexpr QMargins PageMargins(6, 6, 6, 6);
+// Group boxes sit close around their controls to fit the fixed client size.
+constexpr QMargins GroupMargins(6, 4, 6, 6);
+
+template <typename T>
+T* Named(T* widget, const char* name) {
+  widget->setObjectName(QLatin1String(name));
+  return widget;
+}
+
+QCheckBox* NamedCheckBox(const char* name, const char* text) {
+  return Named(new QCheckBox(QString::fromUtf8(text)), name);
+}
+
+QComboBox* NamedComboBox(const char* name, ItemTexts items) {
+  auto* box = Named(new QComboBox, name);
+  for (const char* item : items) box->addItem(QString::fromUtf8(item));
+  return box;
+}
+
+// A titled group of radio buttons laid out in rows of `columns`; button ids are the item indexes.
+QGroupBox* NamedRadioGroup(const char* name, const char* title, ItemTexts items, int columns,
+                           QButtonGroup*& buttons) {
+  auto* group = Named(new QGroupBox(QString::fromUtf8(title)), name);
+  buttons = new QButtonGroup(group);
+  buttons->setObjectName(QLatin1String(name) + QLatin1String("Items"));
+  auto* grid = new QGridLayout(group);
+  grid->setContentsMargins(GroupMargins);
+  int index = 0;
+  for (const char* item : items) {
+    auto* radio = new QRadioButton(QString::fromUtf8(item));
+    buttons->addButton(radio, index);
+    grid->addWidget(radio, index / columns, index % columns);
+    ++index;
+  }
+  return group;
+}
+
+void CheckRadioItem(QButtonGroup* buttons, int index) {
+  if (QAbstractButton* button = buttons->button(index)) button->setChecked(true);
+}
+
+void DrawMonitor(QPainter& painter) {
+  painter.setPen(QPen(QColor(0x40, 0x40, 0x48), 1.5));
+  painter.setBrush(QColor(0xE8, 0xE8, 0xEC));
+  painter.drawRoundedRect(QRectF(3.5, 5.5, 34, 25), 2, 2);
+  QLinearGradient screenLight(0, 8, 0, 28);
+  screenLight.setColorAt(0, QColor(0x9C, 0xD0, 0xF8));
+  screenLight.setColorAt(1, QColor(0x2A, 0x6E, 0xC4));
+  painter.setPen(Qt::NoPen);
+  painter.setBrush(screenLight);
+  painter.drawRect(QRectF(6.5, 8.5, 28, 19));
+  painter.setBrush(QColor(0x60, 0x60, 0x68));
+  painter.drawRect(QRectF(17, 30.5, 7, 5));
+  painter.drawRoundedRect(QRectF(11, 35, 19, 3), 1, 1);
+}
+
+void DrawGlobe(QPainter& painter, const QRectF& globe) {
+  QRadialGradient sea(globe.center() - QPointF(3, 3), 13);
+  sea.setColorAt(0, QColor(0x8F, 0xE0, 0x8A));
+  sea.setColorAt(1, QColor(0x1E, 0x8C, 0x3A));
+  painter.setPen(QPen(QColor(0x14, 0x5A, 0x28), 1.2));
+  painter.setBrush(sea);
+  painter.drawEllipse(globe);
+
+  painter.setBrush(Qt::NoBrush);
+  painter.setPen(QPen(QColor(0xF4, 0xFF, 0xF4, 0xC8), 1));
+  painter.drawEllipse(globe.adjusted(6, 0.5, -6, -0.5));
+  const QPointF centre = globe.center();
+  painter.drawLine(QPointF(centre.x(), globe.top() + 0.5), QPointF(centre.x(), globe.bottom() - 0.5));
+  for (qreal y : {globe.top() + 5.5, centre.y(), globe.bottom() - 5.5}) {
+    const qreal inset = y == centre.y() ? 0.5 : 2.5;
+    painter.drawLine(QPointF(globe.left() + inset, y), QPointF(globe.right() - inset, y));
+  }
+}
+
+// A monitor with a globe before it: the picture beside the interface list.
+QPixmap NetworkGlyph(qreal devicePixelRatio) {
+  QPixmap pixmap(QSize(GlyphSize, GlyphSize) * devicePixelRatio);
+  pixmap.setDevicePixelRatio(devicePixelRatio);
+  pixmap.fill(Qt::transparent);
+  QPainter painter(&pixmap);
+  painter.setRenderHint(QPainter::Antialiasing);
+  DrawMonitor(painter);
+  DrawGlobe(painter, QRectF(25.5, 23.5, 20, 20));
+  return pixmap;
+}
+
+QWidget* Page(const char* name, QLayout* content) {
+  auto* page = Named(new QWidget, name);
+  if (content != nullptr) page->setLayout(content);
+  return page;
+}
+
+}  // namespace
+
+TSettingsWindow::TSettingsWindow(QWidget* parent)
+    : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
+  setObjectName(QStringLiteral("SettingsWindow"));
+  setWindowTitle(QStringLiteral("Meterly 设置"));
+  setWindowIcon(MeterlyIcon());
+  setFixedSize(ClientSize);
+
+  pcPages = Named(new QTabWidget, "pcPages");
+  pcPages->addTab(BuildGeneralPage(), QStringLiteral("常规"));
+  pcPages->addTab(Page("tsView", nullptr), QStringLiteral("图示"));
+  pcPages->addTab(Page("tsColours", nullptr), QStringLiteral("图表颜色"));
+  pcPages->addTab(Page("tsNotifications", nullptr), QStringLiteral("通知"));
+  pcPages->addTab(BuildAdvancedPage(), QStringLiteral("高级"));
+
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(PageMargins);
+  layout->setSpacing(6);
+  layout->addWidget(pcPages);
+  layout->addLayout(BuildButtonRow());
+
+  ConnectControls();
+  PrepareControls();
+}
+
+TSettingsWindow::~TSettingsWindow() = default;
+
+QWidget* TSettingsWindow::BuildGeneralPage() {
+  rgTrayIconMode = NamedRadioGroup("rgTrayIconMode", "托盘图标显示", TrayIconModeItems, 3, rgTrayIconModeItems);
+  auto* top = new QHBoxLayout;
+  top->addWidget(BuildOptionsBox(), 1);
+  top->addWidget(rgUnit = NamedRadioGroup("rgUnit", "速度单位", SpeedUnitItems, 1, rgUnitItems));
+  top->setAlignment(rgUnit, Qt::AlignTop);
+
+  auto* page = new QVBoxLayout;
+  page->setContentsMargins(PageMargins);
+  page->setSpacing(6);
+  page->addLayout(top);
+  page->addWidget(rgTrayIconMode);
+  page->addWidget(BuildInterfacesBox());
+  page->addStretch(1);
+  return Page("tsMainSettings", page);
+}
+
+QWidget* TSettingsWindow::BuildOptionsBox() {
+  cbEnableAutorun = NamedCheckBox("cbEnableAutorun", "登录时自动启动");
+  cbGraphDisplayOnStartup = NamedCheckBox("cbGraphDisplayOnStartup", "启动时显示图表");
+  cbEnableGridLines = NamedCheckBox("cbEnableGridLines", "报告列表显示网格线");
+  cbAutoCheck = NamedCheckBox("cbAutoCheck", "自动检查新版本");
+  Label1 = Named(new QLabel(QStringLiteral("通信量单位(&U):")), "Label1");
+  cmbVolumeUnit = NamedComboBox("cmbVolumeUnit", VolumeUnitItems);
+  Label1->setBuddy(cmbVolumeUnit);
+
+  auto* options = new QWidget;
+  auto* grid = new QGridLayout(options);
+  grid->setContentsMargins(0, 0, 0, 0);
+  grid->setVerticalSpacing(4);
+  grid->addWidget(cbEnableAutorun, 0, 0, 1, 2);
+  grid->addWidget(cbGraphDisplayOnStartup, 1, 0, 1, 2);
+  grid->addWidget(cbEnableGridLines, 0, 2, 1, 2);
+  grid->addWidget(cbAutoCheck, 1, 2, 1, 2);
+  grid->addWidget(Label1, 2, 0);
+  grid->addWidget(cmbVolumeUnit, 2, 1);
+  grid->setColumnStretch(3, 1);
+  return options;
+}
+
+QWidget* TSettingsWindow::BuildInterfacesBox() {
+  gbInterfaces = Named(new QGroupBox(QStringLiteral("监视的网络连接")), "gbInterfaces");
+  cmbInterfaces = Named(new QComboBox, "cmbInterfaces");
+  cmbInterfaces->setMaxVisibleItems(InterfaceRowsVisible);
+  cmbInterfaces->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+  cmbInterfaces->setMinimumContentsLength(20);
+  lblIfInfo = Named(new QLabel, "lblIfInfo");
+  lblIfInfo->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  // Wide fonts break the line between the address and the MAC rather than cutting it.
+  lblIfInfo->setWordWrap(true);
+  ImgNetConn = Named(new QLabel, "ImgNetConn");
+  ImgNetConn->setFixedSize(GlyphSize, GlyphSize);
+  ImgNetConn->setPixmap(NetworkGlyph(devicePixelRatioF()));
+
+  auto* details = new QVBoxLayout;
+  details->setSpacing(4);
+  details->addWidget(cmbInterfaces);
+  details->addWidget(lblIfInfo);
+  auto* row = new QHBoxLayout(gbInterfaces);
+  row->setContentsMargins(GroupMargins);
+  row->setSpacing(4);
+  row->addWidget(ImgNetConn, 0, Qt::AlignVCenter);
+  row->addLayout(details, 1);
+  return gbInterfaces;
+}
+
+QWidget* TSettingsWindow::BuildAdvancedPage() {
+  auto* page = new QVBoxLayout;
+  page->setContentsMargins(PageMargins);
+  page->setSpacing(6);
+  page->addWidget(BuildPeakHoursBox());
+  page->addWidget(BuildPeriodsBox());
+  page->addStretch(1);
+  return Page("tsAdvanced", page);
+}
+
+QWidget* TSettingsWindow::BuildPeakHoursBox() {
+  GroupBoxHours = Named(new QGroupBox(QStringLiteral("高峰时段")), "GroupBoxHours");
+  SpinPeakFrom = Named(new QSpinBox, "SpinPeakFrom");
+  SpinPeakTo = Named(new QSpinBox, "SpinPeakTo");
+  for (QSpinBox* spin : {SpinPeakFrom, SpinPeakTo}) spin->setSuffix(QStringLiteral(" 时"));
+  auto* fromLabel = new QLabel(QStringLiteral("从(&F):"));
+  fromLabel->setBuddy(SpinPeakFrom);
+  auto* toLabel = new QLabel(QStringLiteral("到(&T):"));
+  toLabel->setBuddy(SpinPeakTo);
+
+  auto* row = new QHBoxLayout;
+  row->addWidget(fromLabel);
+  row->addWidget(SpinPeakFrom);
+  row->addSpacing(16);
+  row->addWidget(toLabel);
+  row->addWidget(SpinPeakTo);
+  row->addStretch(1);
+  auto* box = new QVBoxLayout(GroupBoxHours);
+  box->setContentsMargins(GroupMargins);
+  box->addLayout(row);
+  box->addStretch(1);
+
+  // The strip sits at a fixed place under the spin editors, outside the layout.
+  HourDisplayHost = Named(new QWidget(GroupBoxHours), "HourDisplayHost");
+  HourDisplayHost->setGeometry(HourDisplayGeometry);
+  GroupBoxHours->setMinimumHeight(HourDisplayGeometry.bottom() + 1 + 10);
+  return GroupBoxHours;
+}
+
+QWidget* TSettingsWindow::BuildPeriodsBox() {
+  GroupBox3 = Named(new QGroupBox(QStringLiteral("统计周期")), "GroupBox3");
+  ComboBoxWeekStarts = NamedComboBox("ComboBoxWeekStarts", WeekDayItems);
+  ComboBoxMonthStarts = Named(new QComboBox, "ComboBoxMonthStarts");
+  auto* form = new QFormLayout(GroupBox3);
+  form->setContentsMargins(GroupMargins);
+  form->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
+  form->addRow(QStringLiteral("每周开始于(&W):"), ComboBoxWeekStarts);
+  form->addRow(QStringLiteral("每月开始于(&M):"), ComboBoxMonthStarts);
+  return GroupBox3;
+}
+
+QLayout* TSettingsWindow::BuildButtonRow() {
+  bbHelp = Named(new QPushButton(QStringLiteral("帮助")), "bbHelp");
+  bbOk = Named(new QPushButton(QStringLiteral("确定(&O)")), "bbOk");
+  bbCancel = Named(new QPushButton(QStringLiteral("取消")), "bbCancel");
+  ButtonApply = Named(new QPushButton(QStringLiteral("应用(&A)")), "ButtonApply");
+  auto* row = new QHBoxLayout;
+  row->setSpacing(6);
+  row->addWidget(bbHelp);
+  row->addStretch(1);
+  for (QPushButton* button : {bbOk, bbCancel, ButtonApply}) row->addWidget(button);
+  return row;
+}
+
+void TSettingsWindow::ConnectControls() {
+  connect(cmbInterfaces, &QComboBox::currentIndexChanged, this, &TSettingsWindow::cmbInterfacesChange);
+  connect(bbOk, &QPushButton::clicked, this, &TSettingsWindow::bbOkClick);
+  connect(ButtonApply, &QPushButton::clicked, this, &TSettingsWindow::applyClicked);
+  connect(bbCancel, &QPushButton::clicked, this, &TSettingsWindow::close);
+  connect(bbHelp, &QPushButton::clicked, this, &TSettingsWindow::helpClicked);
+}
+
+void TSettingsWindow::PrepareControls() {
+  ComboBoxMonthStarts->clear();
+  for (int day = 1; day <= DaysInLongestMonth; ++day) ComboBoxMonthStarts->addItem(MonthStartItemText(day));
+  for (QSpinBox* spin : {SpinPeakFrom, SpinPeakTo}) {
+    spin->setRange(0, LastHour);
+    spin->setSingleStep(1);
+  }
+}
+
+void TSettingsWindow::SettingsToControls(const Settings& settings) {
+  SpinPeakFrom->setValue(settings.PeakHourFrom);
+  SpinPeakTo->setValue(settings.PeakHourTo);
+  // An index outside the list (a week start of 0) leaves the box without a selection.
+  ComboBoxWeekStarts->setCurrentIndex(settings.WeekStartsOn - 1);
+  ComboBoxMonthStarts->setCurrentIndex(settings.MonthStartsOn - 1);
+  cbEnableAutorun->setChecked(settings.EnableAutoRun);
+  cbGraphDisplayOnStartup->setChecked(settings.DisplayOnStartup);
+  cbEnableGridLines->setChecked(settings.EnableGridLines);
+  if (settings.Unit <= 1) CheckRadioItem(rgUnitItems, settings.Unit);
+  cmbVolumeUnit->setCurrentIndex(VolumeUnitIndexChecked(settings.VolumeUnit));
+  CheckRadioItem(rgTrayIconModeItems, TrayIconModeToRadioIndex(settings.TrayIconMode));
+}
+
+bool TSettingsWindow::ControlsToSettings(Settings& settings) {
+  settings.PeakHourFrom = SpinPeakFrom->value();
+  settings.PeakHourTo = SpinPeakTo->value();
+  // The peak colours stay as they are until the strip that edits them is on the page.
+  settings.WeekStartsOn = static_cast<quint8>(ComboBoxWeekStarts->currentIndex() + 1);
+  settings.MonthStartsOn = static_cast<quint8>(ComboBoxMonthStarts->currentIndex() + 1);
+  settings.EnableAutoRun = cbEnableAutorun->isChecked();
+  settings.EnableGridLines = cbEnableGridLines->isChecked();
+  settings.AutoUpdate.AutoCheckEnabled = cbAutoCheck->isChecked();
+  if (const int unit = rgUnitItems->checkedId(); unit == 0 || unit == 1) settings.Unit = static_cast<quint8>(unit);
+  settings.VolumeUnit = static_cast<quint8>(VolumeUnitIndexChecked(cmbVolumeUnit->currentIndex()));
+  settings.TrayIconMode = RadioIndexToTrayIconMode(rgTrayIconModeItems->checkedId());
+
+  const bool sourceChanged = TakeChosenInterface(settings.InterfaceGuid);
+  settings.DisplayOnStartup = cbGraphDisplayOnStartup->isChecked();
+  return sourceChanged;
+}
+
+bool TSettingsWindow::TakeChosenInterface(QString& interfaceGuid) const {
+  const TAdapterEntry* chosen = ChosenInterface();
+  if (chosen == nullptr || chosen->Guid == interfaceGuid) return false;
+  interfaceGuid = chosen->Guid;
+  return true;
+}
+
+const TAdapterEntry* TSettingsWindow::ChosenInterface() const {
+  const int index = cmbInterfaces->currentIndex();
+  return index >= 0 ? &adapters_[static_cast<size_t>(index)] : nullptr;
+}
+
+void TSettingsWindow::FillInterfaceCombo(const AdapterList& adapters) {
+  adapters_ = adapters;
+  const QSignalBlocker quiet(cmbInterfaces);
+  cmbInterfaces->clear();
+  for (const TAdapterEntry& entry : adapters_) cmbInterfaces->addItem(entry.Description);
+  cmbInterfaces->setCurrentIndex(-1);
+  ShowInterfaceInfo();
+}
+
+void TSettingsWindow::SelectCurrentInterface(const QString& guid) {
+  const auto found = std::find_if(adapters_.begin(), adapters_.end(),
+                                  [&](const TAdapterEntry& entry) { return entry.Guid == guid; });
+  const QSignalBlocker quiet(cmbInterfaces);
+  cmbInterfaces->setCurrentIndex(found == adapters_.end() ? -1 : static_cast<int>(found - adapters_.begin()));
+  ShowInterfaceInfo();
+}
+
+void TSettingsWindow::ShowInterfaceInfo() {
+  lblIfInfo->setText(InterfaceInfoText(ChosenInterface()));
+}
+
+void TSettingsWindow::SetAutoCheck(bool enabled) { cbAutoCheck->setChecked(enabled); }
+
+void TSettingsWindow::cmbInterfacesChange() { ShowInterfaceInfo(); }
+
+void TSettingsWindow::bbOkClick() {
+  Q_EMIT okClicked();
+  close();
+}
+
+void TSettingsWindow::showEvent(QShowEvent* event) {
+  if (!event->spontaneous()) {
+    CentreOnScreen();
+    Q_EMIT aboutToShow();
+  }
+  QWidget::showEvent(event);
+}
+
+void TSettingsWindow::CentreOnScreen() {
+  const QScreen* target = screen();
+  if (target == nullptr) return;
+  QRect frame = frameGeometry();
+  frame.moveCenter(target->availableGeometry().center());
+  move(frame.topLeft());
+}
+
+void TSettingsWindow::closeEvent(QCloseEvent* event) {
+  if (terminating_) {
+    event->accept();
+    return;
+  }
+  event->ignore();
+  hide();
+}
+
+void TSettingsWindow::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+    bbCancel->click();
+    return;
+  }
+  QWidget::keyPressEvent(event);
+}
+
+}  // namespace meterly

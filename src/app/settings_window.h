@@ -1,0 +1,117 @@
+#pragma once
+
+#include "core/adapter_entry.h"
+#include "core/settings.h"
+
+#include <QWidget>
+
+class QButtonGroup;
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QSpinBox;
+class QTabWidget;
+
+namespace meterly {
+
+// The settings window: edits the process-wide settings in its controls and copies them back
+// when the owner accepts. It is created once and every close only hides it, so the controls
+// keep their edits between showings; only the interface selection and cbAutoCheck are
+// refreshed (by the owner, on aboutToShow).
+class TSettingsWindow : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit TSettingsWindow(QWidget* parent = nullptr);
+  ~TSettingsWindow() override;
+
+  // Fills the month list and sets the spin ranges. Safe to run again.
+  void PrepareControls();
+
+  // Copies the general and advanced settings into the controls. A stored "VolumeUnit" or
+  // "TrayIconMode" the controls cannot show raises EAssertionFailed naming "Main".
+  void SettingsToControls(const Settings& settings);
+
+  // Copies the controls back. Returns true when another traffic source was chosen, so that the
+  // caller restarts sampling; applying the settings is the caller's business.
+  bool ControlsToSettings(Settings& settings);
+
+  // Item i of cmbInterfaces shows entry i; no item is selected afterwards.
+  void FillInterfaceCombo(const AdapterList& adapters);
+  // Selects the first item whose entry's Guid equals the identifier exactly, or none.
+  void SelectCurrentInterface(const QString& guid);
+  void ShowInterfaceInfo();
+
+  void SetAutoCheck(bool enabled);
+
+  // Until the program ends, closing only hides the window.
+  void setTerminating(bool terminating) { terminating_ = terminating; }
+  bool terminating() const { return terminating_; }
+
+  // General page.
+  QTabWidget* pcPages;
+  QCheckBox* cbEnableAutorun;
+  QCheckBox* cbGraphDisplayOnStartup;
+  QCheckBox* cbEnableGridLines;
+  QCheckBox* cbAutoCheck;
+  QGroupBox* rgTrayIconMode;
+  QButtonGroup* rgTrayIconModeItems;  // button id = radio item index
+  QLabel* Label1;
+  QComboBox* cmbVolumeUnit;
+  QGroupBox* rgUnit;
+  QButtonGroup* rgUnitItems;  // 0 bytes, 1 bits per second
+  QGroupBox* gbInterfaces;
+  QComboBox* cmbInterfaces;
+  QLabel* lblIfInfo;
+  QLabel* ImgNetConn;
+
+  // Advanced page.
+  QGroupBox* GroupBoxHours;
+  QSpinBox* SpinPeakFrom;
+  QSpinBox* SpinPeakTo;
+  QWidget* HourDisplayHost;  // where the peak-hours strip goes
+  QGroupBox* GroupBox3;
+  QComboBox* ComboBoxWeekStarts;
+  QComboBox* ComboBoxMonthStarts;
+
+  // Buttons below the pages.
+  QPushButton* bbHelp;
+  QPushButton* bbOk;
+  QPushButton* bbCancel;
+  QPushButton* ButtonApply;
+
+ Q_SIGNALS:
+  // Sent each time the window is about to be shown, before it is painted.
+  void aboutToShow();
+  void okClicked();
+  void applyClicked();
+  void helpClicked();
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  QWidget* BuildGeneralPage();
+  QWidget* BuildAdvancedPage();
+  QWidget* BuildOptionsBox();
+  QWidget* BuildInterfacesBox();
+  QWidget* BuildPeakHoursBox();
+  QWidget* BuildPeriodsBox();
+  QLayout* BuildButtonRow();
+  void ConnectControls();
+  void CentreOnScreen();
+  const TAdapterEntry* ChosenInterface() const;
+  // Takes the chosen entry's Guid when it differs; true when it did.
+  bool TakeChosenInterface(QString& interfaceGuid) const;
+  void cmbInterfacesChange();
+  void bbOkClick();
+
+  AdapterList adapters_;  // what the items of cmbInterfaces stand for
+  bool terminating_ = false;
+};
+
+}  // namespace meterly

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QStringList>
+
+namespace meterly {
+
+// The switches of the command line. Each is recognised with a leading "-" or "/", in any
+// case, anywhere among the arguments; anything else is ignored.
+struct CommandLineSwitches {
+  bool ReadOnly = false;   // "readonly": the settings and the exit cannot be reached
+  bool AutoStart = false;  // "auto": started at logon; honours EnableAutoRun
+  bool Hello = false;      // "hello": show the presence balloon at start
+
+  friend bool operator==(const CommandLineSwitches&, const CommandLineSwitches&) = default;
+};
+
+// arguments: without the program name.
+CommandLineSwitches ParseCommandLine(const QStringList& arguments);
+
+}  // namespace meterly

@@ -1,0 +1,356 @@
+#include "app/settings_window.h"
+#include "base/assertion.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QSpinBox>
+#include <QTabWidget>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace meterly {
+namespace {
+
+TAdapterEntry Entry(const char* description, TAdapterKind kind, const QString& guid, quint32 address = 0,
+                    std::array<quint8, 8> mac = {}) {
+  return {QString::fromUtf8(description), kind == akInterface ? 2u : 0u, kind, mac, address, guid};
+}
+
+const AdapterList Adapters = {
+    Entry("All Connections", akAllConnections, AllConnectionsGuid),
+    Entry("All Ethernet Connections", akAllEthernet, AllEthernetGuid),
+    Entry("All Dial-up Connections", akAllDialup, AllDialupGuid),
+    Entry("Büro", akInterface, QStringLiteral("enp3s0"), 0xC0000201, {0x52, 0x54, 0x00, 0xab, 0xcd, 0xef}),
+    Entry("wlan0", akInterface, QStringLiteral("wlan0"), 0xC6336401, {0x0a, 0x0b, 0x0c, 0x0d, 0x0e, 0x0f}),
+};
+
+// The values the general and advanced pages edit, every one away from its default.
+Settings EditedSettings() {
+  Settings s;
+  s.PeakHourFrom = 0;
+  s.PeakHourTo = 17;
+  s.WeekStartsOn = 3;
+  s.MonthStartsOn = 15;
+  s.EnableAutoRun = false;
+  s.EnableGridLines = false;
+  s.AutoUpdate.AutoCheckEnabled = true;
+  s.Unit = 1;
+  s.VolumeUnit = 4;
+  s.TrayIconMode = 5;
+  s.InterfaceGuid = QStringLiteral("wlan0");
+  s.DisplayOnStartup = true;
+  return s;
+}
+
+class SettingsWindowTest : public ::testing::Test {
+ protected:
+  SettingsWindowTest() {
+    window.FillInterfaceCombo(Adapters);
+    window.SelectCurrentInterface(AllConnectionsGuid);
+    window.SettingsToControls(Settings());
+  }
+
+  // What the owner does on every showing.
+  void ShowAsTheOwnerDoes(const Settings& settings) {
+    window.SelectCurrentInterface(settings.InterfaceGuid);
+    window.SetAutoCheck(settings.AutoUpdate.AutoCheckEnabled);
+    window.show();
+  }
+
+  QRadioButton* TrayRadio(int index) { return radio(window.rgTrayIconModeItems, index); }
+  QRadioButton* UnitRadio(int index) { return radio(window.rgUnitItems, index); }
+
+  void PressKey(int key) {
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+    QApplication::sendEvent(window.focusWidget() ? window.focusWidget() : &window, &press);
+  }
+
+  TSettingsWindow window;
+
+ private:
+  static QRadioButton* radio(QButtonGroup* group, int index) {
+    auto* button = qobject_cast<QRadioButton*>(group->button(index));
+    EXPECT_NE(button, nullptr) << index;
+    return button;
+  }
+};
+
+template <typename T>
+void ExpectNamed(const QWidget* parent, std::initializer_list<const char*> names) {
+  for (const char* name : names) EXPECT_NE(parent->findChild<T*>(QLatin1String(name)), nullptr) << name;
+}
+
+void ExpectMainAssertion(const std::function<void()>& action) {
+  try {
+    action();
+    FAIL() << "no internal consistency error";
+  } catch (const EAssertionFailed& error) {
+    EXPECT_EQ(error.unit(), QStringLiteral("Main"));
+  }
+}
+
+TEST_F(SettingsWindowTest, ControlsCarryTheirNamesTextsAndPlaces) {
+  EXPECT_EQ(window.windowTitle(), QStringLiteral("Meterly 设置"));
+  EXPECT_EQ(window.size(), QSize(434, 364));
+
+  const std::pair<const char*, const char*> pages[] = {{"tsMainSettings", "常规"},
+                                                       {"tsView", "图示"},
+                                                       {"tsColours", "图表颜色"},
+                                                       {"tsNotifications", "通知"},
+                                                       {"tsAdvanced", "高级"}};
+  QTabWidget* tabs = window.findChild<QTabWidget*>(QStringLiteral("pcPages"));
+  ASSERT_NE(tabs, nullptr);
+  ASSERT_EQ(tabs->count(), 5);
+  for (int i = 0; i < 5; ++i) {
+    EXPECT_EQ(tabs->widget(i)->objectName(), QLatin1String(pages[i].first));
+    EXPECT_EQ(tabs->tabText(i), QString::fromUtf8(pages[i].second));
+  }
+
+  const QWidget* general = tabs->widget(0);
+  ExpectNamed<QCheckBox>(general, {"cbEnableAutorun", "cbGraphDisplayOnStartup", "cbEnableGridLines", "cbAutoCheck"});
+  ExpectNamed<QGroupBox>(general, {"rgTrayIconMode", "rgUnit", "gbInterfaces"});
+  ExpectNamed<QComboBox>(general, {"cmbVolumeUnit", "cmbInterfaces"});
+  ExpectNamed<QLabel>(general, {"Label1", "lblIfInfo", "ImgNetConn"});
+  EXPECT_EQ(window.cmbVolumeUnit->count(), 5);
+  EXPECT_EQ(window.cmbInterfaces->maxVisibleItems(), 20);
+  EXPECT_EQ(window.ImgNetConn->size(), QSize(48, 48));
+
+  const QStringList trayItems = {QStringLiteral("当前传送率"), QStringLiteral("每日通信量"), QStringLiteral("每周通信量"),
+                                 QStringLiteral("每月通信量"), QStringLiteral("拨号持续时间"), QStringLiteral("图表使用情况")};
+  for (int i = 0; i < 6; ++i) {
+    EXPECT_EQ(TrayRadio(i)->text(), trayItems[i]);
+    EXPECT_EQ(TrayRadio(i)->parentWidget(), window.rgTrayIconMode);
+  }
+
+  const QWidget* advanced = tabs->widget(4);
+  ExpectNamed<QGroupBox>(advanced, {"GroupBoxHours", "GroupBox3"});
+  ExpectNamed<QSpinBox>(advanced, {"SpinPeakFrom", "SpinPeakTo"});
+  ExpectNamed<QComboBox>(advanced, {"ComboBoxWeekStarts", "ComboBoxMonthStarts"});
+  EXPECT_EQ(window.SpinPeakTo->maximum(), 23);
+  // The peak-hours strip will take this place.
+  EXPECT_EQ(window.HourDisplayHost->parentWidget(), window.GroupBoxHours);
+  EXPECT_EQ(window.HourDisplayHost->geometry(), QRect(10, 70, 380, 25));
+  EXPECT_EQ(window.ComboBoxMonthStarts->count(), 31);
+
+  const std::pair<const char*, const char*> buttons[] = {
+      {"bbHelp", "帮助"}, {"bbOk", "确定(&O)"}, {"bbCancel", "取消"}, {"ButtonApply", "应用(&A)"}};
+  for (const auto& [name, text] : buttons) {
+    auto* button = window.findChild<QPushButton*>(QLatin1String(name));
+    ASSERT_NE(button, nullptr) << name;
+    EXPECT_EQ(button->text(), QString::fromUtf8(text));
+  }
+}
+
+TEST_F(SettingsWindowTest, SettingsComeBackAsTheyWentIn) {
+  const Settings edited = EditedSettings();
+  ShowAsTheOwnerDoes(edited);
+  window.SettingsToControls(edited);
+  Settings readBack;
+  EXPECT_TRUE(window.ControlsToSettings(readBack));
+  EXPECT_EQ(readBack, edited);  // and nothing else touched
+
+  // Every tray mode, week and month start, both ends of the hour range.
+  for (quint8 mode = 0; mode < 6; ++mode) {
+    Settings s;
+    s.TrayIconMode = mode;
+    s.WeekStartsOn = static_cast<quint8>(1 + mode);
+    s.MonthStartsOn = static_cast<quint8>(31 - mode * 5);
+    s.PeakHourFrom = 23;
+    s.PeakHourTo = 0;
+    s.VolumeUnit = mode % 5;
+    window.SettingsToControls(s);
+    window.SetAutoCheck(false);
+    window.SelectCurrentInterface(s.InterfaceGuid);
+    Settings back = EditedSettings();
+    window.ControlsToSettings(back);
+    EXPECT_EQ(back, s) << "tray mode " << int(mode);
+  }
+}
+
+TEST_F(SettingsWindowTest, MonthAndWeekStartsSelectTheirItems) {
+  Settings s;
+  s.MonthStartsOn = 31;
+  s.WeekStartsOn = 7;
+  window.SettingsToControls(s);
+  EXPECT_EQ(window.ComboBoxMonthStarts->currentIndex(), 30);
+  EXPECT_EQ(window.ComboBoxMonthStarts->currentText(), QStringLiteral("31st"));
+  EXPECT_EQ(window.ComboBoxWeekStarts->currentText(), QStringLiteral("周日"));
+
+  // An unreadable locale stored 0: no selection, and accepting stores 0 again.
+  s.WeekStartsOn = 0;
+  window.SettingsToControls(s);
+  EXPECT_EQ(window.ComboBoxWeekStarts->currentIndex(), -1);
+  Settings back;
+  back.WeekStartsOn = 5;
+  window.ControlsToSettings(back);
+  EXPECT_EQ(back.WeekStartsOn, 0);
+}
+
+TEST_F(SettingsWindowTest, TrayIconModeUsesTheRadioOrder) {
+  Settings s;
+  s.TrayIconMode = 2;  // dial-up time
+  window.SettingsToControls(s);
+  EXPECT_TRUE(TrayRadio(4)->isChecked());
+  EXPECT_EQ(window.rgTrayIconModeItems->checkedButton()->text(), QStringLiteral("拨号持续时间"));
+  s.TrayIconMode = 4;  // weekly traffic
+  window.SettingsToControls(s);
+  EXPECT_TRUE(TrayRadio(2)->isChecked());
+
+  TrayRadio(0)->click();
+  TrayRadio(2)->click();
+  Settings back;
+  window.ControlsToSettings(back);
+  EXPECT_EQ(back.TrayIconMode, 4);
+}
+
+TEST_F(SettingsWindowTest, StoredValuesOutOfRange) {
+  Settings s;
+  s.VolumeUnit = 5;
+  ExpectMainAssertion([&] { window.SettingsToControls(s); });
+  s.VolumeUnit = 0;
+  s.TrayIconMode = 6;
+  ExpectMainAssertion([&] { window.SettingsToControls(s); });
+
+  // An unknown speed unit leaves the choice as it was, and accepting keeps the stored value.
+  s.TrayIconMode = 0;
+  s.Unit = 1;
+  window.SettingsToControls(s);
+  s.Unit = 7;
+  window.SettingsToControls(s);
+  EXPECT_TRUE(UnitRadio(1)->isChecked());
+  Settings back;
+  window.ControlsToSettings(back);
+  EXPECT_EQ(back.Unit, 1);
+}
+
+TEST_F(SettingsWindowTest, ChoosingAnotherInterfaceRestartsSampling) {
+  Settings s;
+  window.SelectCurrentInterface(s.InterfaceGuid);
+  EXPECT_FALSE(window.ControlsToSettings(s));
+  EXPECT_EQ(s.InterfaceGuid, AllConnectionsGuid);
+
+  window.cmbInterfaces->setCurrentIndex(3);
+  EXPECT_TRUE(window.ControlsToSettings(s));
+  EXPECT_EQ(s.InterfaceGuid, QStringLiteral("enp3s0"));
+  EXPECT_FALSE(window.ControlsToSettings(s));  // the same choice again
+
+  // A monitored source that is not listed leaves nothing selected, and nothing changes.
+  s.InterfaceGuid = QStringLiteral("ppp0");
+  window.SelectCurrentInterface(s.InterfaceGuid);
+  EXPECT_EQ(window.cmbInterfaces->currentIndex(), -1);
+  EXPECT_FALSE(window.ControlsToSettings(s));
+  EXPECT_EQ(s.InterfaceGuid, QStringLiteral("ppp0"));
+}
+
+TEST_F(SettingsWindowTest, TheFirstOfEqualIdentifiersIsSelected) {
+  AdapterList twice = Adapters;
+  twice.push_back(Entry("Büro again", akInterface, QStringLiteral("enp3s0")));
+  window.FillInterfaceCombo(twice);
+  EXPECT_EQ(window.cmbInterfaces->currentIndex(), -1);
+  window.SelectCurrentInterface(QStringLiteral("enp3s0"));
+  EXPECT_EQ(window.cmbInterfaces->currentIndex(), 3);
+  window.SelectCurrentInterface(QStringLiteral("ENP3S0"));  // exact comparison
+  EXPECT_EQ(window.cmbInterfaces->currentIndex(), -1);
+}
+
+TEST_F(SettingsWindowTest, InterfaceInformationFollowsTheList) {
+  window.SelectCurrentInterface(QStringLiteral("enp3s0"));
+  EXPECT_EQ(window.lblIfInfo->text(), QStringLiteral("IP地址: 192.0.2.1    MAC: 52-54-00-AB-CD-EF-00-00"));
+  window.cmbInterfaces->setCurrentIndex(4);
+  EXPECT_EQ(window.lblIfInfo->text(), QStringLiteral("IP地址: 198.51.100.1    MAC: 0A-0B-0C-0D-0E-0F-00-00"));
+  window.cmbInterfaces->setCurrentIndex(0);
+  EXPECT_EQ(window.lblIfInfo->text(), QStringLiteral("IP地址: 0.0.0.0    MAC: 00-00-00-00-00-00-00-00"));
+  window.SelectCurrentInterface(QStringLiteral("gone0"));
+  EXPECT_EQ(window.lblIfInfo->text(), QStringLiteral("Not Available"));
+
+  // A rebuilt list with fewer entries never shows a stale entry.
+  window.FillInterfaceCombo(AdapterList(Adapters.begin(), Adapters.begin() + 3));
+  EXPECT_EQ(window.lblIfInfo->text(), QStringLiteral("Not Available"));
+  window.SelectCurrentInterface(AllDialupGuid);
+  EXPECT_EQ(window.cmbInterfaces->currentText(), QStringLiteral("All Dial-up Connections"));
+}
+
+TEST_F(SettingsWindowTest, CancelKeepsTheEditsInTheControlsOnly) {
+  Settings settings = EditedSettings();
+  window.SettingsToControls(settings);
+  int accepted = 0;
+  QObject::connect(&window, &TSettingsWindow::okClicked, [&] { ++accepted; });
+  QObject::connect(&window, &TSettingsWindow::applyClicked, [&] { ++accepted; });
+  ShowAsTheOwnerDoes(settings);
+
+  window.cbEnableAutorun->click();
+  window.SpinPeakTo->setValue(20);
+  window.cmbInterfaces->setCurrentIndex(0);
+  window.bbCancel->click();
+  EXPECT_FALSE(window.isVisible());
+  EXPECT_EQ(accepted, 0);
+  EXPECT_EQ(settings, EditedSettings());
+
+  // Shown again: the edits are still there, the interface follows the settings again.
+  ShowAsTheOwnerDoes(settings);
+  EXPECT_TRUE(window.cbEnableAutorun->isChecked());
+  EXPECT_EQ(window.SpinPeakTo->value(), 20);
+  EXPECT_EQ(window.cmbInterfaces->currentText(), QStringLiteral("wlan0"));
+
+  PressKey(Qt::Key_Escape);
+  EXPECT_FALSE(window.isVisible());
+  EXPECT_EQ(accepted, 0);
+}
+
+TEST_F(SettingsWindowTest, ButtonsTellTheOwnerAndOkHides) {
+  int shown = 0, ok = 0, apply = 0, help = 0;
+  QObject::connect(&window, &TSettingsWindow::aboutToShow, [&] { ++shown; });
+  QObject::connect(&window, &TSettingsWindow::okClicked, [&] { ++ok; });
+  QObject::connect(&window, &TSettingsWindow::applyClicked, [&] { ++apply; });
+  QObject::connect(&window, &TSettingsWindow::helpClicked, [&] { ++help; });
+
+  window.show();
+  window.ButtonApply->click();
+  window.bbHelp->click();
+  EXPECT_TRUE(window.isVisible());
+  window.bbOk->click();
+  EXPECT_FALSE(window.isVisible());
+  window.show();
+  EXPECT_EQ(shown, 2);
+  EXPECT_EQ(ok, 1);
+  EXPECT_EQ(apply, 1);
+  EXPECT_EQ(help, 1);
+}
+
+TEST(SettingsWindowLifetimeTest, ClosingOnlyHidesUntilTheProgramEnds) {
+  QPointer<TSettingsWindow> window = new TSettingsWindow;
+  window->setAttribute(Qt::WA_DeleteOnClose);
+  window->show();
+  EXPECT_FALSE(window->close());
+  EXPECT_FALSE(window->isVisible());
+  QApplication::processEvents();
+  ASSERT_FALSE(window.isNull());
+
+  window->show();
+  window->setTerminating(true);
+  EXPECT_TRUE(window->close());
+  QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_TRUE(window.isNull());
+}
+
+TEST(SettingsWindowLifetimeTest, ShowingCentresTheWindowOnItsScreen) {
+  TSettingsWindow window;
+  window.move(0, 0);
+  window.show();
+  const QRect available = window.screen()->availableGeometry();
+  EXPECT_LE((window.frameGeometry().center() - available.center()).manhattanLength(), 2);
+}
+
+}  // namespace
+}  // namespace meterly
