@@ -50,6 +50,30 @@ tray_icon_window() {
 
 tray_has_icons() { tray_icon_window >/dev/null; }
 
+# Visible windows of the program other than its tray icon, one title a line.
+visible_windows() {
+  local icon window
+  icon=$(tray_icon_window 2>/dev/null || true)
+  for window in $(xdotool search --onlyvisible --class meterly 2>/dev/null); do
+    [[ -n $icon && $(printf '0x%x' "$window") == "$icon" ]] && continue
+    xdotool getwindowname "$window"
+  done
+}
+
+# Opens the tray menu and presses a key in it (the item's underlined letter).
+choose_from_tray_menu() {
+  local icon
+  icon=$(tray_icon_window) || return 1
+  xdotool mousemove --window "$icon" 8 8 click 3
+  wait_for 5 menu_is_open || return 1
+  sleep 0.3
+  xdotool key "$1"
+}
+
+menu_is_open() { [[ -n $(visible_windows) ]]; }
+
+window_titled() { [[ $(visible_windows) == *"$1"* ]]; }
+
 # A fresh home for one test: every XDG folder of its own.
 new_home() {
   TEST_HOME=$(mktemp -d "$E2E_WORK/home.XXXXXX")
