@@ -15,6 +15,8 @@
 #include <QSpinBox>
 #include <QTabWidget>
 
+#include "support/expect_assertion.h"
+
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -91,14 +93,7 @@ void ExpectNamed(const QWidget* parent, std::initializer_list<const char*> names
   for (const char* name : names) EXPECT_NE(parent->findChild<T*>(QLatin1String(name)), nullptr) << name;
 }
 
-void ExpectMainAssertion(const std::function<void()>& action) {
-  try {
-    action();
-    FAIL() << "no internal consistency error";
-  } catch (const EAssertionFailed& error) {
-    EXPECT_EQ(error.unit(), QStringLiteral("Main"));
-  }
-}
+void ExpectMainAssertion(const std::function<void()>& action) { testing_support::ExpectAssertion("Main", action); }
 
 TEST_F(SettingsWindowTest, ControlsCarryTheirNamesTextsAndPlaces) {
   EXPECT_EQ(window.windowTitle(), QStringLiteral("Meterly 设置"));

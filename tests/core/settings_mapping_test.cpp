@@ -1,6 +1,8 @@
 #include "base/assertion.h"
 #include "core/settings_mapping.h"
 
+#include "support/expect_assertion.h"
+
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -8,14 +10,7 @@
 namespace meterly {
 namespace {
 
-void ExpectMainAssertion(const std::function<void()>& action) {
-  try {
-    action();
-    FAIL() << "no internal consistency error";
-  } catch (const EAssertionFailed& error) {
-    EXPECT_EQ(error.unit(), QStringLiteral("Main"));
-  }
-}
+void ExpectMainAssertion(const std::function<void()>& action) { testing_support::ExpectAssertion("Main", action); }
 
 TEST(SettingsMappingTest, TrayIconModeRadioItemsAreInTheirOwnOrder) {
   EXPECT_EQ(TrayIconModeToRadioIndex(0), 0);

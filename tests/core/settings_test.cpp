@@ -5,6 +5,8 @@
 #include "fakes/fake_registry_file.h"
 #include "platform/regedit_format.h"
 
+#include "support/expect_assertion.h"
+
 #include <gtest/gtest.h>
 
 #include <variant>
@@ -318,12 +320,7 @@ TEST_F(SettingsTest, WeekStartFollowsTheLocale) {
   context.localeFirstDayOfWeek = -1;  // unreadable
   EXPECT_EQ(DefaultSettings(context).WeekStartsOn, 0);
   context.localeFirstDayOfWeek = 7;
-  try {
-    DefaultSettings(context);
-    FAIL() << "a first day of the week outside 0 to 6 must be caught";
-  } catch (const EAssertionFailed& e) {
-    EXPECT_EQ(e.unit(), QStringLiteral("Main"));
-  }
+  testing_support::ExpectAssertion("Main", [&] { DefaultSettings(context); });
 }
 
 TEST_F(SettingsTest, UnparsableFileIsKeptAsideAndDefaultsApply) {
