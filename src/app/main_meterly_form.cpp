@@ -54,6 +54,8 @@ void TMainMeterlyForm::FormCreate() {
   OpenUsageDatabase();
   settingsWindow_->SettingsToControls(settings_);
   CreateTrayGraph();
+  // Shown once the event loop runs, like a message posted to ourselves.
+  if (switches_.Hello) QTimer::singleShot(0, this, &TMainMeterlyForm::ShowPresenceBalloon);
   CreateGraphFeed();
   CreateDialupLogger();
   CreateVersionChecker();
@@ -136,6 +138,12 @@ void TMainMeterlyForm::ActionAbout() {
   QMessageBox::about(nullptr, QStringLiteral("Meterly"),
                      QStringLiteral("<b>Meterly %1</b><p>A network-traffic monitor for the desktop.</p>")
                          .arg(QCoreApplication::applicationVersion()));
+}
+
+void TMainMeterlyForm::ShowPresenceBalloon() {
+  if (!trayIcon_->isVisible()) return;
+  trayIcon_->showMessage(QStringLiteral("I am here!"), QStringLiteral("Right-click the icon to access menu..."),
+                         QSystemTrayIcon::Information);
 }
 
 void TMainMeterlyForm::AdapterListRebuilt() {

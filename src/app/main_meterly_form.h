@@ -58,6 +58,7 @@ class TMainMeterlyForm : public QObject, private TickHandover, private TrayIconH
   void BuildSourceList();
   void OpenUsageDatabase() {}
   void CreateTrayGraph() {}
+  void ShowPresenceBalloon();
   void CreateGraphFeed() {}
   void CreateDialupLogger() {}
   void CreateVersionChecker();
