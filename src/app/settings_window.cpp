@@ -39,7 +39,7 @@ constexpr QRect HourDisplayGeometry(10, 70, 380, 25);
 // Tray icon radio items, in radio order (not in stored order).
 const char* const TrayIconModeItems[] = {"当前传送率", "每日通信量", "每周通信量", "每月通信量", "拨号持续时间", "图表使用情况"};
 // Indexed by the stored "VolumeUnit".
-const char* const VolumeUnitItems[] = {"自动", "字节", "KB", "MB", "GB"};
+const char* const VolumeUnitItems[] = {"自动", "十亿字节", "兆字节", "千字节", "字节"};
 const char* const WeekDayItems[] = {"周一", "周二", "周三", "周四", "周五", "周六", "周日"};
 // Indexed by the stored "Unit".
 const char* const SpeedUnitItems[] = {"字节/秒", "比特/秒"};

@@ -118,6 +118,8 @@ TEST_F(SettingsWindowTest, ControlsCarryTheirNamesTextsAndPlaces) {
   ExpectNamed<QComboBox>(general, {"cmbVolumeUnit", "cmbInterfaces"});
   ExpectNamed<QLabel>(general, {"Label1", "lblIfInfo", "ImgNetConn"});
   EXPECT_EQ(window.cmbVolumeUnit->count(), 5);
+  EXPECT_EQ(window.cmbVolumeUnit->itemText(1), QStringLiteral("十亿字节"));  // index = stored value
+  EXPECT_EQ(window.cmbVolumeUnit->itemText(4), QStringLiteral("字节"));
   EXPECT_EQ(window.cmbInterfaces->maxVisibleItems(), 20);
   EXPECT_EQ(window.ImgNetConn->size(), QSize(48, 48));
 
