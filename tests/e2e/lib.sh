@@ -109,10 +109,11 @@ wait_meterly_exit() {
   METERLY_STATUS=$?
 }
 
+# Ends the test (each test runs in a subshell of its own) as failed.
 fail() {
   echo "    FAIL: $*"
-  [[ -f ${TEST_HOME:-}/out ]] && sed 's/^/    | /' "$TEST_HOME/out"
-  return 1
+  if [[ -f ${TEST_HOME:-}/out ]]; then sed 's/^/    | /' "$TEST_HOME/out"; fi
+  exit 1
 }
 
 run_test() {
