@@ -5,6 +5,7 @@
 #include "platform/instance_lock.h"
 #include "platform/interface_table.h"
 #include "platform/registry.h"
+#include "platform/shared_memory.h"
 #include "platform/shell.h"
 #include "platform/user_session.h"
 
@@ -29,6 +30,7 @@ class Platform {
   virtual InstanceLock& instanceLock() = 0;
   virtual Clock& clock() = 0;
   virtual Shell& shell() = 0;
+  virtual SharedMemory& sharedMemory() = 0;
 };
 
 }  // namespace meterly::platform

@@ -48,6 +48,30 @@ int FakeShell::ShellExecute(const QString& target) {
   return result;
 }
 
+namespace {
+
+class FakeSharedSection : public platform::SharedSection {
+ public:
+  explicit FakeSharedSection(std::shared_ptr<std::vector<quint8>> bytes) : bytes_(std::move(bytes)) {}
+  quint8* data() override { return bytes_->data(); }
+  int size() const override { return static_cast<int>(bytes_->size()); }
+
+ private:
+  std::shared_ptr<std::vector<quint8>> bytes_;
+};
+
+}  // namespace
+
+std::unique_ptr<platform::SharedSection> FakeSharedMemory::open(const QString& name, int size) {
+  if (failing) throw platform::SharedMemoryError(QStringLiteral("fake failure opening ") + name);
+  auto& bytes = sections[name];
+  if (!bytes) bytes = std::make_shared<std::vector<quint8>>(static_cast<size_t>(size));
+  if (static_cast<int>(bytes->size()) != size) {
+    throw platform::SharedMemoryError(QStringLiteral("fake section %1 has another size").arg(name));
+  }
+  return std::make_unique<FakeSharedSection>(bytes);
+}
+
 platform::InterfaceRow& FakePlatform::addInterface(quint32 index, const QString& name, quint32 type,
                                                    quint64 in, quint64 out) {
   platform::InterfaceRow row;

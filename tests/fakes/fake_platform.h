@@ -3,6 +3,8 @@
 #include "fakes/fake_registry_file.h"
 #include "platform/platform.h"
 
+#include <map>
+#include <memory>
 #include <vector>
 
 namespace meterly::fakes {
@@ -83,6 +85,18 @@ class FakeShell : public platform::Shell {
   int result = platform::ShellResult::Started;
 };
 
+// Sections in memory: the same name gives the same bytes, as long as the fake lives.
+class FakeSharedMemory : public platform::SharedMemory {
+ public:
+  std::unique_ptr<platform::SharedSection> open(const QString& name, int size) override;
+
+  // The bytes of a section opened before; throws std::out_of_range for an unknown name.
+  std::vector<quint8>& bytes(const QString& name) { return *sections.at(name); }
+
+  std::map<QString, std::shared_ptr<std::vector<quint8>>> sections;
+  bool failing = false;  // every open throws SharedMemoryError
+};
+
 // A platform that tests script: interface rows and counters, address changes, the
 // registry's contents, the user name and the clock.
 class FakePlatform : public platform::Platform {
@@ -98,6 +112,7 @@ class FakePlatform : public platform::Platform {
   platform::InstanceLock& instanceLock() override { return lock; }
   platform::Clock& clock() override { return clockFake; }
   platform::Shell& shell() override { return shellFake; }
+  platform::SharedMemory& sharedMemory() override { return sharedMemoryFake; }
 
   // Adds an interface row with the given counters and returns it for further scripting.
   platform::InterfaceRow& addInterface(quint32 index, const QString& name, quint32 type,
@@ -112,6 +127,7 @@ class FakePlatform : public platform::Platform {
   FakeInstanceLock lock;
   FakeClock clockFake;
   FakeShell shellFake;
+  FakeSharedMemory sharedMemoryFake;
 
  private:
   platform::Registry registry_;

@@ -6,6 +6,7 @@
 #include "platform/linux/linux_instance_lock.h"
 #include "platform/linux/linux_interface_table.h"
 #include "platform/linux/linux_registry_file.h"
+#include "platform/linux/linux_shared_memory.h"
 #include "platform/linux/linux_shell.h"
 #include "platform/linux/linux_user_session.h"
 
@@ -27,7 +28,8 @@ LinuxPlatform::LinuxPlatform()
       registry_(std::make_unique<Registry>(*registryFile_)),
       lock_(std::make_unique<LinuxInstanceLock>(session_->runtimeDir())),
       clock_(std::make_unique<LinuxClock>()),
-      shell_(std::make_unique<LinuxShell>()) {}
+      shell_(std::make_unique<LinuxShell>()),
+      sharedMemory_(std::make_unique<LinuxSharedMemory>()) {}
 
 LinuxPlatform::~LinuxPlatform() = default;
 
@@ -51,5 +53,6 @@ UserSession& LinuxPlatform::userSession() { return *session_; }
 InstanceLock& LinuxPlatform::instanceLock() { return *lock_; }
 Clock& LinuxPlatform::clock() { return *clock_; }
 Shell& LinuxPlatform::shell() { return *shell_; }
+SharedMemory& LinuxPlatform::sharedMemory() { return *sharedMemory_; }
 
 }  // namespace meterly::platform

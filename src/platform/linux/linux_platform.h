@@ -14,6 +14,7 @@ class LinuxRegistryFile;
 class LinuxInstanceLock;
 class LinuxClock;
 class LinuxShell;
+class LinuxSharedMemory;
 
 // The real services of a Linux desktop.
 class LinuxPlatform : public Platform {
@@ -30,6 +31,7 @@ class LinuxPlatform : public Platform {
   InstanceLock& instanceLock() override;
   Clock& clock() override;
   Shell& shell() override;
+  SharedMemory& sharedMemory() override;
 
   // Where the registry store keeps its file.
   QString registryPath();
@@ -44,6 +46,7 @@ class LinuxPlatform : public Platform {
   std::unique_ptr<LinuxInstanceLock> lock_;
   std::unique_ptr<LinuxClock> clock_;
   std::unique_ptr<LinuxShell> shell_;
+  std::unique_ptr<LinuxSharedMemory> sharedMemory_;
 };
 
 }  // namespace meterly::platform

@@ -1,0 +1,107 @@
+#include "platform/linux/linux_shared_memory.h"
+
+#include <cerrno>
+#include <cstring>
+#include <utility>
+
+#include <fcntl.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace meterly::platform {
+
+namespace {
+
+constexpr mode_t OwnerOnly = 0600;
+
+QString errnoText() { return QString::fromLocal8Bit(std::strerror(errno)); }
+
+// An open descriptor that is closed when it goes out of scope, unless released.
+class Descriptor {
+ public:
+  explicit Descriptor(int fd) : fd_(fd) {}
+  ~Descriptor() {
+    if (fd_ >= 0) ::close(fd_);
+  }
+  Descriptor(const Descriptor&) = delete;
+  Descriptor& operator=(const Descriptor&) = delete;
+
+  int get() const { return fd_; }
+  int release() { return std::exchange(fd_, -1); }
+
+ private:
+  int fd_;
+};
+
+class LinuxSharedSection : public SharedSection {
+ public:
+  LinuxSharedSection(int fd, void* view, int size) : fd_(fd), view_(view), size_(size) {}
+  ~LinuxSharedSection() override {
+    ::munmap(view_, static_cast<size_t>(size_));
+    ::close(fd_);
+  }
+  LinuxSharedSection(const LinuxSharedSection&) = delete;
+  LinuxSharedSection& operator=(const LinuxSharedSection&) = delete;
+
+  quint8* data() override { return static_cast<quint8*>(view_); }
+  int size() const override { return size_; }
+
+ private:
+  int fd_;
+  void* view_;
+  int size_;
+};
+
+[[noreturn]] void fail(const QString& what, const QString& object, const QString& reason) {
+  throw SharedMemoryError(QStringLiteral("%1 the shared memory section %2: %3").arg(what, object, reason));
+}
+
+// Checks that the object is ours and has the wanted size (giving a new, empty one that size)
+// and that nobody else may open it.
+void prepare(int fd, const QString& object, int size) {
+  struct stat info {};
+  if (::fstat(fd, &info) != 0) fail(QStringLiteral("Cannot examine"), object, errnoText());
+  if (info.st_uid != ::geteuid()) {
+    fail(QStringLiteral("Refusing"), object, QStringLiteral("it belongs to user %1").arg(info.st_uid));
+  }
+  if (info.st_size == 0 && ::ftruncate(fd, size) != 0) fail(QStringLiteral("Cannot size"), object, errnoText());
+  if (info.st_size != 0 && info.st_size != size) {
+    fail(QStringLiteral("Refusing"), object,
+         QStringLiteral("it has %1 bytes instead of %2").arg(info.st_size).arg(size));
+  }
+  // The creation mode went through the umask; an object of an earlier run may be wider open.
+  if ((info.st_mode & 07777) != OwnerOnly && ::fchmod(fd, OwnerOnly) != 0) {
+    fail(QStringLiteral("Cannot restrict access to"), object, errnoText());
+  }
+}
+
+}  // namespace
+
+LinuxSharedMemory::LinuxSharedMemory() : LinuxSharedMemory(QStringLiteral(".%1").arg(::geteuid())) {}
+
+LinuxSharedMemory::LinuxSharedMemory(QString nameSuffix) : nameSuffix_(std::move(nameSuffix)) {}
+
+QString LinuxSharedMemory::objectName(const QString& name) const {
+  return QStringLiteral("/") + name + nameSuffix_;
+}
+
+std::unique_ptr<SharedSection> LinuxSharedMemory::open(const QString& name, int size) {
+  const QString object = objectName(name);
+  if (name.isEmpty() || object.indexOf(QLatin1Char('/'), 1) >= 0) {
+    fail(QStringLiteral("Cannot name"), object, QStringLiteral("a section name is one word without '/'"));
+  }
+  if (size <= 0) fail(QStringLiteral("Cannot create"), object, QStringLiteral("the size must be positive"));
+
+  Descriptor fd(::shm_open(object.toUtf8().constData(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, OwnerOnly));
+  if (fd.get() < 0) fail(QStringLiteral("Cannot create or open"), object, errnoText());
+  prepare(fd.get(), object, size);
+
+  void* view = ::mmap(nullptr, static_cast<size_t>(size), PROT_READ | PROT_WRITE, MAP_SHARED, fd.get(), 0);
+  if (view == MAP_FAILED) fail(QStringLiteral("Cannot map"), object, errnoText());
+  auto section = std::make_unique<LinuxSharedSection>(fd.get(), view, size);
+  fd.release();
+  return section;
+}
+
+}  // namespace meterly::platform

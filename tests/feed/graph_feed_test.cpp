@@ -1,0 +1,167 @@
+#include "fakes/fake_platform.h"
+#include "feed/graph_comm.h"
+#include "feed/graph_feed.h"
+#include "feed/graph_settings_record.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <vector>
+
+namespace meterly {
+namespace {
+
+using Bytes = std::vector<quint8>;
+
+const QString FeedSection = QStringLiteral("MMF$MeterlyGraphFeed");
+const QString CommSection = QStringLiteral("MMF$MeterlyGraphComm");
+constexpr int SectionSize = 255;
+constexpr quint8 Untouched = 0xEE;
+
+Bytes slice(const Bytes& bytes, int from, int to) { return Bytes(bytes.begin() + from, bytes.begin() + to); }
+
+// Graph settings with a different value in every field of the record.
+Settings distinctGraphSettings() {
+  Settings s;
+  s.ColorBack = 0x00030201;
+  s.ColorDataIn = 0x00060504;
+  s.ColorDataOut = 0x00090807;
+  s.ColorDataBoth = 0x000C0B0A;
+  s.ColorDataFrame = 0x000F0E0D;
+  s.ColorDataText = 0x00121110;
+  s.GradientColor = 0x00151413;
+  s.Unit = 1;
+  s.EnableGradient = true;
+  s.EnableSmooth = false;
+  s.LeftToRight = true;
+  s.FixedScale = false;
+  s.FixedScaleValue = -2;
+  s.LineType = 2;
+  s.LineStep = 0x20191817;
+  return s;
+}
+
+// The record of distinctGraphSettings(), written out by hand.
+const Bytes DistinctRecord = {
+    0x01, 0x02, 0x03, 0x00,  // ColorBack
+    0x04, 0x05, 0x06, 0x00,  // ColorDataIn
+    0x07, 0x08, 0x09, 0x00,  // ColorDataOut
+    0x0A, 0x0B, 0x0C, 0x00,  // ColorDataBoth
+    0x0D, 0x0E, 0x0F, 0x00,  // ColorDataFrame
+    0x10, 0x11, 0x12, 0x00,  // ColorDataText
+    0x10, 0x11, 0x12, 0x00,  // ColorDataText again
+    0x13, 0x14, 0x15, 0x00,  // GradientColor
+    1,                       // Unit
+    1,                       // EnableGradient
+    0,                       // EnableSmooth
+    1,                       // LeftToRight
+    0,                       // FixedScale
+    0,    0,    0,           // padding
+    0xFE, 0xFF, 0xFF, 0xFF,  // FixedScaleValue -2
+    2,                       // LineType
+    0,    0,    0,           // padding
+    0x17, 0x18, 0x19, 0x20,  // LineStep
+};
+
+TEST(GraphSettingsRecordTest, EveryFieldAtItsOffsetLittleEndian) {
+  const GraphSettingsBytes record = GraphSettingsRecord(distinctGraphSettings());
+  ASSERT_EQ(DistinctRecord.size(), record.size());
+  for (size_t i = 0; i < record.size(); ++i) EXPECT_EQ(record[i], DistinctRecord[i]) << "offset " << i;
+}
+
+TEST(GraphSettingsRecordTest, EachFlagLandsInItsOwnByte) {
+  struct Flag {
+    bool Settings::*field;
+    int offset;
+  };
+  const Flag flags[] = {{&Settings::EnableGradient, 33},
+                        {&Settings::EnableSmooth, 34},
+                        {&Settings::LeftToRight, 35},
+                        {&Settings::FixedScale, 36}};
+  for (const Flag& on : flags) {
+    Settings s;
+    for (const Flag& flag : flags) s.*(flag.field) = &flag == &on;
+    const GraphSettingsBytes record = GraphSettingsRecord(s);
+    for (const Flag& flag : flags) {
+      EXPECT_EQ(record[flag.offset], &flag == &on ? 1 : 0)
+          << "offset " << flag.offset << " with only " << on.offset << " set";
+    }
+  }
+}
+
+class GraphFeedTest : public testing::Test {
+ protected:
+  // Fills a section with a marker, so that a test sees which bytes were written.
+  void markAsUntouched(const QString& section) {
+    std::fill(platform.sharedMemoryFake.bytes(section).begin(), platform.sharedMemoryFake.bytes(section).end(),
+              Untouched);
+  }
+  Bytes& feedBytes() { return platform.sharedMemoryFake.bytes(FeedSection); }
+  Bytes& commBytes() { return platform.sharedMemoryFake.bytes(CommSection); }
+
+  fakes::FakePlatform platform;
+};
+
+TEST_F(GraphFeedTest, SectionsAreCreatedUnderTheirNamesAtFullSize) {
+  const TGraphFeed feed(platform.sharedMemory(), platform.clock());
+  const TGraphComm comm(platform.sharedMemory());
+  EXPECT_EQ(feed.Name(), QStringLiteral("MeterlyGraphFeed"));
+  EXPECT_EQ(comm.Name(), QStringLiteral("MeterlyGraphComm"));
+  EXPECT_EQ(feedBytes().size(), size_t{SectionSize});
+  EXPECT_EQ(commBytes().size(), size_t{SectionSize});
+}
+
+TEST_F(GraphFeedTest, PublishWritesStampAndFiguresAndNothingElse) {
+  TGraphFeed feed(platform.sharedMemory(), platform.clock());
+  markAsUntouched(FeedSection);
+  platform.clockFake.ticks = 0x11223344;
+  feed.Publish(0xA1B2C3D4, 5);
+  EXPECT_EQ(slice(feedBytes(), 0, 12), (Bytes{0x44, 0x33, 0x22, 0x11, 0xD4, 0xC3, 0xB2, 0xA1, 5, 0, 0, 0}));
+  EXPECT_EQ(slice(feedBytes(), 12, SectionSize), Bytes(SectionSize - 12, Untouched));
+
+  // A tick without a usable sample: a fresh stamp and zeros.
+  platform.clockFake.advanceMs(1000);
+  feed.Publish(0, 0);
+  EXPECT_EQ(slice(feedBytes(), 0, 12), (Bytes{0x2C, 0x37, 0x22, 0x11, 0, 0, 0, 0, 0, 0, 0, 0}));
+}
+
+TEST_F(GraphFeedTest, SecondFeedOnTheSameNameSharesTheSection) {
+  TGraphFeed first(platform.sharedMemory(), platform.clock());
+  first.Publish(1, 2);
+  TGraphFeed second(platform.sharedMemory(), platform.clock());
+  EXPECT_EQ(slice(feedBytes(), 4, 12), (Bytes{1, 0, 0, 0, 2, 0, 0, 0})) << "opening again must not clear it";
+  second.Publish(3, 4);
+  EXPECT_EQ(slice(feedBytes(), 4, 12), (Bytes{3, 0, 0, 0, 4, 0, 0, 0}));
+}
+
+TEST_F(GraphFeedTest, SettingsMessageIsKindOneAndTheRecord) {
+  TGraphComm comm(platform.sharedMemory());
+  markAsUntouched(CommSection);
+  comm.SendSettings(distinctGraphSettings());
+  EXPECT_EQ(commBytes()[0], 1);
+  EXPECT_EQ(slice(commBytes(), 1, 53), DistinctRecord);
+  EXPECT_EQ(slice(commBytes(), 53, SectionSize), Bytes(SectionSize - 53, Untouched));
+}
+
+TEST_F(GraphFeedTest, ResetWritesOnlyTheKindAndKeepsTheLastRecord) {
+  TGraphComm comm(platform.sharedMemory());
+  markAsUntouched(CommSection);
+  comm.SendSettings(distinctGraphSettings());
+  const Bytes before = commBytes();
+  comm.SendReset();
+  EXPECT_EQ(commBytes()[0], 2);
+  EXPECT_EQ(slice(commBytes(), 1, SectionSize), slice(before, 1, SectionSize));
+
+  comm.SendSettings(Settings());
+  EXPECT_EQ(commBytes()[0], 1) << "settings after a reset";
+  EXPECT_NE(slice(commBytes(), 1, 53), DistinctRecord);
+}
+
+TEST_F(GraphFeedTest, CreationFailureReachesTheCaller) {
+  platform.sharedMemoryFake.failing = true;
+  EXPECT_THROW(TGraphFeed(platform.sharedMemory(), platform.clock()), platform::SharedMemoryError);
+  EXPECT_THROW(TGraphComm(platform.sharedMemory()), platform::SharedMemoryError);
+}
+
+}  // namespace
+}  // namespace meterly
