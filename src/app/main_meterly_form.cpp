@@ -4,6 +4,8 @@
 #include "app/settings_window.h"
 #include "base/date_serial.h"
 #include "core/settings_mapping.h"
+#include "feed/graph_comm.h"
+#include "feed/graph_feed.h"
 
 #include <QApplication>
 #include <QMenu>
@@ -34,7 +36,9 @@ TMainMeterlyForm::TMainMeterlyForm(platform::Platform& platform, Settings& setti
 TMainMeterlyForm::~TMainMeterlyForm() {
   Timer.stop();
   // Later features are taken down here in reverse order of creation: the dial-up logger, the
-  // usage database, the tray graph, the hot key, the graph feed.
+  // usage database, the tray graph, the hot key.
+  graphFeed_.reset();
+  graphComm_.reset();
 }
 
 void TMainMeterlyForm::FormCreate() {
@@ -100,16 +104,40 @@ void TMainMeterlyForm::BuildSourceList() {
   }
 }
 
+void TMainMeterlyForm::CreateGraphFeed() {
+  // The live figures for other programs. Without them the monitor still works, so a failure
+  // is reported once and the program goes on without the feed.
+  try {
+    graphFeed_ = std::make_unique<TGraphFeed>(platform_.sharedMemory(), platform_.clock());
+    graphComm_ = std::make_unique<TGraphComm>(platform_.sharedMemory());
+  } catch (const std::exception& error) {
+    graphFeed_.reset();
+    graphComm_.reset();
+    ShowError(QStringLiteral("The live figures cannot be published for other programs: ") +
+              QString::fromUtf8(error.what()));
+  }
+}
+
+void TMainMeterlyForm::FeedPublish(quint32 in, quint32 out) {
+  if (graphFeed_) graphFeed_->Publish(in, out);
+}
+
 void TMainMeterlyForm::CreateVersionChecker() {
   settings_.AutoUpdate.Load(store_, DateToDaySerial(platform_.clock().now().date()));
 }
 
 void TMainMeterlyForm::ApplySettings() {
-  // The graph window, both graphs, the tray icon, the hot key and the graph feed take their
-  // settings here as they arrive; the notification block restarts while notifications are on.
+  // The graph window, both graphs, the tray icon and the hot key take their settings here as
+  // they arrive; the notification block restarts while notifications are on.
+  if (graphComm_) graphComm_->SendSettings(settings_);
 }
 
 void TMainMeterlyForm::ActionToggleGraph() {}
+
+void TMainMeterlyForm::ActionResetGraph() {
+  // The graphs are cleared here once they exist.
+  if (graphComm_) graphComm_->SendReset();
+}
 
 void TMainMeterlyForm::ActionSettings() {
   settingsWindow_->show();

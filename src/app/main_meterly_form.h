@@ -18,6 +18,8 @@ class QSystemTrayIcon;
 
 namespace meterly {
 
+class TGraphComm;
+class TGraphFeed;
 class TSettingsWindow;
 
 // The main form: owner of the tray icon and its menu, the source list, the one-second tick and
@@ -39,6 +41,9 @@ class TMainMeterlyForm : public QObject, private TickHandover, private TrayIconH
   // Shows or hides the floating graph window.
   void ActionToggleGraph();
 
+  // Empties the graphs and tells external viewers so.
+  void ActionResetGraph();
+
   TSettingsWindow& SettingsWindow() { return *settingsWindow_; }
   MainTick& Tick() { return tick_; }
   const TrafficSources& Sources() const { return sources_; }
@@ -59,7 +64,7 @@ class TMainMeterlyForm : public QObject, private TickHandover, private TrayIconH
   void OpenUsageDatabase() {}
   void CreateTrayGraph() {}
   void ShowPresenceBalloon();
-  void CreateGraphFeed() {}
+  void CreateGraphFeed();
   void CreateDialupLogger() {}
   void CreateVersionChecker();
 
@@ -71,6 +76,7 @@ class TMainMeterlyForm : public QObject, private TickHandover, private TrayIconH
   void ActionAbout();
 
   // Tick hand-over steps that live here.
+  void FeedPublish(quint32 in, quint32 out) override;
   void RefreshTooltip() override {}
   void AdapterListRebuilt() override;
   void FlushPending() override {}
@@ -89,6 +95,8 @@ class TMainMeterlyForm : public QObject, private TickHandover, private TrayIconH
   CommandLineSwitches switches_;
   TrafficSources sources_;
   MainTick tick_;
+  std::unique_ptr<TGraphFeed> graphFeed_;
+  std::unique_ptr<TGraphComm> graphComm_;
   QTimer Timer;
   bool terminating_ = false;
   std::unique_ptr<TSettingsWindow> settingsWindow_;

@@ -1,0 +1,22 @@
+# The live figures that the running program publishes for other programs.
+
+feed_reader() { "$(dirname "$METERLY_BIN")/../../tools/meterly-feed-reader" "$@"; }
+
+test_feed_tick_stamp_advances_every_second() {
+  new_home
+  start_meterly
+  wait_for 20 tray_has_icons || fail "no icon appeared in the tray"
+  sleep 1.5  # the first tick publishes one second after start; before it, a viewer sees old figures
+  feed_reader --count 4 >"$TEST_HOME/feed" 2>&1 || fail "reader failed: $(cat "$TEST_HOME/feed")"
+  local stamps
+  stamps=$(awk '$1 == "tick" {print $2}' "$TEST_HOME/feed")
+  [[ $(wc -l <<<"$stamps") -eq 4 ]] || fail "expected 4 tick lines: $(cat "$TEST_HOME/feed")"
+  [[ $(sort -u <<<"$stamps" | wc -l) -ge 3 ]] || fail "the tick stamp did not advance: $stamps"
+  local first last
+  first=$(head -1 <<<"$stamps")
+  last=$(tail -1 <<<"$stamps")
+  ((last - first >= 1500 && last - first <= 4500)) || fail "stamps $first .. $last are not a few seconds apart"
+  grep -q '^settings ' "$TEST_HOME/feed" || fail "no settings record was published at start"
+  kill -TERM "$METERLY_PID"
+  wait_meterly_exit 3 || fail "the program did not end"
+}
