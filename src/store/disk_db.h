@@ -1,0 +1,114 @@
+#pragma once
+
+#include "core/quota_period.h"
+#include "store/peak_hours.h"
+#include "store/ras_item.h"
+#include "store/sqlite_db.h"
+
+#include <optional>
+
+namespace meterly {
+
+struct Settings;
+
+namespace platform {
+class Platform;
+}
+
+// A user whose rows are counted, or nullopt for every user.
+using UserFilter = std::optional<QString>;
+
+struct UsageTotals {
+  qint64 DataIn = 0;
+  qint64 DataOut = 0;
+  qint64 DialupDuration = 0;  // seconds
+
+  friend bool operator==(const UsageTotals&, const UsageTotals&) = default;
+};
+
+struct TotalsSince {
+  UsageTotals Totals;
+  qint32 FirstDay = 0;  // the first recorded day, or today when nothing is recorded
+};
+
+struct CaptionedTotals {
+  UsageTotals Totals;
+  QString Caption;
+};
+
+// The usage database: bytes received and sent and dial-up seconds per user, day and hour, and a
+// log of finished dial-up sessions, in one SQLite file. The tick adds each second's amounts in
+// memory (AddData); FlushPending writes them to the row of the current hour.
+//
+// The connection is shared between threads: every operation runs between Lock and Unlock (the
+// ones that write take the lock themselves; queries expect the caller to hold it).
+class TDiskDB final : public TSQLiteDB {
+ public:
+  static constexpr int DefaultBusyTimeoutMs = 5000;
+
+  // Opens or creates the file and brings its tables to the current layout. The busy timeout is
+  // set before the tables are touched, so that another connection's write does not fail the
+  // start. Raises SQLiteException. The platform gives the clock, the user name and the registry
+  // of ImportRegistryStats; the settings give the peak hours and the week and month starts.
+  TDiskDB(const QString& fileName, platform::Platform& platform, const Settings& settings,
+          int busyTimeoutMs = DefaultBusyTimeoutMs);
+
+  // Adds to the amounts not yet written.
+  void AddData(quint32 dialupSeconds, qint64 in, qint64 out);
+  // Writes the amounts not yet written to the current hour of the current user, in a transaction
+  // of its own. When that fails they stay for the next call, and the exception passes on.
+  void FlushPending();
+  void ClearPending();
+
+  qint64 PendingIn() const { return PendingIn_; }
+  qint64 PendingOut() const { return PendingOut_; }
+  quint32 PendingDialup() const { return PendingDialup_; }
+
+  // Adds to one row, creating it; only inside a transaction.
+  void FlushData(const QString& user, qint32 day, qint32 hour, qint64 in, qint64 out, quint32 dialupSeconds);
+
+  // Logs a finished session; opens no transaction of its own.
+  void AddDialupSession(const TRasItem& session);
+
+  // Moves the daily totals of earlier versions from the registry into hour 0 of their days, for
+  // the current user, and deletes them from the registry, in one transaction: when anything
+  // fails, neither the database nor the registry changes and the exception passes on
+  // (StatsImportError, SQLiteException or platform::RegistryError).
+  void ImportRegistryStats();
+
+  // Totals over the days first ... last. The amounts not yet written belong to the current hour
+  // of the current user: they are included when the range holds today and the user matches.
+  UsageTotals GetTotals(qint32 firstDay, qint32 lastDay, const UserFilter& user);
+  // The same restricted to the hours of the filter (the settings' peak hours); no dial-up seconds.
+  UsageTotals GetHoursTotals(qint32 firstDay, qint32 lastDay, const UserFilter& user, THourFilter filter);
+  // Everything ever recorded.
+  TotalsSince GetTotalsSince(const UserFilter& user);
+
+  // Totals of the current day, week and month, with a caption naming the period.
+  CaptionedTotals GetTodayTotals(const UserFilter& user);
+  CaptionedTotals GetWeekTotals(const UserFilter& user);
+  CaptionedTotals GetMonthTotals(const UserFilter& user);
+
+  // The login name of the current user, or "Error" when it cannot be told.
+  QString GetCurrentUserName() const;
+
+ protected:
+  void InitSchema() override;
+
+ private:
+  void UpgradeToHourlyLayout();
+  QString DayCondition(qint32 firstDay, qint32 lastDay) const;
+  UsageTotals PendingFor(qint32 firstDay, qint32 lastDay, const UserFilter& user, quint32 hourMask) const;
+  qint64 WholeNumber(const QString& text, const char* operation) const;
+  qint32 Today() const;
+  DayRange CurrentPeriod(quint8 periodType) const;
+  CaptionedTotals PeriodTotals(quint8 periodType, const UserFilter& user, const QString& caption);
+
+  platform::Platform& platform_;
+  const Settings& settings_;
+  qint64 PendingIn_ = 0;
+  qint64 PendingOut_ = 0;
+  quint32 PendingDialup_ = 0;
+};
+
+}  // namespace meterly

@@ -1,0 +1,491 @@
+#include "store/disk_db.h"
+
+#include "base/assertion.h"
+#include "base/date_serial.h"
+#include "core/settings.h"
+#include "fakes/fake_platform.h"
+#include "store/registry_stats.h"
+#include "store/sqlite_probe.h"
+#include "support/expect_assertion.h"
+
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QtEndian>
+
+#include <gtest/gtest.h>
+
+namespace meterly {
+
+void PrintTo(const UsageTotals& totals, std::ostream* out) {
+  *out << "{in " << totals.DataIn << ", out " << totals.DataOut << ", dial-up " << totals.DialupDuration << "}";
+}
+
+namespace {
+
+using testing_support::FileBytes;
+using testing_support::SqliteProbe;
+
+const qint32 kMarch31 = DateToDaySerial(QDate(2026, 3, 31));
+
+QByteArray StatsValue(qint64 in, qint64 out, quint32 dialup) {
+  QByteArray bytes(20, '\0');
+  qToLittleEndian(in, bytes.data());
+  qToLittleEndian(out, bytes.data() + 8);
+  qToLittleEndian(dialup, bytes.data() + 16);
+  return bytes;
+}
+
+class DiskDBTest : public ::testing::Test {
+ protected:
+  DiskDBTest() { setNow(QDate(2026, 3, 31), QTime(12, 30)); }
+
+  QString path() const { return dir.filePath(QStringLiteral("Meterly.db")); }
+
+  std::unique_ptr<TDiskDB> open(int busyTimeoutMs = TDiskDB::DefaultBusyTimeoutMs) {
+    return std::make_unique<TDiskDB>(path(), platform, settings, busyTimeoutMs);
+  }
+
+  void setNow(QDate day, QTime time) { platform.clockFake.localNow = QDateTime(day, time); }
+
+  // Rows of the usage table as "user|day|hour|in|out|dialup", in key order.
+  QStringList usageRows() {
+    SqliteProbe probe(path());
+    return probe.rows(QStringLiteral("SELECT * FROM usage ORDER BY USER_NAME, DAY, HOUR"));
+  }
+
+  void writeRow(TDiskDB& db, const QString& user, qint32 day, qint32 hour, qint64 in, qint64 out, quint32 dialup) {
+    TSQLiteDB::LockGuard lock(db);
+    db.RunInTransaction([&] { db.FlushData(user, day, hour, in, out, dialup); });
+  }
+
+  QTemporaryDir dir;
+  fakes::FakePlatform platform;
+  Settings settings;
+};
+
+TEST_F(DiskDBTest, ANewFileGetsBothTablesBothIndicesAndVersionOne) {
+  open();
+  SqliteProbe probe(path());
+  EXPECT_EQ(
+      probe.rows(QStringLiteral("SELECT type, name FROM sqlite_master WHERE name NOT LIKE 'sqlite_%' ORDER BY name")),
+      (QStringList{QStringLiteral("index|IDX_USAGE_DAY"), QStringLiteral("index|IDX_USAGE_HOUR"),
+                   QStringLiteral("table|dialup"), QStringLiteral("table|usage")}));
+  EXPECT_EQ(probe.value(QStringLiteral("PRAGMA user_version")), QStringLiteral("1"));
+  EXPECT_EQ(
+      probe.rows(QStringLiteral("SELECT name, pk FROM pragma_table_info('usage')")),
+      (QStringList{QStringLiteral("USER_NAME|1"), QStringLiteral("DAY|2"), QStringLiteral("HOUR|3"),
+                   QStringLiteral("DATA_IN|0"), QStringLiteral("DATA_OUT|0"), QStringLiteral("DIALUP_DURATION|0")}));
+  EXPECT_EQ(probe.rows(QStringLiteral("SELECT name FROM pragma_table_info('dialup')")),
+            (QStringList{QStringLiteral("CONN_NAME"), QStringLiteral("SINCE"), QStringLiteral("DURATION"),
+                         QStringLiteral("DATA_IN"), QStringLiteral("DATA_OUT")}));
+  EXPECT_EQ(probe.value(QStringLiteral("PRAGMA journal_mode")), QStringLiteral("delete"))
+      << "the journal mode belongs to the connection, not to the file";
+}
+
+TEST_F(DiskDBTest, TheConnectionUsesATruncatedJournalAndNormalSync) {
+  auto db = open();
+  TSQLiteDB::LockGuard lock(*db);
+  EXPECT_EQ(db->FetchFirstRow(QStringLiteral("PRAGMA journal_mode")), QStringList{QStringLiteral("truncate")});
+  EXPECT_EQ(db->FetchFirstRow(QStringLiteral("PRAGMA synchronous")), QStringList{QStringLiteral("1")});
+}
+
+TEST_F(DiskDBTest, ADailyFileKeepsEveryRowAtHourZeroAndASecondOpenChangesNothing) {
+  {
+    SqliteProbe probe(path());
+    probe.exec(QStringLiteral(
+        "CREATE TABLE usage (USER_NAME VARCHAR(64) NOT NULL, DAY INTEGER NOT NULL, DATA_IN BIGINT NOT NULL, "
+        "DATA_OUT BIGINT NOT NULL, DIALUP_DURATION INTEGER NOT NULL, PRIMARY KEY (USER_NAME, DAY));"
+        "CREATE INDEX IDX_USAGE_DAY ON usage (DAY);"
+        "INSERT INTO usage VALUES ('ann', 40000, 10, 20, 30), ('ann', 40001, 5000000000, 6, 0), ('bob', 40000, 1, 2, "
+        "3);"));
+  }
+  open();
+  EXPECT_EQ(usageRows(),
+            (QStringList{QStringLiteral("ann|40000|0|10|20|30"), QStringLiteral("ann|40001|0|5000000000|6|0"),
+                         QStringLiteral("bob|40000|0|1|2|3")}));
+  {
+    SqliteProbe probe(path());
+    EXPECT_EQ(probe.value(QStringLiteral("PRAGMA user_version")), QStringLiteral("1"));
+    EXPECT_EQ(
+        probe.value(QStringLiteral("SELECT COUNT(*) FROM sqlite_master WHERE type = 'index' AND name LIKE 'IDX_%'")),
+        QStringLiteral("2"));
+    EXPECT_TRUE(probe.value(QStringLiteral("SELECT sql FROM sqlite_master WHERE name = 'usage'"))
+                    .contains(QStringLiteral("CHECK (HOUR BETWEEN 0 AND 23)")));
+  }
+  const QByteArray upgraded = FileBytes(path());
+  const QDateTime modified = QFileInfo(path()).lastModified();
+  open();
+  EXPECT_EQ(FileBytes(path()), upgraded);
+  EXPECT_EQ(QFileInfo(path()).lastModified(), modified);
+}
+
+TEST_F(DiskDBTest, TheHourIsConstrainedToTheDay) {
+  auto db = open();
+  TSQLiteDB::LockGuard lock(*db);
+  EXPECT_THROW(db->RunInTransaction([&] { db->FlushData(QStringLiteral("ann"), kMarch31, 24, 1, 1, 0); }),
+               SQLiteException);
+  EXPECT_TRUE(usageRows().isEmpty());
+}
+
+TEST_F(DiskDBTest, WritesOfOneHourAddUpInOneRowAndTheNextHourStartsAnother) {
+  auto db = open();
+  db->AddData(0, 100, 200);
+  db->AddData(1, 5000000000LL, 6000000000LL);  // amounts beyond 32 bits are kept whole
+  db->FlushPending();
+  EXPECT_EQ(db->PendingIn(), 0);
+  EXPECT_EQ(db->PendingOut(), 0);
+  EXPECT_EQ(db->PendingDialup(), 0u);
+  setNow(QDate(2026, 3, 31), QTime(12, 59, 59));
+  db->AddData(1, 1, 2);
+  db->FlushPending();
+  setNow(QDate(2026, 3, 31), QTime(13, 0));
+  db->AddData(0, 7, 8);
+  db->FlushPending();
+  const QString day = QString::number(kMarch31);
+  EXPECT_EQ(usageRows(), (QStringList{QStringLiteral("tester|%1|12|5000000101|6000000202|2").arg(day),
+                                      QStringLiteral("tester|%1|13|7|8|0").arg(day)}));
+}
+
+TEST_F(DiskDBTest, AmountsGatheredBeforeMidnightGoToTheHourOfTheWrite) {
+  auto db = open();
+  setNow(QDate(2026, 3, 31), QTime(23, 59, 30));
+  db->AddData(0, 10, 20);
+  setNow(QDate(2026, 4, 1), QTime(0, 0, 30));
+  db->FlushPending();
+  EXPECT_EQ(usageRows(), QStringList{QStringLiteral("tester|%1|0|10|20|0").arg(kMarch31 + 1)});
+}
+
+TEST_F(DiskDBTest, NothingPendingTouchesNothing) {
+  auto db = open();
+  QStringList issued;
+  db->SetStatementObserver([&](const QString& sql) { issued.append(sql); });
+  const QByteArray before = FileBytes(path());
+  db->AddData(0, 0, 0);
+  db->FlushPending();
+  EXPECT_TRUE(issued.isEmpty()) << issued.join(QLatin1Char('\n')).toStdString();
+  EXPECT_EQ(FileBytes(path()), before);
+
+  db->AddData(1, 0, 0);  // a dial-up second alone is worth a write
+  db->FlushPending();
+  EXPECT_EQ(issued.value(0), QStringLiteral("BEGIN"));
+  EXPECT_EQ(usageRows(), QStringList{QStringLiteral("tester|%1|12|0|0|1").arg(kMarch31)});
+}
+
+TEST_F(DiskDBTest, AFailedWriteKeepsThePendingAmountsForTheNextOne) {
+  auto db = open(0);
+  db->AddData(1, 300, 400);
+  {
+    SqliteProbe other(path());
+    other.exec(QStringLiteral("BEGIN EXCLUSIVE"));
+    try {
+      db->FlushPending();
+      ADD_FAILURE() << "the write went through a locked database";
+    } catch (const SQLiteException& error) {
+      EXPECT_TRUE(error.message().startsWith(QStringLiteral("TDiskDB.ExecSQL : The database file is locked")))
+          << error.what();
+    }
+    EXPECT_FALSE(db->InTransaction());
+    EXPECT_EQ(db->LockCount(), 0);
+    EXPECT_EQ(db->PendingIn(), 300);
+    EXPECT_EQ(db->PendingOut(), 400);
+    EXPECT_EQ(db->PendingDialup(), 1u);
+    other.exec(QStringLiteral("ROLLBACK"));
+  }
+  db->AddData(0, 1, 1);
+  setNow(QDate(2026, 3, 31), QTime(13, 1));
+  db->FlushPending();
+  EXPECT_EQ(usageRows(), QStringList{QStringLiteral("tester|%1|13|301|401|1").arg(kMarch31)});
+}
+
+TEST_F(DiskDBTest, ACommitThatFailsKeepsThePendingAmountsToo) {
+  auto db = open(0);
+  db->AddData(0, 50, 60);
+  {
+    // A reader keeps the write from being committed.
+    SqliteProbe reader(path());
+    reader.exec(QStringLiteral("BEGIN"));
+    reader.rows(QStringLiteral("SELECT COUNT(*) FROM usage"));
+    EXPECT_THROW(db->FlushPending(), SQLiteException);
+    EXPECT_EQ(db->PendingIn(), 50);
+    EXPECT_FALSE(db->InTransaction());
+    reader.exec(QStringLiteral("COMMIT"));
+  }
+  EXPECT_TRUE(usageRows().isEmpty());
+  db->FlushPending();
+  EXPECT_EQ(usageRows(), QStringList{QStringLiteral("tester|%1|12|50|60|0").arg(kMarch31)});
+}
+
+TEST_F(DiskDBTest, FlushDataOutsideATransactionFailsTheCheck) {
+  auto db = open();
+  TSQLiteDB::LockGuard lock(*db);
+  testing_support::ExpectAssertion("Main", [&] { db->FlushData(QStringLiteral("ann"), kMarch31, 1, 1, 1, 1); });
+}
+
+TEST_F(DiskDBTest, QueriesWantTheLock) {
+  auto db = open();
+  testing_support::ExpectAssertion("SQLiteDB", [&] { db->GetTotals(kMarch31, kMarch31, std::nullopt); });
+  testing_support::ExpectAssertion("SQLiteDB", [&] { db->GetTotalsSince(std::nullopt); });
+}
+
+TEST_F(DiskDBTest, AUserNameWithQuotesAndPlaceholdersIsStoredAndFoundAsItIs) {
+  const QString name = QStringLiteral("o'brien %1 %4");
+  platform.session.user = name;
+  auto db = open();
+  db->AddData(0, 11, 22);
+  db->FlushPending();
+  db->AddData(0, 1, 1);
+  db->FlushPending();
+  EXPECT_EQ(usageRows(), QStringList{name + QStringLiteral("|%1|12|12|23|0").arg(kMarch31)});
+  TSQLiteDB::LockGuard lock(*db);
+  EXPECT_EQ(db->GetTotals(kMarch31, kMarch31, name), (UsageTotals{12, 23, 0}));
+  EXPECT_EQ(db->GetTotalsSince(name).Totals, (UsageTotals{12, 23, 0}));
+}
+
+TEST_F(DiskDBTest, AnUnknownUserIsRecordedAsError) {
+  platform.session.user.clear();
+  auto db = open();
+  db->AddData(0, 1, 2);
+  db->FlushPending();
+  EXPECT_EQ(usageRows(), QStringList{QStringLiteral("Error|%1|12|1|2|0").arg(kMarch31)});
+}
+
+TEST_F(DiskDBTest, OneDayIsAskedForWithEqualsAndARangeWithBetween) {
+  auto db = open();
+  QStringList issued;
+  db->SetStatementObserver([&](const QString& sql) { issued.append(sql); });
+  TSQLiteDB::LockGuard lock(*db);
+  db->GetTotals(kMarch31, kMarch31, QStringLiteral("ann"));
+  EXPECT_EQ(issued.value(0), QStringLiteral("SELECT COALESCE(SUM(DATA_IN), 0), \nCOALESCE(SUM(DATA_OUT), 0),\n"
+                                            "COALESCE(SUM(DIALUP_DURATION), 0)\nFROM usage\nWHERE\nDAY = %1\n"
+                                            "AND USER_NAME = 'ann'")
+                                 .arg(kMarch31));
+  db->GetTotals(kMarch31 - 6, kMarch31, std::nullopt);
+  EXPECT_TRUE(issued.value(1).endsWith(QStringLiteral("WHERE\nDAY BETWEEN %1 AND %2").arg(kMarch31 - 6).arg(kMarch31)))
+      << issued.value(1).toStdString();
+  settings.PeakHourFrom = 22;
+  settings.PeakHourTo = 6;
+  db->GetHoursTotals(kMarch31, kMarch31, std::nullopt, THourFilter::OffPeakHours);
+  EXPECT_EQ(issued.value(2),
+            QStringLiteral("SELECT COALESCE(SUM(DATA_IN), 0), \nCOALESCE(SUM(DATA_OUT), 0)\nFROM usage\n"
+                           "WHERE\nDAY = %1\nAND +HOUR IN (7,8,9,10,11,12,13,14,15,16,17,18,19,20,21)")
+                .arg(kMarch31));
+}
+
+class DiskDBTotalsTest : public DiskDBTest {
+ protected:
+  DiskDBTotalsTest() {
+    db = open();
+    const QString ann = QStringLiteral("ann");
+    writeRow(*db, ann, kMarch31 - 1, 10, 1, 2, 3);
+    writeRow(*db, ann, kMarch31, 0, 10, 20, 30);
+    writeRow(*db, ann, kMarch31, 6, 100, 200, 0);
+    writeRow(*db, ann, kMarch31, 7, 1000, 2000, 0);
+    writeRow(*db, ann, kMarch31, 21, 10000, 20000, 0);
+    writeRow(*db, ann, kMarch31, 22, 100000, 200000, 0);
+    writeRow(*db, QStringLiteral("bob"), kMarch31, 23, 1000000, 2000000, 5);
+    settings.PeakHourFrom = 22;
+    settings.PeakHourTo = 6;
+  }
+
+  std::unique_ptr<TDiskDB> db;
+};
+
+TEST_F(DiskDBTotalsTest, TotalsSumTheRangeAndTheUser) {
+  TSQLiteDB::LockGuard lock(*db);
+  EXPECT_EQ(db->GetTotals(kMarch31, kMarch31, std::nullopt), (UsageTotals{1111110, 2222220, 35}));
+  EXPECT_EQ(db->GetTotals(kMarch31, kMarch31, QStringLiteral("ann")), (UsageTotals{111110, 222220, 30}));
+  EXPECT_EQ(db->GetTotals(kMarch31 - 1, kMarch31, QStringLiteral("ann")), (UsageTotals{111111, 222222, 33}));
+  EXPECT_EQ(db->GetTotals(kMarch31 - 1, kMarch31 - 1, std::nullopt), (UsageTotals{1, 2, 3}));
+  EXPECT_EQ(db->GetTotals(kMarch31 + 1, kMarch31 + 9, std::nullopt), (UsageTotals{0, 0, 0}));
+}
+
+TEST_F(DiskDBTotalsTest, PendingAmountsCountWhereTheyWillBeWritten) {
+  platform.session.user = QStringLiteral("ann");
+  db->AddData(2, 5, 6);
+  TSQLiteDB::LockGuard lock(*db);
+  EXPECT_EQ(db->GetTotals(kMarch31, kMarch31, QStringLiteral("ann")), (UsageTotals{111115, 222226, 32}));
+  EXPECT_EQ(db->GetTotals(kMarch31 - 3, kMarch31 + 3, std::nullopt), (UsageTotals{1111116, 2222228, 40}));
+  // Not in a range without today, nor for another user.
+  EXPECT_EQ(db->GetTotals(kMarch31 - 1, kMarch31 - 1, std::nullopt), (UsageTotals{1, 2, 3}));
+  EXPECT_EQ(db->GetTotals(kMarch31, kMarch31, QStringLiteral("bob")), (UsageTotals{1000000, 2000000, 5}));
+}
+
+TEST_F(DiskDBTotalsTest, HourTotalsFollowThePeakHoursAndCountPendingOnlyInTheCurrentHoursHalf) {
+  db->AddData(0, 5, 6);
+  TSQLiteDB::LockGuard lock(*db);
+  setNow(QDate(2026, 3, 31), QTime(23, 10));
+  EXPECT_EQ(db->GetHoursTotals(kMarch31, kMarch31, std::nullopt, THourFilter::PeakHours),
+            (UsageTotals{1100115, 2200226, 0}));
+  EXPECT_EQ(db->GetHoursTotals(kMarch31, kMarch31, std::nullopt, THourFilter::OffPeakHours),
+            (UsageTotals{11000, 22000, 0}));
+  EXPECT_EQ(db->GetHoursTotals(kMarch31, kMarch31, QStringLiteral("ann"), THourFilter::AllHours),
+            (UsageTotals{111110, 222220, 0}));
+  setNow(QDate(2026, 3, 31), QTime(7, 0));
+  EXPECT_EQ(db->GetHoursTotals(kMarch31, kMarch31, std::nullopt, THourFilter::PeakHours),
+            (UsageTotals{1100110, 2200220, 0}));
+  EXPECT_EQ(db->GetHoursTotals(kMarch31, kMarch31, std::nullopt, THourFilter::OffPeakHours),
+            (UsageTotals{11005, 22006, 0}));
+  EXPECT_EQ(db->GetHoursTotals(kMarch31, kMarch31, std::nullopt, THourFilter::AllHours),
+            (UsageTotals{1111115, 2222226, 0}));
+}
+
+TEST_F(DiskDBTotalsTest, TotalsSinceStartAtTheFirstRecordedDay) {
+  db->AddData(1, 1, 1);
+  TSQLiteDB::LockGuard lock(*db);
+  const TotalsSince all = db->GetTotalsSince(std::nullopt);
+  EXPECT_EQ(all.Totals, (UsageTotals{1111112, 2222223, 39}));
+  EXPECT_EQ(all.FirstDay, kMarch31 - 1);
+  const TotalsSince bob = db->GetTotalsSince(QStringLiteral("bob"));
+  EXPECT_EQ(bob.Totals, (UsageTotals{1000000, 2000000, 5}));
+  EXPECT_EQ(bob.FirstDay, kMarch31);
+}
+
+TEST_F(DiskDBTest, TotalsSinceOnAnEmptyTableAreThePendingAmountsFromToday) {
+  auto db = open();
+  db->AddData(3, 40, 50);
+  TSQLiteDB::LockGuard lock(*db);
+  const TotalsSince since = db->GetTotalsSince(std::nullopt);
+  EXPECT_EQ(since.Totals, (UsageTotals{40, 50, 3}));
+  EXPECT_EQ(since.FirstDay, kMarch31);
+}
+
+TEST_F(DiskDBTest, PeriodTotalsCoverTheCurrentDayWeekAndMonthWithTheirCaptions) {
+  settings.WeekStartsOn = 1;
+  settings.MonthStartsOn = 15;
+  auto db = open();
+  writeRow(*db, QStringLiteral("ann"), DateToDaySerial(QDate(2026, 3, 14)), 5, 1, 0, 0);
+  writeRow(*db, QStringLiteral("ann"), DateToDaySerial(QDate(2026, 3, 15)), 5, 10, 0, 0);
+  writeRow(*db, QStringLiteral("ann"), DateToDaySerial(QDate(2026, 3, 29)), 5, 100, 0, 0);
+  writeRow(*db, QStringLiteral("ann"), DateToDaySerial(QDate(2026, 3, 30)), 5, 1000, 0, 0);
+  writeRow(*db, QStringLiteral("ann"), kMarch31, 5, 10000, 0, 0);
+  writeRow(*db, QStringLiteral("ann"), DateToDaySerial(QDate(2026, 4, 14)), 5, 100000, 0, 0);
+  TSQLiteDB::LockGuard lock(*db);
+
+  const CaptionedTotals today = db->GetTodayTotals(std::nullopt);
+  EXPECT_EQ(today.Totals.DataIn, 10000);
+  EXPECT_EQ(today.Caption, QStringLiteral("March 31, 2026"));
+  const CaptionedTotals week = db->GetWeekTotals(std::nullopt);
+  EXPECT_EQ(week.Totals.DataIn, 11000);
+  EXPECT_EQ(week.Caption, QStringLiteral("March, 30 2026 - April, 05 2026"));
+  const CaptionedTotals month = db->GetMonthTotals(QStringLiteral("ann"));
+  EXPECT_EQ(month.Totals.DataIn, 111110);
+  EXPECT_EQ(month.Caption, QStringLiteral("March 2026"));
+
+  setNow(QDate(2026, 1, 2), QTime(8, 0));
+  EXPECT_EQ(db->GetTodayTotals(std::nullopt).Caption, QStringLiteral("January 02, 2026"));
+  EXPECT_EQ(db->GetWeekTotals(std::nullopt).Caption, QStringLiteral("December, 29 2025 - January, 04 2026"));
+}
+
+TEST_F(DiskDBTest, DialupSessionsAreLoggedWithTheirStartAsText) {
+  auto db = open();
+  TRasItem session;
+  session.Name = QStringLiteral("Provider's line");
+  session.Since = QDateTime(QDate(2026, 3, 31), QTime(9, 8, 7));
+  session.Duration = 4000000000u;
+  session.DataIn = 5000000000LL;
+  session.DataOut = 7;
+  {
+    TSQLiteDB::LockGuard lock(*db);
+    db->AddDialupSession(session);
+  }
+  SqliteProbe probe(path());
+  EXPECT_EQ(probe.rows(QStringLiteral("SELECT * FROM dialup")),
+            QStringList{QStringLiteral("Provider's line|2026-03-31 09:08:07|4000000000|5000000000|7")});
+}
+
+class RegistryImportTest : public DiskDBTest {
+ protected:
+  platform::RegistryHive& hive() { return platform.registry().hive(); }
+};
+
+TEST_F(RegistryImportTest, ADayOfTheOldStatisticsBecomesHourZeroOfThatDayAndTheKeyIsGone) {
+  hive().setValue(RegistryStatsKey, QStringLiteral("36526"),
+                  platform::RegValue::fromBinary(StatsValue(5000000000LL, 2000, 30)));
+  hive().setValue(RegistryStatsKey, QStringLiteral("36527"), platform::RegValue::fromBinary(StatsValue(1, 2, 0)));
+  hive().setValue(QStringLiteral("Software\\Corvane\\Meterly\\Main"), QStringLiteral("Unit"),
+                  platform::RegValue::fromDWord(1));
+  auto db = open();
+  writeRow(*db, QStringLiteral("tester"), 36527, 0, 10, 10, 10);
+  db->ImportRegistryStats();
+  EXPECT_EQ(usageRows(), (QStringList{QStringLiteral("tester|36526|0|5000000000|2000|30"),
+                                      QStringLiteral("tester|36527|0|11|12|10")}));
+  EXPECT_EQ(DaySerialToDate(36526), QDate(2000, 1, 1));
+  EXPECT_FALSE(hive().keyExists(RegistryStatsKey));
+  ASSERT_TRUE(platform.registryFile.contents.has_value());
+  EXPECT_FALSE(platform.registryFile.contents->contains("Stats"));
+  EXPECT_TRUE(platform.registryFile.contents->contains("\"Unit\"=dword:00000001"));
+  EXPECT_EQ(db->LockCount(), 0);
+
+  // Nothing left: a second run changes nothing.
+  const int writes = platform.registryFile.writeCount;
+  db->ImportRegistryStats();
+  EXPECT_EQ(platform.registryFile.writeCount, writes);
+  EXPECT_EQ(usageRows().size(), 2);
+}
+
+TEST_F(RegistryImportTest, ShortValuesReadAsZerosForTheMissingBytes) {
+  hive().setValue(RegistryStatsKey, QStringLiteral("40000"),
+                  platform::RegValue::fromBinary(StatsValue(7, 8, 9).left(12)));
+  auto db = open();
+  db->ImportRegistryStats();
+  EXPECT_EQ(usageRows(), QStringList{QStringLiteral("tester|40000|0|7|8|0")});
+}
+
+TEST_F(RegistryImportTest, AValueThatIsNoDayRollsEverythingBackAndLeavesTheRegistryAsItWas) {
+  hive().setValue(RegistryStatsKey, QStringLiteral("36526"), platform::RegValue::fromBinary(StatsValue(1, 2, 3)));
+  hive().setValue(RegistryStatsKey, QStringLiteral("yesterday"), platform::RegValue::fromBinary(StatsValue(4, 5, 6)));
+  hive().setValue(RegistryStatsKey, QStringLiteral("36528"), platform::RegValue::fromBinary(StatsValue(4, 5, 6)));
+  const platform::RegistryHive before = hive();
+  auto db = open();
+  EXPECT_THROW(db->ImportRegistryStats(), StatsImportError);
+  EXPECT_TRUE(usageRows().isEmpty());
+  EXPECT_EQ(hive(), before);
+  EXPECT_EQ(platform.registryFile.writeCount, 0);
+  EXPECT_EQ(db->LockCount(), 0);
+}
+
+TEST_F(RegistryImportTest, ValuesTooLargeForADayAreRefusedRatherThanDropped) {
+  hive().setValue(RegistryStatsKey, QStringLiteral("36526"), platform::RegValue::fromBinary(QByteArray(41, '\1')));
+  auto db = open();
+  EXPECT_THROW(db->ImportRegistryStats(), StatsImportError);
+  EXPECT_TRUE(hive().keyExists(RegistryStatsKey));
+  hive().deleteKey(RegistryStatsKey);
+  hive().setValue(RegistryStatsKey + QStringLiteral("\\Inner"), QStringLiteral("x"), platform::RegValue::fromDWord(1));
+  EXPECT_THROW(db->ImportRegistryStats(), StatsImportError);
+  EXPECT_TRUE(usageRows().isEmpty());
+}
+
+TEST_F(RegistryImportTest, ARegistryThatCannotBeSavedKeepsTheStatisticsAndTheDatabaseUnchanged) {
+  hive().setValue(RegistryStatsKey, QStringLiteral("36526"), platform::RegValue::fromBinary(StatsValue(1, 2, 3)));
+  const platform::RegistryHive before = hive();
+  platform.registryFile.failWrites = true;
+  auto db = open();
+  EXPECT_THROW(db->ImportRegistryStats(), platform::RegistryError);
+  EXPECT_TRUE(usageRows().isEmpty());
+  EXPECT_EQ(hive(), before);
+}
+
+TEST_F(RegistryImportTest, ACommitThatFailsPutsTheStatisticsBackIntoTheSavedRegistry) {
+  hive().setValue(RegistryStatsKey, QStringLiteral("36526"), platform::RegValue::fromBinary(StatsValue(1, 2, 3)));
+  const platform::RegistryHive before = hive();
+  auto db = open(0);
+  {
+    SqliteProbe reader(path());
+    reader.exec(QStringLiteral("BEGIN"));
+    reader.rows(QStringLiteral("SELECT COUNT(*) FROM usage"));
+    EXPECT_THROW(db->ImportRegistryStats(), SQLiteException);
+    reader.exec(QStringLiteral("COMMIT"));
+  }
+  EXPECT_TRUE(usageRows().isEmpty());
+  EXPECT_EQ(hive(), before);
+  ASSERT_TRUE(platform.registryFile.contents.has_value());
+  EXPECT_TRUE(platform.registryFile.contents->contains("Stats"));
+  EXPECT_FALSE(db->InTransaction());
+
+  db->ImportRegistryStats();
+  EXPECT_EQ(usageRows(), QStringList{QStringLiteral("tester|36526|0|1|2|3")});
+  EXPECT_FALSE(platform.registryFile.contents->contains("Stats"));
+}
+
+}  // namespace
+}  // namespace meterly

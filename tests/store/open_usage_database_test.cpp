@@ -1,0 +1,173 @@
+#include "store/open_usage_database.h"
+
+#include "core/settings.h"
+#include "fakes/fake_platform.h"
+#include "store/registry_stats.h"
+#include "store/sqlite_probe.h"
+#include "store/usage_database_location.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace meterly {
+namespace {
+
+using testing_support::FileBytes;
+using testing_support::SqliteProbe;
+
+void WriteFile(const QString& fileName, const QByteArray& bytes) {
+  QFile file(fileName);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+  file.write(bytes);
+}
+
+class OpenUsageDatabaseTest : public ::testing::Test {
+ protected:
+  OpenUsageDatabaseTest() {
+    platform.session.executable = dir.filePath(QStringLiteral("bin/meterly"));
+    platform.session.allUsersData = dir.filePath(QStringLiteral("shared/Corvane/Meterly"));
+    QDir(dir.path()).mkpath(QStringLiteral("bin"));
+    platform.registry().hive().setValue(RegistryStatsKey, QStringLiteral("36526"),
+                                        platform::RegValue::fromBinary(QByteArray("\x05\0\0\0\0\0\0\0", 8)));
+  }
+
+  QString defaultFile() const { return dir.filePath(QStringLiteral("shared/Corvane/Meterly/Meterly.db")); }
+  void writeIni(const QByteArray& text) { WriteFile(dir.filePath(QStringLiteral("bin/meterly.ini")), text); }
+
+  // Opens and expects it to fail; returns the error.
+  UsageDatabaseOpenError expectOpenFailure() {
+    try {
+      OpenUsageDatabase(platform, settings, DiskDB);
+    } catch (const UsageDatabaseOpenError& error) {
+      EXPECT_EQ(DiskDB, nullptr);
+      return error;
+    }
+    ADD_FAILURE() << "the database was opened";
+    return UsageDatabaseOpenError(QString(), QString());
+  }
+
+  QTemporaryDir dir;
+  fakes::FakePlatform platform;
+  Settings settings;
+  std::unique_ptr<TDiskDB> DiskDB;
+};
+
+TEST_F(OpenUsageDatabaseTest, TheDefaultPlaceIsCreatedAndTheOldStatisticsAreMovedIn) {
+  OpenUsageDatabase(platform, settings, DiskDB);
+  ASSERT_NE(DiskDB, nullptr);
+  EXPECT_TRUE(QFileInfo::exists(defaultFile()));
+  EXPECT_FALSE(platform.registry().hive().keyExists(RegistryStatsKey));
+  SqliteProbe probe(defaultFile());
+  EXPECT_EQ(probe.rows(QStringLiteral("SELECT DAY, HOUR, DATA_IN FROM usage")),
+            QStringList{QStringLiteral("36526|0|5")});
+}
+
+TEST_F(OpenUsageDatabaseTest, TheIniBesideTheProgramNamesAnotherFolderAndNothingIsImported) {
+  const QString custom = dir.filePath(QStringLiteral("elsewhere/db"));
+  writeIni("; where the usage goes\n[Main]\nLocation=/wrong\n[db]\r\n  location = \"" + custom.toUtf8() + "\"  \r\n");
+  OpenUsageDatabase(platform, settings, DiskDB);
+  ASSERT_NE(DiskDB, nullptr);
+  EXPECT_TRUE(QFileInfo::exists(custom + QStringLiteral("/Meterly.db")));
+  EXPECT_FALSE(QFileInfo::exists(defaultFile()));
+  EXPECT_TRUE(platform.registry().hive().keyExists(RegistryStatsKey));
+}
+
+TEST_F(OpenUsageDatabaseTest, AnEmptyLocationKeepsTheDefaultAndARelativeOneStartsBesideTheIni) {
+  writeIni("[DB]\nLocation=\n");
+  UsageDatabaseLocation location = FindUsageDatabaseLocation(platform.session);
+  EXPECT_FALSE(location.Overridden);
+  EXPECT_EQ(location.FilePath(), defaultFile());
+
+  writeIni("[DB]\nLocation=data/usage\n");
+  location = FindUsageDatabaseLocation(platform.session);
+  EXPECT_TRUE(location.Overridden);
+  EXPECT_EQ(location.FilePath(), dir.filePath(QStringLiteral("bin/data/usage/Meterly.db")));
+}
+
+TEST(ReadIniValueTest, MissingFilesSectionsAndNamesGiveEmptyText) {
+  QTemporaryDir dir;
+  const QString ini = dir.filePath(QStringLiteral("x.ini"));
+  EXPECT_EQ(ReadIniValue(ini, QStringLiteral("DB"), QStringLiteral("Location")), QString());
+  WriteFile(ini, "Location=/top\n[DB]\n;Location=/comment\nOther=1\n[DB2]\nLocation=/other\n");
+  EXPECT_EQ(ReadIniValue(ini, QStringLiteral("DB"), QStringLiteral("Location")), QString());
+  WriteFile(ini, "[DB]\nLocation=/srv/Zähler=1\n");
+  EXPECT_EQ(ReadIniValue(ini, QStringLiteral("DB"), QStringLiteral("Location")), QStringLiteral("/srv/Zähler=1"));
+}
+
+TEST_F(OpenUsageDatabaseTest, AFileThatIsNoDatabaseIsNamedInTheErrorAndLeftAlone) {
+  QDir().mkpath(QFileInfo(defaultFile()).path());
+  QByteArray notADatabase;
+  for (int i = 0; i < 200; ++i) notADatabase += "these are somebody's notes, not a database\n";
+  WriteFile(defaultFile(), notADatabase);
+
+  const UsageDatabaseOpenError error = expectOpenFailure();
+  EXPECT_EQ(error.fileName(), defaultFile());
+  EXPECT_TRUE(error.message().contains(defaultFile())) << error.what();
+  EXPECT_TRUE(error.message().contains(QStringLiteral("file is not a database"))) << error.what();
+  EXPECT_EQ(FileBytes(defaultFile()), notADatabase);
+  EXPECT_TRUE(platform.registry().hive().keyExists(RegistryStatsKey));
+}
+
+TEST_F(OpenUsageDatabaseTest, ADamagedFileIsNamedInTheErrorAndLeftAlone) {
+  OpenUsageDatabase(platform, settings, DiskDB);
+  DiskDB->AddData(0, 1, 2);
+  DiskDB->FlushPending();
+  DiskDB.reset();
+  QByteArray damaged = FileBytes(defaultFile());
+  ASSERT_GT(damaged.size(), 200);
+  damaged.replace(100, 60, QByteArray(60, '\xee'));  // the page that lists the tables
+  WriteFile(defaultFile(), damaged);
+
+  const UsageDatabaseOpenError error = expectOpenFailure();
+  EXPECT_TRUE(error.message().contains(defaultFile())) << error.what();
+  EXPECT_TRUE(error.reason().contains(QStringLiteral("The database disk image is malformed"))) << error.what();
+  EXPECT_EQ(FileBytes(defaultFile()), damaged);
+}
+
+TEST_F(OpenUsageDatabaseTest, AFolderThatCannotBeMadeIsReported) {
+  WriteFile(dir.filePath(QStringLiteral("shared")), "a file where a folder should be");
+  const UsageDatabaseOpenError error = expectOpenFailure();
+  EXPECT_EQ(error.fileName(), defaultFile());
+  EXPECT_EQ(error.reason(), QStringLiteral("its folder could not be created"));
+}
+
+TEST_F(OpenUsageDatabaseTest, AFileThatMayOnlyBeReadIsRefused) {
+  OpenUsageDatabase(platform, settings, DiskDB);
+  DiskDB.reset();
+  QFile::setPermissions(defaultFile(), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+  QFile probe(defaultFile());
+  if (probe.open(QIODevice::ReadWrite)) GTEST_SKIP() << "file permissions do not bind this user (root)";
+  const QByteArray before = FileBytes(defaultFile());
+  const UsageDatabaseOpenError error = expectOpenFailure();
+  EXPECT_EQ(error.reason(), QStringLiteral("the file may be read but not written"));
+  EXPECT_EQ(FileBytes(defaultFile()), before);
+}
+
+TEST_F(OpenUsageDatabaseTest, AFolderThatMayNotBeWrittenIsRefused) {
+  const QString folder = QFileInfo(defaultFile()).path();
+  QDir().mkpath(folder);
+  QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther);
+  if (QFileInfo(folder).isWritable()) GTEST_SKIP() << "file permissions do not bind this user (root)";
+  const UsageDatabaseOpenError error = expectOpenFailure();
+  EXPECT_EQ(error.reason(), QStringLiteral("its folder may not be written"));
+  EXPECT_FALSE(QFileInfo::exists(defaultFile()));
+  QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);  // for the clean-up
+}
+
+TEST_F(OpenUsageDatabaseTest, AFailedImportLeavesAWorkingDatabase) {
+  platform.registry().hive().setValue(RegistryStatsKey, QStringLiteral("not a day"),
+                                      platform::RegValue::fromBinary(QByteArray(20, '\0')));
+  EXPECT_THROW(OpenUsageDatabase(platform, settings, DiskDB), StatsImportError);
+  ASSERT_NE(DiskDB, nullptr);
+  DiskDB->AddData(0, 3, 4);
+  DiskDB->FlushPending();
+  SqliteProbe probe(defaultFile());
+  EXPECT_EQ(probe.value(QStringLiteral("SELECT SUM(DATA_IN) FROM usage")), QStringLiteral("3"));
+}
+
+}  // namespace
+}  // namespace meterly

@@ -1,0 +1,291 @@
+#include "store/sqlite_db.h"
+
+#include "base/assertion.h"
+#include "store/sqlite_probe.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <future>
+#include <thread>
+
+namespace meterly {
+namespace {
+
+using testing_support::SqliteProbe;
+
+// The smallest subclass: one table with a constraint that a write can break.
+class TTestDB final : public TSQLiteDB {
+ public:
+  TTestDB(const QString& fileName, bool threadSafe) : TSQLiteDB(fileName, threadSafe, QStringLiteral("TTestDB")) {
+    InitSchema();
+  }
+
+ protected:
+  void InitSchema() override {
+    LockGuard lock(*this);
+    ExecSQL(
+        QStringLiteral("CREATE TABLE IF NOT EXISTS t (id INTEGER PRIMARY KEY, name TEXT, "
+                       "amount BIGINT CHECK (amount >= 0))"));
+  }
+};
+
+// Runs the action and returns the message of the SQLiteException it raises.
+QString SqliteFailure(const std::function<void()>& action) {
+  try {
+    action();
+  } catch (const SQLiteException& error) {
+    return error.message();
+  }
+  ADD_FAILURE() << "no SQLiteException";
+  return QString();
+}
+
+// Runs the action and returns the message of the consistency check it fails, which must be the
+// access layer's.
+QString AssertionFailure(const std::function<void()>& action) {
+  try {
+    action();
+  } catch (const EAssertionFailed& error) {
+    EXPECT_EQ(error.unit(), QStringLiteral("SQLiteDB"));
+    return error.message();
+  }
+  ADD_FAILURE() << "no internal consistency error";
+  return QString();
+}
+
+class SQLiteDBTest : public ::testing::Test {
+ protected:
+  QString path(const QString& name = QStringLiteral("test.db")) const { return dir.filePath(name); }
+
+  QTemporaryDir dir;
+  TTestDB db{path(), true};
+};
+
+TEST(ErrorTextTest, KnownCodesHaveTheirTextsAndEveryOtherCodeIsUnknown) {
+  EXPECT_EQ(ErrorText(0), QStringLiteral("Successful result"));
+  EXPECT_EQ(ErrorText(1), QStringLiteral("SQL error or missing database"));
+  EXPECT_EQ(ErrorText(23), QStringLiteral("Authorization denied"));
+  EXPECT_EQ(ErrorText(100), QStringLiteral("sqlite_step() has another row ready"));
+  EXPECT_EQ(ErrorText(101), QStringLiteral("sqlite_step() has finished executing"));
+  EXPECT_EQ(ErrorText(24), QStringLiteral("Unknown DB error (24)"));
+  EXPECT_EQ(ErrorText(26), QStringLiteral("Unknown DB error (26)"));
+  EXPECT_EQ(ErrorText(266), QStringLiteral("Unknown DB error (266)"));  // an extended code is not masked
+  EXPECT_EQ(ErrorText(-1), QStringLiteral("Unknown DB error (-1)"));
+}
+
+TEST_F(SQLiteDBTest, ExecSQLRunsEveryStatementButOpenQueryOnlyTheFirst) {
+  TSQLiteDB::LockGuard lock(db);
+  db.ExecSQL(QStringLiteral("INSERT INTO t (amount) VALUES (1); INSERT INTO t (amount) VALUES (2)"));
+  db.OpenQuery(QStringLiteral("INSERT INTO t (amount) VALUES (3); INSERT INTO t (amount) VALUES (4)"));
+  EXPECT_FALSE(db.Next());
+  db.FreeQuery();
+  EXPECT_EQ(db.FetchFirstRow(QStringLiteral("SELECT group_concat(amount) FROM t")),
+            QStringList{QStringLiteral("1,2,3")});
+}
+
+TEST_F(SQLiteDBTest, FailuresNameTheClassTheOperationTheCodeAndSqlitesOwnText) {
+  TSQLiteDB::LockGuard lock(db);
+  EXPECT_EQ(SqliteFailure([&] { db.ExecSQL(QStringLiteral("SELECT * FROM missing")); }),
+            QStringLiteral("TTestDB.ExecSQL : SQL error or missing database : no such table: missing"));
+  EXPECT_EQ(SqliteFailure([&] { db.FetchTable(QStringLiteral("SELECT * FROM missing")); }),
+            QStringLiteral("TTestDB.FetchTable : SQL error or missing database : no such table: missing"));
+  EXPECT_EQ(SqliteFailure([&] { db.OpenQuery(QStringLiteral("SELECT * FROM missing")); }),
+            QStringLiteral("TTestDB.OpenQuery : SQL error or missing database"));
+  EXPECT_EQ(
+      SqliteFailure([&] { db.ExecSQL(QStringLiteral("INSERT INTO t (amount) VALUES (-1)")); }),
+      QStringLiteral("TTestDB.ExecSQL : Abort due to constraint violation : CHECK constraint failed: amount >= 0"));
+}
+
+TEST_F(SQLiteDBTest, AFailingStepEndsTheLoopQuietlyAndFreeQueryReportsIt) {
+  TSQLiteDB::LockGuard lock(db);
+  db.OpenQuery(QStringLiteral("INSERT INTO t (amount) VALUES (-1)"));
+  EXPECT_FALSE(db.Next());
+  EXPECT_EQ(SqliteFailure([&] { db.FreeQuery(); }),
+            QStringLiteral("TTestDB.FreeQuery : Abort due to constraint violation"));
+  // The statement is gone all the same.
+  EXPECT_EQ(AssertionFailure([&] { db.Next(); }), QStringLiteral("TTestDB.Next: not prepared or lock is not set"));
+  EXPECT_EQ(AssertionFailure([&] { db.FreeQuery(); }),
+            QStringLiteral("TTestDB.FreeQuery: not prepared or lock is not set"));
+}
+
+TEST_F(SQLiteDBTest, StepsThroughRowsAndReadsColumnsAsNumbersAndUtf8Text) {
+  TSQLiteDB::LockGuard lock(db);
+  db.ExecSQL(QStringLiteral("INSERT INTO t (id, name, amount) VALUES (1, %1, 5000000000), (2, NULL, 7)")
+                 .arg(QuotedSQL(QStringLiteral("Zürich 東京 o'clock"))));
+  db.OpenQuery(QStringLiteral("SELECT id, name, amount FROM t ORDER BY id"));
+  ASSERT_TRUE(db.Next());
+  EXPECT_EQ(db.ColumnInt(0), 1);
+  EXPECT_EQ(db.ColumnText(1), QStringLiteral("Zürich 東京 o'clock"));
+  EXPECT_EQ(db.ColumnInt64(2), 5000000000LL);
+  ASSERT_TRUE(db.Next());
+  EXPECT_EQ(db.ColumnText(1), QString());
+  EXPECT_EQ(db.ColumnInt(2), 7);
+  EXPECT_EQ(AssertionFailure([&] { db.ColumnInt(3); }),
+            QStringLiteral("TTestDB.EnsureColumnAccessible: column index out of range"));
+  EXPECT_EQ(AssertionFailure([&] { db.ColumnText(-1); }),
+            QStringLiteral("TTestDB.EnsureColumnAccessible: column index out of range"));
+  EXPECT_FALSE(db.Next());
+  db.FreeQuery();
+  EXPECT_EQ(AssertionFailure([&] { db.ColumnInt64(0); }),
+            QStringLiteral("TTestDB.EnsureColumnAccessible: not prepared or lock is not set"));
+}
+
+TEST_F(SQLiteDBTest, WithThreadSafeEveryOperationWantsTheLock) {
+  const std::vector<std::pair<std::function<void()>, QString>> cases = {
+      {[&] { db.ExecSQL(QStringLiteral("SELECT 1")); }, QStringLiteral("TTestDB.ExecSQL: lock is not set")},
+      {[&] { db.FetchTable(QStringLiteral("SELECT 1")); }, QStringLiteral("TTestDB.FetchTable: lock is not set")},
+      {[&] { db.GetRowsAffected(); }, QStringLiteral("TTestDB.GetRowsAffected: lock is not set")},
+      {[&] { db.OpenQuery(QStringLiteral("SELECT 1")); }, QStringLiteral("TTestDB.OpenQuery: lock is not set")},
+      {[&] { db.GetUserVersion(); }, QStringLiteral("TTestDB.FetchTable: lock is not set")},
+      {[&] { db.SetUserVersion(2); }, QStringLiteral("TTestDB.ExecSQL: lock is not set")},
+      {[&] { db.BeginTransaction(); }, QStringLiteral("TTestDB.ExecSQL: lock is not set")},
+  };
+  for (const auto& [action, message] : cases) EXPECT_EQ(AssertionFailure(action), message);
+  EXPECT_FALSE(db.InTransaction());
+
+  // A table and a statement made under the lock cannot be used after it was given back.
+  db.Lock();
+  db.FetchTable(QStringLiteral("SELECT 1"));
+  db.OpenQuery(QStringLiteral("SELECT 1"));
+  db.Unlock();
+  EXPECT_EQ(AssertionFailure([&] { db.CloseTable(); }),
+            QStringLiteral("TTestDB.CloseTable: lock is not set or no result set"));
+  EXPECT_EQ(AssertionFailure([&] { db.Next(); }), QStringLiteral("TTestDB.Next: not prepared or lock is not set"));
+  EXPECT_EQ(AssertionFailure([&] { db.ColumnInt(0); }),
+            QStringLiteral("TTestDB.EnsureColumnAccessible: not prepared or lock is not set"));
+  EXPECT_EQ(AssertionFailure([&] { db.FreeQuery(); }),
+            QStringLiteral("TTestDB.FreeQuery: not prepared or lock is not set"));
+
+  // The busy timeout needs no lock.
+  db.SetBusyTimeout(100);
+}
+
+TEST_F(SQLiteDBTest, CloseTableWithoutAFetchedTableFailsEvenUnderTheLock) {
+  TSQLiteDB::LockGuard lock(db);
+  EXPECT_EQ(AssertionFailure([&] { db.CloseTable(); }),
+            QStringLiteral("TTestDB.CloseTable: lock is not set or no result set"));
+  db.FetchTable(QStringLiteral("SELECT 1"));
+  db.CloseTable();
+  EXPECT_EQ(AssertionFailure([&] { db.CloseTable(); }),
+            QStringLiteral("TTestDB.CloseTable: lock is not set or no result set"));
+}
+
+TEST_F(SQLiteDBTest, WithoutThreadSafeNoLockIsAskedForButStatementAndTableChecksStay) {
+  TTestDB free(path(QStringLiteral("free.db")), false);
+  free.ExecSQL(QStringLiteral("INSERT INTO t (amount) VALUES (4)"));
+  EXPECT_EQ(free.GetRowsAffected(), 1);
+  EXPECT_EQ(free.FetchFirstRow(QStringLiteral("SELECT amount FROM t")), QStringList{QStringLiteral("4")});
+  free.OpenQuery(QStringLiteral("SELECT amount FROM t"));
+  ASSERT_TRUE(free.Next());
+  EXPECT_EQ(free.ColumnInt(0), 4);
+  free.FreeQuery();
+  EXPECT_EQ(AssertionFailure([&] { free.CloseTable(); }),
+            QStringLiteral("TTestDB.CloseTable: lock is not set or no result set"));
+  EXPECT_EQ(AssertionFailure([&] { free.Next(); }), QStringLiteral("TTestDB.Next: not prepared or lock is not set"));
+}
+
+TEST_F(SQLiteDBTest, TheLockIsReentrantForItsThreadAndKeepsOtherThreadsOut) {
+  db.Lock();
+  db.Lock();
+  EXPECT_EQ(db.LockCount(), 2);
+  db.Unlock();
+  EXPECT_EQ(db.LockCount(), 1);
+
+  std::promise<void> otherHasLock;
+  std::thread other([&] {
+    TSQLiteDB::LockGuard lock(db);
+    otherHasLock.set_value();
+  });
+  std::future<void> acquired = otherHasLock.get_future();
+  EXPECT_EQ(acquired.wait_for(std::chrono::milliseconds(100)), std::future_status::timeout);
+  db.Unlock();
+  EXPECT_EQ(acquired.wait_for(std::chrono::seconds(10)), std::future_status::ready);
+  other.join();
+  EXPECT_EQ(db.LockCount(), 0);
+}
+
+TEST_F(SQLiteDBTest, UserVersionStartsAtZeroAndIsKeptInTheFile) {
+  {
+    TSQLiteDB::LockGuard lock(db);
+    EXPECT_EQ(db.GetUserVersion(), 0);
+    db.SetUserVersion(7);
+    EXPECT_EQ(db.GetUserVersion(), 7);
+  }
+  SqliteProbe probe(path());
+  EXPECT_EQ(probe.value(QStringLiteral("PRAGMA user_version")), QStringLiteral("7"));
+}
+
+TEST_F(SQLiteDBTest, AFailedTransactionIsRolledBackAndTheFirstErrorPassesOn) {
+  TSQLiteDB::LockGuard lock(db);
+  const QString message = SqliteFailure([&] {
+    db.RunInTransaction([&] {
+      EXPECT_TRUE(db.InTransaction());
+      db.ExecSQL(QStringLiteral("INSERT INTO t (amount) VALUES (1)"));
+      db.ExecSQL(QStringLiteral("INSERT INTO t (amount) VALUES (-1)"));
+    });
+  });
+  EXPECT_TRUE(message.startsWith(QStringLiteral("TTestDB.ExecSQL : Abort due to constraint violation")));
+  EXPECT_FALSE(db.InTransaction());
+  EXPECT_EQ(db.FetchFirstRow(QStringLiteral("SELECT COUNT(*) FROM t")), QStringList{QStringLiteral("0")});
+
+  db.RunInTransaction([&] { db.ExecSQL(QStringLiteral("INSERT INTO t (amount) VALUES (1)")); });
+  EXPECT_FALSE(db.InTransaction());
+  SqliteProbe probe(path());
+  EXPECT_EQ(probe.value(QStringLiteral("SELECT COUNT(*) FROM t")), QStringLiteral("1"));
+}
+
+TEST_F(SQLiteDBTest, FileNamesCrossAsUtf8AndAnUnopenableFileRaisesFromCreate) {
+  const QString name = path(QStringLiteral("Zähler 東京.db"));
+  { TTestDB named(name, false); }
+  EXPECT_TRUE(QFileInfo::exists(name));
+
+  QDir(dir.path()).mkdir(QStringLiteral("folder.db"));
+  EXPECT_EQ(SqliteFailure([&] { TTestDB folder(path(QStringLiteral("folder.db")), false); }),
+            QStringLiteral("TTestDB.Create : Unable to open the database file"));
+}
+
+TEST(SQLDateTimeTest, FormatsWithAndWithoutTimeAndReadsBackTheSame) {
+  const QDateTime moments[] = {
+      QDateTime(QDate(2026, 3, 31), QTime(7, 5, 9)),
+      QDateTime(QDate(1999, 12, 31), QTime(23, 59, 59)),
+      QDateTime(QDate(2000, 1, 1), QTime(0, 0, 0)),
+      QDateTime(QDate(812, 2, 3), QTime(12, 0, 1)),
+  };
+  for (const QDateTime& moment : moments) {
+    const QString withTime = DateTimeToSQL(moment, true);
+    EXPECT_EQ(withTime.size(), 19) << withTime.toStdString();
+    EXPECT_EQ(SQLToDateTime(withTime), moment) << withTime.toStdString();
+    const QString dateOnly = DateTimeToSQL(moment, false);
+    EXPECT_EQ(dateOnly, withTime.left(10));
+    EXPECT_EQ(SQLToDateTime(dateOnly), QDateTime(moment.date(), QTime(0, 0)));
+  }
+  EXPECT_EQ(DateTimeToSQL(QDateTime(QDate(2026, 3, 31), QTime(7, 5, 9)), true), QStringLiteral("2026-03-31 07:05:09"));
+  EXPECT_EQ(DateTimeToSQL(QDateTime(QDate(812, 2, 3), QTime(0, 0)), false), QStringLiteral("0812-02-03"));
+}
+
+TEST(SQLDateTimeTest, ReadsByPositionAndGivesZeroForAnythingElse) {
+  EXPECT_EQ(SQLToDateTime(QStringLiteral("2026/03/31T07:05:09")), QDateTime(QDate(2026, 3, 31), QTime(7, 5, 9)));
+  const QString broken[] = {
+      QStringLiteral(""),
+      QStringLiteral("2026-03-31 07:05"),
+      QStringLiteral("2026-03-31 07:05:09.5"),
+      QStringLiteral("2026-02-29"),
+      QStringLiteral("2026-13-01"),
+      QStringLiteral("0000-01-01"),
+      QStringLiteral("2026-03-31 24:00:00"),
+      QStringLiteral("2026-03-31 07:60:00"),
+      QStringLiteral("2026-0a-31"),
+      QStringLiteral("2026-03-31 07:05:-1"),
+      QStringLiteral("+026-03-31"),
+  };
+  for (const QString& text : broken) EXPECT_EQ(SQLToDateTime(text), ZeroDateTime()) << text.toStdString();
+  EXPECT_EQ(ZeroDateTime(), QDateTime(QDate(1899, 12, 30), QTime(0, 0)));
+}
+
+}  // namespace
+}  // namespace meterly

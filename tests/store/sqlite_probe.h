@@ -1,0 +1,68 @@
+#pragma once
+
+// A connection of its own to a database file, for tests that look at what the program wrote or
+// that hold locks against it.
+
+#include "store/qt_printing.h"
+
+#include <QFile>
+#include <QString>
+#include <QStringList>
+
+#include <sqlite3.h>
+
+#include <gtest/gtest.h>
+
+namespace meterly::testing_support {
+
+class SqliteProbe {
+ public:
+  explicit SqliteProbe(const QString& fileName) {
+    const int code =
+        sqlite3_open_v2(fileName.toUtf8().constData(), &handle_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+    EXPECT_EQ(code, SQLITE_OK) << sqlite3_errmsg(handle_);
+  }
+  ~SqliteProbe() { sqlite3_close_v2(handle_); }
+  SqliteProbe(const SqliteProbe&) = delete;
+  SqliteProbe& operator=(const SqliteProbe&) = delete;
+
+  // Runs the statements; a failure fails the test.
+  void exec(const QString& sql) {
+    char* message = nullptr;
+    const int code = sqlite3_exec(handle_, sql.toUtf8().constData(), nullptr, nullptr, &message);
+    EXPECT_EQ(code, SQLITE_OK) << (message != nullptr ? message : "") << " in " << sql.toStdString();
+    sqlite3_free(message);
+  }
+
+  // Every row of the query, its values joined by '|' (null as "NULL").
+  QStringList rows(const QString& sql) {
+    QStringList result;
+    char* message = nullptr;
+    const int code = sqlite3_exec(handle_, sql.toUtf8().constData(), &SqliteProbe::collect, &result, &message);
+    EXPECT_EQ(code, SQLITE_OK) << (message != nullptr ? message : "") << " in " << sql.toStdString();
+    sqlite3_free(message);
+    return result;
+  }
+
+  QString value(const QString& sql) { return rows(sql).value(0); }
+
+ private:
+  static int collect(void* target, int columns, char** values, char** /*names*/) {
+    QStringList cells;
+    for (int i = 0; i < columns; ++i) {
+      cells.append(values[i] != nullptr ? QString::fromUtf8(values[i]) : QStringLiteral("NULL"));
+    }
+    static_cast<QStringList*>(target)->append(cells.join(QLatin1Char('|')));
+    return 0;
+  }
+
+  sqlite3* handle_ = nullptr;
+};
+
+inline QByteArray FileBytes(const QString& fileName) {
+  QFile file(fileName);
+  if (!file.open(QIODevice::ReadOnly)) return QByteArray();
+  return file.readAll();
+}
+
+}  // namespace meterly::testing_support
