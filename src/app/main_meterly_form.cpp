@@ -6,11 +6,14 @@
 #include "core/settings_mapping.h"
 #include "feed/graph_comm.h"
 #include "feed/graph_feed.h"
+#include "store/open_usage_database.h"
 
 #include <QApplication>
 #include <QMenu>
 #include <QMessageBox>
 #include <QSystemTrayIcon>
+
+#include <cstdio>
 
 namespace meterly {
 
@@ -36,7 +39,8 @@ TMainMeterlyForm::TMainMeterlyForm(platform::Platform& platform, Settings& setti
 TMainMeterlyForm::~TMainMeterlyForm() {
   Timer.stop();
   // Later features are taken down here in reverse order of creation: the dial-up logger, the
-  // usage database, the tray graph, the hot key.
+  // tray graph, the hot key. Amounts still pending are written by the exit path, not here.
+  DiskDB.reset();
   graphFeed_.reset();
   graphComm_.reset();
 }
@@ -101,6 +105,42 @@ void TMainMeterlyForm::BuildSourceList() {
     settingsWindow_->FillInterfaceCombo(sources_.Adapters());
   } catch (const std::exception& error) {
     ShowError(QStringLiteral("Unable to enumerate network connections: ") + QString::fromUtf8(error.what()));
+  }
+}
+
+void TMainMeterlyForm::OpenUsageDatabase() {
+  try {
+    meterly::OpenUsageDatabase(platform_, settings_, DiskDB);
+  } catch (const std::exception& error) {
+    // Live speeds go on without the record; the file itself is left exactly as it was.
+    if (!DiskDB) {
+      recordingProblem_ = QString::fromUtf8(error.what());
+      trayIcon_->setToolTip(QStringLiteral("Meterly\nUsage is not being recorded"));
+      ShowError(recordingProblem_ + QStringLiteral("\n\nMeterly goes on showing live speeds, but usage is not being "
+                                                   "recorded until the database can be opened."));
+      return;
+    }
+    ShowError(QString::fromUtf8(error.what()));
+  }
+}
+
+void TMainMeterlyForm::AddData(quint32 dialupSeconds, quint64 in, quint64 out) {
+  if (!DiskDB) return;
+  TSQLiteDB::LockGuard lock(*DiskDB);
+  DiskDB->AddData(dialupSeconds, static_cast<qint64>(in), static_cast<qint64>(out));
+}
+
+void TMainMeterlyForm::FlushPending() {
+  if (DiskDB) DiskDB->FlushPending();
+}
+
+void TMainMeterlyForm::WriteLastUsage() {
+  // On the way out a failing write must not keep the program from ending or the settings from
+  // being saved.
+  try {
+    FlushPending();
+  } catch (const std::exception& error) {
+    std::fprintf(stderr, "meterly: the last usage could not be written: %s\n", error.what());
   }
 }
 
@@ -184,7 +224,7 @@ void TMainMeterlyForm::SaveSettings() { meterly::SaveSettings(store_, settings_)
 void TMainMeterlyForm::ExitApplication() {
   if (terminating_) return;
   trayIcon_->hide();
-  FlushPending();
+  WriteLastUsage();
   SaveSettings();
   terminating_ = true;
   settingsWindow_->setTerminating(true);
@@ -210,7 +250,7 @@ void TMainMeterlyForm::TrayIconFailedForGood() {
   Timer.stop();
   ShowError(QStringLiteral("The Meterly application has failed to install a system tray icon and will terminate."));
   // The usage counted so far is written even on this way out.
-  FlushPending();
+  WriteLastUsage();
   terminating_ = true;
   settingsWindow_->setTerminating(true);
   settingsWindow_->close();

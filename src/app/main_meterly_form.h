@@ -18,6 +18,7 @@ class QSystemTrayIcon;
 
 namespace meterly {
 
+class TDiskDB;
 class TGraphComm;
 class TGraphFeed;
 class TSettingsWindow;
@@ -47,6 +48,7 @@ class TMainMeterlyForm : public QObject, private TickHandover, private TrayIconH
   TSettingsWindow& SettingsWindow() { return *settingsWindow_; }
   MainTick& Tick() { return tick_; }
   const TrafficSources& Sources() const { return sources_; }
+  TDiskDB* UsageDatabase() { return DiskDB.get(); }
   QSystemTrayIcon& TrayIcon() { return *trayIcon_; }
   QMenu& TrayMenu() { return *trayMenu_; }
   bool Terminating() const { return terminating_; }
@@ -61,7 +63,7 @@ class TMainMeterlyForm : public QObject, private TickHandover, private TrayIconH
   void CreateTrayIcon();
   void CreateActions();
   void BuildSourceList();
-  void OpenUsageDatabase() {}
+  void OpenUsageDatabase();
   void CreateTrayGraph() {}
   void ShowPresenceBalloon();
   void CreateGraphFeed();
@@ -79,7 +81,8 @@ class TMainMeterlyForm : public QObject, private TickHandover, private TrayIconH
   void FeedPublish(quint32 in, quint32 out) override;
   void RefreshTooltip() override {}
   void AdapterListRebuilt() override;
-  void FlushPending() override {}
+  void AddData(quint32 dialupSeconds, quint64 in, quint64 out) override;
+  void FlushPending() override;
 
   // The tray icon as the tick sees it.
   bool IsTrayIconShown() override;
@@ -87,6 +90,7 @@ class TMainMeterlyForm : public QObject, private TickHandover, private TrayIconH
   void TrayIconFailedForGood() override;
 
   void SaveSettings();
+  void WriteLastUsage();
   void ShowError(const QString& message);
 
   platform::Platform& platform_;
@@ -95,6 +99,8 @@ class TMainMeterlyForm : public QObject, private TickHandover, private TrayIconH
   CommandLineSwitches switches_;
   TrafficSources sources_;
   MainTick tick_;
+  std::unique_ptr<TDiskDB> DiskDB;
+  QString recordingProblem_;  // why usage is not being recorded, when it is not
   std::unique_ptr<TGraphFeed> graphFeed_;
   std::unique_ptr<TGraphComm> graphComm_;
   QTimer Timer;

@@ -1,0 +1,72 @@
+# The usage record of the real program, on a veth link in a network namespace of the test's own,
+# with traffic of the test's own: what a SIGTERM and a kill -9 leave in the database.
+
+send_frames() { in_netns "$(dirname "$METERLY_BIN")/../../tests/meterly-test-send-frames" "$@"; }
+in_netns() { nsenter -t "$NETNS_PID" -n "$@"; }
+
+# A private network namespace with veth0 <-> veth1, and the program set to watch veth1.
+start_private_network() {
+  [[ $(id -u) -eq 0 ]] || { echo "    skipped: needs root for a network namespace"; exit 0; }
+  unshare -n sleep 600 &
+  NETNS_PID=$!
+  sleep 0.2
+  in_netns sysctl -qw net.ipv6.conf.all.disable_ipv6=1 net.ipv6.conf.default.disable_ipv6=1
+  in_netns ip link add veth0 type veth peer name veth1
+  in_netns ip link set veth0 up
+  in_netns ip link set veth1 up
+  mkdir -p "$(dirname "$REGISTRY_FILE")"
+  printf 'REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\Corvane\\Meterly\\Main]\n"InterfaceGuid"="veth1"\n' >"$REGISTRY_FILE"
+  USAGE_DB=$XDG_DATA_HOME/Corvane/Meterly/Meterly.db
+  # Both counters of veth1 must be above zero before the program takes its baseline.
+  send_frames veth0 1 100
+  send_frames veth1 1 100
+}
+
+start_meterly_in_network() {
+  # nsenter itself, not a shell function around it, so that the pid is the program's own.
+  nsenter -t "$NETNS_PID" -n "$METERLY_BIN" >"$TEST_HOME/out" 2>&1 &
+  METERLY_PID=$!
+  wait_for 20 tray_has_icons || fail "no icon appeared in the tray"
+  sleep 2.5  # the baseline tick and one counted second
+}
+
+recorded_in() { sqlite3 "$USAGE_DB" "SELECT COALESCE(SUM(DATA_IN), 0) FROM usage"; }
+
+test_sigterm_writes_all_pending_usage() {
+  new_home
+  start_private_network
+  start_meterly_in_network
+  local i
+  for i in $(seq 25); do
+    send_frames veth0 10 1000
+    sleep 0.2
+  done
+  sleep 1.5  # the last tick counts the last frames
+  kill -TERM "$METERLY_PID"
+  wait_meterly_exit 3 || fail "the program did not end within 3 s of SIGTERM"
+  [[ $(recorded_in) == 250000 ]] || fail "recorded $(recorded_in) bytes received, sent 250000"
+  [[ $(sqlite3 "$USAGE_DB" "PRAGMA user_version") == 1 ]] || fail "user version"
+  kill "$NETNS_PID"
+}
+
+test_kill_9_loses_at_most_the_last_minute_and_leaves_a_valid_database() {
+  new_home
+  start_private_network
+  start_meterly_in_network
+  local second sent=0
+  for second in $(seq 70); do  # past the first write, at the sixtieth counted second
+    send_frames veth0 10 1000
+    sent=$((sent + 10000))
+    sleep 1
+  done
+  kill -KILL "$METERLY_PID"
+  wait "$METERLY_PID" 2>/dev/null || true
+  [[ $(sqlite3 "$USAGE_DB" "PRAGMA integrity_check") == ok ]] || fail "integrity check failed"
+  local recorded
+  recorded=$(recorded_in)
+  ((recorded > 0)) || fail "nothing was written before the kill"
+  ((recorded <= sent)) || fail "recorded $recorded bytes, more than the $sent sent"
+  # At most the seconds since the last write (about ten) may be lost, with some slack.
+  ((sent - recorded <= 20 * 10000)) || fail "lost $((sent - recorded)) of $sent bytes"
+  kill "$NETNS_PID"
+}
