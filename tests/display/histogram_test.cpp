@@ -1,0 +1,195 @@
+#include "display/histogram.h"
+
+#include "display/colorref.h"
+#include "display/histogram_format.h"
+#include "display/histogram_pixels.h"
+#include "support/expect_assertion.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+
+namespace meterly {
+namespace {
+
+using testing_support::ExpectAssertion;
+using testing_support::Feed;
+using testing_support::FeedAll;
+
+constexpr quint32 Top32 = std::numeric_limits<quint32>::max();
+
+TEST(HistogramFormatTest, PlainBelowAThousandThenScaledWithOneDecimalBelowTen) {
+  struct Row {
+    quint32 value;
+    quint32 divisor;
+    const char* text;
+  };
+  const Row rows[] = {
+      {0, ByteUnitDivisor, "0"},
+      {999, ByteUnitDivisor, "999"},
+      {1000, ByteUnitDivisor, "1.0K"},  // 0.98 rounds up
+      {1000, BitUnitDivisor, "1.0K"},
+      {1536, ByteUnitDivisor, "1.5K"},
+      {10239, ByteUnitDivisor, "10.0K"},  // 9.999 is below ten: one decimal
+      {10240, ByteUnitDivisor, "10K"},
+      {20480, ByteUnitDivisor, "20K"},
+      {999999, ByteUnitDivisor, "977K"},
+      {1000000, ByteUnitDivisor, "1.0M"},  // the suffix follows powers of 1000
+      {1000000, BitUnitDivisor, "1.0M"},
+      {999999999, BitUnitDivisor, "1000M"},
+      {1000000000, ByteUnitDivisor, "0.9G"},
+      {Top32, ByteUnitDivisor, "4.0G"},
+      {Top32, BitUnitDivisor, "4.3G"},
+  };
+  for (const Row& row : rows) {
+    EXPECT_EQ(FormatValue(row.value, row.divisor).toStdString(), row.text) << row.value << " / " << row.divisor;
+  }
+}
+
+TEST(HistogramFormatTest, TheControlFormatsInItsOwnUnit) {
+  THistogram graph;
+  EXPECT_EQ(graph.FormatValue(512000), QStringLiteral("500K"));
+  graph.SetMeasurementUnit(TMeasurementUnit::muBits);
+  EXPECT_EQ(graph.FormatValue(512000), QStringLiteral("512K"));
+}
+
+TEST(LightenTest, MovesEachChannelTowardsWhiteRounded) {
+  EXPECT_EQ(Lighten(0x800000, 70), 0xD9B3B3u);  // 0 + 178.5 rounds up, 128 + 88.9 to 217
+  EXPECT_EQ(Lighten(0x0000FA, 70), 0xB3B3FEu);  // 250 + 3.5 rounds up
+  EXPECT_EQ(Lighten(0x123456, 0), 0x123456u);
+  EXPECT_EQ(Lighten(0x123456, 100), 0xFFFFFFu);
+  EXPECT_EQ(Lighten(0xFFFFFF, 70), 0xFFFFFFu);
+}
+
+TEST(ColorrefTest, RedIsTheLowByte) {
+  EXPECT_EQ(ColorrefToQColor(0x0000FF), QColor(255, 0, 0));
+  EXPECT_EQ(ColorrefToQColor(0xFFAAAA), QColor(0xAA, 0xAA, 0xFF));
+  EXPECT_EQ(QColorToColorref(QColor(1, 2, 3)), 0x030201u);
+}
+
+TEST(HistogramSamplesTest, NewestFirstAndTheOldestDropsOff) {
+  THistogram graph;
+  for (quint32 value = 1; value <= SampleCapacity + 1; ++value) graph.AddSample(value, 2 * value);
+  EXPECT_EQ(graph.SeriesIn()[0], static_cast<quint32>(SampleCapacity + 1));
+  EXPECT_EQ(graph.SeriesIn()[SampleCapacity - 1], 2u);
+  EXPECT_EQ(graph.SeriesOut()[SampleCapacity - 1], 4u);
+  EXPECT_EQ(graph.AverageIn(), static_cast<quint32>(SampleCapacity + 1 - 2));
+
+  graph.Clear();
+  EXPECT_EQ(graph.SeriesIn()[0], 0u);
+  EXPECT_EQ(graph.SeriesOut()[SampleCapacity - 1], 0u);
+}
+
+TEST(HistogramSamplesTest, AveragesTakeTheNewestFiveRoundedDownWithoutOverflow) {
+  THistogram graph;
+  Feed(graph, {{Top32, 1}, {Top32, 1}, {Top32, 1}, {Top32, 1}, {Top32, 0}, {Top32, 9}});
+  EXPECT_EQ(graph.AverageIn(), Top32);
+  EXPECT_EQ(graph.AverageOut(), 0u);  // 4 / 5
+}
+
+TEST(HistogramSamplesTest, BitsAreStoredEightTimesTheBytes) {
+  THistogram graph;
+  graph.SetMeasurementUnit(TMeasurementUnit::muBits);
+  graph.AddSample(1000, 0);
+  EXPECT_EQ(graph.SeriesIn()[0], 8000u);
+  EXPECT_EQ(graph.AverageIn(), 1600u);
+  EXPECT_EQ(graph.FormatValue(graph.AverageIn()), QStringLiteral("1.6K"));
+  for (int i = 0; i < 4; ++i) graph.AddSample(1000, 0);
+  EXPECT_EQ(graph.FormatValue(graph.AverageIn()), QStringLiteral("8.0K"));
+}
+
+TEST(HistogramSamplesTest, BitsSaturateInsteadOfWrapping) {
+  THistogram graph;
+  graph.SetMeasurementUnit(TMeasurementUnit::muBits);
+  graph.AddSample(Top32 / 8 + 1, Top32 / 8);
+  EXPECT_EQ(graph.SeriesIn()[0], Top32);
+  EXPECT_EQ(graph.SeriesOut()[0], Top32 / 8 * 8);
+  graph.AddSample(Top32, 0);
+  EXPECT_EQ(graph.SeriesIn()[0], Top32);
+}
+
+TEST(HistogramSamplesTest, ChangingTheUnitEmptiesTheGraph) {
+  THistogram graph;
+  FeedAll(graph, 5, 6);
+  graph.SetMeasurementUnit(TMeasurementUnit::muBits);
+  EXPECT_EQ(graph.SeriesIn()[0], 0u);
+  EXPECT_EQ(graph.SeriesOut()[SampleCapacity - 1], 0u);
+  graph.AddSample(1, 1);
+  graph.SetMeasurementUnit(TMeasurementUnit::muBytes);
+  EXPECT_EQ(graph.SeriesIn()[0], 0u);
+  EXPECT_EQ(graph.FormatValue(1000), QStringLiteral("1.0K"));
+}
+
+TEST(HistogramSamplesTest, DemoDataLooksLikeADownload) {
+  THistogram graph;
+  graph.FillDemoData();
+  quint32 lowestIn = Top32;
+  quint32 highestIn = 0;
+  for (int i = 0; i < SampleCapacity; ++i) {
+    lowestIn = std::min(lowestIn, graph.SeriesIn()[i]);
+    highestIn = std::max(highestIn, graph.SeriesIn()[i]);
+    ASSERT_GE(graph.SeriesOut()[i], 100000u);
+    ASSERT_LE(graph.SeriesOut()[i], 199999u);
+  }
+  EXPECT_GE(lowestIn, 300000u);
+  EXPECT_LE(highestIn, 399999u);
+  EXPECT_GT(highestIn, lowestIn);  // random, not one value
+}
+
+TEST(HistogramModeTest, CompactModesPickTheirGridAndAveragesAndDropTheBackImage) {
+  THistogram graph;
+  QImage picture(4, 4, QImage::Format_RGB32);
+  picture.fill(Qt::red);
+  graph.SetBackImage(picture);
+
+  graph.SetCompactMode(TCompactMode::cmNumLeft);
+  EXPECT_FALSE(graph.EnableGrid());
+  EXPECT_FALSE(graph.EnableAverages());
+  EXPECT_TRUE(graph.BackImage().isNull());
+
+  // The same mode again leaves the user's later choices alone.
+  graph.SetEnableGrid(true);
+  graph.SetBackImage(picture);
+  graph.SetCompactMode(TCompactMode::cmNumLeft);
+  EXPECT_TRUE(graph.EnableGrid());
+  EXPECT_FALSE(graph.BackImage().isNull());
+
+  graph.SetCompactMode(TCompactMode::cmNumBottom);
+  EXPECT_FALSE(graph.EnableGrid());
+  EXPECT_TRUE(graph.EnableAverages());
+  EXPECT_TRUE(graph.BackImage().isNull());
+
+  graph.SetBackImage(picture);
+  graph.SetCompactMode(TCompactMode::cmNone);
+  EXPECT_TRUE(graph.EnableGrid());
+  EXPECT_TRUE(graph.EnableAverages());
+  EXPECT_FALSE(graph.BackImage().isNull());
+}
+
+TEST(HistogramModeTest, TheBackImageIsACopy) {
+  THistogram graph;
+  QImage picture(2, 2, QImage::Format_RGB32);
+  picture.fill(Qt::red);
+  graph.SetBackImage(picture);
+  picture.fill(Qt::blue);
+  EXPECT_EQ(graph.BackImage().pixel(0, 0), qRgb(255, 0, 0));
+  graph.SetBackImage(QImage());
+  EXPECT_TRUE(graph.BackImage().isNull());
+}
+
+TEST(HistogramModeTest, BadSettingsFailTheControlsConsistencyCheck) {
+  THistogram graph;
+  ExpectAssertion("histogram", [&] { graph.SetVertTickPeriod(-1); });
+  ExpectAssertion("histogram", [&] { graph.SetLineStep(0); });
+  ExpectAssertion("histogram", [&] { graph.SetLineType(static_cast<TLineType>(3)); });
+  ExpectAssertion("histogram", [&] { graph.SetCompactMode(static_cast<TCompactMode>(-1)); });
+  ExpectAssertion("histogram", [&] { graph.SetMeasurementUnit(static_cast<TMeasurementUnit>(2)); });
+  EXPECT_EQ(graph.VertTickPeriod(), 0);
+  EXPECT_EQ(graph.LineStep(), 5);
+  graph.SetVertTickPeriod(0);
+  graph.SetLineStep(1);
+  EXPECT_EQ(graph.LineStep(), 1);
+}
+
+}  // namespace
+}  // namespace meterly
