@@ -2,11 +2,14 @@
 
 #include "platform/address_table.h"
 #include "platform/clock.h"
+#include "platform/global_hot_key.h"
 #include "platform/instance_lock.h"
 #include "platform/interface_table.h"
+#include "platform/power.h"
 #include "platform/registry.h"
 #include "platform/shared_memory.h"
 #include "platform/shell.h"
+#include "platform/tray_state.h"
 #include "platform/user_session.h"
 
 #include <QString>
@@ -31,6 +34,9 @@ class Platform {
   virtual Clock& clock() = 0;
   virtual Shell& shell() = 0;
   virtual SharedMemory& sharedMemory() = 0;
+  virtual GlobalHotKey& globalHotKey() = 0;
+  virtual PowerService& power() = 0;
+  virtual ShellTrayState& trayState() = 0;
 };
 
 }  // namespace meterly::platform

@@ -72,6 +72,34 @@ std::unique_ptr<platform::SharedSection> FakeSharedMemory::open(const QString& n
   return std::make_unique<FakeSharedSection>(bytes);
 }
 
+std::optional<bool> FakeShellTrayState::HidesInactiveIcons() {
+  ++questions;
+  return hidesInactiveIcons;
+}
+
+bool FakePowerService::PowerOff(QString* error) {
+  ++powerOffCalls;
+  if (!refusing) return true;
+  if (error != nullptr) *error = QStringLiteral("Access denied (fake)");
+  return false;
+}
+
+bool FakeGlobalHotKey::Register(const QKeySequence& keys, QString* error) {
+  registrations.push_back(keys);
+  held = QKeySequence();
+  if (failure.isEmpty()) {
+    held = keys;
+    return true;
+  }
+  if (error != nullptr) *error = failure;
+  return false;
+}
+
+void FakeGlobalHotKey::Unregister() {
+  ++unregisterCalls;
+  held = QKeySequence();
+}
+
 platform::InterfaceRow& FakePlatform::addInterface(quint32 index, const QString& name, quint32 type,
                                                    quint64 in, quint64 out) {
   platform::InterfaceRow row;

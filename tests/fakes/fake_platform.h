@@ -97,6 +97,38 @@ class FakeSharedMemory : public platform::SharedMemory {
   bool failing = false;  // every open throws SharedMemoryError
 };
 
+// Answers what the test sets, counting the questions.
+class FakeShellTrayState : public platform::ShellTrayState {
+ public:
+  std::optional<bool> HidesInactiveIcons() override;
+
+  std::optional<bool> hidesInactiveIcons = false;  // nullopt: the desktop cannot tell
+  int questions = 0;
+};
+
+// Counts the requests to power off and answers them as told; never turns anything off.
+class FakePowerService : public platform::PowerService {
+ public:
+  bool PowerOff(QString* error) override;
+
+  int powerOffCalls = 0;
+  bool refusing = false;  // every request fails, as logind does for a user without the right
+};
+
+// Records what is registered and answers as told; emitActivated() plays the key being pressed.
+class FakeGlobalHotKey : public platform::GlobalHotKey {
+ public:
+  bool Register(const QKeySequence& keys, QString* error) override;
+  void Unregister() override;
+
+  void emitActivated() { Q_EMIT activated(); }
+
+  std::vector<QKeySequence> registrations;  // every request, in order, failed ones too
+  QKeySequence held;                        // empty while nothing is registered
+  int unregisterCalls = 0;
+  QString failure;  // when set, every registration fails with this reason
+};
+
 // A platform that tests script: interface rows and counters, address changes, the
 // registry's contents, the user name and the clock.
 class FakePlatform : public platform::Platform {
@@ -113,6 +145,9 @@ class FakePlatform : public platform::Platform {
   platform::Clock& clock() override { return clockFake; }
   platform::Shell& shell() override { return shellFake; }
   platform::SharedMemory& sharedMemory() override { return sharedMemoryFake; }
+  platform::GlobalHotKey& globalHotKey() override { return hotKeyFake; }
+  platform::PowerService& power() override { return powerFake; }
+  platform::ShellTrayState& trayState() override { return trayStateFake; }
 
   // Adds an interface row with the given counters and returns it for further scripting.
   platform::InterfaceRow& addInterface(quint32 index, const QString& name, quint32 type,
@@ -128,6 +163,9 @@ class FakePlatform : public platform::Platform {
   FakeClock clockFake;
   FakeShell shellFake;
   FakeSharedMemory sharedMemoryFake;
+  FakeGlobalHotKey hotKeyFake;
+  FakePowerService powerFake;
+  FakeShellTrayState trayStateFake;
 
  private:
   platform::Registry registry_;

@@ -8,7 +8,10 @@
 #include "platform/linux/linux_registry_file.h"
 #include "platform/linux/linux_shared_memory.h"
 #include "platform/linux/linux_shell.h"
+#include "platform/linux/linux_tray_state.h"
 #include "platform/linux/linux_user_session.h"
+#include "platform/linux/logind_power_service.h"
+#include "platform/linux/x11_global_hot_key.h"
 
 #include <cerrno>
 #include <cstring>
@@ -29,7 +32,10 @@ LinuxPlatform::LinuxPlatform()
       lock_(std::make_unique<LinuxInstanceLock>(session_->runtimeDir())),
       clock_(std::make_unique<LinuxClock>()),
       shell_(std::make_unique<LinuxShell>()),
-      sharedMemory_(std::make_unique<LinuxSharedMemory>()) {}
+      sharedMemory_(std::make_unique<LinuxSharedMemory>()),
+      hotKey_(std::make_unique<X11GlobalHotKey>()),
+      power_(std::make_unique<LogindPowerService>()),
+      trayState_(std::make_unique<LinuxShellTrayState>()) {}
 
 LinuxPlatform::~LinuxPlatform() = default;
 
@@ -54,5 +60,8 @@ InstanceLock& LinuxPlatform::instanceLock() { return *lock_; }
 Clock& LinuxPlatform::clock() { return *clock_; }
 Shell& LinuxPlatform::shell() { return *shell_; }
 SharedMemory& LinuxPlatform::sharedMemory() { return *sharedMemory_; }
+GlobalHotKey& LinuxPlatform::globalHotKey() { return *hotKey_; }
+PowerService& LinuxPlatform::power() { return *power_; }
+ShellTrayState& LinuxPlatform::trayState() { return *trayState_; }
 
 }  // namespace meterly::platform

@@ -15,6 +15,9 @@ class LinuxInstanceLock;
 class LinuxClock;
 class LinuxShell;
 class LinuxSharedMemory;
+class X11GlobalHotKey;
+class LogindPowerService;
+class LinuxShellTrayState;
 
 // The real services of a Linux desktop.
 class LinuxPlatform : public Platform {
@@ -32,6 +35,9 @@ class LinuxPlatform : public Platform {
   Clock& clock() override;
   Shell& shell() override;
   SharedMemory& sharedMemory() override;
+  GlobalHotKey& globalHotKey() override;
+  PowerService& power() override;
+  ShellTrayState& trayState() override;
 
   // Where the registry store keeps its file.
   QString registryPath();
@@ -47,6 +53,9 @@ class LinuxPlatform : public Platform {
   std::unique_ptr<LinuxClock> clock_;
   std::unique_ptr<LinuxShell> shell_;
   std::unique_ptr<LinuxSharedMemory> sharedMemory_;
+  std::unique_ptr<X11GlobalHotKey> hotKey_;
+  std::unique_ptr<LogindPowerService> power_;
+  std::unique_ptr<LinuxShellTrayState> trayState_;
 };
 
 }  // namespace meterly::platform

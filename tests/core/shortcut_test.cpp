@@ -1,0 +1,133 @@
+#include "core/shortcut.h"
+
+#include "platform/linux/x11_key_symbols.h"
+#include "store/qt_printing.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace meterly {
+namespace {
+
+using namespace ShortCutModifier;
+
+// Virtual-key codes as Windows numbers them, written out independently of the code under test.
+constexpr quint16 VkReturn = 0x0D, VkEscape = 0x1B, VkSpace = 0x20, VkPageUp = 0x21, VkPageDown = 0x22,
+                  VkEnd = 0x23, VkHome = 0x24, VkLeft = 0x25, VkDown = 0x28, VkInsert = 0x2D, VkDelete = 0x2E,
+                  VkNumpad0 = 0x60, VkMultiply = 0x6A, VkAdd = 0x6B, VkSubtract = 0x6D, VkDecimal = 0x6E,
+                  VkDivide = 0x6F, VkF1 = 0x70, VkF12 = 0x7B, VkF24 = 0x87, VkSemicolon = 0xBA, VkEquals = 0xBB,
+                  VkComma = 0xBC, VkMinus = 0xBD, VkPeriod = 0xBE, VkSlash = 0xBF, VkBackQuote = 0xC0,
+                  VkOpenBracket = 0xDB, VkBackslash = 0xDC, VkCloseBracket = 0xDD, VkQuote = 0xDE;
+
+// Every key the stored codes must carry: letters, digits, F1-F24, the keypad, the arrows and
+// the block above them, Space, Tab, Esc, Return, Backspace and the punctuation keys.
+std::vector<quint16> KeysThatMustRoundTrip() {
+  std::vector<quint16> keys{0x08, 0x09, VkReturn, VkEscape, VkSpace, VkPageUp, VkPageDown, VkEnd, VkHome,
+                            VkInsert, VkDelete, VkMultiply, VkAdd, VkSubtract, VkDecimal, VkDivide,
+                            VkSemicolon, VkEquals, VkComma, VkMinus, VkPeriod, VkSlash, VkBackQuote,
+                            VkOpenBracket, VkBackslash, VkCloseBracket, VkQuote};
+  for (quint16 key = 'A'; key <= 'Z'; ++key) keys.push_back(key);
+  for (quint16 key = '0'; key <= '9'; ++key) keys.push_back(key);
+  for (quint16 key = VkNumpad0; key <= VkNumpad0 + 9; ++key) keys.push_back(key);
+  for (quint16 key = VkF1; key <= VkF24; ++key) keys.push_back(key);
+  for (quint16 key = VkLeft; key <= VkDown; ++key) keys.push_back(key);
+  return keys;
+}
+
+const quint16 ModifierSets[] = {0, Shift, Ctrl, Alt, Ctrl | Alt, Shift | Ctrl | Alt};
+
+TEST(ShortCut, EveryKeyAndModifierSetSurvivesTheTripThroughAKeySequence) {
+  for (const quint16 key : KeysThatMustRoundTrip()) {
+    for (const quint16 modifiers : ModifierSets) {
+      const quint16 code = key | modifiers;
+      const QKeySequence keys = ShortCutToKeySequence(code);
+      EXPECT_EQ(keys.count(), 1) << std::hex << code;
+      EXPECT_EQ(KeySequenceToShortCut(keys), code) << std::hex << code << " went through " << keys.toString().toStdString();
+      // The text form is what a key editor shows and what QKeySequence parses back.
+      EXPECT_EQ(QKeySequence::fromString(ShortCutToText(code), QKeySequence::NativeText), keys) << std::hex << code;
+    }
+  }
+}
+
+TEST(ShortCut, KeyEditorSequencesBecomeTheWindowsCodes) {
+  const struct {
+    const char* keys;
+    quint16 code;
+  } rows[] = {
+      {"Ctrl+Alt+T", 'T' | Ctrl | Alt},
+      {"Shift+F12", VkF12 | Shift},
+      {"Alt+Num+5", (VkNumpad0 + 5) | Alt},
+      {"Num+*", VkMultiply},
+      {"Num+-", VkSubtract},
+      {"Ctrl+PgUp", VkPageUp | Ctrl},
+      {"Ctrl+PgDown", VkPageDown | Ctrl},
+      {"Ins", VkInsert},
+      {"Del", VkDelete},
+      {"Ctrl+,", VkComma | Ctrl},
+      {"Ctrl+/", VkSlash | Ctrl},
+      {"Ctrl+[", VkOpenBracket | Ctrl},
+      {"Ctrl+'", VkQuote | Ctrl},
+      {"Ctrl+`", VkBackQuote | Ctrl},
+      {"Ctrl+\\", VkBackslash | Ctrl},
+  };
+  for (const auto& row : rows) {
+    EXPECT_EQ(KeySequenceToShortCut(QKeySequence::fromString(QString::fromUtf8(row.keys))), row.code) << row.keys;
+  }
+}
+
+TEST(ShortCut, ShiftedCharactersNameTheKeyBelowThemWithShift) {
+  // A key editor records Shift+1 as Shift+"!" (US layout); the character alone implies Shift.
+  EXPECT_EQ(KeySequenceToShortCut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Exclam)), '1' | Ctrl | Shift);
+  EXPECT_EQ(KeySequenceToShortCut(QKeySequence(Qt::CTRL | Qt::Key_Exclam)), '1' | Ctrl | Shift);
+  EXPECT_EQ(KeySequenceToShortCut(QKeySequence(Qt::ALT | Qt::Key_Plus)), VkEquals | Alt | Shift);
+  EXPECT_EQ(KeySequenceToShortCut(QKeySequence(Qt::ALT | Qt::Key_Question)), VkSlash | Alt | Shift);
+  EXPECT_EQ(KeySequenceToShortCut(QKeySequence(Qt::Key_Asterisk)), '8' | Shift);
+  EXPECT_EQ(KeySequenceToShortCut(QKeySequence(Qt::KeypadModifier | Qt::Key_Asterisk)), VkMultiply);
+  EXPECT_EQ(KeySequenceToShortCut(QKeySequence(Qt::Key_Backtab)), 0x09 | Shift);
+}
+
+TEST(ShortCut, KeypadKeysWithoutACodeOfTheirOwnTakeTheMainKeys) {
+  EXPECT_EQ(KeySequenceToShortCut(QKeySequence(Qt::KeypadModifier | Qt::Key_Enter)), VkReturn);
+  EXPECT_EQ(KeySequenceToShortCut(QKeySequence(Qt::KeypadModifier | Qt::Key_Home)), VkHome);
+  EXPECT_EQ(KeySequenceToShortCut(QKeySequence(Qt::KeypadModifier | Qt::Key_Delete)), VkDelete);
+}
+
+TEST(ShortCut, WhatACodeCannotExpressIsZero) {
+  EXPECT_EQ(KeySequenceToShortCut(QKeySequence()), 0);
+  EXPECT_EQ(KeySequenceToShortCut(QKeySequence(Qt::META | Qt::Key_A)), 0);
+  EXPECT_EQ(KeySequenceToShortCut(QKeySequence(Qt::CTRL | Qt::Key_K, Qt::CTRL | Qt::Key_C)), 0);
+  EXPECT_EQ(KeySequenceToShortCut(QKeySequence(Qt::Key_VolumeUp)), 0);
+  EXPECT_EQ(KeySequenceToShortCut(QKeySequence(Qt::CTRL | Qt::Key_Eacute)), 0);
+}
+
+TEST(ShortCut, CodesWithoutAKeyGiveNothing) {
+  EXPECT_TRUE(ShortCutToKeySequence(0).isEmpty());
+  EXPECT_TRUE(ShortCutToKeySequence(Ctrl | Alt).isEmpty());  // modifiers without a key
+  EXPECT_TRUE(ShortCutToKeySequence(0x07 | Ctrl).isEmpty());  // a code no key has
+  EXPECT_EQ(ShortCutToText(0), QString());
+  EXPECT_EQ(ShortCutToText(0x07 | Ctrl), QString());
+}
+
+TEST(ShortCut, TextNamesModifiersAndKey) {
+  EXPECT_EQ(ShortCutToText('T' | Ctrl | Alt), QStringLiteral("Ctrl+Alt+T"));
+  EXPECT_EQ(ShortCutToText(VkF12 | Shift), QStringLiteral("Shift+F12"));
+  EXPECT_EQ(ShortCutToText(VkPageDown), QStringLiteral("PgDown"));
+  EXPECT_EQ(ShortCutToText((VkNumpad0 + 7) | Ctrl), QStringLiteral("Ctrl+Num+7"));
+  EXPECT_EQ(ShortCutToText(VkSemicolon | Alt), QStringLiteral("Alt+;"));
+}
+
+// A stored shortcut is registered as a global hot key on X11, so every key it can name needs
+// an X key symbol there.
+TEST(ShortCut, EveryStoredKeyHasAnX11KeySymbol) {
+  for (int virtualKey = 1; virtualKey <= 0xFF; ++virtualKey) {
+    const QKeySequence keys = ShortCutToKeySequence(static_cast<quint16>(virtualKey));
+    if (keys.isEmpty()) continue;
+    const QKeyCombination combination = keys[0];
+    EXPECT_TRUE(platform::KeySymbolOf(combination.key(), combination.keyboardModifiers() & Qt::KeypadModifier))
+        << "virtual key " << std::hex << virtualKey << " is " << keys.toString().toStdString();
+  }
+}
+
+}  // namespace
+}  // namespace meterly

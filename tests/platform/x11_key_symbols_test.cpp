@@ -1,0 +1,46 @@
+#include "platform/linux/x11_key_symbols.h"
+
+#include <gtest/gtest.h>
+
+namespace meterly::platform {
+namespace {
+
+TEST(X11KeySymbols, KeysMapToTheSymbolsXNamesThemBy) {
+  // Values from the X protocol's key symbol table.
+  const struct {
+    Qt::Key key;
+    bool keypad;
+    quint32 symbol;
+  } rows[] = {
+      {Qt::Key_T, false, 0x0054},         {Qt::Key_7, false, 0x0037},        {Qt::Key_Slash, false, 0x002F},
+      {Qt::Key_BracketLeft, false, 0x005B}, {Qt::Key_Space, false, 0x0020},   {Qt::Key_F1, false, 0xFFBE},
+      {Qt::Key_F12, false, 0xFFC9},       {Qt::Key_F24, false, 0xFFD5},      {Qt::Key_Escape, false, 0xFF1B},
+      {Qt::Key_Return, false, 0xFF0D},    {Qt::Key_Backspace, false, 0xFF08}, {Qt::Key_Tab, false, 0xFF09},
+      {Qt::Key_PageUp, false, 0xFF55},    {Qt::Key_PageDown, false, 0xFF56}, {Qt::Key_Home, false, 0xFF50},
+      {Qt::Key_End, false, 0xFF57},       {Qt::Key_Left, false, 0xFF51},     {Qt::Key_Down, false, 0xFF54},
+      {Qt::Key_Insert, false, 0xFF63},    {Qt::Key_Delete, false, 0xFFFF},   {Qt::Key_5, true, 0xFFB5},
+      {Qt::Key_Asterisk, true, 0xFFAA},   {Qt::Key_Minus, true, 0xFFAD},     {Qt::Key_Period, true, 0xFFAE},
+      {Qt::Key_Enter, true, 0xFF8D},      {Qt::Key_Eacute, false, 0x00C9},
+      // A keypad key without a symbol of its own is the main key
+      {Qt::Key_Home, true, 0xFF50},
+  };
+  for (const auto& row : rows) {
+    EXPECT_EQ(KeySymbolOf(row.key, row.keypad), std::optional<quint32>(row.symbol)) << std::hex << row.key;
+  }
+}
+
+TEST(X11KeySymbols, KeysXDoesNotNameHaveNoSymbol) {
+  EXPECT_FALSE(KeySymbolOf(Qt::Key_VolumeUp, false));
+  EXPECT_FALSE(KeySymbolOf(Qt::Key_Shift, false));
+  EXPECT_FALSE(KeySymbolOf(Qt::Key_unknown, false));
+}
+
+TEST(X11KeySymbols, ModifiersUseTheKeyboardsBitsForAltAndMeta) {
+  const X11ModifierMasks unusual{0x0020 /* Mod3 */, 0x0080 /* Mod5 */, 0x0010};
+  EXPECT_EQ(ModifierMaskOf(Qt::ControlModifier | Qt::AltModifier, StandardModifierMasks), 0x0004 | 0x0008);
+  EXPECT_EQ(ModifierMaskOf(Qt::ShiftModifier | Qt::AltModifier | Qt::MetaModifier, unusual), 0x0001 | 0x0020 | 0x0080);
+  EXPECT_EQ(ModifierMaskOf(Qt::KeypadModifier, StandardModifierMasks), 0);
+}
+
+}  // namespace
+}  // namespace meterly::platform

@@ -1,0 +1,91 @@
+#include "ui/file_chooser.h"
+
+#include "store/qt_printing.h"
+
+#include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+namespace meterly {
+namespace {
+
+class FileChooserTest : public ::testing::Test {
+ protected:
+  // Presses the button and returns the dialog it opened.
+  QFileDialog* Browse() {
+    chooser.ButtonBrowse->click();
+    return chooser.findChild<QFileDialog*>();
+  }
+
+  QString CreateFile(const QString& name) {
+    const QString path = folder.filePath(name);
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+    return path;
+  }
+
+  QTemporaryDir folder;
+  TFileChooser chooser;
+  QStringList changes;
+};
+
+TEST_F(FileChooserTest, TheFieldHoldsTheNameWhetherSetOrTyped) {
+  QObject::connect(&chooser, &TFileChooser::fileNameChanged, [this](const QString& name) { changes << name; });
+  chooser.SetFileName(QStringLiteral("/tmp/背景.bmp"));
+  EXPECT_EQ(chooser.EditFileName->text(), QStringLiteral("/tmp/背景.bmp"));
+  chooser.EditFileName->clear();
+  chooser.EditFileName->insert(QStringLiteral("a.wav"));
+  EXPECT_EQ(chooser.FileName(), QStringLiteral("a.wav"));
+  EXPECT_EQ(changes, (QStringList{QStringLiteral("/tmp/背景.bmp"), QString(), QStringLiteral("a.wav")}));
+}
+
+TEST_F(FileChooserTest, FilterIsTheDescriptionWithThePatternInParentheses) {
+  chooser.SetFilter(QStringLiteral("Images (*.bmp)"), QStringLiteral("*.bmp"));  // names its pattern already
+  EXPECT_EQ(chooser.Filter(), QStringLiteral("Images (*.bmp)"));
+  chooser.SetFilter(QStringLiteral("WAV 文件"), QStringLiteral("*.wav"));
+  EXPECT_EQ(chooser.Filter(), QStringLiteral("WAV 文件 (*.wav)"));
+  QFileDialog* dialog = Browse();
+  ASSERT_NE(dialog, nullptr);
+  EXPECT_EQ(dialog->nameFilters(), QStringList{QStringLiteral("WAV 文件 (*.wav)")});
+  EXPECT_EQ(dialog->fileMode(), QFileDialog::ExistingFile);
+  EXPECT_EQ(dialog->acceptMode(), QFileDialog::AcceptOpen);
+}
+
+TEST_F(FileChooserTest, AllFilesReallyListsEveryFile) {
+  chooser.SetFilter(QStringLiteral("All Files"), QStringLiteral("*.*"));
+  EXPECT_EQ(chooser.Filter(), QStringLiteral("All Files (*.*)"));
+  QFileDialog* dialog = Browse();
+  ASSERT_NE(dialog, nullptr);
+  // Programs on Linux seldom have a dot in their names.
+  EXPECT_EQ(dialog->nameFilters(), QStringList{QStringLiteral("All Files (*)")});
+}
+
+TEST_F(FileChooserTest, AConfirmedChoiceReplacesTheText) {
+  ASSERT_TRUE(folder.isValid());
+  const QString old = CreateFile(QStringLiteral("old.bmp"));
+  const QString picked = CreateFile(QStringLiteral("picked.bmp"));
+  chooser.SetFilter(QStringLiteral("Images"), QStringLiteral("*.bmp"));
+  chooser.SetFileName(old);
+
+  QFileDialog* dialog = Browse();
+  ASSERT_NE(dialog, nullptr);
+  EXPECT_EQ(dialog->directory().absolutePath(), folder.path());  // opens where the current file is
+  dialog->selectFile(picked);
+  static_cast<QDialog*>(dialog)->accept();  // public in QDialog, QFileDialog checks the file
+  EXPECT_EQ(chooser.FileName(), picked);
+}
+
+TEST_F(FileChooserTest, ACancelledDialogLeavesTheText) {
+  chooser.SetFileName(QStringLiteral("keep.bmp"));
+  QFileDialog* dialog = Browse();
+  ASSERT_NE(dialog, nullptr);
+  dialog->reject();
+  EXPECT_EQ(chooser.FileName(), QStringLiteral("keep.bmp"));
+}
+
+}  // namespace
+}  // namespace meterly
