@@ -1,0 +1,108 @@
+#include "display/tray_icon.h"
+
+#include "core/settings.h"
+#include "display/graph_window_rules.h"
+#include "platform/tray_state.h"
+
+#include <QAction>
+
+#include <utility>
+
+namespace meterly {
+namespace {
+
+const QString ProductName = QStringLiteral("Meterly");
+
+}  // namespace
+
+QString TrayTooltip(const TrayTextResult& text) {
+  QString tooltip = TrayDisplayText(text.Title + QStringLiteral("\r\n") + text.Text);
+  if (tooltip.size() <= TrayTooltipLimit) return tooltip;
+  qsizetype cut = TrayTooltipLimit;
+  // Never half a character outside the basic plane.
+  if (tooltip.at(cut - 1).isHighSurrogate()) --cut;
+  return tooltip.left(cut);
+}
+
+QString TrayDisplayText(QString text) { return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")); }
+
+TTrayIcon::TTrayIcon(platform::ShellTrayState& shellTray, const Settings& settings, const TrayMenuActions& actions,
+                     const QIcon& appIcon, TextSource text, TTrayMenu::ConditionsSource menuConditions, QObject* parent)
+    : QObject(parent),
+      shellTray_(shellTray),
+      settings_(settings),
+      actionToggleGraph_(actions.ActionToggleGraph),
+      actionUsageStats_(actions.ActionUsageStats),
+      text_(std::move(text)),
+      origIcon_(appIcon),
+      trayMenu_(actions, std::move(menuConditions)),
+      trayIcon_(appIcon) {
+  trayIcon_.setToolTip(ProductName);
+  trayIcon_.setContextMenu(&trayMenu_);
+  connect(&trayIcon_, &QSystemTrayIcon::activated, this, &TTrayIcon::Activated);
+  ApplySettings();
+}
+
+bool TTrayIcon::IsShown() const { return trayIcon_.isVisible() && QSystemTrayIcon::isSystemTrayAvailable(); }
+
+bool TTrayIcon::TryShow() {
+  if (!QSystemTrayIcon::isSystemTrayAvailable()) return false;
+  // Hiding first makes the icon register again with a tray host that came back; the image and
+  // the tooltip stay with it.
+  trayIcon_.hide();
+  trayIcon_.show();
+  return true;
+}
+
+bool TTrayIcon::CheckAutoHide() {
+  const std::optional<bool> hides = shellTray_.HidesInactiveIcons();
+  if (!hides || *hides == hidesInactiveIcons_) return false;
+  hidesInactiveIcons_ = *hides;
+  return true;
+}
+
+void TTrayIcon::RefreshTooltip() {
+  if (CheckAutoHide()) trayIcon_.setToolTip(ProductName);
+  if (EffectiveTrayIconMode(settings_.TrayIconMode) == TrayIconModes::GraphToggle || hidesInactiveIcons_) return;
+  trayIcon_.setToolTip(TrayTooltip(text_()));
+}
+
+void TTrayIcon::IconGraphStep(quint32 lastDeltaIn, quint32 lastDeltaOut) {
+  trayIcon_.setIcon(iconGraph_.Step(lastDeltaIn, lastDeltaOut));
+}
+
+void TTrayIcon::ApplySettings() {
+  iconGraph_.ApplySettings(settings_);
+  if (!TrayIconShowsGraph(settings_)) RestoreOrigIcon();
+}
+
+void TTrayIcon::ShowBalloon(const QString& title, const QString& text) {
+  balloonTitle_ = title;
+  balloonHint_ = text;
+  trayIcon_.showMessage(TrayDisplayText(title), TrayDisplayText(text), QSystemTrayIcon::Information);
+}
+
+void TTrayIcon::ShowPresenceBalloon() {
+  if (!trayIcon_.isVisible()) return;
+  ShowBalloon(QStringLiteral("I am here!"), QStringLiteral("Right-click the icon to access menu..."));
+}
+
+void TTrayIcon::TrayIconClick() {
+  if (EffectiveTrayIconMode(settings_.TrayIconMode) == TrayIconModes::GraphToggle) {
+    if (actionToggleGraph_) actionToggleGraph_->trigger();
+    return;
+  }
+  const TrayTextResult text = text_();
+  ShowBalloon(text.Title, text.Text);
+}
+
+void TTrayIcon::TrayIconDblClick() {
+  if (actionUsageStats_) actionUsageStats_->trigger();
+}
+
+void TTrayIcon::Activated(QSystemTrayIcon::ActivationReason reason) {
+  if (reason == QSystemTrayIcon::Trigger) TrayIconClick();
+  if (reason == QSystemTrayIcon::DoubleClick) TrayIconDblClick();
+}
+
+}  // namespace meterly

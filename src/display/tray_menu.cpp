@@ -1,0 +1,142 @@
+#include "display/tray_menu.h"
+
+#include "base/assertion.h"
+
+#include <QAction>
+
+#include <utility>
+
+namespace meterly {
+namespace {
+
+// The items in their order, with the places they hold in items_.
+enum ItemIndex {
+  GraphIndex,
+  ResetGraphIndex,
+  ClickThroughIndex,
+  SpeedMeterIndex,
+  TotalsIndex,
+  QuotaIndex,
+  OptionsIndex,
+  TraceRouteIndex,
+  PingIndex,
+  NetStatIndex,
+  HelpIndex,
+  AboutIndex,
+  ExitIndex,
+  ItemCount
+};
+
+void CreateDisabled(QAction*& action, const char* objectName, const QString& caption, QObject* parent) {
+  if (action != nullptr) return;
+  action = new QAction(caption, parent);
+  action->setObjectName(QString::fromLatin1(objectName));
+  action->setEnabled(false);
+}
+
+void Withdraw(QAction* action) {
+  action->setVisible(false);
+  action->setEnabled(false);
+}
+
+}  // namespace
+
+void CreateActionsOfMissingWindows(TrayMenuActions& actions, QObject* parent) {
+  CreateDisabled(actions.ActionSpeedMeter, "ActionSpeedMeter", QStringLiteral("网速测试(&A)"), parent);
+  CreateDisabled(actions.ActionUsageStats, "ActionUsageStats", QStringLiteral("使用统计(&U)"), parent);
+  CreateDisabled(actions.ActionQuota, "ActionQuota", QStringLiteral("配额(&Q)"), parent);
+  CreateDisabled(actions.ActionTraceRoute, "ActionTraceRoute", QStringLiteral("记录路线 (&T)..."), parent);
+  CreateDisabled(actions.ActionPing, "ActionPing", QStringLiteral("Ping(&P) ..."), parent);
+  CreateDisabled(actions.ActionNetStat, "ActionNetStat", QStringLiteral("网络统计"), parent);
+}
+
+void ApplyReadOnlyMode(const TrayMenuActions& actions) {
+  Withdraw(actions.ActionSettings);
+  Withdraw(actions.ActionExit);
+}
+
+bool ResetGraphItemVisible(const TrayMenuConditions& conditions) {
+  return conditions.GraphWindowShown || conditions.GraphInIcon;
+}
+
+bool ClickThroughItemVisible(const TrayMenuConditions& conditions) {
+  return conditions.OpacityEnabled && conditions.GraphWindowShown;
+}
+
+QString ToggleGraphCaption(bool graphShown) {
+  return graphShown ? QStringLiteral("隐藏图示(&G") : QStringLiteral("显示图示(&G");
+}
+
+TTrayMenu::TTrayMenu(const TrayMenuActions& actions, ConditionsSource conditions, QWidget* parent)
+    : QMenu(parent), conditions_(std::move(conditions)) {
+  items_.reserve(ItemCount);
+  AddItem("pmiGraph", actions.ActionToggleGraph);
+  AddItem("pmiResetGraph", actions.ActionResetGraph);
+  AddItem("pmiEnableClickThrough", actions.ActionToggleClickThrough);
+  AddItem("pmiSpeedMeter", actions.ActionSpeedMeter);
+  AddItem("pmiTotals", actions.ActionUsageStats);
+  AddItem("Quota1", actions.ActionQuota);
+  AddItem("pmiOptions", actions.ActionSettings);
+  AddItem("pmiTraceRoute", actions.ActionTraceRoute);
+  AddItem("pmiPing", actions.ActionPing);
+  AddItem("pmiNetStat", actions.ActionNetStat);
+  addSeparator()->setObjectName(QStringLiteral("N4"));
+  AddItem("pmiHelp", actions.ActionHelp);
+  AddItem("pmiAbout", actions.ActionAbout);
+  AddItem("pmiExit", actions.ActionExit);
+  setDefaultAction(items_[GraphIndex].Item);
+  connect(this, &QMenu::aboutToShow, this, &TTrayMenu::TrayMenuPopup);
+}
+
+QAction* TTrayMenu::Item(const QString& name) const {
+  for (const ItemBinding& binding : items_) {
+    if (binding.Item->objectName() == name) return binding.Item;
+  }
+  return nullptr;
+}
+
+void TTrayMenu::AddItem(const char* name, QAction* bound) {
+  METERLY_ASSERT(bound != nullptr, "TrayMenu", "A tray menu item has no action");
+  auto* item = new QAction(this);
+  item->setObjectName(QString::fromLatin1(name));
+  addAction(item);
+  const auto index = static_cast<int>(items_.size());
+  items_.push_back({item, bound});
+  FollowBound(items_.back());
+  const auto follow = [this, index] { FollowBound(items_[static_cast<size_t>(index)]); };
+  connect(bound, &QAction::changed, this, follow);
+  connect(bound, &QAction::toggled, this, follow);
+  // A checkable item has already flipped its own mark when it fires; afterwards it shows the
+  // bound action's state, whatever the action made of the trigger.
+  connect(item, &QAction::triggered, bound, [bound, follow] {
+    bound->trigger();
+    follow();
+  });
+}
+
+void TTrayMenu::FollowBound(const ItemBinding& binding) {
+  const QAction* bound = binding.Bound.data();
+  if (bound == nullptr) return;
+  QAction* item = binding.Item;
+  item->setText(bound->text());
+  item->setIcon(bound->icon());
+  item->setEnabled(bound->isEnabled());
+  item->setCheckable(bound->isCheckable());
+  item->setChecked(bound->isChecked());
+  item->setVisible(bound->isVisible() && binding.RuleAllows);
+}
+
+void TTrayMenu::SetItemRule(int index, bool allowed) {
+  ItemBinding& binding = items_[static_cast<size_t>(index)];
+  binding.RuleAllows = allowed;
+  FollowBound(binding);
+}
+
+void TTrayMenu::TrayMenuPopup() {
+  if (QAction* graph = items_[GraphIndex].Bound) graph->setText(ToggleGraphCaption(graph->isChecked()));
+  const TrayMenuConditions conditions = conditions_ ? conditions_() : TrayMenuConditions{};
+  SetItemRule(ResetGraphIndex, ResetGraphItemVisible(conditions));
+  SetItemRule(ClickThroughIndex, ClickThroughItemVisible(conditions));
+}
+
+}  // namespace meterly

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "store/disk_db.h"
+
+#include <QLocale>
+#include <QString>
+
+#include <optional>
+
+namespace meterly {
+
+class MainTick;
+struct Settings;
+
+// Values of Settings::TrayIconMode: what the tray icon's tooltip and balloon show.
+namespace TrayIconModes {
+constexpr quint8 TransferRate = 0;
+constexpr quint8 DailyTraffic = 1;
+constexpr quint8 DialupDuration = 2;
+constexpr quint8 GraphToggle = 3;  // no text: a click shows or hides the graph window
+constexpr quint8 WeeklyTraffic = 4;
+constexpr quint8 MonthlyTraffic = 5;
+}  // namespace TrayIconModes
+
+// The settings window stores no other values; one edited by hand into the settings file is
+// read as the transfer rate, the default.
+quint8 EffectiveTrayIconMode(quint8 stored);
+
+// The usage totals of the period a mode shows.
+struct TrayPeriodFigures {
+  std::optional<CaptionedTotals> Totals;  // nullopt when they cannot be had
+  QString Unavailable;                    // why not, shown in place of the figures
+};
+
+struct TrayTextFigures {
+  quint32 MeanIn = 0;  // the means of the tick's received and sent histories
+  quint32 MeanOut = 0;
+  TrayPeriodFigures Period;  // only read by the modes that show usage
+};
+
+struct TrayTextResult {
+  QString Title;
+  QString Text;
+};
+
+// The totals the mode shows (today for the daily and dial-up modes, the current week or month),
+// read under the database's lock for the given user. Nothing is read for the transfer rate and
+// the graph toggle. Without a database, or when the read fails, the figures are unavailable
+// with the reason, so that a broken record never shows as zero traffic.
+TrayPeriodFigures ReadTrayPeriod(TDiskDB* db, quint8 mode, const UserFilter& user);
+
+// The title and the lines of the text, joined with "\r\n".
+TrayTextResult TrayText(const Settings& settings, const TrayTextFigures& figures,
+                        const QLocale& locale = QLocale::system());
+
+// The text of the moment: the tick's histories and the current user's totals.
+TrayTextResult CurrentTrayText(const Settings& settings, const MainTick& tick, TDiskDB* db,
+                               const QLocale& locale = QLocale::system());
+
+}  // namespace meterly

@@ -1,0 +1,198 @@
+#include "display/tray_icon.h"
+
+#include "core/settings.h"
+#include "display/tray_test_actions.h"
+#include "fakes/fake_platform.h"
+#include "platform/linux/linux_tray_state.h"
+#include "store/qt_printing.h"
+
+#include <QPixmap>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace meterly {
+namespace {
+
+const QString Product = QStringLiteral("Meterly");
+
+QIcon PlainIcon(const QColor& colour) {
+  QPixmap pixmap(16, 16);
+  pixmap.fill(colour);
+  return QIcon(pixmap);
+}
+
+QImage ImageOf(const QIcon& icon) { return icon.pixmap(16, 16).toImage().convertToFormat(QImage::Format_RGB32); }
+
+class TrayIconTest : public ::testing::Test {
+ protected:
+  TrayIconTest() { text = {QStringLiteral("Transfer Rate"), QStringLiteral("DL: 1\r\nUL: 2")}; }
+
+  TTrayIcon& Tray(platform::ShellTrayState& shellTray) {
+    tray = std::make_unique<TTrayIcon>(
+        shellTray, settings, owned.actions, appIcon,
+        [this] {
+          ++textsBuilt;
+          return text;
+        },
+        [] { return TrayMenuConditions{}; });
+    return *tray;
+  }
+  TTrayIcon& Tray() { return Tray(shell); }
+
+  QString Tooltip() const { return tray->TrayIcon().toolTip(); }
+
+  testing_support::OwnedTrayActions owned;
+  fakes::FakeShellTrayState shell;
+  Settings settings;
+  QIcon appIcon = PlainIcon(Qt::red);
+  TrayTextResult text;
+  int textsBuilt = 0;
+  std::unique_ptr<TTrayIcon> tray;
+};
+
+TEST_F(TrayIconTest, TheTooltipIsTheProductNameUntilTheFirstRefreshThenTitleAndText) {
+  TTrayIcon& icon = Tray();
+  EXPECT_EQ(Tooltip(), Product);
+  EXPECT_EQ(icon.TrayIcon().contextMenu(), &icon.TrayMenu());
+  icon.RefreshTooltip();
+  EXPECT_EQ(Tooltip(), QStringLiteral("Transfer Rate\nDL: 1\nUL: 2"));
+  text.Text = QStringLiteral("DL: 3\r\nUL: 4");
+  icon.RefreshTooltip();
+  EXPECT_EQ(Tooltip(), QStringLiteral("Transfer Rate\nDL: 3\nUL: 4"));
+}
+
+TEST_F(TrayIconTest, TheGraphToggleModeLeavesTheTooltipAsItWas) {
+  TTrayIcon& icon = Tray();
+  icon.RefreshTooltip();
+  settings.TrayIconMode = 3;
+  text.Text = QStringLiteral("changed");
+  const int builtBefore = textsBuilt;
+  icon.RefreshTooltip();
+  EXPECT_EQ(Tooltip(), QStringLiteral("Transfer Rate\nDL: 1\nUL: 2"));
+  EXPECT_EQ(textsBuilt, builtBefore) << "no text is built for a tooltip that is not refreshed";
+
+  // A change of the desktop's hiding still sets the product name, and it stays.
+  shell.hidesInactiveIcons = true;
+  icon.RefreshTooltip();
+  EXPECT_EQ(Tooltip(), Product);
+  shell.hidesInactiveIcons = false;
+  icon.RefreshTooltip();
+  EXPECT_EQ(Tooltip(), Product);
+}
+
+TEST_F(TrayIconTest, WhileTheDesktopHidesInactiveIconsTheTooltipKeepsTheProductName) {
+  TTrayIcon& icon = Tray();
+  icon.RefreshTooltip();
+  ASSERT_NE(Tooltip(), Product);
+
+  shell.hidesInactiveIcons = true;
+  icon.RefreshTooltip();
+  EXPECT_EQ(Tooltip(), Product);
+  EXPECT_TRUE(icon.HidesInactiveIcons());
+  text.Text = QStringLiteral("changed");
+  icon.RefreshTooltip();
+  EXPECT_EQ(Tooltip(), Product);
+
+  // A desktop that cannot tell changes nothing: still hidden.
+  shell.hidesInactiveIcons = std::nullopt;
+  icon.RefreshTooltip();
+  EXPECT_EQ(Tooltip(), Product);
+  EXPECT_TRUE(icon.HidesInactiveIcons());
+
+  // Switched off while running: refreshed again from this tick on.
+  shell.hidesInactiveIcons = false;
+  icon.RefreshTooltip();
+  EXPECT_FALSE(icon.HidesInactiveIcons());
+  EXPECT_EQ(Tooltip(), QStringLiteral("Transfer Rate\nchanged"));
+  EXPECT_EQ(shell.questions, 5) << "asked once per tick";
+}
+
+TEST_F(TrayIconTest, OnLinuxTheTooltipIsRefreshedEveryTick) {
+  platform::LinuxShellTrayState linuxTray;
+  TTrayIcon& icon = Tray(linuxTray);
+  for (int second = 0; second < 3; ++second) {
+    text.Text = QStringLiteral("DL: %1").arg(second);
+    icon.RefreshTooltip();
+    EXPECT_EQ(Tooltip(), QStringLiteral("Transfer Rate\nDL: %1").arg(second));
+  }
+}
+
+TEST(TrayTooltipTest, ALongTooltipIsCutAtTheLimitButNeverInsideACharacter) {
+  const QString title = QStringLiteral("Daily Traffic");
+  const TrayTextResult fits{title, QString(TrayTooltipLimit - title.size() - 1, u'x')};
+  EXPECT_EQ(TrayTooltip(fits).size(), TrayTooltipLimit);
+  const TrayTextResult tooLong{title, QString(500, u'x')};
+  EXPECT_EQ(TrayTooltip(tooLong), (title + u'\n' + QString(500, u'x')).left(TrayTooltipLimit));
+
+  // U+1F4F6 takes two UTF-16 units; the limit falls between them.
+  const QString antenna = QString::fromUcs4(U"\U0001F4F6");
+  const TrayTextResult surrogates{title, QString(TrayTooltipLimit - title.size() - 2, u'x') + antenna};
+  const QString cut = TrayTooltip(surrogates);
+  EXPECT_EQ(cut.size(), TrayTooltipLimit - 1);
+  EXPECT_FALSE(cut.back().isHighSurrogate());
+}
+
+TEST_F(TrayIconTest, AClickShowsTheTrayTextInTheBalloonOrTogglesTheGraphWindow) {
+  TTrayIcon& icon = Tray();
+  int toggles = 0;
+  QObject::connect(owned.actions.ActionToggleGraph, &QAction::triggered, [&toggles] { ++toggles; });
+
+  Q_EMIT icon.TrayIcon().activated(QSystemTrayIcon::Trigger);
+  EXPECT_EQ(icon.BalloonTitle(), QStringLiteral("Transfer Rate"));
+  EXPECT_EQ(icon.BalloonHint(), QStringLiteral("DL: 1\r\nUL: 2"));
+  EXPECT_EQ(toggles, 0);
+
+  settings.TrayIconMode = 3;
+  text.Title = QStringLiteral("not shown");
+  Q_EMIT icon.TrayIcon().activated(QSystemTrayIcon::Trigger);
+  EXPECT_EQ(toggles, 1);
+  EXPECT_TRUE(owned.actions.ActionToggleGraph->isChecked());
+  EXPECT_EQ(icon.BalloonTitle(), QStringLiteral("Transfer Rate"));
+
+  settings.TrayIconMode = 17;  // read as the transfer rate
+  Q_EMIT icon.TrayIcon().activated(QSystemTrayIcon::Trigger);
+  EXPECT_EQ(toggles, 1);
+  EXPECT_EQ(icon.BalloonTitle(), QStringLiteral("not shown"));
+}
+
+TEST_F(TrayIconTest, ADoubleClickOpensTheUsageStatistics) {
+  TTrayIcon& icon = Tray();
+  int opened = 0;
+  QAction* stats = owned.actions.ActionUsageStats;
+  QObject::connect(stats, &QAction::triggered, [&opened] { ++opened; });
+  Q_EMIT icon.TrayIcon().activated(QSystemTrayIcon::DoubleClick);
+  EXPECT_EQ(opened, 0) << "not while the window does not exist";
+  stats->setEnabled(true);
+  Q_EMIT icon.TrayIcon().activated(QSystemTrayIcon::DoubleClick);
+  EXPECT_EQ(opened, 1);
+  Q_EMIT icon.TrayIcon().activated(QSystemTrayIcon::Context);
+  EXPECT_EQ(opened, 1);
+}
+
+TEST_F(TrayIconTest, TheGraphReplacesTheApplicationIconOnlyWhileItIsToBeDrawn) {
+  settings.ShowInTray = true;
+  settings.ColorBack = 0x00FF00;  // green, unlike the red application icon
+  settings.EnableGradient = false;
+  TTrayIcon& icon = Tray();
+  EXPECT_EQ(ImageOf(icon.TrayIcon().icon()), ImageOf(appIcon));
+
+  icon.IconGraphStep(1000, 1000);
+  const QImage graph = ImageOf(icon.TrayIcon().icon());
+  EXPECT_EQ(graph.pixel(8, 8), qRgb(0, 255, 0));
+
+  settings.LineType = 2;
+  icon.ApplySettings();
+  EXPECT_EQ(ImageOf(icon.TrayIcon().icon()), ImageOf(appIcon));
+
+  settings.LineType = 0;
+  icon.ApplySettings();
+  icon.IconGraphStep(0, 0);
+  settings.ShowInTray = false;
+  icon.ApplySettings();
+  EXPECT_EQ(ImageOf(icon.TrayIcon().icon()), ImageOf(appIcon));
+}
+
+}  // namespace
+}  // namespace meterly

@@ -1,0 +1,156 @@
+#include "display/tray_menu.h"
+
+#include "display/tray_test_actions.h"
+#include "store/qt_printing.h"
+#include "support/expect_assertion.h"
+
+#include <QAction>
+#include <QSignalBlocker>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace meterly {
+namespace {
+
+using testing_support::ExpectAssertion;
+
+class TrayMenuTest : public ::testing::Test {
+ protected:
+  TTrayMenu& Menu() {
+    if (!menu) menu = std::make_unique<TTrayMenu>(actions, [this] { return conditions; });
+    return *menu;
+  }
+
+  QAction& Item(const char* name) {
+    QAction* item = Menu().Item(QString::fromLatin1(name));
+    if (item == nullptr) throw std::runtime_error(std::string("no item ") + name);
+    return *item;
+  }
+
+  testing_support::OwnedTrayActions owned;
+  TrayMenuActions& actions = owned.actions;
+  TrayMenuConditions conditions;
+  std::unique_ptr<TTrayMenu> menu;
+};
+
+TEST_F(TrayMenuTest, TheItemsComeInTheirOrderWithTheirCaptionsAndTheGraphToggleAsDefault) {
+  QStringList names;
+  QStringList captions;
+  for (const QAction* item : Menu().actions()) {
+    names << item->objectName();
+    captions << (item->isSeparator() ? QStringLiteral("-") : item->text());
+  }
+  EXPECT_EQ(names, (QStringList{"pmiGraph", "pmiResetGraph", "pmiEnableClickThrough", "pmiSpeedMeter", "pmiTotals",
+                                "Quota1", "pmiOptions", "pmiTraceRoute", "pmiPing", "pmiNetStat", "N4", "pmiHelp",
+                                "pmiAbout", "pmiExit"}));
+  EXPECT_EQ(captions, (QStringList{"图表(&G)", "重置图形(&R)", "启用图示 单击-贯穿的(&C)", "网速测试(&A)",
+                                   "使用统计(&U)", "配额(&Q)", "设置(&S)", "记录路线 (&T)...", "Ping(&P) ...",
+                                   "网络统计", "-", "帮助(&H)", "关于 Meterly(&B)", "退出(&E)"}));
+  EXPECT_EQ(Menu().defaultAction(), &Item("pmiGraph"));
+}
+
+TEST_F(TrayMenuTest, TheWindowsThatDoNotExistYetAreOfferedDisabled) {
+  for (const char* name : {"pmiSpeedMeter", "pmiTotals", "Quota1", "pmiTraceRoute", "pmiPing", "pmiNetStat"}) {
+    EXPECT_TRUE(Item(name).isVisible()) << name;
+    EXPECT_FALSE(Item(name).isEnabled()) << name;
+  }
+  for (const char* name : {"pmiGraph", "pmiOptions", "pmiHelp", "pmiAbout", "pmiExit"}) {
+    EXPECT_TRUE(Item(name).isEnabled()) << name;
+  }
+  EXPECT_EQ(actions.ActionUsageStats->objectName(), QStringLiteral("ActionUsageStats"));
+
+  // Once a window exists the main form brings its own action, which is left as it is.
+  TrayMenuActions later = actions;
+  QAction stats(QStringLiteral("使用统计(&U)"));
+  later.ActionUsageStats = &stats;
+  CreateActionsOfMissingWindows(later, &owned.owner);
+  EXPECT_EQ(later.ActionUsageStats, &stats);
+  EXPECT_TRUE(stats.isEnabled());
+}
+
+TEST_F(TrayMenuTest, AnItemTriggersItsActionAndFollowsItsChanges) {
+  int usageStats = 0;
+  QObject::connect(actions.ActionUsageStats, &QAction::triggered, [&usageStats] { ++usageStats; });
+  Item("pmiTotals").trigger();
+  EXPECT_EQ(usageStats, 0) << "a disabled action does nothing";
+
+  actions.ActionUsageStats->setEnabled(true);
+  actions.ActionUsageStats->setText(QStringLiteral("Usage"));
+  EXPECT_TRUE(Item("pmiTotals").isEnabled());
+  EXPECT_EQ(Item("pmiTotals").text(), QStringLiteral("Usage"));
+  Item("pmiTotals").trigger();
+  EXPECT_EQ(usageStats, 1);
+
+  // The graph toggle checks itself: the item's mark and the action's state stay one.
+  Item("pmiGraph").trigger();
+  EXPECT_TRUE(actions.ActionToggleGraph->isChecked());
+  EXPECT_TRUE(Item("pmiGraph").isChecked());
+  actions.ActionToggleGraph->setChecked(false);  // the window was closed by its own close box
+  EXPECT_FALSE(Item("pmiGraph").isChecked());
+
+  // An action that refuses (click-through while opacity is off) takes its mark back quietly.
+  QAction* clickThrough = actions.ActionToggleClickThrough;
+  clickThrough->setCheckable(true);
+  QObject::connect(clickThrough, &QAction::triggered, [clickThrough] {
+    const QSignalBlocker quiet(clickThrough);
+    clickThrough->setChecked(false);
+  });
+  Item("pmiEnableClickThrough").trigger();
+  EXPECT_FALSE(Item("pmiEnableClickThrough").isChecked());
+}
+
+TEST_F(TrayMenuTest, ThePopupNamesWhatTheGraphToggleWillDo) {
+  actions.ActionToggleGraph->setChecked(true);
+  Menu().TrayMenuPopup();
+  EXPECT_EQ(actions.ActionToggleGraph->text(), QStringLiteral("隐藏图示(&G"));
+  EXPECT_EQ(Item("pmiGraph").text(), QStringLiteral("隐藏图示(&G"));
+
+  actions.ActionToggleGraph->setChecked(false);
+  Q_EMIT Menu().aboutToShow();
+  EXPECT_EQ(Item("pmiGraph").text(), QStringLiteral("显示图示(&G"));
+}
+
+TEST_F(TrayMenuTest, ResetAndClickThroughShowOnlyWhenTheyApply) {
+  for (int bits = 0; bits < 8; ++bits) {
+    conditions = {(bits & 1) != 0, (bits & 2) != 0, (bits & 4) != 0};
+    Q_EMIT Menu().aboutToShow();
+    const bool windowShown = conditions.GraphWindowShown;
+    EXPECT_EQ(Item("pmiResetGraph").isVisible(), windowShown || conditions.GraphInIcon) << bits;
+    EXPECT_EQ(Item("pmiEnableClickThrough").isVisible(), windowShown && conditions.OpacityEnabled) << bits;
+    // The rules belong to the menu: the actions stay available to the graph window and hot key.
+    EXPECT_TRUE(actions.ActionResetGraph->isVisible());
+    EXPECT_TRUE(actions.ActionToggleClickThrough->isVisible());
+  }
+}
+
+TEST_F(TrayMenuTest, AnItemHiddenByItsActionStaysHiddenWhenItsRuleAllowsIt) {
+  actions.ActionResetGraph->setVisible(false);
+  conditions.GraphWindowShown = true;
+  Q_EMIT Menu().aboutToShow();
+  EXPECT_FALSE(Item("pmiResetGraph").isVisible());
+  actions.ActionResetGraph->setVisible(true);
+  EXPECT_TRUE(Item("pmiResetGraph").isVisible());
+}
+
+TEST_F(TrayMenuTest, ReadOnlyModeHidesSettingsAndExit) {
+  ApplyReadOnlyMode(actions);
+  int exits = 0;
+  QObject::connect(actions.ActionExit, &QAction::triggered, [&exits] { ++exits; });
+  for (const char* name : {"pmiOptions", "pmiExit"}) {
+    EXPECT_FALSE(Item(name).isVisible()) << name;
+    EXPECT_FALSE(Item(name).isEnabled()) << name;
+  }
+  actions.ActionExit->trigger();
+  EXPECT_EQ(exits, 0);
+  for (const char* name : {"pmiGraph", "pmiHelp", "pmiAbout"}) EXPECT_TRUE(Item(name).isVisible()) << name;
+}
+
+TEST_F(TrayMenuTest, EveryItemNeedsAnAction) {
+  actions.ActionQuota = nullptr;
+  ExpectAssertion("TrayMenu", [this] { TTrayMenu incomplete(actions, nullptr); });
+}
+
+}  // namespace
+}  // namespace meterly

@@ -1,0 +1,153 @@
+#include "display/tray_text.h"
+
+#include "base/date_serial.h"
+#include "core/main_tick.h"
+#include "core/settings.h"
+#include "core/traffic_sources.h"
+#include "fakes/fake_platform.h"
+#include "store/qt_printing.h"
+
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace meterly {
+namespace {
+
+constexpr qint64 MiB = 1024 * 1024;
+const QString Tester = QStringLiteral("tester");  // the fake session's user
+
+qint32 Day(int month, int day) { return DateToDaySerial(QDate(2026, month, day)); }
+
+// A usage record on Tuesday 31 March 2026, 12:30, with weeks from Monday and months from the 1st.
+class TrayTextTest : public ::testing::Test {
+ protected:
+  TrayTextTest() {
+    platform.clockFake.localNow = QDateTime(QDate(2026, 3, 31), QTime(12, 30));
+    db = std::make_unique<TDiskDB>(dir.filePath(QStringLiteral("Meterly.db")), platform, settings);
+    TSQLiteDB::LockGuard lock(*db);
+    db->RunInTransaction([this] {
+      db->FlushData(Tester, Day(3, 31), 9, 1 * MiB, MiB / 2, 3661);
+      db->FlushData(Tester, Day(3, 31), 10, 1 * MiB, 0, 60);
+      db->FlushData(Tester, Day(3, 30), 18, 10 * MiB, 1 * MiB, 0);   // Monday: same week
+      db->FlushData(Tester, Day(3, 29), 20, 100 * MiB, MiB / 4, 0);  // Sunday: last week, same month
+      db->FlushData(Tester, Day(2, 28), 8, 1024 * MiB, 0, 0);        // last month
+      db->FlushData(QStringLiteral("other"), Day(3, 31), 9, 5 * MiB, 5 * MiB, 600);
+    });
+  }
+
+  TrayTextResult TextOfMode(quint8 mode, TDiskDB* usage) {
+    settings.TrayIconMode = mode;
+    TrayTextFigures figures;
+    figures.MeanIn = 2048;
+    figures.MeanOut = 500;
+    figures.Period = ReadTrayPeriod(usage, mode, Tester);
+    return TrayText(settings, figures, QLocale::c());
+  }
+
+  QTemporaryDir dir;
+  fakes::FakePlatform platform;
+  Settings settings;
+  std::unique_ptr<TDiskDB> db;
+};
+
+TEST_F(TrayTextTest, EachModeHasItsTitleAndText) {
+  struct Row {
+    quint8 mode;
+    const char* title;
+    const char* text;
+  };
+  const Row rows[] = {
+      {0, "Transfer Rate", "DL: 2.00 KB/s\r\nUL: 500 bytes/s"},
+      {1, "Daily Traffic", "March 31, 2026\r\n\r\nDL: 2.00 MB\r\nUL: 512 KB\r\nSUM: 2.50 MB"},
+      {2, "Dialup Duration", "1 h 2 min"},
+      {3, "", ""},
+      {4, "Weekly Traffic", "March, 30 2026 - April, 05 2026\r\n\r\nDL: 12.0 MB\r\nUL: 1.50 MB\r\nSUM: 13.5 MB"},
+      {5, "Monthly Traffic", "March 2026\r\n\r\nDL: 112 MB\r\nUL: 1.75 MB\r\nSUM: 114 MB"},
+  };
+  for (const Row& row : rows) {
+    const TrayTextResult result = TextOfMode(row.mode, db.get());
+    EXPECT_EQ(result.Title, QString::fromUtf8(row.title)) << "mode " << int{row.mode};
+    EXPECT_EQ(result.Text, QString::fromUtf8(row.text)) << "mode " << int{row.mode};
+  }
+}
+
+TEST_F(TrayTextTest, TheUnitsComeFromTheSettings) {
+  settings.Unit = 1;
+  EXPECT_EQ(TextOfMode(0, db.get()).Text, QStringLiteral("DL: 16.4 kbit/s\r\nUL: 4.00 kbit/s"));
+  settings.VolumeUnit = 2;  // megabytes, always two decimals; speeds stay automatic
+  settings.Unit = 0;
+  EXPECT_EQ(TextOfMode(1, db.get()).Text,
+            QStringLiteral("March 31, 2026\r\n\r\nDL: 2.00 MB\r\nUL: 0.50 MB\r\nSUM: 2.50 MB"));
+  EXPECT_EQ(TextOfMode(0, db.get()).Text, QStringLiteral("DL: 2.00 KB/s\r\nUL: 500 bytes/s"));
+}
+
+TEST_F(TrayTextTest, AStoredModeOutsideTheListShowsTheTransferRate) {
+  for (const quint8 mode : {quint8{6}, quint8{200}, quint8{255}}) {
+    const TrayTextResult result = TextOfMode(mode, db.get());
+    EXPECT_EQ(result.Title, QStringLiteral("Transfer Rate")) << int{mode};
+    EXPECT_EQ(result.Text, QStringLiteral("DL: 2.00 KB/s\r\nUL: 500 bytes/s")) << int{mode};
+  }
+}
+
+TEST_F(TrayTextTest, WithoutADatabaseTheUsageModesSayThatNothingIsRecorded) {
+  for (const quint8 mode : {quint8{1}, quint8{2}, quint8{4}, quint8{5}}) {
+    const TrayTextResult result = TextOfMode(mode, nullptr);
+    EXPECT_FALSE(result.Title.isEmpty()) << int{mode};
+    EXPECT_EQ(result.Text, QStringLiteral("Usage is not being recorded")) << int{mode};
+  }
+  EXPECT_EQ(TextOfMode(0, nullptr).Text, QStringLiteral("DL: 2.00 KB/s\r\nUL: 500 bytes/s"));
+}
+
+TEST_F(TrayTextTest, AFailedReadIsShownInsteadOfZeroTraffic) {
+  {
+    TSQLiteDB::LockGuard lock(*db);
+    db->ExecSQL(QStringLiteral("DROP TABLE usage"));
+  }
+  const TrayTextResult result = TextOfMode(1, db.get());
+  EXPECT_EQ(result.Title, QStringLiteral("Daily Traffic"));
+  EXPECT_TRUE(result.Text.startsWith(QStringLiteral("Usage cannot be read: "))) << result.Text.toStdString();
+  EXPECT_EQ(db->LockCount(), 0) << "the lock is given back after a failed read";
+}
+
+TEST_F(TrayTextTest, NothingIsReadForTheModesWithoutUsage) {
+  int statements = 0;
+  db->SetStatementObserver([&statements](const QString&) { ++statements; });
+  for (const quint8 mode : {quint8{0}, quint8{3}}) {
+    const TrayPeriodFigures period = ReadTrayPeriod(db.get(), mode, Tester);
+    EXPECT_FALSE(period.Totals.has_value());
+    EXPECT_TRUE(period.Unavailable.isEmpty());
+  }
+  EXPECT_EQ(statements, 0);
+}
+
+class NoTray : public TrayIconHost {
+ public:
+  bool IsTrayIconShown() override { return true; }
+  bool TryShowTrayIcon() override { return true; }
+  void TrayIconFailedForGood() override {}
+};
+
+TEST_F(TrayTextTest, TheTextOfTheMomentUsesTheTickHistoriesAndTheCurrentUsersRecord) {
+  TrafficSources sources(platform.interfaces, platform.addresses);
+  NoTray tray;
+  TickHandover handover;
+  MainTick tick(settings, sources, platform.addressWatch, tray, handover);
+  tick.InHistory = {1000, 2000, 3000, 4000, 5000};
+  tick.OutHistory = {0, 0, 0, 0, 4};  // a mean below one byte is none
+
+  settings.TrayIconMode = 0;
+  EXPECT_EQ(CurrentTrayText(settings, tick, db.get(), QLocale::c()).Text,
+            QStringLiteral("DL: 2.93 KB/s\r\nUL: 0 bytes/s"));
+
+  settings.TrayIconMode = 1;  // the other user's 5 MB of today are not counted
+  EXPECT_EQ(CurrentTrayText(settings, tick, db.get(), QLocale::c()).Text,
+            QStringLiteral("March 31, 2026\r\n\r\nDL: 2.00 MB\r\nUL: 512 KB\r\nSUM: 2.50 MB"));
+  settings.TrayIconMode = 2;
+  EXPECT_EQ(CurrentTrayText(settings, tick, nullptr, QLocale::c()).Text, QStringLiteral("Usage is not being recorded"));
+}
+
+}  // namespace
+}  // namespace meterly
