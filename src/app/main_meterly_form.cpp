@@ -1,16 +1,25 @@
 #include "app/main_meterly_form.h"
 
 #include "app/app_icon.h"
+#include "app/graph_view_page.h"
 #include "app/settings_window.h"
 #include "base/date_serial.h"
 #include "core/settings_mapping.h"
+#include "core/shortcut.h"
+#include "display/graph_form.h"
+#include "display/graph_settings.h"
+#include "display/graph_window_rules.h"
+#include "display/histogram.h"
 #include "feed/graph_comm.h"
 #include "feed/graph_feed.h"
 #include "store/open_usage_database.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
 #include <QSystemTrayIcon>
 
 #include <cstdio>
@@ -72,6 +81,10 @@ void TMainMeterlyForm::FormCreate() {
   connect(settingsWindow_.get(), &TSettingsWindow::okClicked, this, [this] { AcceptSettings(true); });
   connect(settingsWindow_.get(), &TSettingsWindow::applyClicked, this, [this] { AcceptSettings(false); });
   connect(settingsWindow_.get(), &TSettingsWindow::helpClicked, this, &TMainMeterlyForm::ActionHelp);
+  connect(settingsWindow_->tsView->ButtonResetGraph, &QPushButton::clicked, this,
+          &TMainMeterlyForm::ButtonResetGraphClick);
+  connect(&platform_.globalHotKey(), &platform::GlobalHotKey::activated, this,
+          &TMainMeterlyForm::ActionToggleClickThrough);
 
   Timer.setInterval(kTickMs);
   connect(&Timer, &QTimer::timeout, this, [this] { tick_.TimerTimer(); });
@@ -87,6 +100,7 @@ void TMainMeterlyForm::CreateTrayIcon() {
 }
 
 void TMainMeterlyForm::CreateActions() {
+  CreateGraphActions();
   actionSettings_ = trayMenu_->addAction(QStringLiteral("设置(&S)"), this, &TMainMeterlyForm::ActionSettings);
   actionSettings_->setObjectName(QStringLiteral("ActionSettings"));
   trayMenu_->addSeparator();
@@ -96,6 +110,33 @@ void TMainMeterlyForm::CreateActions() {
   about->setObjectName(QStringLiteral("ActionAbout"));
   actionExit_ = trayMenu_->addAction(QStringLiteral("退出(&E)"), this, &TMainMeterlyForm::ExitApplication);
   actionExit_->setObjectName(QStringLiteral("ActionExit"));
+}
+
+// The graph actions belong to the form, so that every menu offering them shows the same state.
+QAction* TMainMeterlyForm::AddAction(const char* name, const QString& caption, bool checkable) {
+  auto* action = new QAction(caption, this);
+  action->setObjectName(QLatin1String(name));
+  action->setCheckable(checkable);
+  trayMenu_->addAction(action);
+  return action;
+}
+
+void TMainMeterlyForm::CreateGraphActions() {
+  actionToggleGraph_ = AddAction("ActionToggleGraph", QStringLiteral("图表(&G)"), true);
+  connect(actionToggleGraph_, &QAction::triggered, this, &TMainMeterlyForm::ToggleGraphExecute);
+  trayMenu_->setDefaultAction(actionToggleGraph_);
+  actionResetGraph_ = AddAction("ActionResetGraph", QStringLiteral("重置图形(&R)"), false);
+  connect(actionResetGraph_, &QAction::triggered, this, &TMainMeterlyForm::ActionResetGraph);
+  // Its check mark shows the setting: the handler sets it, whatever the click did.
+  actionToggleClickThrough_ = AddAction("ActionToggleClickThrough", QStringLiteral("启用图示 单击-贯穿的(&C)"), true);
+  connect(actionToggleClickThrough_, &QAction::triggered, this, &TMainMeterlyForm::ActionToggleClickThrough);
+  connect(trayMenu_.get(), &QMenu::aboutToShow, this, &TMainMeterlyForm::TrayMenuPopup);
+}
+
+void TMainMeterlyForm::AttachGraphForm(TGraphForm& graphForm) {
+  GraphForm = &graphForm;
+  connect(GraphForm, &TGraphForm::closed, this, &TMainMeterlyForm::GraphFormClosed);
+  connect(GraphForm, &TGraphForm::menuRequested, this, [this](const QPoint& at) { trayMenu_->popup(at); });
 }
 
 void TMainMeterlyForm::BuildSourceList() {
@@ -167,16 +208,99 @@ void TMainMeterlyForm::CreateVersionChecker() {
 }
 
 void TMainMeterlyForm::ApplySettings() {
-  // The graph window, both graphs, the tray icon and the hot key take their settings here as
-  // they arrive; the notification block restarts while notifications are on.
+  // The notification block restarts here while notifications are on, once they exist.
+  if (GraphForm != nullptr) ApplyGraphSettings();
   if (graphComm_) graphComm_->SendSettings(settings_);
 }
 
-void TMainMeterlyForm::ActionToggleGraph() {}
+// The tray icon's graph takes the colour and scale settings beside the window's once it exists;
+// without a graph in the icon, the icon's own image comes back.
+void TMainMeterlyForm::ApplyGraphSettings() {
+  THistogram& graph = GraphForm->Graph();
+  GraphForm->SetStayOnTop(settings_.StayOnTop);
+  GraphForm->SetCaptionShown(settings_.EnableCaption);
+  ApplyColourSettings(graph, settings_);
+  if (settings_.EnableTransparent) {
+    GraphForm->SetOpacity(OpacityAlpha(settings_.TransparentValue));
+  } else {
+    GraphForm->ClearOpacity();
+  }
+  GraphForm->SetClickThrough(ClickThroughWanted(settings_));
+  actionToggleClickThrough_->setChecked(settings_.EnableClickThrough);
+  RegisterClickThroughHotKey();
+  ApplyScaleSettings(graph, settings_);
+  ApplyWindowGraphSettings(graph, settings_);
+  graph.SetBackImage(LoadBackImage(settings_.EnableBackImage, settings_.BackImageFile));
+  GraphForm->setMinimumSize(GraphMinimumClientSize(settings_));
+  GraphForm->setWindowTitle(GraphCaption(sources_.FindSelectedAdapter(settings_.InterfaceGuid)));
+  GraphForm->SetSticky(settings_.Sticky);
+}
+
+void TMainMeterlyForm::RegisterClickThroughHotKey() {
+  platform::GlobalHotKey& hotKey = platform_.globalHotKey();
+  hotKey.Unregister();
+  const auto shortCut = static_cast<quint16>(settings_.ClickThruShortCut);
+  if (shortCut == 0) return;
+  QString reason;
+  if (!hotKey.Register(ShortCutToKeySequence(shortCut), &reason)) {
+    ShowError(QStringLiteral("Cannot use %1 as a hotkey: %2").arg(ShortCutToText(shortCut), reason));
+  }
+}
+
+void TMainMeterlyForm::ActionToggleGraph() { actionToggleGraph_->trigger(); }
+
+void TMainMeterlyForm::ToggleGraphExecute(bool checked) {
+  if (GraphForm == nullptr) return;
+  if (checked) {
+    GraphForm->show();
+  } else {
+    GraphForm->close();
+  }
+  GraphForm->ClearNotificationOrigin();
+}
+
+void TMainMeterlyForm::GraphFormClosed() {
+  actionToggleGraph_->setChecked(false);
+  SaveSettings();
+}
+
+void TMainMeterlyForm::GraphAddSample(quint32 in, quint32 out) {
+  if (GraphForm != nullptr) GraphForm->AddSample(in, out);
+}
 
 void TMainMeterlyForm::ActionResetGraph() {
-  // The graphs are cleared here once they exist.
+  // The tray icon's graph is cleared here too once it exists.
+  if (GraphForm != nullptr) GraphForm->Graph().Clear();
   if (graphComm_) graphComm_->SendReset();
+}
+
+void TMainMeterlyForm::ActionToggleClickThrough() {
+  if (ToggleClickThrough(settings_)) {
+    if (GraphForm != nullptr) GraphForm->SetClickThrough(settings_.EnableClickThrough);
+    settingsWindow_->tsView->cbEnableClickThrough->setChecked(settings_.EnableClickThrough);
+  }
+  actionToggleClickThrough_->setChecked(settings_.EnableClickThrough);
+}
+
+void TMainMeterlyForm::ButtonResetGraphClick() {
+  const QMessageBox::StandardButton answer = QMessageBox::question(
+      settingsWindow_.get(), QStringLiteral("Meterly"),
+      QStringLiteral("If you do not see the graph because it is shown off-screen, click OK to restore its original "
+                     "position and size"),
+      QMessageBox::Ok | QMessageBox::Cancel);
+  if (answer != QMessageBox::Ok || GraphForm == nullptr) return;
+  const QScreen* primary = QGuiApplication::primaryScreen();
+  GraphForm->SetBounds(CentredGraphBounds(primary != nullptr ? primary->geometry().size() : QSize()));
+  GraphForm->show();
+  actionToggleGraph_->setChecked(true);
+}
+
+void TMainMeterlyForm::TrayMenuPopup() {
+  actionToggleGraph_->setText(actionToggleGraph_->isChecked() ? QStringLiteral("隐藏图示(&G")
+                                                              : QStringLiteral("显示图示(&G"));
+  const bool graphShown = GraphForm != nullptr && GraphForm->GraphVisible();
+  actionResetGraph_->setVisible(graphShown || TrayIconShowsGraph(settings_));
+  actionToggleClickThrough_->setVisible(settings_.EnableTransparent && graphShown);
 }
 
 void TMainMeterlyForm::ActionSettings() {
@@ -219,7 +343,10 @@ void TMainMeterlyForm::AdapterListRebuilt() {
   settingsWindow_->SelectCurrentInterface(settings_.InterfaceGuid);
 }
 
-void TMainMeterlyForm::SaveSettings() { meterly::SaveSettings(store_, settings_); }
+void TMainMeterlyForm::SaveSettings() {
+  if (GraphForm != nullptr) settings_.GraphWindow = GraphForm->Bounds();
+  meterly::SaveSettings(store_, settings_);
+}
 
 void TMainMeterlyForm::ExitApplication() {
   if (terminating_) return;
@@ -228,8 +355,9 @@ void TMainMeterlyForm::ExitApplication() {
   SaveSettings();
   terminating_ = true;
   settingsWindow_->setTerminating(true);
-  // The graph window, when shown, closes here and saves its bounds.
   settingsWindow_->close();
+  // Its close records the bounds and saves the settings once more.
+  if (GraphForm != nullptr && GraphForm->isVisible()) GraphForm->close();
   Timer.stop();
   Q_EMIT closed();
 }

@@ -21,6 +21,7 @@ namespace meterly {
 class TDiskDB;
 class TGraphComm;
 class TGraphFeed;
+class TGraphForm;
 class TSettingsWindow;
 
 // The main form: owner of the tray icon and its menu, the source list, the one-second tick and
@@ -33,17 +34,26 @@ class TMainMeterlyForm : public QObject, private TickHandover, private TrayIconH
                    const CommandLineSwitches& switches, QObject* parent = nullptr);
   ~TMainMeterlyForm() override;
 
+  // Takes the floating graph window, created right after this form, into the wiring.
+  void AttachGraphForm(TGraphForm& graphForm);
+
   // Pushes the settings into the running parts.
   void ApplySettings();
 
   // The one exit path: the tray menu's Exit and the end of the desktop session.
   void ExitApplication();
 
-  // Shows or hides the floating graph window.
+  // Flips the check mark of the graph item, then shows or closes the floating graph window.
   void ActionToggleGraph();
 
   // Empties the graphs and tells external viewers so.
   void ActionResetGraph();
+
+  // The tray item and the hot key: switches click-through while opacity is on, else nothing.
+  void ActionToggleClickThrough();
+
+  // Asks, then brings the graph window back to its first-start place and size.
+  void ButtonResetGraphClick();
 
   TSettingsWindow& SettingsWindow() { return *settingsWindow_; }
   MainTick& Tick() { return tick_; }
@@ -66,6 +76,8 @@ class TMainMeterlyForm : public QObject, private TickHandover, private TrayIconH
   void OpenUsageDatabase();
   void CreateTrayGraph() {}
   void ShowPresenceBalloon();
+  void CreateGraphActions();
+  QAction* AddAction(const char* name, const QString& caption, bool checkable);
   void CreateGraphFeed();
   void CreateDialupLogger() {}
   void CreateVersionChecker();
@@ -77,7 +89,15 @@ class TMainMeterlyForm : public QObject, private TickHandover, private TrayIconH
   void ActionHelp();
   void ActionAbout();
 
+  // The graph window.
+  void ApplyGraphSettings();
+  void RegisterClickThroughHotKey();
+  void ToggleGraphExecute(bool checked);
+  void GraphFormClosed();
+  void TrayMenuPopup();
+
   // Tick hand-over steps that live here.
+  void GraphAddSample(quint32 in, quint32 out) override;
   void FeedPublish(quint32 in, quint32 out) override;
   void RefreshTooltip() override {}
   void AdapterListRebuilt() override;
@@ -108,6 +128,10 @@ class TMainMeterlyForm : public QObject, private TickHandover, private TrayIconH
   std::unique_ptr<TSettingsWindow> settingsWindow_;
   std::unique_ptr<QMenu> trayMenu_;
   QSystemTrayIcon* trayIcon_ = nullptr;
+  TGraphForm* GraphForm = nullptr;  // owned by the application, from start-up to exit
+  QAction* actionToggleGraph_ = nullptr;
+  QAction* actionResetGraph_ = nullptr;
+  QAction* actionToggleClickThrough_ = nullptr;
   QAction* actionSettings_ = nullptr;
   QAction* actionExit_ = nullptr;
 };

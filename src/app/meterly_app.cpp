@@ -1,6 +1,7 @@
 #include "app/meterly_app.h"
 
 #include "app/main_meterly_form.h"
+#include "display/graph_form.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -50,7 +51,8 @@ std::optional<int> MeterlyApp::Start() {
 
   mainForm_ = std::make_unique<TMainMeterlyForm>(platform_, settings_, *store_, switches_);
   connect(mainForm_.get(), &TMainMeterlyForm::closed, qApp, &QApplication::quit, Qt::QueuedConnection);
-  // The floating graph window is created here, after the main form.
+  graphForm_ = std::make_unique<TGraphForm>(settings_);
+  mainForm_->AttachGraphForm(*graphForm_);
   mainForm_->ApplySettings();
   if (settings_.DisplayOnStartup) mainForm_->ActionToggleGraph();
   return std::nullopt;

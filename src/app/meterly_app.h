@@ -12,6 +12,7 @@
 
 namespace meterly {
 
+class TGraphForm;
 class TMainMeterlyForm;
 
 // The process: the checks before anything is created, the settings, the main form, the exit.
@@ -30,6 +31,7 @@ class MeterlyApp : public QObject {
   void ExitApplication();
 
   TMainMeterlyForm* MainForm() { return mainForm_.get(); }
+  TGraphForm* GraphForm() { return graphForm_.get(); }
 
  private:
   void loadSettings();
@@ -39,6 +41,8 @@ class MeterlyApp : public QObject {
   CommandLineSwitches switches_;
   std::unique_ptr<SettingsStore> store_;
   Settings settings_;
+  // Declared first so that it outlives the form that drives it.
+  std::unique_ptr<TGraphForm> graphForm_;
   std::unique_ptr<TMainMeterlyForm> mainForm_;
 };
 

@@ -1,9 +1,11 @@
 #include "app/settings_window.h"
 
 #include "app/app_icon.h"
+#include "app/graph_colours_page.h"
+#include "app/graph_view_page.h"
+#include "app/named_controls.h"
 #include "core/settings_mapping.h"
 
-#include <QAbstractButton>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -16,14 +18,12 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QScreen>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
 #include <algorithm>
-#include <span>
 
 namespace meterly {
 
@@ -43,50 +43,6 @@ const char* const VolumeUnitItems[] = {"自动", "十亿字节", "兆字节", "�
 const char* const WeekDayItems[] = {"周一", "周二", "周三", "周四", "周五", "周六", "周日"};
 // Indexed by the stored "Unit".
 const char* const SpeedUnitItems[] = {"字节/秒", "比特/秒"};
-
-using ItemTexts = std::span<const char* const>;
-
-constexpr QMargins PageMargins(6, 6, 6, 6);
-// Group boxes sit close around their controls to fit the fixed client size.
-constexpr QMargins GroupMargins(6, 4, 6, 6);
-
-template <typename T>
-T* Named(T* widget, const char* name) {
-  widget->setObjectName(QLatin1String(name));
-  return widget;
-}
-
-QCheckBox* NamedCheckBox(const char* name, const char* text) {
-  return Named(new QCheckBox(QString::fromUtf8(text)), name);
-}
-
-QComboBox* NamedComboBox(const char* name, ItemTexts items) {
-  auto* box = Named(new QComboBox, name);
-  for (const char* item : items) box->addItem(QString::fromUtf8(item));
-  return box;
-}
-
-// A titled group of radio buttons laid out in rows of `columns`; button ids are the item indexes.
-QGroupBox* NamedRadioGroup(const char* name, const char* title, ItemTexts items, int columns,
-                           QButtonGroup*& buttons) {
-  auto* group = Named(new QGroupBox(QString::fromUtf8(title)), name);
-  buttons = new QButtonGroup(group);
-  buttons->setObjectName(QLatin1String(name) + QLatin1String("Items"));
-  auto* grid = new QGridLayout(group);
-  grid->setContentsMargins(GroupMargins);
-  int index = 0;
-  for (const char* item : items) {
-    auto* radio = new QRadioButton(QString::fromUtf8(item));
-    buttons->addButton(radio, index);
-    grid->addWidget(radio, index / columns, index % columns);
-    ++index;
-  }
-  return group;
-}
-
-void CheckRadioItem(QButtonGroup* buttons, int index) {
-  if (QAbstractButton* button = buttons->button(index)) button->setChecked(true);
-}
 
 void DrawMonitor(QPainter& painter) {
   painter.setPen(QPen(QColor(0x40, 0x40, 0x48), 1.5));
@@ -151,8 +107,8 @@ TSettingsWindow::TSettingsWindow(QWidget* parent)
 
   pcPages = Named(new QTabWidget, "pcPages");
   pcPages->addTab(BuildGeneralPage(), QStringLiteral("常规"));
-  pcPages->addTab(Page("tsView", nullptr), QStringLiteral("图示"));
-  pcPages->addTab(Page("tsColours", nullptr), QStringLiteral("图表颜色"));
+  pcPages->addTab(tsView = new TGraphViewPage, QStringLiteral("图示"));
+  pcPages->addTab(tsColours = new TGraphColoursPage, QStringLiteral("图表颜色"));
   pcPages->addTab(Page("tsNotifications", nullptr), QStringLiteral("通知"));
   pcPages->addTab(BuildAdvancedPage(), QStringLiteral("高级"));
 
@@ -313,6 +269,7 @@ void TSettingsWindow::PrepareControls() {
     spin->setRange(0, LastHour);
     spin->setSingleStep(1);
   }
+  tsColours->PrepareControls();
 }
 
 void TSettingsWindow::SettingsToControls(const Settings& settings) {
@@ -327,6 +284,9 @@ void TSettingsWindow::SettingsToControls(const Settings& settings) {
   if (settings.Unit <= 1) CheckRadioItem(rgUnitItems, settings.Unit);
   cmbVolumeUnit->setCurrentIndex(VolumeUnitIndexChecked(settings.VolumeUnit));
   CheckRadioItem(rgTrayIconModeItems, TrayIconModeToRadioIndex(settings.TrayIconMode));
+  // The colours page also carries the gradient of the general settings.
+  tsColours->SettingsToControls(settings);
+  tsView->SettingsToControls(settings);
 }
 
 bool TSettingsWindow::ControlsToSettings(Settings& settings) {
@@ -344,6 +304,8 @@ bool TSettingsWindow::ControlsToSettings(Settings& settings) {
 
   const bool sourceChanged = TakeChosenInterface(settings.InterfaceGuid);
   settings.DisplayOnStartup = cbGraphDisplayOnStartup->isChecked();
+  tsColours->ControlsToSettings(settings);
+  tsView->ControlsToSettings(settings);
   return sourceChanged;
 }
 
@@ -392,6 +354,7 @@ void TSettingsWindow::bbOkClick() {
 void TSettingsWindow::showEvent(QShowEvent* event) {
   if (!event->spontaneous()) {
     CentreOnScreen();
+    tsColours->RefreshPreview();
     Q_EMIT aboutToShow();
   }
   QWidget::showEvent(event);

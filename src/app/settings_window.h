@@ -16,6 +16,9 @@ class QTabWidget;
 
 namespace meterly {
 
+class TGraphColoursPage;
+class TGraphViewPage;
+
 // The settings window: edits the process-wide settings in its controls and copies them back
 // when the owner accepts. It is created once and every close only hides it, so the controls
 // keep their edits between showings; only the interface selection and cbAutoCheck are
@@ -30,8 +33,8 @@ class TSettingsWindow : public QWidget {
   // Fills the month list and sets the spin ranges. Safe to run again.
   void PrepareControls();
 
-  // Copies the general and advanced settings into the controls. A stored "VolumeUnit" or
-  // "TrayIconMode" the controls cannot show raises EAssertionFailed naming "Main".
+  // Copies the settings into the controls. A stored "VolumeUnit", "TrayIconMode" or "LineType"
+  // the controls cannot show raises EAssertionFailed naming "Main".
   void SettingsToControls(const Settings& settings);
 
   // Copies the controls back. Returns true when another traffic source was chosen, so that the
@@ -66,6 +69,10 @@ class TSettingsWindow : public QWidget {
   QComboBox* cmbInterfaces;
   QLabel* lblIfInfo;
   QLabel* ImgNetConn;
+
+  // Graph and colours pages.
+  TGraphViewPage* tsView;
+  TGraphColoursPage* tsColours;
 
   // Advanced page.
   QGroupBox* GroupBoxHours;

@@ -1,0 +1,322 @@
+#include "app/graph_view_page.h"
+#include "app/main_meterly_form.h"
+#include "app/settings_window.h"
+#include "core/settings_store.h"
+#include "core/shortcut.h"
+#include "display/graph_form.h"
+#include "display/graph_window_rules.h"
+#include "display/histogram.h"
+#include "fakes/fake_platform.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace meterly {
+namespace {
+
+using platform::IfType::Ethernet;
+
+constexpr quint16 CtrlAltT = ShortCutModifier::Ctrl | ShortCutModifier::Alt | 'T';
+
+// Answers every modal message box that comes up with one button, noting what it said.
+class MessageBoxAnswerer {
+ public:
+  explicit MessageBoxAnswerer(QMessageBox::StandardButton answer) {
+    QObject::connect(&poll_, &QTimer::timeout, [this, answer] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      if (box == nullptr) return;
+      texts.push_back(box->text());
+      titles.push_back(box->windowTitle());
+      icons.push_back(box->icon());
+      box->button(answer)->click();
+    });
+    poll_.start(5);
+  }
+
+  QStringList texts;
+  QStringList titles;
+  std::vector<QMessageBox::Icon> icons;
+
+ private:
+  QTimer poll_;
+};
+
+class MainFormGraphTest : public ::testing::Test {
+ protected:
+  MainFormGraphTest() {
+    platform.session.data = folder.filePath(QStringLiteral("data"));
+    platform.session.allUsersData = folder.filePath(QStringLiteral("all-users"));
+    platform.addInterface(2, QStringLiteral("veth9"), Ethernet, 1000, 1000).description = QStringLiteral("Lab link");
+    store = std::make_unique<SettingsStore>(platform.registry());
+  }
+
+  void Create() {
+    form = std::make_unique<TMainMeterlyForm>(platform, settings, *store, CommandLineSwitches{});
+    graph = std::make_unique<TGraphForm>(settings);
+    form->AttachGraphForm(*graph);
+    form->ApplySettings();
+  }
+
+  QAction* Action(const char* name) {
+    auto* action = form->findChild<QAction*>(QLatin1String(name));
+    EXPECT_NE(action, nullptr) << name;
+    return action;
+  }
+
+  QCheckBox* ClickThroughBox() { return form->SettingsWindow().tsView->cbEnableClickThrough; }
+
+  qint32 Saved(const char* name) { return store->ReadInteger(QStringLiteral("Graph"), QLatin1String(name), -1); }
+
+  void PopUpTrayMenu() { Q_EMIT form->TrayMenu().aboutToShow(); }
+
+  QTemporaryDir folder;
+  fakes::FakePlatform platform;
+  Settings settings;
+  std::unique_ptr<SettingsStore> store;
+  std::unique_ptr<TMainMeterlyForm> form;
+  std::unique_ptr<TGraphForm> graph;
+};
+
+TEST_F(MainFormGraphTest, ApplySettingsReachesTheWindowAndItsGraph) {
+  settings.StayOnTop = false;
+  settings.EnableCaption = false;
+  settings.EnableTransparent = true;
+  settings.TransparentValue = 40;
+  settings.EnableClickThrough = true;
+  settings.ColorBack = 0x00FFFF;
+  settings.FixedScale = true;
+  settings.FixedScaleValue = 64000;
+  settings.EnableMinuteTicks = true;
+  settings.LineType = 2;
+  settings.Sticky = true;
+  settings.InterfaceGuid = QStringLiteral("veth9");
+  Create();
+
+  EXPECT_FALSE(graph->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+  EXPECT_FALSE(graph->windowFlags().testFlag(Qt::WindowTitleHint));
+  EXPECT_TRUE(graph->AlphaBlend());
+  EXPECT_NEAR(graph->windowOpacity(), 102 / 255.0, 1 / 255.0);
+  EXPECT_TRUE(graph->ClickThrough());
+  EXPECT_TRUE(Action("ActionToggleClickThrough")->isChecked());
+  EXPECT_EQ(graph->Graph().BackColor(), 0x00FFFFu);
+  EXPECT_EQ(graph->Graph().MaxValue(), 64000u);
+  EXPECT_EQ(graph->Graph().VertTickPeriod(), 60);
+  EXPECT_EQ(graph->Graph().LineType(), TLineType::ltNumeric);
+  EXPECT_EQ(graph->minimumSize(), QSize(80, 25));
+  EXPECT_EQ(graph->windowTitle(), QStringLiteral("Meterly (Lab link)"));
+  EXPECT_TRUE(graph->Sticky());
+  EXPECT_TRUE(platform.hotKeyFake.registrations.empty());  // no shortcut chosen
+  EXPECT_GE(platform.hotKeyFake.unregisterCalls, 1);
+
+  settings.EnableTransparent = false;
+  settings.LineType = 0;
+  settings.InterfaceGuid = QStringLiteral("gone0");
+  form->ApplySettings();
+  EXPECT_FALSE(graph->AlphaBlend());
+  EXPECT_DOUBLE_EQ(graph->windowOpacity(), 1.0);
+  EXPECT_FALSE(graph->ClickThrough());  // still wanted, but opacity is off
+  EXPECT_EQ(graph->minimumSize(), QSize(80, 50));
+  EXPECT_EQ(graph->windowTitle(), QStringLiteral("Meterly (Not Available)"));
+}
+
+TEST_F(MainFormGraphTest, EachCountedSecondReachesTheWindowGraphWhileHidden) {
+  settings.InterfaceGuid = QStringLiteral("veth9");
+  Create();
+  form->Tick().TimerTimer();  // baseline
+  platform.interfaces.addTraffic(QStringLiteral("veth9"), 4096, 512);
+  form->Tick().TimerTimer();
+  EXPECT_FALSE(graph->isVisible());
+  EXPECT_EQ(graph->Graph().SeriesIn()[0], 4096u);
+  EXPECT_EQ(graph->Graph().SeriesOut()[0], 512u);
+
+  form->ActionResetGraph();
+  EXPECT_EQ(graph->Graph().SeriesIn()[0], 0u);
+}
+
+TEST_F(MainFormGraphTest, SwitchingTheUnitEmptiesTheGraph) {
+  Create();
+  graph->AddSample(700, 70);
+  form->ApplySettings();
+  EXPECT_EQ(graph->Graph().SeriesIn()[0], 700u);
+  settings.Unit = 1;
+  form->ApplySettings();
+  EXPECT_EQ(graph->Graph().SeriesIn()[0], 0u);
+  EXPECT_EQ(graph->Graph().MeasurementUnit(), TMeasurementUnit::muBits);
+}
+
+TEST_F(MainFormGraphTest, ToggleShowsAndClosingHidesAndSaves) {
+  settings.GraphWindow = {30, 40, 290, 114};
+  Create();
+  QAction* toggle = Action("ActionToggleGraph");
+  EXPECT_EQ(form->TrayMenu().defaultAction(), toggle);
+
+  form->ActionToggleGraph();
+  EXPECT_TRUE(toggle->isChecked());
+  EXPECT_TRUE(graph->isVisible());
+  EXPECT_TRUE(graph->GraphVisible());
+
+  graph->SetBounds({70, 80, 300, 100});
+  const int writesBefore = platform.registryFile.writeCount;
+  graph->close();  // the window's own close box
+  EXPECT_FALSE(graph->isVisible());
+  EXPECT_FALSE(toggle->isChecked());
+  EXPECT_EQ(platform.registryFile.writeCount, writesBefore + 1);
+  EXPECT_EQ(Saved("Left"), 70);
+  EXPECT_EQ(Saved("Top"), 80);
+  EXPECT_EQ(Saved("Width"), 300);
+  EXPECT_EQ(Saved("Height"), 100);
+
+  form->ActionToggleGraph();
+  EXPECT_TRUE(graph->isVisible());
+  form->ActionToggleGraph();
+  EXPECT_FALSE(graph->isVisible());
+  EXPECT_FALSE(graph->GraphVisible());
+}
+
+TEST_F(MainFormGraphTest, TheUsersToggleTakesOverFromANotification) {
+  Create();
+  graph->ShowNoActivate();
+  form->ActionToggleGraph();
+  graph->HideNotificationWindow();
+  EXPECT_TRUE(graph->isVisible());
+}
+
+TEST_F(MainFormGraphTest, EverySaveTakesTheLiveBoundsAndExitClosesTheWindow) {
+  Create();
+  form->ActionToggleGraph();
+  graph->SetBounds({11, 22, 333, 144});
+  form->ExitApplication();
+  EXPECT_FALSE(graph->isVisible());
+  EXPECT_EQ(Saved("Left"), 11);
+  EXPECT_EQ(Saved("Width"), 333);
+  EXPECT_EQ(settings.GraphWindow, (GraphBounds{11, 22, 333, 144}));
+}
+
+TEST_F(MainFormGraphTest, ClickThroughIsRefusedWhileOpacityIsOff) {
+  Create();
+  QAction* action = Action("ActionToggleClickThrough");
+  action->trigger();
+  EXPECT_FALSE(settings.EnableClickThrough);
+  EXPECT_FALSE(action->isChecked());
+  EXPECT_FALSE(graph->ClickThrough());
+  platform.hotKeyFake.emitActivated();
+  EXPECT_FALSE(settings.EnableClickThrough);
+  EXPECT_FALSE(graph->ClickThrough());
+  EXPECT_FALSE(ClickThroughBox()->isChecked());
+
+  settings.EnableTransparent = true;
+  form->ApplySettings();
+  action->trigger();
+  EXPECT_TRUE(settings.EnableClickThrough);
+  EXPECT_TRUE(action->isChecked());
+  EXPECT_TRUE(graph->ClickThrough());
+  EXPECT_TRUE(ClickThroughBox()->isChecked());
+
+  platform.hotKeyFake.emitActivated();
+  EXPECT_FALSE(settings.EnableClickThrough);
+  EXPECT_FALSE(action->isChecked());
+  EXPECT_FALSE(graph->ClickThrough());
+  EXPECT_FALSE(ClickThroughBox()->isChecked());
+}
+
+TEST_F(MainFormGraphTest, HotKeyIsRegisteredAgainOnEveryApply) {
+  settings.ClickThruShortCut = static_cast<qint16>(CtrlAltT);
+  Create();
+  ASSERT_EQ(platform.hotKeyFake.registrations.size(), 1u);
+  EXPECT_EQ(platform.hotKeyFake.held, QKeySequence(QStringLiteral("Ctrl+Alt+T")));
+
+  const int released = platform.hotKeyFake.unregisterCalls;
+  settings.ClickThruShortCut = 0;
+  form->ApplySettings();
+  EXPECT_EQ(platform.hotKeyFake.unregisterCalls, released + 1);
+  EXPECT_TRUE(platform.hotKeyFake.held.isEmpty());
+  EXPECT_EQ(platform.hotKeyFake.registrations.size(), 1u);
+}
+
+TEST_F(MainFormGraphTest, AHotKeyThatCannotBeHadIsReportedOncePerApply) {
+  settings.ClickThruShortCut = static_cast<qint16>(CtrlAltT);
+  platform.hotKeyFake.failure = QStringLiteral("the key combination is already taken by another program");
+  MessageBoxAnswerer answerer(QMessageBox::Ok);
+  Create();
+  form->ApplySettings();
+  ASSERT_EQ(answerer.texts.size(), 2);
+  EXPECT_EQ(answerer.texts[0],
+            QStringLiteral("Cannot use Ctrl+Alt+T as a hotkey: the key combination is already taken by another program"));
+  EXPECT_EQ(answerer.texts[1], answerer.texts[0]);
+  EXPECT_TRUE(platform.hotKeyFake.held.isEmpty());
+}
+
+TEST_F(MainFormGraphTest, ResetButtonAsksThenRestoresTheFirstStartPlace) {
+  settings.GraphWindow = {-5000, -5000, 120, 60};
+  Create();
+  QPushButton* reset = form->SettingsWindow().tsView->ButtonResetGraph;
+  {
+    MessageBoxAnswerer answerer(QMessageBox::Cancel);
+    reset->click();
+    ASSERT_EQ(answerer.texts.size(), 1);
+    EXPECT_EQ(answerer.texts[0], QStringLiteral("If you do not see the graph because it is shown off-screen, click OK to "
+                                                 "restore its original position and size"));
+    EXPECT_EQ(answerer.titles[0], QStringLiteral("Meterly"));
+    EXPECT_EQ(answerer.icons[0], QMessageBox::Question);
+  }
+  EXPECT_FALSE(graph->isVisible());
+  EXPECT_EQ(graph->Bounds(), (GraphBounds{-5000, -5000, 120, 60}));
+
+  MessageBoxAnswerer answerer(QMessageBox::Ok);
+  reset->click();
+  EXPECT_TRUE(graph->isVisible());
+  EXPECT_EQ(graph->Bounds(), CentredGraphBounds(QGuiApplication::primaryScreen()->geometry().size()));
+  EXPECT_TRUE(Action("ActionToggleGraph")->isChecked());
+}
+
+TEST_F(MainFormGraphTest, TrayMenuItemsFollowTheGraphWindow) {
+  Create();
+  QAction* toggle = Action("ActionToggleGraph");
+  QAction* reset = Action("ActionResetGraph");
+  QAction* clickThrough = Action("ActionToggleClickThrough");
+  const QList<QAction*> items = form->TrayMenu().actions();
+  ASSERT_GE(items.size(), 3);
+  EXPECT_EQ(items[0], toggle);
+  EXPECT_EQ(items[1], reset);
+  EXPECT_EQ(items[2], clickThrough);
+
+  PopUpTrayMenu();
+  EXPECT_EQ(toggle->text(), QStringLiteral("显示图示(&G"));
+  EXPECT_FALSE(reset->isVisible());
+  EXPECT_FALSE(clickThrough->isVisible());
+
+  form->ActionToggleGraph();
+  PopUpTrayMenu();
+  EXPECT_EQ(toggle->text(), QStringLiteral("隐藏图示(&G"));
+  EXPECT_TRUE(reset->isVisible());
+  EXPECT_FALSE(clickThrough->isVisible());  // opacity is off
+
+  settings.EnableTransparent = true;
+  PopUpTrayMenu();
+  EXPECT_TRUE(clickThrough->isVisible());
+
+  // The graph in the tray icon keeps the reset item while the window is closed.
+  form->ActionToggleGraph();
+  settings.ShowInTray = true;
+  PopUpTrayMenu();
+  EXPECT_TRUE(reset->isVisible());
+  EXPECT_FALSE(clickThrough->isVisible());
+  settings.LineType = 2;
+  PopUpTrayMenu();
+  EXPECT_FALSE(reset->isVisible());
+}
+
+}  // namespace
+}  // namespace meterly
