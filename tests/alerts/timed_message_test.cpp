@@ -1,0 +1,179 @@
+#include "alerts/timed_message.h"
+
+#include "fakes/fake_platform.h"
+
+#include <QApplication>
+#include <QImage>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace meterly {
+namespace {
+
+using platform::ExitWindowsFlag::ForceIfHung;
+using platform::ExitWindowsFlag::PowerOff;
+using platform::ExitWindowsFlag::Reboot;
+using platform::ExitWindowsFlag::Shutdown;
+
+// Lets the windows that closed free themselves.
+void RunDeferredDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+
+class TimedMessageTest : public ::testing::Test {
+ protected:
+  ~TimedMessageTest() override {
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+      if (qobject_cast<TTimedMessageForm*>(window) != nullptr) delete window;
+    }
+  }
+
+  QPointer<TTimedMessageForm> open(bool shutdown, int seconds) {
+    auto* window = new TTimedMessageForm(power, shutdown, QStringLiteral("Traffic above 1 MB"), seconds);
+    window->show();
+    return window;
+  }
+
+  static void countDown(TTimedMessageForm& window, int steps) {
+    for (int step = 0; step < steps; ++step) window.TimerTimer();
+  }
+
+  fakes::FakePowerService power;
+};
+
+TEST_F(TimedMessageTest, TheCountdownShowsTheSecondsGivenFirstAndOneLessEachStep) {
+  const QPointer<TTimedMessageForm> window = open(false, 30);
+  EXPECT_EQ(window->windowTitle(), QStringLiteral("Meterly Notification"));
+  EXPECT_EQ(window->LabelInfo->text(), QStringLiteral("Traffic above 1 MB"));
+  EXPECT_EQ(window->ButtonOk->text(), QStringLiteral("确定(&O) (30)"));
+  EXPECT_TRUE(window->Timer->isActive());
+  EXPECT_EQ(window->Timer->interval(), 1000);
+
+  window->TimerTimer();
+  EXPECT_EQ(window->ButtonOk->text(), QStringLiteral("确定(&O) (29)"));
+  countDown(*window, 28);
+  EXPECT_EQ(window->ButtonOk->text(), QStringLiteral("确定(&O) (1)"));
+  EXPECT_TRUE(window->isVisible());
+}
+
+TEST_F(TimedMessageTest, AtZeroTheWindowActsClosesAndFreesItself) {
+  const QPointer<TTimedMessageForm> window = open(false, 30);
+  countDown(*window, 30);
+  ASSERT_FALSE(window.isNull());
+  EXPECT_FALSE(window->isVisible());
+  EXPECT_FALSE(window->Timer->isActive());
+  RunDeferredDeletes();
+  EXPECT_TRUE(window.isNull());
+  EXPECT_EQ(power.powerOffCalls, 0);
+}
+
+TEST_F(TimedMessageTest, ANotificationStaysOnTopAndItsOkCancelAndCloseBoxOnlyCloseAndFreeIt) {
+  const std::function<void(TTimedMessageForm&)> closings[] = {
+      [](TTimedMessageForm& w) { w.ButtonOk->click(); },
+      [](TTimedMessageForm& w) { w.ButtonCancel->click(); },
+      [](TTimedMessageForm& w) { w.close(); },
+  };
+  for (const auto& closeIt : closings) {
+    const QPointer<TTimedMessageForm> window = open(false, 30);
+    EXPECT_TRUE(window->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    closeIt(*window);
+    RunDeferredDeletes();
+    EXPECT_TRUE(window.isNull());
+  }
+  EXPECT_EQ(power.powerOffCalls, 0);
+}
+
+TEST_F(TimedMessageTest, AShutdownWarningLeftAlonePowersOffWhenTheMinuteEnds) {
+  const QPointer<TTimedMessageForm> window = open(true, 60);
+  countDown(*window, 59);
+  EXPECT_EQ(power.powerOffCalls, 0);
+  window->TimerTimer();
+  EXPECT_EQ(power.powerOffCalls, 1);
+  EXPECT_FALSE(window->isVisible());
+}
+
+TEST_F(TimedMessageTest, AShutdownWarningsOkPowersOffAndItsCancelDoesNot) {
+  QPointer<TTimedMessageForm> window = open(true, 60);
+  window->ButtonOk->click();
+  EXPECT_EQ(power.powerOffCalls, 1);
+  EXPECT_FALSE(window->isVisible());
+
+  window = open(true, 60);
+  window->ButtonCancel->click();
+  EXPECT_FALSE(window->isVisible());
+  EXPECT_FALSE(window->Timer->isActive());
+  EXPECT_EQ(power.powerOffCalls, 1);
+}
+
+TEST_F(TimedMessageTest, ARefusedPowerOffLeavesTheWindowClosingAnyway) {
+  power.refusing = true;
+  const QPointer<TTimedMessageForm> window = open(true, 60);
+  window->ButtonOk->click();
+  EXPECT_EQ(power.powerOffCalls, 1);
+  EXPECT_FALSE(window->isVisible());
+  RunDeferredDeletes();
+  EXPECT_TRUE(window.isNull());
+}
+
+TEST_F(TimedMessageTest, OnlyAShutdownOrPowerOffRequestPowersOff) {
+  EXPECT_EQ(TTimedMessageForm::ShutdownFlags, 0x19u);
+  for (const quint32 flags : {Shutdown | PowerOff | ForceIfHung, Shutdown | PowerOff, Shutdown, PowerOff}) {
+    fakes::FakePowerService fake;
+    EXPECT_TRUE(platform::ExitWindowsWithPrivilege(fake, flags)) << flags;
+    EXPECT_EQ(fake.powerOffCalls, 1) << flags;
+  }
+  // Logging off and restarting are never turned into a power-off.
+  for (const quint32 flags : {0u, Reboot, Reboot | Shutdown, Reboot | PowerOff | ForceIfHung}) {
+    fakes::FakePowerService fake;
+    QString error;
+    EXPECT_FALSE(platform::ExitWindowsWithPrivilege(fake, flags, &error)) << flags;
+    EXPECT_FALSE(error.isEmpty());
+    EXPECT_EQ(fake.powerOffCalls, 0) << flags;
+  }
+  fakes::FakePowerService refusing;
+  refusing.refusing = true;
+  QString error;
+  EXPECT_FALSE(platform::ExitWindowsWithPrivilege(refusing, TTimedMessageForm::ShutdownFlags, &error));
+  EXPECT_EQ(error, QStringLiteral("Access denied (fake)"));
+}
+
+// Whether the label shows pixels of pure red (the glyphs' cores, not their blended edges).
+bool ShowsRedText(QLabel& label) {
+  const QImage image = label.grab().toImage();
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) {
+      const QColor pixel = image.pixelColor(x, y);
+      if (pixel.red() > 200 && pixel.green() < 60 && pixel.blue() < 60) return true;
+    }
+  }
+  return false;
+}
+
+TEST_F(TimedMessageTest, AShutdownWarningsTextIsRed) {
+  const QPointer<TTimedMessageForm> warning = open(true, 60);
+  EXPECT_EQ(warning->LabelInfo->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+  EXPECT_TRUE(ShowsRedText(*warning->LabelInfo));
+  const QPointer<TTimedMessageForm> notification = open(false, 30);
+  EXPECT_FALSE(ShowsRedText(*notification->LabelInfo));
+}
+
+TEST_F(TimedMessageTest, AnyTimedMessageOpenSeesOnlyOpenTimedWindows) {
+  EXPECT_FALSE(AnyTimedMessageOpen());
+  QWidget other;
+  other.show();
+  EXPECT_FALSE(AnyTimedMessageOpen());
+
+  const QPointer<TTimedMessageForm> window = open(false, 30);
+  EXPECT_TRUE(AnyTimedMessageOpen());
+  window->ButtonCancel->click();
+  EXPECT_FALSE(AnyTimedMessageOpen());  // closed, though not yet freed
+  RunDeferredDeletes();
+  EXPECT_FALSE(AnyTimedMessageOpen());
+}
+
+}  // namespace
+}  // namespace meterly

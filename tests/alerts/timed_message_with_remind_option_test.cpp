@@ -1,0 +1,141 @@
+#include "alerts/timed_message_with_remind_option.h"
+
+#include "alerts/quota.h"
+#include "alerts/quota_overuse_check.h"
+#include "base/date_serial.h"
+#include "core/settings.h"
+#include "fakes/fake_platform.h"
+#include "support/expect_assertion.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <vector>
+
+namespace meterly {
+namespace {
+
+const QDateTime kNow(QDate(2026, 3, 31), QTime(12, 0));
+
+TEST(RemindChoiceTest, AChoiceOutsideTheListFailsTheWindowsCheck) {
+  testing_support::ExpectAssertion("TimedMessageWithRemindOption", [] { RemindNextNotify(5, 46000, 46001); });
+  testing_support::ExpectAssertion("TimedMessageWithRemindOption", [] { RemindNextNotify(-1, 46000, 46001); });
+}
+
+// The overuse message with the real window: a monthly quota with no allowance, used up at once.
+class RemindWindowTest : public ::testing::Test {
+ protected:
+  RemindWindowTest() {
+    platform.clockFake.localNow = kNow;
+    settings.Quota.QuotaType = QuotaPeriod::Monthly;
+    settings.Quota.QuotaNextNotify = DateTimeToSerial(kNow) - 1;
+    settings.EnableQuotaOveruseMessage = true;
+  }
+
+  ~RemindWindowTest() override {
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+      if (qobject_cast<TTimedMessageForm*>(window) != nullptr) delete window;
+    }
+  }
+
+  std::vector<TTimedMessageWithRemindOptionForm*> openWindows() const {
+    std::vector<TTimedMessageWithRemindOptionForm*> windows;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+      auto* remind = qobject_cast<TTimedMessageWithRemindOptionForm*>(window);
+      if (remind != nullptr && remind->isVisible()) windows.push_back(remind);
+    }
+    return windows;
+  }
+
+  // Runs the check and returns the window it opened.
+  QPointer<TTimedMessageWithRemindOptionForm> openByCheck() {
+    check->CheckQuotaOveruse();
+    const auto windows = openWindows();
+    return windows.size() == 1 ? windows.front() : nullptr;
+  }
+
+  QDateTime nextNotify() const { return SerialToDateTime(settings.Quota.QuotaNextNotify); }
+
+  fakes::FakePlatform platform;
+  Settings settings;
+  TQuotaSetup quota{settings, platform.clockFake, [] { return nullptr; }};
+  std::vector<QDateTime> saved;  // QuotaNextNotify at each save
+  std::unique_ptr<QuotaOveruseCheck> check = std::make_unique<QuotaOveruseCheck>(
+      settings, quota, platform.clockFake, AnyTimedMessageOpen, RemindWindowOpener(platform.powerFake),
+      [this] { saved.push_back(nextNotify()); });
+};
+
+TEST_F(RemindWindowTest, TheWindowOffersTheFiveChoicesWithTheFirstSelected) {
+  const QPointer<TTimedMessageWithRemindOptionForm> window = openByCheck();
+  ASSERT_FALSE(window.isNull());
+  ASSERT_EQ(window->RemindMeComboBox->count(), 5);
+  EXPECT_EQ(window->RemindMeComboBox->itemText(0), QStringLiteral("一小时"));
+  EXPECT_EQ(window->RemindMeComboBox->itemText(4), QStringLiteral("在此周期不实行"));
+  EXPECT_EQ(window->RemindMeComboBox->currentIndex(), 0);
+  EXPECT_EQ(window->ButtonOk->text(), QStringLiteral("确定(&O) (60)"));
+  EXPECT_FALSE(window->IsShutdownWarning());
+}
+
+TEST_F(RemindWindowTest, EveryWayOfClosingAppliesTheChosenItemAndSavesAtOnce) {
+  const std::vector<std::pair<int, std::function<void(TTimedMessageWithRemindOptionForm&)>>> closings{
+      {1, [](TTimedMessageWithRemindOptionForm& w) { w.ButtonOk->click(); }},
+      {2, [](TTimedMessageWithRemindOptionForm& w) { w.ButtonCancel->click(); }},
+      {3, [](TTimedMessageWithRemindOptionForm& w) { w.close(); }},  // the close box
+      {4, [](TTimedMessageWithRemindOptionForm& w) {
+         for (int second = 0; second < 60; ++second) w.TimerTimer();
+       }},
+  };
+  // The monthly period ends today: the last item waits only until midnight.
+  const std::vector<QDateTime> expected{
+      kNow.addDays(1), kNow.addDays(3), kNow.addDays(7), QDateTime(QDate(2026, 3, 31), QTime(23, 59, 59, 999))};
+  for (size_t i = 0; i < closings.size(); ++i) {
+    settings.Quota.QuotaNextNotify = DateTimeToSerial(kNow) - 1;
+    saved.clear();
+    const QPointer<TTimedMessageWithRemindOptionForm> window = openByCheck();
+    ASSERT_FALSE(window.isNull()) << "closing " << i;
+    window->RemindMeComboBox->setCurrentIndex(closings[i].first);
+    closings[i].second(*window);
+    EXPECT_EQ(saved, std::vector<QDateTime>{expected[i]}) << "closing " << i;
+    EXPECT_EQ(nextNotify(), expected[i]) << "closing " << i;
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(window.isNull()) << "closing " << i;
+  }
+}
+
+TEST_F(RemindWindowTest, NoSecondWindowOpensAndTheMessageWaitsForTheChosenTime) {
+  settings.QuotaOverusePercentage = 80;
+  QPointer<TTimedMessageWithRemindOptionForm> window = openByCheck();
+  ASSERT_FALSE(window.isNull());
+  EXPECT_TRUE(window->LabelInfo->text().contains(QStringLiteral("at least 80 percent")));
+  check->CheckQuotaOveruse();
+  check->CheckQuotaOveruse();
+  EXPECT_EQ(openWindows().size(), 1u);
+
+  window->ButtonCancel->click();  // the first item: in an hour
+  EXPECT_EQ(nextNotify(), kNow.addSecs(3600));
+  platform.clockFake.advanceMs(3600 * 1000);  // exactly at QuotaNextNotify: not yet
+  check->CheckQuotaOveruse();
+  EXPECT_TRUE(openWindows().empty());
+  platform.clockFake.advanceMs(1);
+  window = openByCheck();
+  EXPECT_FALSE(window.isNull());
+}
+
+TEST_F(RemindWindowTest, AWindowClosingAfterTheCheckIsGoneChangesNothing) {
+  const QPointer<TTimedMessageWithRemindOptionForm> window = openByCheck();
+  ASSERT_FALSE(window.isNull());
+  const double before = settings.Quota.QuotaNextNotify;
+  check.reset();
+  window->close();
+  EXPECT_EQ(settings.Quota.QuotaNextNotify, before);
+  EXPECT_TRUE(saved.empty());
+}
+
+}  // namespace
+}  // namespace meterly
