@@ -1,5 +1,6 @@
 #include "app/main_meterly_form.h"
 
+#include "alerts/timed_message.h"
 #include "app/app_icon.h"
 #include "app/graph_view_page.h"
 #include "app/settings_window.h"
@@ -41,7 +42,10 @@ TMainMeterlyForm::TMainMeterlyForm(platform::Platform& platform, Settings& setti
       store_(store),
       switches_(switches),
       sources_(platform.interfaceTable(), platform.addressTable()),
-      tick_(settings, sources_, platform.addressChangeWatch(), *this, *this) {
+      tick_(settings, sources_, platform.addressChangeWatch(), *this, *this),
+      QuotaSetup(settings, platform.clock(), [this] { return UsageDatabase(); }),
+      quotaOveruseCheck_(settings, QuotaSetup, platform.clock(), AnyTimedMessageOpen,
+                         RemindWindowOpener(platform.power()), [this] { SaveSettings(); }) {
   FormCreate();
 }
 
@@ -55,17 +59,11 @@ TMainMeterlyForm::~TMainMeterlyForm() {
 }
 
 void TMainMeterlyForm::FormCreate() {
+  CreateActions();
   CreateTrayIcon();
   settingsWindow_ = std::make_unique<TSettingsWindow>();
   settingsWindow_->PrepareControls();
-  CreateActions();
-  trayIcon_->setToolTip(QStringLiteral("Meterly"));
-  if (switches_.ReadOnly) {
-    actionSettings_->setVisible(false);
-    actionSettings_->setEnabled(false);
-    actionExit_->setVisible(false);
-    actionExit_->setEnabled(false);
-  }
+  TrayIcon().setToolTip(QStringLiteral("Meterly"));
   tick_.ClearHistories();
   BuildSourceList();
   OpenUsageDatabase();
@@ -92,51 +90,59 @@ void TMainMeterlyForm::FormCreate() {
 }
 
 void TMainMeterlyForm::CreateTrayIcon() {
-  trayMenu_ = std::make_unique<QMenu>();
-  trayIcon_ = new QSystemTrayIcon(MeterlyIcon(), this);
-  trayIcon_->setContextMenu(trayMenu_.get());
+  TrayMenuActions actions{actionToggleGraph_, actionResetGraph_, actionToggleClickThrough_};
+  actions.ActionSettings = actionSettings_;
+  actions.ActionHelp = actionHelp_;
+  actions.ActionAbout = actionAbout_;
+  actions.ActionExit = actionExit_;
+  CreateActionsOfMissingWindows(actions, this);
+  if (switches_.ReadOnly) ApplyReadOnlyMode(actions);
+  trayIcon_ = std::make_unique<TTrayIcon>(
+      platform_.trayState(), settings_, actions, MeterlyIcon(),
+      [this] { return CurrentTrayText(settings_, tick_, DiskDB.get()); },
+      [this] { return CurrentTrayMenuConditions(); }, this);
   // A failure here is left to the tick, which tries again every second.
   TryShowTrayIcon();
 }
 
-void TMainMeterlyForm::CreateActions() {
-  CreateGraphActions();
-  actionSettings_ = trayMenu_->addAction(QStringLiteral("设置(&S)"), this, &TMainMeterlyForm::ActionSettings);
-  actionSettings_->setObjectName(QStringLiteral("ActionSettings"));
-  trayMenu_->addSeparator();
-  QAction* help = trayMenu_->addAction(QStringLiteral("帮助(&H)"), this, &TMainMeterlyForm::ActionHelp);
-  help->setObjectName(QStringLiteral("ActionHelp"));
-  QAction* about = trayMenu_->addAction(QStringLiteral("关于 Meterly(&B)"), this, &TMainMeterlyForm::ActionAbout);
-  about->setObjectName(QStringLiteral("ActionAbout"));
-  actionExit_ = trayMenu_->addAction(QStringLiteral("退出(&E)"), this, &TMainMeterlyForm::ExitApplication);
-  actionExit_->setObjectName(QStringLiteral("ActionExit"));
+TrayMenuConditions TMainMeterlyForm::CurrentTrayMenuConditions() const {
+  return {GraphForm != nullptr && GraphForm->GraphVisible(), TrayIconShowsGraph(settings_), settings_.EnableTransparent};
 }
 
-// The graph actions belong to the form, so that every menu offering them shows the same state.
+void TMainMeterlyForm::CreateActions() {
+  CreateGraphActions();
+  actionSettings_ = AddAction("ActionSettings", QStringLiteral("设置(&S)"), false);
+  connect(actionSettings_, &QAction::triggered, this, &TMainMeterlyForm::ActionSettings);
+  actionHelp_ = AddAction("ActionHelp", QStringLiteral("帮助(&H)"), false);
+  connect(actionHelp_, &QAction::triggered, this, &TMainMeterlyForm::ActionHelp);
+  actionAbout_ = AddAction("ActionAbout", QStringLiteral("关于 Meterly(&B)"), false);
+  connect(actionAbout_, &QAction::triggered, this, &TMainMeterlyForm::ActionAbout);
+  actionExit_ = AddAction("ActionExit", QStringLiteral("退出(&E)"), false);
+  connect(actionExit_, &QAction::triggered, this, &TMainMeterlyForm::ExitApplication);
+}
+
+// The actions belong to the form, so that every menu offering them shows the same state.
 QAction* TMainMeterlyForm::AddAction(const char* name, const QString& caption, bool checkable) {
   auto* action = new QAction(caption, this);
   action->setObjectName(QLatin1String(name));
   action->setCheckable(checkable);
-  trayMenu_->addAction(action);
   return action;
 }
 
 void TMainMeterlyForm::CreateGraphActions() {
   actionToggleGraph_ = AddAction("ActionToggleGraph", QStringLiteral("图表(&G)"), true);
   connect(actionToggleGraph_, &QAction::triggered, this, &TMainMeterlyForm::ToggleGraphExecute);
-  trayMenu_->setDefaultAction(actionToggleGraph_);
   actionResetGraph_ = AddAction("ActionResetGraph", QStringLiteral("重置图形(&R)"), false);
   connect(actionResetGraph_, &QAction::triggered, this, &TMainMeterlyForm::ActionResetGraph);
   // Its check mark shows the setting: the handler sets it, whatever the click did.
   actionToggleClickThrough_ = AddAction("ActionToggleClickThrough", QStringLiteral("启用图示 单击-贯穿的(&C)"), true);
   connect(actionToggleClickThrough_, &QAction::triggered, this, &TMainMeterlyForm::ActionToggleClickThrough);
-  connect(trayMenu_.get(), &QMenu::aboutToShow, this, &TMainMeterlyForm::TrayMenuPopup);
 }
 
 void TMainMeterlyForm::AttachGraphForm(TGraphForm& graphForm) {
   GraphForm = &graphForm;
   connect(GraphForm, &TGraphForm::closed, this, &TMainMeterlyForm::GraphFormClosed);
-  connect(GraphForm, &TGraphForm::menuRequested, this, [this](const QPoint& at) { trayMenu_->popup(at); });
+  connect(GraphForm, &TGraphForm::menuRequested, this, [this](const QPoint& at) { TrayMenu().popup(at); });
 }
 
 void TMainMeterlyForm::BuildSourceList() {
@@ -156,7 +162,7 @@ void TMainMeterlyForm::OpenUsageDatabase() {
     // Live speeds go on without the record; the file itself is left exactly as it was.
     if (!DiskDB) {
       recordingProblem_ = QString::fromUtf8(error.what());
-      trayIcon_->setToolTip(QStringLiteral("Meterly\nUsage is not being recorded"));
+      TrayIcon().setToolTip(QStringLiteral("Meterly\nUsage is not being recorded"));
       ShowError(recordingProblem_ + QStringLiteral("\n\nMeterly goes on showing live speeds, but usage is not being "
                                                    "recorded until the database can be opened."));
       return;
@@ -210,6 +216,7 @@ void TMainMeterlyForm::CreateVersionChecker() {
 void TMainMeterlyForm::ApplySettings() {
   // The notification block restarts here while notifications are on, once they exist.
   if (GraphForm != nullptr) ApplyGraphSettings();
+  trayIcon_->ApplySettings();
   if (graphComm_) graphComm_->SendSettings(settings_);
 }
 
@@ -269,8 +276,8 @@ void TMainMeterlyForm::GraphAddSample(quint32 in, quint32 out) {
 }
 
 void TMainMeterlyForm::ActionResetGraph() {
-  // The tray icon's graph is cleared here too once it exists.
   if (GraphForm != nullptr) GraphForm->Graph().Clear();
+  trayIcon_->ResetGraph();
   if (graphComm_) graphComm_->SendReset();
 }
 
@@ -293,14 +300,6 @@ void TMainMeterlyForm::ButtonResetGraphClick() {
   GraphForm->SetBounds(CentredGraphBounds(primary != nullptr ? primary->geometry().size() : QSize()));
   GraphForm->show();
   actionToggleGraph_->setChecked(true);
-}
-
-void TMainMeterlyForm::TrayMenuPopup() {
-  actionToggleGraph_->setText(actionToggleGraph_->isChecked() ? QStringLiteral("隐藏图示(&G")
-                                                              : QStringLiteral("显示图示(&G"));
-  const bool graphShown = GraphForm != nullptr && GraphForm->GraphVisible();
-  actionResetGraph_->setVisible(graphShown || TrayIconShowsGraph(settings_));
-  actionToggleClickThrough_->setVisible(settings_.EnableTransparent && graphShown);
 }
 
 void TMainMeterlyForm::ActionSettings() {
@@ -332,11 +331,13 @@ void TMainMeterlyForm::ActionAbout() {
                          .arg(QCoreApplication::applicationVersion()));
 }
 
-void TMainMeterlyForm::ShowPresenceBalloon() {
-  if (!trayIcon_->isVisible()) return;
-  trayIcon_->showMessage(QStringLiteral("I am here!"), QStringLiteral("Right-click the icon to access menu..."),
-                         QSystemTrayIcon::Information);
-}
+void TMainMeterlyForm::ShowPresenceBalloon() { trayIcon_->ShowPresenceBalloon(); }
+
+void TMainMeterlyForm::TrayGraphStep() { trayIcon_->IconGraphStep(tick_.LastDeltaIn, tick_.LastDeltaOut); }
+
+void TMainMeterlyForm::RefreshTooltip() { trayIcon_->RefreshTooltip(); }
+
+void TMainMeterlyForm::CheckQuotaOveruse() { quotaOveruseCheck_.CheckQuotaOveruse(); }
 
 void TMainMeterlyForm::AdapterListRebuilt() {
   settingsWindow_->FillInterfaceCombo(sources_.Adapters());
@@ -350,7 +351,7 @@ void TMainMeterlyForm::SaveSettings() {
 
 void TMainMeterlyForm::ExitApplication() {
   if (terminating_) return;
-  trayIcon_->hide();
+  trayIcon_->Hide();
   WriteLastUsage();
   SaveSettings();
   terminating_ = true;
@@ -362,17 +363,9 @@ void TMainMeterlyForm::ExitApplication() {
   Q_EMIT closed();
 }
 
-bool TMainMeterlyForm::IsTrayIconShown() {
-  return trayIcon_->isVisible() && QSystemTrayIcon::isSystemTrayAvailable();
-}
+bool TMainMeterlyForm::IsTrayIconShown() { return trayIcon_->IsShown(); }
 
-bool TMainMeterlyForm::TryShowTrayIcon() {
-  if (!QSystemTrayIcon::isSystemTrayAvailable()) return false;
-  // Hiding first makes the icon register again with a tray that came back.
-  trayIcon_->hide();
-  trayIcon_->show();
-  return true;
-}
+bool TMainMeterlyForm::TryShowTrayIcon() { return trayIcon_->TryShow(); }
 
 void TMainMeterlyForm::TrayIconFailedForGood() {
   Timer.stop();

@@ -4,7 +4,10 @@
 #include "core/main_tick.h"
 #include "core/settings.h"
 #include "core/settings_store.h"
+#include "alerts/quota.h"
+#include "alerts/quota_overuse_check.h"
 #include "core/traffic_sources.h"
+#include "display/tray_icon.h"
 #include "platform/platform.h"
 
 #include <QObject>
@@ -59,8 +62,8 @@ class TMainMeterlyForm : public QObject, private TickHandover, private TrayIconH
   MainTick& Tick() { return tick_; }
   const TrafficSources& Sources() const { return sources_; }
   TDiskDB* UsageDatabase() { return DiskDB.get(); }
-  QSystemTrayIcon& TrayIcon() { return *trayIcon_; }
-  QMenu& TrayMenu() { return *trayMenu_; }
+  QSystemTrayIcon& TrayIcon() { return trayIcon_->TrayIcon(); }
+  TTrayMenu& TrayMenu() { return trayIcon_->TrayMenu(); }
   bool Terminating() const { return terminating_; }
 
  Q_SIGNALS:
@@ -71,6 +74,7 @@ class TMainMeterlyForm : public QObject, private TickHandover, private TrayIconH
   // Creation steps, in their order.
   void FormCreate();
   void CreateTrayIcon();
+  TrayMenuConditions CurrentTrayMenuConditions() const;
   void CreateActions();
   void BuildSourceList();
   void OpenUsageDatabase();
@@ -94,12 +98,13 @@ class TMainMeterlyForm : public QObject, private TickHandover, private TrayIconH
   void RegisterClickThroughHotKey();
   void ToggleGraphExecute(bool checked);
   void GraphFormClosed();
-  void TrayMenuPopup();
 
   // Tick hand-over steps that live here.
   void GraphAddSample(quint32 in, quint32 out) override;
   void FeedPublish(quint32 in, quint32 out) override;
-  void RefreshTooltip() override {}
+  void TrayGraphStep() override;
+  void CheckQuotaOveruse() override;
+  void RefreshTooltip() override;
   void AdapterListRebuilt() override;
   void AddData(quint32 dialupSeconds, quint64 in, quint64 out) override;
   void FlushPending() override;
@@ -121,18 +126,21 @@ class TMainMeterlyForm : public QObject, private TickHandover, private TrayIconH
   MainTick tick_;
   std::unique_ptr<TDiskDB> DiskDB;
   QString recordingProblem_;  // why usage is not being recorded, when it is not
+  TQuotaSetup QuotaSetup;
+  QuotaOveruseCheck quotaOveruseCheck_;
   std::unique_ptr<TGraphFeed> graphFeed_;
   std::unique_ptr<TGraphComm> graphComm_;
   QTimer Timer;
   bool terminating_ = false;
   std::unique_ptr<TSettingsWindow> settingsWindow_;
-  std::unique_ptr<QMenu> trayMenu_;
-  QSystemTrayIcon* trayIcon_ = nullptr;
+  std::unique_ptr<TTrayIcon> trayIcon_;
   TGraphForm* GraphForm = nullptr;  // owned by the application, from start-up to exit
   QAction* actionToggleGraph_ = nullptr;
   QAction* actionResetGraph_ = nullptr;
   QAction* actionToggleClickThrough_ = nullptr;
   QAction* actionSettings_ = nullptr;
+  QAction* actionHelp_ = nullptr;
+  QAction* actionAbout_ = nullptr;
   QAction* actionExit_ = nullptr;
 };
 

@@ -7,20 +7,36 @@ start_display() {
     Xvfb ":$n" -screen 0 1280x800x24 -nolisten tcp >"$E2E_WORK/xvfb.log" 2>&1 &
     XVFB_PID=$!
     export DISPLAY=":$n"
-    if wait_for 10 xdpyinfo; then
-      trayer --edge top --align right --widthtype pixel --width 200 --height 32 \
-        --transparent false >"$E2E_WORK/trayer.log" 2>&1 &
-      TRAYER_PID=$!
-      wait_for 10 tray_window_id && return 0
-      return 1
+    if wait_for 20 xdpyinfo; then
+      start_tray
+      wait_for 20 tray_window_id && return 0
+      echo "e2e: trayer did not start on $DISPLAY: $(tail -3 "$E2E_WORK/trayer.log")"
+      stop_tray
     fi
     kill "$XVFB_PID" 2>/dev/null
+    wait "$XVFB_PID" 2>/dev/null
   done
   return 1
 }
 
+# trayer's pid is kept in a file, so that a test that restarts the tray leaves the new one to be
+# stopped at the end.
+start_tray() {
+  # Started from a subshell of its own, so that it is nobody's child to wait for.
+  (
+    trayer --edge top --align right --widthtype pixel --width 200 --height 32 \
+      --transparent false >>"$E2E_WORK/trayer.log" 2>&1 &
+    echo $! >"$E2E_WORK/trayer.pid"
+  )
+}
+
+stop_tray() {
+  [[ -f $E2E_WORK/trayer.pid ]] && kill "$(cat "$E2E_WORK/trayer.pid")" 2>/dev/null
+  rm -f "$E2E_WORK/trayer.pid"
+}
+
 stop_display() {
-  [[ -n ${TRAYER_PID:-} ]] && kill "$TRAYER_PID" 2>/dev/null
+  stop_tray
   [[ -n ${XVFB_PID:-} ]] && kill "$XVFB_PID" 2>/dev/null
   wait 2>/dev/null
 }
@@ -122,7 +138,7 @@ run_test() {
   # A test that fails half-way must not leave its program running into the next test.
   (
     set -e
-    trap 'status=$?; kill -KILL ${METERLY_PID:-} 2>/dev/null || true; wait || true; exit $status' EXIT
+    trap 'status=$?; kill -KILL ${METERLY_PID:-} ${NETNS_PID:-} 2>/dev/null || true; wait || true; exit $status' EXIT
     "$test"
   )
   local status=$?
