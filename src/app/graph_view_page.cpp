@@ -125,7 +125,7 @@ void TGraphViewPage::SettingsToControls(const Settings& settings) {
   for (const auto& [box, value] : CheckBoxSettings()) box->setChecked(settings.*value);
   leMaxRate->setText(QString::number(settings.FixedScaleValue));
   udTransparent->setValue(settings.TransparentValue);
-  ClickThruHotKey->setKeySequence(ShortCutToKeySequence(static_cast<quint16>(settings.ClickThruShortCut)));
+  ClickThruHotKey->setKeySequence(ShortCutToKeySequence(settings.ClickThruShortCut));
   UpdateEnabling();
 }
 
@@ -135,7 +135,7 @@ void TGraphViewPage::ControlsToSettings(Settings& settings) const {
   const qint32 maxRate = leMaxRate->text().toInt(&isNumber);
   settings.FixedScaleValue = isNumber ? maxRate : 0;
   settings.TransparentValue = udTransparent->value();
-  settings.ClickThruShortCut = static_cast<qint16>(KeySequenceToShortCut(ClickThruHotKey->keySequence()));
+  settings.ClickThruShortCut = KeySequenceToShortCut(ClickThruHotKey->keySequence());
 }
 
 void TGraphViewPage::UpdateEnabling() {

@@ -246,7 +246,7 @@ void TMainMeterlyForm::ApplyGraphSettings() {
 void TMainMeterlyForm::RegisterClickThroughHotKey() {
   platform::GlobalHotKey& hotKey = platform_.globalHotKey();
   hotKey.Unregister();
-  const auto shortCut = static_cast<quint16>(settings_.ClickThruShortCut);
+  const quint16 shortCut = settings_.ClickThruShortCut;
   if (shortCut == 0) return;
   QString reason;
   if (!hotKey.Register(ShortCutToKeySequence(shortCut), &reason)) {

@@ -93,7 +93,7 @@ struct Settings {
 
   quint8 LineType = 0;  // 0 bars, 1 poly-line, 2 numbers only
   qint32 LineStep = 3;
-  qint16 ClickThruShortCut = 0;
+  quint16 ClickThruShortCut = 0;  // shortcut code: virtual key + 0x2000 Shift, 0x4000 Ctrl, 0x8000 Alt
   bool EnableClickThrough = false;
   bool EnableMinuteTicks = false;
   bool EnableGridAndAxes = true;

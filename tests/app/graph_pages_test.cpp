@@ -30,7 +30,7 @@ Settings EditedGraphSettings() {
   s.EnableGradient = false;
   s.GradientColor = 0x102030;
   s.LineType = 1;
-  s.ClickThruShortCut = static_cast<qint16>(ShortCutModifier::Ctrl | ShortCutModifier::Alt | 'T');  // negative
+  s.ClickThruShortCut = static_cast<quint16>(ShortCutModifier::Ctrl | ShortCutModifier::Alt | 'T');  // Alt sets the top bit
   s.EnableClickThrough = true;
   s.EnableMinuteTicks = true;
   s.EnableGridAndAxes = false;

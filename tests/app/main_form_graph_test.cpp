@@ -232,7 +232,7 @@ TEST_F(MainFormGraphTest, ClickThroughIsRefusedWhileOpacityIsOff) {
 }
 
 TEST_F(MainFormGraphTest, HotKeyIsRegisteredAgainOnEveryApply) {
-  settings.ClickThruShortCut = static_cast<qint16>(CtrlAltT);
+  settings.ClickThruShortCut = CtrlAltT;
   Create();
   ASSERT_EQ(platform.hotKeyFake.registrations.size(), 1u);
   EXPECT_EQ(platform.hotKeyFake.held, QKeySequence(QStringLiteral("Ctrl+Alt+T")));
@@ -246,7 +246,7 @@ TEST_F(MainFormGraphTest, HotKeyIsRegisteredAgainOnEveryApply) {
 }
 
 TEST_F(MainFormGraphTest, AHotKeyThatCannotBeHadIsReportedOncePerApply) {
-  settings.ClickThruShortCut = static_cast<qint16>(CtrlAltT);
+  settings.ClickThruShortCut = CtrlAltT;
   platform.hotKeyFake.failure = QStringLiteral("the key combination is already taken by another program");
   MessageBoxAnswerer answerer(QMessageBox::Ok);
   Create();
