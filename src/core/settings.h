@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/adapter_entry.h"
+#include "core/colorref.h"
 #include "core/auto_update_settings.h"
 #include "core/quota_definition.h"
 
@@ -10,9 +11,6 @@
 namespace meterly {
 
 class SettingsStore;
-
-// A colour in the 0x00BBGGRR layout.
-using Colorref = quint32;
 
 // Bits of Settings::NotifyActions.
 namespace NotifyAction {

@@ -34,7 +34,7 @@ int TColorBox::IndexOfColor(Colorref color) const {
 }
 
 int TColorBox::PutCustomEntry(Colorref color) {
-  const QString name = ColorrefColor(color).name(QColor::HexRgb).toUpper();
+  const QString name = ColorrefToQColor(color).name(QColor::HexRgb).toUpper();
   const int custom = static_cast<int>(NamedColors().size());
   if (count() == custom) {
     addItem(name, QVariant::fromValue(color));
@@ -60,7 +60,7 @@ void TColorBox::paintEvent(QPaintEvent* /*event*/) {
   option.currentIcon = QIcon();
   painter.drawComplexControl(QStyle::CC_ComboBox, option);
   const QRect field = style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, this);
-  DrawColorItem(painter, field, ColorrefColor(SelectedColor()), hasFocus(), palette().color(QPalette::Base));
+  DrawColorItem(painter, field, ColorrefToQColor(SelectedColor()), hasFocus(), palette().color(QPalette::Base));
 }
 
 }  // namespace meterly

@@ -31,7 +31,7 @@ void DrawColorItem(QPainter& painter, const QRect& item, const QColor& color, bo
 
 void TColorItemDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
                                const QModelIndex& index) const {
-  const QColor color = ColorrefColor(index.data(ColorRole).value<Colorref>());
+  const QColor color = ColorrefToQColor(index.data(ColorRole).value<Colorref>());
   DrawColorItem(*painter, option.rect, color, option.state.testFlag(QStyle::State_Selected),
                 option.palette.color(QPalette::Base));
 }

@@ -163,9 +163,4 @@ const std::vector<NamedColor>& NamedColors() {
   return colors;
 }
 
-QColor ColorrefColor(Colorref color) {
-  return QColor(static_cast<int>(color & 0xFF), static_cast<int>((color >> 8) & 0xFF),
-                static_cast<int>((color >> 16) & 0xFF));
-}
-
 }  // namespace meterly

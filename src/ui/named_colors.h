@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/settings.h"
+#include "core/colorref.h"
 
 #include <QColor>
 #include <QString>
@@ -18,8 +18,5 @@ struct NamedColor {
 // HTML/CSS colour of the same name, except Amethyst; LightSalmon and MediumSlateBlue are
 // listed twice.
 const std::vector<NamedColor>& NamedColors();
-
-// A stored colour (0x00BBGGRR) as Qt paints it.
-QColor ColorrefColor(Colorref color);
 
 }  // namespace meterly

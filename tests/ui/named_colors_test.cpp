@@ -54,12 +54,12 @@ TEST(NamedColors, EveryNameButAmethystHasTheValueOfItsCssKeyword) {
     if (named.name == QStringLiteral("Amethyst")) continue;
     const QColor keyword = QColor::fromString(named.name);
     ASSERT_TRUE(keyword.isValid()) << named.name.toStdString();
-    EXPECT_EQ(ColorrefColor(named.color), keyword) << named.name.toStdString();
+    EXPECT_EQ(ColorrefToQColor(named.color), keyword) << named.name.toStdString();
   }
 }
 
-TEST(NamedColors, ColorrefColorReadsRedFromTheLowByte) {
-  EXPECT_EQ(ColorrefColor(0x00CC6699), QColor(0x99, 0x66, 0xCC));
+TEST(NamedColors, ColorrefToQColorReadsRedFromTheLowByte) {
+  EXPECT_EQ(ColorrefToQColor(0x00CC6699), QColor(0x99, 0x66, 0xCC));
 }
 
 }  // namespace
