@@ -113,13 +113,13 @@ static struct meterly_graph_settings read_settings(const volatile unsigned char 
 }
 
 static void print_settings(const struct meterly_graph_settings *s) {
-  printf("settings ColorBack 0x%06X ColorDataIn 0x%06X ColorDataOut 0x%06X ColorDataBoth 0x%06X"
-         " ColorDataFrame 0x%06X ColorDataText 0x%06X GradientColor 0x%06X Unit %u EnableGradient %u"
-         " EnableSmooth %u LeftToRight %u FixedScale %u FixedScaleValue %ld LineType %u LineStep %ld\n",
-         (unsigned)s->color_back, (unsigned)s->color_in, (unsigned)s->color_out, (unsigned)s->color_both,
-         (unsigned)s->color_frame, (unsigned)s->color_text, (unsigned)s->gradient_color, s->unit,
-         s->enable_gradient, s->enable_smooth, s->left_to_right, s->fixed_scale, (long)s->fixed_scale_value,
-         s->line_type, (long)s->line_step);
+  printf(
+      "settings ColorBack 0x%06X ColorDataIn 0x%06X ColorDataOut 0x%06X ColorDataBoth 0x%06X"
+      " ColorDataFrame 0x%06X ColorDataText 0x%06X GradientColor 0x%06X Unit %u EnableGradient %u"
+      " EnableSmooth %u LeftToRight %u FixedScale %u FixedScaleValue %ld LineType %u LineStep %ld\n",
+      (unsigned)s->color_back, (unsigned)s->color_in, (unsigned)s->color_out, (unsigned)s->color_both,
+      (unsigned)s->color_frame, (unsigned)s->color_text, (unsigned)s->gradient_color, s->unit, s->enable_gradient,
+      s->enable_smooth, s->left_to_right, s->fixed_scale, (long)s->fixed_scale_value, s->line_type, (long)s->line_step);
 }
 
 /* What the command section said last, to print only what changed. */

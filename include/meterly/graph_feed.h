@@ -83,21 +83,21 @@ struct meterly_graph_feed {
 /* ---- The settings record (offsets relative to the record's start). ----
  * Colours are 0x00BBGGRR. Flags are 0 or 1. The padding bytes carry no meaning. */
 #define METERLY_SETTINGS_COLOR_BACK 0
-#define METERLY_SETTINGS_COLOR_IN 4          /* received traffic */
-#define METERLY_SETTINGS_COLOR_OUT 8         /* sent traffic */
-#define METERLY_SETTINGS_COLOR_BOTH 12       /* where received and sent overlap */
+#define METERLY_SETTINGS_COLOR_IN 4    /* received traffic */
+#define METERLY_SETTINGS_COLOR_OUT 8   /* sent traffic */
+#define METERLY_SETTINGS_COLOR_BOTH 12 /* where received and sent overlap */
 #define METERLY_SETTINGS_COLOR_FRAME 16
 #define METERLY_SETTINGS_COLOR_TEXT 20
 #define METERLY_SETTINGS_COLOR_TEXT_AGAIN 24 /* the same value as COLOR_TEXT */
 #define METERLY_SETTINGS_GRADIENT_COLOR 28
-#define METERLY_SETTINGS_UNIT 32             /* 1 byte: speeds in 0 bytes or 1 bits per second */
-#define METERLY_SETTINGS_ENABLE_GRADIENT 33  /* 1 byte flag */
-#define METERLY_SETTINGS_ENABLE_SMOOTH 34    /* 1 byte flag */
-#define METERLY_SETTINGS_LEFT_TO_RIGHT 35    /* 1 byte flag */
-#define METERLY_SETTINGS_FIXED_SCALE 36      /* 1 byte flag */
+#define METERLY_SETTINGS_UNIT 32              /* 1 byte: speeds in 0 bytes or 1 bits per second */
+#define METERLY_SETTINGS_ENABLE_GRADIENT 33   /* 1 byte flag */
+#define METERLY_SETTINGS_ENABLE_SMOOTH 34     /* 1 byte flag */
+#define METERLY_SETTINGS_LEFT_TO_RIGHT 35     /* 1 byte flag */
+#define METERLY_SETTINGS_FIXED_SCALE 36       /* 1 byte flag */
 #define METERLY_SETTINGS_FIXED_SCALE_VALUE 40 /* signed 32-bit */
-#define METERLY_SETTINGS_LINE_TYPE 44        /* 1 byte: 0 bars, 1 poly-line, 2 numbers only */
-#define METERLY_SETTINGS_LINE_STEP 48        /* signed 32-bit */
+#define METERLY_SETTINGS_LINE_TYPE 44         /* 1 byte: 0 bars, 1 poly-line, 2 numbers only */
+#define METERLY_SETTINGS_LINE_STEP 48         /* signed 32-bit */
 #define METERLY_SETTINGS_RECORD_SIZE 52
 
 struct meterly_graph_settings {
@@ -148,8 +148,7 @@ METERLY_STATIC_ASSERT(offsetof(struct meterly_graph_settings, left_to_right) == 
                       "LeftToRight");
 METERLY_STATIC_ASSERT(offsetof(struct meterly_graph_settings, fixed_scale) == METERLY_SETTINGS_FIXED_SCALE,
                       "FixedScale");
-METERLY_STATIC_ASSERT(offsetof(struct meterly_graph_settings, fixed_scale_value) ==
-                          METERLY_SETTINGS_FIXED_SCALE_VALUE,
+METERLY_STATIC_ASSERT(offsetof(struct meterly_graph_settings, fixed_scale_value) == METERLY_SETTINGS_FIXED_SCALE_VALUE,
                       "FixedScaleValue");
 METERLY_STATIC_ASSERT(offsetof(struct meterly_graph_settings, line_type) == METERLY_SETTINGS_LINE_TYPE, "LineType");
 METERLY_STATIC_ASSERT(offsetof(struct meterly_graph_settings, line_step) == METERLY_SETTINGS_LINE_STEP, "LineStep");

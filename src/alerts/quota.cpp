@@ -112,9 +112,9 @@ QString TQuotaSetup::GetPeriodText(const QLocale& locale) const {
 
 QString TQuotaSetup::GetSummary() const {
   const QuotaDefinition& quota = Definition();
-  QString summary = QStringLiteral("Type: %1, Hours: %2, Traffic: %3, ")
-                        .arg(QuotaTypeText(quota.QuotaType), QuotaHoursText(quota.QuotaHours),
-                             QuotaTrafficText(quota.QuotaTraffic));
+  QString summary =
+      QStringLiteral("Type: %1, Hours: %2, Traffic: %3, ")
+          .arg(QuotaTypeText(quota.QuotaType), QuotaHoursText(quota.QuotaHours), QuotaTrafficText(quota.QuotaTraffic));
   // The allowances print as unsigned numbers, as the format has always shown them.
   const QString onPeak = QString::number(static_cast<quint32>(quota.OnPeakAllowance));
   const QString unit = QuotaUnitText(quota.QuotaUnit);
@@ -161,9 +161,7 @@ const QStringList& TQuotaSetup::QuotaUnitTexts() {
 
 QString TQuotaSetup::QuotaTypeText(quint8 value) { return TextOf(QuotaTypeTexts(), value, "Unknown quota type"); }
 
-QString TQuotaSetup::QuotaHoursText(quint8 value) {
-  return TextOf(QuotaHoursTexts(), value, "Unknown quota hours");
-}
+QString TQuotaSetup::QuotaHoursText(quint8 value) { return TextOf(QuotaHoursTexts(), value, "Unknown quota hours"); }
 
 QString TQuotaSetup::QuotaTrafficText(quint8 value) {
   return TextOf(QuotaTrafficTexts(), value, "Unknown quota traffic");

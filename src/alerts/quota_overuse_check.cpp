@@ -9,8 +9,8 @@
 namespace meterly {
 
 QuotaOveruseCheck::QuotaOveruseCheck(Settings& settings, TQuotaSetup& quota, platform::Clock& clock,
-                                     std::function<bool()> anyTimedMessageOpen,
-                                     RemindWindowFactory openRemindWindow, std::function<void()> saveSettings)
+                                     std::function<bool()> anyTimedMessageOpen, RemindWindowFactory openRemindWindow,
+                                     std::function<void()> saveSettings)
     : settings_(settings),
       quota_(quota),
       clock_(clock),

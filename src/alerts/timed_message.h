@@ -25,8 +25,7 @@ class TTimedMessageForm : public QWidget {
   static constexpr int TimerIntervalMs = 1000;
   // The request a shutdown warning makes: shut down, power off, force hung programs (what
   // current systems are asked for).
-  static constexpr quint32 ShutdownFlags = platform::ExitWindowsFlag::Shutdown |
-                                           platform::ExitWindowsFlag::PowerOff |
+  static constexpr quint32 ShutdownFlags = platform::ExitWindowsFlag::Shutdown | platform::ExitWindowsFlag::PowerOff |
                                            platform::ExitWindowsFlag::ForceIfHung;
 
   // A window made with 30 seconds shows 30 at once and acts when the count reaches 0 (at once

@@ -34,8 +34,7 @@ double RemindNextNotify(int choice, double now, qint32 periodLast) {
 }
 
 TTimedMessageWithRemindOptionForm::TTimedMessageWithRemindOptionForm(platform::PowerService& power, bool shutdown,
-                                                                     const QString& text, int seconds,
-                                                                     QWidget* parent)
+                                                                     const QString& text, int seconds, QWidget* parent)
     : TTimedMessageForm(power, shutdown, text, seconds, parent) {
   RemindMeGroupBox = new QGroupBox(QStringLiteral("Remind me again"), this);
   RemindMeComboBox = new QComboBox(RemindMeGroupBox);

@@ -113,11 +113,16 @@ QWidget* TGraphViewPage::BuildTransparencyBox() {
 }
 
 std::vector<std::pair<QCheckBox*, bool Settings::*>> TGraphViewPage::CheckBoxSettings() const {
-  return {{cbGraphStayOnTop, &Settings::StayOnTop},     {cbGraphSticky, &Settings::Sticky},
-          {cbGraphCaption, &Settings::EnableCaption},   {cbGraphInTrayIcon, &Settings::ShowInTray},
-          {cnEnableAxes, &Settings::EnableGridAndAxes}, {cbMinuteTicks, &Settings::EnableMinuteTicks},
-          {cbSmoothSpikes, &Settings::EnableSmooth},    {cbLeftToRight, &Settings::LeftToRight},
-          {cbFixedScale, &Settings::FixedScale},        {cbEnableTransparent, &Settings::EnableTransparent},
+  return {{cbGraphStayOnTop, &Settings::StayOnTop},
+          {cbGraphSticky, &Settings::Sticky},
+          {cbGraphCaption, &Settings::EnableCaption},
+          {cbGraphInTrayIcon, &Settings::ShowInTray},
+          {cnEnableAxes, &Settings::EnableGridAndAxes},
+          {cbMinuteTicks, &Settings::EnableMinuteTicks},
+          {cbSmoothSpikes, &Settings::EnableSmooth},
+          {cbLeftToRight, &Settings::LeftToRight},
+          {cbFixedScale, &Settings::FixedScale},
+          {cbEnableTransparent, &Settings::EnableTransparent},
           {cbEnableClickThrough, &Settings::EnableClickThrough}};
 }
 

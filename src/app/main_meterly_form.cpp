@@ -106,7 +106,8 @@ void TMainMeterlyForm::CreateTrayIcon() {
 }
 
 TrayMenuConditions TMainMeterlyForm::CurrentTrayMenuConditions() const {
-  return {GraphForm != nullptr && GraphForm->GraphVisible(), TrayIconShowsGraph(settings_), settings_.EnableTransparent};
+  return {GraphForm != nullptr && GraphForm->GraphVisible(), TrayIconShowsGraph(settings_),
+          settings_.EnableTransparent};
 }
 
 void TMainMeterlyForm::CreateActions() {

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "alerts/quota.h"
+#include "alerts/quota_overuse_check.h"
 #include "core/command_line.h"
 #include "core/main_tick.h"
 #include "core/settings.h"
 #include "core/settings_store.h"
-#include "alerts/quota.h"
-#include "alerts/quota_overuse_check.h"
 #include "core/traffic_sources.h"
 #include "display/tray_icon.h"
 #include "platform/platform.h"

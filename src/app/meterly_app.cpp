@@ -69,7 +69,8 @@ void MeterlyApp::loadSettings() {
     if (!registry.loadProblem().isEmpty()) showStartupProblem(registry.loadProblem());
   } catch (const platform::RegistryError& error) {
     // The file is there but unreadable: run on the defaults; the registry refuses to overwrite it.
-    showStartupProblem(error.message() + QStringLiteral("\nThe default settings apply, and changes will not be saved."));
+    showStartupProblem(error.message() +
+                       QStringLiteral("\nThe default settings apply, and changes will not be saved."));
   }
   store_ = std::make_unique<SettingsStore>(registry);
   LoadSettings(*store_, settings_, currentSettingsContext(platform_.clock()));

@@ -20,8 +20,7 @@ QComboBox* NamedComboBox(const char* name, ItemTexts items) {
   return box;
 }
 
-QGroupBox* NamedRadioGroup(const char* name, const char* title, ItemTexts items, int columns,
-                           QButtonGroup*& buttons) {
+QGroupBox* NamedRadioGroup(const char* name, const char* title, ItemTexts items, int columns, QButtonGroup*& buttons) {
   auto* group = Named(new QGroupBox(QString::fromUtf8(title)), name);
   buttons = new QButtonGroup(group);
   buttons->setObjectName(QLatin1String(name) + QLatin1String("Items"));

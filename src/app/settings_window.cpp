@@ -37,7 +37,8 @@ constexpr int DaysInLongestMonth = 31;
 constexpr QRect HourDisplayGeometry(10, 70, 380, 25);
 
 // Tray icon radio items, in radio order (not in stored order).
-const char* const TrayIconModeItems[] = {"当前传送率", "每日通信量", "每周通信量", "每月通信量", "拨号持续时间", "图表使用情况"};
+const char* const TrayIconModeItems[] = {"当前传送率", "每日通信量",   "每周通信量",
+                                         "每月通信量", "拨号持续时间", "图表使用情况"};
 // Indexed by the stored "VolumeUnit".
 const char* const VolumeUnitItems[] = {"自动", "十亿字节", "兆字节", "千字节", "字节"};
 const char* const WeekDayItems[] = {"周一", "周二", "周三", "周四", "周五", "周六", "周日"};
@@ -331,16 +332,14 @@ void TSettingsWindow::FillInterfaceCombo(const AdapterList& adapters) {
 }
 
 void TSettingsWindow::SelectCurrentInterface(const QString& guid) {
-  const auto found = std::find_if(adapters_.begin(), adapters_.end(),
-                                  [&](const TAdapterEntry& entry) { return entry.Guid == guid; });
+  const auto found =
+      std::find_if(adapters_.begin(), adapters_.end(), [&](const TAdapterEntry& entry) { return entry.Guid == guid; });
   const QSignalBlocker quiet(cmbInterfaces);
   cmbInterfaces->setCurrentIndex(found == adapters_.end() ? -1 : static_cast<int>(found - adapters_.begin()));
   ShowInterfaceInfo();
 }
 
-void TSettingsWindow::ShowInterfaceInfo() {
-  lblIfInfo->setText(InterfaceInfoText(ChosenInterface()));
-}
+void TSettingsWindow::ShowInterfaceInfo() { lblIfInfo->setText(InterfaceInfoText(ChosenInterface())); }
 
 void TSettingsWindow::SetAutoCheck(bool enabled) { cbAutoCheck->setChecked(enabled); }
 

@@ -28,7 +28,7 @@ class EAssertionFailed : public std::logic_error {
 }  // namespace meterly
 
 // METERLY_ASSERT(cond, "Unit", "message"): throws EAssertionFailed when cond is false.
-#define METERLY_ASSERT(cond, unit, message)                     \
-  do {                                                          \
+#define METERLY_ASSERT(cond, unit, message)                          \
+  do {                                                               \
     if (!(cond)) ::meterly::raiseAssertion(message, unit, __LINE__); \
   } while (false)

@@ -17,12 +17,12 @@ enum TAdapterKind : quint8 {
 
 // One selectable traffic source.
 struct TAdapterEntry {
-  QString Description;              // what the source list shows
-  quint32 IfIndex = 0;              // the index at enumeration time; 0 for aggregates
+  QString Description;  // what the source list shows
+  quint32 IfIndex = 0;  // the index at enumeration time; 0 for aggregates
   TAdapterKind Kind = akInterface;
   std::array<quint8, 8> PhysAddr{};  // the first up to 8 bytes, the rest zero
-  quint32 IpAddress = 0;            // an IPv4 address in host byte order; 0 for none
-  QString Guid;                     // compared with the InterfaceGuid setting
+  quint32 IpAddress = 0;             // an IPv4 address in host byte order; 0 for none
+  QString Guid;                      // compared with the InterfaceGuid setting
 
   friend bool operator==(const TAdapterEntry&, const TAdapterEntry&) = default;
 };

@@ -10,7 +10,7 @@ class SettingsStore;
 struct AutoUpdateSettings {
   bool QueryForAutoCheck = true;  // the first-start question is still to be asked
   bool AutoCheckEnabled = false;
-  qint32 LastAutoCheckDate = 0;   // day serial of the last successful automatic check
+  qint32 LastAutoCheckDate = 0;  // day serial of the last successful automatic check
 
   void Load(const SettingsStore& store, qint32 today);
   void Save(SettingsStore& store) const;

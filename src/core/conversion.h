@@ -41,8 +41,7 @@ QString PrecisionFormat(double scaled);
 // and the number always has two decimals. Automatic scaling stops at "GB" (1 TiB reads
 // "1024 GB"). A volumeUnit outside 0 to 4 raises EAssertionFailed naming "Conversion" when
 // it is used.
-QString FormatVolume(bool forceAutomatic, qint64 bytes, quint8 volumeUnit,
-                     const QLocale& locale = QLocale::system());
+QString FormatVolume(bool forceAutomatic, qint64 bytes, quint8 volumeUnit, const QLocale& locale = QLocale::system());
 QString FormatVolume(bool forceAutomatic, qint64 bytes, const Settings& settings,
                      const QLocale& locale = QLocale::system());
 

@@ -27,8 +27,7 @@ class SettingsLoader {
 
   template <typename T>
   void integer(const char* section, const char* name, T& field, T def) {
-    field = static_cast<T>(
-        store_.ReadInteger(QLatin1String(section), QLatin1String(name), static_cast<qint32>(def)));
+    field = static_cast<T>(store_.ReadInteger(QLatin1String(section), QLatin1String(name), static_cast<qint32>(def)));
   }
 
   void text(const char* section, const char* name, QString& field, const QString& def) {

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "core/adapter_entry.h"
-#include "core/colorref.h"
 #include "core/auto_update_settings.h"
+#include "core/colorref.h"
 #include "core/quota_definition.h"
 
 #include <QDateTime>
@@ -51,7 +51,7 @@ struct SettingsContext {
   int localeFirstDayOfWeek = 0;  // 0 Monday ... 6 Sunday; -1 when the locale cannot be read
   int screenWidth = 0;           // primary screen
   int screenHeight = 0;
-  QDateTime now;                 // local time
+  QDateTime now;  // local time
 };
 
 // Every user setting, held in the width it is stored with. Values live from LoadSettings to

@@ -29,9 +29,7 @@ SettingsStore::SettingsStore(platform::Registry& registry) : registry_(registry)
   registry_.hive().createKey(SettingsKey);
 }
 
-QString SettingsStore::keyOf(const QString& section) {
-  return SettingsKey + QLatin1Char('\\') + section;
-}
+QString SettingsStore::keyOf(const QString& section) { return SettingsKey + QLatin1Char('\\') + section; }
 
 bool SettingsStore::ReadBool(const QString& section, const QString& name, bool def) const {
   return ReadInteger(section, name, def ? 1 : 0) != 0;

@@ -165,8 +165,6 @@ quint16 KeySequenceToShortCut(const QKeySequence& keys) {
   return *code | ModifierBits(modifiers);
 }
 
-QString ShortCutToText(quint16 shortCut) {
-  return ShortCutToKeySequence(shortCut).toString(QKeySequence::NativeText);
-}
+QString ShortCutToText(quint16 shortCut) { return ShortCutToKeySequence(shortCut).toString(QKeySequence::NativeText); }
 
 }  // namespace meterly

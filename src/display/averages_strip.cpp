@@ -47,8 +47,7 @@ QRect AveragesBoxIn(const QSize& strip) {
 }
 
 QRect AveragesBoxOut(const QSize& strip) {
-  return QRect(QPoint(BoxSplit(strip), BoxInset),
-               QPoint(strip.width() - BoxInset - 1, strip.height() - BoxInset - 1));
+  return QRect(QPoint(BoxSplit(strip), BoxInset), QPoint(strip.width() - BoxInset - 1, strip.height() - BoxInset - 1));
 }
 
 void DrawAveragesStrip(QPainter& painter, const QSize& strip, const AveragesTexts& texts,

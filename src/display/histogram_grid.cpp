@@ -15,7 +15,7 @@
 namespace meterly {
 namespace {
 
-constexpr int LabelInset = 5;           // from the surface's left edge
+constexpr int LabelInset = 5;            // from the surface's left edge
 constexpr int LabelInsetFromRight = 30;  // from its right edge, left to right
 
 quint32 ValueAtHeight(int pixels, double scale) {
@@ -47,8 +47,7 @@ void DrawScaleRow(QPainter& painter, const GridRow& row, const QSize& surface, q
                    FormatValue(row.Value, unitDivisor));
 }
 
-void DrawVerticalTicks(QPainter& painter, const QSize& surface, const HistogramOptions& options,
-                       const QPen& tickPen) {
+void DrawVerticalTicks(QPainter& painter, const QSize& surface, const HistogramOptions& options, const QPen& tickPen) {
   const int period = options.VertTickPeriod;
   if (period <= 0) return;
   std::vector<QPoint> dots;

@@ -140,12 +140,11 @@ void DrawPolyLine(QPainter& painter, const SeriesValues& values, Colorref colour
   painter.drawPolyline(points.data(), static_cast<int>(points.size()));
 }
 
-void DrawPolyLines(QImage& surface, const PlotArea& area, double scale, const SampleSeries& in,
-                   const SampleSeries& out, const HistogramOptions& options) {
+void DrawPolyLines(QImage& surface, const PlotArea& area, double scale, const SampleSeries& in, const SampleSeries& out,
+                   const HistogramOptions& options) {
   QPainter painter(&surface);
   DrawPolyLine(painter, SeriesValues(in, out, SeriesKind::In, options.Smooth), options.ColorIn, area, scale, options);
-  DrawPolyLine(painter, SeriesValues(in, out, SeriesKind::Out, options.Smooth), options.ColorOut, area, scale,
-               options);
+  DrawPolyLine(painter, SeriesValues(in, out, SeriesKind::Out, options.Smooth), options.ColorOut, area, scale, options);
 }
 
 }  // namespace
@@ -186,8 +185,8 @@ int BarHeight(quint64 value, double scale, int plotHeight) {
   return std::max(0, static_cast<int>(std::min<double>(pixels, plotHeight)));
 }
 
-void DrawSeries(QImage& surface, const PlotArea& area, double scale, const SampleSeries& in,
-                const SampleSeries& out, const HistogramOptions& options) {
+void DrawSeries(QImage& surface, const PlotArea& area, double scale, const SampleSeries& in, const SampleSeries& out,
+                const HistogramOptions& options) {
   if (options.LineType == TLineType::ltPolyLine) {
     DrawPolyLines(surface, area, scale, in, out, options);
   } else {

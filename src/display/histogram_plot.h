@@ -34,7 +34,7 @@ int BarHeight(quint64 value, double scale, int plotHeight);
 
 // Draws in, out and, for bars, the overlap of the two, newest sample at the near edge. No
 // painter may be active on the surface.
-void DrawSeries(QImage& surface, const PlotArea& area, double scale, const SampleSeries& in,
-                const SampleSeries& out, const HistogramOptions& options);
+void DrawSeries(QImage& surface, const PlotArea& area, double scale, const SampleSeries& in, const SampleSeries& out,
+                const HistogramOptions& options);
 
 }  // namespace meterly

@@ -24,11 +24,20 @@ void appendQuoted(QString& out, const QString& text) {
   out += u'"';
   for (const QChar c : text) {
     switch (c.unicode()) {
-      case u'\\': out += u"\\\\"; break;
-      case u'"': out += u"\\\""; break;
-      case u'\n': out += u"\\n"; break;
-      case u'\r': out += u"\\r"; break;
-      default: out += c;
+      case u'\\':
+        out += u"\\\\";
+        break;
+      case u'"':
+        out += u"\\\"";
+        break;
+      case u'\n':
+        out += u"\\n";
+        break;
+      case u'\r':
+        out += u"\\r";
+        break;
+      default:
+        out += c;
     }
   }
   out += u'"';
@@ -36,7 +45,9 @@ void appendQuoted(QString& out, const QString& text) {
 
 void appendData(QString& out, const RegValue& value) {
   switch (value.type) {
-    case RegValueType::String: appendQuoted(out, value.string); return;
+    case RegValueType::String:
+      appendQuoted(out, value.string);
+      return;
     case RegValueType::DWord:
       out += u"dword:";
       out += QString::number(value.dword, 16).rightJustified(8, u'0');
@@ -83,11 +94,16 @@ int hexDigitValue(QChar c) {
 
 QChar unescaped(QChar c) {
   switch (c.unicode()) {
-    case u'\\': return u'\\';
-    case u'"': return u'"';
-    case u'n': return u'\n';
-    case u'r': return u'\r';
-    default: fail("unknown escape inside quotes (only \\\\, \\\", \\n and \\r)");
+    case u'\\':
+      return u'\\';
+    case u'"':
+      return u'"';
+    case u'n':
+      return u'\n';
+    case u'r':
+      return u'\r';
+    default:
+      fail("unknown escape inside quotes (only \\\\, \\\", \\n and \\r)");
   }
 }
 

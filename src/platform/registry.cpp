@@ -42,8 +42,9 @@ void Registry::load() {
     bytes = file_.read();
   } catch (const RegistryError& error) {
     // The file is there but unreadable: writing the defaults over it would destroy it.
-    saveRefusal_ = QStringLiteral("The settings were not saved, so that the unreadable settings file %1 is not "
-                                  "overwritten.")
+    saveRefusal_ = QStringLiteral(
+                       "The settings were not saved, so that the unreadable settings file %1 is not "
+                       "overwritten.")
                        .arg(file_.location());
     throw;
   }

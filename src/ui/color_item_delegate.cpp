@@ -21,16 +21,14 @@ QColor ColorItemFrame(const QColor& color, bool selected) {
   return selected ? QColor(Qt::white) : color;
 }
 
-void DrawColorItem(QPainter& painter, const QRect& item, const QColor& color, bool selected,
-                   const QColor& background) {
+void DrawColorItem(QPainter& painter, const QRect& item, const QColor& color, bool selected, const QColor& background) {
   const QRect bar = item.adjusted(1, 1, -1, -1);
   painter.fillRect(item, background);
   painter.fillRect(bar, ColorItemFrame(color, selected));
   painter.fillRect(bar.adjusted(1, 1, -1, -1), color);
 }
 
-void TColorItemDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
-                               const QModelIndex& index) const {
+void TColorItemDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const {
   const QColor color = ColorrefToQColor(index.data(ColorRole).value<Colorref>());
   DrawColorItem(*painter, option.rect, color, option.state.testFlag(QStyle::State_Selected),
                 option.palette.color(QPalette::Base));

@@ -17,8 +17,7 @@ QColor ColorItemFrame(const QColor& color, bool selected);
 
 // One colour item: the background over the whole item, and one pixel inside it a bar of the
 // colour in its frame. Names are not drawn.
-void DrawColorItem(QPainter& painter, const QRect& item, const QColor& color, bool selected,
-                   const QColor& background);
+void DrawColorItem(QPainter& painter, const QRect& item, const QColor& color, bool selected, const QColor& background);
 
 // Draws the items of a colour list by DrawColorItem.
 class TColorItemDelegate : public QAbstractItemDelegate {

@@ -111,8 +111,8 @@ TEST_F(QuotaTest, DaysLeftCountsTodayAndTheLastDayAndIsOneOnTheLastDay) {
 }
 
 TEST_F(QuotaTest, UsedPercentRoundsHalvesToTheEvenNeighbourAndCountsNoAllowanceAsAHundred) {
-  EXPECT_EQ(TQuotaSetup::UsedPercent(1, 8), 12);  // 12.5
-  EXPECT_EQ(TQuotaSetup::UsedPercent(3, 8), 38);  // 37.5
+  EXPECT_EQ(TQuotaSetup::UsedPercent(1, 8), 12);   // 12.5
+  EXPECT_EQ(TQuotaSetup::UsedPercent(3, 8), 38);   // 37.5
   EXPECT_EQ(TQuotaSetup::UsedPercent(5, 200), 2);  // 2.5
   EXPECT_EQ(TQuotaSetup::UsedPercent(7, 200), 4);  // 3.5
   EXPECT_EQ(TQuotaSetup::UsedPercent(1, 3), 33);
@@ -155,7 +155,7 @@ TEST_F(QuotaTest, FlatRateCountsEveryHourOfThePeriodForEveryUser) {
   writeRow(QStringLiteral("other"), Day(2026, 4, 5), 23, 200, 20);
   writeRow(QStringLiteral("tester"), Day(2026, 3, 29), 12, 5000, 5000);  // the week before
   writeRow(QStringLiteral("tester"), Day(2026, 4, 6), 12, 7000, 7000);   // the week after
-  db->AddData(0, 3, 4);  // not written yet: this hour of this user
+  db->AddData(0, 3, 4);                                                  // not written yet: this hour of this user
 
   EXPECT_EQ(quota.GetUsed(), (QuotaAmounts{100 + 10 + 200 + 20 + 3 + 4, 0}));
   settings.Quota.QuotaTraffic = QuotaTrafficKind::UploadsOnly;

@@ -87,13 +87,14 @@ TEST_F(RemindWindowTest, EveryWayOfClosingAppliesTheChosenItemAndSavesAtOnce) {
       {1, [](TTimedMessageWithRemindOptionForm& w) { w.ButtonOk->click(); }},
       {2, [](TTimedMessageWithRemindOptionForm& w) { w.ButtonCancel->click(); }},
       {3, [](TTimedMessageWithRemindOptionForm& w) { w.close(); }},  // the close box
-      {4, [](TTimedMessageWithRemindOptionForm& w) {
+      {4,
+       [](TTimedMessageWithRemindOptionForm& w) {
          for (int second = 0; second < 60; ++second) w.TimerTimer();
        }},
   };
   // The monthly period ends today: the last item waits only until midnight.
-  const std::vector<QDateTime> expected{
-      kNow.addDays(1), kNow.addDays(3), kNow.addDays(7), QDateTime(QDate(2026, 3, 31), QTime(23, 59, 59, 999))};
+  const std::vector<QDateTime> expected{kNow.addDays(1), kNow.addDays(3), kNow.addDays(7),
+                                        QDateTime(QDate(2026, 3, 31), QTime(23, 59, 59, 999))};
   for (size_t i = 0; i < closings.size(); ++i) {
     settings.Quota.QuotaNextNotify = DateTimeToSerial(kNow) - 1;
     saved.clear();

@@ -30,7 +30,8 @@ Settings EditedGraphSettings() {
   s.EnableGradient = false;
   s.GradientColor = 0x102030;
   s.LineType = 1;
-  s.ClickThruShortCut = static_cast<quint16>(ShortCutModifier::Ctrl | ShortCutModifier::Alt | 'T');  // Alt sets the top bit
+  s.ClickThruShortCut =
+      static_cast<quint16>(ShortCutModifier::Ctrl | ShortCutModifier::Alt | 'T');  // Alt sets the top bit
   s.EnableClickThrough = true;
   s.EnableMinuteTicks = true;
   s.EnableGridAndAxes = false;
@@ -78,9 +79,9 @@ class GraphPagesTest : public ::testing::Test {
 TEST_F(GraphPagesTest, ControlsCarryTheirNames) {
   EXPECT_EQ(view.objectName(), QStringLiteral("tsView"));
   EXPECT_EQ(colours.objectName(), QStringLiteral("tsColours"));
-  for (const char* name : {"cbGraphStayOnTop", "cbGraphSticky", "cbGraphCaption", "cbGraphInTrayIcon", "cnEnableAxes",
-                           "cbMinuteTicks", "cbSmoothSpikes", "cbLeftToRight", "cbFixedScale", "cbEnableTransparent",
-                           "cbEnableClickThrough"}) {
+  for (const char* name :
+       {"cbGraphStayOnTop", "cbGraphSticky", "cbGraphCaption", "cbGraphInTrayIcon", "cnEnableAxes", "cbMinuteTicks",
+        "cbSmoothSpikes", "cbLeftToRight", "cbFixedScale", "cbEnableTransparent", "cbEnableClickThrough"}) {
     EXPECT_NE(view.findChild<QCheckBox*>(QLatin1String(name)), nullptr) << name;
   }
   EXPECT_NE(view.findChild<QLineEdit*>(QStringLiteral("leMaxRate")), nullptr);

@@ -252,8 +252,9 @@ TEST_F(MainFormGraphTest, AHotKeyThatCannotBeHadIsReportedOncePerApply) {
   Create();
   form->ApplySettings();
   ASSERT_EQ(answerer.texts.size(), 2);
-  EXPECT_EQ(answerer.texts[0],
-            QStringLiteral("Cannot use Ctrl+Alt+T as a hotkey: the key combination is already taken by another program"));
+  EXPECT_EQ(
+      answerer.texts[0],
+      QStringLiteral("Cannot use Ctrl+Alt+T as a hotkey: the key combination is already taken by another program"));
   EXPECT_EQ(answerer.texts[1], answerer.texts[0]);
   EXPECT_TRUE(platform.hotKeyFake.held.isEmpty());
 }
@@ -266,8 +267,9 @@ TEST_F(MainFormGraphTest, ResetButtonAsksThenRestoresTheFirstStartPlace) {
     MessageBoxAnswerer answerer(QMessageBox::Cancel);
     reset->click();
     ASSERT_EQ(answerer.texts.size(), 1);
-    EXPECT_EQ(answerer.texts[0], QStringLiteral("If you do not see the graph because it is shown off-screen, click OK to "
-                                                 "restore its original position and size"));
+    EXPECT_EQ(answerer.texts[0],
+              QStringLiteral("If you do not see the graph because it is shown off-screen, click OK to "
+                             "restore its original position and size"));
     EXPECT_EQ(answerer.titles[0], QStringLiteral("Meterly"));
     EXPECT_EQ(answerer.icons[0], QMessageBox::Question);
   }

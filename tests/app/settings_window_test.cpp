@@ -123,8 +123,9 @@ TEST_F(SettingsWindowTest, ControlsCarryTheirNamesTextsAndPlaces) {
   EXPECT_EQ(window.cmbInterfaces->maxVisibleItems(), 20);
   EXPECT_EQ(window.ImgNetConn->size(), QSize(48, 48));
 
-  const QStringList trayItems = {QStringLiteral("当前传送率"), QStringLiteral("每日通信量"), QStringLiteral("每周通信量"),
-                                 QStringLiteral("每月通信量"), QStringLiteral("拨号持续时间"), QStringLiteral("图表使用情况")};
+  const QStringList trayItems = {QStringLiteral("当前传送率"),   QStringLiteral("每日通信量"),
+                                 QStringLiteral("每周通信量"),   QStringLiteral("每月通信量"),
+                                 QStringLiteral("拨号持续时间"), QStringLiteral("图表使用情况")};
   for (int i = 0; i < 6; ++i) {
     EXPECT_EQ(TrayRadio(i)->text(), trayItems[i]);
     EXPECT_EQ(TrayRadio(i)->parentWidget(), window.rgTrayIconMode);

@@ -37,20 +37,11 @@ struct DurationRow {
 };
 
 const VolumeRow AutomaticVolumes[] = {
-    {0, "0 bytes"},
-    {999, "999 bytes"},
-    {1000, "0.98 KB"},
-    {1024, "1.00 KB"},
-    {10239, "10.00 KB"},  // 9.999 keeps two decimals and rounds up
-    {10240, "10.0 KB"},
-    {102399, "100.0 KB"},
-    {102400, "100 KB"},
-    {999999, "977 KB"},
-    {1000000, "0.95 MB"},
-    {10485760, "10.0 MB"},
-    {999999999, "954 MB"},
-    {1000000000, "0.93 GB"},
-    {1099511627776, "1024 GB"},
+    {0, "0 bytes"},        {999, "999 bytes"},      {1000, "0.98 KB"},
+    {1024, "1.00 KB"},     {10239, "10.00 KB"},  // 9.999 keeps two decimals and rounds up
+    {10240, "10.0 KB"},    {102399, "100.0 KB"},    {102400, "100 KB"},
+    {999999, "977 KB"},    {1000000, "0.95 MB"},    {10485760, "10.0 MB"},
+    {999999999, "954 MB"}, {1000000000, "0.93 GB"}, {1099511627776, "1024 GB"},
 };
 
 std::string Volume(qint64 bytes, quint8 volumeUnit, const QLocale& locale = QLocale::c()) {
@@ -105,27 +96,18 @@ TEST(ConversionTest, FixedVolumeUnitsAlwaysShowTwoDecimals) {
 
 TEST(ConversionTest, BitVolumesScaleByPowersOf1000) {
   const VolumeRow rows[] = {
-      {0, "0 bit"},
-      {999, "999 bit"},
-      {1000, "1.00 kbit"},
-      {999999, "1000 kbit"},
-      {1000000, "1.00 Mbit"},
-      {1000000000, "1.00 GBit"},
-      {1000000000000, "1000 GBit"},
+      {0, "0 bit"},           {999, "999 bit"},          {1000, "1.00 kbit"},          {999999, "1000 kbit"},
+      {1000000, "1.00 Mbit"}, {1000000000, "1.00 GBit"}, {1000000000000, "1000 GBit"},
   };
   for (const auto& [bits, text] : rows) EXPECT_EQ(BitVolume(bits), text) << bits;
 }
 
 TEST(ConversionTest, SpeedsInBytesOrBitsPerSecond) {
   const SpeedRow rows[] = {
-      {RateUnit::BytesPerSecond, 0, "0 bytes/s"},
-      {RateUnit::BytesPerSecond, 1000, "0.98 KB/s"},
-      {RateUnit::BytesPerSecond, 125000, "122 KB/s"},
-      {RateUnit::BytesPerSecond, 1048576, "1.00 MB/s"},
-      {RateUnit::BitsPerSecond, 100, "800 bit/s"},
-      {RateUnit::BitsPerSecond, 125, "1.00 kbit/s"},
-      {RateUnit::BitsPerSecond, 125000, "1.00 Mbit/s"},
-      {RateUnit::BitsPerSecond, 1048576, "8.39 Mbit/s"},
+      {RateUnit::BytesPerSecond, 0, "0 bytes/s"},       {RateUnit::BytesPerSecond, 1000, "0.98 KB/s"},
+      {RateUnit::BytesPerSecond, 125000, "122 KB/s"},   {RateUnit::BytesPerSecond, 1048576, "1.00 MB/s"},
+      {RateUnit::BitsPerSecond, 100, "800 bit/s"},      {RateUnit::BitsPerSecond, 125, "1.00 kbit/s"},
+      {RateUnit::BitsPerSecond, 125000, "1.00 Mbit/s"}, {RateUnit::BitsPerSecond, 1048576, "8.39 Mbit/s"},
   };
   for (const auto& [rateUnit, bytesPerSecond, text] : rows) {
     EXPECT_EQ(Speed(rateUnit, bytesPerSecond), text) << int(rateUnit) << ": " << bytesPerSecond;
@@ -139,16 +121,11 @@ TEST(ConversionTest, UnknownRateUnitShowsBytesPerSecond) {
 
 TEST(ConversionTest, DurationsShowSecondsOnlyBelowAnHour) {
   const DurationRow rows[] = {
-      {0, "None"},
-      {59, "59 s"},
-      {60, "1 min"},
-      {61, "1 min 1 s"},
-      {3599, "59 min 59 s"},
-      {3600, "1 h"},
-      {3605, "1 h"},
-      {3661, "1 h 1 min"},
-      {86400, "24 h"},
-      {std::numeric_limits<quint32>::max(), "1193046 h 28 min"},
+      {0, "None"},           {59, "59 s"},
+      {60, "1 min"},         {61, "1 min 1 s"},
+      {3599, "59 min 59 s"}, {3600, "1 h"},
+      {3605, "1 h"},         {3661, "1 h 1 min"},
+      {86400, "24 h"},       {std::numeric_limits<quint32>::max(), "1193046 h 28 min"},
   };
   for (const auto& [seconds, text] : rows) EXPECT_EQ(FormatDuration(seconds).toStdString(), text) << seconds;
 }

@@ -168,8 +168,7 @@ TEST_F(MainTickTest, ChoosingAnotherSourceMakesTheNextTickABaseline) {
 TEST_F(MainTickTest, DeltasAboveFourGigabytesSaturateForRatesButReachTheStoreInFull) {
   tickWith(0, 0);
   const quint64 huge = 5'000'000'000ull;
-  EXPECT_EQ(tickWith(huge, 1),
-            (Calls{"graph 4294967295 1", "feed 4294967295 1", "add 0 5000000000 1", "tooltip"}));
+  EXPECT_EQ(tickWith(huge, 1), (Calls{"graph 4294967295 1", "feed 4294967295 1", "add 0 5000000000 1", "tooltip"}));
   EXPECT_EQ(tick.InHistory[0], 4294967295u);
 }
 

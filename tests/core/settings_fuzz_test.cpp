@@ -59,9 +59,23 @@ class Mutator {
     QList<QByteArray> lines = text.split('\n');
     const int at = pick(static_cast<int>(lines.size()));
     QByteArray& line = lines[at];
-    static const char* const kFragments[] = {
-        "dword:123456789", "dword:-1", "dword:", "hex:1,2,333", "hex:zz", "\"", "[", "]", "=", "\\",
-        "\xff\xfe", "\xc3", "\xe4\xb8", "99999999999999999999", "hex(2):00", "@=", "[HKEY_LOCAL_MACHINE\\x]"};
+    static const char* const kFragments[] = {"dword:123456789",
+                                             "dword:-1",
+                                             "dword:",
+                                             "hex:1,2,333",
+                                             "hex:zz",
+                                             "\"",
+                                             "[",
+                                             "]",
+                                             "=",
+                                             "\\",
+                                             "\xff\xfe",
+                                             "\xc3",
+                                             "\xe4\xb8",
+                                             "99999999999999999999",
+                                             "hex(2):00",
+                                             "@=",
+                                             "[HKEY_LOCAL_MACHINE\\x]"};
     switch (pick(8)) {
       case 0:  // drop a character
         if (!line.isEmpty()) line.remove(pick(static_cast<int>(line.size())), 1);

@@ -1,5 +1,5 @@
-#include "base/assertion.h"
 #include "core/settings_mapping.h"
+#include "base/assertion.h"
 
 #include "support/expect_assertion.h"
 

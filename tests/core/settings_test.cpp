@@ -1,6 +1,6 @@
+#include "core/settings.h"
 #include "base/assertion.h"
 #include "base/date_serial.h"
-#include "core/settings.h"
 #include "core/settings_store.h"
 #include "fakes/fake_registry_file.h"
 #include "platform/regedit_format.h"
@@ -17,9 +17,7 @@ namespace {
 using platform::RegValue;
 using platform::RegValueType;
 
-QByteArray fileWith(const char* body) {
-  return QByteArray("REGEDIT4\n\n") + body;
-}
+QByteArray fileWith(const char* body) { return QByteArray("REGEDIT4\n\n") + body; }
 
 class SettingsTest : public ::testing::Test {
  protected:
@@ -143,21 +141,21 @@ TEST_F(SettingsTest, FirstSaveWritesEveryValueInOrderWithBooleansAsText) {
 }
 
 TEST_F(SettingsTest, HandWrittenValuesFollowTheReadingRules) {
-  const Settings s = loadFrom(fileWith(
-      "[HKEY_CURRENT_USER\\Software\\Corvane\\Meterly\\Main]\n"
-      "\"DisplayOnStartup\"=dword:00000001\n"     // a boolean as a number
-      "\"EnableAutoRun\"=\"0\"\n"
-      "\"EnableGradient\"=\"7\"\n"                // any number but 0 is true
-      "\"Unit\"=\"bits\"\n"                       // not a number: the default
-      "\"InterfaceGuid\"=dword:00000005\n"        // not text: the default
-      "[HKEY_CURRENT_USER\\Software\\Corvane\\Meterly\\Graph]\n"
-      "\"TransparentValue\"=\" 25 \"\n"           // decimal text
-      "\"LineStep\"=\"99999999999\"\n"            // beyond 32 bits: the default
-      "\"FixedScaleValue\"=hex:01,02\n"           // binary: the default
-      "\"Width\"=dword:ffffffff\n"                // -1, held as it is
-      "[HKEY_CURRENT_USER\\Software\\Corvane\\Meterly\\Quota]\n"
-      "\"QuotaNextNotify\"=hex:00,00,00,00\n"     // not 8 bytes: the default
-      "\"QuotaOverusePercentage\"=\"-12\"\n"));
+  const Settings s =
+      loadFrom(fileWith("[HKEY_CURRENT_USER\\Software\\Corvane\\Meterly\\Main]\n"
+                        "\"DisplayOnStartup\"=dword:00000001\n"  // a boolean as a number
+                        "\"EnableAutoRun\"=\"0\"\n"
+                        "\"EnableGradient\"=\"7\"\n"          // any number but 0 is true
+                        "\"Unit\"=\"bits\"\n"                 // not a number: the default
+                        "\"InterfaceGuid\"=dword:00000005\n"  // not text: the default
+                        "[HKEY_CURRENT_USER\\Software\\Corvane\\Meterly\\Graph]\n"
+                        "\"TransparentValue\"=\" 25 \"\n"  // decimal text
+                        "\"LineStep\"=\"99999999999\"\n"   // beyond 32 bits: the default
+                        "\"FixedScaleValue\"=hex:01,02\n"  // binary: the default
+                        "\"Width\"=dword:ffffffff\n"       // -1, held as it is
+                        "[HKEY_CURRENT_USER\\Software\\Corvane\\Meterly\\Quota]\n"
+                        "\"QuotaNextNotify\"=hex:00,00,00,00\n"  // not 8 bytes: the default
+                        "\"QuotaOverusePercentage\"=\"-12\"\n"));
   EXPECT_TRUE(s.DisplayOnStartup);
   EXPECT_FALSE(s.EnableAutoRun);
   EXPECT_TRUE(s.EnableGradient);
@@ -172,9 +170,9 @@ TEST_F(SettingsTest, HandWrittenValuesFollowTheReadingRules) {
 }
 
 TEST_F(SettingsTest, IntegerStoredAsTextStaysTextAfterSaving) {
-  Settings s = loadFrom(fileWith(
-      "[HKEY_CURRENT_USER\\Software\\Corvane\\Meterly\\Graph]\n"
-      "\"TransparentValue\"=\"25\"\n"));
+  Settings s =
+      loadFrom(fileWith("[HKEY_CURRENT_USER\\Software\\Corvane\\Meterly\\Graph]\n"
+                        "\"TransparentValue\"=\"25\"\n"));
   EXPECT_EQ(s.TransparentValue, 25);
   s.TransparentValue = 40;
   save(s);
@@ -185,15 +183,15 @@ TEST_F(SettingsTest, IntegerStoredAsTextStaysTextAfterSaving) {
 }
 
 TEST_F(SettingsTest, NumbersThatDoNotFitAreCutToTheirWidth) {
-  const Settings s = loadFrom(fileWith(
-      "[HKEY_CURRENT_USER\\Software\\Corvane\\Meterly\\Usage]\n"
-      "\"HoursShown\"=dword:00000101\n"   // 8-bit: 0x01
-      "\"MonthStartsOn\"=\"300\"\n"       // 8-bit: 300 - 256
-      "[HKEY_CURRENT_USER\\Software\\Corvane\\Meterly\\Quota]\n"
-      "\"QuotaOverusePercentage\"=dword:00018000\n"  // 16-bit signed: 0x8000
-      "\"QuotaType\"=dword:00000102\n"
-      "[HKEY_CURRENT_USER\\Software\\Corvane\\Meterly\\Ping]\n"
-      "\"EchoPackets\"=\"70000\"\n"));     // 16-bit signed: 70000 - 65536
+  const Settings s =
+      loadFrom(fileWith("[HKEY_CURRENT_USER\\Software\\Corvane\\Meterly\\Usage]\n"
+                        "\"HoursShown\"=dword:00000101\n"  // 8-bit: 0x01
+                        "\"MonthStartsOn\"=\"300\"\n"      // 8-bit: 300 - 256
+                        "[HKEY_CURRENT_USER\\Software\\Corvane\\Meterly\\Quota]\n"
+                        "\"QuotaOverusePercentage\"=dword:00018000\n"  // 16-bit signed: 0x8000
+                        "\"QuotaType\"=dword:00000102\n"
+                        "[HKEY_CURRENT_USER\\Software\\Corvane\\Meterly\\Ping]\n"
+                        "\"EchoPackets\"=\"70000\"\n"));  // 16-bit signed: 70000 - 65536
   EXPECT_EQ(s.HoursShown, 1);
   EXPECT_EQ(s.MonthStartsOn, 44);
   EXPECT_EQ(s.QuotaOverusePercentage, -32768);
@@ -202,13 +200,13 @@ TEST_F(SettingsTest, NumbersThatDoNotFitAreCutToTheirWidth) {
 }
 
 TEST_F(SettingsTest, MissingSectionsAndValuesGiveDefaultsBesideStoredOnes) {
-  const Settings s = loadFrom(fileWith(
-      "[HKEY_CURRENT_USER\\Software\\Corvane\\Meterly\\Main]\n"
-      "\"VolumeUnit\"=dword:00000003\n"
-      "[HKEY_CURRENT_USER\\Software\\Corvane\\Meterly\\Notifications]\n"
-      "\"Shutdown\"=\"1\"\n"
-      "\"ShowGraph\"=dword:00000001\n"
-      "\"NotifySound\"=\"/home/a \\\"b\\\"/ding.wav\"\n"));
+  const Settings s =
+      loadFrom(fileWith("[HKEY_CURRENT_USER\\Software\\Corvane\\Meterly\\Main]\n"
+                        "\"VolumeUnit\"=dword:00000003\n"
+                        "[HKEY_CURRENT_USER\\Software\\Corvane\\Meterly\\Notifications]\n"
+                        "\"Shutdown\"=\"1\"\n"
+                        "\"ShowGraph\"=dword:00000001\n"
+                        "\"NotifySound\"=\"/home/a \\\"b\\\"/ding.wav\"\n"));
   EXPECT_EQ(s.VolumeUnit, 3);
   EXPECT_EQ(s.NotifyActions, NotifyAction::Shutdown | NotifyAction::ShowGraph);
   EXPECT_EQ(s.NotifySound, QStringLiteral("/home/a \"b\"/ding.wav"));
@@ -302,10 +300,10 @@ TEST_F(SettingsTest, QuotaKeepsItsFieldsWhenItsValuesAreMissing) {
 }
 
 TEST_F(SettingsTest, AutoUpdateIsLeftToTheVersionCheckerWhenLoading) {
-  Settings s = loadFrom(fileWith(
-      "[HKEY_CURRENT_USER\\Software\\Corvane\\Meterly\\AutoUpdate]\n"
-      "\"AutoCheckEnabled\"=\"1\"\n"
-      "\"QueryForAutoCheck\"=\"0\"\n"));
+  Settings s =
+      loadFrom(fileWith("[HKEY_CURRENT_USER\\Software\\Corvane\\Meterly\\AutoUpdate]\n"
+                        "\"AutoCheckEnabled\"=\"1\"\n"
+                        "\"QueryForAutoCheck\"=\"0\"\n"));
   EXPECT_FALSE(s.AutoUpdate.AutoCheckEnabled);
   SettingsStore store(registry);
   s.AutoUpdate.Load(store, 46000);

@@ -13,20 +13,20 @@ namespace {
 using namespace ShortCutModifier;
 
 // Virtual-key codes as Windows numbers them, written out independently of the code under test.
-constexpr quint16 VkReturn = 0x0D, VkEscape = 0x1B, VkSpace = 0x20, VkPageUp = 0x21, VkPageDown = 0x22,
-                  VkEnd = 0x23, VkHome = 0x24, VkLeft = 0x25, VkDown = 0x28, VkInsert = 0x2D, VkDelete = 0x2E,
-                  VkNumpad0 = 0x60, VkMultiply = 0x6A, VkAdd = 0x6B, VkSubtract = 0x6D, VkDecimal = 0x6E,
-                  VkDivide = 0x6F, VkF1 = 0x70, VkF12 = 0x7B, VkF24 = 0x87, VkSemicolon = 0xBA, VkEquals = 0xBB,
-                  VkComma = 0xBC, VkMinus = 0xBD, VkPeriod = 0xBE, VkSlash = 0xBF, VkBackQuote = 0xC0,
-                  VkOpenBracket = 0xDB, VkBackslash = 0xDC, VkCloseBracket = 0xDD, VkQuote = 0xDE;
+constexpr quint16 VkReturn = 0x0D, VkEscape = 0x1B, VkSpace = 0x20, VkPageUp = 0x21, VkPageDown = 0x22, VkEnd = 0x23,
+                  VkHome = 0x24, VkLeft = 0x25, VkDown = 0x28, VkInsert = 0x2D, VkDelete = 0x2E, VkNumpad0 = 0x60,
+                  VkMultiply = 0x6A, VkAdd = 0x6B, VkSubtract = 0x6D, VkDecimal = 0x6E, VkDivide = 0x6F, VkF1 = 0x70,
+                  VkF12 = 0x7B, VkF24 = 0x87, VkSemicolon = 0xBA, VkEquals = 0xBB, VkComma = 0xBC, VkMinus = 0xBD,
+                  VkPeriod = 0xBE, VkSlash = 0xBF, VkBackQuote = 0xC0, VkOpenBracket = 0xDB, VkBackslash = 0xDC,
+                  VkCloseBracket = 0xDD, VkQuote = 0xDE;
 
 // Every key the stored codes must carry: letters, digits, F1-F24, the keypad, the arrows and
 // the block above them, Space, Tab, Esc, Return, Backspace and the punctuation keys.
 std::vector<quint16> KeysThatMustRoundTrip() {
-  std::vector<quint16> keys{0x08, 0x09, VkReturn, VkEscape, VkSpace, VkPageUp, VkPageDown, VkEnd, VkHome,
-                            VkInsert, VkDelete, VkMultiply, VkAdd, VkSubtract, VkDecimal, VkDivide,
-                            VkSemicolon, VkEquals, VkComma, VkMinus, VkPeriod, VkSlash, VkBackQuote,
-                            VkOpenBracket, VkBackslash, VkCloseBracket, VkQuote};
+  std::vector<quint16> keys{0x08,      0x09,        VkReturn,      VkEscape,    VkSpace,        VkPageUp, VkPageDown,
+                            VkEnd,     VkHome,      VkInsert,      VkDelete,    VkMultiply,     VkAdd,    VkSubtract,
+                            VkDecimal, VkDivide,    VkSemicolon,   VkEquals,    VkComma,        VkMinus,  VkPeriod,
+                            VkSlash,   VkBackQuote, VkOpenBracket, VkBackslash, VkCloseBracket, VkQuote};
   for (quint16 key = 'A'; key <= 'Z'; ++key) keys.push_back(key);
   for (quint16 key = '0'; key <= '9'; ++key) keys.push_back(key);
   for (quint16 key = VkNumpad0; key <= VkNumpad0 + 9; ++key) keys.push_back(key);
@@ -43,7 +43,8 @@ TEST(ShortCut, EveryKeyAndModifierSetSurvivesTheTripThroughAKeySequence) {
       const quint16 code = key | modifiers;
       const QKeySequence keys = ShortCutToKeySequence(code);
       EXPECT_EQ(keys.count(), 1) << std::hex << code;
-      EXPECT_EQ(KeySequenceToShortCut(keys), code) << std::hex << code << " went through " << keys.toString().toStdString();
+      EXPECT_EQ(KeySequenceToShortCut(keys), code)
+          << std::hex << code << " went through " << keys.toString().toStdString();
       // The text form is what a key editor shows and what QKeySequence parses back.
       EXPECT_EQ(QKeySequence::fromString(ShortCutToText(code), QKeySequence::NativeText), keys) << std::hex << code;
     }
@@ -103,7 +104,7 @@ TEST(ShortCut, WhatACodeCannotExpressIsZero) {
 
 TEST(ShortCut, CodesWithoutAKeyGiveNothing) {
   EXPECT_TRUE(ShortCutToKeySequence(0).isEmpty());
-  EXPECT_TRUE(ShortCutToKeySequence(Ctrl | Alt).isEmpty());  // modifiers without a key
+  EXPECT_TRUE(ShortCutToKeySequence(Ctrl | Alt).isEmpty());   // modifiers without a key
   EXPECT_TRUE(ShortCutToKeySequence(0x07 | Ctrl).isEmpty());  // a code no key has
   EXPECT_EQ(ShortCutToText(0), QString());
   EXPECT_EQ(ShortCutToText(0x07 | Ctrl), QString());

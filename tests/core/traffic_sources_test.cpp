@@ -1,5 +1,5 @@
-#include "base/assertion.h"
 #include "core/traffic_sources.h"
+#include "base/assertion.h"
 #include "fakes/fake_platform.h"
 
 #include "support/expect_assertion.h"

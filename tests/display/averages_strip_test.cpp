@@ -2,8 +2,8 @@
 #include "display/averages_strip.h"
 #include "display/histogram.h"
 #include "display/histogram_fonts.h"
-#include "display/number_panel.h"
 #include "display/histogram_pixels.h"
+#include "display/number_panel.h"
 
 #include <QFontMetrics>
 
@@ -96,8 +96,9 @@ TEST_F(StripTest, NumbersOnlyFillTheWholeControlWithTheTwoBoxes) {
   graph.resize(290, 114);
   const QImage control = graph.grab().toImage().convertToFormat(QImage::Format_RGB32);
   EXPECT_EQ(graph.AveragesImage().size(), QSize(290, 114));
-  EXPECT_EQ(RunsUp(control, 10, 113, 0), (std::vector{RunOf(Back, 1), RunOf(Frame, 1), RunOf(Back, 1), RunOf(LightIn, 108),
-                                                     RunOf(Back, 1), RunOf(Frame, 1), RunOf(Back, 1)}));
+  EXPECT_EQ(RunsUp(control, 10, 113, 0),
+            (std::vector{RunOf(Back, 1), RunOf(Frame, 1), RunOf(Back, 1), RunOf(LightIn, 108), RunOf(Back, 1),
+                         RunOf(Frame, 1), RunOf(Back, 1)}));
   EXPECT_EQ(control.pixel(280, 100), Rgb(LightOut));
   ExpectCentredText(control, AveragesBoxIn(control.size()), QStringLiteral("In: 2.9K"));
   ExpectCentredText(control, AveragesBoxOut(control.size()), QStringLiteral("Out: 700"));

@@ -1,7 +1,7 @@
 // The scale grid: dotted lines, their labels in the margin and the vertical ticks.
+#include "display/histogram_grid.h"
 #include "display/histogram.h"
 #include "display/histogram_fonts.h"
-#include "display/histogram_grid.h"
 #include "display/histogram_pixels.h"
 
 #include <QFontMetrics>
@@ -74,7 +74,7 @@ TEST_F(GridTest, WithoutDataEachLabelReadsItsOwnHeightInPixels) {
 
 TEST_F(GridTest, LabelsFollowTheScaleAndTheUnit) {
   graph.SetMaxValue(112 * 1024);  // 1024 values per pixel
-  FeedAll(graph, 100000, 0);  // 97 pixels
+  FeedAll(graph, 100000, 0);      // 97 pixels
   const QImage& image = Render(290, 114);
   const char* labels[GridRowCount] = {"9.0K", "41K", "73K", "105K"};
   for (int i = 0; i < GridRowCount; ++i) ExpectLabel(image, 5, LabelTops[i], QString::fromLatin1(labels[i]));

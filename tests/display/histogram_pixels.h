@@ -64,8 +64,8 @@ struct Run {
 };
 
 inline std::ostream& operator<<(std::ostream& out, const Run& run) {
-  return out << "{#" << std::hex << std::setw(6) << std::setfill('0') << (run.colour & 0xFFFFFF) << std::dec
-             << " x " << run.length << "}";
+  return out << "{#" << std::hex << std::setw(6) << std::setfill('0') << (run.colour & 0xFFFFFF) << std::dec << " x "
+             << run.length << "}";
 }
 
 // The runs of equal colour in column x, from row bottom up to row top.

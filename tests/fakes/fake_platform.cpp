@@ -13,8 +13,8 @@ std::optional<std::vector<platform::InterfaceRow>> FakeInterfaceTable::rows() {
 std::optional<platform::InterfaceRow> FakeInterfaceTable::rowByName(const QString& name) {
   ++rowByNameCalls;
   if (failing) return std::nullopt;
-  const auto it = std::find_if(table.begin(), table.end(),
-                               [&](const platform::InterfaceRow& row) { return row.name == name; });
+  const auto it =
+      std::find_if(table.begin(), table.end(), [&](const platform::InterfaceRow& row) { return row.name == name; });
   if (it == table.end()) return std::nullopt;
   return *it;
 }
@@ -100,8 +100,8 @@ void FakeGlobalHotKey::Unregister() {
   held = QKeySequence();
 }
 
-platform::InterfaceRow& FakePlatform::addInterface(quint32 index, const QString& name, quint32 type,
-                                                   quint64 in, quint64 out) {
+platform::InterfaceRow& FakePlatform::addInterface(quint32 index, const QString& name, quint32 type, quint64 in,
+                                                   quint64 out) {
   platform::InterfaceRow row;
   row.index = index;
   row.name = name;

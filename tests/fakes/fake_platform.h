@@ -150,8 +150,8 @@ class FakePlatform : public platform::Platform {
   platform::ShellTrayState& trayState() override { return trayStateFake; }
 
   // Adds an interface row with the given counters and returns it for further scripting.
-  platform::InterfaceRow& addInterface(quint32 index, const QString& name, quint32 type,
-                                       quint64 in = 0, quint64 out = 0);
+  platform::InterfaceRow& addInterface(quint32 index, const QString& name, quint32 type, quint64 in = 0,
+                                       quint64 out = 0);
 
   QString unsupported;
   FakeInterfaceTable interfaces;

@@ -14,7 +14,7 @@ class FakeRegistryFile : public platform::RegistryFile {
   QString setAside() override;
   QString location() const override { return QStringLiteral("fake://registry.reg"); }
 
-  std::optional<QByteArray> contents;   // what is stored now
+  std::optional<QByteArray> contents;    // what is stored now
   std::optional<QByteArray> setAsideAs;  // what setAside() moved away
   bool failWrites = false;
   bool failReads = false;

@@ -1,6 +1,6 @@
+#include "feed/graph_feed.h"
 #include "fakes/fake_platform.h"
 #include "feed/graph_comm.h"
-#include "feed/graph_feed.h"
 #include "feed/graph_settings_record.h"
 
 #include <gtest/gtest.h>

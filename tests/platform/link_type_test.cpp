@@ -1,5 +1,5 @@
-#include "platform/interface_table.h"
 #include "platform/linux/link_type.h"
+#include "platform/interface_table.h"
 
 #include <QDir>
 #include <QFile>

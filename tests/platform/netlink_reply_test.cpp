@@ -29,7 +29,9 @@ ByteVector messageWithCode(quint16 type, int code, quint32 sequence = kSequence)
   return bytes;
 }
 
-ByteVector linkPart(int index, quint16 extraFlags = 0) { return message(RTM_NEWLINK, NLM_F_MULTI | extraFlags, kSequence, index); }
+ByteVector linkPart(int index, quint16 extraFlags = 0) {
+  return message(RTM_NEWLINK, NLM_F_MULTI | extraFlags, kSequence, index);
+}
 ByteVector done() { return message(NLMSG_DONE, NLM_F_MULTI); }
 
 ByteVector datagram(std::initializer_list<ByteVector> messages) {
@@ -44,7 +46,8 @@ class ReplyReaderTest : public ::testing::Test {
   std::optional<ReplyStatus> feed(const ByteVector& bytes) { return reader.feed(asBytes(bytes)); }
 
   std::vector<int> indexes;
-  ReplyReader reader{kSequence, [this](const Message& m) { indexes.push_back(readStruct<ifinfomsg>(m.payload)->ifi_index); }};
+  ReplyReader reader{kSequence,
+                     [this](const Message& m) { indexes.push_back(readStruct<ifinfomsg>(m.payload)->ifi_index); }};
 };
 
 TEST_F(ReplyReaderTest, DumpSpansDatagramsUntilDone) {
@@ -57,9 +60,9 @@ TEST_F(ReplyReaderTest, DumpSpansDatagramsUntilDone) {
 }
 
 TEST_F(ReplyReaderTest, SkipsWhatAnswersAnEarlierRequest) {
-  const ByteVector stale = datagram({message(RTM_NEWLINK, NLM_F_MULTI, kSequence - 1, 99),
-                                     message(NLMSG_DONE, NLM_F_MULTI, kSequence - 1),
-                                     messageWithCode(NLMSG_ERROR, -EBUSY, kSequence - 1)});
+  const ByteVector stale =
+      datagram({message(RTM_NEWLINK, NLM_F_MULTI, kSequence - 1, 99), message(NLMSG_DONE, NLM_F_MULTI, kSequence - 1),
+                messageWithCode(NLMSG_ERROR, -EBUSY, kSequence - 1)});
   EXPECT_FALSE(feed(stale));
   const auto status = feed(datagram({message(NLMSG_NOOP, 0), linkPart(5), done()}));
   ASSERT_TRUE(status);
@@ -91,7 +94,8 @@ TEST(ReplyReaderEndTest, ErrorsAndInterruptionsEndTheReply) {
       {"kernel refuses", datagram({messageWithCode(NLMSG_ERROR, -ENODEV)}), Outcome::Refused, ENODEV},
       {"acknowledgement", datagram({messageWithCode(NLMSG_ERROR, 0)}), Outcome::Complete, 0},
       {"error without its code", truncatedError, Outcome::Broken, EBADMSG},
-      {"dump failed part-way", datagram({linkPart(1), messageWithCode(NLMSG_DONE, -EMSGSIZE)}), Outcome::Refused, EMSGSIZE},
+      {"dump failed part-way", datagram({linkPart(1), messageWithCode(NLMSG_DONE, -EMSGSIZE)}), Outcome::Refused,
+       EMSGSIZE},
       {"done with a zero result", datagram({linkPart(1), messageWithCode(NLMSG_DONE, 0)}), Outcome::Complete, 0},
       {"dump interrupted", datagram({linkPart(1, NLM_F_DUMP_INTR), linkPart(2), done()}), Outcome::Interrupted, 0},
       {"malformed datagram", garbage, Outcome::Broken, EBADMSG},

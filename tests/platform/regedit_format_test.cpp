@@ -99,9 +99,16 @@ TEST(RegeditFormatTest, HostileNamesAndTextsSurviveARoundTrip) {
       QString(10000, u'x') + QStringLiteral("\\\""),
   };
   const QStringList keyNames = {
-      QStringLiteral("Quote\"d"), QStringLiteral("[bracket]"), QStringLiteral("]"),    QStringLiteral("="),
-      QStringLiteral(";semi"),    QStringLiteral("@"),         utf8("中文"),           QStringLiteral("-dash"),
-      QStringLiteral(" space "),  QStringLiteral("HKEY_CURRENT_USER"),
+      QStringLiteral("Quote\"d"),
+      QStringLiteral("[bracket]"),
+      QStringLiteral("]"),
+      QStringLiteral("="),
+      QStringLiteral(";semi"),
+      QStringLiteral("@"),
+      utf8("中文"),
+      QStringLiteral("-dash"),
+      QStringLiteral(" space "),
+      QStringLiteral("HKEY_CURRENT_USER"),
       QString(QChar(0xFEFF)) + QStringLiteral("x"),
   };
 

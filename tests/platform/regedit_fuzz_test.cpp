@@ -94,10 +94,10 @@ void replaceOne(QByteArray& text, Random& random, const std::vector<QByteArray>&
   text.replace(oneOf(random, places), needle.size(), by);
 }
 
-const std::vector<char> SyntaxCharacters = {'[', ']', '\\', '"', '=', '@', ';', ':',
+const std::vector<char> SyntaxCharacters = {'[', ']', '\\', '"', '=', '@',  ';',  ':',
                                             ',', '-', 'x',  '0', ' ', '\t', '\r', '\n'};
-const std::vector<QByteArray> OtherTypes = {"qword:", "hex(2):", "hex(7):", "DWORD:", "dword:",
-                                            "hex:",   "=",       "=\"",     "string:"};
+const std::vector<QByteArray> OtherTypes = {
+    "qword:", "hex(2):", "hex(7):", "DWORD:", "dword:", "hex:", "=", "=\"", "string:"};
 
 const std::vector<Mutation> Mutations = {
     // broken lines: a syntax character dropped in anywhere
@@ -137,7 +137,9 @@ const std::vector<Mutation> Mutations = {
       }
     },
     // missing brackets
-    [](QByteArray& text, Random& random) { replaceOne(text, random, {"[", "]"}, ""); },
+    [](QByteArray& text, Random& random) {
+      replaceOne(text, random, {"[", "]"}, "");
+    },
     // NUL bytes
     [](QByteArray& text, Random& random) { insertAt(text, random, QByteArray(1, '\0')); },
     // very long lines
@@ -199,12 +201,23 @@ TEST(RegeditFuzzTest, DamagedFilesEndInAnErrorOnALineOfTheFileOrInAHiveThatRound
 
 std::pair<QByteArray, QString> randomQuotedText(Random& random) {
   static const std::vector<std::pair<QByteArray, QString>> tokens = {
-      {"a", QStringLiteral("a")},     {"Z", QStringLiteral("Z")},     {" ", QStringLiteral(" ")},
-      {"\\\\", QStringLiteral("\\")}, {"\\\"", QStringLiteral("\"")}, {"\\n", QStringLiteral("\n")},
-      {"\\r", QStringLiteral("\r")},   {"=", QStringLiteral("=")},     {"[", QStringLiteral("[")},
-      {"]", QStringLiteral("]")},     {";", QStringLiteral(";")},     {"@", QStringLiteral("@")},
-      {",", QStringLiteral(",")},     {"\t", QStringLiteral("\t")},   {"中", QStringLiteral("中")},
-      {"😀", QStringLiteral("😀")},   {"\xEF\xBB\xBF", QString(QChar(0xFEFF))},
+      {"a", QStringLiteral("a")},
+      {"Z", QStringLiteral("Z")},
+      {" ", QStringLiteral(" ")},
+      {"\\\\", QStringLiteral("\\")},
+      {"\\\"", QStringLiteral("\"")},
+      {"\\n", QStringLiteral("\n")},
+      {"\\r", QStringLiteral("\r")},
+      {"=", QStringLiteral("=")},
+      {"[", QStringLiteral("[")},
+      {"]", QStringLiteral("]")},
+      {";", QStringLiteral(";")},
+      {"@", QStringLiteral("@")},
+      {",", QStringLiteral(",")},
+      {"\t", QStringLiteral("\t")},
+      {"中", QStringLiteral("中")},
+      {"😀", QStringLiteral("😀")},
+      {"\xEF\xBB\xBF", QString(QChar(0xFEFF))},
   };
   QByteArray data = "\"";
   QString text;
@@ -281,8 +294,10 @@ QString randomName(Random& random, bool forKey) {
 
 RegValue randomValue(Random& random) {
   switch (below(random, 3)) {
-    case 0: return RegValue::fromString(randomName(random, false) + randomName(random, false));
-    case 1: return RegValue::fromDWord(static_cast<quint32>(random()));
+    case 0:
+      return RegValue::fromString(randomName(random, false) + randomName(random, false));
+    case 1:
+      return RegValue::fromDWord(static_cast<quint32>(random()));
     default: {
       QByteArray bytes;
       for (int i = below(random, 20); i > 0; --i) bytes += static_cast<char>(below(random, 256));

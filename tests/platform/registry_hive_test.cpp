@@ -1,5 +1,5 @@
-#include "platform/registry.h"
 #include "platform/registry_hive.h"
+#include "platform/registry.h"
 #include "platform/registry_test_printing.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
-#include "fakes/fake_registry_file.h"
 #include "platform/registry.h"
+#include "fakes/fake_registry_file.h"
 #include "platform/registry_test_printing.h"
 
 #include <gtest/gtest.h>

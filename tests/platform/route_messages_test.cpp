@@ -96,8 +96,10 @@ TEST(RouteMessagesTest, FallsBackOnThirtyTwoBitCountersAndToleratesShorterStruct
 
   // An older kernel's structure ends earlier; the byte counters are among its first fields.
   const auto full = stats64(30, 40);
-  const auto older = decodeLinkMessage(payloadOf(
-      linkMessage().appendAttribute(IFLA_STATS64, valueBytes(full).first(offsetof(rtnl_link_stats64, rx_errors))).bytes()));
+  const auto older = decodeLinkMessage(
+      payloadOf(linkMessage()
+                    .appendAttribute(IFLA_STATS64, valueBytes(full).first(offsetof(rtnl_link_stats64, rx_errors)))
+                    .bytes()));
   ASSERT_TRUE(older && older->counters);
   EXPECT_EQ(older->counters->received, 30u);
   EXPECT_EQ(older->counters->sent, 40u);
@@ -122,7 +124,9 @@ TEST(RouteMessagesTest, RejectsMalformedLinks) {
   };
   const Case cases[] = {
       {"statistics cut before tx_bytes",
-       linkMessage().appendAttribute(IFLA_STATS64, valueBytes(stats).first(offsetof(rtnl_link_stats64, tx_bytes) + 4)).bytes()},
+       linkMessage()
+           .appendAttribute(IFLA_STATS64, valueBytes(stats).first(offsetof(rtnl_link_stats64, tx_bytes) + 4))
+           .bytes()},
       {"32-bit statistics cut short",
        linkMessage().appendAttribute(IFLA_STATS, valueBytes(stats32(1, 2)).first(12)).bytes()},
       {"nested kind with a bad length", linkMessage().appendAttribute(IFLA_LINKINFO, asBytes(badNesting)).bytes()},

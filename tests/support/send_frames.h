@@ -40,7 +40,7 @@ inline QString sendFrames(const QString& link, int count, int frameSize) {
   }
 
   std::vector<unsigned char> frame(static_cast<std::size_t>(frameSize), 0);
-  std::fill_n(frame.begin(), ETH_ALEN, 0xFF);                   // broadcast destination
+  std::fill_n(frame.begin(), ETH_ALEN, 0xFF);                    // broadcast destination
   const unsigned char source[ETH_ALEN] = {0x02, 0, 0, 0, 0, 1};  // locally administered
   std::copy(std::begin(source), std::end(source), frame.begin() + ETH_ALEN);
   frame[12] = kEtherType >> 8;

@@ -29,10 +29,12 @@ struct ItemPixels {
   for (int y = item.top(); y <= item.bottom(); ++y) {
     for (int x = item.left(); x <= item.right(); ++x) {
       const QPoint point(x, y);
-      const QRgb want = !bar.contains(point) ? expected.margin : !inside.contains(point) ? expected.frame : expected.bar;
+      const QRgb want = !bar.contains(point)      ? expected.margin
+                        : !inside.contains(point) ? expected.frame
+                                                  : expected.bar;
       if (image.pixel(point) != want) {
-        return ::testing::AssertionFailure() << "pixel (" << x << ", " << y << ") is " << std::hex << image.pixel(point)
-                                             << ", expected " << want;
+        return ::testing::AssertionFailure()
+               << "pixel (" << x << ", " << y << ") is " << std::hex << image.pixel(point) << ", expected " << want;
       }
     }
   }
@@ -65,8 +67,8 @@ TEST(ColorItem, DarkerColoursAreFramedInWhiteWhileSelectedAndInThemselvesOtherwi
     EXPECT_TRUE(HasPixels(DrawItem(color, true), QRect(0, 0, Width, Height),
                           {ListBack.rgb(), qRgb(255, 255, 255), color.rgb()}))
         << color.name().toStdString();
-    EXPECT_TRUE(HasPixels(DrawItem(color, false), QRect(0, 0, Width, Height),
-                          {ListBack.rgb(), color.rgb(), color.rgb()}))
+    EXPECT_TRUE(
+        HasPixels(DrawItem(color, false), QRect(0, 0, Width, Height), {ListBack.rgb(), color.rgb(), color.rgb()}))
         << color.name().toStdString();
   }
 }

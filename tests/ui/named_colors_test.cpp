@@ -35,12 +35,23 @@ TEST(NamedColors, ValuesAreTheCssKeywordsInSettingsByteOrder) {
     const char* name;
     quint32 rgb;  // as CSS writes it
   } rows[] = {
-      {0, "IndianRed", 0xCD5C5C},   {5, "Crimson", 0xDC143C},       {21, "Gold", 0xFFD700},
-      {47, "Indigo", 0x4B0082},     {52, "Chartreuse", 0x7FFF00},   {73, "Teal", 0x008080},
-      {91, "CornflowerBlue", 0x6495ED}, {97, "Navy", 0x000080},     {104, "BurlyWood", 0xDEB887},
-      {133, "Gainsboro", 0xDCDCDC}, {134, "LightGrey", 0xD3D3D3},   {142, "Black", 0x000000},
-      {41, "Amethyst", 0x9966CC},   {4, "LightSalmon", 0xFFA07A},   {15, "LightSalmon", 0xFFA07A},
-      {50, "MediumSlateBlue", 0x7B68EE}, {92, "MediumSlateBlue", 0x7B68EE},
+      {0, "IndianRed", 0xCD5C5C},
+      {5, "Crimson", 0xDC143C},
+      {21, "Gold", 0xFFD700},
+      {47, "Indigo", 0x4B0082},
+      {52, "Chartreuse", 0x7FFF00},
+      {73, "Teal", 0x008080},
+      {91, "CornflowerBlue", 0x6495ED},
+      {97, "Navy", 0x000080},
+      {104, "BurlyWood", 0xDEB887},
+      {133, "Gainsboro", 0xDCDCDC},
+      {134, "LightGrey", 0xD3D3D3},
+      {142, "Black", 0x000000},
+      {41, "Amethyst", 0x9966CC},
+      {4, "LightSalmon", 0xFFA07A},
+      {15, "LightSalmon", 0xFFA07A},
+      {50, "MediumSlateBlue", 0x7B68EE},
+      {92, "MediumSlateBlue", 0x7B68EE},
   };
   for (const auto& row : rows) {
     EXPECT_EQ(At(row.index).name, QString::fromLatin1(row.name));

@@ -12,9 +12,9 @@ quint32 ifTypeOf(unsigned hardwareType, bool hasPhysicalDevice, bool isWireless)
 
 // What /sys/class/net/<name> tells about a link.
 struct SysfsLinkFacts {
-  bool listed = false;     // /sys/class/net/<name> exists
-  bool hasDevice = false;  // .../device: a bus device (PCI, USB, SDIO...) stands behind it
-  bool isWireless = false; // .../wireless or .../phy80211
+  bool listed = false;      // /sys/class/net/<name> exists
+  bool hasDevice = false;   // .../device: a bus device (PCI, USB, SDIO...) stands behind it
+  bool isWireless = false;  // .../wireless or .../phy80211
 };
 
 // Asks the sysfs of the caller's mount namespace. A name that could leave the folder ('/', ".",

@@ -42,7 +42,8 @@ LinuxInstanceLock::~LinuxInstanceLock() {
 int LinuxInstanceLock::openLocked(const QString& path, int mode, int lockOperation) {
   const QByteArray native = path.toLocal8Bit();
   int fd = open(native.constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
-  if (fd < 0 && errno == ENOENT) fd = open(native.constData(), O_RDONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
+  if (fd < 0 && errno == ENOENT)
+    fd = open(native.constData(), O_RDONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
   if (fd < 0 && errno == EEXIST) fd = open(native.constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
   if (fd < 0) {
     problem_ = QStringLiteral("Cannot open %1: %2").arg(path, errnoText());

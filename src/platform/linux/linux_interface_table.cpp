@@ -40,9 +40,8 @@ std::vector<std::byte> linkByNameRequest(const QByteArray& name) {
 // The kernel's own rule for interface names; anything else cannot name a link.
 bool isPossibleLinkName(const QByteArray& name) {
   if (name.isEmpty() || name.size() >= IFNAMSIZ || name == "." || name == "..") return false;
-  return std::none_of(name.begin(), name.end(), [](char c) {
-    return c == '/' || c == ':' || c == '\0' || c == ' ' || (c >= '\t' && c <= '\r');
-  });
+  return std::none_of(name.begin(), name.end(),
+                      [](char c) { return c == '/' || c == ':' || c == '\0' || c == ' ' || (c >= '\t' && c <= '\r'); });
 }
 
 InterfaceRow rowOf(const LinkMessage& link, SysfsFactsCache& sysfs) {

@@ -82,9 +82,7 @@ LinuxSharedMemory::LinuxSharedMemory() : LinuxSharedMemory(QStringLiteral(".%1")
 
 LinuxSharedMemory::LinuxSharedMemory(QString nameSuffix) : nameSuffix_(std::move(nameSuffix)) {}
 
-QString LinuxSharedMemory::objectName(const QString& name) const {
-  return QStringLiteral("/") + name + nameSuffix_;
-}
+QString LinuxSharedMemory::objectName(const QString& name) const { return QStringLiteral("/") + name + nameSuffix_; }
 
 std::unique_ptr<SharedSection> LinuxSharedMemory::open(const QString& name, int size) {
   const QString object = objectName(name);

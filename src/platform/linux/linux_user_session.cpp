@@ -36,9 +36,7 @@ QString LinuxUserSession::userName() {
   return QString::number(geteuid());
 }
 
-QString LinuxUserSession::executablePath() {
-  return QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath();
-}
+QString LinuxUserSession::executablePath() { return QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath(); }
 
 QString LinuxUserSession::configDir() {
   return xdgDir("XDG_CONFIG_HOME", homeDir() + QStringLiteral("/.config")) + QLatin1Char('/') + kAppFolder;

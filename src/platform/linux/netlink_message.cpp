@@ -13,9 +13,7 @@ constexpr std::size_t kAttributeHeaderSize = NLA_ALIGN(sizeof(nlattr));
 
 // Skips `length` bytes rounded up to `alignedLength`, stopping at the end of the buffer
 // (the padding after the last item may be missing).
-Bytes skip(Bytes bytes, std::size_t alignedLength) {
-  return bytes.subspan(std::min(alignedLength, bytes.size()));
-}
+Bytes skip(Bytes bytes, std::size_t alignedLength) { return bytes.subspan(std::min(alignedLength, bytes.size())); }
 
 }  // namespace
 
@@ -46,8 +44,7 @@ std::optional<Attribute> AttributeCursor::next() {
 
 QByteArray attributeText(Bytes payload) {
   const auto end = std::find(payload.begin(), payload.end(), std::byte{0});
-  return QByteArray(reinterpret_cast<const char*>(payload.data()),
-                    static_cast<qsizetype>(end - payload.begin()));
+  return QByteArray(reinterpret_cast<const char*>(payload.data()), static_cast<qsizetype>(end - payload.begin()));
 }
 
 MessageBuilder::MessageBuilder(quint16 type, quint16 flags) {

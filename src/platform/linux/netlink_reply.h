@@ -27,8 +27,7 @@ using MessageHandler = std::function<void(const Message&)>;
 // answer some earlier request and are skipped.
 class ReplyReader {
  public:
-  ReplyReader(quint32 sequence, MessageHandler onMessage)
-      : sequence_(sequence), onMessage_(std::move(onMessage)) {}
+  ReplyReader(quint32 sequence, MessageHandler onMessage) : sequence_(sequence), onMessage_(std::move(onMessage)) {}
 
   // Hands the datagram's reply messages over; the final status once the reply is complete,
   // nullopt while more datagrams are to come.

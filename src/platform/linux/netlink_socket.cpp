@@ -126,8 +126,7 @@ bool Socket::send(const std::vector<std::byte>& message) {
   kernel.nl_family = AF_NETLINK;
   ssize_t sent;
   do {
-    sent = ::sendto(fd_, message.data(), message.size(), 0, reinterpret_cast<const sockaddr*>(&kernel),
-                    sizeof(kernel));
+    sent = ::sendto(fd_, message.data(), message.size(), 0, reinterpret_cast<const sockaddr*>(&kernel), sizeof(kernel));
   } while (sent < 0 && errno == EINTR);
   return sent == static_cast<ssize_t>(message.size());
 }

@@ -21,9 +21,9 @@ struct LinkMessage {
   int index = 0;
   quint16 hardwareType = 0;  // ARPHRD_*
   QByteArray name;
-  QByteArray alias;            // empty when none is set
-  QByteArray hardwareAddress;  // every byte the kernel gave
-  QByteArray kind;             // IFLA_INFO_KIND: set only for links created through an rtnetlink link type
+  QByteArray alias;                      // empty when none is set
+  QByteArray hardwareAddress;            // every byte the kernel gave
+  QByteArray kind;                       // IFLA_INFO_KIND: set only for links created through an rtnetlink link type
   std::optional<LinkCounters> counters;  // IFLA_STATS64, else IFLA_STATS
 };
 

@@ -3,8 +3,8 @@
 #include "platform/linux/x11_key_symbols.h"
 #include "platform/linux/x11_keyboard.h"
 
-#include <QGuiApplication>
 #include <QtGui/qguiapplication_platform.h>
+#include <QGuiApplication>
 
 #include <cstdlib>
 #include <vector>

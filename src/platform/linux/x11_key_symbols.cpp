@@ -14,14 +14,10 @@ struct SymbolRun {
 };
 
 constexpr SymbolRun KeypadSymbols[] = {
-    {Qt::Key_0, 10, XK_KP_0},
-    {Qt::Key_Asterisk, 1, XK_KP_Multiply},
-    {Qt::Key_Plus, 1, XK_KP_Add},
-    {Qt::Key_Comma, 1, XK_KP_Separator},
-    {Qt::Key_Minus, 1, XK_KP_Subtract},
-    {Qt::Key_Period, 1, XK_KP_Decimal},
-    {Qt::Key_Slash, 1, XK_KP_Divide},
-    {Qt::Key_Equal, 1, XK_KP_Equal},
+    {Qt::Key_0, 10, XK_KP_0},           {Qt::Key_Asterisk, 1, XK_KP_Multiply},
+    {Qt::Key_Plus, 1, XK_KP_Add},       {Qt::Key_Comma, 1, XK_KP_Separator},
+    {Qt::Key_Minus, 1, XK_KP_Subtract}, {Qt::Key_Period, 1, XK_KP_Decimal},
+    {Qt::Key_Slash, 1, XK_KP_Divide},   {Qt::Key_Equal, 1, XK_KP_Equal},
     {Qt::Key_Enter, 1, XK_KP_Enter},
 };
 

@@ -42,7 +42,8 @@ TEST_F(LinuxAddressTableTest, HundredsOfAddressesArriveCompleteInOneCall) {
   const QString prefixes[] = {QStringLiteral("192.0.2."), QStringLiteral("198.51.100."), QStringLiteral("203.0.113.")};
   QStringList batch;
   for (const QString& prefix : prefixes) {
-    for (int host = 1; host < 255; ++host) batch << QStringLiteral("addr add %1%2/32 dev %3").arg(prefix).arg(host).arg(spare);
+    for (int host = 1; host < 255; ++host)
+      batch << QStringLiteral("addr add %1%2/32 dev %3").arg(prefix).arg(host).arg(spare);
   }
   ip({QStringLiteral("-batch"), QStringLiteral("-")}, batch);
 

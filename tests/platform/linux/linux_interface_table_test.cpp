@@ -1,5 +1,5 @@
-#include "platform/linux/link_type.h"
 #include "platform/linux/linux_interface_table.h"
+#include "platform/linux/link_type.h"
 #include "platform/linux/netlink_socket.h"
 #include "private_network.h"
 
@@ -51,8 +51,14 @@ class LinuxInterfaceTableTest : public PrivateNetworkTest {
            if (failure.isEmpty()) remember(QStringLiteral("tap0"));
            return failure;
          }},
-        {QStringLiteral("br9"), [&] { return tryCreateLink({QStringLiteral("br9"), QStringLiteral("type"), QStringLiteral("bridge")}); }},
-        {QStringLiteral("dummy9"), [&] { return tryCreateLink({QStringLiteral("dummy9"), QStringLiteral("type"), QStringLiteral("dummy")}); }},
+        {QStringLiteral("br9"),
+         [&] {
+           return tryCreateLink({QStringLiteral("br9"), QStringLiteral("type"), QStringLiteral("bridge")});
+         }},
+        {QStringLiteral("dummy9"),
+         [&] {
+           return tryCreateLink({QStringLiteral("dummy9"), QStringLiteral("type"), QStringLiteral("dummy")});
+         }},
         {QStringLiteral("macvlan9"),
          [&] {
            return tryCreateLink({QStringLiteral("macvlan9"), QStringLiteral("link"), QStringLiteral("veth0"),
@@ -144,9 +150,15 @@ TEST_F(LinuxInterfaceTableTest, RowByNameAgreesWithTheTableAndFindsNothingElse) 
   EXPECT_GE(single->inOctets, before.inOctets);
   EXPECT_LE(single->inOctets, after.inOctets);
 
-  const QString oddNames[] = {QString(), QStringLiteral("nosuchlink0"), QStringLiteral("../x"),
-                              QString(40, QLatin1Char('a')), QStringLiteral("veth 0"), QStringLiteral("B\u00fcro"),
-                              QStringLiteral("veth0\n"), QStringLiteral(".."), QStringLiteral("veth0:1")};
+  const QString oddNames[] = {QString(),
+                              QStringLiteral("nosuchlink0"),
+                              QStringLiteral("../x"),
+                              QString(40, QLatin1Char('a')),
+                              QStringLiteral("veth 0"),
+                              QStringLiteral("B\u00fcro"),
+                              QStringLiteral("veth0\n"),
+                              QStringLiteral(".."),
+                              QStringLiteral("veth0:1")};
   for (const QString& name : oddNames) EXPECT_FALSE(table->rowByName(name)) << name.toStdString();
 
   const auto again = table->rowByName(QStringLiteral("veth1"));
@@ -208,7 +220,8 @@ TEST_F(LinuxInterfaceTableTest, LinkWhoseMessageOutgrowsTheReceiveBufferIsRead) 
   // normally holds.
   QStringList batch;
   for (int i = 0; i < 400; ++i) {
-    batch << QStringLiteral("link property add dev veth0 altname %1").arg(QStringLiteral("alt%1-").arg(i).leftJustified(120, QLatin1Char('x')));
+    batch << QStringLiteral("link property add dev veth0 altname %1")
+                 .arg(QStringLiteral("alt%1-").arg(i).leftJustified(120, QLatin1Char('x')));
   }
   batch << QStringLiteral("link property add dev veth0 altname shortalt");
   ip({QStringLiteral("-batch"), QStringLiteral("-")}, batch);

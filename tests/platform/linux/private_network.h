@@ -14,8 +14,8 @@
 
 #include "support/send_frames.h"
 
-#include <gtest/gtest.h>
 #include <arpa/inet.h>
+#include <gtest/gtest.h>
 #include <linux/if_packet.h>
 #include <net/ethernet.h>
 #include <net/if.h>
@@ -37,7 +37,8 @@ inline QString enterPrivateNetworkNamespace() {
   static QString failure = [] {
     if (::unshare(CLONE_NEWNET) != 0) return QStringLiteral("unshare(CLONE_NEWNET) failed: %1").arg(lastError());
     // No IPv6 autoconfiguration: it would send and change things on its own while a test runs.
-    for (const char* path : {"/proc/sys/net/ipv6/conf/all/disable_ipv6", "/proc/sys/net/ipv6/conf/default/disable_ipv6"}) {
+    for (const char* path :
+         {"/proc/sys/net/ipv6/conf/all/disable_ipv6", "/proc/sys/net/ipv6/conf/default/disable_ipv6"}) {
       QFile file(QString::fromLatin1(path));
       if (file.open(QIODevice::WriteOnly)) file.write("1\n");
     }
@@ -73,7 +74,8 @@ inline QString runIp(const QStringList& arguments, const QStringList& batch = {}
   ip.closeWriteChannel();
   if (!ip.waitForFinished(60000)) return QStringLiteral("ip did not finish");
   if (ip.exitStatus() != QProcess::NormalExit || ip.exitCode() != 0) {
-    return QStringLiteral("ip %1: %2").arg(arguments.join(QLatin1Char(' ')), QString::fromUtf8(ip.readAllStandardError()));
+    return QStringLiteral("ip %1: %2")
+        .arg(arguments.join(QLatin1Char(' ')), QString::fromUtf8(ip.readAllStandardError()));
   }
   return QString();
 }
@@ -105,7 +107,8 @@ class PrivateNetworkTest : public ::testing::Test {
       spare = QStringLiteral("dummy0");
       spareKind = QStringLiteral("dummy");
     } else {
-      ASSERT_NO_FATAL_FAILURE(createLink({QStringLiteral("bridge0"), QStringLiteral("type"), QStringLiteral("bridge")}));
+      ASSERT_NO_FATAL_FAILURE(
+          createLink({QStringLiteral("bridge0"), QStringLiteral("type"), QStringLiteral("bridge")}));
       spare = QStringLiteral("bridge0");
       spareKind = QStringLiteral("bridge (this kernel has no dummy driver)");
     }
