@@ -7,39 +7,76 @@ namespace meterly::platform {
 
 namespace {
 
-// A flood of changes cannot hold the caller here: what is left is reported on the next call.
+// A flood of messages cannot hold the caller here: what is left is looked at on the next call.
 constexpr int kMaxDatagramsPerCall = 4096;
 
 netlink::SocketOptions watchOptions() {
   netlink::SocketOptions options;
-  options.multicastGroups = RTMGRP_LINK | RTMGRP_IPV4_IFADDR | RTMGRP_IPV6_IFADDR;
+  options.multicastGroups = RTMGRP_LINK | RTMGRP_IPV4_IFADDR;
   options.nonBlocking = true;
   return options;
 }
 
-}  // namespace
-
-LinuxAddressChangeWatch::LinuxAddressChangeWatch() : socket_(netlink::Socket::open(watchOptions())) {
-  if (!socket_.isOpen()) {
-    failure_ = QStringLiteral("cannot listen for address changes: %1").arg(netlink::errorText(socket_.openError()));
+bool mayChangeIdentity(const netlink::Message& message) {
+  switch (message.header.nlmsg_type) {
+    case RTM_NEWLINK:
+    case RTM_DELLINK:
+      return true;
+    case RTM_NEWADDR:
+    case RTM_DELADDR: {
+      const auto header = netlink::readStruct<ifaddrmsg>(message.payload);
+      return !header || header->ifa_family == AF_INET;
+    }
+    default:
+      return false;
   }
 }
 
-bool LinuxAddressChangeWatch::takeChange() {
-  if (!socket_.isOpen()) return false;
-  bool changed = false;
+bool datagramMayChangeIdentity(netlink::Bytes datagram) {
+  netlink::MessageCursor cursor(datagram);
+  while (const auto message = cursor.next()) {
+    if (mayChangeIdentity(*message)) return true;
+  }
+  return cursor.malformed();
+}
+
+}  // namespace
+
+LinuxAddressChangeWatch::LinuxAddressChangeWatch(InterfaceTable& interfaces, AddressTable& addresses)
+    : interfaces_(interfaces), addresses_(addresses), socket_(netlink::Socket::open(watchOptions())) {
+  if (!socket_.isOpen()) {
+    failure_ = QStringLiteral("cannot listen for address changes: %1").arg(netlink::errorText(socket_.openError()));
+    return;
+  }
+  // Read after subscribing, so that no change falls between the two.
+  identity_ = NetworkIdentity::Read(interfaces_, addresses_);
+}
+
+bool LinuxAddressChangeWatch::drainMessages() {
+  bool mayHaveChanged = false;
   for (int taken = 0; taken < kMaxDatagramsPerCall; ++taken) {
-    switch (socket_.receive(MSG_DONTWAIT).status) {
+    const netlink::Datagram datagram = socket_.receive(MSG_DONTWAIT);
+    switch (datagram.status) {
       case netlink::Datagram::Status::Data:
-      case netlink::Datagram::Status::Overrun:  // changes were lost, so something changed
-        changed = true;
+        if (!mayHaveChanged) mayHaveChanged = datagramMayChangeIdentity(datagram.bytes);
+        break;
+      case netlink::Datagram::Status::Overrun:  // messages were lost: look again
+        mayHaveChanged = true;
         break;
       case netlink::Datagram::Status::WouldBlock:
       case netlink::Datagram::Status::Failed:
-        return changed;
+        return mayHaveChanged;
     }
   }
-  return changed;
+  return mayHaveChanged;
+}
+
+bool LinuxAddressChangeWatch::takeChange() {
+  if (!socket_.isOpen() || !drainMessages()) return false;
+  std::optional<NetworkIdentity> now = NetworkIdentity::Read(interfaces_, addresses_);
+  if (now == identity_) return false;
+  identity_ = std::move(now);
+  return true;
 }
 
 }  // namespace meterly::platform

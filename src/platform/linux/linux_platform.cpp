@@ -26,7 +26,7 @@ LinuxPlatform::LinuxPlatform()
     : session_(std::make_unique<LinuxUserSession>()),
       interfaces_(std::make_unique<LinuxInterfaceTable>()),
       addresses_(std::make_unique<LinuxAddressTable>()),
-      addressWatch_(std::make_unique<LinuxAddressChangeWatch>()),
+      addressWatch_(std::make_unique<LinuxAddressChangeWatch>(*interfaces_, *addresses_)),
       registryFile_(std::make_unique<LinuxRegistryFile>(registryPath())),
       registry_(std::make_unique<Registry>(*registryFile_)),
       lock_(std::make_unique<LinuxInstanceLock>(session_->runtimeDir())),
