@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/value_range.h"
+
 #include <QtGlobal>
 
 namespace meterly {
@@ -21,7 +23,7 @@ struct AutoUpdateSettings {
   static void visit(Self& s, Visitor& v, qint32 today) {
     v.flag("AutoUpdate", "QueryForAutoCheck", s.QueryForAutoCheck, true);
     v.flag("AutoUpdate", "AutoCheckEnabled", s.AutoCheckEnabled, false);
-    v.integer("AutoUpdate", "LastAutoCheckDate", s.LastAutoCheckDate, today);
+    v.integer("AutoUpdate", "LastAutoCheckDate", s.LastAutoCheckDate, today, DaySerials);
   }
 };
 

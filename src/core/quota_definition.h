@@ -1,5 +1,8 @@
 #pragma once
 
+#include "core/value_range.h"
+
+#include <QStringList>
 #include <QtGlobal>
 
 namespace meterly {
@@ -18,7 +21,7 @@ struct QuotaDefinition {
 
   // Missing values keep the current field values, except the allowances (0) and
   // QuotaNextNotify (now, a date-time serial).
-  void LoadFromSettings(const SettingsStore* store, double now);
+  void LoadFromSettings(const SettingsStore* store, double now, QStringList* problems = nullptr);
   void SaveToSettings(SettingsStore* store) const;
 
   // Visits the stored values in their order, with their defaults.
@@ -26,12 +29,12 @@ struct QuotaDefinition {
 
   template <typename Self, typename Visitor>
   static void visit(Self& s, Visitor& v, double now) {
-    v.integer("Quota", "QuotaType", s.QuotaType, s.QuotaType);
-    v.integer("Quota", "QuotaHours", s.QuotaHours, s.QuotaHours);
-    v.integer("Quota", "QuotaTraffic", s.QuotaTraffic, s.QuotaTraffic);
-    v.integer("Quota", "QuotaUnit", s.QuotaUnit, s.QuotaUnit);
-    v.integer("Quota", "OnPeakAllowance", s.OnPeakAllowance, qint32{0});
-    v.integer("Quota", "OffPeakAllowance", s.OffPeakAllowance, qint32{0});
+    v.integer("Quota", "QuotaType", s.QuotaType, s.QuotaType, ValueRange{0, 2});
+    v.integer("Quota", "QuotaHours", s.QuotaHours, s.QuotaHours, ValueRange{0, 1});
+    v.integer("Quota", "QuotaTraffic", s.QuotaTraffic, s.QuotaTraffic, ValueRange{0, 2});
+    v.integer("Quota", "QuotaUnit", s.QuotaUnit, s.QuotaUnit, ValueRange{0, 2});
+    v.integer("Quota", "OnPeakAllowance", s.OnPeakAllowance, qint32{0}, ValueRange{0, 2147483647});
+    v.integer("Quota", "OffPeakAllowance", s.OffPeakAllowance, qint32{0}, ValueRange{0, 2147483647});
     v.dateTime("Quota", "QuotaNextNotify", s.QuotaNextNotify, now);
   }
 };

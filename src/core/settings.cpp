@@ -11,7 +11,8 @@ namespace {
 // Reads each visited value from the store into its field, cut to the field's width.
 class SettingsLoader {
  public:
-  explicit SettingsLoader(const SettingsStore& store) : store_(store) {}
+  explicit SettingsLoader(const SettingsStore& store, QStringList* problems = nullptr)
+      : store_(store), problems_(problems) {}
 
   void flag(const char* section, const char* name, bool& field, bool def) {
     field = store_.ReadBool(QLatin1String(section), QLatin1String(name), def);
@@ -26,8 +27,21 @@ class SettingsLoader {
   }
 
   template <typename T>
-  void integer(const char* section, const char* name, T& field, T def) {
-    field = static_cast<T>(store_.ReadInteger(QLatin1String(section), QLatin1String(name), static_cast<qint32>(def)));
+  void integer(const char* section, const char* name, T& field, T def, ValueRange range = AnyValue) {
+    const qint32 stored = store_.ReadInteger(QLatin1String(section), QLatin1String(name), static_cast<qint32>(def));
+    if (range.Contains(stored)) {
+      field = static_cast<T>(stored);
+      return;
+    }
+    field = def;
+    if (problems_ != nullptr) {
+      problems_->append(QStringLiteral("the stored setting %1\\%2 = %3 is outside %4 to %5; the default %6 applies")
+                            .arg(QLatin1String(section), QLatin1String(name))
+                            .arg(stored)
+                            .arg(range.Min)
+                            .arg(range.Max)
+                            .arg(static_cast<qint64>(def)));
+    }
   }
 
   void text(const char* section, const char* name, QString& field, const QString& def) {
@@ -40,6 +54,7 @@ class SettingsLoader {
 
  private:
   const SettingsStore& store_;
+  QStringList* problems_;
 };
 
 // Writes each visited field to the store.
@@ -56,7 +71,7 @@ class SettingsSaver {
   }
 
   template <typename T>
-  void integer(const char* section, const char* name, const T& field, T) {
+  void integer(const char* section, const char* name, const T& field, T, ValueRange = AnyValue) {
     store_.WriteInteger(QLatin1String(section), QLatin1String(name), static_cast<qint32>(field));
   }
 
@@ -92,9 +107,9 @@ Settings DefaultSettings(const SettingsContext& context) {
   return d;
 }
 
-void QuotaDefinition::LoadFromSettings(const SettingsStore* store, double now) {
+void QuotaDefinition::LoadFromSettings(const SettingsStore* store, double now, QStringList* problems) {
   METERLY_ASSERT(store != nullptr, "Quota", "No settings to load the quota from");
-  SettingsLoader loader(*store);
+  SettingsLoader loader(*store, problems);
   visit(*this, loader, now);
 }
 
@@ -114,10 +129,11 @@ void AutoUpdateSettings::Save(SettingsStore& store) const {
   visit(*this, saver, LastAutoCheckDate);
 }
 
-void LoadSettings(const SettingsStore& store, Settings& settings, const SettingsContext& context) {
-  settings.Quota.LoadFromSettings(&store, DateTimeToSerial(context.now));
+void LoadSettings(const SettingsStore& store, Settings& settings, const SettingsContext& context,
+                  QStringList* problems) {
+  settings.Quota.LoadFromSettings(&store, DateTimeToSerial(context.now), problems);
   const Settings defaults = DefaultSettings(context);
-  SettingsLoader loader(store);
+  SettingsLoader loader(store, problems);
   Settings::visit(settings, loader, defaults);
 }
 

@@ -4,9 +4,11 @@
 #include "core/auto_update_settings.h"
 #include "core/colorref.h"
 #include "core/quota_definition.h"
+#include "core/value_range.h"
 
 #include <QDateTime>
 #include <QString>
+#include <QStringList>
 
 namespace meterly {
 
@@ -20,6 +22,13 @@ constexpr quint8 DropDialup = 1 << 2;
 constexpr quint8 Shutdown = 1 << 3;
 constexpr quint8 ShowGraph = 1 << 4;
 }  // namespace NotifyAction
+
+// Values of Settings::LineType.
+namespace LineTypes {
+constexpr quint8 Bars = 0;
+constexpr quint8 PolyLine = 1;
+constexpr quint8 NumbersOnly = 2;
+}  // namespace LineTypes
 
 struct GraphBounds {
   qint32 Left = 0;
@@ -140,32 +149,33 @@ Settings DefaultSettings(const SettingsContext& context);
 template <typename Self, typename Visitor>
 void Settings::visit(Self& s, Visitor& v, const Settings& d) {
   v.flag("Quota", "EnableQuotaOveruseMessage", s.EnableQuotaOveruseMessage, d.EnableQuotaOveruseMessage);
-  v.integer("Quota", "QuotaOverusePercentage", s.QuotaOverusePercentage, d.QuotaOverusePercentage);
+  v.integer("Quota", "QuotaOverusePercentage", s.QuotaOverusePercentage, d.QuotaOverusePercentage, {1, 100});
 
   v.flag("Usage", "EnableChart", s.EnableChart, d.EnableChart);
-  v.integer("Usage", "HoursShown", s.HoursShown, d.HoursShown);
-  v.integer("Usage", "WeekStartsOn", s.WeekStartsOn, d.WeekStartsOn);
-  v.integer("Usage", "MonthStartsOn", s.MonthStartsOn, d.MonthStartsOn);
+  v.integer("Usage", "HoursShown", s.HoursShown, d.HoursShown, {0, 2});
+  v.integer("Usage", "WeekStartsOn", s.WeekStartsOn, d.WeekStartsOn, {0, 7});
+  v.integer("Usage", "MonthStartsOn", s.MonthStartsOn, d.MonthStartsOn, {1, 31});
 
   v.text("Main", "InterfaceGuid", s.InterfaceGuid, d.InterfaceGuid);
   v.flag("Main", "DisplayOnStartup", s.DisplayOnStartup, d.DisplayOnStartup);
   v.flag("Main", "EnableGridLines", s.EnableGridLines, d.EnableGridLines);
-  v.integer("Main", "TrayIconMode", s.TrayIconMode, d.TrayIconMode);
+  v.integer("Main", "TrayIconMode", s.TrayIconMode, d.TrayIconMode, {0, 5});
   v.flag("Main", "EnableAutoRun", s.EnableAutoRun, d.EnableAutoRun);
-  v.integer("Main", "Unit", s.Unit, d.Unit);
+  v.integer("Main", "Unit", s.Unit, d.Unit, {0, 1});
   v.flag("Main", "EnableGradient", s.EnableGradient, d.EnableGradient);
   v.integer("Main", "GradientColor", s.GradientColor, d.GradientColor);
-  v.integer("Main", "VolumeUnit", s.VolumeUnit, d.VolumeUnit);
+  v.integer("Main", "VolumeUnit", s.VolumeUnit, d.VolumeUnit, {0, 4});
 
-  v.integer("Advanced", "PeakHourFrom", s.PeakHourFrom, d.PeakHourFrom);
-  v.integer("Advanced", "PeakHourTo", s.PeakHourTo, d.PeakHourTo);
+  v.integer("Advanced", "PeakHourFrom", s.PeakHourFrom, d.PeakHourFrom, {0, 23});
+  v.integer("Advanced", "PeakHourTo", s.PeakHourTo, d.PeakHourTo, {0, 23});
   v.integer("Advanced", "OnPeakColor", s.OnPeakColor, d.OnPeakColor);
   v.integer("Advanced", "OffPeakColor", s.OffPeakColor, d.OffPeakColor);
 
   v.flag("Notifications", "EnableNotifications", s.EnableNotifications, d.EnableNotifications);
-  v.integer("Notifications", "NotifyCondition", s.NotifyCondition, d.NotifyCondition);
-  v.integer("Notifications", "NotifyConditionAmountMb", s.NotifyConditionAmountMb, d.NotifyConditionAmountMb);
-  v.integer("Notifications", "NotifyTimeMin", s.NotifyTimeMin, d.NotifyTimeMin);
+  v.integer("Notifications", "NotifyCondition", s.NotifyCondition, d.NotifyCondition, {0, 7});
+  v.integer("Notifications", "NotifyConditionAmountMb", s.NotifyConditionAmountMb, d.NotifyConditionAmountMb,
+            {1, 32767});
+  v.integer("Notifications", "NotifyTimeMin", s.NotifyTimeMin, d.NotifyTimeMin, {1, 32767});
   v.flagBit("Notifications", "EnableMsgAndSound", s.NotifyActions, NotifyAction::MsgAndSound);
   v.flagBit("Notifications", "EnableExecProg", s.NotifyActions, NotifyAction::ExecProg);
   v.flagBit("Notifications", "EnableDropDialup", s.NotifyActions, NotifyAction::DropDialup);
@@ -174,8 +184,8 @@ void Settings::visit(Self& s, Visitor& v, const Settings& d) {
   v.text("Notifications", "NotifySound", s.NotifySound, d.NotifySound);
   v.text("Notifications", "ExecProg", s.ExecProg, d.ExecProg);
 
-  v.integer("Graph", "LineType", s.LineType, d.LineType);
-  v.integer("Graph", "LineStep", s.LineStep, d.LineStep);
+  v.integer("Graph", "LineType", s.LineType, d.LineType, {0, 2});
+  v.integer("Graph", "LineStep", s.LineStep, d.LineStep, {1, 100});
   v.integer("Graph", "ClickThruShortCut", s.ClickThruShortCut, d.ClickThruShortCut);
   v.flag("Graph", "EnableClickThrough", s.EnableClickThrough, d.EnableClickThrough);
   v.flag("Graph", "EnableMinuteTicks", s.EnableMinuteTicks, d.EnableMinuteTicks);
@@ -184,12 +194,12 @@ void Settings::visit(Self& s, Visitor& v, const Settings& d) {
   v.flag("Graph", "ShowInTray", s.ShowInTray, d.ShowInTray);
   v.flag("Graph", "Sticky", s.Sticky, d.Sticky);
   v.flag("Graph", "EnableCaption", s.EnableCaption, d.EnableCaption);
-  v.integer("Graph", "Width", s.GraphWindow.Width, d.GraphWindow.Width);
-  v.integer("Graph", "Height", s.GraphWindow.Height, d.GraphWindow.Height);
-  v.integer("Graph", "Left", s.GraphWindow.Left, d.GraphWindow.Left);
-  v.integer("Graph", "Top", s.GraphWindow.Top, d.GraphWindow.Top);
+  v.integer("Graph", "Width", s.GraphWindow.Width, d.GraphWindow.Width, {1, 65535});
+  v.integer("Graph", "Height", s.GraphWindow.Height, d.GraphWindow.Height, {1, 65535});
+  v.integer("Graph", "Left", s.GraphWindow.Left, d.GraphWindow.Left, {-65535, 65535});
+  v.integer("Graph", "Top", s.GraphWindow.Top, d.GraphWindow.Top, {-65535, 65535});
   v.flag("Graph", "FixedScale", s.FixedScale, d.FixedScale);
-  v.integer("Graph", "FixedScaleValue", s.FixedScaleValue, d.FixedScaleValue);
+  v.integer("Graph", "FixedScaleValue", s.FixedScaleValue, d.FixedScaleValue, {0, 2147483647});
   v.flag("Graph", "EnableSmooth", s.EnableSmooth, d.EnableSmooth);
   v.flag("Graph", "EnableBackImage", s.EnableBackImage, d.EnableBackImage);
   v.text("Graph", "BackImageFile", s.BackImageFile, d.BackImageFile);
@@ -200,26 +210,29 @@ void Settings::visit(Self& s, Visitor& v, const Settings& d) {
   v.integer("Graph", "ColorDataBoth", s.ColorDataBoth, d.ColorDataBoth);
   v.integer("Graph", "ColorDataText", s.ColorDataText, d.ColorDataText);
   v.integer("Graph", "ColorDataFrame", s.ColorDataFrame, d.ColorDataFrame);
-  v.integer("Graph", "TransparentValue", s.TransparentValue, d.TransparentValue);
+  v.integer("Graph", "TransparentValue", s.TransparentValue, d.TransparentValue, {0, 100});
   v.flag("Graph", "EnableTransparent", s.EnableTransparent, d.EnableTransparent);
 
   v.text("TraceRoute", "HostName", s.TraceRoute.HostName, d.TraceRoute.HostName);
   v.flag("TraceRoute", "EnableResolving", s.TraceRoute.EnableResolving, d.TraceRoute.EnableResolving);
-  v.integer("TraceRoute", "TimeOut", s.TraceRoute.TimeOut, d.TraceRoute.TimeOut);
+  v.integer("TraceRoute", "TimeOut", s.TraceRoute.TimeOut, d.TraceRoute.TimeOut, {1, 32767});
 
   v.text("Ping", "HostName", s.Ping.HostName, d.Ping.HostName);
-  v.integer("Ping", "EchoPackets", s.Ping.EchoPackets, d.Ping.EchoPackets);
-  v.integer("Ping", "TimeOut", s.Ping.TimeOut, d.Ping.TimeOut);
+  v.integer("Ping", "EchoPackets", s.Ping.EchoPackets, d.Ping.EchoPackets, {1, 32767});
+  v.integer("Ping", "TimeOut", s.Ping.TimeOut, d.Ping.TimeOut, {1, 32767});
 
-  v.integer("Totals", "CustomDateFrom", s.CustomDateFrom, d.CustomDateFrom);
-  v.integer("Totals", "CustomDateTo", s.CustomDateTo, d.CustomDateTo);
+  v.integer("Totals", "CustomDateFrom", s.CustomDateFrom, d.CustomDateFrom, DaySerials);
+  v.integer("Totals", "CustomDateTo", s.CustomDateTo, d.CustomDateTo, DaySerials);
   v.text("Totals", "ReportSaveFolder", s.ReportSaveFolder, d.ReportSaveFolder);
-  v.integer("Totals", "ReportSaveFormat", s.ReportSaveFormat, d.ReportSaveFormat);
+  v.integer("Totals", "ReportSaveFormat", s.ReportSaveFormat, d.ReportSaveFormat, {0, 4});
 }
 
 // Reads every value except the "AutoUpdate" section (the version checker reads that when it
 // is created): first the quota definition, then the rest in the stored order.
-void LoadSettings(const SettingsStore& store, Settings& settings, const SettingsContext& context);
+// A stored number outside its range takes its default, and a line naming it is added to
+// problems when given.
+void LoadSettings(const SettingsStore& store, Settings& settings, const SettingsContext& context,
+                  QStringList* problems = nullptr);
 
 // Writes every value, the "AutoUpdate" section last, then commits the store to disk.
 // Throws platform::RegistryError when the store cannot be written.

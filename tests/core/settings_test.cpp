@@ -28,12 +28,12 @@ class SettingsTest : public ::testing::Test {
     context.now = QDateTime(QDate(2026, 3, 31), QTime(12, 0));
   }
 
-  Settings loadFrom(const QByteArray& text) {
+  Settings loadFrom(const QByteArray& text, QStringList* problems = nullptr) {
     file.contents = text;
     registry.load();
     SettingsStore store(registry);
     Settings settings;
-    LoadSettings(store, settings, context);
+    LoadSettings(store, settings, context, problems);
     return settings;
   }
 
@@ -152,7 +152,7 @@ TEST_F(SettingsTest, HandWrittenValuesFollowTheReadingRules) {
                         "\"TransparentValue\"=\" 25 \"\n"  // decimal text
                         "\"LineStep\"=\"99999999999\"\n"   // beyond 32 bits: the default
                         "\"FixedScaleValue\"=hex:01,02\n"  // binary: the default
-                        "\"Width\"=dword:ffffffff\n"       // -1, held as it is
+                        "\"Width\"=dword:ffffffff\n"       // -1: no width, the default
                         "[HKEY_CURRENT_USER\\Software\\Corvane\\Meterly\\Quota]\n"
                         "\"QuotaNextNotify\"=hex:00,00,00,00\n"  // not 8 bytes: the default
                         "\"QuotaOverusePercentage\"=\"-12\"\n"));
@@ -164,9 +164,9 @@ TEST_F(SettingsTest, HandWrittenValuesFollowTheReadingRules) {
   EXPECT_EQ(s.TransparentValue, 25);
   EXPECT_EQ(s.LineStep, 3);
   EXPECT_EQ(s.FixedScaleValue, 0);
-  EXPECT_EQ(s.GraphWindow.Width, -1);
+  EXPECT_EQ(s.GraphWindow.Width, 290);
   EXPECT_DOUBLE_EQ(s.Quota.QuotaNextNotify, DateTimeToSerial(context.now));
-  EXPECT_EQ(s.QuotaOverusePercentage, -12);
+  EXPECT_EQ(s.QuotaOverusePercentage, 80);
 }
 
 TEST_F(SettingsTest, IntegerStoredAsTextStaysTextAfterSaving) {
@@ -182,21 +182,55 @@ TEST_F(SettingsTest, IntegerStoredAsTextStaysTextAfterSaving) {
   EXPECT_EQ(hive.value(SettingsKey + QStringLiteral("\\Graph"), QStringLiteral("LineStep")), RegValue::fromDWord(3));
 }
 
-TEST_F(SettingsTest, NumbersThatDoNotFitAreCutToTheirWidth) {
+// Values edited by hand or left by a damaged file: each one outside its range takes its default
+// and is named, so that the program starts whatever the file holds.
+TEST_F(SettingsTest, StoredNumbersOutsideTheirRangeTakeTheirDefaultsAndAreNamed) {
+  QStringList problems;
+  const Settings s = loadFrom(fileWith("[HKEY_CURRENT_USER\\Software\\Corvane\\Meterly\\Graph]\n"
+                                       "\"LineType\"=dword:00000003\n"
+                                       "\"LineStep\"=dword:7fffffff\n"
+                                       "\"TransparentValue\"=dword:00000065\n"
+                                       "[HKEY_CURRENT_USER\\Software\\Corvane\\Meterly\\Main]\n"
+                                       "\"Unit\"=dword:00000002\n"
+                                       "\"VolumeUnit\"=dword:00000009\n"
+                                       "\"TrayIconMode\"=dword:00000106\n"  // would be cut to 6: still out of range
+                                       "[HKEY_CURRENT_USER\\Software\\Corvane\\Meterly\\Usage]\n"
+                                       "\"MonthStartsOn\"=\"0\"\n"
+                                       "[HKEY_CURRENT_USER\\Software\\Corvane\\Meterly\\Advanced]\n"
+                                       "\"PeakHourTo\"=\"24\"\n"
+                                       "[HKEY_CURRENT_USER\\Software\\Corvane\\Meterly\\Quota]\n"
+                                       "\"QuotaType\"=dword:00000102\n"
+                                       "\"QuotaUnit\"=dword:00000001\n"  // in range: kept
+                                       "[HKEY_CURRENT_USER\\Software\\Corvane\\Meterly\\Ping]\n"
+                                       "\"EchoPackets\"=\"70000\"\n"
+                                       "[HKEY_CURRENT_USER\\Software\\Corvane\\Meterly\\Totals]\n"
+                                       "\"CustomDateTo\"=dword:7fffffff\n"),
+                              &problems);
+  const Settings d = DefaultSettings(context);
+  EXPECT_EQ(s.LineType, d.LineType);
+  EXPECT_EQ(s.LineStep, d.LineStep);
+  EXPECT_EQ(s.TransparentValue, d.TransparentValue);
+  EXPECT_EQ(s.Unit, d.Unit);
+  EXPECT_EQ(s.VolumeUnit, d.VolumeUnit);
+  EXPECT_EQ(s.TrayIconMode, d.TrayIconMode);
+  EXPECT_EQ(s.MonthStartsOn, d.MonthStartsOn);
+  EXPECT_EQ(s.PeakHourTo, d.PeakHourTo);
+  EXPECT_EQ(s.Quota.QuotaType, 0);
+  EXPECT_EQ(s.Quota.QuotaUnit, 1);
+  EXPECT_EQ(s.Ping.EchoPackets, d.Ping.EchoPackets);
+  EXPECT_EQ(s.CustomDateTo, d.CustomDateTo);
+  ASSERT_EQ(problems.size(), 11) << problems.join(QLatin1Char('\n')).toStdString();
+  EXPECT_EQ(problems.first(),
+            QStringLiteral("the stored setting Quota\\QuotaType = 258 is outside 0 to 2; the default 0 "
+                           "applies"));
+  EXPECT_TRUE(problems.join(QLatin1Char('\n')).contains(QStringLiteral("Graph\\LineStep = 2147483647")));
+}
+
+TEST_F(SettingsTest, NumbersWithoutARangeAreCutToTheirWidth) {
   const Settings s =
-      loadFrom(fileWith("[HKEY_CURRENT_USER\\Software\\Corvane\\Meterly\\Usage]\n"
-                        "\"HoursShown\"=dword:00000101\n"  // 8-bit: 0x01
-                        "\"MonthStartsOn\"=\"300\"\n"      // 8-bit: 300 - 256
-                        "[HKEY_CURRENT_USER\\Software\\Corvane\\Meterly\\Quota]\n"
-                        "\"QuotaOverusePercentage\"=dword:00018000\n"  // 16-bit signed: 0x8000
-                        "\"QuotaType\"=dword:00000102\n"
-                        "[HKEY_CURRENT_USER\\Software\\Corvane\\Meterly\\Ping]\n"
-                        "\"EchoPackets\"=\"70000\"\n"));  // 16-bit signed: 70000 - 65536
-  EXPECT_EQ(s.HoursShown, 1);
-  EXPECT_EQ(s.MonthStartsOn, 44);
-  EXPECT_EQ(s.QuotaOverusePercentage, -32768);
-  EXPECT_EQ(s.Quota.QuotaType, 2);
-  EXPECT_EQ(s.Ping.EchoPackets, 4464);
+      loadFrom(fileWith("[HKEY_CURRENT_USER\\Software\\Corvane\\Meterly\\Graph]\n"
+                        "\"ClickThruShortCut\"=dword:00012345\n"));  // 16-bit: 0x2345
+  EXPECT_EQ(s.ClickThruShortCut, 0x2345);
 }
 
 TEST_F(SettingsTest, MissingSectionsAndValuesGiveDefaultsBesideStoredOnes) {
