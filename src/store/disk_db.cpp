@@ -6,8 +6,11 @@
 #include "platform/platform.h"
 #include "store/registry_stats.h"
 
-#include <QLocale>
 #include <QStringList>
+
+#include <algorithm>
+#include <limits>
+#include <utility>
 
 namespace meterly {
 
@@ -31,12 +34,26 @@ QString JoinLines(const QStringList& lines) {
   return present.join(QLatin1Char('\n'));
 }
 
-QString Caption(const QDate& day, const QString& format) { return QLocale::c().toString(day, format); }
+QString NameOfUser(platform::Platform& platform) {
+  const QString name = platform.userSession().userName();
+  return name.isEmpty() ? QStringLiteral("Error") : name;
+}
+
+bool InRange(const DayRange& range, qint32 day) { return day >= range.First && day <= range.Last; }
+
+void Add(UsageTotals& sum, const UsageTotals& amounts) {
+  sum.DataIn += amounts.DataIn;
+  sum.DataOut += amounts.DataOut;
+  sum.DialupDuration += amounts.DialupDuration;
+}
 
 }  // namespace
 
 TDiskDB::TDiskDB(const QString& fileName, platform::Platform& platform, const Settings& settings, int busyTimeoutMs)
-    : TSQLiteDB(fileName, true, QStringLiteral("TDiskDB")), platform_(platform), settings_(settings) {
+    : TSQLiteDB(fileName, true, QStringLiteral("TDiskDB")),
+      platform_(platform),
+      settings_(settings),
+      userName_(NameOfUser(platform)) {
   SetBusyTimeout(busyTimeoutMs);
   InitSchema();
 }
@@ -75,26 +92,102 @@ void TDiskDB::UpgradeToHourlyLayout() {
 }
 
 void TDiskDB::AddData(quint32 dialupSeconds, qint64 in, qint64 out) {
-  PendingIn_ += in;
-  PendingOut_ += out;
-  PendingDialup_ += dialupSeconds;
+  const QDateTime now = platform_.clock().now();
+  const qint32 day = DateToDaySerial(now.date());
+  const int hour = now.time().hour();
+  if (pending_.empty() || pending_.back().Day != day || pending_.back().Hour != hour) {
+    pending_.push_back({day, hour, {}});
+  }
+  Add(pending_.back().Amounts, {in, out, dialupSeconds});
 }
 
-void TDiskDB::ClearPending() {
-  PendingIn_ = 0;
-  PendingOut_ = 0;
-  PendingDialup_ = 0;
+bool TDiskDB::PendingHourEnded() const {
+  if (pending_.empty()) return false;
+  const QDateTime now = platform_.clock().now();
+  return pending_.front().Day != DateToDaySerial(now.date()) || pending_.front().Hour != now.time().hour();
+}
+
+void TDiskDB::ClearPending() { pending_.clear(); }
+
+qint64 TDiskDB::PendingIn() const {
+  qint64 sum = 0;
+  for (const PendingHour& hour : pending_) sum += hour.Amounts.DataIn;
+  return sum;
+}
+
+qint64 TDiskDB::PendingOut() const {
+  qint64 sum = 0;
+  for (const PendingHour& hour : pending_) sum += hour.Amounts.DataOut;
+  return sum;
+}
+
+quint32 TDiskDB::PendingDialup() const {
+  qint64 sum = 0;
+  for (const PendingHour& hour : pending_) sum += hour.Amounts.DialupDuration;
+  return static_cast<quint32>(sum);
 }
 
 void TDiskDB::FlushPending() {
-  if (PendingIn_ <= 0 && PendingOut_ <= 0 && PendingDialup_ == 0) return;
+  const bool nothing = std::all_of(pending_.begin(), pending_.end(),
+                                   [](const PendingHour& hour) { return hour.Amounts == UsageTotals{}; });
+  if (nothing) {
+    pending_.clear();
+    return;
+  }
   LockGuard lock(*this);
+  // Another connection's commit changes the version this connection sees; our own do not.
+  if (DataVersion() != dataVersion_) periodsStale_ = true;
   RunInTransaction([this] {
-    const QDateTime now = platform_.clock().now();
-    FlushData(GetCurrentUserName(), DateToDaySerial(now.date()), now.time().hour(), PendingIn_, PendingOut_,
-              PendingDialup_);
+    for (const PendingHour& hour : pending_) {
+      FlushData(GetCurrentUserName(), hour.Day, hour.Hour, hour.Amounts.DataIn, hour.Amounts.DataOut,
+                static_cast<quint32>(hour.Amounts.DialupDuration));
+    }
   });
-  ClearPending();
+  const std::vector<PendingHour> written = std::exchange(pending_, {});
+  if (periodsStale_) {
+    RefreshPeriodTotals();
+  } else {
+    KeepPeriodsCurrent(written);
+  }
+}
+
+qint64 TDiskDB::DataVersion() {
+  return WholeNumber(FetchFirstRow(QStringLiteral("PRAGMA data_version")).value(0), ".DataVersion");
+}
+
+void TDiskDB::KeepPeriodsCurrent(const std::vector<PendingHour>& written) {
+  for (std::optional<StoredPeriod>& period : storedPeriods_) {
+    if (!period) continue;
+    for (const PendingHour& hour : written) {
+      if (InRange(period->Range, hour.Day)) Add(period->Stored, hour.Amounts);
+    }
+  }
+}
+
+void TDiskDB::RefreshPeriodTotals() {
+  LockGuard lock(*this);
+  dataVersion_ = DataVersion();
+  for (quint8 type = QuotaPeriod::Daily; type <= QuotaPeriod::Monthly; ++type) {
+    const DayRange range = CurrentPeriod(type);
+    storedPeriods_[type] =
+        StoredPeriod{range, StoredTotals(range.First, range.Last, userName_, ".RefreshPeriodTotals")};
+  }
+  periodsStale_ = false;
+}
+
+UsageTotals TDiskDB::CachedPeriodTotals(quint8 periodType) {
+  METERLY_ASSERT(periodType <= QuotaPeriod::Monthly, "Main", "Unknown period type");
+  const DayRange range = CurrentPeriod(periodType);
+  std::optional<StoredPeriod>& period = storedPeriods_[periodType];
+  if (!period || period->Range != range) {
+    // A period that has just begun holds nothing this program has written yet; the next write
+    // reads the file again in case another one did.
+    period = StoredPeriod{range, {}};
+    periodsStale_ = true;
+  }
+  UsageTotals totals = period->Stored;
+  Add(totals, PendingFor(range.First, range.Last, userName_, AllHoursMask));
+  return totals;
 }
 
 void TDiskDB::FlushData(const QString& user, qint32 day, qint32 hour, qint64 in, qint64 out, quint32 dialupSeconds) {
@@ -152,23 +245,18 @@ void TDiskDB::ImportRegistryStats() {
 
 qint32 TDiskDB::Today() const { return DateToDaySerial(platform_.clock().now().date()); }
 
-QString TDiskDB::GetCurrentUserName() const {
-  const QString name = platform_.userSession().userName();
-  return name.isEmpty() ? QStringLiteral("Error") : name;
-}
-
 QString TDiskDB::DayCondition(qint32 firstDay, qint32 lastDay) const {
   if (firstDay == lastDay) return QStringLiteral("DAY = %1").arg(firstDay);
   return QStringLiteral("DAY BETWEEN %1 AND %2").arg(firstDay).arg(lastDay);
 }
 
 UsageTotals TDiskDB::PendingFor(qint32 firstDay, qint32 lastDay, const UserFilter& user, quint32 hourMask) const {
-  const QDateTime now = platform_.clock().now();
-  const qint32 today = DateToDaySerial(now.date());
-  const bool counted = today >= firstDay && today <= lastDay && (!user || *user == GetCurrentUserName()) &&
-                       HourInMask(hourMask, now.time().hour());
-  if (!counted) return {};
-  return {PendingIn_, PendingOut_, PendingDialup_};
+  UsageTotals sum;
+  if (user && *user != GetCurrentUserName()) return sum;
+  for (const PendingHour& hour : pending_) {
+    if (hour.Day >= firstDay && hour.Day <= lastDay && HourInMask(hourMask, hour.Hour)) Add(sum, hour.Amounts);
+  }
+  return sum;
 }
 
 qint64 TDiskDB::WholeNumber(const QString& text, const char* operation) const {
@@ -181,14 +269,18 @@ qint64 TDiskDB::WholeNumber(const QString& text, const char* operation) const {
   return value;
 }
 
-UsageTotals TDiskDB::GetTotals(qint32 firstDay, qint32 lastDay, const UserFilter& user) {
+UsageTotals TDiskDB::StoredTotals(qint32 firstDay, qint32 lastDay, const UserFilter& user, const char* operation) {
   const QStringList row = FetchFirstRow(
       JoinLines({kTotalsColumns, QStringLiteral("FROM usage"), QStringLiteral("WHERE"), DayCondition(firstDay, lastDay),
                  UserCondition(user, QStringLiteral("AND USER_NAME = "))}));
-  const UsageTotals pending = PendingFor(firstDay, lastDay, user, AllHoursMask);
-  return {WholeNumber(row.value(0), ".GetTotals") + pending.DataIn,
-          WholeNumber(row.value(1), ".GetTotals") + pending.DataOut,
-          WholeNumber(row.value(2), ".GetTotals") + pending.DialupDuration};
+  return {WholeNumber(row.value(0), operation), WholeNumber(row.value(1), operation),
+          WholeNumber(row.value(2), operation)};
+}
+
+UsageTotals TDiskDB::GetTotals(qint32 firstDay, qint32 lastDay, const UserFilter& user) {
+  UsageTotals totals = StoredTotals(firstDay, lastDay, user, ".GetTotals");
+  Add(totals, PendingFor(firstDay, lastDay, user, AllHoursMask));
+  return totals;
 }
 
 UsageTotals TDiskDB::GetHoursTotals(qint32 firstDay, qint32 lastDay, const UserFilter& user, THourFilter filter) {
@@ -211,7 +303,8 @@ TotalsSince TDiskDB::GetTotalsSince(const UserFilter& user) {
                                    "COALESCE(SUM(DIALUP_DURATION), 0), COALESCE(MIN(DAY), 0) FROM usage") +
                     UserCondition(user, QStringLiteral(" WHERE USER_NAME = ")));
   const qint32 today = Today();
-  const UsageTotals pending = PendingFor(today, today, user, AllHoursMask);
+  const UsageTotals pending =
+      PendingFor(std::numeric_limits<qint32>::min(), std::numeric_limits<qint32>::max(), user, AllHoursMask);
   TotalsSince result;
   result.Totals = {WholeNumber(row.value(0), ".GetTotalsSince") + pending.DataIn,
                    WholeNumber(row.value(1), ".GetTotalsSince") + pending.DataOut,
@@ -222,28 +315,5 @@ TotalsSince TDiskDB::GetTotalsSince(const UserFilter& user) {
 }
 
 DayRange TDiskDB::CurrentPeriod(quint8 periodType) const { return GetPeriod(periodType, 0, settings_, Today()); }
-
-CaptionedTotals TDiskDB::PeriodTotals(quint8 periodType, const UserFilter& user, const QString& caption) {
-  const DayRange period = CurrentPeriod(periodType);
-  return {GetTotals(period.First, period.Last, user), caption};
-}
-
-CaptionedTotals TDiskDB::GetTodayTotals(const UserFilter& user) {
-  const QDate today = DaySerialToDate(Today());
-  return PeriodTotals(QuotaPeriod::Daily, user, Caption(today, QStringLiteral("MMMM dd, yyyy")));
-}
-
-CaptionedTotals TDiskDB::GetWeekTotals(const UserFilter& user) {
-  const DayRange week = CurrentPeriod(QuotaPeriod::Weekly);
-  const QString format = QStringLiteral("MMMM, dd yyyy");
-  const QString caption = Caption(DaySerialToDate(week.First), format) + QStringLiteral(" - ") +
-                          Caption(DaySerialToDate(week.Last), format);
-  return PeriodTotals(QuotaPeriod::Weekly, user, caption);
-}
-
-CaptionedTotals TDiskDB::GetMonthTotals(const UserFilter& user) {
-  const QDate today = DaySerialToDate(Today());
-  return PeriodTotals(QuotaPeriod::Monthly, user, Caption(today, QStringLiteral("MMMM yyyy")));
-}
 
 }  // namespace meterly

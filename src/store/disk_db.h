@@ -5,7 +5,9 @@
 #include "store/ras_item.h"
 #include "store/sqlite_db.h"
 
+#include <array>
 #include <optional>
+#include <vector>
 
 namespace meterly {
 
@@ -31,11 +33,6 @@ struct TotalsSince {
   qint32 FirstDay = 0;  // the first recorded day, or today when nothing is recorded
 };
 
-struct CaptionedTotals {
-  UsageTotals Totals;
-  QString Caption;
-};
-
 // The usage database: bytes received and sent and dial-up seconds per user, day and hour, and a
 // log of finished dial-up sessions, in one SQLite file. The tick adds each second's amounts in
 // memory (AddData); FlushPending writes them to the row of the current hour.
@@ -53,16 +50,28 @@ class TDiskDB final : public TSQLiteDB {
   TDiskDB(const QString& fileName, platform::Platform& platform, const Settings& settings,
           int busyTimeoutMs = DefaultBusyTimeoutMs);
 
-  // Adds to the amounts not yet written.
+  // Adds to the amounts not yet written, under the current local day and hour.
   void AddData(quint32 dialupSeconds, qint64 in, qint64 out);
-  // Writes the amounts not yet written to the current hour of the current user, in a transaction
-  // of its own. When that fails they stay for the next call, and the exception passes on.
+  // Whether amounts not yet written belong to a day and hour other than the current ones.
+  bool PendingHourEnded() const;
+  // Writes the amounts not yet written to their hours of the current user, in a transaction of
+  // its own. When that fails they stay for the next call, and the exception passes on.
   void FlushPending();
   void ClearPending();
 
-  qint64 PendingIn() const { return PendingIn_; }
-  qint64 PendingOut() const { return PendingOut_; }
-  quint32 PendingDialup() const { return PendingDialup_; }
+  qint64 PendingIn() const;
+  qint64 PendingOut() const;
+  quint32 PendingDialup() const;
+
+  // The current user's totals of the current day (QuotaPeriod::Daily), week or month, from
+  // memory: what was read from the file, kept current with what is added and written. The
+  // file is read again at the next write when another connection changed it or the period
+  // turned; RefreshPeriodTotals reads it at once (after a reset or a change of the week or
+  // month start).
+  UsageTotals CachedPeriodTotals(quint8 periodType);
+  // The current day, week or month.
+  DayRange CurrentPeriod(quint8 periodType) const;
+  void RefreshPeriodTotals();
 
   // Adds to one row, creating it; only inside a transaction.
   void FlushData(const QString& user, qint32 day, qint32 hour, qint64 in, qint64 out, quint32 dialupSeconds);
@@ -84,13 +93,8 @@ class TDiskDB final : public TSQLiteDB {
   // Everything ever recorded.
   TotalsSince GetTotalsSince(const UserFilter& user);
 
-  // Totals of the current day, week and month, with a caption naming the period.
-  CaptionedTotals GetTodayTotals(const UserFilter& user);
-  CaptionedTotals GetWeekTotals(const UserFilter& user);
-  CaptionedTotals GetMonthTotals(const UserFilter& user);
-
-  // The login name of the current user, or "Error" when it cannot be told.
-  QString GetCurrentUserName() const;
+  // The login name of the current user, or "Error" when it cannot be told; read once.
+  QString GetCurrentUserName() const { return userName_; }
 
  protected:
   void InitSchema() override;
@@ -101,14 +105,30 @@ class TDiskDB final : public TSQLiteDB {
   UsageTotals PendingFor(qint32 firstDay, qint32 lastDay, const UserFilter& user, quint32 hourMask) const;
   qint64 WholeNumber(const QString& text, const char* operation) const;
   qint32 Today() const;
-  DayRange CurrentPeriod(quint8 periodType) const;
-  CaptionedTotals PeriodTotals(quint8 periodType, const UserFilter& user, const QString& caption);
+
+  // The amounts of one hour not yet written.
+  struct PendingHour {
+    qint32 Day = 0;
+    qint32 Hour = 0;
+    UsageTotals Amounts;
+  };
+  // What the file held for the current user over one period when it was last read.
+  struct StoredPeriod {
+    DayRange Range;
+    UsageTotals Stored;
+  };
+
+  UsageTotals StoredTotals(qint32 firstDay, qint32 lastDay, const UserFilter& user, const char* operation);
+  qint64 DataVersion();
+  void KeepPeriodsCurrent(const std::vector<PendingHour>& written);
 
   platform::Platform& platform_;
   const Settings& settings_;
-  qint64 PendingIn_ = 0;
-  qint64 PendingOut_ = 0;
-  quint32 PendingDialup_ = 0;
+  const QString userName_;
+  std::vector<PendingHour> pending_;                          // oldest first
+  std::array<std::optional<StoredPeriod>, 3> storedPeriods_;  // by period type
+  bool periodsStale_ = true;
+  qint64 dataVersion_ = -1;
 };
 
 }  // namespace meterly
