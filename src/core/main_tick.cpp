@@ -1,5 +1,7 @@
 #include "core/main_tick.h"
 
+#include "base/exception_message.h"
+
 #include <algorithm>
 #include <limits>
 
@@ -7,11 +9,15 @@ namespace meterly {
 
 namespace {
 
-constexpr quint32 kTicksPerMinute = 60;
-
 // Consumers of 32-bit rates get the largest value instead of a wrapped small one.
 quint32 saturated(quint64 value) {
   return static_cast<quint32>(std::min<quint64>(value, std::numeric_limits<quint32>::max()));
+}
+
+// Two readings make a second only when they count the same interface instances and no
+// counter went down (a reset, a driver reload): otherwise the newer one is a new baseline.
+bool comparable(const CounterReading& older, const CounterReading& newer) {
+  return older.Instances == newer.Instances && newer.In >= older.In && newer.Out >= older.Out;
 }
 
 }  // namespace
@@ -31,39 +37,43 @@ quint32 MainTick::HistoryMean(const std::array<quint32, HistoryLength>& history)
   return static_cast<quint32>(sum / HistoryLength);
 }
 
-void MainTick::Resync() {
+void MainTick::RestartSampling() {
+  lastReading_.reset();
   SampleTicks = 0;
-  PrevIn = CurIn;
-  PrevOut = CurOut;
 }
 
 void MainTick::TimerTimer() {
   if (!attached_) return;
-  if (!trayStep() || !addressChangeStep()) return;
-
-  PrevIn = CurIn;
-  PrevOut = CurOut;
-  const TAdapterEntry* entry = sources_.FindSelectedAdapter(settings_.InterfaceGuid);
-  if (entry == nullptr) {
-    SampleTicks = 0;
-    handover_.FeedPublish(0, 0);
+  if (!trayStep()) return;
+  addressChangeStep();
+  if (const std::optional<SecondDelta> delta = sample()) {
+    countedSecond(*delta);
   } else {
-    const CounterReading reading = sources_.SampleCounters(*entry);
-    CurIn = reading.In;
-    CurOut = reading.Out;
-    ++SampleTicks;
-    if (SampleTicks <= 1 || PrevIn == 0 || PrevOut == 0 || CurIn == 0 || CurOut == 0) {
-      handover_.FeedPublish(0, 0);
-    } else if (PrevIn > CurIn || PrevOut > CurOut) {
-      // A counter went down (a reset, an aggregate losing a member): nothing negative is
-      // ever counted, and the next reading is a new baseline.
-      Resync();
-      return;
-    } else {
-      countedSecond(CurIn - PrevIn, CurOut - PrevOut);
-    }
+    runStep(TickStep::Feed, [this] { handover_.FeedPublish(0, 0); });
   }
-  handover_.RefreshTooltip();
+  runStep(TickStep::Tooltip, [this] { handover_.RefreshTooltip(); });
+}
+
+void MainTick::TakeFinalSample() {
+  if (const std::optional<SecondDelta> delta = sample()) addPending(*delta);
+}
+
+std::optional<MainTick::SecondDelta> MainTick::sample() {
+  const TAdapterEntry* entry = sources_.FindSelectedAdapter(settings_.InterfaceGuid);
+  std::optional<CounterReading> reading = entry != nullptr ? sources_.SampleCounters(*entry) : std::nullopt;
+  if (!reading) {
+    RestartSampling();
+    return std::nullopt;
+  }
+  std::optional<SecondDelta> delta;
+  if (lastReading_ && comparable(*lastReading_, *reading)) {
+    delta = SecondDelta{reading->In - lastReading_->In, reading->Out - lastReading_->Out};
+    ++SampleTicks;
+  } else {
+    SampleTicks = 1;
+  }
+  lastReading_ = std::move(reading);
+  return delta;
 }
 
 bool MainTick::trayStep() {
@@ -81,18 +91,20 @@ bool MainTick::trayStep() {
   return true;
 }
 
-bool MainTick::addressChangeStep() {
-  if (!addressWatch_.takeChange()) return true;
-  sources_.BuildAdapterList();
-  sources_.UpdateAdapterAddresses();
-  handover_.AdapterListRebuilt();
-  Resync();
-  return false;
+// The list is rebuilt, but the sampling goes on: a reading stays comparable as long as it
+// comes from the same interface instances.
+void MainTick::addressChangeStep() {
+  if (!addressWatch_.takeChange()) return;
+  runStep(TickStep::SourceList, [this] {
+    sources_.BuildAdapterList();
+    sources_.UpdateAdapterAddresses();
+    handover_.AdapterListRebuilt();
+  });
 }
 
-void MainTick::countedSecond(quint64 deltaIn, quint64 deltaOut) {
-  const quint32 in = saturated(deltaIn);
-  const quint32 out = saturated(deltaOut);
+void MainTick::countedSecond(const SecondDelta& delta) {
+  const quint32 in = saturated(delta.In);
+  const quint32 out = saturated(delta.Out);
 
   std::copy_backward(InHistory.begin(), InHistory.end() - 1, InHistory.end());
   std::copy_backward(OutHistory.begin(), OutHistory.end() - 1, OutHistory.end());
@@ -101,14 +113,45 @@ void MainTick::countedSecond(quint64 deltaIn, quint64 deltaOut) {
   LastDeltaIn = in;
   LastDeltaOut = out;
 
-  handover_.GraphAddSample(in, out);
-  if (settings_.ShowInTray && tray_.IsTrayIconVisible() && settings_.LineType != 2) handover_.TrayGraphStep();
-  handover_.FeedPublish(in, out);
-  if (settings_.EnableNotifications) handover_.NotificationStep(in, out);
-  const bool minuteMark = SampleTicks % kTicksPerMinute == 0;
-  if (settings_.EnableQuotaOveruseMessage && minuteMark) handover_.CheckQuotaOveruse();
-  handover_.AddData(handover_.IsDialupActive() ? 1 : 0, deltaIn, deltaOut);
-  if (minuteMark) handover_.FlushPending();
+  runStep(TickStep::Graph, [&] { handover_.GraphAddSample(in, out); });
+  if (settings_.ShowInTray && tray_.IsTrayIconVisible() && settings_.LineType != LineTypes::NumbersOnly) {
+    runStep(TickStep::TrayGraph, [this] { handover_.TrayGraphStep(); });
+  }
+  runStep(TickStep::Feed, [&] { handover_.FeedPublish(in, out); });
+  if (settings_.EnableNotifications) runStep(TickStep::Notification, [&] { handover_.NotificationStep(in, out); });
+  ++TicksSinceFlush;
+  const bool minuteMark = TicksSinceFlush >= TicksPerFlush;
+  if (settings_.EnableQuotaOveruseMessage && minuteMark) {
+    runStep(TickStep::Quota, [this] { handover_.CheckQuotaOveruse(); });
+  }
+  addPending(delta);
+  if (minuteMark) flushPending();
+}
+
+// Every second is booked in its own hour: the amounts of an hour that has ended are written
+// before a second of the next one joins them.
+void MainTick::addPending(const SecondDelta& delta) {
+  bool hourEnded = false;
+  runStep(TickStep::Record, [&] { hourEnded = handover_.PendingHourEnded(); });
+  if (hourEnded) flushPending();
+  runStep(TickStep::Record, [&] { handover_.AddData(handover_.IsDialupActive() ? 1 : 0, delta.In, delta.Out); });
+}
+
+void MainTick::flushPending() {
+  TicksSinceFlush = 0;
+  runStep(TickStep::Flush, [this] { handover_.FlushPending(); });
+}
+
+void MainTick::runStep(TickStep step, const std::function<void()>& action) {
+  const auto index = static_cast<size_t>(step);
+  try {
+    action();
+    failing_.reset(index);
+  } catch (...) {
+    // Reported when the step starts failing, not again every second while it goes on failing.
+    if (!failing_.test(index)) handover_.TickStepFailed(step, ExceptionMessage(std::current_exception()));
+    failing_.set(index);
+  }
 }
 
 }  // namespace meterly

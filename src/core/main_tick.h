@@ -6,6 +6,9 @@
 #include "platform/address_table.h"
 
 #include <array>
+#include <bitset>
+#include <functional>
+#include <optional>
 
 namespace meterly {
 
@@ -16,6 +19,8 @@ class MainTick {
  public:
   static constexpr int HistoryLength = 5;
   static constexpr quint32 TrayFailureLimit = 120;
+  // Counted seconds between two writes of the pending amounts.
+  static constexpr quint32 TicksPerFlush = 60;
 
   MainTick(const Settings& settings, TrafficSources& sources, platform::AddressChangeWatch& addressWatch,
            TrayIconHost& tray, TickHandover& handover);
@@ -23,12 +28,16 @@ class MainTick {
   // The timer's handler. Does nothing while the handler is detached.
   void TimerTimer();
 
+  // On the way out: one more reading under the tick's rules, whose bytes go to the pending
+  // amounts only, so that the last second before the stop is recorded too.
+  void TakeFinalSample();
+
   // Detaches (false) or attaches again (true) the handler from the timer.
   void AttachTickHandler(bool on) { attached_ = on; }
   bool TickHandlerAttached() const { return attached_; }
 
   // Makes the next reading a baseline (another source was chosen).
-  void RestartSampling() { SampleTicks = 0; }
+  void RestartSampling();
 
   // Zeroes both histories (the main form does so when it is created).
   void ClearHistories();
@@ -42,26 +51,38 @@ class MainTick {
   std::array<quint32, HistoryLength> InHistory{};  // index 0 newest
   std::array<quint32, HistoryLength> OutHistory{};
 
-  // Sampling state.
-  quint64 PrevIn = 0;
-  quint64 PrevOut = 0;
-  quint64 CurIn = 0;
-  quint64 CurOut = 0;
+  // Sampling state: readings taken in a row from the same interface instances.
   quint32 SampleTicks = 0;
+  // Counted seconds since the pending amounts were last written.
+  quint32 TicksSinceFlush = 0;
   quint32 TrayFailCount = 0;
 
+  // The latest reading; nullopt when the next reading is a baseline.
+  const std::optional<CounterReading>& LastReading() const { return lastReading_; }
+
  private:
-  // Each returns false when the tick ends there.
+  struct SecondDelta {
+    quint64 In = 0;
+    quint64 Out = 0;
+  };
+
   bool trayStep();
-  bool addressChangeStep();
-  void countedSecond(quint64 deltaIn, quint64 deltaOut);
-  void Resync();
+  void addressChangeStep();
+  // Samples the selected source; the bytes of one second, or nullopt for a baseline or a failure.
+  std::optional<SecondDelta> sample();
+  void countedSecond(const SecondDelta& delta);
+  void addPending(const SecondDelta& delta);
+  void flushPending();
+  // Runs one hand-over step; a failure is reported once and never stops the steps after it.
+  void runStep(TickStep step, const std::function<void()>& action);
 
   const Settings& settings_;
   TrafficSources& sources_;
   platform::AddressChangeWatch& addressWatch_;
   TrayIconHost& tray_;
   TickHandover& handover_;
+  std::optional<CounterReading> lastReading_;
+  std::bitset<TickStepCount> failing_;
   bool attached_ = true;
 };
 

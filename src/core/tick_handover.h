@@ -1,8 +1,13 @@
 #pragma once
 
+#include <QString>
 #include <QtGlobal>
 
 namespace meterly {
+
+// The steps of a tick that can fail on their own, each reported once while it goes on failing.
+enum class TickStep { SourceList, Graph, TrayGraph, Feed, Notification, Quota, Record, Flush, Tooltip };
+constexpr int TickStepCount = 9;
 
 // Where the one-second tick hands its figures, in the order it calls them. Each feature that
 // takes part overrides its step; a step nobody overrides does nothing.
@@ -24,6 +29,8 @@ class TickHandover {
   virtual void AddData(quint32 /*dialupSeconds*/, quint64 /*in*/, quint64 /*out*/) {}
   // Usage database: write the pending sums, once a minute.
   virtual void FlushPending() {}
+  // Usage database: whether the pending sums belong to an hour that has ended.
+  virtual bool PendingHourEnded() { return false; }
   // Tray icon tooltip, at the end of every tick that was not cut short.
   virtual void RefreshTooltip() {}
 
@@ -31,6 +38,8 @@ class TickHandover {
   virtual bool IsDialupActive() { return false; }
   // The source list was rebuilt after an address change: refill and reselect in the window.
   virtual void AdapterListRebuilt() {}
+  // A step started failing; the steps after it still ran.
+  virtual void TickStepFailed(TickStep /*step*/, const QString& /*message*/) {}
 };
 
 // The tray icon as the tick sees it.

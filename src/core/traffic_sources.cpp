@@ -96,24 +96,25 @@ const TAdapterEntry* TrafficSources::FindSelectedAdapter(const QString& interfac
   return found == adapterList_.rend() ? nullptr : &*found;
 }
 
-CounterReading TrafficSources::SampleCounters(const TAdapterEntry& entry) {
+std::optional<CounterReading> TrafficSources::SampleCounters(const TAdapterEntry& entry) {
   if (entry.Kind != akInterface) return SampleAggregate(entry.Kind);
   // Found again by identifier every time: indices change when interfaces come and go.
   const std::optional<InterfaceRow> row = interfaces_.rowByName(entry.Guid);
-  if (!row) return {};
-  return {row->inOctets, row->outOctets};
+  if (!row) return std::nullopt;
+  return CounterReading{row->inOctets, row->outOctets, {{row->index, row->name}}};
 }
 
-CounterReading TrafficSources::SampleAggregate(TAdapterKind kind) {
+std::optional<CounterReading> TrafficSources::SampleAggregate(TAdapterKind kind) {
   METERLY_ASSERT(kind <= akAllEthernet, "Main", "Unknown adapter kind");
   std::optional<std::vector<InterfaceRow>> rows = interfaces_.rows();
-  if (!rows || rows->empty()) return {};
+  if (!rows) return std::nullopt;
   suppressDuplicates(*rows);
   CounterReading sum;
   for (const InterfaceRow& row : *rows) {
     if (IsExcludedIfType(row.type) || !kindCountsType(kind, row.type)) continue;
     sum.In += row.inOctets;
     sum.Out += row.outOctets;
+    sum.Instances.push_back({row.index, row.name});
   }
   return sum;
 }

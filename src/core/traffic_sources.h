@@ -4,12 +4,27 @@
 #include "platform/address_table.h"
 #include "platform/interface_table.h"
 
+#include <optional>
+#include <vector>
+
 namespace meterly {
 
-// Received and sent octets of a source, as the kernel counts them (64 bits).
+// One interface as the kernel knows it now: a name given to a new interface, or an index
+// reused, is another instance whose counters start afresh.
+struct InterfaceInstance {
+  quint32 Index = 0;
+  QString Name;
+
+  friend bool operator==(const InterfaceInstance&, const InterfaceInstance&) = default;
+};
+
+// Received and sent octets of a source, as the kernel counts them (64 bits), with the
+// interface instances they sum. Two readings are comparable only when their instances are
+// the same.
 struct CounterReading {
   quint64 In = 0;
   quint64 Out = 0;
+  std::vector<InterfaceInstance> Instances;
 
   friend bool operator==(const CounterReading&, const CounterReading&) = default;
 };
@@ -40,12 +55,13 @@ class TrafficSources {
   // The last entry whose Guid equals the identifier exactly, or null.
   const TAdapterEntry* FindSelectedAdapter(const QString& interfaceGuid) const;
 
-  // The counters of the entry's source; zeros when they cannot be read.
-  CounterReading SampleCounters(const TAdapterEntry& entry);
+  // The counters of the entry's source; nullopt when they cannot be read (the interface is
+  // gone, the table cannot be read). A reading of zero is a real value.
+  std::optional<CounterReading> SampleCounters(const TAdapterEntry& entry);
 
  private:
   void AddPseudoEntries();
-  CounterReading SampleAggregate(TAdapterKind kind);
+  std::optional<CounterReading> SampleAggregate(TAdapterKind kind);
 
   platform::InterfaceTable& interfaces_;
   platform::AddressTable& addresses_;

@@ -14,8 +14,6 @@ constexpr int SamplesPerMinute = 60;
 constexpr int MinimumClientWidth = 80;
 constexpr int MinimumPlotHeight = 50;
 constexpr int MinimumNumbersHeight = 25;
-constexpr quint8 PolyLine = 1;
-constexpr quint8 NumbersOnly = 2;
 
 bool Near(int edge, int target) { return std::abs(edge - target) <= SnapDistance; }
 
@@ -48,11 +46,13 @@ bool ToggleClickThrough(Settings& settings) {
   return true;
 }
 
-bool TrayIconShowsGraph(const Settings& settings) { return settings.ShowInTray && settings.LineType != NumbersOnly; }
+bool TrayIconShowsGraph(const Settings& settings) {
+  return settings.ShowInTray && settings.LineType != LineTypes::NumbersOnly;
+}
 
 int MinuteTickPeriod(const Settings& settings) {
   if (!settings.EnableMinuteTicks) return 0;
-  return SamplesPerMinute * (settings.LineType == PolyLine ? settings.LineStep : 1);
+  return SamplesPerMinute * (settings.LineType == LineTypes::PolyLine ? settings.LineStep : 1);
 }
 
 quint32 ScaleMaximum(const Settings& settings) {
@@ -60,7 +60,7 @@ quint32 ScaleMaximum(const Settings& settings) {
 }
 
 QSize GraphMinimumClientSize(const Settings& settings) {
-  return {MinimumClientWidth, settings.LineType == NumbersOnly ? MinimumNumbersHeight : MinimumPlotHeight};
+  return {MinimumClientWidth, settings.LineType == LineTypes::NumbersOnly ? MinimumNumbersHeight : MinimumPlotHeight};
 }
 
 QString GraphCaption(const TAdapterEntry* selected) {

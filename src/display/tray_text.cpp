@@ -1,5 +1,6 @@
 #include "display/tray_text.h"
 
+#include "base/date_serial.h"
 #include "core/conversion.h"
 #include "core/main_tick.h"
 #include "core/settings.h"
@@ -39,15 +40,31 @@ ModeText ModeTextOf(quint8 mode) {
   }
 }
 
-CaptionedTotals ReadTotals(TDiskDB& db, TrayPeriod period, const UserFilter& user) {
-  TSQLiteDB::LockGuard lock(db);
+QString Caption(const QDate& day, const QString& format) { return QLocale::c().toString(day, format); }
+
+// The period's caption, as the tooltip names it.
+QString PeriodCaption(TrayPeriod period, const DayRange& range) {
+  switch (period) {
+    case TrayPeriod::Week: {
+      const QString format = QStringLiteral("MMMM, dd yyyy");
+      return Caption(DaySerialToDate(range.First), format) + QStringLiteral(" - ") +
+             Caption(DaySerialToDate(range.Last), format);
+    }
+    case TrayPeriod::Month:
+      return Caption(DaySerialToDate(range.Last), QStringLiteral("MMMM yyyy"));
+    default:
+      return Caption(DaySerialToDate(range.Last), QStringLiteral("MMMM dd, yyyy"));
+  }
+}
+
+quint8 PeriodType(TrayPeriod period) {
   switch (period) {
     case TrayPeriod::Week:
-      return db.GetWeekTotals(user);
+      return QuotaPeriod::Weekly;
     case TrayPeriod::Month:
-      return db.GetMonthTotals(user);
+      return QuotaPeriod::Monthly;
     default:
-      return db.GetTodayTotals(user);
+      return QuotaPeriod::Daily;
   }
 }
 
@@ -83,12 +100,15 @@ quint8 EffectiveTrayIconMode(quint8 stored) {
   return stored <= TrayIconModes::MonthlyTraffic ? stored : TrayIconModes::TransferRate;
 }
 
-TrayPeriodFigures ReadTrayPeriod(TDiskDB* db, quint8 mode, const UserFilter& user) {
+TrayPeriodFigures ReadTrayPeriod(TDiskDB* db, quint8 mode) {
   const TrayPeriod period = ModeTextOf(EffectiveTrayIconMode(mode)).Period;
   if (period == TrayPeriod::None) return {};
   if (db == nullptr) return {std::nullopt, QStringLiteral("Usage is not being recorded")};
   try {
-    return {ReadTotals(*db, period, user), QString()};
+    // From memory: the tooltip is refreshed every second and must never wait for the file.
+    const quint8 type = PeriodType(period);
+    const QString caption = PeriodCaption(period, db->CurrentPeriod(type));
+    return {CaptionedTotals{db->CachedPeriodTotals(type), caption}, QString()};
   } catch (const std::exception& error) {
     // Once a second on the user-interface thread: a message box here would come back every tick.
     return {std::nullopt, QStringLiteral("Usage cannot be read: ") + QString::fromUtf8(error.what())};
@@ -111,8 +131,7 @@ TrayTextResult CurrentTrayText(const Settings& settings, const MainTick& tick, T
   TrayTextFigures figures;
   figures.MeanIn = MainTick::HistoryMean(tick.InHistory);
   figures.MeanOut = MainTick::HistoryMean(tick.OutHistory);
-  const UserFilter user = db != nullptr ? UserFilter(db->GetCurrentUserName()) : std::nullopt;
-  figures.Period = ReadTrayPeriod(db, settings.TrayIconMode, user);
+  figures.Period = ReadTrayPeriod(db, settings.TrayIconMode);
   return TrayText(settings, figures, locale);
 }
 

@@ -26,6 +26,12 @@ constexpr quint8 MonthlyTraffic = 5;
 // read as the transfer rate, the default.
 quint8 EffectiveTrayIconMode(quint8 stored);
 
+// Usage totals with the caption of their period.
+struct CaptionedTotals {
+  UsageTotals Totals;
+  QString Caption;
+};
+
 // The usage totals of the period a mode shows.
 struct TrayPeriodFigures {
   std::optional<CaptionedTotals> Totals;  // nullopt when they cannot be had
@@ -43,11 +49,11 @@ struct TrayTextResult {
   QString Text;
 };
 
-// The totals the mode shows (today for the daily and dial-up modes, the current week or month),
-// read under the database's lock for the given user. Nothing is read for the transfer rate and
-// the graph toggle. Without a database, or when the read fails, the figures are unavailable
+// The current user's totals the mode shows (today for the daily and dial-up modes, the current
+// week or month), from the database's figures in memory. Nothing for the transfer rate and the
+// graph toggle. Without a database, or when the figures cannot be had, they are unavailable
 // with the reason, so that a broken record never shows as zero traffic.
-TrayPeriodFigures ReadTrayPeriod(TDiskDB* db, quint8 mode, const UserFilter& user);
+TrayPeriodFigures ReadTrayPeriod(TDiskDB* db, quint8 mode);
 
 // The title and the lines of the text, joined with "\r\n".
 TrayTextResult TrayText(const Settings& settings, const TrayTextFigures& figures,

@@ -6,20 +6,31 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <utility>
+
 namespace meterly {
 namespace {
 
 namespace IfType = platform::IfType;
+
+using Octets = std::pair<quint64, quint64>;
 
 class TrafficSourcesTest : public ::testing::Test {
  protected:
   fakes::FakePlatform platform;
   TrafficSources sources{platform.interfaces, platform.addresses};
 
-  CounterReading sample(const QString& guid) {
+  // The received and sent octets of a source; nullopt when it cannot be read.
+  std::optional<Octets> sample(const QString& guid) {
     const TAdapterEntry* entry = sources.FindSelectedAdapter(guid);
     EXPECT_NE(entry, nullptr) << guid.toStdString();
-    return entry ? sources.SampleCounters(*entry) : CounterReading{};
+    return entry ? octets(sources.SampleCounters(*entry)) : std::nullopt;
+  }
+
+  static std::optional<Octets> octets(const std::optional<CounterReading>& reading) {
+    if (!reading) return std::nullopt;
+    return Octets{reading->In, reading->Out};
   }
 };
 
@@ -37,7 +48,7 @@ TEST_F(TrafficSourcesTest, UnreadableTableLeavesExactlyTheThreeAggregates) {
   EXPECT_EQ(sources.Adapters()[2].Description, QStringLiteral("All Dial-up Connections"));
   EXPECT_EQ(sources.Adapters()[2].Guid, QStringLiteral("{F6C34987-34D0-4633-89FC-075131B63695}"));
   EXPECT_EQ(sources.Adapters()[2].Kind, akAllDialup);
-  EXPECT_EQ(sample(AllConnectionsGuid), CounterReading{});
+  EXPECT_EQ(sample(AllConnectionsGuid), std::nullopt) << "the table cannot be read";
 }
 
 TEST_F(TrafficSourcesTest, ListsEveryInterfaceButLoopbackAndFirewire) {
@@ -91,14 +102,18 @@ TEST_F(TrafficSourcesTest, OneInterfaceIsFoundAgainByItsNameAtEverySample) {
   platform.addInterface(2, QStringLiteral("eth0"), IfType::Ethernet, 1000, 2000);
   sources.BuildAdapterList();
   const TAdapterEntry entry = *sources.FindSelectedAdapter(QStringLiteral("eth0"));
-  EXPECT_EQ(sources.SampleCounters(entry), (CounterReading{1000, 2000}));
+  const std::optional<CounterReading> first = sources.SampleCounters(entry);
+  EXPECT_EQ(octets(first), (Octets{1000, 2000}));
 
-  platform.interfaces.table[0].index = 17;  // re-enumerated under another index
+  platform.interfaces.table[0].index = 17;  // re-created under another index
   platform.interfaces.addTraffic(QStringLiteral("eth0"), 5, 6);
-  EXPECT_EQ(sources.SampleCounters(entry), (CounterReading{1005, 2006}));
+  const std::optional<CounterReading> second = sources.SampleCounters(entry);
+  EXPECT_EQ(octets(second), (Octets{1005, 2006}));
+  ASSERT_TRUE(first && second);
+  EXPECT_NE(first->Instances, second->Instances) << "another instance: its counters are not comparable";
 
   platform.interfaces.table.clear();  // gone
-  EXPECT_EQ(sources.SampleCounters(entry), CounterReading{});
+  EXPECT_EQ(sources.SampleCounters(entry), std::nullopt);
 }
 
 TEST_F(TrafficSourcesTest, AggregatesSumTheirTypesIn64Bits) {
@@ -110,10 +125,10 @@ TEST_F(TrafficSourcesTest, AggregatesSumTheirTypesIn64Bits) {
   platform.addInterface(6, QStringLiteral("sl0"), IfType::Slip, 50000, 50);
   platform.addInterface(7, QStringLiteral("docker0"), IfType::Tunnel, 600000, 60);
   sources.BuildAdapterList();
-  EXPECT_EQ(sample(QStringLiteral("docker0")), (CounterReading{600000, 60}));
-  EXPECT_EQ(sample(AllEthernetGuid), (CounterReading{0x100000010ull, 30}));
-  EXPECT_EQ(sample(AllDialupGuid), (CounterReading{54000, 90}));
-  EXPECT_EQ(sample(AllConnectionsGuid), (CounterReading{0x100000010ull + 300 + 54000, 150}));
+  EXPECT_EQ(sample(QStringLiteral("docker0")), (Octets{600000, 60}));
+  EXPECT_EQ(sample(AllEthernetGuid), (Octets{0x100000010ull, 30}));
+  EXPECT_EQ(sample(AllDialupGuid), (Octets{54000, 90}));
+  EXPECT_EQ(sample(AllConnectionsGuid), (Octets{0x100000010ull + 300 + 54000, 150}));
 }
 
 TEST_F(TrafficSourcesTest, AggregatesCountAnAdapterListedTwiceOnce) {
@@ -126,15 +141,23 @@ TEST_F(TrafficSourcesTest, AggregatesCountAnAdapterListedTwiceOnce) {
   // Equal counters but another hardware address: both count.
   platform.addInterface(6, QStringLiteral("eth2"), IfType::Ethernet, 1000, 500);
   sources.BuildAdapterList();
-  EXPECT_EQ(sample(AllEthernetGuid), (CounterReading{2000, 1000}));
-  EXPECT_EQ(sample(AllDialupGuid), (CounterReading{70, 7}));
-  EXPECT_EQ(sample(AllConnectionsGuid), (CounterReading{2070, 1007}));
+  EXPECT_EQ(sample(AllEthernetGuid), (Octets{2000, 1000}));
+  EXPECT_EQ(sample(AllDialupGuid), (Octets{70, 7}));
+  EXPECT_EQ(sample(AllConnectionsGuid), (Octets{2070, 1007}));
 }
 
-TEST_F(TrafficSourcesTest, AnAggregateWithoutMembersReadsZeros) {
+TEST_F(TrafficSourcesTest, AnAggregateKnowsItsMembersAndReadsZerosWithoutAny) {
   platform.addInterface(2, QStringLiteral("eth0"), IfType::Ethernet, 1000, 500);
+  platform.addInterface(3, QStringLiteral("wlan0"), IfType::Wireless, 10, 5);
   sources.BuildAdapterList();
-  EXPECT_EQ(sample(AllDialupGuid), CounterReading{});
+  EXPECT_EQ(sample(AllDialupGuid), (Octets{0, 0})) << "a real reading of nothing, not a failure";
+  const std::optional<CounterReading> all = sources.SampleCounters(*sources.FindSelectedAdapter(AllConnectionsGuid));
+  ASSERT_TRUE(all);
+  EXPECT_EQ(all->Instances,
+            (std::vector<InterfaceInstance>{{2, QStringLiteral("eth0")}, {3, QStringLiteral("wlan0")}}));
+
+  platform.interfaces.failing = true;
+  EXPECT_EQ(sample(AllConnectionsGuid), std::nullopt);
 }
 
 TEST_F(TrafficSourcesTest, AnUnknownKindIsAnInternalError) {
