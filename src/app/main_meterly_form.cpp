@@ -5,6 +5,7 @@
 #include "app/graph_view_page.h"
 #include "app/settings_window.h"
 #include "base/date_serial.h"
+#include "base/exception_message.h"
 #include "core/settings_mapping.h"
 #include "core/shortcut.h"
 #include "display/graph_form.h"
@@ -23,7 +24,7 @@
 #include <QScreen>
 #include <QSystemTrayIcon>
 
-#include <cstdio>
+#include <functional>
 
 namespace meterly {
 
@@ -119,7 +120,7 @@ void TMainMeterlyForm::CreateActions() {
   actionAbout_ = AddAction("ActionAbout", QStringLiteral("关于 Meterly(&B)"), false);
   connect(actionAbout_, &QAction::triggered, this, &TMainMeterlyForm::ActionAbout);
   actionExit_ = AddAction("ActionExit", QStringLiteral("退出(&E)"), false);
-  connect(actionExit_, &QAction::triggered, this, &TMainMeterlyForm::ExitApplication);
+  connect(actionExit_, &QAction::triggered, this, [this] { ExitApplication(true); });
 }
 
 // The actions belong to the form, so that every menu offering them shows the same state.
@@ -158,7 +159,8 @@ void TMainMeterlyForm::BuildSourceList() {
 
 void TMainMeterlyForm::OpenUsageDatabase() {
   try {
-    meterly::OpenUsageDatabase(platform_, settings_, DiskDB);
+    const QString notice = meterly::OpenUsageDatabase(platform_, settings_, DiskDB);
+    if (!notice.isEmpty()) ReportProblem(notice, ProblemBox::Detached, QMessageBox::Information);
   } catch (const std::exception& error) {
     // Live speeds go on without the record; the file itself is left exactly as it was.
     if (!DiskDB) {
@@ -182,14 +184,13 @@ void TMainMeterlyForm::FlushPending() {
   if (DiskDB) DiskDB->FlushPending();
 }
 
-void TMainMeterlyForm::WriteLastUsage() {
-  // On the way out a failing write must not keep the program from ending or the settings from
-  // being saved.
-  try {
-    FlushPending();
-  } catch (const std::exception& error) {
-    std::fprintf(stderr, "meterly: the last usage could not be written: %s\n", error.what());
-  }
+bool TMainMeterlyForm::PendingHourEnded() { return DiskDB && DiskDB->PendingHourEnded(); }
+
+void TMainMeterlyForm::TickStepFailed(TickStep step, const QString& message) {
+  const bool recording = step == TickStep::Record || step == TickStep::Flush;
+  const QString what = recording ? QStringLiteral("Usage could not be written; it is kept and written again later: ")
+                                 : QStringLiteral("A part of Meterly failed; the monitor goes on: ");
+  ReportProblem(what + message, ProblemBox::Detached, QMessageBox::Warning);
 }
 
 void TMainMeterlyForm::CreateGraphFeed() {
@@ -269,7 +270,8 @@ void TMainMeterlyForm::ToggleGraphExecute(bool checked) {
 
 void TMainMeterlyForm::GraphFormClosed() {
   actionToggleGraph_->setChecked(false);
-  SaveSettings();
+  // On the way out the exit path has saved them already, bounds included.
+  if (!terminating_) SaveSettings();
 }
 
 void TMainMeterlyForm::GraphAddSample(quint32 in, quint32 out) {
@@ -317,6 +319,8 @@ void TMainMeterlyForm::SettingsWindowShowing() {
 void TMainMeterlyForm::AcceptSettings(bool closeWindow) {
   if (settingsWindow_->ControlsToSettings(settings_)) tick_.RestartSampling();
   ApplySettings();
+  // The week or month start may have moved the periods the tooltip shows.
+  if (DiskDB) DiskDB->RefreshPeriodTotals();
   SaveSettings();
   if (closeWindow) settingsWindow_->close();
 }
@@ -350,17 +354,32 @@ void TMainMeterlyForm::SaveSettings() {
   meterly::SaveSettings(store_, settings_);
 }
 
-void TMainMeterlyForm::ExitApplication() {
+void TMainMeterlyForm::ExitApplication(bool interactive) {
   if (terminating_) return;
-  trayIcon_->Hide();
-  WriteLastUsage();
-  SaveSettings();
+  Shutdown(true, interactive ? ProblemBox::Waiting : ProblemBox::None);
+}
+
+void TMainMeterlyForm::Shutdown(bool saveSettings, ProblemBox problemBox) {
   terminating_ = true;
-  settingsWindow_->setTerminating(true);
-  settingsWindow_->close();
-  // Its close records the bounds and saves the settings once more.
-  if (GraphForm != nullptr && GraphForm->isVisible()) GraphForm->close();
   Timer.stop();
+  const auto attempt = [&](const QString& what, const std::function<void()>& step) {
+    try {
+      step();
+    } catch (...) {
+      ReportProblem(what + ExceptionMessage(std::current_exception()), problemBox);
+    }
+  };
+  attempt(QStringLiteral("The tray icon could not be removed: "), [this] { trayIcon_->Hide(); });
+  // Every byte up to the stop: one more reading, then the last write.
+  attempt(QStringLiteral("The last usage could not be read: "), [this] { tick_.TakeFinalSample(); });
+  attempt(QStringLiteral("The last usage could not be written: "), [this] { FlushPending(); });
+  if (saveSettings) attempt(QStringLiteral("The settings could not be saved: "), [this] { SaveSettings(); });
+  attempt(QStringLiteral("The windows could not be closed: "), [this] {
+    settingsWindow_->setTerminating(true);
+    settingsWindow_->close();
+    // Its close records the bounds and saves the settings once more.
+    if (GraphForm != nullptr && GraphForm->isVisible()) GraphForm->close();
+  });
   Q_EMIT closed();
 }
 
@@ -372,16 +391,11 @@ void TMainMeterlyForm::TrayIconFailedForGood() {
   Timer.stop();
   ShowError(QStringLiteral("The Meterly application has failed to install a system tray icon and will terminate."));
   // The usage counted so far is written even on this way out.
-  WriteLastUsage();
-  terminating_ = true;
-  settingsWindow_->setTerminating(true);
-  settingsWindow_->close();
-  Q_EMIT closed();
+  Shutdown(false, ProblemBox::Waiting);
 }
 
 void TMainMeterlyForm::ShowError(const QString& message) {
-  QMessageBox box(QMessageBox::Critical, QString(), message, QMessageBox::Ok, settingsWindow_.get());
-  box.exec();
+  ReportProblem(message, ProblemBox::Waiting, QMessageBox::Critical, settingsWindow_.get());
 }
 
 }  // namespace meterly

@@ -2,6 +2,7 @@
 
 #include "alerts/quota.h"
 #include "alerts/quota_overuse_check.h"
+#include "app/problem_report.h"
 #include "core/command_line.h"
 #include "core/main_tick.h"
 #include "core/settings.h"
@@ -43,8 +44,9 @@ class TMainMeterlyForm : public QObject, private TickHandover, private TrayIconH
   // Pushes the settings into the running parts.
   void ApplySettings();
 
-  // The one exit path: the tray menu's Exit and the end of the desktop session.
-  void ExitApplication();
+  // The one exit path: the tray menu's Exit (interactive) and the end of the desktop session.
+  // Every step is tried whatever the others did, and the form always closes.
+  void ExitApplication(bool interactive = true);
 
   // Flips the check mark of the graph item, then shows or closes the floating graph window.
   void ActionToggleGraph();
@@ -108,6 +110,8 @@ class TMainMeterlyForm : public QObject, private TickHandover, private TrayIconH
   void AdapterListRebuilt() override;
   void AddData(quint32 dialupSeconds, quint64 in, quint64 out) override;
   void FlushPending() override;
+  bool PendingHourEnded() override;
+  void TickStepFailed(TickStep step, const QString& message) override;
 
   // The tray icon as the tick sees it.
   bool IsTrayIconShown() override;
@@ -115,7 +119,9 @@ class TMainMeterlyForm : public QObject, private TickHandover, private TrayIconH
   void TrayIconFailedForGood() override;
 
   void SaveSettings();
-  void WriteLastUsage();
+  // The steps shared by both ends of the program: the last reading, the last write, the
+  // settings, the windows; each is tried whatever the others did.
+  void Shutdown(bool saveSettings, ProblemBox problemBox);
   void ShowError(const QString& message);
 
   platform::Platform& platform_;

@@ -1,16 +1,15 @@
 #include "app/meterly_app.h"
 
 #include "app/main_meterly_form.h"
+#include "app/problem_report.h"
+#include "base/exception_message.h"
 #include "display/graph_form.h"
 
 #include <QApplication>
 #include <QGuiApplication>
 #include <QLocale>
-#include <QMessageBox>
 #include <QScreen>
 #include <QThread>
-
-#include <cstdio>
 
 namespace meterly {
 
@@ -49,17 +48,34 @@ std::optional<int> MeterlyApp::Start() {
   loadSettings();
   if (switches_.AutoStart && !settings_.EnableAutoRun) return 0;
 
-  mainForm_ = std::make_unique<TMainMeterlyForm>(platform_, settings_, *store_, switches_);
+  try {
+    mainForm_ = std::make_unique<TMainMeterlyForm>(platform_, settings_, *store_, switches_);
+  } catch (...) {
+    ReportProblem(QStringLiteral("Meterly cannot start: ") + ExceptionMessage(std::current_exception()),
+                  ProblemBox::Waiting);
+    return 1;
+  }
   connect(mainForm_.get(), &TMainMeterlyForm::closed, qApp, &QApplication::quit, Qt::QueuedConnection);
-  graphForm_ = std::make_unique<TGraphForm>(settings_);
-  mainForm_->AttachGraphForm(*graphForm_);
-  mainForm_->ApplySettings();
-  if (settings_.DisplayOnStartup) mainForm_->ActionToggleGraph();
+  // Without the graph window, or with settings it cannot take, the monitor still runs.
+  startupStep([this] {
+    graphForm_ = std::make_unique<TGraphForm>(settings_);
+    mainForm_->AttachGraphForm(*graphForm_);
+  });
+  startupStep([this] { mainForm_->ApplySettings(); });
+  if (settings_.DisplayOnStartup) startupStep([this] { mainForm_->ActionToggleGraph(); });
   return std::nullopt;
 }
 
 void MeterlyApp::ExitApplication() {
-  if (mainForm_) mainForm_->ExitApplication();
+  if (mainForm_) mainForm_->ExitApplication(false);
+}
+
+void MeterlyApp::startupStep(const std::function<void()>& step) {
+  try {
+    step();
+  } catch (...) {
+    ReportProblem(ExceptionMessage(std::current_exception()), ProblemBox::Detached);
+  }
 }
 
 void MeterlyApp::loadSettings() {
@@ -73,14 +89,13 @@ void MeterlyApp::loadSettings() {
                        QStringLiteral("\nThe default settings apply, and changes will not be saved."));
   }
   store_ = std::make_unique<SettingsStore>(registry);
-  LoadSettings(*store_, settings_, currentSettingsContext(platform_.clock()));
+  QStringList problems;
+  LoadSettings(*store_, settings_, currentSettingsContext(platform_.clock()), &problems);
+  for (const QString& problem : problems) ReportProblem(problem, ProblemBox::None);
 }
 
 void MeterlyApp::showStartupProblem(const QString& message) {
-  std::fprintf(stderr, "meterly: %s\n", qUtf8Printable(message));
-  auto* box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Meterly"), message, QMessageBox::Ok);
-  box->setAttribute(Qt::WA_DeleteOnClose);
-  box->show();
+  ReportProblem(message, ProblemBox::Detached, QMessageBox::Warning);
 }
 
 }  // namespace meterly

@@ -7,6 +7,7 @@
 
 #include <QObject>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -36,6 +37,8 @@ class MeterlyApp : public QObject {
  private:
   void loadSettings();
   void showStartupProblem(const QString& message);
+  // A start-up step that may fail on its own: reported, and the start goes on.
+  void startupStep(const std::function<void()>& step);
 
   platform::Platform& platform_;
   CommandLineSwitches switches_;

@@ -1,10 +1,7 @@
 #include "app/meterly_application.h"
 
+#include "app/problem_report.h"
 #include "base/exception_message.h"
-
-#include <QMessageBox>
-
-#include <cstdio>
 
 namespace meterly {
 
@@ -20,12 +17,13 @@ bool MeterlyApplication::notify(QObject* receiver, QEvent* event) {
 }
 
 void MeterlyApplication::showError(const QString& message) {
-  std::fprintf(stderr, "meterly: %s\n", qUtf8Printable(message));
   // A fault that repeats every second must not stack up message boxes.
-  if (showingError_) return;
+  if (showingError_) {
+    ReportProblem(message, ProblemBox::None);
+    return;
+  }
   showingError_ = true;
-  QMessageBox box(QMessageBox::Critical, QString(), message, QMessageBox::Ok);
-  box.exec();
+  ReportProblem(message, ProblemBox::Waiting);
   showingError_ = false;
 }
 

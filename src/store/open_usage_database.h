@@ -33,6 +33,10 @@ class UsageDatabaseOpenError : public SQLiteException {
 // Raises UsageDatabaseOpenError when the folder cannot be created or written, or the file cannot
 // be opened for writing (not a database, damaged, read-only): DiskDB then stays empty. DiskDB is set as
 // soon as the file is open, so when the import raises afterwards the database is there and works.
-void OpenUsageDatabase(platform::Platform& platform, const Settings& settings, std::unique_ptr<TDiskDB>& DiskDB);
+//
+// The machine-wide folder is shared by every local user: a file made there is writable by the
+// folder's group. When this user may not write the shared file, usage is recorded in the
+// per-user folder instead, and the returned notice says why; otherwise it is empty.
+QString OpenUsageDatabase(platform::Platform& platform, const Settings& settings, std::unique_ptr<TDiskDB>& DiskDB);
 
 }  // namespace meterly
