@@ -14,6 +14,8 @@
 #include "feed/graph_comm.h"
 #include "feed/graph_feed.h"
 #include "store/open_usage_database.h"
+#include "ui/about_window.h"
+#include "update/online_version_check.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -212,6 +214,23 @@ void TMainMeterlyForm::FeedPublish(quint32 in, quint32 out) {
 
 void TMainMeterlyForm::CreateVersionChecker() {
   settings_.AutoUpdate.Load(store_, DateToDaySerial(platform_.clock().now().date()));
+  versionCheck_ = std::make_unique<TOnlineVersionCheck>(settings_.AutoUpdate, platform_.shell(), platform_.clock(),
+                                                        ReadVersionCheckSetup(store_));
+  // Asked once the event loop runs, when creation has finished.
+  QMetaObject::invokeMethod(this, &TMainMeterlyForm::StartupVersionCheck, Qt::QueuedConnection);
+}
+
+void TMainMeterlyForm::StartupVersionCheck() {
+  if (terminating_) return;
+  const AutoUpdateSettings before = settings_.AutoUpdate;
+  versionCheck_->QueryAutoCheck(settingsWindow_.get());
+  versionCheck_->AutoCheck(settingsWindow_.get());
+  // The answer and the day of the check are kept at once, so the question is never asked twice.
+  if (!(settings_.AutoUpdate == before)) SaveSettings();
+}
+
+void TMainMeterlyForm::InteractiveVersionCheck() {
+  if (!terminating_) versionCheck_->Check(settingsWindow_.get(), false);
 }
 
 void TMainMeterlyForm::ApplySettings() {
@@ -327,9 +346,15 @@ void TMainMeterlyForm::ActionHelp() {
 }
 
 void TMainMeterlyForm::ActionAbout() {
-  QMessageBox::about(nullptr, QStringLiteral("Meterly"),
-                     QStringLiteral("<b>Meterly %1</b><p>A network-traffic monitor for the desktop.</p>")
-                         .arg(QCoreApplication::applicationVersion()));
+  if (!aboutWindow_) {
+    aboutWindow_ = std::make_unique<TAboutWindow>(MeterlyIcon(), QStringLiteral("Meterly"),
+                                                  QCoreApplication::applicationVersion());
+    aboutWindow_->SetUpdateCheckOffered(versionCheck_->Enabled());
+    connect(aboutWindow_.get(), &TAboutWindow::checkUpdatesRequested, this, &TMainMeterlyForm::InteractiveVersionCheck);
+  }
+  aboutWindow_->show();
+  aboutWindow_->raise();
+  aboutWindow_->activateWindow();
 }
 
 void TMainMeterlyForm::ShowPresenceBalloon() { trayIcon_->ShowPresenceBalloon(); }

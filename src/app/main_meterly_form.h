@@ -21,10 +21,12 @@ class QSystemTrayIcon;
 
 namespace meterly {
 
+class TAboutWindow;
 class TDiskDB;
 class TGraphComm;
 class TGraphFeed;
 class TGraphForm;
+class TOnlineVersionCheck;
 class TSettingsWindow;
 
 // The main form: owner of the tray icon and its menu, the source list, the one-second tick and
@@ -85,6 +87,8 @@ class TMainMeterlyForm : public QObject, private TickHandover, private TrayIconH
   void CreateGraphFeed();
   void CreateDialupLogger() {}
   void CreateVersionChecker();
+  void StartupVersionCheck();
+  void InteractiveVersionCheck();
 
   // Settings window.
   void SettingsWindowShowing();
@@ -130,6 +134,8 @@ class TMainMeterlyForm : public QObject, private TickHandover, private TrayIconH
   QuotaOveruseCheck quotaOveruseCheck_;
   std::unique_ptr<TGraphFeed> graphFeed_;
   std::unique_ptr<TGraphComm> graphComm_;
+  std::unique_ptr<TOnlineVersionCheck> versionCheck_;
+  std::unique_ptr<TAboutWindow> aboutWindow_;
   QTimer Timer;
   bool terminating_ = false;
   std::unique_ptr<TSettingsWindow> settingsWindow_;

@@ -2,8 +2,8 @@
 #include "base/date_serial.h"
 #include "core/auto_update_settings.h"
 #include "fakes/fake_platform.h"
-#include "update/dialog_script.h"
-#include "update/test_http_server.h"
+#include "support/dialog_script.h"
+#include "support/test_http_server.h"
 
 #include <QCoreApplication>
 #include <QWidget>
