@@ -31,14 +31,15 @@ TOnlineVersionCheckWaitForm::TOnlineVersionCheckWaitForm(QWidget* owner)
   layout->addWidget(LabelText, 1);
 }
 
-TProgressWindow::TProgressWindow(QWidget* owner) : form_(std::make_unique<TOnlineVersionCheckWaitForm>(owner)) {
+TProgressWindow::TProgressWindow(QWidget* owner) : form_(new TOnlineVersionCheckWaitForm(owner)) {
   CentreOnOwner(*form_, owner);
   form_->show();
 }
 
-TProgressWindow::~TProgressWindow() { form_->close(); }
+TProgressWindow::~TProgressWindow() { delete form_.data(); }
 
 void TProgressWindow::SetText(const QString& text) {
+  if (form_.isNull()) return;
   form_->LabelText->setText(text);
   form_->LabelText->repaint();
 }

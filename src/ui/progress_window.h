@@ -1,9 +1,8 @@
 #pragma once
 
 #include <QDialog>
+#include <QPointer>
 #include <QString>
-
-#include <memory>
 
 class QLabel;
 
@@ -39,7 +38,7 @@ class TProgressWindow {
   TOnlineVersionCheckWaitForm& Form() { return *form_; }
 
  private:
-  std::unique_ptr<TOnlineVersionCheckWaitForm> form_;
+  QPointer<TOnlineVersionCheckWaitForm> form_;  // also freed by its owner, should the owner go first
 };
 
 // Centres a window on its owner when the owner is visible, else on the owner's (or the
