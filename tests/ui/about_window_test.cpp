@@ -9,16 +9,6 @@
 namespace meterly {
 namespace {
 
-TEST(AboutWindowTest, UpdateButtonOnlyWhenOffered) {
-  TAboutWindow window(QIcon(), QStringLiteral("Meterly"), QStringLiteral("1.2.0.3"));
-  window.show();
-  EXPECT_TRUE(window.LabelProduct->text().contains(QStringLiteral("Meterly 1.2.0.3")));
-  EXPECT_FALSE(window.bbCheckUpdates->isVisible());
-  window.SetUpdateCheckOffered(true);
-  EXPECT_TRUE(window.bbCheckUpdates->isVisible());
-  EXPECT_EQ(window.bbCheckUpdates->objectName(), QStringLiteral("bbCheckUpdates"));
-}
-
 TEST(AboutWindowTest, CheckIsRequestedOnlyAfterTheWindowHasClosed) {
   TAboutWindow window(QIcon(), QStringLiteral("Meterly"), QStringLiteral("1.2.0.3"));
   window.SetUpdateCheckOffered(true);

@@ -2,8 +2,6 @@
 #include "core/settings_store.h"
 #include "fakes/fake_platform.h"
 #include "update/auto_check_rule.h"
-#include "update/version_answer.h"
-#include "update/version_check_errors.h"
 #include "update/version_check_setup.h"
 #include "update/version_check_texts.h"
 #include "update/version_number.h"
@@ -41,49 +39,6 @@ TEST(LocalVersionTextTest, ShowsTheReleaseOnlyWhenItIsNotZero) {
   }
 }
 
-TEST(VersionAnswerTest, BodyIsTrimmedAndMustHoldAVersion) {
-  EXPECT_EQ(RemoteVersionFromBody("2.1\n"), QStringLiteral("2.1"));
-  EXPECT_EQ(RemoteVersionFromBody(" \t2.1.3\r\n"), QStringLiteral("2.1.3"));
-  const struct {
-    QByteArray body;
-    QString message;
-  } failures[] = {
-      {"", VersionCheckText::EmptyVersionFile},
-      {" \r\n", VersionCheckText::EmptyVersionFile},
-      {"<html>Sign in</html>", VersionCheckText::NotAVersion},
-      {"2.1\n2.2", VersionCheckText::NotAVersion},
-      {QByteArray(kMaxVersionFileBytes + 1, ' ') + "2.1", VersionCheckText::NotAVersion},
-  };
-  for (const auto& f : failures) {
-    try {
-      RemoteVersionFromBody(f.body);
-      ADD_FAILURE() << "taken as a version: " << f.body.toStdString();
-    } catch (const ECannotReadRemote& error) {
-      EXPECT_EQ(error.message(), f.message);
-    }
-  }
-}
-
-TEST(VersionAnswerTest, OnlySuccessStatusesPass) {
-  EXPECT_NO_THROW(CheckHttpStatus(200, QStringLiteral("OK")));
-  EXPECT_NO_THROW(CheckHttpStatus(203, QString()));
-  for (int status : {199, 301, 404, 407, 500}) EXPECT_THROW(CheckHttpStatus(status, QString()), ECannotReadRemote);
-  EXPECT_EQ(VersionCheckText::HttpStatusFailure(404, QStringLiteral("Not Found")),
-            QStringLiteral("The server answered with HTTP status 404 (Not Found)."));
-}
-
-TEST(VersionAnswerTest, NetworkFailuresUseTheInternetErrorTexts) {
-  using E = QNetworkReply::NetworkError;
-  EXPECT_EQ(NetworkFailureText(E::ConnectionRefusedError, "x"),
-            QStringLiteral("The attempt to connect to the server failed."));
-  EXPECT_EQ(NetworkFailureText(E::HostNotFoundError, "x"), QStringLiteral("The server name could not be resolved."));
-  EXPECT_EQ(NetworkFailureText(E::TooManyRedirectsError, "x"),
-            QStringLiteral("The redirection failed because either the scheme changed or endless loop."));
-  // Failures without a counterpart keep the network library's own description.
-  EXPECT_EQ(NetworkFailureText(E::SslHandshakeFailedError, QStringLiteral("bad certificate")),
-            QStringLiteral("bad certificate"));
-}
-
 TEST(InternetErrorTextTest, KnownCodesHaveOneSentenceOthersAreUnknown) {
   const std::pair<int, int> ranges[] = {{12001, 12033}, {12036, 12043}, {12110, 12111}, {12130, 12138}, {12150, 12156}};
   int known = 0;
@@ -118,16 +73,6 @@ TEST(AutoCheckRuleTest, DueEightWholeDaysAfterTheMidnightOfTheLastCheck) {
   for (const auto& c : cases) EXPECT_EQ(AutoCheckDue(last, c.now), c.due) << c.now.toString().toStdString();
 }
 
-TEST(VersionCheckSetupTest, AddressesOnTheGivenServer) {
-  EXPECT_FALSE(VersionCheckSetupForHost(QString(), QStringLiteral("1.0.0.0")).Enabled());
-  EXPECT_FALSE(VersionCheckSetupForHost(QStringLiteral("  "), QStringLiteral("1.0.0.0")).Enabled());
-  const VersionCheckSetup plain = VersionCheckSetupForHost(QStringLiteral("127.0.0.1:8080"), QStringLiteral("1.0.0.0"));
-  EXPECT_EQ(plain.VersionUrl, QStringLiteral("http://127.0.0.1:8080/products/meterly/version.txt"));
-  EXPECT_EQ(plain.DownloadUrl, QStringLiteral("http://127.0.0.1:8080/products/meterly/?from=auto"));
-  EXPECT_EQ(VersionCheckSetupForHost(QStringLiteral("https://updates.example.org/"), QString()).VersionUrl,
-            QStringLiteral("https://updates.example.org/products/meterly/version.txt"));
-}
-
 TEST(VersionCheckSetupTest, SettingsMayNameAnotherServerAndTimeout) {
   fakes::FakePlatform platform;
   SettingsStore store(platform.registry());
@@ -141,7 +86,11 @@ TEST(VersionCheckSetupTest, SettingsMayNameAnotherServerAndTimeout) {
   EXPECT_EQ(overridden.VersionUrl, QStringLiteral("http://localhost:9/products/meterly/version.txt"));
   EXPECT_EQ(overridden.TransferTimeoutMs, 250);
 
-  store.WriteString(QStringLiteral("AutoUpdate"), QStringLiteral("VersionHost"), QString());
+  store.WriteString(QStringLiteral("AutoUpdate"), QStringLiteral("VersionHost"),
+                    QStringLiteral("https://example.org/"));
+  EXPECT_EQ(ReadVersionCheckSetup(store).DownloadUrl,
+            QStringLiteral("https://example.org/products/meterly/?from=auto"));
+  store.WriteString(QStringLiteral("AutoUpdate"), QStringLiteral("VersionHost"), QStringLiteral(" "));
   EXPECT_FALSE(ReadVersionCheckSetup(store).Enabled());
 }
 
