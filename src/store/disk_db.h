@@ -92,15 +92,19 @@ class TDiskDB final : public TSQLiteDB {
   // The login name of the current user, or "Error" when it cannot be told.
   QString GetCurrentUserName() const;
 
+  // The amounts not yet written that belong to the days first ... last, the user and the hours of
+  // the mask: all of them when that range holds today, the user matches and the current hour is in
+  // the mask, else none.
+  UsageTotals PendingFor(qint32 firstDay, qint32 lastDay, const UserFilter& user, quint32 hourMask) const;
+  qint32 Today() const;
+
  protected:
   void InitSchema() override;
 
  private:
   void UpgradeToHourlyLayout();
   QString DayCondition(qint32 firstDay, qint32 lastDay) const;
-  UsageTotals PendingFor(qint32 firstDay, qint32 lastDay, const UserFilter& user, quint32 hourMask) const;
   qint64 WholeNumber(const QString& text, const char* operation) const;
-  qint32 Today() const;
   DayRange CurrentPeriod(quint8 periodType) const;
   CaptionedTotals PeriodTotals(quint8 periodType, const UserFilter& user, const QString& caption);
 
