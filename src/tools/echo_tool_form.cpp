@@ -1,7 +1,7 @@
 #include "tools/echo_tool_form.h"
 
 #include "tools/host_history.h"
-#include "tools/stop_wait_window.h"
+#include "tools/worker_wait.h"
 
 #include <QAction>
 #include <QClipboard>

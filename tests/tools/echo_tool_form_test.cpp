@@ -8,6 +8,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QDeadlineTimer>
+#include <QLabel>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTableWidget>
@@ -139,7 +140,8 @@ TEST_F(TraceRouteFormTest, StopShowsTheWaitWindowUntilTheWorkerHasFinished) {
   bool formBlocked = false;
   QTimer::singleShot(100, [&] {
     QWidget* modal = QApplication::activeModalWidget();
-    waitWindowShown = modal != nullptr && modal->objectName() == QStringLiteral("StopWaitWindow") && modal->isVisible();
+    const auto* text = modal != nullptr ? modal->findChild<QLabel*>(QStringLiteral("LabelText")) : nullptr;
+    waitWindowShown = text != nullptr && text->text() == QStringLiteral("正在停止,请稍候...") && modal->isVisible();
     formBlocked = !form.isEnabled() || QApplication::activeModalWidget() != &form;
   });
   form.TraceButton->click();
