@@ -14,6 +14,7 @@
 #include "feed/graph_comm.h"
 #include "feed/graph_feed.h"
 #include "store/open_usage_database.h"
+#include "tools/network_tools.h"
 #include "ui/about_window.h"
 #include "update/online_version_check.h"
 
@@ -98,6 +99,7 @@ void TMainMeterlyForm::CreateTrayIcon() {
   actions.ActionAbout = actionAbout_;
   actions.ActionExit = actionExit_;
   CreateActionsOfMissingWindows(actions, this);
+  CreateNetworkTools(actions);
   if (switches_.ReadOnly) ApplyReadOnlyMode(actions);
   trayIcon_ = std::make_unique<TTrayIcon>(
       platform_.trayState(), settings_, actions, MeterlyIcon(),
@@ -218,6 +220,12 @@ void TMainMeterlyForm::CreateVersionChecker() {
                                                         ReadVersionCheckSetup(store_));
   // Asked once the event loop runs, when creation has finished.
   QMetaObject::invokeMethod(this, &TMainMeterlyForm::StartupVersionCheck, Qt::QueuedConnection);
+}
+
+// Ping and trace route: their tray items work only while ICMP echo can be sent.
+void TMainMeterlyForm::CreateNetworkTools(const TrayMenuActions& actions) {
+  networkTools_ = std::make_unique<TNetworkTools>(platform_.icmp(), settings_, [this] { SaveSettings(); });
+  networkTools_->AttachActions(actions.ActionPing, actions.ActionTraceRoute);
 }
 
 void TMainMeterlyForm::StartupVersionCheck() {
@@ -377,6 +385,8 @@ void TMainMeterlyForm::SaveSettings() {
 
 void TMainMeterlyForm::ExitApplication() {
   if (terminating_) return;
+  // No ping or trace worker may outlive the program.
+  networkTools_->StopWorkers();
   trayIcon_->Hide();
   WriteLastUsage();
   SaveSettings();

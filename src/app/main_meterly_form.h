@@ -26,6 +26,7 @@ class TDiskDB;
 class TGraphComm;
 class TGraphFeed;
 class TGraphForm;
+class TNetworkTools;
 class TOnlineVersionCheck;
 class TSettingsWindow;
 
@@ -87,6 +88,7 @@ class TMainMeterlyForm : public QObject, private TickHandover, private TrayIconH
   void CreateGraphFeed();
   void CreateDialupLogger() {}
   void CreateVersionChecker();
+  void CreateNetworkTools(const TrayMenuActions& actions);
   void StartupVersionCheck();
   void InteractiveVersionCheck();
 
@@ -140,6 +142,7 @@ class TMainMeterlyForm : public QObject, private TickHandover, private TrayIconH
   bool terminating_ = false;
   std::unique_ptr<TSettingsWindow> settingsWindow_;
   std::unique_ptr<TTrayIcon> trayIcon_;
+  std::unique_ptr<TNetworkTools> networkTools_;
   TGraphForm* GraphForm = nullptr;  // owned by the application, from start-up to exit
   QAction* actionToggleGraph_ = nullptr;
   QAction* actionResetGraph_ = nullptr;

@@ -65,6 +65,10 @@ void TNetworkTools::ActionTraceRouteExecute() {
   OpenTool(traceRouteForm_, icmp_, settings_.TraceRoute, settings_.EnableGridLines, this, saveSettings_);
 }
 
+TPingForm* TNetworkTools::PingForm() const { return pingForm_; }
+
+TTraceRouteForm* TNetworkTools::TraceRouteForm() const { return traceRouteForm_; }
+
 void TNetworkTools::StopWorkers() {
   if (pingForm_) pingForm_->Stop();
   if (traceRouteForm_) traceRouteForm_->Stop();

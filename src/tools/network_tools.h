@@ -37,8 +37,9 @@ class TNetworkTools : public QObject {
   // The exit path: stops any running worker, so that none outlives the program.
   void StopWorkers();
 
-  TPingForm* PingForm() const { return pingForm_; }
-  TTraceRouteForm* TraceRouteForm() const { return traceRouteForm_; }
+  // The open windows, or nullptr.
+  TPingForm* PingForm() const;
+  TTraceRouteForm* TraceRouteForm() const;
 
  private:
   platform::IcmpService& icmp_;

@@ -134,7 +134,7 @@ TEST(ObjectNamesTest, TrayMenu) {
       {"pmiTotals", "QAction", "使用统计(&U)"},
       {"Quota1", "QAction", "配额(&Q)"},
       {"pmiOptions", "QAction", nullptr},
-      {"pmiTraceRoute", "QAction", "记录路线 (&T)..."},
+      {"pmiTraceRoute", "QAction", "路由跟踪 (&T)..."},
       {"pmiPing", "QAction", "Ping(&P) ..."},
       {"pmiNetStat", "QAction", "网络统计"},
       {"N4", "QAction", nullptr},
