@@ -1,4 +1,5 @@
 // Process start: the application object, the real platform, and the event loop.
+#include "app/app_icon.h"
 #include "app/meterly_app.h"
 #include "app/meterly_application.h"
 #include "core/command_line.h"
@@ -10,6 +11,7 @@ int main(int argc, char** argv) {
   meterly::MeterlyApplication::setApplicationName(QStringLiteral("Meterly"));
   meterly::MeterlyApplication::setApplicationVersion(QStringLiteral(METERLY_VERSION));
   meterly::MeterlyApplication::setQuitOnLastWindowClosed(false);
+  meterly::MeterlyApplication::setWindowIcon(meterly::MeterlyIcon());
 
   meterly::platform::LinuxPlatform platform;
   meterly::MeterlyApp app(platform, meterly::ParseCommandLine(application.arguments().mid(1)));

@@ -15,6 +15,9 @@
 #include "feed/graph_comm.h"
 #include "feed/graph_feed.h"
 #include "store/open_usage_database.h"
+#include "tools/network_tools.h"
+#include "ui/about_window.h"
+#include "update/online_version_check.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -97,6 +100,7 @@ void TMainMeterlyForm::CreateTrayIcon() {
   actions.ActionAbout = actionAbout_;
   actions.ActionExit = actionExit_;
   CreateActionsOfMissingWindows(actions, this);
+  CreateNetworkTools(actions);
   if (switches_.ReadOnly) ApplyReadOnlyMode(actions);
   trayIcon_ = std::make_unique<TTrayIcon>(
       platform_.trayState(), settings_, actions, MeterlyIcon(),
@@ -213,6 +217,29 @@ void TMainMeterlyForm::FeedPublish(quint32 in, quint32 out) {
 
 void TMainMeterlyForm::CreateVersionChecker() {
   settings_.AutoUpdate.Load(store_, DateToDaySerial(platform_.clock().now().date()));
+  versionCheck_ = std::make_unique<TOnlineVersionCheck>(settings_.AutoUpdate, platform_.shell(), platform_.clock(),
+                                                        ReadVersionCheckSetup(store_));
+  // Asked once the event loop runs, when creation has finished.
+  QMetaObject::invokeMethod(this, &TMainMeterlyForm::StartupVersionCheck, Qt::QueuedConnection);
+}
+
+// Ping and trace route: their tray items work only while ICMP echo can be sent.
+void TMainMeterlyForm::CreateNetworkTools(const TrayMenuActions& actions) {
+  networkTools_ = std::make_unique<TNetworkTools>(platform_.icmp(), settings_, [this] { SaveSettings(); });
+  networkTools_->AttachActions(actions.ActionPing, actions.ActionTraceRoute);
+}
+
+void TMainMeterlyForm::StartupVersionCheck() {
+  if (terminating_) return;
+  const AutoUpdateSettings before = settings_.AutoUpdate;
+  versionCheck_->QueryAutoCheck(settingsWindow_.get());
+  versionCheck_->AutoCheck(settingsWindow_.get());
+  // The answer and the day of the check are kept at once, so the question is never asked twice.
+  if (!(settings_.AutoUpdate == before)) SaveSettings();
+}
+
+void TMainMeterlyForm::InteractiveVersionCheck() {
+  if (!terminating_) versionCheck_->Check(settingsWindow_.get(), false);
 }
 
 void TMainMeterlyForm::ApplySettings() {
@@ -331,9 +358,15 @@ void TMainMeterlyForm::ActionHelp() {
 }
 
 void TMainMeterlyForm::ActionAbout() {
-  QMessageBox::about(nullptr, QStringLiteral("Meterly"),
-                     QStringLiteral("<b>Meterly %1</b><p>A network-traffic monitor for the desktop.</p>")
-                         .arg(QCoreApplication::applicationVersion()));
+  if (!aboutWindow_) {
+    aboutWindow_ = std::make_unique<TAboutWindow>(MeterlyIcon(), QStringLiteral("Meterly"),
+                                                  QCoreApplication::applicationVersion());
+    aboutWindow_->SetUpdateCheckOffered(versionCheck_->Enabled());
+    connect(aboutWindow_.get(), &TAboutWindow::checkUpdatesRequested, this, &TMainMeterlyForm::InteractiveVersionCheck);
+  }
+  aboutWindow_->show();
+  aboutWindow_->raise();
+  aboutWindow_->activateWindow();
 }
 
 void TMainMeterlyForm::ShowPresenceBalloon() { trayIcon_->ShowPresenceBalloon(); }
@@ -369,6 +402,8 @@ void TMainMeterlyForm::Shutdown(bool saveSettings, ProblemBox problemBox) {
       ReportProblem(what + ExceptionMessage(std::current_exception()), problemBox);
     }
   };
+  // No ping or trace worker may outlive the program.
+  attempt(QStringLiteral("The network tools could not be stopped: "), [this] { networkTools_->StopWorkers(); });
   attempt(QStringLiteral("The tray icon could not be removed: "), [this] { trayIcon_->Hide(); });
   // Every byte up to the stop: one more reading, then the last write.
   attempt(QStringLiteral("The last usage could not be read: "), [this] { tick_.TakeFinalSample(); });

@@ -22,10 +22,13 @@ class QSystemTrayIcon;
 
 namespace meterly {
 
+class TAboutWindow;
 class TDiskDB;
 class TGraphComm;
 class TGraphFeed;
 class TGraphForm;
+class TNetworkTools;
+class TOnlineVersionCheck;
 class TSettingsWindow;
 
 // The main form: owner of the tray icon and its menu, the source list, the one-second tick and
@@ -87,6 +90,9 @@ class TMainMeterlyForm : public QObject, private TickHandover, private TrayIconH
   void CreateGraphFeed();
   void CreateDialupLogger() {}
   void CreateVersionChecker();
+  void CreateNetworkTools(const TrayMenuActions& actions);
+  void StartupVersionCheck();
+  void InteractiveVersionCheck();
 
   // Settings window.
   void SettingsWindowShowing();
@@ -136,10 +142,13 @@ class TMainMeterlyForm : public QObject, private TickHandover, private TrayIconH
   QuotaOveruseCheck quotaOveruseCheck_;
   std::unique_ptr<TGraphFeed> graphFeed_;
   std::unique_ptr<TGraphComm> graphComm_;
+  std::unique_ptr<TOnlineVersionCheck> versionCheck_;
+  std::unique_ptr<TAboutWindow> aboutWindow_;
   QTimer Timer;
   bool terminating_ = false;
   std::unique_ptr<TSettingsWindow> settingsWindow_;
   std::unique_ptr<TTrayIcon> trayIcon_;
+  std::unique_ptr<TNetworkTools> networkTools_;
   TGraphForm* GraphForm = nullptr;  // owned by the application, from start-up to exit
   QAction* actionToggleGraph_ = nullptr;
   QAction* actionResetGraph_ = nullptr;

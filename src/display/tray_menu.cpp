@@ -45,7 +45,7 @@ void CreateActionsOfMissingWindows(TrayMenuActions& actions, QObject* parent) {
   CreateDisabled(actions.ActionSpeedMeter, "ActionSpeedMeter", QStringLiteral("网速测试(&A)"), parent);
   CreateDisabled(actions.ActionUsageStats, "ActionUsageStats", QStringLiteral("使用统计(&U)"), parent);
   CreateDisabled(actions.ActionQuota, "ActionQuota", QStringLiteral("配额(&Q)"), parent);
-  CreateDisabled(actions.ActionTraceRoute, "ActionTraceRoute", QStringLiteral("记录路线 (&T)..."), parent);
+  CreateDisabled(actions.ActionTraceRoute, "ActionTraceRoute", QStringLiteral("路由跟踪 (&T)..."), parent);
   CreateDisabled(actions.ActionPing, "ActionPing", QStringLiteral("Ping(&P) ..."), parent);
   CreateDisabled(actions.ActionNetStat, "ActionNetStat", QStringLiteral("网络统计"), parent);
 }

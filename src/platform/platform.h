@@ -3,6 +3,7 @@
 #include "platform/address_table.h"
 #include "platform/clock.h"
 #include "platform/global_hot_key.h"
+#include "platform/icmp.h"
 #include "platform/instance_lock.h"
 #include "platform/interface_table.h"
 #include "platform/power.h"
@@ -37,6 +38,7 @@ class Platform {
   virtual GlobalHotKey& globalHotKey() = 0;
   virtual PowerService& power() = 0;
   virtual ShellTrayState& trayState() = 0;
+  virtual IcmpService& icmp() = 0;
 };
 
 }  // namespace meterly::platform

@@ -96,16 +96,18 @@ class TDiskDB final : public TSQLiteDB {
   // The login name of the current user, or "Error" when it cannot be told; read once.
   QString GetCurrentUserName() const { return userName_; }
 
+  // The amounts not yet written that belong to the days first ... last, the user and the hours of
+  // the mask, each counted in the day and hour it was added in.
+  UsageTotals PendingFor(qint32 firstDay, qint32 lastDay, const UserFilter& user, quint32 hourMask) const;
+  qint32 Today() const;
+
  protected:
   void InitSchema() override;
 
  private:
   void UpgradeToHourlyLayout();
   QString DayCondition(qint32 firstDay, qint32 lastDay) const;
-  UsageTotals PendingFor(qint32 firstDay, qint32 lastDay, const UserFilter& user, quint32 hourMask) const;
   qint64 WholeNumber(const QString& text, const char* operation) const;
-  qint32 Today() const;
-
   // The amounts of one hour not yet written.
   struct PendingHour {
     qint32 Day = 0;

@@ -1,6 +1,7 @@
 #include "alerts/timed_message.h"
 
 #include "fakes/fake_platform.h"
+#include "support/windows.h"
 
 #include <QApplication>
 #include <QImage>
@@ -21,16 +22,11 @@ using platform::ExitWindowsFlag::PowerOff;
 using platform::ExitWindowsFlag::Reboot;
 using platform::ExitWindowsFlag::Shutdown;
 
-// Lets the windows that closed free themselves.
-void RunDeferredDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+using testing_support::RunDeferredDeletes;
 
 class TimedMessageTest : public ::testing::Test {
  protected:
-  ~TimedMessageTest() override {
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-      if (qobject_cast<TTimedMessageForm*>(window) != nullptr) delete window;
-    }
-  }
+  ~TimedMessageTest() override { testing_support::DeleteTopLevel<TTimedMessageForm>(); }
 
   QPointer<TTimedMessageForm> open(bool shutdown, int seconds) {
     auto* window = new TTimedMessageForm(power, shutdown, QStringLiteral("Traffic above 1 MB"), seconds);

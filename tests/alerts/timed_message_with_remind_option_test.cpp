@@ -6,6 +6,7 @@
 #include "core/settings.h"
 #include "fakes/fake_platform.h"
 #include "support/expect_assertion.h"
+#include "support/windows.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -38,11 +39,7 @@ class RemindWindowTest : public ::testing::Test {
     settings.EnableQuotaOveruseMessage = true;
   }
 
-  ~RemindWindowTest() override {
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-      if (qobject_cast<TTimedMessageForm*>(window) != nullptr) delete window;
-    }
-  }
+  ~RemindWindowTest() override { testing_support::DeleteTopLevel<TTimedMessageForm>(); }
 
   std::vector<TTimedMessageWithRemindOptionForm*> openWindows() const {
     std::vector<TTimedMessageWithRemindOptionForm*> windows;
@@ -104,7 +101,7 @@ TEST_F(RemindWindowTest, EveryWayOfClosingAppliesTheChosenItemAndSavesAtOnce) {
     closings[i].second(*window);
     EXPECT_EQ(saved, std::vector<QDateTime>{expected[i]}) << "closing " << i;
     EXPECT_EQ(nextNotify(), expected[i]) << "closing " << i;
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    testing_support::RunDeferredDeletes();
     EXPECT_TRUE(window.isNull()) << "closing " << i;
   }
 }

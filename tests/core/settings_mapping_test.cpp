@@ -10,7 +10,7 @@
 namespace meterly {
 namespace {
 
-void ExpectMainAssertion(const std::function<void()>& action) { testing_support::ExpectAssertion("Main", action); }
+using testing_support::ExpectAssertion;
 
 TEST(SettingsMappingTest, TrayIconModeRadioItemsAreInTheirOwnOrder) {
   EXPECT_EQ(TrayIconModeToRadioIndex(0), 0);
@@ -26,12 +26,12 @@ TEST(SettingsMappingTest, TrayIconModeRadioItemsAreInTheirOwnOrder) {
 }
 
 TEST(SettingsMappingTest, ValuesTheControlsCannotShowAreConsistencyErrorsOfMain) {
-  ExpectMainAssertion([] { TrayIconModeToRadioIndex(6); });
-  ExpectMainAssertion([] { TrayIconModeToRadioIndex(255); });
-  ExpectMainAssertion([] { RadioIndexToTrayIconMode(-1); });  // no item chosen
-  ExpectMainAssertion([] { RadioIndexToTrayIconMode(6); });
-  ExpectMainAssertion([] { VolumeUnitIndexChecked(5); });
-  ExpectMainAssertion([] { VolumeUnitIndexChecked(-1); });
+  ExpectAssertion("Main", [] { TrayIconModeToRadioIndex(6); });
+  ExpectAssertion("Main", [] { TrayIconModeToRadioIndex(255); });
+  ExpectAssertion("Main", [] { RadioIndexToTrayIconMode(-1); });  // no item chosen
+  ExpectAssertion("Main", [] { RadioIndexToTrayIconMode(6); });
+  ExpectAssertion("Main", [] { VolumeUnitIndexChecked(5); });
+  ExpectAssertion("Main", [] { VolumeUnitIndexChecked(-1); });
   EXPECT_EQ(VolumeUnitIndexChecked(0), 0);
   EXPECT_EQ(VolumeUnitIndexChecked(4), 4);
 }

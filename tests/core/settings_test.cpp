@@ -6,6 +6,7 @@
 #include "platform/regedit_format.h"
 
 #include "support/expect_assertion.h"
+#include "support/reference_files.h"
 
 #include <gtest/gtest.h>
 
@@ -15,7 +16,6 @@ namespace meterly {
 namespace {
 
 using platform::RegValue;
-using platform::RegValueType;
 
 QByteArray fileWith(const char* body) { return QByteArray("REGEDIT4\n\n") + body; }
 
@@ -42,10 +42,6 @@ class SettingsTest : public ::testing::Test {
     SaveSettings(store, settings);
   }
 
-  std::optional<RegValue> stored(const char* section, const char* name) const {
-    return registry.hive().value(SettingsKey + QLatin1Char('\\') + QLatin1String(section), QLatin1String(name));
-  }
-
   // What a fresh registry holds after reading back the saved file.
   platform::RegistryHive savedHive() const {
     auto parsed = platform::parseRegedit(file.contents.value_or(QByteArray()));
@@ -58,86 +54,13 @@ class SettingsTest : public ::testing::Test {
   SettingsContext context;
 };
 
-TEST_F(SettingsTest, EmptyStoreGivesTheDefaultsOfTheTable) {
-  const Settings s = loadFrom(QByteArray());
-  EXPECT_EQ(s.InterfaceGuid, QStringLiteral("{4FC25329-DAFD-49A9-9B80-8F203252ADE0}"));
-  EXPECT_FALSE(s.EnableQuotaOveruseMessage);
-  EXPECT_EQ(s.QuotaOverusePercentage, 80);
-  EXPECT_TRUE(s.EnableChart);
-  EXPECT_EQ(s.WeekStartsOn, 7);  // the locale's Sunday
-  EXPECT_EQ(s.MonthStartsOn, 1);
-  EXPECT_TRUE(s.EnableAutoRun);
-  EXPECT_EQ(s.GradientColor, 0xFFBBBBu);
-  EXPECT_EQ(s.PeakHourFrom, 9);
-  EXPECT_EQ(s.PeakHourTo, 23);
-  EXPECT_EQ(s.OnPeakColor, 0x6EDCFAu);
-  EXPECT_EQ(s.OffPeakColor, 0x64DC96u);
-  EXPECT_EQ(s.NotifyConditionAmountMb, 1);
-  EXPECT_EQ(s.NotifyTimeMin, 1);
-  EXPECT_EQ(s.NotifyActions, 0);
-  EXPECT_EQ(s.LineStep, 3);
-  EXPECT_TRUE(s.StayOnTop);
-  EXPECT_TRUE(s.EnableCaption);
-  EXPECT_EQ(s.GraphWindow.Width, 290);
-  EXPECT_EQ(s.GraphWindow.Height, 114);
-  EXPECT_EQ(s.GraphWindow.Left, 1920 / 2 - 145);
-  EXPECT_EQ(s.GraphWindow.Top, 1080 / 2 - 57);
-  EXPECT_TRUE(s.EnableSmooth);
-  EXPECT_EQ(s.ColorBack, 0xFFFFFFu);
-  EXPECT_EQ(s.ColorDataIn, 0xCD0000u);
-  EXPECT_EQ(s.ColorDataOut, 0x32CD32u);
-  EXPECT_EQ(s.ColorDataBoth, 0x32CD32u);
-  EXPECT_EQ(s.ColorDataText, 0x000000u);
-  EXPECT_EQ(s.ColorDataFrame, 0xC0C0C0u);
-  EXPECT_EQ(s.TransparentValue, 50);
-  EXPECT_TRUE(s.TraceRoute.EnableResolving);
-  EXPECT_EQ(s.TraceRoute.TimeOut, 1000);
-  EXPECT_EQ(s.Ping.EchoPackets, 3);
-  EXPECT_EQ(s.Ping.TimeOut, 1000);
-  // 31 March moved back one calendar month is the last day of February.
-  EXPECT_EQ(s.CustomDateFrom, DateToDaySerial(QDate(2026, 2, 28)));
-  EXPECT_EQ(s.CustomDateTo, DateToDaySerial(QDate(2026, 3, 31)));
-  EXPECT_DOUBLE_EQ(s.Quota.QuotaNextNotify, DateTimeToSerial(context.now));
-  EXPECT_EQ(s.Quota.OnPeakAllowance, 0);
-}
-
-TEST_F(SettingsTest, FirstSaveWritesEveryValueInOrderWithBooleansAsText) {
+// The defaults are the reference file: every value an empty store gives, saved in order, booleans
+// as text. Here Sunday starts the week, the screen is 1920 x 1080 and it is noon on 31 March, so
+// the custom report runs from 28 February (a month back, cut to the month's last day).
+TEST_F(SettingsTest, AnEmptyStoreSavesTheReferenceDefaults) {
   save(loadFrom(QByteArray()));
-  const platform::RegistryHive hive = savedHive();
-  const auto names = [&](const char* section) {
-    return hive.valueNames(SettingsKey + QLatin1Char('\\') + QLatin1String(section)).join(QLatin1Char(','));
-  };
-  EXPECT_EQ(names("Quota"),
-            "QuotaType,QuotaHours,QuotaTraffic,QuotaUnit,OnPeakAllowance,OffPeakAllowance,QuotaNextNotify,"
-            "EnableQuotaOveruseMessage,QuotaOverusePercentage");
-  EXPECT_EQ(names("Usage"), "EnableChart,HoursShown,WeekStartsOn,MonthStartsOn");
-  EXPECT_EQ(names("Main"),
-            "InterfaceGuid,DisplayOnStartup,EnableGridLines,TrayIconMode,EnableAutoRun,Unit,EnableGradient,"
-            "GradientColor,VolumeUnit");
-  EXPECT_EQ(names("Advanced"), "PeakHourFrom,PeakHourTo,OnPeakColor,OffPeakColor");
-  EXPECT_EQ(names("Notifications"),
-            "EnableNotifications,NotifyCondition,NotifyConditionAmountMb,NotifyTimeMin,EnableMsgAndSound,"
-            "EnableExecProg,EnableDropDialup,Shutdown,ShowGraph,NotifySound,ExecProg");
-  EXPECT_EQ(names("Graph"),
-            "LineType,LineStep,ClickThruShortCut,EnableClickThrough,EnableMinuteTicks,EnableGridAndAxes,StayOnTop,"
-            "ShowInTray,Sticky,EnableCaption,Width,Height,Left,Top,FixedScale,FixedScaleValue,EnableSmooth,"
-            "EnableBackImage,BackImageFile,LeftToRight,ColorBack,ColorDataIn,ColorDataOut,ColorDataBoth,"
-            "ColorDataText,ColorDataFrame,TransparentValue,EnableTransparent");
-  EXPECT_EQ(names("TraceRoute"), "HostName,EnableResolving,TimeOut");
-  EXPECT_EQ(names("Ping"), "HostName,EchoPackets,TimeOut");
-  EXPECT_EQ(names("Totals"), "CustomDateFrom,CustomDateTo,ReportSaveFolder,ReportSaveFormat");
-  EXPECT_EQ(names("AutoUpdate"), "QueryForAutoCheck,AutoCheckEnabled,LastAutoCheckDate");
-  EXPECT_EQ(hive.subKeyNames(SettingsKey).join(QLatin1Char(',')),
-            "Quota,Usage,Main,Advanced,Notifications,Graph,TraceRoute,Ping,Totals,AutoUpdate");
-
-  EXPECT_EQ(stored("Main", "EnableAutoRun"), RegValue::fromString(QStringLiteral("1")));
-  EXPECT_EQ(stored("Main", "DisplayOnStartup"), RegValue::fromString(QStringLiteral("0")));
-  EXPECT_EQ(stored("Notifications", "Shutdown"), RegValue::fromString(QStringLiteral("0")));
-  EXPECT_EQ(stored("Graph", "LineStep"), RegValue::fromDWord(3));
-  EXPECT_EQ(stored("Main", "GradientColor"), RegValue::fromDWord(0xFFBBBB));
-  EXPECT_EQ(stored("Main", "InterfaceGuid")->type, RegValueType::String);
-  ASSERT_EQ(stored("Quota", "QuotaNextNotify")->type, RegValueType::Binary);
-  EXPECT_EQ(stored("Quota", "QuotaNextNotify")->binary.size(), 8);
+  testing_support::ExpectMatchesReferenceText(testing_support::ReferenceFolder(__FILE__),
+                                              QStringLiteral("default_settings.reg"), file.contents.value_or(""));
 }
 
 TEST_F(SettingsTest, HandWrittenValuesFollowTheReadingRules) {
@@ -353,17 +276,6 @@ TEST_F(SettingsTest, WeekStartFollowsTheLocale) {
   EXPECT_EQ(DefaultSettings(context).WeekStartsOn, 0);
   context.localeFirstDayOfWeek = 7;
   testing_support::ExpectAssertion("Main", [&] { DefaultSettings(context); });
-}
-
-TEST_F(SettingsTest, UnparsableFileIsKeptAsideAndDefaultsApply) {
-  const QByteArray broken = fileWith("[HKEY_CURRENT_USER\\Software\\Corvane\\Meterly\\Main\n\"Unit\"=dword:1\n");
-  const Settings s = loadFrom(broken);
-  Settings expected = DefaultSettings(context);
-  expected.Quota.QuotaNextNotify = DateTimeToSerial(context.now);
-  expected.AutoUpdate = AutoUpdateSettings{};
-  EXPECT_TRUE(s == expected);
-  EXPECT_EQ(file.setAsideAs, broken);
-  EXPECT_FALSE(registry.loadProblem().isEmpty());
 }
 
 TEST_F(SettingsTest, FailedWriteReachesTheCaller) {

@@ -1,9 +1,14 @@
 #include "display/histogram.h"
 
 #include "display/colorref.h"
+#include "display/histogram_fonts.h"
 #include "display/histogram_format.h"
-#include "display/histogram_pixels.h"
+#include "display/histogram_grid.h"
+#include "display/number_panel.h"
 #include "support/expect_assertion.h"
+#include "support/histogram_feed.h"
+
+#include <QFontMetrics>
 
 #include <gtest/gtest.h>
 
@@ -14,7 +19,6 @@ namespace {
 
 using testing_support::ExpectAssertion;
 using testing_support::Feed;
-using testing_support::FeedAll;
 
 constexpr quint32 Top32 = std::numeric_limits<quint32>::max();
 
@@ -108,18 +112,6 @@ TEST(HistogramSamplesTest, BitsSaturateInsteadOfWrapping) {
   EXPECT_EQ(graph.SeriesIn()[0], Top32);
 }
 
-TEST(HistogramSamplesTest, ChangingTheUnitEmptiesTheGraph) {
-  THistogram graph;
-  FeedAll(graph, 5, 6);
-  graph.SetMeasurementUnit(TMeasurementUnit::muBits);
-  EXPECT_EQ(graph.SeriesIn()[0], 0u);
-  EXPECT_EQ(graph.SeriesOut()[SampleCapacity - 1], 0u);
-  graph.AddSample(1, 1);
-  graph.SetMeasurementUnit(TMeasurementUnit::muBytes);
-  EXPECT_EQ(graph.SeriesIn()[0], 0u);
-  EXPECT_EQ(graph.FormatValue(1000), QStringLiteral("1.0K"));
-}
-
 TEST(HistogramSamplesTest, DemoDataLooksLikeADownload) {
   THistogram graph;
   graph.FillDemoData();
@@ -134,6 +126,40 @@ TEST(HistogramSamplesTest, DemoDataLooksLikeADownload) {
   EXPECT_GE(lowestIn, 300000u);
   EXPECT_LE(highestIn, 399999u);
   EXPECT_GT(highestIn, lowestIn);  // random, not one value
+}
+
+TEST(HistogramLayoutTest, GridRowsSitAboveTheBottomLabelAtAThirdOfTheRemainingHeight) {
+  const auto rows = GridRows(114, 13, 2.5);
+  const int labelTops[GridRowCount] = {99, 67, 35, 3};
+  const int lineRows[GridRowCount] = {105, 73, 41, 9};
+  for (int i = 0; i < GridRowCount; ++i) {
+    EXPECT_EQ(rows[i].LabelTop, labelTops[i]);
+    EXPECT_EQ(rows[i].LineY, lineRows[i]);
+  }
+  EXPECT_EQ(rows[0].Value, 22u);  // 9 pixels at 2.5 per pixel
+  EXPECT_EQ(GridRows(114, 13, 5e9)[3].Value, 4294967295u);
+}
+
+TEST(HistogramLayoutTest, NumberPanelWidthHasRoomForTheLongerLineInTensOfPixels) {
+  const QFontMetrics metrics(SurfaceFont(HistogramFont(NumberPanelPoints)));
+  for (const char* value : {"1", "22", "333", "4.4K", "555K", "1.0M"}) {
+    const NumberPanelLines lines{QStringLiteral("In: ") + QLatin1String(value), QStringLiteral("Out: 7")};
+    const int text = std::max(metrics.horizontalAdvance(lines.In), metrics.horizontalAdvance(lines.Out));
+    const int width = NumberPanelWidth(metrics, lines);
+    EXPECT_EQ(width % 10, 0) << value;
+    EXPECT_GE(width, text + 3) << value;
+    EXPECT_LT(width, text + 3 + 10) << value;
+  }
+}
+
+TEST(HistogramLayoutTest, SurfacesAreOnlyReplacedWhenTheSizeChanges) {
+  THistogram graph;
+  graph.SetEnableAverages(false);
+  graph.resize(16, 16);
+  const uchar* first = graph.RenderBitmap().constBits();
+  EXPECT_EQ(graph.RenderBitmap().constBits(), first);
+  graph.resize(17, 16);
+  EXPECT_EQ(graph.RenderBitmap().size(), QSize(17, 16));
 }
 
 TEST(HistogramModeTest, CompactModesPickTheirGridAndAveragesAndDropTheBackImage) {

@@ -1,10 +1,10 @@
 #include "display/tray_icon.h"
 
 #include "core/settings.h"
-#include "display/tray_test_actions.h"
 #include "fakes/fake_platform.h"
 #include "platform/linux/linux_tray_state.h"
 #include "store/qt_printing.h"
+#include "support/tray_test_actions.h"
 
 #include <QPixmap>
 

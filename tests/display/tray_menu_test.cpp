@@ -1,8 +1,8 @@
 #include "display/tray_menu.h"
 
-#include "display/tray_test_actions.h"
 #include "store/qt_printing.h"
 #include "support/expect_assertion.h"
+#include "support/tray_test_actions.h"
 
 #include <QAction>
 #include <QSignalBlocker>
@@ -34,22 +34,6 @@ class TrayMenuTest : public ::testing::Test {
   TrayMenuConditions conditions;
   std::unique_ptr<TTrayMenu> menu;
 };
-
-TEST_F(TrayMenuTest, TheItemsComeInTheirOrderWithTheirCaptionsAndTheGraphToggleAsDefault) {
-  QStringList names;
-  QStringList captions;
-  for (const QAction* item : Menu().actions()) {
-    names << item->objectName();
-    captions << (item->isSeparator() ? QStringLiteral("-") : item->text());
-  }
-  EXPECT_EQ(names, (QStringList{"pmiGraph", "pmiResetGraph", "pmiEnableClickThrough", "pmiSpeedMeter", "pmiTotals",
-                                "Quota1", "pmiOptions", "pmiTraceRoute", "pmiPing", "pmiNetStat", "N4", "pmiHelp",
-                                "pmiAbout", "pmiExit"}));
-  EXPECT_EQ(captions, (QStringList{"图表(&G)", "重置图形(&R)", "启用图示 单击-贯穿的(&C)", "网速测试(&A)",
-                                   "使用统计(&U)", "配额(&Q)", "设置(&S)", "记录路线 (&T)...", "Ping(&P) ...",
-                                   "网络统计", "-", "帮助(&H)", "关于 Meterly(&B)", "退出(&E)"}));
-  EXPECT_EQ(Menu().defaultAction(), &Item("pmiGraph"));
-}
 
 TEST_F(TrayMenuTest, TheWindowsThatDoNotExistYetAreOfferedDisabled) {
   for (const char* name : {"pmiSpeedMeter", "pmiTotals", "Quota1", "pmiTraceRoute", "pmiPing", "pmiNetStat"}) {

@@ -1,4 +1,7 @@
-# Helpers of the end-to-end tests: the display, the tray, a private home per test, and waits.
+# Helpers of the end-to-end tests: the display, the tray, a private home per test, the settings
+# file, starting and stopping the program, and waits.
+
+E2E_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 
 start_display() {
   local n
@@ -52,6 +55,18 @@ wait_for() {
   done
 }
 
+# The opposite wait, for what must not happen: fails as soon as "$@" succeeds within the (whole)
+# seconds.
+never_within() {
+  local polls=$(($1 * 5))
+  shift
+  while ((polls-- > 0)); do
+    "$@" >/dev/null 2>&1 && return 1
+    sleep 0.2
+  done
+  return 0
+}
+
 # trayer's panel: the window that holds the embedded icons.
 tray_window_id() {
   xdotool search --name '^panel$' | head -1 | grep .
@@ -102,11 +117,49 @@ new_home() {
   REGISTRY_FILE=$XDG_CONFIG_HOME/Corvane/Meterly/registry.reg
 }
 
+# Writes the settings file from stdin: REGEDIT4, then the lines, where [Section] stands for the
+# program's key of that section. add_settings appends the same way.
+write_settings() {
+  mkdir -p "$(dirname "$REGISTRY_FILE")"
+  printf 'REGEDIT4\n' >"$REGISTRY_FILE"
+  add_settings
+}
+
+add_settings() {
+  sed 's/^\[\([A-Za-z]*\)\]$/\n[HKEY_CURRENT_USER\\Software\\Corvane\\Meterly\\\1]/' >>"$REGISTRY_FILE"
+}
+
+# settings_value Section Name: the value's stored text, e.g. "1" or dword:00000032.
+settings_value() {
+  awk -v key="[HKEY_CURRENT_USER\\\\Software\\\\Corvane\\\\Meterly\\\\$1]" -v name="\"$2\"" '
+    $0 == key { inside = 1; next }
+    /^\[/ { inside = 0 }
+    inside && index($0, name "=") == 1 { print substr($0, length(name) + 2); exit }
+  ' "$REGISTRY_FILE"
+}
+
 # Starts the program in the background; its pid is in METERLY_PID, its output in $TEST_HOME/out.
 start_meterly() {
   "$METERLY_BIN" "$@" >"$TEST_HOME/out" 2>&1 &
   METERLY_PID=$!
 }
+
+# Starts the program and waits until its icon is in the tray.
+start_until_tray_icon() {
+  start_meterly "$@"
+  wait_for 20 tray_has_icons || fail "no icon appeared in the tray"
+}
+
+# Ends the program with SIGTERM and expects it to end in time (5 s unless given) with status 0.
+stop_meterly() {
+  local seconds=${1:-5}
+  kill -TERM "$METERLY_PID"
+  wait_meterly_exit "$seconds" || fail "the program did not end within $seconds s of SIGTERM"
+  [[ $METERLY_STATUS == 0 ]] || fail "exit status $METERLY_STATUS"
+}
+
+meterly_running() { kill -0 "$METERLY_PID"; }
+meterly_ended() { ! meterly_running; }
 
 # Waits for the program to end; its exit code is in METERLY_STATUS.
 wait_meterly_exit() {

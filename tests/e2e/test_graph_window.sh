@@ -10,18 +10,13 @@ differing_pixels() {
   compare -metric AE "$1" "$2" null: 2>&1 >/dev/null | awk '{printf "%d\n", $1}' || true
 }
 
-# Adds to the Main section that the settings file written last ends with.
-show_graph_at_start() {
-  printf '"DisplayOnStartup"="1"\n' >>"$REGISTRY_FILE"
-}
+show_graph_at_start() { printf '%s\n' '[Main]' '"DisplayOnStartup"="1"' | add_settings; }
 
 test_graph_window_shown_at_start_with_the_source_in_its_caption() {
   new_home
-  mkdir -p "$(dirname "$REGISTRY_FILE")"
-  printf 'REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\Corvane\\Meterly\\Main]\n' >"$REGISTRY_FILE"
+  write_settings </dev/null
   show_graph_at_start
-  start_meterly
-  wait_for 20 tray_has_icons || fail "no icon appeared in the tray"
+  start_until_tray_icon
   wait_for 10 graph_window_id || fail "no graph window; visible: $(visible_windows)"
   window_titled "Meterly (All Connections)" || fail "caption: $(visible_windows)"
   local WIDTH HEIGHT X Y
@@ -33,12 +28,11 @@ test_graph_window_shown_at_start_with_the_source_in_its_caption() {
   choose_from_tray_menu g || fail "the tray menu did not open"
   wait_for 5 no_graph_window || fail "the graph item did not close the window"
   [[ $(settings_value Graph Left) == dword:$(printf '%08x' "$X") ]] || fail "Left: $(settings_value Graph Left)"
-  kill -0 "$METERLY_PID" || fail "closing the graph window ended the program"
+  meterly_running || fail "closing the graph window ended the program"
 
   choose_from_tray_menu g || fail "the tray menu did not open again"
   wait_for 5 graph_window_id || fail "the graph item did not show the window again"
-  kill -TERM "$METERLY_PID"
-  wait_meterly_exit 3 || fail "the program did not end"
+  stop_meterly 3
   [[ $(settings_value Main DisplayOnStartup) == '"1"' ]] || fail "DisplayOnStartup: $(settings_value Main DisplayOnStartup)"
 }
 
@@ -71,8 +65,7 @@ test_graph_window_bars_move_with_traffic() {
   local changed
   changed=$(differing_pixels "$TEST_HOME/busy1.png" "$TEST_HOME/busy2.png")
   ((changed > 20)) || fail "the graph did not move between two screenshots ($changed pixels differ)"
-  kill -TERM "$METERLY_PID"
-  wait_meterly_exit 3 || fail "the program did not end"
+  stop_meterly 3
   kill "$NETNS_PID"
 }
 
@@ -80,27 +73,21 @@ test_graph_window_bars_move_with_traffic() {
 # hot key; the hot key and two keypad pluses are pressed, and the program is ended.
 run_with_hot_key_and_keypad() {
   new_home
-  mkdir -p "$(dirname "$REGISTRY_FILE")"
-  cat >"$REGISTRY_FILE" <<REG
-REGEDIT4
-
-[HKEY_CURRENT_USER\\Software\\Corvane\\Meterly\\Graph]
+  write_settings <<REG
+[Graph]
 "EnableTransparent"="$1"
 "TransparentValue"=dword:00000032
 "ClickThruShortCut"=dword:0000c04b
-
-[HKEY_CURRENT_USER\\Software\\Corvane\\Meterly\\Main]
 REG
   show_graph_at_start
-  start_meterly
-  wait_for 20 tray_has_icons || fail "no icon appeared in the tray"
+  start_until_tray_icon
   wait_for 10 graph_window_id || fail "no graph window; visible: $(visible_windows)"
   xdotool windowfocus --sync "$(graph_window_id)" key KP_Add KP_Add
   xdotool key ctrl+alt+k
-  sleep 0.5
+  # The program handles its events in order: once the tray menu opens, the keys were handled.
+  choose_from_tray_menu Escape || fail "the tray menu did not open"
   graph_window_id >/dev/null || fail "the graph window went away"
-  kill -TERM "$METERLY_PID"
-  wait_meterly_exit 3 || fail "the program did not end"
+  stop_meterly 3
 }
 
 test_graph_window_hot_key_and_keypad_work_only_with_opacity() {

@@ -55,7 +55,6 @@ test_quota_reminder_appears_within_a_minute_and_saves_the_remind_choice() {
   awk -v a="$saved" -v b="$now" 'BEGIN { d = a - b - 1; exit !(d < 0.0007 && d > -0.0007) }' ||
     fail "QuotaNextNotify $saved is not a day after $now"
 
-  kill -TERM "$METERLY_PID"
-  wait_meterly_exit 5 || fail "the program did not end within 5 s of SIGTERM"
+  stop_meterly 5
   kill "$NETNS_PID"
 }

@@ -8,10 +8,14 @@ received_colour_pixels() {
     awk -F"[(),]" 'NR > 1 { r = $3; g = $4; b = $5; if (b > 150 && r < 90 && g < 90) n++ } END { print n + 0 }'
 }
 
+icon_differs_from() {
+  import -window "$1" "$TEST_HOME/now.png" && ! cmp -s "$TEST_HOME/now.png" "$2"
+}
+
 test_graph_in_the_tray_icon_moves_with_traffic() {
   new_home
   start_private_network
-  printf '[HKEY_CURRENT_USER\\Software\\Corvane\\Meterly\\Graph]\n"ShowInTray"="1"\n' >>"$REGISTRY_FILE"
+  printf '%s\n' '[Graph]' '"ShowInTray"="1"' | add_settings
   start_meterly_in_network
   local icon
   icon=$(tray_icon_window) || fail "no icon window"
@@ -23,26 +27,20 @@ test_graph_in_the_tray_icon_moves_with_traffic() {
   done
   import -window "$icon" "$TEST_HOME/during1.png"
   send_frames veth0 5 100
-  sleep 1.2
-  import -window "$icon" "$TEST_HOME/during2.png"
   (($(received_colour_pixels "$icon") > 0)) || fail "no received-data colour in the icon"
   ! cmp -s "$TEST_HOME/before.png" "$TEST_HOME/during1.png" || fail "the icon did not change under traffic"
-  ! cmp -s "$TEST_HOME/during1.png" "$TEST_HOME/during2.png" || fail "the icon graph does not move"
-  kill -TERM "$METERLY_PID"
-  wait_meterly_exit 3 || fail "the program did not end"
+  wait_for 3 icon_differs_from "$icon" "$TEST_HOME/during1.png" || fail "the icon graph does not move"
+  stop_meterly 3
   kill "$NETNS_PID"
 }
 
 test_icon_comes_back_when_the_tray_restarts() {
   new_home
-  start_meterly
-  wait_for 20 tray_has_icons || fail "no icon appeared in the tray"
+  start_until_tray_icon
   stop_tray
   wait_for 5 bash -c '! xdotool search --name "^panel$" >/dev/null' || fail "the tray did not go away"
-  sleep 2  # a few ticks without any tray
-  kill -0 "$METERLY_PID" || fail "the program ended when the tray went away"
+  never_within 2 meterly_ended || fail "the program ended when the tray went away"  # a few ticks without a tray
   start_tray
   wait_for 10 tray_has_icons || fail "the icon did not come back within 10 s"
-  kill -TERM "$METERLY_PID"
-  wait_meterly_exit 3 || fail "the program did not end"
+  stop_meterly 3
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "fakes/fake_icmp.h"
 #include "fakes/fake_registry_file.h"
 #include "platform/platform.h"
 
@@ -148,6 +149,7 @@ class FakePlatform : public platform::Platform {
   platform::GlobalHotKey& globalHotKey() override { return hotKeyFake; }
   platform::PowerService& power() override { return powerFake; }
   platform::ShellTrayState& trayState() override { return trayStateFake; }
+  platform::IcmpService& icmp() override { return icmpFake; }
 
   // Adds an interface row with the given counters and returns it for further scripting.
   platform::InterfaceRow& addInterface(quint32 index, const QString& name, quint32 type, quint64 in = 0,
@@ -166,6 +168,7 @@ class FakePlatform : public platform::Platform {
   FakeGlobalHotKey hotKeyFake;
   FakePowerService powerFake;
   FakeShellTrayState trayStateFake;
+  FakeIcmpService icmpFake;
 
  private:
   platform::Registry registry_;

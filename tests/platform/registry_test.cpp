@@ -33,22 +33,6 @@ TEST(RegistryTest, MissingFileLoadsAsAnEmptyHiveWithoutProblem) {
   EXPECT_EQ(file.contents, QByteArray("REGEDIT4\n"));
 }
 
-TEST(RegistryTest, GoodFileLoadsAndSavesBackTheSameHive) {
-  FakeRegistryFile file;
-  file.contents = GoodText;
-  Registry registry(file);
-  registry.load();
-  EXPECT_TRUE(registry.loadProblem().isEmpty());
-  EXPECT_FALSE(file.setAsideAs);
-  EXPECT_EQ(registry.hive().value(MainKey, QStringLiteral("TrayIconMode")), RegValue::fromDWord(2));
-
-  registry.hive().setValue(MainKey, QStringLiteral("Title"), RegValue::fromString(QStringLiteral("中文")));
-  registry.save();
-  Registry reloaded(file);
-  reloaded.load();
-  EXPECT_EQ(reloaded.hive(), registry.hive());
-}
-
 TEST(RegistryTest, LoadingAgainReplacesWhatWasLoadedBefore) {
   FakeRegistryFile file;
   file.contents = GoodText;

@@ -3,6 +3,7 @@
 #include "platform/linux/linux_address_table.h"
 #include "platform/linux/linux_address_watch.h"
 #include "platform/linux/linux_clock.h"
+#include "platform/linux/linux_icmp.h"
 #include "platform/linux/linux_instance_lock.h"
 #include "platform/linux/linux_interface_table.h"
 #include "platform/linux/linux_registry_file.h"
@@ -35,7 +36,8 @@ LinuxPlatform::LinuxPlatform()
       sharedMemory_(std::make_unique<LinuxSharedMemory>()),
       hotKey_(std::make_unique<X11GlobalHotKey>()),
       power_(std::make_unique<LogindPowerService>()),
-      trayState_(std::make_unique<LinuxShellTrayState>()) {}
+      trayState_(std::make_unique<LinuxShellTrayState>()),
+      icmp_(std::make_unique<LinuxIcmpService>()) {}
 
 LinuxPlatform::~LinuxPlatform() = default;
 
@@ -63,5 +65,6 @@ SharedMemory& LinuxPlatform::sharedMemory() { return *sharedMemory_; }
 GlobalHotKey& LinuxPlatform::globalHotKey() { return *hotKey_; }
 PowerService& LinuxPlatform::power() { return *power_; }
 ShellTrayState& LinuxPlatform::trayState() { return *trayState_; }
+IcmpService& LinuxPlatform::icmp() { return *icmp_; }
 
 }  // namespace meterly::platform

@@ -18,6 +18,7 @@ class LinuxSharedMemory;
 class X11GlobalHotKey;
 class LogindPowerService;
 class LinuxShellTrayState;
+class LinuxIcmpService;
 
 // The real services of a Linux desktop.
 class LinuxPlatform : public Platform {
@@ -38,6 +39,7 @@ class LinuxPlatform : public Platform {
   GlobalHotKey& globalHotKey() override;
   PowerService& power() override;
   ShellTrayState& trayState() override;
+  IcmpService& icmp() override;
 
   // Where the registry store keeps its file.
   QString registryPath();
@@ -56,6 +58,7 @@ class LinuxPlatform : public Platform {
   std::unique_ptr<X11GlobalHotKey> hotKey_;
   std::unique_ptr<LogindPowerService> power_;
   std::unique_ptr<LinuxShellTrayState> trayState_;
+  std::unique_ptr<LinuxIcmpService> icmp_;
 };
 
 }  // namespace meterly::platform

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "platform/icmp.h"
+
+namespace meterly::platform {
+
+// ICMP echo over an unprivileged ICMP datagram socket where net.ipv4.ping_group_range admits
+// one of the process's groups, else over a raw socket (root, or CAP_NET_RAW). Which of them
+// works is found out once, in the constructor; no privilege is ever asked for.
+class LinuxIcmpService : public IcmpService {
+ public:
+  enum class Socket { Automatic, DatagramOnly, RawOnly };
+
+  explicit LinuxIcmpService(Socket allowed = Socket::Automatic);
+
+  QString unavailableReason() const override { return unavailableReason_; }
+  std::unique_ptr<IcmpHandle> open(QString* error = nullptr) override;
+  std::optional<quint32> resolveHost(const QString& host) override;
+  QString hostNameOf(quint32 address) override;
+
+  // Which socket the channels use, once available.
+  bool usesDatagramSocket() const { return datagram_; }
+
+ private:
+  bool datagram_ = false;
+  QString unavailableReason_;
+};
+
+}  // namespace meterly::platform

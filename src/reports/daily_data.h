@@ -1,0 +1,26 @@
+#pragma once
+
+#include "core/quota_period.h"
+#include "reports/day_usage.h"
+#include "store/disk_db.h"
+
+#include <optional>
+
+namespace meterly {
+
+struct Settings;
+
+// The days a report covers: every recorded day, or the days first ... last.
+using ReportDays = std::optional<DayRange>;
+
+// The SQL of the per-day totals for a user (or all users), the hours the settings' HoursShown
+// keeps and the days.
+QString DailyDataQuery(const UserFilter& user, const Settings& settings, const ReportDays& days);
+
+// Per-day totals, oldest day first. Today's amounts not yet written are added to today's row
+// when it exists and they belong to the selection (the user, the hours kept). Takes the
+// database lock; raises SQLiteException. A HoursShown outside 0 to 2 fails the consistency
+// check of "totals".
+TDailyData LoadDailyData(TDiskDB& db, const UserFilter& user, const Settings& settings, const ReportDays& days = {});
+
+}  // namespace meterly

@@ -1,0 +1,22 @@
+#include "reports/report_table.h"
+
+#include <QAbstractItemModel>
+
+namespace meterly {
+
+TReportTable TableFromItemModel(const QAbstractItemModel& model) {
+  TReportTable table;
+  const int columns = model.columnCount();
+  for (int c = 0; c < columns; ++c) table.Columns.append(model.headerData(c, Qt::Horizontal).toString());
+  const int rows = model.rowCount();
+  table.Rows.reserve(rows);
+  for (int r = 0; r < rows; ++r) {
+    TReportRow row;
+    row.Caption = model.index(r, 0).data().toString();
+    for (int c = 1; c < columns; ++c) row.SubItems.append(model.index(r, c).data().toString());
+    table.Rows.append(std::move(row));
+  }
+  return table;
+}
+
+}  // namespace meterly

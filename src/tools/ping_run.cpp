@@ -1,0 +1,37 @@
+#include "tools/ping_run.h"
+
+#include "tools/icmp_status_text.h"
+
+#include <QHostAddress>
+
+namespace meterly {
+
+QStringList PingColumns() {
+  return {QStringLiteral("#"), QStringLiteral("IP地址"), QStringLiteral("响应时间"), QStringLiteral("TTL")};
+}
+
+TToolRow PingRow(int n, const std::optional<platform::EchoReply>& answer) {
+  const QString caption = QString::number(n);
+  if (!answer) return {caption, {QStringLiteral("No reply from host"), QString(), QString()}, RowImage::Failure};
+  if (answer->status != platform::IcmpStatus::Success) {
+    return {caption, {IcmpStatusText(answer->status), QString(), QString()}, RowImage::Failure};
+  }
+  return {caption,
+          {QHostAddress(answer->address).toString(), RoundTripText(answer->roundTripMs), QString::number(kPingTtl)},
+          RowImage::Reply};
+}
+
+int RunPing(platform::IcmpService& icmp, const PingRequest& request, EchoStop& stop, const RowSink& show) {
+  EchoSetUp setUp(icmp, request.Host, stop);
+  if (setUp.ReturnCode != EchoReturnCode::Done) return setUp.ReturnCode;
+  for (int n = 1; n <= request.Attempts && !stop.Stopped(); ++n) {
+    const std::optional<platform::EchoReply> answer =
+        setUp.Handle->sendEcho(setUp.Destination, kPingTtl, request.TimeOut, EchoRequestData());
+    // A wait cut short by the stop is no answer from the host.
+    if (stop.Stopped()) break;
+    show(PingRow(n, answer));
+  }
+  return stop.Stopped() ? EchoReturnCode::Stopped : EchoReturnCode::Done;
+}
+
+}  // namespace meterly

@@ -1,0 +1,225 @@
+// Writes every spreadsheet-readable export of a report with plain, Chinese and hostile texts
+// (and a worksheet of more than 1,000 rows), has LibreOffice Calc convert each to CSV, and
+// compares the cells read back with the table's texts. Exits 77 (skipped) without soffice.
+#include "reports/table_export.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include <cstdio>
+
+namespace {
+
+using meterly::TReportRow;
+using meterly::TReportTable;
+
+using Grid = QList<QStringList>;
+
+constexpr int kSkipped = 77;
+constexpr int kConversionTimeoutMs = 240000;
+
+TReportTable ReportTable() {
+  TReportTable table{{QStringLiteral("Date"), QStringLiteral("接收"), QStringLiteral("发送"), QStringLiteral("总共"),
+                      QStringLiteral("拨号")},
+                     {}};
+  const QStringList captions{QStringLiteral("Week of March"),
+                             QStringLiteral("二〇二六年三月"),
+                             QStringLiteral("a{b}\\c \\par x"),
+                             QStringLiteral("<b>bold</b> &amp; &"),
+                             QStringLiteral("x,y;\"quoted\""),
+                             QStringLiteral("全角（括号）、标点。"),
+                             QStringLiteral("Total")};
+  for (int i = 0; i < captions.size(); ++i) {
+    table.Rows.append({captions.at(i),
+                       {QStringLiteral("%1.50 GB").arg(i), QStringLiteral("900 MB"), QStringLiteral("用户 {%1}").arg(i),
+                        i % 2 == 0 ? QStringLiteral("None") : QStringLiteral("1 h 1 min")}});
+  }
+  return table;
+}
+
+// Accented Latin text only: a worksheet in the Western code page.
+TReportTable WesternTable() {
+  return {{QStringLiteral("Réseau"), QStringLiteral("Übertragung")},
+          {{QStringLiteral("Ünïcødé ñ é ß"), {QStringLiteral("façade – “quotes” €")}}}};
+}
+
+TReportTable LongTable() {
+  TReportTable table{{QStringLiteral("Row"), QStringLiteral("文本")}, {}};
+  for (int i = 0; i < 1100; ++i) {
+    table.Rows.append({QStringLiteral("row %1").arg(i), {QStringLiteral("行 %1").arg(i)}});
+  }
+  return table;
+}
+
+// RFC 4180 fields, quoted ones possibly holding separators and line breaks.
+Grid ParseCsv(const QString& text) {
+  Grid rows;
+  QStringList row;
+  QString field;
+  bool quoted = false;
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    const QChar c = text.at(i);
+    if (quoted) {
+      if (c == QLatin1Char('"') && i + 1 < text.size() && text.at(i + 1) == QLatin1Char('"')) {
+        field += c;
+        ++i;
+      } else if (c == QLatin1Char('"')) {
+        quoted = false;
+      } else {
+        field += c;
+      }
+    } else if (c == QLatin1Char('"')) {
+      quoted = true;
+    } else if (c == QLatin1Char(',')) {
+      row.append(field);
+      field.clear();
+    } else if (c == QLatin1Char('\n')) {
+      row.append(field);
+      rows.append(row);
+      row.clear();
+      field.clear();
+    } else if (c != QLatin1Char('\r')) {
+      field += c;
+    }
+  }
+  if (!field.isEmpty() || !row.isEmpty()) rows.append(row << field);
+  return rows;
+}
+
+QStringList Trimmed(QStringList cells) {
+  while (!cells.isEmpty() && cells.last().isEmpty()) cells.removeLast();
+  return cells;
+}
+
+// The rows of the table as cells: captions, then each row.
+Grid TableGrid(const TReportTable& table) {
+  Grid grid{table.Columns};
+  for (const TReportRow& row : table.Rows) grid.append(QStringList{row.Caption} + row.SubItems);
+  return grid;
+}
+
+int failures = 0;
+
+void Check(bool ok, const QString& what) {
+  std::printf("%s %s\n", ok ? "ok  " : "FAIL", qPrintable(what));
+  if (!ok) ++failures;
+}
+
+// The table's rows must follow one another from the line that holds its captions.
+void CompareTable(const QString& name, const Grid& read, const TReportTable& table, const QString& title) {
+  const Grid expected = TableGrid(table);
+  qsizetype start = -1;
+  for (qsizetype i = 0; i < read.size() && start < 0; ++i) {
+    if (Trimmed(read.at(i)) == expected.first()) start = i;
+  }
+  Check(start >= 0, name + QStringLiteral(": the caption row is found"));
+  if (start < 0) {
+    for (qsizetype i = 0; i < std::min<qsizetype>(read.size(), 4); ++i) {
+      std::printf("     line %lld: [%s]\n", static_cast<long long>(i),
+                  qPrintable(read.at(i).join(QStringLiteral("|"))));
+    }
+    return;
+  }
+  bool titleSeen = false;
+  for (qsizetype i = 0; i < start; ++i) titleSeen = titleSeen || Trimmed(read.at(i)) == QStringList{title};
+  Check(titleSeen, name + QStringLiteral(": the title stands above the table"));
+  int mismatches = 0;
+  for (qsizetype r = 0; r < expected.size(); ++r) {
+    const QStringList got = start + r < read.size() ? Trimmed(read.at(start + r)) : QStringList();
+    if (got != Trimmed(expected.at(r)) && ++mismatches <= 5) {
+      std::printf("     row %lld: read  [%s]\n            wrote [%s]\n", static_cast<long long>(r),
+                  qPrintable(got.join(QStringLiteral("|"))), qPrintable(expected.at(r).join(QStringLiteral("|"))));
+    }
+  }
+  Check(mismatches == 0, name + QStringLiteral(": %1 rows read back equal").arg(expected.size()));
+}
+
+bool Convert(const QString& soffice, const QString& profile, const QString& outDir, const QString& inFilter,
+             const QStringList& files) {
+  QStringList arguments{QStringLiteral("-env:UserInstallation=file://") + profile, QStringLiteral("--headless"),
+                        QStringLiteral("--norestore")};
+  if (!inFilter.isEmpty()) arguments << QStringLiteral("--infilter=") + inFilter;
+  arguments << QStringLiteral("--convert-to") << QStringLiteral("csv:Text - txt - csv (StarCalc):44,34,76")
+            << QStringLiteral("--outdir") << outDir << files;
+  QProcess process;
+  process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+  process.start(soffice, arguments);
+  if (!process.waitForFinished(kConversionTimeoutMs)) {
+    process.kill();
+    process.waitForFinished();
+    std::printf("soffice did not finish in time\n");
+    return false;
+  }
+  return process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
+}
+
+Grid ReadBack(const QString& outDir, const QString& baseName) {
+  QFile file(QDir(outDir).filePath(baseName + QStringLiteral(".csv")));
+  if (!file.open(QIODevice::ReadOnly)) return {};
+  return ParseCsv(QString::fromUtf8(file.readAll()));
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QCoreApplication app(argc, argv);
+  const QString soffice = QStandardPaths::findExecutable(QStringLiteral("soffice"));
+  if (soffice.isEmpty()) {
+    std::printf("soffice is not installed (Debian package libreoffice-calc): skipped\n");
+    return kSkipped;
+  }
+  QTemporaryDir work;
+  const QDir dir(work.path());
+  const QString out = dir.filePath(QStringLiteral("out"));
+  const QString title = QStringLiteral("Meterly 报告 <Daily> & {co}");
+  const TReportTable table = ReportTable();
+  const TReportTable longTable = LongTable();
+  const TReportTable westernTable = WesternTable();
+  const QLocale us(QLocale::English, QLocale::UnitedStates);
+
+  meterly::ExportXLS(table, dir.filePath(QStringLiteral("report_xls.xls")), title);
+  meterly::ExportXLS(longTable, dir.filePath(QStringLiteral("long.xls")), title);
+  meterly::ExportXLS(westernTable, dir.filePath(QStringLiteral("western.xls")), QStringLiteral("Übersicht"));
+  meterly::ExportRTF(table, dir.filePath(QStringLiteral("report_rtf.rtf")), title);
+  meterly::ExportHTML(table, dir.filePath(QStringLiteral("report_htm.htm")), title);
+  meterly::ExportCSV(table, dir.filePath(QStringLiteral("report_csv.csv")), us);
+
+  const QString profile = dir.filePath(QStringLiteral("profile"));
+  struct Run {
+    QString filter;
+    QStringList files;
+  };
+  const Run runs[] = {
+      {QString(),
+       {dir.filePath(QStringLiteral("report_xls.xls")), dir.filePath(QStringLiteral("long.xls")),
+        dir.filePath(QStringLiteral("western.xls"))}},
+      {QStringLiteral("Rich Text Format (StarCalc)"), {dir.filePath(QStringLiteral("report_rtf.rtf"))}},
+      {QStringLiteral("HTML (StarCalc)"), {dir.filePath(QStringLiteral("report_htm.htm"))}},
+      {QStringLiteral("Text - txt - csv (StarCalc):44,34,76"), {dir.filePath(QStringLiteral("report_csv.csv"))}},
+  };
+  for (const Run& run : runs) {
+    Check(Convert(soffice, profile, out, run.filter, run.files),
+          QStringLiteral("soffice converts %1").arg(run.files.join(QStringLiteral(", "))));
+  }
+
+  // The worksheet is read back whole: title at A1, row 2 empty, captions on row 3.
+  for (const auto& [name, source] :
+       {std::pair{QStringLiteral("report_xls"), &table}, std::pair{QStringLiteral("long"), &longTable}}) {
+    const Grid read = ReadBack(out, name);
+    Check(read.size() >= 2 && Trimmed(read.at(0)) == QStringList{title} && Trimmed(read.at(1)).isEmpty(),
+          name + QStringLiteral(".xls: title at A1 and an empty row 2"));
+    CompareTable(name + QStringLiteral(".xls"), read, *source, title);
+  }
+  CompareTable(QStringLiteral("western.xls"), ReadBack(out, QStringLiteral("western")), westernTable,
+               QStringLiteral("Übersicht"));
+  CompareTable(QStringLiteral("report.rtf"), ReadBack(out, QStringLiteral("report_rtf")), table, title);
+  CompareTable(QStringLiteral("report.htm"), ReadBack(out, QStringLiteral("report_htm")), table, title);
+  const Grid csv = ReadBack(out, QStringLiteral("report_csv"));
+  Check(csv == TableGrid(table), QStringLiteral("report.csv: every cell read back equal"));
+  std::printf("%s\n", failures == 0 ? "all exports read back equal" : "some exports differ");
+  return failures == 0 ? 0 : 1;
+}

@@ -1,0 +1,249 @@
+#include "reports/export_file.h"
+#include "reports/table_export.h"
+#include "reports/usage_panel.h"
+
+#include "base/assertion.h"
+#include "core/settings.h"
+#include "support/expect_assertion.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "store/qt_printing.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/resource.h>
+#include <csignal>
+
+namespace meterly {
+namespace {
+
+QByteArray Hex(const char* text) { return QByteArray::fromHex(text); }
+
+const TReportTable kThreeColumns{{QStringLiteral("Date"), QStringLiteral("In"), QStringLiteral("Out")},
+                                 {{QStringLiteral("1/3/26"), {QStringLiteral("1.00 KB"), QString()}},
+                                  {QStringLiteral("2/3/26"), {QStringLiteral("2.00 MB"), QStringLiteral("3 B")}}}};
+
+const TReportTable kHostile{{QStringLiteral("Name"), QStringLiteral("接收")},
+                            {{QStringLiteral("a{b}\\c"), {QStringLiteral("<b>&x")}},
+                             {QStringLiteral("x,y;\"z\""), {QStringLiteral("line\nbreak")}}}};
+
+QByteArray ReadAll(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+TEST(XlsExport, TitleOnlyTableIsTheExactBytesOfTheMinimalWorksheet) {
+  EXPECT_EQ(XLSBytes({}, QStringLiteral("T")), Hex("0908060000001000 0000"
+                                                   "0000080000 00E803 00006400"
+                                                   "0400090000000000000000 0154"
+                                                   "0A000000"));
+}
+
+TEST(XlsExport, CellsSitFromRowThreeAndANonAsciiTableNamesItsCodePage) {
+  const QByteArray ascii = XLSBytes(kThreeColumns, QStringLiteral("T"));
+  // Caption "In" at column 1 of row 3 (0-based 1 and 2); "2.00 MB" at column 1 of row 5.
+  EXPECT_TRUE(ascii.contains(Hex("04000A00 0200 0100 000000 02") + "In"));
+  EXPECT_TRUE(ascii.contains(Hex("04000F00 0400 0100 000000 07") + "2.00 MB"));
+  EXPECT_FALSE(ascii.contains(Hex("42000200")));
+
+  const QByteArray chinese = XLSBytes(kHostile, QStringLiteral("T"));
+  // GBK code page right after the beginning of the file, the caption in its two-byte form.
+  EXPECT_EQ(chinese.mid(10, 6), Hex("42000200 A803"));
+  EXPECT_TRUE(chinese.contains(Hex("04000C00 0200 0100 000000 04 BDD3CAD5")));
+}
+
+TEST(XlsExport, LongTextsAreCutOnACharacterBoundaryWithin255Bytes) {
+  const QByteArray ascii = XLSBytes({{}, {{QString(300, QLatin1Char('a')), {}}}}, QStringLiteral("T"));
+  EXPECT_TRUE(ascii.contains(Hex("0400 0701 0300 0000 000000 FF") + QByteArray(255, 'a') + Hex("0A000000")));
+  // 200 two-byte characters: 127 of them fit, the 128th would cross the limit.
+  const QByteArray wide = XLSBytes({{}, {{QString(200, QChar(0x6536)), {}}}}, QStringLiteral("T"));
+  EXPECT_TRUE(wide.contains(Hex("0400 0601 0300 0000 000000 FE")));
+  EXPECT_TRUE(wide.endsWith(Hex("CAD5 0A000000")));
+}
+
+TEST(XlsExport, RefusesATableBeyondTheWorksheetLimitsNamingThem) {
+  TReportTable tall;
+  tall.Rows.resize(65534);
+  EXPECT_NO_THROW(XLSBytes({{}, tall.Rows.mid(1)}, QStringLiteral("T")));
+  QTemporaryDir dir;
+  const QString path = dir.filePath(QStringLiteral("r.xls"));
+  try {
+    ExportXLS(tall, path, QStringLiteral("T"));
+    ADD_FAILURE() << "a 65,537-row worksheet was written";
+  } catch (const EExportError& error) {
+    EXPECT_TRUE(error.message().contains(QStringLiteral("65536 rows"))) << error.what();
+  }
+  EXPECT_FALSE(QFile::exists(path));
+  TReportTable wide;
+  for (int c = 0; c < 257; ++c) wide.Columns.append(QStringLiteral("c"));
+  EXPECT_THROW(XLSBytes(wide, QStringLiteral("T")), EExportError);
+}
+
+TEST(HtmlExport, WidthsRowColoursAndEmptyCells) {
+  const QString html = QString::fromUtf8(HTMLBytes(kThreeColumns, QStringLiteral("T")));
+  EXPECT_EQ(html, QStringLiteral(
+                      "<html><head><title>T</title></head>\r\n<body>\r\n<h2>T</h2>\r\n"
+                      "<table border=\"1\" cellpadding=\"0\" cellspacing=\"0\" width=\"100%\">\r\n<tr>\r\n"
+                      " <th width=\"33%\">Date</th>\r\n <th width=\"33%\">In</th>\r\n <th width=\"33%\">Out</th>\r\n"
+                      "</tr>\r\n<tr bgcolor=\"#F8F8FF\">\r\n <td width=\"33%\">1/3/26</td>\r\n"
+                      " <td width=\"33%\">1.00 KB</td>\r\n <td width=\"33%\">&nbsp;</td>\r\n</tr>\r\n"
+                      "<tr bgcolor=\"#E0E0F0\">\r\n <td width=\"33%\">2/3/26</td>\r\n"
+                      " <td width=\"33%\">2.00 MB</td>\r\n <td width=\"33%\">3 B</td>\r\n</tr>\r\n"
+                      "</table>\r\n</body></html>\r\n"));
+}
+
+TEST(HtmlExport, MarkupAndNonAsciiBecomeEntities) {
+  const QByteArray html = HTMLBytes(kHostile, QStringLiteral("<T>"));
+  EXPECT_TRUE(html.contains("<title>&lt;T&gt;</title>"));
+  EXPECT_TRUE(html.contains("<th width=\"50%\">&#25509;&#25910;</th>"));
+  EXPECT_TRUE(html.contains("<td width=\"50%\">&lt;b&gt;&amp;x</td>"));
+  EXPECT_TRUE(html.contains("x,y;&quot;z&quot;"));
+  EXPECT_TRUE(std::all_of(html.begin(), html.end(), [](char c) { return static_cast<quint8>(c) < 0x80; }));
+}
+
+TEST(RtfExport, AsciiTableIsWrittenLineByLine) {
+  const QString rtf = QString::fromUtf8(
+      RTFBytes({{QStringLiteral("A"), QStringLiteral("B")}, {{QStringLiteral("r"), {QStringLiteral("1 KB")}}}},
+               QStringLiteral("T")));
+  const QString cell = QStringLiteral("\\pard\\intbl\\li30\\ri30");
+  const QString border = QStringLiteral("\\clbrdrl\\brdrth \\clbrdrr\\brdrth \\clbrdrt\\brdrth \\clbrdrb\\brdrth");
+  EXPECT_EQ(rtf.split(QStringLiteral("\r\n")),
+            (QStringList{QStringLiteral("{\\rtf1\\ansi\\deff0\\deftab720"),
+                         QStringLiteral("{\\fonttbl{\\f0\\fnil Arial;}{\\f1\\fnil Arial;}}"),
+                         QStringLiteral("{\\colortbl\\red0\\green0\\blue0;}"), QStringLiteral("\\f0\\fs20"),
+                         QStringLiteral("\\qc{T}"), QStringLiteral("\\par"),
+                         QStringLiteral("\\trowd\\trql\\trgaph0\\trleft36"), border, QStringLiteral("\\cellx2000"),
+                         border, QStringLiteral("\\cellx4000"), QStringLiteral("\\f0\\fs20"),
+                         cell + QStringLiteral("{\\b A}\\cell") + cell + QStringLiteral("{\\b B}\\cell\\row"),
+                         QStringLiteral("\\f0\\fs20"),
+                         cell + QStringLiteral("{r}\\cell") + cell + QStringLiteral("\\qr{1 KB}\\cell\\row"),
+                         QStringLiteral("\\pard"), QStringLiteral("\\par"), QStringLiteral("}"), QString()}));
+}
+
+TEST(RtfExport, ControlCharactersAreEscapedAndNonAsciiIsUnicode) {
+  const QByteArray rtf = RTFBytes(kHostile, QStringLiteral("接"));
+  EXPECT_TRUE(rtf.contains("\\qc{\\u25509?}"));
+  EXPECT_TRUE(rtf.contains("{a\\{b\\}\\\\c}"));
+  EXPECT_TRUE(rtf.contains("\\qr{line\\line break}"));
+  EXPECT_TRUE(rtf.contains("{\\b \\u25509?\\u25910?}"));
+}
+
+TEST(TextExport, TitleIsCentredAndCellsRightAligned) {
+  const QString text = QString::fromUtf8(TextBytes(kThreeColumns, QStringLiteral("Abcd")));
+  const QStringList lines = text.split(QStringLiteral("\r\n"));
+  EXPECT_EQ(lines.value(0), QString(38, QLatin1Char(' ')) + QStringLiteral("Abcd"));
+  EXPECT_EQ(lines.value(1), QString(38, QLatin1Char(' ')) + QStringLiteral("----"));
+  EXPECT_EQ(lines.value(2), QString());
+  EXPECT_EQ(lines.value(3), QString(22, QLatin1Char(' ')) + QStringLiteral("Date") + QString(24, QLatin1Char(' ')) +
+                                QStringLiteral("In") + QString(23, QLatin1Char(' ')) + QStringLiteral("Out"));
+  EXPECT_EQ(lines.value(5).size(), 3 * 26);
+  EXPECT_TRUE(lines.value(5).endsWith(QStringLiteral("1.00 KB") + QString(26, QLatin1Char(' '))));
+  EXPECT_TRUE(text.endsWith(QStringLiteral("3 B\r\n")));
+}
+
+TEST(TextExport, AWideCellPushesTheRestAndChineseCountsByCharacter) {
+  const TReportTable table{{QStringLiteral("接收"), QString(50, QLatin1Char('x'))}, {}};
+  const QStringList lines = QString::fromUtf8(TextBytes(table, QStringLiteral("接收"))).split(QStringLiteral("\r\n"));
+  EXPECT_EQ(lines.value(0), QString(39, QLatin1Char(' ')) + QStringLiteral("接收"));
+  EXPECT_EQ(lines.value(3), QString(38, QLatin1Char(' ')) + QStringLiteral("接收") + QString(50, QLatin1Char('x')));
+}
+
+TEST(WritersWithoutColumns, HtmlAndTextStillWriteTheirRows) {
+  const TReportTable table{{}, {{QStringLiteral("only"), {}}}};
+  EXPECT_TRUE(HTMLBytes(table, QStringLiteral("T")).contains("<td width=\"100%\">only</td>"));
+  EXPECT_TRUE(TextBytes(table, QStringLiteral("T")).contains(QString(76, QLatin1Char(' ')).toUtf8() + "only\r\n"));
+}
+
+TEST(CsvExport, SeparatorFollowsTheLocaleAndOnlyAmbiguousValuesAreQuoted) {
+  EXPECT_EQ(CSVBytes(kThreeColumns, QLocale(QLocale::English, QLocale::UnitedStates)),
+            "Date,In,Out\r\n1/3/26,1.00 KB,\r\n2/3/26,2.00 MB,3 B\r\n");
+  EXPECT_EQ(CSVBytes(kThreeColumns, QLocale(QLocale::German, QLocale::Germany)),
+            "Date;In;Out\r\n1/3/26;1.00 KB;\r\n2/3/26;2.00 MB;3 B\r\n");
+  EXPECT_EQ(CSVBytes(kHostile, QLocale(QLocale::English, QLocale::UnitedStates)),
+            QStringLiteral("Name,接收\r\na{b}\\c,<b>&x\r\n\"x,y;\"\"z\"\"\",\"line\nbreak\"\r\n").toUtf8());
+  // With ";" as the separator the comma needs no quotes, the double quotes still do.
+  EXPECT_TRUE(CSVBytes(kHostile, QLocale(QLocale::French, QLocale::France)).contains("\"x,y;\"\"z\"\"\";"));
+}
+
+TEST(TableToText, TabsAndUnderlines) {
+  EXPECT_EQ(TableToText(kThreeColumns), QStringLiteral("Date\tIn\tOut\r\n====\t==\t===\r\n1/3/26\t1.00 KB\t\r\n"
+                                                       "2/3/26\t2.00 MB\t3 B\r\n"));
+}
+
+TEST(TableFromItemModel, TakesHeadersAndRowsOfAnyModel) {
+  Settings settings;
+  TUsagePanel panel(settings, QLocale::c());
+  panel.SetKeyTitle(QStringLiteral("Week"));
+  panel.ShowTotal = true;
+  panel.BeginReport();
+  panel.AddRow(QStringLiteral("w1"), QString(), {1, 2, 3, 4}, 0, 1024, 2048);
+  panel.EndReport();
+  const TReportTable table = TableFromItemModel(panel);
+  EXPECT_EQ(table.Columns, (QStringList{QStringLiteral("Week"), QStringLiteral("接收"), QStringLiteral("发送"),
+                                        QStringLiteral("总共"), QStringLiteral("拨号")}));
+  ASSERT_EQ(table.Rows.size(), 2);
+  EXPECT_EQ(table.Rows.at(0), (TReportRow{QStringLiteral("w1"),
+                                          {QStringLiteral("2.00 KB"), QStringLiteral("1.00 KB"),
+                                           QStringLiteral("3.00 KB"), QStringLiteral("None")}}));
+  EXPECT_EQ(table.Rows.at(1).Caption, QStringLiteral("Total"));
+}
+
+TEST(ExportByFilter, WritesEachFormatAndRejectsUnknownNumbers) {
+  QTemporaryDir dir;
+  const QString path = dir.filePath(QStringLiteral("r"));
+  const QLocale us(QLocale::English, QLocale::UnitedStates);
+  const QByteArray expected[] = {XLSBytes(kThreeColumns, QStringLiteral("T")),
+                                 RTFBytes(kThreeColumns, QStringLiteral("T")),
+                                 HTMLBytes(kThreeColumns, QStringLiteral("T")),
+                                 TextBytes(kThreeColumns, QStringLiteral("T")), CSVBytes(kThreeColumns, us)};
+  for (int filter = 1; filter <= 5; ++filter) {
+    ExportByFilter(filter, kThreeColumns, path, QStringLiteral("T"), us);
+    EXPECT_EQ(ReadAll(path), expected[filter - 1]) << "filter " << filter;
+  }
+  testing_support::ExpectAssertion("totals", [&] { ExportByFilter(6, kThreeColumns, path, QStringLiteral("T")); });
+}
+
+TEST(ExportFile, ADeviceThatIsFullReportsAnErrorAndStaysADevice) {
+  EXPECT_THROW(ExportCSV(kThreeColumns, QStringLiteral("/dev/full")), EExportError);
+  EXPECT_FALSE(QFileInfo(QStringLiteral("/dev/full")).isFile());
+}
+
+TEST(ExportFile, AFailedWriteKeepsTheOldFileAndLeavesNoTemporaryFile) {
+  QTemporaryDir dir;
+  const QString path = dir.filePath(QStringLiteral("report.htm"));
+  {
+    QFile old(path);
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write("old contents");
+  }
+  // A file size limit makes every write beyond it fail, as a full disk does.
+  rlimit saved{};
+  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+  const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+  rlimit small = saved;
+  small.rlim_cur = 64;
+  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+  bool failed = false;
+  try {
+    ExportHTML(kThreeColumns, path, QStringLiteral("T"));
+  } catch (const EExportError& error) {
+    failed = error.message().contains(path);
+  }
+  setrlimit(RLIMIT_FSIZE, &saved);
+  std::signal(SIGXFSZ, previousHandler);
+  EXPECT_TRUE(failed);
+  EXPECT_EQ(ReadAll(path), "old contents");
+  EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("report.htm")});
+}
+
+TEST(ExportFile, AMissingFolderIsReported) {
+  QTemporaryDir dir;
+  EXPECT_THROW(ExportText(kThreeColumns, dir.filePath(QStringLiteral("no/such/r.txt")), QStringLiteral("T")),
+               EExportError);
+}
+
+}  // namespace
+}  // namespace meterly

@@ -1,0 +1,120 @@
+#include "reports/row_sorting.h"
+#include "reports/hourly_report.h"
+#include "reports/usage_panel.h"
+
+#include "core/settings.h"
+
+#include "store/qt_printing.h"
+
+#include <gtest/gtest.h>
+
+namespace meterly {
+namespace {
+
+constexpr qint64 k5GB = 5LL << 30;
+constexpr qint64 k900MB = 900LL << 20;
+
+TEST(SortState, FirstColumnCountsUntilTheFirstClickAndAClickTurnsTheDirection) {
+  TSortState state;
+  EXPECT_FALSE(state.Sorted());
+  EXPECT_EQ(state.Column(), 1);
+  state.HeaderClicked(1);
+  EXPECT_EQ(state.Value(), -1);
+  state.HeaderClicked(3);
+  EXPECT_EQ(state.Value(), 3);
+  state.HeaderClicked(3);
+  EXPECT_EQ(state.Value(), -3);
+  state.HeaderClicked(2);
+  EXPECT_EQ(state.Value(), 2);
+}
+
+class PanelSortingTest : public ::testing::Test {
+ protected:
+  PanelSortingTest() {
+    panel.ShowTotal = true;
+    panel.BeginReport();
+    // Key, received, sent, dial-up: each column orders the three rows differently, and the
+    // amounts lie beyond 32 bits where a truncated comparison would go wrong.
+    add(QStringLiteral("a"), 3, k900MB, k5GB + 1, 7);
+    add(QStringLiteral("b"), 1, k5GB, 1, 4000000000u);
+    add(QStringLiteral("c"), 2, (1LL << 32) + 5, k5GB, 0);
+    panel.EndReport();
+  }
+
+  void add(const QString& caption, qint32 key, qint64 in, qint64 out, quint32 dialup) {
+    panel.AddRow(caption, {}, {key, in, out, dialup}, dialup, out, in);
+  }
+
+  QString order() const {
+    QString result;
+    for (const TUsagePanelRow& row : panel.Rows()) result += row.Caption.left(1);
+    return result;
+  }
+
+  // Sorts ascending by the column, whatever the state before.
+  void sortBy(int column) {
+    panel.HeaderClicked(column);
+    if (panel.SortState().Value() != column) panel.HeaderClicked(column);
+  }
+
+  Settings settings;
+  TUsagePanel panel{settings, QLocale::c()};
+};
+
+TEST_F(PanelSortingTest, EveryColumnBothDirectionsWithTheTotalRowAfterEveryRowAscending) {
+  EXPECT_EQ(order(), QStringLiteral("abcT"));
+  struct Case {
+    int column;
+    const char* ascending;
+  };
+  for (const Case& c : {Case{1, "bcaT"}, Case{2, "acbT"}, Case{3, "bcaT"}, Case{4, "bacT"}, Case{5, "cabT"}}) {
+    sortBy(c.column);
+    EXPECT_EQ(order(), QString::fromLatin1(c.ascending)) << "column " << c.column;
+    panel.HeaderClicked(c.column);
+    QString descending = QString::fromLatin1(c.ascending);
+    std::reverse(descending.begin(), descending.end());
+    EXPECT_EQ(order(), descending) << "column " << c.column << " descending";
+  }
+}
+
+TEST_F(PanelSortingTest, ARebuiltReportKeepsTheChosenOrder) {
+  sortBy(2);
+  panel.BeginReport();
+  add(QStringLiteral("x"), 1, 10, 0, 0);
+  add(QStringLiteral("y"), 2, 5, 0, 0);
+  panel.EndReport();
+  EXPECT_EQ(order(), QStringLiteral("yxT"));
+}
+
+TEST(CompareHolders, TotalsOfTheGreatestAmountsDoNotWrap) {
+  const TDataHolder total = TDataHolder::Greatest();
+  const TDataHolder row{1, k5GB, k5GB, 1};
+  for (int column = 1; column <= 5; ++column) {
+    EXPECT_TRUE(CompareHolders(row, total, column) < 0) << column;
+    EXPECT_TRUE(CompareHolders(total, row, column) > 0) << column;
+  }
+}
+
+TEST(HourlyListSorting, EveryColumnOrdersByItsNumber) {
+  Settings settings;
+  THourlyList list(settings, QLocale::c());
+  list.Fill({{9, 1, k5GB, 3, 100, 5}, {2, 3, 1, k5GB, 101, 23}, {5, 2, k900MB, 1, 99, 0}});
+  const auto days = [&] {
+    QString result;
+    for (const THourlyRow& row : list.Rows()) result += QString::number(row.Record.Day);
+    return result;
+  };
+  struct Case {
+    int column;
+    const char* ascending;  // the records' days in order
+  };
+  for (const Case& c : {Case{1, "99100101"}, Case{2, "99100101"}, Case{3, "10199100"}, Case{4, "10099101"},
+                        Case{5, "10199100"}, Case{6, "99100101"}}) {
+    list.HeaderClicked(c.column);
+    if (list.SortState().Value() != c.column) list.HeaderClicked(c.column);
+    EXPECT_EQ(days(), QString::fromLatin1(c.ascending)) << "column " << c.column;
+  }
+}
+
+}  // namespace
+}  // namespace meterly

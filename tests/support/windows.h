@@ -1,0 +1,49 @@
+#pragma once
+
+// Windows in tests: freeing the ones that closed, deleting those a test left open, and answering
+// modal message boxes.
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QMessageBox>
+#include <QTimer>
+
+#include <vector>
+
+namespace meterly::testing_support {
+
+// Lets the windows that closed free themselves.
+inline void RunDeferredDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+
+// Deletes every top-level window of the class that is still there.
+template <typename Window>
+void DeleteTopLevel() {
+  for (QWidget* window : QApplication::topLevelWidgets()) {
+    if (qobject_cast<Window*>(window) != nullptr) delete window;
+  }
+}
+
+// Answers every modal message box that comes up with one button, noting what it said.
+class MessageBoxAnswerer {
+ public:
+  explicit MessageBoxAnswerer(QMessageBox::StandardButton answer) {
+    QObject::connect(&poll_, &QTimer::timeout, [this, answer] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      if (box == nullptr) return;
+      texts.push_back(box->text());
+      titles.push_back(box->windowTitle());
+      icons.push_back(box->icon());
+      box->button(answer)->click();
+    });
+    poll_.start(5);
+  }
+
+  QStringList texts;
+  QStringList titles;
+  std::vector<QMessageBox::Icon> icons;
+
+ private:
+  QTimer poll_;
+};
+
+}  // namespace meterly::testing_support

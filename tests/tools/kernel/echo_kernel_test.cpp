@@ -1,0 +1,103 @@
+// Ping and trace runs over the real ICMP service, in the test's own network namespaces.
+
+#include "platform/linux/icmp_network.h"
+#include "platform/linux/linux_icmp.h"
+#include "tools/ping_run.h"
+#include "tools/trace_run.h"
+
+#include <QElapsedTimer>
+
+namespace meterly::platform::kerneltest {
+namespace {
+
+class EchoKernelTest : public IcmpNamespaceTest {
+ protected:
+  void SetUp() override {
+    IcmpNamespaceTest::SetUp();
+    if (IsSkipped() || HasFatalFailure()) return;
+    ASSERT_EQ(admitAllToPingSockets(), QString());
+    // Created here, so that it looks at the sockets of this namespace.
+    icmp.emplace();
+    ASSERT_TRUE(icmp->available()) << icmp->unavailableReason().toStdString();
+  }
+
+  void TearDown() override { writeNetSetting(QStringLiteral("ipv4/icmp_echo_ignore_all"), "0"); }
+
+  std::vector<TToolRow> Ping(const QString& host, quint16 attempts = 3) {
+    std::vector<TToolRow> rows;
+    EchoStop stop;
+    EXPECT_EQ(RunPing(*icmp, {host, 1000, attempts}, stop, [&](const TToolRow& row) { rows.push_back(row); }),
+              EchoReturnCode::Done);
+    return rows;
+  }
+
+  std::vector<TToolRow> Trace(const QString& host) {
+    std::vector<TToolRow> rows;
+    EchoStop stop;
+    EXPECT_EQ(RunTrace(*icmp, {host, 2000, false}, stop, [&](const TToolRow& row) { rows.push_back(row); }),
+              EchoReturnCode::Done);
+    return rows;
+  }
+
+  // Rows without their round-trip times, which vary.
+  static std::vector<TToolRow> WithoutTimes(std::vector<TToolRow> rows, int timeColumn) {
+    for (TToolRow& row : rows) {
+      if (row.Cells.size() > timeColumn && row.Cells[timeColumn].endsWith(QStringLiteral(" ms"))) {
+        row.Cells[timeColumn] = QStringLiteral("ms");
+      }
+    }
+    return rows;
+  }
+
+  std::optional<LinuxIcmpService> icmp;
+};
+
+TEST_F(EchoKernelTest, PingToLocalhostGivesRepliesWithTtl64) {
+  EXPECT_TRUE(icmp->usesDatagramSocket()) << "the unprivileged socket, as ping_group_range now admits everybody";
+  const std::vector<TToolRow> expected = {{"1", {"127.0.0.1", "ms", "64"}, RowImage::Reply},
+                                          {"2", {"127.0.0.1", "ms", "64"}, RowImage::Reply},
+                                          {"3", {"127.0.0.1", "ms", "64"}, RowImage::Reply}};
+  EXPECT_EQ(WithoutTimes(Ping(QStringLiteral("localhost")), 1), expected);
+}
+
+TEST_F(EchoKernelTest, PingWithoutRouteShowsTheStatusText) {
+  const std::vector<TToolRow> rows = Ping(QStringLiteral("192.0.2.99"));
+  ASSERT_EQ(rows.size(), 3u);
+  for (const TToolRow& row : rows) {
+    EXPECT_EQ(row.Cells, (QStringList{"Destination network is unreachable", "", ""}));
+    EXPECT_EQ(row.ImageIndex, RowImage::Failure);
+  }
+}
+
+TEST_F(EchoKernelTest, ThreeUnansweredAttemptsTakeTheirThreeTimeouts) {
+  ASSERT_EQ(writeNetSetting(QStringLiteral("ipv4/icmp_echo_ignore_all"), "1"), QString());
+  QElapsedTimer timer;
+  timer.start();
+  const std::vector<TToolRow> rows = Ping(QStringLiteral("127.0.0.1"));
+  const qint64 elapsed = timer.elapsed();
+  ASSERT_EQ(rows.size(), 3u);
+  for (const TToolRow& row : rows) EXPECT_EQ(row.Cells[0], QStringLiteral("No reply from host"));
+  EXPECT_GE(elapsed, 2900);
+  EXPECT_LT(elapsed, 10000);
+}
+
+TEST_F(EchoKernelTest, TraceListsEveryHopOfAThreeHopPathAndTheOwnAddressInOne) {
+  ThreeHopPath path;
+  ASSERT_EQ(path.build(), QString());
+  const std::vector<TToolRow> expected = {
+      {"1", {"192.0.2.2", "", "ms"}, RowImage::Reply},
+      {"2", {"198.51.100.2", "", "ms"}, RowImage::Reply},
+      {"3", {"203.0.113.2", "", "ms"}, RowImage::Reply},
+      {"3", {"Trace complete", "", ""}, RowImage::TraceComplete},
+  };
+  EXPECT_EQ(WithoutTimes(Trace(QStringLiteral("203.0.113.2")), 2), expected);
+
+  const std::vector<TToolRow> own = {
+      {"1", {"192.0.2.1", "", "ms"}, RowImage::Reply},
+      {"1", {"Trace complete", "", ""}, RowImage::TraceComplete},
+  };
+  EXPECT_EQ(WithoutTimes(Trace(QStringLiteral("192.0.2.1")), 2), own);
+}
+
+}  // namespace
+}  // namespace meterly::platform::kerneltest
