@@ -70,8 +70,8 @@ TPingForm* TNetworkTools::PingForm() const { return pingForm_; }
 TTraceRouteForm* TNetworkTools::TraceRouteForm() const { return traceRouteForm_; }
 
 void TNetworkTools::StopWorkers() {
-  if (pingForm_) pingForm_->Stop();
-  if (traceRouteForm_) traceRouteForm_->Stop();
+  if (pingForm_) pingForm_->close();
+  if (traceRouteForm_) traceRouteForm_->close();
 }
 
 }  // namespace meterly

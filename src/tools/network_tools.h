@@ -34,7 +34,8 @@ class TNetworkTools : public QObject {
   void ActionPingExecute();
   void ActionTraceRouteExecute();
 
-  // The exit path: stops any running worker, so that none outlives the program.
+  // The exit path: stops any running worker, so that none outlives the program, and closes the
+  // windows, so that their values reach the settings.
   void StopWorkers();
 
   // The open windows, or nullptr.

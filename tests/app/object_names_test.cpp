@@ -1,5 +1,5 @@
 // The names the windows give their controls and menu items (the names other parts and the help
-// find them by), each with its class and, where it has one, its caption.
+// find them by), by class, and the captions of those that have one.
 #include "app/settings_window.h"
 #include "display/graph_form.h"
 #include "display/tray_menu.h"
@@ -10,144 +10,106 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
+#include <utility>
 
 namespace meterly {
 namespace {
 
-struct Named {
-  const char* name;
-  const char* className;
-  const char* caption;  // nullptr: none to check
-};
+using Names = std::initializer_list<const char*>;
+using Captions = std::initializer_list<std::pair<const char*, const char*>>;
+
+const QObject* Find(const QObject& root, const char* name) {
+  return root.objectName() == QLatin1String(name) ? &root : root.findChild<QObject*>(QLatin1String(name));
+}
+
+void ExpectNamed(const QObject& root, const char* className, Names names) {
+  for (const char* name : names) {
+    const QObject* object = Find(root, name);
+    ASSERT_NE(object, nullptr) << name;
+    EXPECT_TRUE(object->inherits(className)) << name << " is a " << object->metaObject()->className();
+  }
+}
 
 // A page's caption is its tab's text; other objects carry it as their text or title.
 QString CaptionOf(const QObject& object) {
-  if (const auto* widget = qobject_cast<const QWidget*>(&object)) {
-    if (auto* tabs =
-            qobject_cast<QTabWidget*>(widget->parentWidget() ? widget->parentWidget()->parentWidget() : nullptr)) {
-      return tabs->tabText(tabs->indexOf(const_cast<QWidget*>(widget)));
-    }
+  const auto* page = qobject_cast<const QWidget*>(&object);
+  const QWidget* stack = page ? page->parentWidget() : nullptr;
+  if (auto* tabs = qobject_cast<QTabWidget*>(stack ? stack->parentWidget() : nullptr)) {
+    return tabs->tabText(tabs->indexOf(const_cast<QWidget*>(page)));
   }
   for (const char* property : {"text", "title", "windowTitle"}) {
-    const QVariant value = object.property(property);
-    if (value.isValid()) return value.toString();
+    if (const QVariant value = object.property(property); value.isValid()) return value.toString();
   }
   return {};
 }
 
-void ExpectNamed(const QObject& root, std::initializer_list<Named> table) {
-  for (const Named& row : table) {
-    SCOPED_TRACE(row.name);
-    const QObject* object =
-        root.objectName() == QLatin1String(row.name) ? &root : root.findChild<QObject*>(QLatin1String(row.name));
-    ASSERT_NE(object, nullptr);
-    EXPECT_TRUE(object->inherits(row.className)) << object->metaObject()->className();
-    if (row.caption != nullptr) {
-      EXPECT_EQ(CaptionOf(*object), QString::fromUtf8(row.caption));
-    }
+void ExpectCaptions(const QObject& root, Captions captions) {
+  for (const auto& [name, caption] : captions) {
+    const QObject* object = Find(root, name);
+    ASSERT_NE(object, nullptr) << name;
+    EXPECT_EQ(CaptionOf(*object), QString::fromUtf8(caption)) << name;
   }
 }
 
 TEST(ObjectNamesTest, SettingsWindow) {
   TSettingsWindow window;
-  ExpectNamed(window, {
-                          {"SettingsWindow", "meterly::TSettingsWindow", "Meterly 设置"},
-                          {"pcPages", "QTabWidget", nullptr},
-                          {"tsMainSettings", "QWidget", "常规"},
-                          {"tsView", "meterly::TGraphViewPage", "图示"},
-                          {"tsColours", "meterly::TGraphColoursPage", "图表颜色"},
-                          {"tsNotifications", "QWidget", "通知"},
-                          {"tsAdvanced", "QWidget", "高级"},
-                          {"cbEnableAutorun", "QCheckBox", nullptr},
-                          {"cbGraphDisplayOnStartup", "QCheckBox", nullptr},
-                          {"cbEnableGridLines", "QCheckBox", nullptr},
-                          {"cbAutoCheck", "QCheckBox", nullptr},
-                          {"rgTrayIconMode", "QGroupBox", nullptr},
-                          {"rgTrayIconModeItems", "QButtonGroup", nullptr},
-                          {"rgUnit", "QGroupBox", nullptr},
-                          {"gbInterfaces", "QGroupBox", nullptr},
-                          {"cmbVolumeUnit", "QComboBox", nullptr},
-                          {"cmbInterfaces", "QComboBox", nullptr},
-                          {"Label1", "QLabel", nullptr},
-                          {"lblIfInfo", "QLabel", nullptr},
-                          {"ImgNetConn", "QLabel", nullptr},
-                          {"GroupBoxHours", "QGroupBox", nullptr},
-                          {"HourDisplayHost", "QWidget", nullptr},
-                          {"GroupBox3", "QGroupBox", nullptr},
-                          {"SpinPeakFrom", "QSpinBox", nullptr},
-                          {"SpinPeakTo", "QSpinBox", nullptr},
-                          {"ComboBoxWeekStarts", "QComboBox", nullptr},
-                          {"ComboBoxMonthStarts", "QComboBox", nullptr},
-                          {"bbHelp", "QPushButton", "帮助"},
-                          {"bbOk", "QPushButton", "确定(&O)"},
-                          {"bbCancel", "QPushButton", "取消"},
-                          {"ButtonApply", "QPushButton", "应用(&A)"},
-                          // the graph page
-                          {"cbGraphStayOnTop", "QCheckBox", nullptr},
-                          {"cbGraphSticky", "QCheckBox", nullptr},
-                          {"cbGraphCaption", "QCheckBox", nullptr},
-                          {"cbGraphInTrayIcon", "QCheckBox", nullptr},
-                          {"cnEnableAxes", "QCheckBox", nullptr},
-                          {"cbMinuteTicks", "QCheckBox", nullptr},
-                          {"cbSmoothSpikes", "QCheckBox", nullptr},
-                          {"cbLeftToRight", "QCheckBox", nullptr},
-                          {"cbFixedScale", "QCheckBox", nullptr},
-                          {"cbEnableTransparent", "QCheckBox", nullptr},
-                          {"cbEnableClickThrough", "QCheckBox", nullptr},
-                          {"leMaxRate", "QLineEdit", nullptr},
-                          {"udTransparent", "QSpinBox", nullptr},
-                          {"edTransparent", "QLineEdit", nullptr},
-                          {"ClickThruHotKey", "QKeySequenceEdit", nullptr},
-                          {"ButtonResetGraph", "QPushButton", nullptr},
-                          // the colours page
-                          {"GraphBackColor", "meterly::TColorBox", nullptr},
-                          {"GraphDataInColor", "meterly::TColorBox", nullptr},
-                          {"GraphDataOutColor", "meterly::TColorBox", nullptr},
-                          {"GraphDataBothColor", "meterly::TColorBox", nullptr},
-                          {"GraphTextColor", "meterly::TColorBox", nullptr},
-                          {"GraphFrameColor", "meterly::TColorBox", nullptr},
-                          {"cbEnableGradient", "QCheckBox", nullptr},
-                          {"PanelGradColour", "meterly::TColourPanel", nullptr},
-                          {"cbBackgroundImage", "QCheckBox", nullptr},
-                          {"BackImageChooser", "meterly::TFileChooser", nullptr},
-                          {"GraphTypeRadioGroup", "QGroupBox", nullptr},
-                          {"GraphPreview", "meterly::THistogram", nullptr},
-                      });
+  ExpectNamed(window, "meterly::TSettingsWindow", {"SettingsWindow"});
+  ExpectNamed(window, "QTabWidget", {"pcPages"});
+  ExpectNamed(window, "QWidget", {"tsMainSettings", "tsNotifications", "tsAdvanced", "HourDisplayHost"});
+  ExpectNamed(window, "meterly::TGraphViewPage", {"tsView"});
+  ExpectNamed(window, "meterly::TGraphColoursPage", {"tsColours"});
+  ExpectNamed(window, "QCheckBox",
+              {"cbEnableAutorun", "cbGraphDisplayOnStartup", "cbEnableGridLines", "cbAutoCheck", "cbGraphStayOnTop",
+               "cbGraphSticky", "cbGraphCaption", "cbGraphInTrayIcon", "cnEnableAxes", "cbMinuteTicks",
+               "cbSmoothSpikes", "cbLeftToRight", "cbFixedScale", "cbEnableTransparent", "cbEnableClickThrough",
+               "cbEnableGradient", "cbBackgroundImage"});
+  ExpectNamed(window, "QGroupBox",
+              {"rgTrayIconMode", "rgUnit", "gbInterfaces", "GroupBoxHours", "GroupBox3", "GraphTypeRadioGroup"});
+  ExpectNamed(window, "QButtonGroup", {"rgTrayIconModeItems", "rgUnitItems"});
+  ExpectNamed(window, "QComboBox", {"cmbVolumeUnit", "cmbInterfaces", "ComboBoxWeekStarts", "ComboBoxMonthStarts"});
+  ExpectNamed(window, "QLabel", {"Label1", "lblIfInfo", "ImgNetConn"});
+  ExpectNamed(window, "QSpinBox", {"SpinPeakFrom", "SpinPeakTo", "udTransparent"});
+  ExpectNamed(window, "QLineEdit", {"leMaxRate", "edTransparent"});
+  ExpectNamed(window, "QKeySequenceEdit", {"ClickThruHotKey"});
+  ExpectNamed(window, "QPushButton", {"bbHelp", "bbOk", "bbCancel", "ButtonApply", "ButtonResetGraph"});
+  ExpectNamed(window, "meterly::TColorBox",
+              {"GraphBackColor", "GraphDataInColor", "GraphDataOutColor", "GraphDataBothColor", "GraphTextColor",
+               "GraphFrameColor"});
+  ExpectNamed(window, "meterly::TColourPanel", {"PanelGradColour"});
+  ExpectNamed(window, "meterly::TFileChooser", {"BackImageChooser"});
+  ExpectNamed(window, "meterly::THistogram", {"GraphPreview"});
+  ExpectCaptions(window, {{"SettingsWindow", "Meterly 设置"},
+                          {"tsMainSettings", "常规"},
+                          {"tsView", "图示"},
+                          {"tsColours", "图表颜色"},
+                          {"tsNotifications", "通知"},
+                          {"tsAdvanced", "高级"},
+                          {"bbHelp", "帮助"},
+                          {"bbOk", "确定(&O)"},
+                          {"bbCancel", "取消"},
+                          {"ButtonApply", "应用(&A)"}});
 }
 
 TEST(ObjectNamesTest, GraphWindow) {
   Settings settings;
   TGraphForm form(settings);
-  ExpectNamed(form, {{"GraphForm", "meterly::TGraphForm", nullptr}, {"Graph", "meterly::THistogram", nullptr}});
+  ExpectNamed(form, "meterly::TGraphForm", {"GraphForm"});
+  ExpectNamed(form, "meterly::THistogram", {"Graph"});
 }
 
-// The tray menu's items, in their order.
+// The tray menu's items in their order, and the captions of those whose windows come later.
 TEST(ObjectNamesTest, TrayMenu) {
   testing_support::OwnedTrayActions owned;
   TTrayMenu menu(owned.actions, [] { return TrayMenuConditions{}; });
-  const std::initializer_list<Named> items = {
-      {"pmiGraph", "QAction", nullptr},
-      {"pmiResetGraph", "QAction", nullptr},
-      {"pmiEnableClickThrough", "QAction", nullptr},
-      {"pmiSpeedMeter", "QAction", "网速测试(&A)"},
-      {"pmiTotals", "QAction", "使用统计(&U)"},
-      {"Quota1", "QAction", "配额(&Q)"},
-      {"pmiOptions", "QAction", nullptr},
-      {"pmiTraceRoute", "QAction", "路由跟踪 (&T)..."},
-      {"pmiPing", "QAction", "Ping(&P) ..."},
-      {"pmiNetStat", "QAction", "网络统计"},
-      {"N4", "QAction", nullptr},
-      {"pmiHelp", "QAction", nullptr},
-      {"pmiAbout", "QAction", nullptr},
-      {"pmiExit", "QAction", nullptr},
-  };
-  ExpectNamed(menu, items);
   QStringList order;
   for (const QAction* item : menu.actions()) order << item->objectName();
-  QStringList expected;
-  for (const Named& row : items) expected << QLatin1String(row.name);
-  EXPECT_EQ(order, expected);
+  EXPECT_EQ(order, (QStringList{"pmiGraph", "pmiResetGraph", "pmiEnableClickThrough", "pmiSpeedMeter", "pmiTotals",
+                                "Quota1", "pmiOptions", "pmiTraceRoute", "pmiPing", "pmiNetStat", "N4", "pmiHelp",
+                                "pmiAbout", "pmiExit"}));
+  ExpectCaptions(menu, {{"pmiSpeedMeter", "网速测试(&A)"},
+                        {"pmiTotals", "使用统计(&U)"},
+                        {"Quota1", "配额(&Q)"},
+                        {"pmiNetStat", "网络统计"}});
 }
 
 }  // namespace

@@ -50,13 +50,6 @@ TEST(HistogramFormatTest, PlainBelowAThousandThenScaledWithOneDecimalBelowTen) {
   }
 }
 
-TEST(HistogramFormatTest, TheControlFormatsInItsOwnUnit) {
-  THistogram graph;
-  EXPECT_EQ(graph.FormatValue(512000), QStringLiteral("500K"));
-  graph.SetMeasurementUnit(TMeasurementUnit::muBits);
-  EXPECT_EQ(graph.FormatValue(512000), QStringLiteral("512K"));
-}
-
 TEST(LightenTest, MovesEachChannelTowardsWhiteRounded) {
   EXPECT_EQ(Lighten(0x800000, 70), 0xD9B3B3u);  // 0 + 178.5 rounds up, 128 + 88.9 to 217
   EXPECT_EQ(Lighten(0x0000FA, 70), 0xB3B3FEu);  // 250 + 3.5 rounds up

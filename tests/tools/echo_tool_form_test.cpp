@@ -122,7 +122,9 @@ TEST_F(TraceRouteFormTest, StoppingDuringAFloodOfInstantAnswersNeitherFreezesNor
   form.cbEnableResolving->setChecked(false);
   for (int round = 0; round < 3; ++round) {
     Start("203.0.113.9");
-    ASSERT_TRUE(WaitUntil([this] { return !icmp.requests().empty(); }));
+    // Rows pile up while this thread does not look at its events; then the stop comes. Until
+    // the window has seen the run end, the button stops it, however far the worker got.
+    QThread::msleep(2);
     form.TraceButton->click();
     EXPECT_FALSE(form.Running());
     EXPECT_EQ(form.TraceButton->text(), QStringLiteral("&Start Trace"));

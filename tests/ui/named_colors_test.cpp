@@ -69,9 +69,5 @@ TEST(NamedColors, EveryNameButAmethystHasTheValueOfItsCssKeyword) {
   }
 }
 
-TEST(NamedColors, ColorrefToQColorReadsRedFromTheLowByte) {
-  EXPECT_EQ(ColorrefToQColor(0x00CC6699), QColor(0x99, 0x66, 0xCC));
-}
-
 }  // namespace
 }  // namespace meterly
