@@ -63,8 +63,9 @@ QString OpenUsageDatabase(platform::Platform& platform, const Settings& settings
   if (shared && QFileInfo::exists(sharedFile) && !QFileInfo(sharedFile).isWritable()) {
     // Another user made it without giving the group the right to write.
     DiskDB = OpenFile(ownFolder, platform, settings, false);
-    notice = QStringLiteral("Usage is recorded in %1 for this user only: the shared usage database %2 may not be "
-                            "written by this user.")
+    notice = QStringLiteral(
+                 "Usage is recorded in %1 for this user only: the shared usage database %2 may not be "
+                 "written by this user.")
                  .arg(QDir(ownFolder).filePath(UsageDatabaseFileName), sharedFile);
   } else {
     DiskDB = OpenFile(location.Folder, platform, settings, shared);
