@@ -72,7 +72,6 @@ void TMainMeterlyForm::FormCreate() {
   BuildSourceList();
   OpenUsageDatabase();
   settingsWindow_->SettingsToControls(settings_);
-  CreateTrayGraph();
   // Shown once the event loop runs, like a message posted to ourselves.
   if (switches_.Hello) QTimer::singleShot(0, this, &TMainMeterlyForm::ShowPresenceBalloon);
   CreateGraphFeed();
@@ -83,8 +82,7 @@ void TMainMeterlyForm::FormCreate() {
   connect(settingsWindow_.get(), &TSettingsWindow::okClicked, this, [this] { AcceptSettings(true); });
   connect(settingsWindow_.get(), &TSettingsWindow::applyClicked, this, [this] { AcceptSettings(false); });
   connect(settingsWindow_.get(), &TSettingsWindow::helpClicked, this, &TMainMeterlyForm::ActionHelp);
-  connect(settingsWindow_->tsView->ButtonResetGraph, &QPushButton::clicked, this,
-          &TMainMeterlyForm::ButtonResetGraphClick);
+  connect(settingsWindow_.get(), &TSettingsWindow::resetGraphClicked, this, &TMainMeterlyForm::ButtonResetGraphClick);
   connect(&platform_.globalHotKey(), &platform::GlobalHotKey::activated, this,
           &TMainMeterlyForm::ActionToggleClickThrough);
 
@@ -314,7 +312,7 @@ void TMainMeterlyForm::ActionResetGraph() {
 void TMainMeterlyForm::ActionToggleClickThrough() {
   if (ToggleClickThrough(settings_)) {
     if (GraphForm != nullptr) GraphForm->SetClickThrough(settings_.EnableClickThrough);
-    settingsWindow_->tsView->cbEnableClickThrough->setChecked(settings_.EnableClickThrough);
+    settingsWindow_->ShowClickThrough(settings_.EnableClickThrough);
   }
   actionToggleClickThrough_->setChecked(settings_.EnableClickThrough);
 }

@@ -83,7 +83,6 @@ class TMainMeterlyForm : public QObject, private TickHandover, private TrayIconH
   void CreateActions();
   void BuildSourceList();
   void OpenUsageDatabase();
-  void CreateTrayGraph() {}
   void ShowPresenceBalloon();
   void CreateGraphActions();
   QAction* AddAction(const char* name, const QString& caption, bool checkable);

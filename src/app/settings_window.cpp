@@ -4,6 +4,7 @@
 #include "app/graph_colours_page.h"
 #include "app/graph_view_page.h"
 #include "app/named_controls.h"
+#include "app/network_glyph.h"
 #include "core/settings_mapping.h"
 
 #include <QButtonGroup>
@@ -30,7 +31,6 @@ namespace meterly {
 namespace {
 
 constexpr QSize ClientSize(434, 364);
-constexpr int GlyphSize = 48;
 constexpr int InterfaceRowsVisible = 20;
 constexpr int LastHour = 23;
 constexpr int DaysInLongestMonth = 31;
@@ -44,52 +44,6 @@ const char* const VolumeUnitItems[] = {"自动", "十亿字节", "兆字节", "�
 const char* const WeekDayItems[] = {"周一", "周二", "周三", "周四", "周五", "周六", "周日"};
 // Indexed by the stored "Unit".
 const char* const SpeedUnitItems[] = {"字节/秒", "比特/秒"};
-
-void DrawMonitor(QPainter& painter) {
-  painter.setPen(QPen(QColor(0x40, 0x40, 0x48), 1.5));
-  painter.setBrush(QColor(0xE8, 0xE8, 0xEC));
-  painter.drawRoundedRect(QRectF(3.5, 5.5, 34, 25), 2, 2);
-  QLinearGradient screenLight(0, 8, 0, 28);
-  screenLight.setColorAt(0, QColor(0x9C, 0xD0, 0xF8));
-  screenLight.setColorAt(1, QColor(0x2A, 0x6E, 0xC4));
-  painter.setPen(Qt::NoPen);
-  painter.setBrush(screenLight);
-  painter.drawRect(QRectF(6.5, 8.5, 28, 19));
-  painter.setBrush(QColor(0x60, 0x60, 0x68));
-  painter.drawRect(QRectF(17, 30.5, 7, 5));
-  painter.drawRoundedRect(QRectF(11, 35, 19, 3), 1, 1);
-}
-
-void DrawGlobe(QPainter& painter, const QRectF& globe) {
-  QRadialGradient sea(globe.center() - QPointF(3, 3), 13);
-  sea.setColorAt(0, QColor(0x8F, 0xE0, 0x8A));
-  sea.setColorAt(1, QColor(0x1E, 0x8C, 0x3A));
-  painter.setPen(QPen(QColor(0x14, 0x5A, 0x28), 1.2));
-  painter.setBrush(sea);
-  painter.drawEllipse(globe);
-
-  painter.setBrush(Qt::NoBrush);
-  painter.setPen(QPen(QColor(0xF4, 0xFF, 0xF4, 0xC8), 1));
-  painter.drawEllipse(globe.adjusted(6, 0.5, -6, -0.5));
-  const QPointF centre = globe.center();
-  painter.drawLine(QPointF(centre.x(), globe.top() + 0.5), QPointF(centre.x(), globe.bottom() - 0.5));
-  for (qreal y : {globe.top() + 5.5, centre.y(), globe.bottom() - 5.5}) {
-    const qreal inset = y == centre.y() ? 0.5 : 2.5;
-    painter.drawLine(QPointF(globe.left() + inset, y), QPointF(globe.right() - inset, y));
-  }
-}
-
-// A monitor with a globe before it: the picture beside the interface list.
-QPixmap NetworkGlyph(qreal devicePixelRatio) {
-  QPixmap pixmap(QSize(GlyphSize, GlyphSize) * devicePixelRatio);
-  pixmap.setDevicePixelRatio(devicePixelRatio);
-  pixmap.fill(Qt::transparent);
-  QPainter painter(&pixmap);
-  painter.setRenderHint(QPainter::Antialiasing);
-  DrawMonitor(painter);
-  DrawGlobe(painter, QRectF(25.5, 23.5, 20, 20));
-  return pixmap;
-}
 
 QWidget* Page(const char* name, QLayout* content) {
   auto* page = Named(new QWidget, name);
@@ -176,7 +130,7 @@ QWidget* TSettingsWindow::BuildInterfacesBox() {
   // Wide fonts break the line between the address and the MAC rather than cutting it.
   lblIfInfo->setWordWrap(true);
   ImgNetConn = Named(new QLabel, "ImgNetConn");
-  ImgNetConn->setFixedSize(GlyphSize, GlyphSize);
+  ImgNetConn->setFixedSize(NetworkGlyphSize, NetworkGlyphSize);
   ImgNetConn->setPixmap(NetworkGlyph(devicePixelRatioF()));
 
   auto* details = new QVBoxLayout;
@@ -261,6 +215,7 @@ void TSettingsWindow::ConnectControls() {
   connect(ButtonApply, &QPushButton::clicked, this, &TSettingsWindow::applyClicked);
   connect(bbCancel, &QPushButton::clicked, this, &TSettingsWindow::close);
   connect(bbHelp, &QPushButton::clicked, this, &TSettingsWindow::helpClicked);
+  connect(tsView->ButtonResetGraph, &QPushButton::clicked, this, &TSettingsWindow::resetGraphClicked);
 }
 
 void TSettingsWindow::PrepareControls() {
@@ -342,6 +297,8 @@ void TSettingsWindow::SelectCurrentInterface(const QString& guid) {
 void TSettingsWindow::ShowInterfaceInfo() { lblIfInfo->setText(InterfaceInfoText(ChosenInterface())); }
 
 void TSettingsWindow::SetAutoCheck(bool enabled) { cbAutoCheck->setChecked(enabled); }
+
+void TSettingsWindow::ShowClickThrough(bool enabled) { tsView->cbEnableClickThrough->setChecked(enabled); }
 
 void TSettingsWindow::cmbInterfacesChange() { ShowInterfaceInfo(); }
 

@@ -48,6 +48,8 @@ class TSettingsWindow : public QWidget {
   void ShowInterfaceInfo();
 
   void SetAutoCheck(bool enabled);
+  // The click-through switch changed elsewhere (the hot key, the tray menu).
+  void ShowClickThrough(bool enabled);
 
   // Until the program ends, closing only hides the window.
   void setTerminating(bool terminating) { terminating_ = terminating; }
@@ -95,6 +97,8 @@ class TSettingsWindow : public QWidget {
   void okClicked();
   void applyClicked();
   void helpClicked();
+  // The graph page's "reset the graph window" button.
+  void resetGraphClicked();
 
  protected:
   void showEvent(QShowEvent* event) override;

@@ -38,15 +38,6 @@ const T& ArgumentAs(const FormatArgument& argument) {
   return *value;
 }
 
-QString FixedNumber(long double value, int decimals, const QLocale& locale) {
-  std::array<char, 64> digits{};
-  const auto [end, error] =
-      std::to_chars(digits.data(), digits.data() + digits.size(), value, std::chars_format::fixed, decimals);
-  METERLY_ASSERT(error == std::errc(), "Conversion", "Number too long to format");
-  QString text = QString::fromLatin1(digits.data(), end - digits.data());
-  return text.replace(u'.', locale.decimalPoint());
-}
-
 QString Render(const Placeholder& placeholder, const FormatArgument& argument, const QLocale& locale) {
   if (placeholder.kind == u'd') return QString::number(ArgumentAs<qint64>(argument));
   if (placeholder.kind == u'f') return FixedNumber(ArgumentAs<long double>(argument), placeholder.decimals, locale);
@@ -126,6 +117,15 @@ qint64 SaturatingBits(qint64 bytes) {
 }
 
 }  // namespace
+
+QString FixedNumber(long double value, int decimals, const QLocale& locale) {
+  std::array<char, 64> digits{};
+  const auto [end, error] =
+      std::to_chars(digits.data(), digits.data() + digits.size(), value, std::chars_format::fixed, decimals);
+  METERLY_ASSERT(error == std::errc(), "Conversion", "Number too long to format");
+  QString text = QString::fromLatin1(digits.data(), end - digits.data());
+  return text.replace(u'.', locale.decimalPoint());
+}
 
 QString PrecisionFormat(double scaled) {
   if (scaled < 10) return QStringLiteral("%.2f %s");

@@ -5,6 +5,10 @@
 
 namespace meterly {
 
+// The value with exactly `decimals` digits after the locale's decimal point, never in exponent
+// form ("1.50", "20").
+QString FixedNumber(long double value, int decimals, const QLocale& locale);
+
 struct Settings;
 
 // Automatic scaling moves to the next unit at each power of the threshold and divides by the

@@ -27,14 +27,8 @@ MainTick::MainTick(const Settings& settings, TrafficSources& sources, platform::
     : settings_(settings), sources_(sources), addressWatch_(addressWatch), tray_(tray), handover_(handover) {}
 
 void MainTick::ClearHistories() {
-  InHistory.fill(0);
-  OutHistory.fill(0);
-}
-
-quint32 MainTick::HistoryMean(const std::array<quint32, HistoryLength>& history) {
-  quint64 sum = 0;
-  for (quint32 value : history) sum += value;
-  return static_cast<quint32>(sum / HistoryLength);
+  InHistory.Fill(0);
+  OutHistory.Fill(0);
 }
 
 void MainTick::RestartSampling() {
@@ -106,10 +100,8 @@ void MainTick::countedSecond(const SecondDelta& delta) {
   const quint32 in = saturated(delta.In);
   const quint32 out = saturated(delta.Out);
 
-  std::copy_backward(InHistory.begin(), InHistory.end() - 1, InHistory.end());
-  std::copy_backward(OutHistory.begin(), OutHistory.end() - 1, OutHistory.end());
-  InHistory[0] = in;
-  OutHistory[0] = out;
+  InHistory.Push(in);
+  OutHistory.Push(out);
   LastDeltaIn = in;
   LastDeltaOut = out;
 

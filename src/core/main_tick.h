@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/sample_history.h"
 #include "core/settings.h"
 #include "core/tick_handover.h"
 #include "core/traffic_sources.h"
@@ -42,14 +43,11 @@ class MainTick {
   // Zeroes both histories (the main form does so when it is created).
   void ClearHistories();
 
-  // The mean of a history: the sum of its entries divided by their count, truncated.
-  static quint32 HistoryMean(const std::array<quint32, HistoryLength>& history);
-
   // Process-wide figures of the latest counted second.
   quint32 LastDeltaIn = 0;
   quint32 LastDeltaOut = 0;
-  std::array<quint32, HistoryLength> InHistory{};  // index 0 newest
-  std::array<quint32, HistoryLength> OutHistory{};
+  SampleHistory<HistoryLength> InHistory;  // index 0 newest; the tooltip shows their means
+  SampleHistory<HistoryLength> OutHistory;
 
   // Sampling state: readings taken in a row from the same interface instances.
   quint32 SampleTicks = 0;

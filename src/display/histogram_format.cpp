@@ -1,22 +1,15 @@
 #include "display/histogram_format.h"
 
-#include <array>
-#include <charconv>
+#include "core/conversion.h"
+
+#include <QLocale>
 
 namespace meterly {
 namespace {
 
-QString FixedDecimals(double value, int decimals) {
-  std::array<char, 32> digits{};
-  const auto [end, error] =
-      std::to_chars(digits.data(), digits.data() + digits.size(), value, std::chars_format::fixed, decimals);
-  if (error != std::errc()) return QString();
-  return QString::fromLatin1(digits.data(), end - digits.data());
-}
-
 QString Scaled(quint32 value, double divisor, QChar suffix) {
   const double scaled = value / divisor;
-  return FixedDecimals(scaled, scaled < 10 ? 1 : 0) + suffix;
+  return FixedNumber(scaled, scaled < 10 ? 1 : 0, QLocale::c()) + suffix;
 }
 
 }  // namespace

@@ -1,8 +1,6 @@
 #pragma once
 
-#include <QtGlobal>
-
-#include <array>
+#include "core/sample_history.h"
 
 namespace meterly {
 
@@ -11,23 +9,10 @@ namespace meterly {
 constexpr int SampleCapacity = 2049;
 constexpr int AverageWindow = 5;
 
-// A fixed-size history of one series, index 0 the newest value. Adding a value moves the
-// others one place towards the old end and drops the oldest; nothing is ever allocated.
-class SampleSeries {
+// The history of one series of a graph; its average is the mean of the newest AverageWindow values.
+class SampleSeries : public SampleHistory<SampleCapacity> {
  public:
-  void Push(quint32 value);
-  void Fill(quint32 value) { values_.fill(value); }
-  void Set(int index, quint32 value) { values_[static_cast<size_t>(index)] = value; }
-
-  quint32 operator[](int index) const { return values_[static_cast<size_t>(index)]; }
-
-  // The mean of the newest AverageWindow values, rounded down.
-  quint32 Average() const;
-  // The largest of the values at indexes 0 to lastIndex.
-  quint32 Largest(int lastIndex) const;
-
- private:
-  std::array<quint32, SampleCapacity> values_{};
+  quint32 Average() const { return Mean(AverageWindow); }
 };
 
 }  // namespace meterly

@@ -129,8 +129,8 @@ TrayTextResult TrayText(const Settings& settings, const TrayTextFigures& figures
 
 TrayTextResult CurrentTrayText(const Settings& settings, const MainTick& tick, TDiskDB* db, const QLocale& locale) {
   TrayTextFigures figures;
-  figures.MeanIn = MainTick::HistoryMean(tick.InHistory);
-  figures.MeanOut = MainTick::HistoryMean(tick.OutHistory);
+  figures.MeanIn = tick.InHistory.Mean();
+  figures.MeanOut = tick.OutHistory.Mean();
   figures.Period = ReadTrayPeriod(db, settings.TrayIconMode);
   return TrayText(settings, figures, locale);
 }

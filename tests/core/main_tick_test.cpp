@@ -257,11 +257,14 @@ TEST_F(MainTickTest, HistoriesKeepTheFiveNewestAndTheirTruncatedMean) {
   tick.ClearHistories();
   tickWith(0, 0);
   for (quint64 in : {1, 2, 3, 4, 5, 6}) tickWith(in, in * 10);
-  EXPECT_EQ(tick.InHistory, (std::array<quint32, 5>{6, 5, 4, 3, 2}));
-  EXPECT_EQ(tick.OutHistory, (std::array<quint32, 5>{60, 50, 40, 30, 20}));
-  EXPECT_EQ(MainTick::HistoryMean(tick.InHistory), 4u);
-  EXPECT_EQ(MainTick::HistoryMean({1, 1, 1, 1, 0}), 0u);
-  EXPECT_EQ(MainTick::HistoryMean({4294967295u, 4294967295u, 4294967295u, 4294967295u, 4294967295u}), 4294967295u);
+  EXPECT_EQ(tick.InHistory.Values(), (std::array<quint32, 5>{6, 5, 4, 3, 2}));
+  EXPECT_EQ(tick.OutHistory.Values(), (std::array<quint32, 5>{60, 50, 40, 30, 20}));
+  EXPECT_EQ(tick.InHistory.Mean(), 4u);
+  SampleHistory<5> history;
+  history.Fill(4294967295u);
+  EXPECT_EQ(history.Mean(), 4294967295u) << "summed in 64 bits";
+  history.Set(0, 0);
+  EXPECT_EQ(history.Mean(), 3435973836u) << "rounded down";
 }
 
 TEST_F(MainTickTest, TheTrayIconIsRetriedWithTheHandlerDetachedUntilTheHundredTwentiethFailure) {

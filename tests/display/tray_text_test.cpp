@@ -130,8 +130,8 @@ TEST_F(TrayTextTest, TheTextOfTheMomentUsesTheTickHistoriesAndTheCurrentUsersRec
   NoTray tray;
   TickHandover handover;
   MainTick tick(settings, sources, platform.addressWatch, tray, handover);
-  tick.InHistory = {1000, 2000, 3000, 4000, 5000};
-  tick.OutHistory = {0, 0, 0, 0, 4};  // a mean below one byte is none
+  for (quint32 in : {5000, 4000, 3000, 2000, 1000}) tick.InHistory.Push(in);
+  tick.OutHistory.Push(4);  // a mean below one byte is none
 
   settings.TrayIconMode = 0;
   EXPECT_EQ(CurrentTrayText(settings, tick, db.get(), QLocale::c()).Text,

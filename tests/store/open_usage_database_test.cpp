@@ -13,6 +13,8 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 namespace meterly {
 namespace {
 
@@ -64,6 +66,32 @@ TEST_F(OpenUsageDatabaseTest, TheDefaultPlaceIsCreatedAndTheOldStatisticsAreMove
   SqliteProbe probe(defaultFile());
   EXPECT_EQ(probe.rows(QStringLiteral("SELECT DAY, HOUR, DATA_IN FROM usage")),
             QStringList{QStringLiteral("36526|0|5")});
+}
+
+// Every local user records into the machine-wide file: whoever creates it lets the group write
+// it, and the journal SQLite makes beside it gets the same rights.
+TEST_F(OpenUsageDatabaseTest, TheSharedFileIsMadeGroupWritable) {
+  platform.session.data = dir.filePath(QStringLiteral("own"));
+  EXPECT_TRUE(OpenUsageDatabase(platform, settings, DiskDB).isEmpty());
+  const QFileDevice::Permissions groupWrite = QFileDevice::WriteGroup;
+  EXPECT_EQ(QFileInfo(defaultFile()).permissions() & groupWrite, groupWrite);
+  DiskDB->AddData(0, 1, 1);
+  DiskDB->FlushPending();
+  const QString journal = defaultFile() + QStringLiteral("-journal");
+  ASSERT_TRUE(QFileInfo::exists(journal)) << "a truncated journal stays";
+  EXPECT_EQ(QFileInfo(journal).permissions() & groupWrite, groupWrite);
+}
+
+TEST_F(OpenUsageDatabaseTest, AUserWhoMayNotWriteTheSharedFileRecordsInTheirOwnAndIsTold) {
+  if (::geteuid() == 0) GTEST_SKIP() << "root may write any file";
+  platform.session.data = dir.filePath(QStringLiteral("own"));
+  QDir().mkpath(QFileInfo(defaultFile()).path());
+  WriteFile(defaultFile(), "");
+  QFile(defaultFile()).setPermissions(QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther);
+  const QString notice = OpenUsageDatabase(platform, settings, DiskDB);
+  ASSERT_NE(DiskDB, nullptr);
+  EXPECT_TRUE(QFileInfo::exists(dir.filePath(QStringLiteral("own/Meterly.db"))));
+  EXPECT_TRUE(notice.contains(defaultFile())) << notice.toStdString();
 }
 
 TEST_F(OpenUsageDatabaseTest, TheIniBesideTheProgramNamesAnotherFolderAndNothingIsImported) {
