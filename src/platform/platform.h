@@ -6,10 +6,13 @@
 #include "platform/icmp.h"
 #include "platform/instance_lock.h"
 #include "platform/interface_table.h"
+#include "platform/name_lookup.h"
 #include "platform/power.h"
+#include "platform/processes.h"
 #include "platform/registry.h"
 #include "platform/shared_memory.h"
 #include "platform/shell.h"
+#include "platform/socket_table.h"
 #include "platform/tray_state.h"
 #include "platform/user_session.h"
 
@@ -39,6 +42,9 @@ class Platform {
   virtual PowerService& power() = 0;
   virtual ShellTrayState& trayState() = 0;
   virtual IcmpService& icmp() = 0;
+  virtual SocketTable& socketTable() = 0;
+  virtual ProcessService& processes() = 0;
+  virtual NameLookup& nameLookup() = 0;
 };
 
 }  // namespace meterly::platform

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "fakes/fake_icmp.h"
+#include "fakes/fake_net_stat.h"
 #include "fakes/fake_registry_file.h"
 #include "platform/platform.h"
 
@@ -150,6 +151,9 @@ class FakePlatform : public platform::Platform {
   platform::PowerService& power() override { return powerFake; }
   platform::ShellTrayState& trayState() override { return trayStateFake; }
   platform::IcmpService& icmp() override { return icmpFake; }
+  platform::SocketTable& socketTable() override { return socketsFake; }
+  platform::ProcessService& processes() override { return processesFake; }
+  platform::NameLookup& nameLookup() override { return namesFake; }
 
   // Adds an interface row with the given counters and returns it for further scripting.
   platform::InterfaceRow& addInterface(quint32 index, const QString& name, quint32 type, quint64 in = 0,
@@ -169,6 +173,9 @@ class FakePlatform : public platform::Platform {
   FakePowerService powerFake;
   FakeShellTrayState trayStateFake;
   FakeIcmpService icmpFake;
+  FakeSocketTable socketsFake;
+  FakeProcessService processesFake;
+  FakeNameLookup namesFake;
 
  private:
   platform::Registry registry_;

@@ -6,9 +6,12 @@
 #include "platform/linux/linux_icmp.h"
 #include "platform/linux/linux_instance_lock.h"
 #include "platform/linux/linux_interface_table.h"
+#include "platform/linux/linux_name_lookup.h"
+#include "platform/linux/linux_process_service.h"
 #include "platform/linux/linux_registry_file.h"
 #include "platform/linux/linux_shared_memory.h"
 #include "platform/linux/linux_shell.h"
+#include "platform/linux/linux_socket_table.h"
 #include "platform/linux/linux_tray_state.h"
 #include "platform/linux/linux_user_session.h"
 #include "platform/linux/logind_power_service.h"
@@ -37,7 +40,10 @@ LinuxPlatform::LinuxPlatform()
       hotKey_(std::make_unique<X11GlobalHotKey>()),
       power_(std::make_unique<LogindPowerService>()),
       trayState_(std::make_unique<LinuxShellTrayState>()),
-      icmp_(std::make_unique<LinuxIcmpService>()) {}
+      icmp_(std::make_unique<LinuxIcmpService>()),
+      sockets_(std::make_unique<LinuxSocketTable>()),
+      processes_(std::make_unique<LinuxProcessService>()),
+      names_(std::make_unique<LinuxNameLookup>()) {}
 
 LinuxPlatform::~LinuxPlatform() = default;
 
@@ -66,5 +72,8 @@ GlobalHotKey& LinuxPlatform::globalHotKey() { return *hotKey_; }
 PowerService& LinuxPlatform::power() { return *power_; }
 ShellTrayState& LinuxPlatform::trayState() { return *trayState_; }
 IcmpService& LinuxPlatform::icmp() { return *icmp_; }
+SocketTable& LinuxPlatform::socketTable() { return *sockets_; }
+ProcessService& LinuxPlatform::processes() { return *processes_; }
+NameLookup& LinuxPlatform::nameLookup() { return *names_; }
 
 }  // namespace meterly::platform

@@ -19,6 +19,9 @@ class X11GlobalHotKey;
 class LogindPowerService;
 class LinuxShellTrayState;
 class LinuxIcmpService;
+class LinuxSocketTable;
+class LinuxProcessService;
+class LinuxNameLookup;
 
 // The real services of a Linux desktop.
 class LinuxPlatform : public Platform {
@@ -40,6 +43,9 @@ class LinuxPlatform : public Platform {
   PowerService& power() override;
   ShellTrayState& trayState() override;
   IcmpService& icmp() override;
+  SocketTable& socketTable() override;
+  ProcessService& processes() override;
+  NameLookup& nameLookup() override;
 
   // Where the registry store keeps its file.
   QString registryPath();
@@ -59,6 +65,9 @@ class LinuxPlatform : public Platform {
   std::unique_ptr<LogindPowerService> power_;
   std::unique_ptr<LinuxShellTrayState> trayState_;
   std::unique_ptr<LinuxIcmpService> icmp_;
+  std::unique_ptr<LinuxSocketTable> sockets_;
+  std::unique_ptr<LinuxProcessService> processes_;
+  std::unique_ptr<LinuxNameLookup> names_;
 };
 
 }  // namespace meterly::platform

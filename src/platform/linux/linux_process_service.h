@@ -1,0 +1,24 @@
+#pragma once
+
+#include "platform/processes.h"
+
+namespace meterly::platform {
+
+// Processes as /proc shows them; ending one goes through a pidfd, so that the signal reaches
+// the process that was checked even if its number is reused meanwhile.
+class LinuxProcessService : public ProcessService {
+ public:
+  // procRoot is "/proc" except in tests.
+  explicit LinuxProcessService(QString procRoot = QStringLiteral("/proc"));
+
+  std::optional<ProcessInfo> info(qint64 pid) override;
+  QString terminate(const ProcessIdentity& process) override;
+
+ private:
+  QByteArray processFolder(qint64 pid) const;
+  std::optional<quint64> startTime(qint64 pid) const;
+
+  QByteArray procRoot_;
+};
+
+}  // namespace meterly::platform

@@ -1,0 +1,70 @@
+#include "platform/linux/proc_text.h"
+
+#include <gtest/gtest.h>
+
+namespace meterly::platform {
+namespace {
+
+QByteArray Bytes(const char* hex) { return QByteArray::fromHex(hex); }
+
+TEST(ParseProcNetLine, ReadsAddressesStateOwnerAndInode) {
+  const auto listening = ParseProcNetLine(
+      "   0: 0100007F:0277 00000000:0000 0A 00000000:00000000 00:00000000 00000000     0        0 19283 1 "
+      "0000000000000000 100 0 0 10 0",
+      SocketProtocol::Tcp);
+  ASSERT_TRUE(listening);
+  EXPECT_EQ(listening->local, (SocketEndpoint{Bytes("7f000001"), 631}));
+  EXPECT_EQ(listening->remote, (SocketEndpoint{Bytes("00000000"), 0}));
+  EXPECT_EQ(listening->state, TcpState::Listen);
+  EXPECT_EQ(listening->uid, 0u);
+  EXPECT_EQ(listening->inode, 19283u);
+
+  const auto v6 = ParseProcNetLine(
+      "   3: 00000000000000000000000001000000:A5E4 0000000000000000FFFF00000A00A8C0:01BB 01 00000000:00000000 "
+      "02:000A7B2D 00000000  1000        0 4456 2 0000000000000000 20 4 30 10 -1",
+      SocketProtocol::Tcp);
+  ASSERT_TRUE(v6);
+  EXPECT_EQ(v6->local, (SocketEndpoint{Bytes("00000000000000000000000000000001"), 0xA5E4}));
+  EXPECT_EQ(v6->remote, (SocketEndpoint{Bytes("00000000000000000000ffffc0a8000a"), 443})) << "::ffff:192.168.0.10";
+  EXPECT_EQ(v6->state, TcpState::Established);
+  EXPECT_EQ(v6->uid, 1000u);
+
+  const auto udp = ParseProcNetLine(
+      " 1234: 00000000:14E9 00000000:0000 07 00000000:00000000 00:00000000 00000000   104        0 23456 2 "
+      "0000000000000000 0",
+      SocketProtocol::Udp);
+  ASSERT_TRUE(udp);
+  EXPECT_EQ(udp->protocol, SocketProtocol::Udp);
+  EXPECT_EQ(udp->local.port, 5353);
+  EXPECT_EQ(udp->inode, 23456u);
+}
+
+TEST(ParseProcNetLine, RefusesHeadingsAndDamagedLines) {
+  for (const char* line :
+       {"  sl  local_address rem_address   st tx_queue rx_queue tr tm->when retrnsmt   uid  timeout inode", "",
+        "   0: 0100007F:0277 00000000:0000 0A 00000000:00000000 00:00000000 00000000     0        0",
+        "   0: 0100007:0277 00000000:0000 0A 00000000:00000000 00:00000000 00000000     0        0 1 1",
+        "   0: 0100007F:0277 00000000000000000000000000000000:0000 0A 0:0 00:0 0 0 0 1 1",
+        "   0: 0100007F:XY77 00000000:0000 0A 00000000:00000000 00:00000000 00000000     0        0 1 1"}) {
+    EXPECT_FALSE(ParseProcNetLine(line, SocketProtocol::Tcp)) << line;
+  }
+}
+
+TEST(ParseStatStartTime, SkipsNamesWithSpacesAndParentheses) {
+  EXPECT_EQ(ParseStatStartTime("4242 (a) b (c) S 1 4242 4242 0 -1 4194560 100 0 0 0 5 3 0 0 20 0 1 0 987654 1 2"),
+            987654u);
+  EXPECT_EQ(ParseStatStartTime("1 (systemd) S 0 1 1 0 -1 4194560 100 0 0 0 5 3 0 0 20 0 1 0 12 1 2"), 12u);
+  EXPECT_FALSE(ParseStatStartTime("4242 (cut off) S 1 4242"));
+  EXPECT_FALSE(ParseStatStartTime(""));
+}
+
+TEST(ParseSocketLink, TakesOnlySocketLinks) {
+  EXPECT_EQ(ParseSocketLink("socket:[12345]"), 12345u);
+  EXPECT_FALSE(ParseSocketLink("pipe:[12345]"));
+  EXPECT_FALSE(ParseSocketLink("/dev/null"));
+  EXPECT_FALSE(ParseSocketLink("socket:[]"));
+  EXPECT_FALSE(ParseSocketLink("socket:[12a]"));
+}
+
+}  // namespace
+}  // namespace meterly::platform
