@@ -376,8 +376,7 @@ void TMainMeterlyForm::RefreshTooltip() { trayIcon_->RefreshTooltip(); }
 void TMainMeterlyForm::CheckQuotaOveruse() { quotaOveruseCheck_.CheckQuotaOveruse(); }
 
 void TMainMeterlyForm::AdapterListRebuilt() {
-  settingsWindow_->FillInterfaceCombo(sources_.Adapters());
-  settingsWindow_->SelectCurrentInterface(settings_.InterfaceGuid);
+  settingsWindow_->RefillInterfaceCombo(sources_.Adapters(), settings_.InterfaceGuid);
 }
 
 void TMainMeterlyForm::SaveSettings() {

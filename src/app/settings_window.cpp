@@ -294,6 +294,14 @@ void TSettingsWindow::SelectCurrentInterface(const QString& guid) {
   ShowInterfaceInfo();
 }
 
+void TSettingsWindow::RefillInterfaceCombo(const AdapterList& adapters, const QString& appliedGuid) {
+  const TAdapterEntry* chosen = ChosenInterface();
+  const QString picked = chosen != nullptr ? chosen->Guid : appliedGuid;
+  FillInterfaceCombo(adapters);
+  SelectCurrentInterface(picked);
+  if (ChosenInterface() == nullptr) SelectCurrentInterface(appliedGuid);
+}
+
 void TSettingsWindow::ShowInterfaceInfo() { lblIfInfo->setText(InterfaceInfoText(ChosenInterface())); }
 
 void TSettingsWindow::SetAutoCheck(bool enabled) { cbAutoCheck->setChecked(enabled); }

@@ -45,6 +45,11 @@ class TSettingsWindow : public QWidget {
   void FillInterfaceCombo(const AdapterList& adapters);
   // Selects the first item whose entry's Guid equals the identifier exactly, or none.
   void SelectCurrentInterface(const QString& guid);
+  // Fills the list anew after the interfaces changed, keeping the source the user picked and has
+  // not applied yet while it is still listed; else the applied one is selected.
+  void RefillInterfaceCombo(const AdapterList& adapters, const QString& appliedGuid);
+  // The entry of the selected item, or null.
+  const TAdapterEntry* ChosenInterface() const;
   void ShowInterfaceInfo();
 
   void SetAutoCheck(bool enabled);
@@ -115,7 +120,6 @@ class TSettingsWindow : public QWidget {
   QLayout* BuildButtonRow();
   void ConnectControls();
   void CentreOnScreen();
-  const TAdapterEntry* ChosenInterface() const;
   // Takes the chosen entry's Guid when it differs; true when it did.
   bool TakeChosenInterface(QString& interfaceGuid) const;
   void cmbInterfacesChange();

@@ -200,6 +200,21 @@ TEST_F(SettingsWindowTest, ChoosingAnotherInterfaceRestartsSampling) {
   EXPECT_EQ(s.InterfaceGuid, QStringLiteral("ppp0"));
 }
 
+// The interfaces change while the window is open: a source picked and not applied yet stays
+// picked while it is listed.
+TEST_F(SettingsWindowTest, ARefillKeepsTheUnappliedPick) {
+  window.SelectCurrentInterface(AllConnectionsGuid);
+  window.cmbInterfaces->setCurrentIndex(3);
+  AdapterList more = Adapters;
+  more.insert(more.begin() + 3, Entry("new link", akInterface, QStringLiteral("veth7")));
+  window.RefillInterfaceCombo(more, AllConnectionsGuid);
+  EXPECT_EQ(window.ChosenInterface()->Guid, QStringLiteral("enp3s0"));
+
+  more.erase(more.begin() + 4);  // the picked one is gone: the applied one again
+  window.RefillInterfaceCombo(more, AllConnectionsGuid);
+  EXPECT_EQ(window.ChosenInterface()->Guid, AllConnectionsGuid);
+}
+
 TEST_F(SettingsWindowTest, TheFirstOfEqualIdentifiersIsSelected) {
   AdapterList twice = Adapters;
   twice.push_back(Entry("Büro again", akInterface, QStringLiteral("enp3s0")));
