@@ -6,6 +6,7 @@
 #include "core/settings.h"
 #include "platform/linux/linux_platform.h"
 #include "store/disk_db.h"
+#include "ten_year_database.h"
 
 #include <QElapsedTimer>
 #include <QFileInfo>
@@ -19,61 +20,13 @@ namespace {
 
 using namespace meterly;
 
-constexpr int kYears = 10;
-constexpr int kUsers = 5;
+using bench::TenYearDatabase;
 
-class GeneratedDatabase {
- public:
-  GeneratedDatabase() {
-    db = std::make_unique<TDiskDB>(dir.filePath(QStringLiteral("Meterly.db")), platform, settings);
-    lastDay = DateToDaySerial(platform.clock().now().date());
-    firstDay = DateToDaySerial(DaySerialToDate(lastDay).addYears(-kYears)) + 1;
-    QElapsedTimer timer;
-    timer.start();
-    TSQLiteDB::LockGuard lock(*db);
-    db->RunInTransaction([this] { db->ExecSQL(generatingSQL()); });
-    rows = db->FetchFirstRow(QStringLiteral("SELECT COUNT(*) FROM usage")).value(0).toLongLong();
-    std::printf("generated %lld rows (%d years x 24 hours x %d users) in %.1f s\n", rows, kYears, kUsers,
-                timer.elapsed() / 1000.0);
-  }
-
-  double fileMegabytes() const {
-    return static_cast<double>(QFileInfo(dir.filePath(QStringLiteral("Meterly.db"))).size()) / (1024.0 * 1024.0);
-  }
-
-  QTemporaryDir dir;
-  platform::LinuxPlatform platform;
-  Settings settings;
-  std::unique_ptr<TDiskDB> db;
-  qint32 firstDay = 0;
-  qint32 lastDay = 0;
-  qint64 rows = 0;
-
- private:
-  // Every hour of every day for the current user and four others, with varied amounts.
-  QString generatingSQL() const {
-    QStringList users{QuotedSQL(db->GetCurrentUserName())};
-    for (int i = 1; i < kUsers; ++i) users.append(QuotedSQL(QStringLiteral("user%1").arg(i)));
-    return QStringLiteral(
-               "WITH RECURSIVE days(d) AS (SELECT %1 UNION ALL SELECT d + 1 FROM days WHERE d < %2), "
-               "hours(h) AS (SELECT 0 UNION ALL SELECT h + 1 FROM hours WHERE h < 23), "
-               "users(u) AS (VALUES (%3)) "
-               "INSERT INTO usage (USER_NAME, DAY, HOUR, DATA_IN, DATA_OUT, DIALUP_DURATION) "
-               "SELECT u, d, h, abs(random()) % 500000000, abs(random()) % 50000000, 0 FROM users, days, hours")
-        .arg(firstDay)
-        .arg(lastDay)
-        .arg(users.join(QStringLiteral("), (")));
-  }
-};
-
-GeneratedDatabase& Database() {
-  static GeneratedDatabase database;
-  return database;
-}
+TenYearDatabase& Database() { return TenYearDatabase::Instance(); }
 
 void Describe(benchmark::State& state) {
   state.counters["rows"] = static_cast<double>(Database().rows);
-  state.counters["file_MB"] = Database().fileMegabytes();
+  state.counters["file_MB"] = Database().FileMegabytes();
 }
 
 // One minute's amounts written to the row of the current hour (a committed transaction each).

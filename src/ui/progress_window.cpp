@@ -39,9 +39,11 @@ TProgressWindow::TProgressWindow(QWidget* owner) : form_(new TOnlineVersionCheck
 TProgressWindow::~TProgressWindow() { delete form_.data(); }
 
 void TProgressWindow::SetText(const QString& text) {
-  if (form_.isNull()) return;
-  form_->LabelText->setText(text);
-  form_->LabelText->repaint();
+  TOnlineVersionCheckWaitForm* form = form_.data();
+  if (form == nullptr) return;
+  QLabel* label = form->LabelText;
+  label->setText(text);
+  label->repaint();
 }
 
 void CentreOnOwner(QWidget& window, const QWidget* owner) {
