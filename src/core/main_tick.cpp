@@ -40,11 +40,14 @@ void MainTick::TimerTimer() {
   if (!attached_) return;
   if (!trayStep()) return;
   addressChangeStep();
-  if (const std::optional<SecondDelta> delta = sample()) {
+  const std::optional<SecondDelta> delta = sample();
+  if (delta) {
     countedSecond(*delta);
   } else {
     runStep(TickStep::Feed, [this] { handover_.FeedPublish(0, 0); });
   }
+  const SecondDelta counted = delta.value_or(SecondDelta{});
+  runStep(TickStep::SpeedMeter, [&] { handover_.SpeedMeterStep(counted.In, counted.Out); });
   runStep(TickStep::Tooltip, [this] { handover_.RefreshTooltip(); });
 }
 

@@ -6,8 +6,8 @@
 namespace meterly {
 
 // The steps of a tick that can fail on their own, each reported once while it goes on failing.
-enum class TickStep { SourceList, Graph, TrayGraph, Feed, Notification, Quota, Record, Flush, Tooltip };
-constexpr int TickStepCount = 9;
+enum class TickStep { SourceList, Graph, TrayGraph, Feed, Notification, Quota, Record, Flush, SpeedMeter, Tooltip };
+constexpr int TickStepCount = 10;
 
 // Where the one-second tick hands its figures, in the order it calls them. Each feature that
 // takes part overrides its step; a step nobody overrides does nothing.
@@ -31,6 +31,8 @@ class TickHandover {
   virtual void FlushPending() {}
   // Usage database: whether the pending sums belong to an hour that has ended.
   virtual bool PendingHourEnded() { return false; }
+  // Speed meters: every tick, with the bytes it counted or zeros when it counted nothing.
+  virtual void SpeedMeterStep(quint64 /*in*/, quint64 /*out*/) {}
   // Tray icon tooltip, at the end of every tick that was not cut short.
   virtual void RefreshTooltip() {}
 

@@ -37,6 +37,7 @@ class RecordingHandover : public TickHandover {
   void RefreshTooltip() override { calls.push_back("tooltip"); }
   bool IsDialupActive() override { return dialup; }
   void AdapterListRebuilt() override { calls.push_back("rebuilt"); }
+  void SpeedMeterStep(quint64 in, quint64 out) override { speedMeter.emplace_back(in, out); }
 
   std::vector<std::string> take() { return std::exchange(calls, {}); }
 
@@ -44,6 +45,7 @@ class RecordingHandover : public TickHandover {
   bool dialup = false;
   bool hourEnded = false;
   bool quotaFails = false;
+  std::vector<std::pair<quint64, quint64>> speedMeter;  // apart from calls: it comes every tick
 
  private:
   void record(const char* what, quint32 in, quint32 out) {
@@ -175,6 +177,19 @@ TEST_F(MainTickTest, AVanishedInterfaceFeedsZerosAndKeepsTheLastFigures) {
   settings.InterfaceGuid = QStringLiteral("wlan9");  // a source that is not in the list
   EXPECT_EQ(tickWith(0, 0), (Calls{"feed 0 0", "tooltip"}));
   EXPECT_EQ(tick.SampleTicks, 0u);
+}
+
+// The meter counts seconds by the tick: a second that counted nothing adds nothing, never the
+// last counted second again.
+TEST_F(MainTickTest, TheSpeedMeterGetsEveryTickWithItsFullBytesOrZeros) {
+  tickWith(0, 0);
+  tickWith(5'000'000'000ull, 80);
+  platform.interfaces.table.clear();
+  tickWith(0, 0);
+  tick.AttachTickHandler(false);
+  tick.TimerTimer();
+  using Seconds = std::vector<std::pair<quint64, quint64>>;
+  EXPECT_EQ(handover.speedMeter, (Seconds{{0, 0}, {5'000'000'000ull, 80}, {0, 0}}));
 }
 
 TEST_F(MainTickTest, AnAddressChangeRebuildsTheListAndCostsNoTick) {
