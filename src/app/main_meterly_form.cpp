@@ -4,6 +4,7 @@
 #include "app/app_icon.h"
 #include "app/graph_view_page.h"
 #include "app/settings_window.h"
+#include "app/speed_meters.h"
 #include "base/date_serial.h"
 #include "base/exception_message.h"
 #include "core/settings_mapping.h"
@@ -99,6 +100,7 @@ void TMainMeterlyForm::CreateTrayIcon() {
   actions.ActionExit = actionExit_;
   CreateActionsOfMissingWindows(actions, this);
   CreateNetworkTools(actions);
+  CreateSpeedMeters(actions);
   if (switches_.ReadOnly) ApplyReadOnlyMode(actions);
   trayIcon_ = std::make_unique<TTrayIcon>(
       platform_.trayState(), settings_, actions, MeterlyIcon(),
@@ -226,6 +228,15 @@ void TMainMeterlyForm::CreateNetworkTools(const TrayMenuActions& actions) {
   networkTools_ = std::make_unique<TNetworkTools>(platform_.icmp(), settings_, [this] { SaveSettings(); });
   networkTools_->AttachActions(actions.ActionPing, actions.ActionTraceRoute);
 }
+
+// The speed meters: a new window at every use of the tray item, fed by every tick.
+void TMainMeterlyForm::CreateSpeedMeters(const TrayMenuActions& actions) {
+  speedMeters_ = std::make_unique<TSpeedMeters>(settings_, sources_);
+  speedMeters_->AttachAction(actions.ActionSpeedMeter);
+  connect(speedMeters_.get(), &TSpeedMeters::helpRequested, this, &TMainMeterlyForm::ActionHelp);
+}
+
+void TMainMeterlyForm::SpeedMeterStep(quint64 in, quint64 out) { speedMeters_->SpeedMeterStep(in, out); }
 
 void TMainMeterlyForm::StartupVersionCheck() {
   if (terminating_) return;
@@ -401,6 +412,7 @@ void TMainMeterlyForm::Shutdown(bool saveSettings, ProblemBox problemBox) {
   };
   // No ping or trace worker may outlive the program.
   attempt(QStringLiteral("The network tools could not be stopped: "), [this] { networkTools_->StopWorkers(); });
+  attempt(QStringLiteral("The speed meters could not be closed: "), [this] { speedMeters_->CloseAll(); });
   attempt(QStringLiteral("The tray icon could not be removed: "), [this] { trayIcon_->Hide(); });
   // Every byte up to the stop: one more reading, then the last write.
   attempt(QStringLiteral("The last usage could not be read: "), [this] { tick_.TakeFinalSample(); });

@@ -30,6 +30,7 @@ class TGraphForm;
 class TNetworkTools;
 class TOnlineVersionCheck;
 class TSettingsWindow;
+class TSpeedMeters;
 
 // The main form: owner of the tray icon and its menu, the source list, the one-second tick and
 // the settings window; the place where every live feature is created, fed and taken down.
@@ -90,6 +91,7 @@ class TMainMeterlyForm : public QObject, private TickHandover, private TrayIconH
   void CreateDialupLogger() {}
   void CreateVersionChecker();
   void CreateNetworkTools(const TrayMenuActions& actions);
+  void CreateSpeedMeters(const TrayMenuActions& actions);
   void StartupVersionCheck();
   void InteractiveVersionCheck();
 
@@ -116,6 +118,7 @@ class TMainMeterlyForm : public QObject, private TickHandover, private TrayIconH
   void AddData(quint32 dialupSeconds, quint64 in, quint64 out) override;
   void FlushPending() override;
   bool PendingHourEnded() override;
+  void SpeedMeterStep(quint64 in, quint64 out) override;
   void TickStepFailed(TickStep step, const QString& message) override;
 
   // The tray icon as the tick sees it.
@@ -148,6 +151,7 @@ class TMainMeterlyForm : public QObject, private TickHandover, private TrayIconH
   std::unique_ptr<TSettingsWindow> settingsWindow_;
   std::unique_ptr<TTrayIcon> trayIcon_;
   std::unique_ptr<TNetworkTools> networkTools_;
+  std::unique_ptr<TSpeedMeters> speedMeters_;
   TGraphForm* GraphForm = nullptr;  // owned by the application, from start-up to exit
   QAction* actionToggleGraph_ = nullptr;
   QAction* actionResetGraph_ = nullptr;
