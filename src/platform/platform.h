@@ -13,6 +13,7 @@
 #include "platform/shared_memory.h"
 #include "platform/shell.h"
 #include "platform/socket_table.h"
+#include "platform/sound.h"
 #include "platform/tray_state.h"
 #include "platform/user_session.h"
 
@@ -45,6 +46,7 @@ class Platform {
   virtual SocketTable& socketTable() = 0;
   virtual ProcessService& processes() = 0;
   virtual NameLookup& nameLookup() = 0;
+  virtual SoundService& sound() = 0;
 };
 
 }  // namespace meterly::platform

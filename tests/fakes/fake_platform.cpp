@@ -48,6 +48,11 @@ int FakeShell::ShellExecute(const QString& target) {
   return result;
 }
 
+void FakeShell::OpenProgram(const QString& target, std::function<void(int result)> done) {
+  programs.push_back(target);
+  done(programResult);
+}
+
 namespace {
 
 class FakeSharedSection : public platform::SharedSection {

@@ -83,8 +83,23 @@ class FakeShell : public platform::Shell {
  public:
   int ShellExecute(const QString& target) override;
 
+  void OpenProgram(const QString& target, std::function<void(int result)> done) override;
+
   std::vector<QString> targets;
   int result = platform::ShellResult::Started;
+  std::vector<QString> programs;  // what OpenProgram was given, answered at once with programResult
+  int programResult = platform::ShellResult::Started;
+};
+
+// Records the files it is asked to play; plays nothing.
+class FakeSoundService : public platform::SoundService {
+ public:
+  bool PlaySoundFile(const QString& fileName) override {
+    played.push_back(fileName);
+    return true;
+  }
+
+  std::vector<QString> played;
 };
 
 // Sections in memory: the same name gives the same bytes, as long as the fake lives.
@@ -154,6 +169,7 @@ class FakePlatform : public platform::Platform {
   platform::SocketTable& socketTable() override { return socketsFake; }
   platform::ProcessService& processes() override { return processesFake; }
   platform::NameLookup& nameLookup() override { return namesFake; }
+  platform::SoundService& sound() override { return soundFake; }
 
   // Adds an interface row with the given counters and returns it for further scripting.
   platform::InterfaceRow& addInterface(quint32 index, const QString& name, quint32 type, quint64 in = 0,
@@ -176,6 +192,7 @@ class FakePlatform : public platform::Platform {
   FakeSocketTable socketsFake;
   FakeProcessService processesFake;
   FakeNameLookup namesFake;
+  FakeSoundService soundFake;
 
  private:
   platform::Registry registry_;

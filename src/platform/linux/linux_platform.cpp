@@ -1,5 +1,6 @@
 #include "platform/linux/linux_platform.h"
 
+#include "platform/linux/canberra_sound.h"
 #include "platform/linux/linux_address_table.h"
 #include "platform/linux/linux_address_watch.h"
 #include "platform/linux/linux_clock.h"
@@ -43,7 +44,8 @@ LinuxPlatform::LinuxPlatform()
       icmp_(std::make_unique<LinuxIcmpService>()),
       sockets_(std::make_unique<LinuxSocketTable>()),
       processes_(std::make_unique<LinuxProcessService>()),
-      names_(std::make_unique<LinuxNameLookup>()) {}
+      names_(std::make_unique<LinuxNameLookup>()),
+      sound_(std::make_unique<CanberraSoundService>()) {}
 
 LinuxPlatform::~LinuxPlatform() = default;
 
@@ -75,5 +77,6 @@ IcmpService& LinuxPlatform::icmp() { return *icmp_; }
 SocketTable& LinuxPlatform::socketTable() { return *sockets_; }
 ProcessService& LinuxPlatform::processes() { return *processes_; }
 NameLookup& LinuxPlatform::nameLookup() { return *names_; }
+SoundService& LinuxPlatform::sound() { return *sound_; }
 
 }  // namespace meterly::platform

@@ -22,6 +22,7 @@ class LinuxIcmpService;
 class LinuxSocketTable;
 class LinuxProcessService;
 class LinuxNameLookup;
+class CanberraSoundService;
 
 // The real services of a Linux desktop.
 class LinuxPlatform : public Platform {
@@ -46,6 +47,7 @@ class LinuxPlatform : public Platform {
   SocketTable& socketTable() override;
   ProcessService& processes() override;
   NameLookup& nameLookup() override;
+  SoundService& sound() override;
 
   // Where the registry store keeps its file.
   QString registryPath();
@@ -68,6 +70,7 @@ class LinuxPlatform : public Platform {
   std::unique_ptr<LinuxSocketTable> sockets_;
   std::unique_ptr<LinuxProcessService> processes_;
   std::unique_ptr<LinuxNameLookup> names_;
+  std::unique_ptr<CanberraSoundService> sound_;
 };
 
 }  // namespace meterly::platform
