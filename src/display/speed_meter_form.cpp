@@ -26,6 +26,7 @@ const QString kRowCaptions[smRowCount] = {QStringLiteral("Average Transfer Rate"
                                           QStringLiteral("Maximum Transfer Rate"),
                                           QStringLiteral("Total Data Transferred")};
 constexpr QSize kLedPanelSize(232, 64);
+constexpr int kValueColumnWidth = 100;
 
 QIcon StandardIcon(QStyle::StandardPixmap image) { return QApplication::style()->standardIcon(image); }
 
@@ -53,16 +54,16 @@ TSpeedMeterForm::TSpeedMeterForm(const Settings& settings, const TAdapterEntry* 
       kFormCaption, source != nullptr ? source->Description : QStringLiteral("Not Available")));
   auto* layout = new QVBoxLayout(this);
   layout->setSizeConstraint(QLayout::SetFixedSize);
-  CreateToolBar();
-  CreateLedLabel();
-  CreateListView();
+  CreateToolBar(*layout);
+  CreateLedLabel(*layout);
+  CreateListView(*layout);
   meter_.Reset();
   ShowRunningState();
 }
 
 TSpeedMeterForm::~TSpeedMeterForm() = default;
 
-void TSpeedMeterForm::CreateToolBar() {
+void TSpeedMeterForm::CreateToolBar(QVBoxLayout& layout) {
   auto* bar = new QHBoxLayout;
   bar->setSpacing(2);
   tbStart = AddButton(*bar, "tbStart", QString(), QStyle::SP_MediaPlay);
@@ -71,7 +72,7 @@ void TSpeedMeterForm::CreateToolBar() {
   tbSave = AddButton(*bar, "tbSave", QStringLiteral("Save"), QStyle::SP_DialogSaveButton);
   tbHelp = AddButton(*bar, "tbHelp", QStringLiteral("Help"), QStyle::SP_DialogHelpButton);
   bar->addStretch();
-  layout()->addItem(bar);
+  layout.addLayout(bar);
   connect(tbStart, &QToolButton::clicked, this, &TSpeedMeterForm::tbStartClick);
   connect(tbReset, &QToolButton::clicked, this, &TSpeedMeterForm::tbResetClick);
   connect(tbCopy, &QToolButton::clicked, this, [this] { ExportData(false); });
@@ -79,7 +80,7 @@ void TSpeedMeterForm::CreateToolBar() {
   connect(tbHelp, &QToolButton::clicked, this, &TSpeedMeterForm::helpRequested);
 }
 
-void TSpeedMeterForm::CreateLedLabel() {
+void TSpeedMeterForm::CreateLedLabel(QVBoxLayout& layout) {
   LedPanel = new QFrame;
   LedPanel->setObjectName(QStringLiteral("LedPanel"));
   LedPanel->setFrameShape(QFrame::StyledPanel);
@@ -97,10 +98,10 @@ void TSpeedMeterForm::CreateLedLabel() {
   LedLabel->SetOffColor(0x000000);
   LedLabel->SetText(QStringLiteral("00-00-00"));
   panelLayout->addWidget(LedLabel);
-  layout()->addWidget(LedPanel);
+  layout.addWidget(LedPanel);
 }
 
-void TSpeedMeterForm::CreateListView() {
+void TSpeedMeterForm::CreateListView(QVBoxLayout& layout) {
   ListView = new QTreeWidget;
   ListView->setObjectName(QStringLiteral("ListView"));
   ListView->setRootIsDecorated(false);
@@ -108,16 +109,18 @@ void TSpeedMeterForm::CreateListView() {
   ListView->setFocusPolicy(Qt::NoFocus);
   ListView->setHeaderLabels({QString(), QStringLiteral("接收"), QStringLiteral("传出")});
   ListView->header()->setSectionsMovable(false);
-  ListView->header()->resizeSection(0, 140);
-  ListView->header()->resizeSection(1, 90);
-  ListView->header()->resizeSection(2, 90);
+  ListView->header()->setStretchLastSection(false);
   for (int row = 0; row < smRowCount; ++row) {
     auto* item = new QTreeWidgetItem(ListView, {kRowCaptions[row], QString(), QString()});
     item->setIcon(0, StandardIcon(row == smTotal ? QStyle::SP_DriveHDIcon : QStyle::SP_MediaSeekForward));
   }
-  ListView->setFixedSize(340, ListView->sizeHintForRow(0) * smRowCount + ListView->header()->sizeHint().height() +
-                                  2 * ListView->frameWidth() + 2);
-  layout()->addWidget(ListView);
+  ListView->resizeColumnToContents(0);
+  ListView->header()->resizeSection(1, kValueColumnWidth);
+  ListView->header()->resizeSection(2, kValueColumnWidth);
+  ListView->setFixedSize(
+      ListView->header()->length() + 2 * ListView->frameWidth(),
+      ListView->sizeHintForRow(0) * smRowCount + ListView->header()->sizeHint().height() + 2 * ListView->frameWidth());
+  layout.addWidget(ListView);
 }
 
 void TSpeedMeterForm::showEvent(QShowEvent* event) {

@@ -12,6 +12,7 @@ class QAbstractItemModel;
 class QFrame;
 class QToolButton;
 class QTreeWidget;
+class QVBoxLayout;
 
 namespace meterly {
 
@@ -66,9 +67,9 @@ class TSpeedMeterForm : public QDialog {
   void showEvent(QShowEvent* event) override;
 
  private:
-  void CreateToolBar();
-  void CreateLedLabel();
-  void CreateListView();
+  void CreateToolBar(QVBoxLayout& layout);
+  void CreateLedLabel(QVBoxLayout& layout);
+  void CreateListView(QVBoxLayout& layout);
   void tbStartClick();
   void tbResetClick();
   void ShowRunningState();
