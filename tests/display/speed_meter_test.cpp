@@ -8,6 +8,7 @@
 #include "reports/export_file.h"
 #include "reports/report_table.h"
 #include "reports/table_export.h"
+#include "support/windows.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -140,6 +141,13 @@ TEST_F(SpeedMeterFormTest, CopyAndSaveGiveTheTableWritersText) {
   ASSERT_TRUE(saved.remove());
   form.tbSave->click();
   EXPECT_FALSE(QFile::exists(fileName));
+
+  form.AskSaveFileName = [&](QWidget*) { return folder.filePath(QStringLiteral("gone/meter.txt")); };
+  testing_support::MessageBoxAnswerer answerer(QMessageBox::Ok);
+  form.tbSave->click();
+  ASSERT_EQ(answerer.texts.size(), 1) << "a file that cannot be written is named to the user";
+  EXPECT_TRUE(answerer.texts[0].contains(QStringLiteral("gone"))) << answerer.texts[0].toStdString();
+  EXPECT_EQ(answerer.icons[0], QMessageBox::Critical);
 }
 
 // Fed by the real tick: a vanished interface keeps LastDeltaIn at its last value, but the
