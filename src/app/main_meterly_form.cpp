@@ -1,5 +1,7 @@
 #include "app/main_meterly_form.h"
 
+#include "alerts/ras_connections.h"
+#include "alerts/ras_logger.h"
 #include "alerts/timed_message.h"
 #include "app/app_icon.h"
 #include "app/graph_view_page.h"
@@ -58,6 +60,7 @@ TMainMeterlyForm::~TMainMeterlyForm() {
   Timer.stop();
   // Later features are taken down here in reverse order of creation: the dial-up logger, the
   // tray graph, the hot key. Amounts still pending are written by the exit path, not here.
+  StopDialupLogger();
   DiskDB.reset();
   graphFeed_.reset();
   graphComm_.reset();
@@ -210,6 +213,38 @@ void TMainMeterlyForm::CreateGraphFeed() {
               QString::fromUtf8(error.what()));
   }
 }
+
+// Without dial-up support on this system there is no logger and nothing to tell the user.
+void TMainMeterlyForm::CreateDialupLogger() {
+  try {
+    if (!DiskDB || !platform_.dialup().available()) {
+      RasAvailable = false;
+      return;
+    }
+    RasLogger =
+        std::make_unique<TRasLogger>(platform_.dialup(), platform_.clock(), *DiskDB, [this](const QString& problem) {
+          // From the logger's thread: queued, so that it never waits for this one.
+          QMetaObject::invokeMethod(
+              this,
+              [this, problem] {
+                if (!terminating_) ReportProblem(problem, ProblemBox::Detached, QMessageBox::Warning);
+              },
+              Qt::QueuedConnection);
+        });
+  } catch (const std::exception& error) {
+    RasAvailable = false;
+    ReportProblem(QStringLiteral("Dial-up sessions are not logged: ") + QString::fromUtf8(error.what()),
+                  ProblemBox::None);
+  }
+}
+
+void TMainMeterlyForm::StopDialupLogger() {
+  if (!RasLogger) return;
+  RasLogger->Stop();
+  RasLogger.reset();
+}
+
+bool TMainMeterlyForm::IsDialupActive() { return meterly::IsDialupActive(platform_.dialup()); }
 
 void TMainMeterlyForm::FeedPublish(quint32 in, quint32 out) {
   if (graphFeed_) graphFeed_->Publish(in, out);
@@ -412,6 +447,7 @@ void TMainMeterlyForm::Shutdown(bool saveSettings, ProblemBox problemBox) {
   };
   // No ping or trace worker may outlive the program.
   attempt(QStringLiteral("The network tools could not be stopped: "), [this] { networkTools_->StopWorkers(); });
+  attempt(QStringLiteral("The dial-up logger could not be stopped: "), [this] { StopDialupLogger(); });
   attempt(QStringLiteral("The speed meters could not be closed: "), [this] { speedMeters_->CloseAll(); });
   attempt(QStringLiteral("The tray icon could not be removed: "), [this] { trayIcon_->Hide(); });
   // Every byte up to the stop: one more reading, then the last write.

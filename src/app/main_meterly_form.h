@@ -29,6 +29,7 @@ class TGraphFeed;
 class TGraphForm;
 class TNetworkTools;
 class TOnlineVersionCheck;
+class TRasLogger;
 class TSettingsWindow;
 class TSpeedMeters;
 
@@ -88,7 +89,8 @@ class TMainMeterlyForm : public QObject, private TickHandover, private TrayIconH
   void CreateGraphActions();
   QAction* AddAction(const char* name, const QString& caption, bool checkable);
   void CreateGraphFeed();
-  void CreateDialupLogger() {}
+  void CreateDialupLogger();
+  void StopDialupLogger();
   void CreateVersionChecker();
   void CreateNetworkTools(const TrayMenuActions& actions);
   void CreateSpeedMeters(const TrayMenuActions& actions);
@@ -118,6 +120,7 @@ class TMainMeterlyForm : public QObject, private TickHandover, private TrayIconH
   void AddData(quint32 dialupSeconds, quint64 in, quint64 out) override;
   void FlushPending() override;
   bool PendingHourEnded() override;
+  bool IsDialupActive() override;
   void SpeedMeterStep(quint64 in, quint64 out) override;
   void TickStepFailed(TickStep step, const QString& message) override;
 
@@ -144,6 +147,8 @@ class TMainMeterlyForm : public QObject, private TickHandover, private TrayIconH
   QuotaOveruseCheck quotaOveruseCheck_;
   std::unique_ptr<TGraphFeed> graphFeed_;
   std::unique_ptr<TGraphComm> graphComm_;
+  bool RasAvailable = true;  // the dial-up logger could be created
+  std::unique_ptr<TRasLogger> RasLogger;
   std::unique_ptr<TOnlineVersionCheck> versionCheck_;
   std::unique_ptr<TAboutWindow> aboutWindow_;
   QTimer Timer;

@@ -2,6 +2,7 @@
 
 #include "platform/address_table.h"
 #include "platform/clock.h"
+#include "platform/dialup.h"
 #include "platform/global_hot_key.h"
 #include "platform/icmp.h"
 #include "platform/instance_lock.h"
@@ -43,6 +44,7 @@ class Platform {
   virtual PowerService& power() = 0;
   virtual ShellTrayState& trayState() = 0;
   virtual IcmpService& icmp() = 0;
+  virtual DialupService& dialup() = 0;
   virtual SocketTable& socketTable() = 0;
   virtual ProcessService& processes() = 0;
   virtual NameLookup& nameLookup() = 0;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "fakes/fake_dialup.h"
 #include "fakes/fake_icmp.h"
 #include "fakes/fake_net_stat.h"
 #include "fakes/fake_registry_file.h"
@@ -166,6 +167,7 @@ class FakePlatform : public platform::Platform {
   platform::PowerService& power() override { return powerFake; }
   platform::ShellTrayState& trayState() override { return trayStateFake; }
   platform::IcmpService& icmp() override { return icmpFake; }
+  platform::DialupService& dialup() override { return dialupFake; }
   platform::SocketTable& socketTable() override { return socketsFake; }
   platform::ProcessService& processes() override { return processesFake; }
   platform::NameLookup& nameLookup() override { return namesFake; }
@@ -189,6 +191,7 @@ class FakePlatform : public platform::Platform {
   FakePowerService powerFake;
   FakeShellTrayState trayStateFake;
   FakeIcmpService icmpFake;
+  FakeDialupService dialupFake;
   FakeSocketTable socketsFake;
   FakeProcessService processesFake;
   FakeNameLookup namesFake;

@@ -19,6 +19,7 @@ class X11GlobalHotKey;
 class LogindPowerService;
 class LinuxShellTrayState;
 class LinuxIcmpService;
+class LinuxDialupService;
 class LinuxSocketTable;
 class LinuxProcessService;
 class LinuxNameLookup;
@@ -44,6 +45,7 @@ class LinuxPlatform : public Platform {
   PowerService& power() override;
   ShellTrayState& trayState() override;
   IcmpService& icmp() override;
+  DialupService& dialup() override;
   SocketTable& socketTable() override;
   ProcessService& processes() override;
   NameLookup& nameLookup() override;
@@ -67,6 +69,7 @@ class LinuxPlatform : public Platform {
   std::unique_ptr<LogindPowerService> power_;
   std::unique_ptr<LinuxShellTrayState> trayState_;
   std::unique_ptr<LinuxIcmpService> icmp_;
+  std::unique_ptr<LinuxDialupService> dialup_;
   std::unique_ptr<LinuxSocketTable> sockets_;
   std::unique_ptr<LinuxProcessService> processes_;
   std::unique_ptr<LinuxNameLookup> names_;
