@@ -17,7 +17,10 @@
 #include "display/histogram.h"
 #include "feed/graph_comm.h"
 #include "feed/graph_feed.h"
+#include "reports/report_table.h"
+#include "reports/table_export.h"
 #include "store/open_usage_database.h"
+#include "tools/net_stat_tool.h"
 #include "tools/network_tools.h"
 #include "ui/about_window.h"
 #include "update/online_version_check.h"
@@ -103,6 +106,7 @@ void TMainMeterlyForm::CreateTrayIcon() {
   actions.ActionExit = actionExit_;
   CreateActionsOfMissingWindows(actions, this);
   CreateNetworkTools(actions);
+  CreateNetStat(actions);
   CreateSpeedMeters(actions);
   if (switches_.ReadOnly) ApplyReadOnlyMode(actions);
   trayIcon_ = std::make_unique<TTrayIcon>(
@@ -262,6 +266,17 @@ void TMainMeterlyForm::CreateVersionChecker() {
 void TMainMeterlyForm::CreateNetworkTools(const TrayMenuActions& actions) {
   networkTools_ = std::make_unique<TNetworkTools>(platform_.icmp(), settings_, [this] { SaveSettings(); });
   networkTools_->AttachActions(actions.ActionPing, actions.ActionTraceRoute);
+}
+
+// The connections window, which copies and saves its list through the report writers.
+void TMainMeterlyForm::CreateNetStat(const TrayMenuActions& actions) {
+  ListExport writers{[](const QAbstractItemModel& list) { return TableToText(TableFromItemModel(list)); },
+                     QString::fromLatin1(ExportFilter),
+                     [](int filter, const QAbstractItemModel& list, const QString& fileName, const QString& title) {
+                       ExportByFilter(filter, TableFromItemModel(list), fileName, title);
+                     }};
+  netStat_ = std::make_unique<TNetStatTool>(platform_, settings_, std::move(writers));
+  netStat_->AttachAction(actions.ActionNetStat);
 }
 
 // The speed meters: a new window at every use of the tray item, fed by every tick.

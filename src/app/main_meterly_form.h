@@ -27,6 +27,7 @@ class TDiskDB;
 class TGraphComm;
 class TGraphFeed;
 class TGraphForm;
+class TNetStatTool;
 class TNetworkTools;
 class TOnlineVersionCheck;
 class TRasLogger;
@@ -93,6 +94,7 @@ class TMainMeterlyForm : public QObject, private TickHandover, private TrayIconH
   void StopDialupLogger();
   void CreateVersionChecker();
   void CreateNetworkTools(const TrayMenuActions& actions);
+  void CreateNetStat(const TrayMenuActions& actions);
   void CreateSpeedMeters(const TrayMenuActions& actions);
   void StartupVersionCheck();
   void InteractiveVersionCheck();
@@ -156,6 +158,7 @@ class TMainMeterlyForm : public QObject, private TickHandover, private TrayIconH
   std::unique_ptr<TSettingsWindow> settingsWindow_;
   std::unique_ptr<TTrayIcon> trayIcon_;
   std::unique_ptr<TNetworkTools> networkTools_;
+  std::unique_ptr<TNetStatTool> netStat_;
   std::unique_ptr<TSpeedMeters> speedMeters_;
   TGraphForm* GraphForm = nullptr;  // owned by the application, from start-up to exit
   QAction* actionToggleGraph_ = nullptr;

@@ -22,6 +22,8 @@ void TNetStatTool::ActionNetStatExecute() {
   if (!form_) {
     form_ = new TNetStatForm(platform_.socketTable(), platform_.processes(), platform_.nameLookup(), export_);
     form_->setAttribute(Qt::WA_DeleteOnClose);
+    // Escape ends the dialog without a close event: freed the same way.
+    connect(form_, &QDialog::finished, form_, &QObject::deleteLater);
     form_->SetGridLines(settings_.EnableGridLines);
     CentreOnOwner(*form_, nullptr);
   }

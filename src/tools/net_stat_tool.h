@@ -14,7 +14,7 @@ namespace meterly {
 class TNetStatForm;
 
 // The connections window as the main form offers it: the tray's ActionNetStat opens it, one at
-// a time; closing the window frees it.
+// a time; closing the window, by any way, frees it.
 class TNetStatTool : public QObject {
   Q_OBJECT
 
