@@ -212,10 +212,11 @@ void TTotalsForm::CreateActions() {
 QWidget* TTotalsForm::BuildToolBar() {
   auto* bar = Named(new QToolBar, "ToolBar");
   bar->setToolButtonStyle(Qt::ToolButtonTextOnly);
+  // The buttons follow their actions, hidden ones included.
   const auto button = [bar](const char* name, QAction* action) {
-    auto* created = Named(new QToolButton, name);
-    created->setDefaultAction(action);
-    bar->addWidget(created);
+    bar->addAction(action);
+    auto* created = qobject_cast<QToolButton*>(bar->widgetForAction(action));
+    created->setObjectName(QLatin1String(name));
     return created;
   };
   button("RefreshButton", ActionRefresh);
