@@ -74,7 +74,7 @@ void TMainMeterlyForm::FormCreate() {
   CreateTrayIcon();
   settingsWindow_ = std::make_unique<TSettingsWindow>();
   settingsWindow_->PrepareControls();
-  TrayIcon().setToolTip(QStringLiteral("Meterly"));
+  TrayIcon().SetToolTip(QStringLiteral("Meterly"));
   tick_.ClearHistories();
   BuildSourceList();
   OpenUsageDatabase();
@@ -176,7 +176,7 @@ void TMainMeterlyForm::OpenUsageDatabase() {
     // Live speeds go on without the record; the file itself is left exactly as it was.
     if (!DiskDB) {
       recordingProblem_ = QString::fromUtf8(error.what());
-      TrayIcon().setToolTip(QStringLiteral("Meterly\nUsage is not being recorded"));
+      TrayIcon().SetToolTip(QStringLiteral("Meterly\nUsage is not being recorded"));
       ShowError(recordingProblem_ + QStringLiteral("\n\nMeterly goes on showing live speeds, but usage is not being "
                                                    "recorded until the database can be opened."));
       return;
@@ -482,11 +482,14 @@ bool TMainMeterlyForm::IsTrayIconShown() { return trayIcon_->IsShown(); }
 
 bool TMainMeterlyForm::TryShowTrayIcon() { return trayIcon_->TryShow(); }
 
+// Without a notification area the graph window stands in for the icon (its right click opens the
+// same menu); the tick goes on recording and keeps trying to show the icon.
 void TMainMeterlyForm::TrayIconFailedForGood() {
-  Timer.stop();
-  ShowError(QStringLiteral("The Meterly application has failed to install a system tray icon and will terminate."));
-  // The usage counted so far is written even on this way out.
-  Shutdown(false, ProblemBox::Waiting);
+  if (GraphForm != nullptr && !actionToggleGraph_->isChecked()) actionToggleGraph_->trigger();
+  ReportProblem(QStringLiteral("Meterly finds no system tray on this desktop, so its graph window stands in for the "
+                               "tray icon: right-click the graph for the menu. Usage is still being recorded, and "
+                               "the icon appears as soon as a system tray does."),
+                ProblemBox::Detached, QMessageBox::Information);
 }
 
 void TMainMeterlyForm::ShowError(const QString& message) {

@@ -70,7 +70,7 @@ class TMainMeterlyForm : public QObject, private TickHandover, private TrayIconH
   MainTick& Tick() { return tick_; }
   const TrafficSources& Sources() const { return sources_; }
   TDiskDB* UsageDatabase() { return DiskDB.get(); }
-  QSystemTrayIcon& TrayIcon() { return trayIcon_->TrayIcon(); }
+  TTrayIcon& TrayIcon() { return *trayIcon_; }
   TTrayMenu& TrayMenu() { return trayIcon_->TrayMenu(); }
   bool Terminating() const { return terminating_; }
 

@@ -52,7 +52,8 @@ class TrayIconHost {
   virtual bool IsTrayIconShown() = 0;
   // Tries to show the icon; false when that failed.
   virtual bool TryShowTrayIcon() = 0;
-  // The icon could not be shown 120 times: tell the user, then end the program.
+  // The icon could not be shown 120 times: something else stands in for it and the user is told,
+  // once. The tick goes on, and so do its attempts to show the icon.
   virtual void TrayIconFailedForGood() = 0;
   // Whether the icon is visible now (for the icon graph).
   virtual bool IsTrayIconVisible() { return IsTrayIconShown(); }

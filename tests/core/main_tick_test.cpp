@@ -282,7 +282,7 @@ TEST_F(MainTickTest, HistoriesKeepTheFiveNewestAndTheirTruncatedMean) {
   EXPECT_EQ(history.Mean(), 3435973836u) << "rounded down";
 }
 
-TEST_F(MainTickTest, TheTrayIconIsRetriedWithTheHandlerDetachedUntilTheHundredTwentiethFailure) {
+TEST_F(MainTickTest, WithoutATrayTheHundredTwentiethFailureIsToldOnceAndTheMonitorGoesOn) {
   tray.shown = false;
   for (int i = 0; i < 119; ++i) {
     tickWith(0, 0);
@@ -297,8 +297,15 @@ TEST_F(MainTickTest, TheTrayIconIsRetriedWithTheHandlerDetachedUntilTheHundredTw
   EXPECT_TRUE(tick.TickHandlerAttached());
   EXPECT_EQ(tick.TrayFailCount, 119u);
   EXPECT_EQ(tray.fatalMessages, 0);
-  EXPECT_EQ(tickWith(0, 0), Calls{});
+  tickWith(0, 0);
   EXPECT_EQ(tray.fatalMessages, 1);
+  EXPECT_EQ(tickWith(700, 70), (Calls{"graph 700 70", "feed 700 70", "add 0 700 70", "tooltip"}));
+  for (int i = 0; i < 200; ++i) tickWith(0, 0);
+  EXPECT_EQ(tray.fatalMessages, 1) << "told once in the process's life";
+  EXPECT_EQ(tray.attempts, 322);
+  tray.nextAttemptSucceeds = true;
+  tickWith(0, 0);
+  EXPECT_TRUE(tray.shown) << "a tray that appears late gets the icon";
 }
 
 TEST_F(MainTickTest, ADetachedHandlerDoesNothing) {

@@ -82,6 +82,11 @@ std::optional<bool> FakeShellTrayState::HidesInactiveIcons() {
   return hidesInactiveIcons;
 }
 
+bool FakeShellTrayState::ShowNotification(const QString& title, const QString& text) {
+  notifications.emplace_back(title, text);
+  return true;
+}
+
 bool FakePowerService::PowerOff(QString* error) {
   ++powerOffCalls;
   if (!refusing) return true;

@@ -8,6 +8,7 @@
 
 #include <map>
 #include <memory>
+#include <utility>
 #include <vector>
 
 namespace meterly::fakes {
@@ -119,9 +120,13 @@ class FakeSharedMemory : public platform::SharedMemory {
 class FakeShellTrayState : public platform::ShellTrayState {
  public:
   std::optional<bool> HidesInactiveIcons() override;
+  platform::TrayHosts PresentTrayHosts() override { return hosts; }
+  bool ShowNotification(const QString& title, const QString& text) override;
 
   std::optional<bool> hidesInactiveIcons = false;  // nullopt: the desktop cannot tell
   int questions = 0;
+  platform::TrayHosts hosts;                                // no tray at all unless a test adds one
+  std::vector<std::pair<QString, QString>> notifications;  // title and text, newest last
 };
 
 // Counts the requests to power off and answers them as told; never turns anything off.
