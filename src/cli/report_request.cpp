@@ -81,6 +81,13 @@ ReportRequest ParseReportArguments(const QStringList& arguments) {
   if ((request.From || request.To) && !ranged) {
     throw ReportUsageError(QStringLiteral("--from and --to go with the custom and hourly reports"));
   }
+  // Neither the hourly report nor the counters pick hours, and the counters count every day.
+  if (request.HoursShown && (request.Kind == ReportKind::Hourly || request.Format == ReportFormat::OpenMetrics)) {
+    throw ReportUsageError(QStringLiteral("--hours goes with the daily, weekly, monthly and custom reports"));
+  }
+  if ((request.From || request.To) && request.Format == ReportFormat::OpenMetrics) {
+    throw ReportUsageError(QStringLiteral("the openmetrics format counts every recorded day: no --from or --to"));
+  }
   return request;
 }
 

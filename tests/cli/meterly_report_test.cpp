@@ -97,6 +97,11 @@ TEST_F(MeterlyReportTest, JsonGivesTheAmountsAsNumbersAndThePeriodsAsDays) {
   EXPECT_EQ(total[QStringLiteral("received")].toInteger(), 13 * kMB + 8200);
   EXPECT_EQ(total[QStringLiteral("total")].toInteger(), 16 * kMB + 12300);
 
+  // Every recorded hour lies within the default peak hours, 9 to 23.
+  const QJsonObject offPeak = json({QStringLiteral("daily"), QStringLiteral("--hours"), QStringLiteral("off-peak")});
+  EXPECT_TRUE(offPeak[QStringLiteral("rows")].toArray().isEmpty());
+  EXPECT_EQ(offPeak[QStringLiteral("total")].toObject()[QStringLiteral("total")].toInteger(), 0);
+
   // The custom range in either order, oldest day first; one user's hours with their averages.
   const QJsonArray custom = json({QStringLiteral("custom"), QStringLiteral("--from"), QStringLiteral("2026-03-31"),
                                   QStringLiteral("--to"), QStringLiteral("2026-03-01")})[QStringLiteral("rows")]
@@ -155,6 +160,11 @@ TEST_F(MeterlyReportTest, ExitStatusesAndMessages) {
       {{QStringLiteral("--format"), QStringLiteral("xml")}, 2, "meterly-report: unknown format \"xml\""},
       {{QStringLiteral("daily"), QStringLiteral("--from"), QStringLiteral("2026-01-01")}, 2, "meterly-report: --from"},
       {{QStringLiteral("custom"), QStringLiteral("--to"), QStringLiteral("31.3.2026")}, 2, "meterly-report: --to"},
+      {{QStringLiteral("hourly"), QStringLiteral("--hours"), QStringLiteral("peak")}, 2, "meterly-report: --hours"},
+      {{QStringLiteral("custom"), QStringLiteral("--from"), QStringLiteral("2026-03-01"), QStringLiteral("-f"),
+        QStringLiteral("openmetrics")},
+       2,
+       "meterly-report: the openmetrics format"},
       {{QStringLiteral("--help")}, 0, ""},
   };
   for (const auto& c : cases) {
