@@ -1,5 +1,7 @@
 #include "app/main_meterly_form.h"
 
+#include "alerts/notifications_page.h"
+#include "alerts/quota_form.h"
 #include "alerts/ras_connections.h"
 #include "alerts/ras_logger.h"
 #include "alerts/timed_message.h"
@@ -55,7 +57,8 @@ TMainMeterlyForm::TMainMeterlyForm(platform::Platform& platform, Settings& setti
       tick_(settings, sources_, platform.addressChangeWatch(), *this, *this),
       QuotaSetup(settings, platform.clock(), [this] { return UsageDatabase(); }),
       quotaOveruseCheck_(settings, QuotaSetup, platform.clock(), AnyTimedMessageOpen,
-                         RemindWindowOpener(platform.power()), [this] { SaveSettings(); }) {
+                         RemindWindowOpener(platform.power()), [this] { SaveSettings(); }),
+      notification_(settings, platform.sound(), platform.shell(), platform.power(), NotificationHooks()) {
   FormCreate();
 }
 
@@ -74,6 +77,7 @@ void TMainMeterlyForm::FormCreate() {
   CreateTrayIcon();
   settingsWindow_ = std::make_unique<TSettingsWindow>();
   settingsWindow_->PrepareControls();
+  settingsWindow_->tsNotifications->AttachNotifications(&notification_);
   TrayIcon().SetToolTip(QStringLiteral("Meterly"));
   tick_.ClearHistories();
   BuildSourceList();
@@ -104,6 +108,7 @@ void TMainMeterlyForm::CreateTrayIcon() {
   actions.ActionHelp = actionHelp_;
   actions.ActionAbout = actionAbout_;
   actions.ActionExit = actionExit_;
+  actions.ActionQuota = actionQuota_;
   CreateActionsOfMissingWindows(actions, this);
   CreateNetworkTools(actions);
   CreateNetStat(actions);
@@ -132,6 +137,8 @@ void TMainMeterlyForm::CreateActions() {
   connect(actionAbout_, &QAction::triggered, this, &TMainMeterlyForm::ActionAbout);
   actionExit_ = AddAction("ActionExit", QStringLiteral("退出(&E)"), false);
   connect(actionExit_, &QAction::triggered, this, [this] { ExitApplication(true); });
+  actionQuota_ = AddAction("ActionQuota", QStringLiteral("配额(&Q)"), false);
+  connect(actionQuota_, &QAction::triggered, this, &TMainMeterlyForm::ActionQuota);
 }
 
 // The actions belong to the form, so that every menu offering them shows the same state.
@@ -302,7 +309,8 @@ void TMainMeterlyForm::InteractiveVersionCheck() {
 }
 
 void TMainMeterlyForm::ApplySettings() {
-  // The notification block restarts here while notifications are on, once they exist.
+  // A changed block length or threshold starts a fresh block.
+  if (settings_.EnableNotifications) notification_.RestartBlock();
   if (GraphForm != nullptr) ApplyGraphSettings();
   trayIcon_->ApplySettings();
   if (graphComm_) graphComm_->SendSettings(settings_);
@@ -436,6 +444,37 @@ void TMainMeterlyForm::RefreshTooltip() { trayIcon_->RefreshTooltip(); }
 
 void TMainMeterlyForm::CheckQuotaOveruse() { quotaOveruseCheck_.CheckQuotaOveruse(); }
 
+void TMainMeterlyForm::NotificationStep(quint32 in, quint32 out) { notification_.NotificationStep(in, out); }
+
+TTrafficNotification::Hooks TMainMeterlyForm::NotificationHooks() {
+  TTrafficNotification::Hooks hooks;
+  hooks.HangUpAllDialup = [this] { HangUpDialup(); };
+  hooks.ShowGraph = [this] {
+    if (GraphForm != nullptr) GraphForm->ShowNoActivate();
+  };
+  hooks.HideGraph = [this] {
+    if (GraphForm != nullptr) GraphForm->HideNotificationWindow();
+  };
+  return hooks;
+}
+
+void TMainMeterlyForm::HangUpDialup() {
+  if (platform_.dialup().available()) HangUpAllDialup(platform_.dialup());
+}
+
+void TMainMeterlyForm::ActionQuota() {
+  if (quotaForm_) {
+    quotaForm_->raise();
+    quotaForm_->activateWindow();
+    return;
+  }
+  TQuotaForm window(QuotaSetup, settings_);
+  quotaForm_ = &window;
+  window.exec();
+  // On the way out the exit path has closed the window and saved everything already.
+  if (!terminating_) SaveSettings();
+}
+
 void TMainMeterlyForm::AdapterListRebuilt() {
   settingsWindow_->RefillInterfaceCombo(sources_.Adapters(), settings_.InterfaceGuid);
 }
@@ -468,6 +507,10 @@ void TMainMeterlyForm::Shutdown(bool saveSettings, ProblemBox problemBox) {
   // Every byte up to the stop: one more reading, then the last write.
   attempt(QStringLiteral("The last usage could not be read: "), [this] { tick_.TakeFinalSample(); });
   attempt(QStringLiteral("The last usage could not be written: "), [this] { FlushPending(); });
+  // The quota window hands its switch to the settings as it closes, before they are saved.
+  attempt(QStringLiteral("The quota window could not be closed: "), [this] {
+    if (quotaForm_) quotaForm_->accept();
+  });
   if (saveSettings) attempt(QStringLiteral("The settings could not be saved: "), [this] { SaveSettings(); });
   attempt(QStringLiteral("The windows could not be closed: "), [this] {
     settingsWindow_->setTerminating(true);

@@ -2,6 +2,7 @@
 
 #include "alerts/quota.h"
 #include "alerts/quota_overuse_check.h"
+#include "alerts/traffic_notification.h"
 #include "app/problem_report.h"
 #include "core/command_line.h"
 #include "core/main_tick.h"
@@ -12,6 +13,7 @@
 #include "platform/platform.h"
 
 #include <QObject>
+#include <QPointer>
 #include <QTimer>
 
 #include <memory>
@@ -30,6 +32,7 @@ class TGraphForm;
 class TNetStatTool;
 class TNetworkTools;
 class TOnlineVersionCheck;
+class TQuotaForm;
 class TRasLogger;
 class TSettingsWindow;
 class TSpeedMeters;
@@ -65,6 +68,10 @@ class TMainMeterlyForm : public QObject, private TickHandover, private TrayIconH
 
   // Asks, then brings the graph window back to its first-start place and size.
   void ButtonResetGraphClick();
+
+  // Opens the quota window modally, then saves the settings.
+  void ActionQuota();
+  TTrafficNotification& Notification() { return notification_; }
 
   TSettingsWindow& SettingsWindow() { return *settingsWindow_; }
   MainTick& Tick() { return tick_; }
@@ -117,6 +124,7 @@ class TMainMeterlyForm : public QObject, private TickHandover, private TrayIconH
   void FeedPublish(quint32 in, quint32 out) override;
   void TrayGraphStep() override;
   void CheckQuotaOveruse() override;
+  void NotificationStep(quint32 in, quint32 out) override;
   void RefreshTooltip() override;
   void AdapterListRebuilt() override;
   void AddData(quint32 dialupSeconds, quint64 in, quint64 out) override;
@@ -136,6 +144,8 @@ class TMainMeterlyForm : public QObject, private TickHandover, private TrayIconH
   // settings, the windows; each is tried whatever the others did.
   void Shutdown(bool saveSettings, ProblemBox problemBox);
   void ShowError(const QString& message);
+  TTrafficNotification::Hooks NotificationHooks();
+  void HangUpDialup();
 
   platform::Platform& platform_;
   Settings& settings_;
@@ -147,6 +157,8 @@ class TMainMeterlyForm : public QObject, private TickHandover, private TrayIconH
   QString recordingProblem_;  // why usage is not being recorded, when it is not
   TQuotaSetup QuotaSetup;
   QuotaOveruseCheck quotaOveruseCheck_;
+  TTrafficNotification notification_;
+  QPointer<TQuotaForm> quotaForm_;  // while the quota window is open
   std::unique_ptr<TGraphFeed> graphFeed_;
   std::unique_ptr<TGraphComm> graphComm_;
   bool RasAvailable = true;  // the dial-up logger could be created
@@ -168,6 +180,7 @@ class TMainMeterlyForm : public QObject, private TickHandover, private TrayIconH
   QAction* actionHelp_ = nullptr;
   QAction* actionAbout_ = nullptr;
   QAction* actionExit_ = nullptr;
+  QAction* actionQuota_ = nullptr;
 };
 
 }  // namespace meterly
