@@ -1,5 +1,6 @@
 // Process start: the application object, the real platform, and the event loop.
 #include "app/app_icon.h"
+#include "app/display_session.h"
 #include "app/meterly_app.h"
 #include "app/meterly_application.h"
 #include "core/command_line.h"
@@ -28,6 +29,9 @@ int main(int argc, char** argv) {
     return 0;
   }
 
+  // On Wayland, XWayland gives the graph window its place on top and the hot key.
+  const QByteArray platformPlugin = meterly::ChooseQpaPlatform(meterly::CurrentSessionEnvironment());
+  if (!platformPlugin.isEmpty()) qputenv("QT_QPA_PLATFORM", platformPlugin);
   meterly::MeterlyApplication application(argc, argv);
   // Qt has taken its own options (-platform, -display...) out of the arguments by now.
   const meterly::CommandLineSwitches switches = meterly::ParseCommandLine(application.arguments().mid(1));

@@ -6,7 +6,9 @@
 #include "alerts/ras_logger.h"
 #include "alerts/timed_message.h"
 #include "app/app_icon.h"
+#include "app/display_session.h"
 #include "app/graph_view_page.h"
+#include "app/session_notice.h"
 #include "app/settings_window.h"
 #include "app/speed_meters.h"
 #include "base/date_serial.h"
@@ -314,6 +316,10 @@ void TMainMeterlyForm::ApplySettings() {
   if (GraphForm != nullptr) ApplyGraphSettings();
   trayIcon_->ApplySettings();
   if (graphComm_) graphComm_->SendSettings(settings_);
+  // What the window system cannot do is told once a session, not at every start and Apply.
+  static SessionNotice notice(SessionNotice::RuntimeFolder());
+  const QString unavailable = UnavailableFeaturesNotice(QGuiApplication::platformName(), settings_, notice);
+  if (!unavailable.isEmpty()) ReportProblem(unavailable, ProblemBox::Detached, QMessageBox::Information);
 }
 
 // The tray icon's graph takes the colour and scale settings beside the window's once it exists;
@@ -344,6 +350,8 @@ void TMainMeterlyForm::RegisterClickThroughHotKey() {
   hotKey.Unregister();
   const quint16 shortCut = settings_.ClickThruShortCut;
   if (shortCut == 0) return;
+  // Without X11 no hot key can work; ApplySettings says so once a session.
+  if (QGuiApplication::platformName() == QLatin1String("wayland")) return;
   QString reason;
   if (!hotKey.Register(ShortCutToKeySequence(shortCut), &reason)) {
     ShowError(QStringLiteral("Cannot use %1 as a hotkey: %2").arg(ShortCutToText(shortCut), reason));
