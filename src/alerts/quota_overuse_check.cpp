@@ -23,7 +23,7 @@ QuotaOveruseCheck::~QuotaOveruseCheck() = default;
 
 QString QuotaOveruseCheck::MessageText(int percent) {
   return QStringLiteral(
-             "Your quota has been used by up at least %1 percent. Please choose 'Quota' from the popup menu for "
+             "Your quota has been used up at least %1 percent. Please choose 'Quota' from the popup menu for "
              "details.")
       .arg(percent);
 }

@@ -1,9 +1,16 @@
 #include "app/main_meterly_form.h"
 
+#include "alerts/notifications_page.h"
+#include "alerts/quota_form.h"
+#include "alerts/ras_connections.h"
+#include "alerts/ras_logger.h"
 #include "alerts/timed_message.h"
 #include "app/app_icon.h"
+#include "app/display_session.h"
 #include "app/graph_view_page.h"
+#include "app/session_notice.h"
 #include "app/settings_window.h"
+#include "app/speed_meters.h"
 #include "base/date_serial.h"
 #include "base/exception_message.h"
 #include "core/settings_mapping.h"
@@ -14,7 +21,10 @@
 #include "display/histogram.h"
 #include "feed/graph_comm.h"
 #include "feed/graph_feed.h"
+#include "reports/report_table.h"
+#include "reports/table_export.h"
 #include "store/open_usage_database.h"
+#include "tools/net_stat_tool.h"
 #include "tools/network_tools.h"
 #include "ui/about_window.h"
 #include "update/online_version_check.h"
@@ -49,7 +59,8 @@ TMainMeterlyForm::TMainMeterlyForm(platform::Platform& platform, Settings& setti
       tick_(settings, sources_, platform.addressChangeWatch(), *this, *this),
       QuotaSetup(settings, platform.clock(), [this] { return UsageDatabase(); }),
       quotaOveruseCheck_(settings, QuotaSetup, platform.clock(), AnyTimedMessageOpen,
-                         RemindWindowOpener(platform.power()), [this] { SaveSettings(); }) {
+                         RemindWindowOpener(platform.power()), [this] { SaveSettings(); }),
+      notification_(settings, platform.sound(), platform.shell(), platform.power(), NotificationHooks()) {
   FormCreate();
 }
 
@@ -57,6 +68,7 @@ TMainMeterlyForm::~TMainMeterlyForm() {
   Timer.stop();
   // Later features are taken down here in reverse order of creation: the dial-up logger, the
   // tray graph, the hot key. Amounts still pending are written by the exit path, not here.
+  StopDialupLogger();
   DiskDB.reset();
   graphFeed_.reset();
   graphComm_.reset();
@@ -67,7 +79,8 @@ void TMainMeterlyForm::FormCreate() {
   CreateTrayIcon();
   settingsWindow_ = std::make_unique<TSettingsWindow>();
   settingsWindow_->PrepareControls();
-  TrayIcon().setToolTip(QStringLiteral("Meterly"));
+  settingsWindow_->tsNotifications->AttachNotifications(&notification_);
+  TrayIcon().SetToolTip(QStringLiteral("Meterly"));
   tick_.ClearHistories();
   BuildSourceList();
   OpenUsageDatabase();
@@ -97,8 +110,11 @@ void TMainMeterlyForm::CreateTrayIcon() {
   actions.ActionHelp = actionHelp_;
   actions.ActionAbout = actionAbout_;
   actions.ActionExit = actionExit_;
+  actions.ActionQuota = actionQuota_;
   CreateActionsOfMissingWindows(actions, this);
   CreateNetworkTools(actions);
+  CreateNetStat(actions);
+  CreateSpeedMeters(actions);
   if (switches_.ReadOnly) ApplyReadOnlyMode(actions);
   trayIcon_ = std::make_unique<TTrayIcon>(
       platform_.trayState(), settings_, actions, MeterlyIcon(),
@@ -123,6 +139,8 @@ void TMainMeterlyForm::CreateActions() {
   connect(actionAbout_, &QAction::triggered, this, &TMainMeterlyForm::ActionAbout);
   actionExit_ = AddAction("ActionExit", QStringLiteral("退出(&E)"), false);
   connect(actionExit_, &QAction::triggered, this, [this] { ExitApplication(true); });
+  actionQuota_ = AddAction("ActionQuota", QStringLiteral("配额(&Q)"), false);
+  connect(actionQuota_, &QAction::triggered, this, &TMainMeterlyForm::ActionQuota);
 }
 
 // The actions belong to the form, so that every menu offering them shows the same state.
@@ -167,7 +185,7 @@ void TMainMeterlyForm::OpenUsageDatabase() {
     // Live speeds go on without the record; the file itself is left exactly as it was.
     if (!DiskDB) {
       recordingProblem_ = QString::fromUtf8(error.what());
-      TrayIcon().setToolTip(QStringLiteral("Meterly\nUsage is not being recorded"));
+      TrayIcon().SetToolTip(QStringLiteral("Meterly\nUsage is not being recorded"));
       ShowError(recordingProblem_ + QStringLiteral("\n\nMeterly goes on showing live speeds, but usage is not being "
                                                    "recorded until the database can be opened."));
       return;
@@ -209,6 +227,38 @@ void TMainMeterlyForm::CreateGraphFeed() {
   }
 }
 
+// Without dial-up support on this system there is no logger and nothing to tell the user.
+void TMainMeterlyForm::CreateDialupLogger() {
+  try {
+    if (!DiskDB || !platform_.dialup().available()) {
+      RasAvailable = false;
+      return;
+    }
+    RasLogger =
+        std::make_unique<TRasLogger>(platform_.dialup(), platform_.clock(), *DiskDB, [this](const QString& problem) {
+          // From the logger's thread: queued, so that it never waits for this one.
+          QMetaObject::invokeMethod(
+              this,
+              [this, problem] {
+                if (!terminating_) ReportProblem(problem, ProblemBox::Detached, QMessageBox::Warning);
+              },
+              Qt::QueuedConnection);
+        });
+  } catch (const std::exception& error) {
+    RasAvailable = false;
+    ReportProblem(QStringLiteral("Dial-up sessions are not logged: ") + QString::fromUtf8(error.what()),
+                  ProblemBox::None);
+  }
+}
+
+void TMainMeterlyForm::StopDialupLogger() {
+  if (!RasLogger) return;
+  RasLogger->Stop();
+  RasLogger.reset();
+}
+
+bool TMainMeterlyForm::IsDialupActive() { return meterly::IsDialupActive(platform_.dialup()); }
+
 void TMainMeterlyForm::FeedPublish(quint32 in, quint32 out) {
   if (graphFeed_) graphFeed_->Publish(in, out);
 }
@@ -227,6 +277,26 @@ void TMainMeterlyForm::CreateNetworkTools(const TrayMenuActions& actions) {
   networkTools_->AttachActions(actions.ActionPing, actions.ActionTraceRoute);
 }
 
+// The connections window, which copies and saves its list through the report writers.
+void TMainMeterlyForm::CreateNetStat(const TrayMenuActions& actions) {
+  ListExport writers{[](const QAbstractItemModel& list) { return TableToText(TableFromItemModel(list)); },
+                     QString::fromLatin1(ExportFilter),
+                     [](int filter, const QAbstractItemModel& list, const QString& fileName, const QString& title) {
+                       ExportByFilter(filter, TableFromItemModel(list), fileName, title);
+                     }};
+  netStat_ = std::make_unique<TNetStatTool>(platform_, settings_, std::move(writers));
+  netStat_->AttachAction(actions.ActionNetStat);
+}
+
+// The speed meters: a new window at every use of the tray item, fed by every tick.
+void TMainMeterlyForm::CreateSpeedMeters(const TrayMenuActions& actions) {
+  speedMeters_ = std::make_unique<TSpeedMeters>(settings_, sources_);
+  speedMeters_->AttachAction(actions.ActionSpeedMeter);
+  connect(speedMeters_.get(), &TSpeedMeters::helpRequested, this, &TMainMeterlyForm::ActionHelp);
+}
+
+void TMainMeterlyForm::SpeedMeterStep(quint64 in, quint64 out) { speedMeters_->SpeedMeterStep(in, out); }
+
 void TMainMeterlyForm::StartupVersionCheck() {
   if (terminating_) return;
   const AutoUpdateSettings before = settings_.AutoUpdate;
@@ -241,10 +311,15 @@ void TMainMeterlyForm::InteractiveVersionCheck() {
 }
 
 void TMainMeterlyForm::ApplySettings() {
-  // The notification block restarts here while notifications are on, once they exist.
+  // A changed block length or threshold starts a fresh block.
+  if (settings_.EnableNotifications) notification_.RestartBlock();
   if (GraphForm != nullptr) ApplyGraphSettings();
   trayIcon_->ApplySettings();
   if (graphComm_) graphComm_->SendSettings(settings_);
+  // What the window system cannot do is told once a session, not at every start and Apply.
+  static SessionNotice notice(SessionNotice::RuntimeFolder());
+  const QString unavailable = UnavailableFeaturesNotice(QGuiApplication::platformName(), settings_, notice);
+  if (!unavailable.isEmpty()) ReportProblem(unavailable, ProblemBox::Detached, QMessageBox::Information);
 }
 
 // The tray icon's graph takes the colour and scale settings beside the window's once it exists;
@@ -275,6 +350,8 @@ void TMainMeterlyForm::RegisterClickThroughHotKey() {
   hotKey.Unregister();
   const quint16 shortCut = settings_.ClickThruShortCut;
   if (shortCut == 0) return;
+  // Without X11 no hot key can work; ApplySettings says so once a session.
+  if (QGuiApplication::platformName() == QLatin1String("wayland")) return;
   QString reason;
   if (!hotKey.Register(ShortCutToKeySequence(shortCut), &reason)) {
     ShowError(QStringLiteral("Cannot use %1 as a hotkey: %2").arg(ShortCutToText(shortCut), reason));
@@ -375,6 +452,37 @@ void TMainMeterlyForm::RefreshTooltip() { trayIcon_->RefreshTooltip(); }
 
 void TMainMeterlyForm::CheckQuotaOveruse() { quotaOveruseCheck_.CheckQuotaOveruse(); }
 
+void TMainMeterlyForm::NotificationStep(quint32 in, quint32 out) { notification_.NotificationStep(in, out); }
+
+TTrafficNotification::Hooks TMainMeterlyForm::NotificationHooks() {
+  TTrafficNotification::Hooks hooks;
+  hooks.HangUpAllDialup = [this] { HangUpDialup(); };
+  hooks.ShowGraph = [this] {
+    if (GraphForm != nullptr) GraphForm->ShowNoActivate();
+  };
+  hooks.HideGraph = [this] {
+    if (GraphForm != nullptr) GraphForm->HideNotificationWindow();
+  };
+  return hooks;
+}
+
+void TMainMeterlyForm::HangUpDialup() {
+  if (platform_.dialup().available()) HangUpAllDialup(platform_.dialup());
+}
+
+void TMainMeterlyForm::ActionQuota() {
+  if (quotaForm_) {
+    quotaForm_->raise();
+    quotaForm_->activateWindow();
+    return;
+  }
+  TQuotaForm window(QuotaSetup, settings_);
+  quotaForm_ = &window;
+  window.exec();
+  // On the way out the exit path has closed the window and saved everything already.
+  if (!terminating_) SaveSettings();
+}
+
 void TMainMeterlyForm::AdapterListRebuilt() {
   settingsWindow_->RefillInterfaceCombo(sources_.Adapters(), settings_.InterfaceGuid);
 }
@@ -401,10 +509,16 @@ void TMainMeterlyForm::Shutdown(bool saveSettings, ProblemBox problemBox) {
   };
   // No ping or trace worker may outlive the program.
   attempt(QStringLiteral("The network tools could not be stopped: "), [this] { networkTools_->StopWorkers(); });
+  attempt(QStringLiteral("The dial-up logger could not be stopped: "), [this] { StopDialupLogger(); });
+  attempt(QStringLiteral("The speed meters could not be closed: "), [this] { speedMeters_->CloseAll(); });
   attempt(QStringLiteral("The tray icon could not be removed: "), [this] { trayIcon_->Hide(); });
   // Every byte up to the stop: one more reading, then the last write.
   attempt(QStringLiteral("The last usage could not be read: "), [this] { tick_.TakeFinalSample(); });
   attempt(QStringLiteral("The last usage could not be written: "), [this] { FlushPending(); });
+  // The quota window hands its switch to the settings as it closes, before they are saved.
+  attempt(QStringLiteral("The quota window could not be closed: "), [this] {
+    if (quotaForm_) quotaForm_->accept();
+  });
   if (saveSettings) attempt(QStringLiteral("The settings could not be saved: "), [this] { SaveSettings(); });
   attempt(QStringLiteral("The windows could not be closed: "), [this] {
     settingsWindow_->setTerminating(true);
@@ -419,11 +533,14 @@ bool TMainMeterlyForm::IsTrayIconShown() { return trayIcon_->IsShown(); }
 
 bool TMainMeterlyForm::TryShowTrayIcon() { return trayIcon_->TryShow(); }
 
+// Without a notification area the graph window stands in for the icon (its right click opens the
+// same menu); the tick goes on recording and keeps trying to show the icon.
 void TMainMeterlyForm::TrayIconFailedForGood() {
-  Timer.stop();
-  ShowError(QStringLiteral("The Meterly application has failed to install a system tray icon and will terminate."));
-  // The usage counted so far is written even on this way out.
-  Shutdown(false, ProblemBox::Waiting);
+  if (GraphForm != nullptr && !actionToggleGraph_->isChecked()) actionToggleGraph_->trigger();
+  ReportProblem(QStringLiteral("Meterly finds no system tray on this desktop, so its graph window stands in for the "
+                               "tray icon: right-click the graph for the menu. Usage is still being recorded, and "
+                               "the icon appears as soon as a system tray does."),
+                ProblemBox::Detached, QMessageBox::Information);
 }
 
 void TMainMeterlyForm::ShowError(const QString& message) {

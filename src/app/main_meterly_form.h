@@ -2,6 +2,7 @@
 
 #include "alerts/quota.h"
 #include "alerts/quota_overuse_check.h"
+#include "alerts/traffic_notification.h"
 #include "app/problem_report.h"
 #include "core/command_line.h"
 #include "core/main_tick.h"
@@ -12,6 +13,7 @@
 #include "platform/platform.h"
 
 #include <QObject>
+#include <QPointer>
 #include <QTimer>
 
 #include <memory>
@@ -27,9 +29,13 @@ class TDiskDB;
 class TGraphComm;
 class TGraphFeed;
 class TGraphForm;
+class TNetStatTool;
 class TNetworkTools;
 class TOnlineVersionCheck;
+class TQuotaForm;
+class TRasLogger;
 class TSettingsWindow;
+class TSpeedMeters;
 
 // The main form: owner of the tray icon and its menu, the source list, the one-second tick and
 // the settings window; the place where every live feature is created, fed and taken down.
@@ -63,11 +69,15 @@ class TMainMeterlyForm : public QObject, private TickHandover, private TrayIconH
   // Asks, then brings the graph window back to its first-start place and size.
   void ButtonResetGraphClick();
 
+  // Opens the quota window modally, then saves the settings.
+  void ActionQuota();
+  TTrafficNotification& Notification() { return notification_; }
+
   TSettingsWindow& SettingsWindow() { return *settingsWindow_; }
   MainTick& Tick() { return tick_; }
   const TrafficSources& Sources() const { return sources_; }
   TDiskDB* UsageDatabase() { return DiskDB.get(); }
-  QSystemTrayIcon& TrayIcon() { return trayIcon_->TrayIcon(); }
+  TTrayIcon& TrayIcon() { return *trayIcon_; }
   TTrayMenu& TrayMenu() { return trayIcon_->TrayMenu(); }
   bool Terminating() const { return terminating_; }
 
@@ -87,9 +97,12 @@ class TMainMeterlyForm : public QObject, private TickHandover, private TrayIconH
   void CreateGraphActions();
   QAction* AddAction(const char* name, const QString& caption, bool checkable);
   void CreateGraphFeed();
-  void CreateDialupLogger() {}
+  void CreateDialupLogger();
+  void StopDialupLogger();
   void CreateVersionChecker();
   void CreateNetworkTools(const TrayMenuActions& actions);
+  void CreateNetStat(const TrayMenuActions& actions);
+  void CreateSpeedMeters(const TrayMenuActions& actions);
   void StartupVersionCheck();
   void InteractiveVersionCheck();
 
@@ -111,11 +124,14 @@ class TMainMeterlyForm : public QObject, private TickHandover, private TrayIconH
   void FeedPublish(quint32 in, quint32 out) override;
   void TrayGraphStep() override;
   void CheckQuotaOveruse() override;
+  void NotificationStep(quint32 in, quint32 out) override;
   void RefreshTooltip() override;
   void AdapterListRebuilt() override;
   void AddData(quint32 dialupSeconds, quint64 in, quint64 out) override;
   void FlushPending() override;
   bool PendingHourEnded() override;
+  bool IsDialupActive() override;
+  void SpeedMeterStep(quint64 in, quint64 out) override;
   void TickStepFailed(TickStep step, const QString& message) override;
 
   // The tray icon as the tick sees it.
@@ -128,6 +144,8 @@ class TMainMeterlyForm : public QObject, private TickHandover, private TrayIconH
   // settings, the windows; each is tried whatever the others did.
   void Shutdown(bool saveSettings, ProblemBox problemBox);
   void ShowError(const QString& message);
+  TTrafficNotification::Hooks NotificationHooks();
+  void HangUpDialup();
 
   platform::Platform& platform_;
   Settings& settings_;
@@ -139,8 +157,12 @@ class TMainMeterlyForm : public QObject, private TickHandover, private TrayIconH
   QString recordingProblem_;  // why usage is not being recorded, when it is not
   TQuotaSetup QuotaSetup;
   QuotaOveruseCheck quotaOveruseCheck_;
+  TTrafficNotification notification_;
+  QPointer<TQuotaForm> quotaForm_;  // while the quota window is open
   std::unique_ptr<TGraphFeed> graphFeed_;
   std::unique_ptr<TGraphComm> graphComm_;
+  bool RasAvailable = true;  // the dial-up logger could be created
+  std::unique_ptr<TRasLogger> RasLogger;
   std::unique_ptr<TOnlineVersionCheck> versionCheck_;
   std::unique_ptr<TAboutWindow> aboutWindow_;
   QTimer Timer;
@@ -148,6 +170,8 @@ class TMainMeterlyForm : public QObject, private TickHandover, private TrayIconH
   std::unique_ptr<TSettingsWindow> settingsWindow_;
   std::unique_ptr<TTrayIcon> trayIcon_;
   std::unique_ptr<TNetworkTools> networkTools_;
+  std::unique_ptr<TNetStatTool> netStat_;
+  std::unique_ptr<TSpeedMeters> speedMeters_;
   TGraphForm* GraphForm = nullptr;  // owned by the application, from start-up to exit
   QAction* actionToggleGraph_ = nullptr;
   QAction* actionResetGraph_ = nullptr;
@@ -156,6 +180,7 @@ class TMainMeterlyForm : public QObject, private TickHandover, private TrayIconH
   QAction* actionHelp_ = nullptr;
   QAction* actionAbout_ = nullptr;
   QAction* actionExit_ = nullptr;
+  QAction* actionQuota_ = nullptr;
 };
 
 }  // namespace meterly

@@ -1,5 +1,6 @@
 #include "app/settings_window.h"
 
+#include "alerts/notifications_page.h"
 #include "app/app_icon.h"
 #include "app/graph_colours_page.h"
 #include "app/graph_view_page.h"
@@ -64,7 +65,7 @@ TSettingsWindow::TSettingsWindow(QWidget* parent)
   pcPages->addTab(BuildGeneralPage(), QStringLiteral("常规"));
   pcPages->addTab(tsView = new TGraphViewPage, QStringLiteral("图示"));
   pcPages->addTab(tsColours = new TGraphColoursPage, QStringLiteral("图表颜色"));
-  pcPages->addTab(Page("tsNotifications", nullptr), QStringLiteral("通知"));
+  pcPages->addTab(tsNotifications = new TNotificationsPage, QStringLiteral("通知"));
   pcPages->addTab(BuildAdvancedPage(), QStringLiteral("高级"));
 
   auto* layout = new QVBoxLayout(this);
@@ -243,6 +244,7 @@ void TSettingsWindow::SettingsToControls(const Settings& settings) {
   // The colours page also carries the gradient of the general settings.
   tsColours->SettingsToControls(settings);
   tsView->SettingsToControls(settings);
+  tsNotifications->SettingsToControls(settings);
 }
 
 bool TSettingsWindow::ControlsToSettings(Settings& settings) {
@@ -262,6 +264,7 @@ bool TSettingsWindow::ControlsToSettings(Settings& settings) {
   settings.DisplayOnStartup = cbGraphDisplayOnStartup->isChecked();
   tsColours->ControlsToSettings(settings);
   tsView->ControlsToSettings(settings);
+  tsNotifications->ControlsToSettings(settings);
   return sourceChanged;
 }
 

@@ -18,6 +18,7 @@ namespace meterly {
 
 class TGraphColoursPage;
 class TGraphViewPage;
+class TNotificationsPage;
 
 // The settings window: edits the process-wide settings in its controls and copies them back
 // when the owner accepts. It is created once and every close only hides it, so the controls
@@ -80,6 +81,7 @@ class TSettingsWindow : public QWidget {
   // Graph and colours pages.
   TGraphViewPage* tsView;
   TGraphColoursPage* tsColours;
+  TNotificationsPage* tsNotifications;
 
   // Advanced page.
   QGroupBox* GroupBoxHours;

@@ -38,13 +38,16 @@ void MainTick::RestartSampling() {
 
 void MainTick::TimerTimer() {
   if (!attached_) return;
-  if (!trayStep()) return;
+  trayStep();
   addressChangeStep();
-  if (const std::optional<SecondDelta> delta = sample()) {
+  const std::optional<SecondDelta> delta = sample();
+  if (delta) {
     countedSecond(*delta);
   } else {
     runStep(TickStep::Feed, [this] { handover_.FeedPublish(0, 0); });
   }
+  const SecondDelta counted = delta.value_or(SecondDelta{});
+  runStep(TickStep::SpeedMeter, [&] { handover_.SpeedMeterStep(counted.In, counted.Out); });
   runStep(TickStep::Tooltip, [this] { handover_.RefreshTooltip(); });
 }
 
@@ -70,19 +73,17 @@ std::optional<MainTick::SecondDelta> MainTick::sample() {
   return delta;
 }
 
-bool MainTick::trayStep() {
-  if (tray_.IsTrayIconShown()) return true;
+// A desktop without a tray (or whose tray starts late) never stops the monitor: the attempts go
+// on every second, so the icon appears as soon as a tray does.
+void MainTick::trayStep() {
+  if (tray_.IsTrayIconShown()) return;
   // Showing the icon may run a nested event loop, in which no second tick may start.
   AttachTickHandler(false);
   const bool shown = tray_.TryShowTrayIcon();
   AttachTickHandler(true);
-  if (shown) return true;
+  if (shown) return;
   ++TrayFailCount;
-  if (TrayFailCount == TrayFailureLimit) {
-    tray_.TrayIconFailedForGood();
-    return false;
-  }
-  return true;
+  if (TrayFailCount == TrayFailureLimit) tray_.TrayIconFailedForGood();
 }
 
 // The list is rebuilt, but the sampling goes on: a reading stays comparable as long as it

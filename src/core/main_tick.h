@@ -64,7 +64,7 @@ class MainTick {
     quint64 Out = 0;
   };
 
-  bool trayStep();
+  void trayStep();
   void addressChangeStep();
   // Samples the selected source; the bytes of one second, or nullopt for a baseline or a failure.
   std::optional<SecondDelta> sample();

@@ -6,8 +6,8 @@
 namespace meterly {
 
 // The steps of a tick that can fail on their own, each reported once while it goes on failing.
-enum class TickStep { SourceList, Graph, TrayGraph, Feed, Notification, Quota, Record, Flush, Tooltip };
-constexpr int TickStepCount = 9;
+enum class TickStep { SourceList, Graph, TrayGraph, Feed, Notification, Quota, Record, Flush, SpeedMeter, Tooltip };
+constexpr int TickStepCount = 10;
 
 // Where the one-second tick hands its figures, in the order it calls them. Each feature that
 // takes part overrides its step; a step nobody overrides does nothing.
@@ -31,6 +31,8 @@ class TickHandover {
   virtual void FlushPending() {}
   // Usage database: whether the pending sums belong to an hour that has ended.
   virtual bool PendingHourEnded() { return false; }
+  // Speed meters: every tick, with the bytes it counted or zeros when it counted nothing.
+  virtual void SpeedMeterStep(quint64 /*in*/, quint64 /*out*/) {}
   // Tray icon tooltip, at the end of every tick that was not cut short.
   virtual void RefreshTooltip() {}
 
@@ -50,7 +52,8 @@ class TrayIconHost {
   virtual bool IsTrayIconShown() = 0;
   // Tries to show the icon; false when that failed.
   virtual bool TryShowTrayIcon() = 0;
-  // The icon could not be shown 120 times: tell the user, then end the program.
+  // The icon could not be shown 120 times: something else stands in for it and the user is told,
+  // once. The tick goes on, and so do its attempts to show the icon.
   virtual void TrayIconFailedForGood() = 0;
   // Whether the icon is visible now (for the icon graph).
   virtual bool IsTrayIconVisible() { return IsTrayIconShown(); }

@@ -35,23 +35,55 @@ TTrayIcon::TTrayIcon(platform::ShellTrayState& shellTray, const Settings& settin
       actionUsageStats_(actions.ActionUsageStats),
       text_(std::move(text)),
       origIcon_(appIcon),
-      trayMenu_(actions, std::move(menuConditions)),
-      trayIcon_(appIcon) {
-  trayIcon_.setToolTip(ProductName);
-  trayIcon_.setContextMenu(&trayMenu_);
-  connect(&trayIcon_, &QSystemTrayIcon::activated, this, &TTrayIcon::Activated);
+      icon_(appIcon),
+      tooltip_(ProductName),
+      trayMenu_(actions, std::move(menuConditions)) {
   ApplySettings();
 }
 
-bool TTrayIcon::IsShown() const { return trayIcon_.isVisible() && QSystemTrayIcon::isSystemTrayAvailable(); }
+TTrayIcon::~TTrayIcon() = default;
+
+QSystemTrayIcon& TTrayIcon::TrayIcon() {
+  if (!trayIcon_) {
+    hostChoice_.Fix();
+    trayMenu_.SetDoubleClickOffered(hostChoice_.DoubleClickOffered());
+    trayIcon_ = std::make_unique<QSystemTrayIcon>(icon_);
+    trayIcon_->setToolTip(tooltip_);
+    trayIcon_->setContextMenu(&trayMenu_);
+    connect(trayIcon_.get(), &QSystemTrayIcon::activated, this, &TTrayIcon::Activated);
+  }
+  return *trayIcon_;
+}
+
+bool TTrayIcon::IsShown() {
+  if (!trayIcon_ || !trayIcon_->isVisible()) return false;
+  hostChoice_.Update(shellTray_.PresentTrayHosts());
+  return hostChoice_.HostPresent();
+}
 
 bool TTrayIcon::TryShow() {
-  if (!QSystemTrayIcon::isSystemTrayAvailable()) return false;
+  hostChoice_.Update(shellTray_.PresentTrayHosts());
+  if (!hostChoice_.HostPresent()) return false;
+  QSystemTrayIcon& icon = TrayIcon();
   // Hiding first makes the icon register again with a tray host that came back; the image and
   // the tooltip stay with it.
-  trayIcon_.hide();
-  trayIcon_.show();
+  icon.hide();
+  icon.show();
   return true;
+}
+
+void TTrayIcon::Hide() {
+  if (trayIcon_) trayIcon_->hide();
+}
+
+void TTrayIcon::SetToolTip(const QString& tooltip) {
+  tooltip_ = tooltip;
+  if (trayIcon_) trayIcon_->setToolTip(tooltip);
+}
+
+void TTrayIcon::SetIcon(const QIcon& icon) {
+  icon_ = icon;
+  if (trayIcon_) trayIcon_->setIcon(icon);
 }
 
 bool TTrayIcon::CheckAutoHide() {
@@ -62,13 +94,13 @@ bool TTrayIcon::CheckAutoHide() {
 }
 
 void TTrayIcon::RefreshTooltip() {
-  if (CheckAutoHide()) trayIcon_.setToolTip(ProductName);
+  if (CheckAutoHide()) SetToolTip(ProductName);
   if (EffectiveTrayIconMode(settings_.TrayIconMode) == TrayIconModes::GraphToggle || hidesInactiveIcons_) return;
-  trayIcon_.setToolTip(TrayTooltip(text_()));
+  SetToolTip(TrayTooltip(text_()));
 }
 
 void TTrayIcon::IconGraphStep(quint32 lastDeltaIn, quint32 lastDeltaOut) {
-  trayIcon_.setIcon(iconGraph_.Step(lastDeltaIn, lastDeltaOut));
+  SetIcon(iconGraph_.Step(lastDeltaIn, lastDeltaOut));
 }
 
 void TTrayIcon::ApplySettings() {
@@ -79,11 +111,15 @@ void TTrayIcon::ApplySettings() {
 void TTrayIcon::ShowBalloon(const QString& title, const QString& text) {
   balloonTitle_ = title;
   balloonHint_ = text;
-  trayIcon_.showMessage(TrayDisplayText(title), TrayDisplayText(text), QSystemTrayIcon::Information);
+  if (hostChoice_.BalloonsAsNotifications() &&
+      shellTray_.ShowNotification(TrayDisplayText(title), TrayDisplayText(text))) {
+    return;
+  }
+  if (trayIcon_) trayIcon_->showMessage(TrayDisplayText(title), TrayDisplayText(text), QSystemTrayIcon::Information);
 }
 
 void TTrayIcon::ShowPresenceBalloon() {
-  if (!trayIcon_.isVisible()) return;
+  if (!trayIcon_ || !trayIcon_->isVisible()) return;
   ShowBalloon(QStringLiteral("I am here!"), QStringLiteral("Right-click the icon to access menu..."));
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "display/tray_host_choice.h"
 #include "display/tray_icon_graph.h"
 #include "display/tray_menu.h"
 #include "display/tray_text.h"
@@ -10,6 +11,7 @@
 #include <QSystemTrayIcon>
 
 #include <functional>
+#include <memory>
 
 namespace meterly {
 
@@ -32,6 +34,11 @@ QString TrayDisplayText(QString text);
 
 // The program's presence on the desktop: the notification-area icon with its tooltip, balloon,
 // menu and the optional live graph in place of the application icon.
+//
+// The toolkit's icon is made only once a notification area exists, because the toolkit picks
+// its protocol (StatusNotifierItem or XEmbed) when the icon is made: made without a tray, it
+// would never reach a StatusNotifierItem host that appears later. Until then the tooltip and
+// the image are kept here and handed over when the icon is made.
 class TTrayIcon : public QObject {
   Q_OBJECT
 
@@ -43,24 +50,29 @@ class TTrayIcon : public QObject {
   TTrayIcon(platform::ShellTrayState& shellTray, const Settings& settings, const TrayMenuActions& actions,
             const QIcon& appIcon, TextSource text, TTrayMenu::ConditionsSource menuConditions,
             QObject* parent = nullptr);
+  ~TTrayIcon() override;
 
-  // The tick's tray step. Shown means visible on a tray that exists now.
-  bool IsShown() const;
+  // The tick's tray step. Shown means visible on a notification area that exists now.
+  bool IsShown();
   // Shows the icon again (also after the tray host came back); false while no tray exists.
   bool TryShow();
-  void Hide() { trayIcon_.hide(); }
+  void Hide();
 
   // Per tick: the check for automatic hiding, then the tooltip, except in the graph-toggle mode
   // and while the desktop hides inactive icons.
   void RefreshTooltip();
+  void SetToolTip(const QString& tooltip);
+  const QString& ToolTip() const { return tooltip_; }
 
   // Per counted tick while the graph is drawn in the icon.
   void IconGraphStep(quint32 lastDeltaIn, quint32 lastDeltaOut);
   // The graph's look; the application icon comes back when the graph is not to be drawn.
   void ApplySettings();
   void ResetGraph() { iconGraph_.Clear(); }
-  void RestoreOrigIcon() { trayIcon_.setIcon(origIcon_); }
+  void RestoreOrigIcon() { SetIcon(origIcon_); }
 
+  // A balloon at the icon, or where the tray shows none, a desktop notification that replaces
+  // the previous one.
   void ShowBalloon(const QString& title, const QString& text);
   // The answer to the start-up switch "hello", while the icon is visible.
   void ShowPresenceBalloon();
@@ -75,13 +87,18 @@ class TTrayIcon : public QObject {
   // The last state seen of the desktop's hiding of inactive icons.
   bool HidesInactiveIcons() const { return hidesInactiveIcons_; }
 
-  QSystemTrayIcon& TrayIcon() { return trayIcon_; }
+  // The toolkit's icon, made now if it does not exist yet.
+  QSystemTrayIcon& TrayIcon();
+  bool TrayIconMade() const { return trayIcon_ != nullptr; }
   TTrayMenu& TrayMenu() { return trayMenu_; }
   const QIcon& OrigIcon() const { return origIcon_; }
+  const QIcon& Icon() const { return icon_; }
   const TTrayIconGraph& IconGraph() const { return iconGraph_; }
+  const TrayHostChoice& HostChoice() const { return hostChoice_; }
 
  private:
   void Activated(QSystemTrayIcon::ActivationReason reason);
+  void SetIcon(const QIcon& icon);
   // True when the state changed.
   bool CheckAutoHide();
 
@@ -91,10 +108,13 @@ class TTrayIcon : public QObject {
   QPointer<QAction> actionUsageStats_;
   TextSource text_;
   const QIcon origIcon_;
+  QIcon icon_;
+  QString tooltip_;
   TTrayIconGraph iconGraph_;
+  TrayHostChoice hostChoice_;
   // Declared before the icon, which refers to it as its context menu.
   TTrayMenu trayMenu_;
-  QSystemTrayIcon trayIcon_;
+  std::unique_ptr<QSystemTrayIcon> trayIcon_;
   bool hidesInactiveIcons_ = false;
   QString balloonTitle_;
   QString balloonHint_;

@@ -132,6 +132,10 @@ void TTrayMenu::SetItemRule(int index, bool allowed) {
   FollowBound(binding);
 }
 
+void TTrayMenu::SetDoubleClickOffered(bool offered) {
+  setDefaultAction(items_[offered ? GraphIndex : TotalsIndex].Item);
+}
+
 void TTrayMenu::TrayMenuPopup() {
   if (QAction* graph = items_[GraphIndex].Bound) graph->setText(ToggleGraphCaption(graph->isChecked()));
   const TrayMenuConditions conditions = conditions_ ? conditions_() : TrayMenuConditions{};

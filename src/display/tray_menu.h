@@ -65,6 +65,10 @@ class TTrayMenu : public QMenu {
   // At each popup: the graph toggle's caption, and which of the rule-bound items show.
   void TrayMenuPopup();
 
+  // The default item is the graph toggle where the tray passes a double click on (which opens
+  // the usage statistics); where it does not, the usage statistics item takes its place.
+  void SetDoubleClickOffered(bool offered);
+
  private:
   struct ItemBinding {
     QAction* Item;

@@ -2,6 +2,7 @@
 
 #include "platform/address_table.h"
 #include "platform/clock.h"
+#include "platform/dialup.h"
 #include "platform/global_hot_key.h"
 #include "platform/icmp.h"
 #include "platform/instance_lock.h"
@@ -13,6 +14,7 @@
 #include "platform/shared_memory.h"
 #include "platform/shell.h"
 #include "platform/socket_table.h"
+#include "platform/sound.h"
 #include "platform/tray_state.h"
 #include "platform/user_session.h"
 
@@ -42,9 +44,11 @@ class Platform {
   virtual PowerService& power() = 0;
   virtual ShellTrayState& trayState() = 0;
   virtual IcmpService& icmp() = 0;
+  virtual DialupService& dialup() = 0;
   virtual SocketTable& socketTable() = 0;
   virtual ProcessService& processes() = 0;
   virtual NameLookup& nameLookup() = 0;
+  virtual SoundService& sound() = 0;
 };
 
 }  // namespace meterly::platform

@@ -49,17 +49,20 @@ void Add(UsageTotals& sum, const UsageTotals& amounts) {
 
 }  // namespace
 
-TDiskDB::TDiskDB(const QString& fileName, platform::Platform& platform, const Settings& settings, int busyTimeoutMs)
-    : TSQLiteDB(fileName, true, QStringLiteral("TDiskDB")),
+TDiskDB::TDiskDB(const QString& fileName, platform::Platform& platform, const Settings& settings, int busyTimeoutMs,
+                 OpenMode mode)
+    : TSQLiteDB(fileName, true, QStringLiteral("TDiskDB"), mode),
       platform_(platform),
       settings_(settings),
-      userName_(NameOfUser(platform)) {
+      userName_(NameOfUser(platform)),
+      mode_(mode) {
   SetBusyTimeout(busyTimeoutMs);
   InitSchema();
 }
 
 void TDiskDB::InitSchema() {
   LockGuard lock(*this);
+  if (mode_ == OpenMode::ReadOnly) return CheckCurrentLayout();
   ExecSQL(QStringLiteral("PRAGMA journal_mode = TRUNCATE"));
   ExecSQL(QStringLiteral("PRAGMA synchronous = NORMAL"));
   RunInTransaction([this] {
@@ -73,6 +76,12 @@ void TDiskDB::InitSchema() {
                        "NULL, DURATION INTEGER NOT NULL, DATA_IN BIGINT NOT NULL, DATA_OUT BIGINT NOT NULL)"));
     if (GetUserVersion() == 0) UpgradeToHourlyLayout();
   });
+}
+
+// A file this connection may not upgrade must already have the hourly layout.
+void TDiskDB::CheckCurrentLayout() {
+  if (GetUserVersion() == 1) return;
+  throw SQLiteException(ClassName() + QStringLiteral(".Create : the file holds no usage record of this version"));
 }
 
 // Every row of the daily layout becomes hour 0 of its day.

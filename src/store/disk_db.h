@@ -47,8 +47,10 @@ class TDiskDB final : public TSQLiteDB {
   // set before the tables are touched, so that another connection's write does not fail the
   // start. Raises SQLiteException. The platform gives the clock, the user name and the registry
   // of ImportRegistryStats; the settings give the peak hours and the week and month starts.
+  // Opened read-only, the file is only checked to hold the current layout (SQLiteException
+  // otherwise) and is never changed: only the queries may be used.
   TDiskDB(const QString& fileName, platform::Platform& platform, const Settings& settings,
-          int busyTimeoutMs = DefaultBusyTimeoutMs);
+          int busyTimeoutMs = DefaultBusyTimeoutMs, OpenMode mode = OpenMode::ReadWrite);
 
   // Adds to the amounts not yet written, under the current local day and hour.
   void AddData(quint32 dialupSeconds, qint64 in, qint64 out);
@@ -106,6 +108,7 @@ class TDiskDB final : public TSQLiteDB {
 
  private:
   void UpgradeToHourlyLayout();
+  void CheckCurrentLayout();
   QString DayCondition(qint32 firstDay, qint32 lastDay) const;
   qint64 WholeNumber(const QString& text, const char* operation) const;
   // The amounts of one hour not yet written.
@@ -127,6 +130,7 @@ class TDiskDB final : public TSQLiteDB {
   platform::Platform& platform_;
   const Settings& settings_;
   const QString userName_;
+  const OpenMode mode_;
   std::vector<PendingHour> pending_;                          // oldest first
   std::array<std::optional<StoredPeriod>, 3> storedPeriods_;  // by period type
   bool periodsStale_ = true;

@@ -99,11 +99,11 @@ QDateTime SQLToDateTime(const QString& text) {
   return QDateTime(date, time);
 }
 
-TSQLiteDB::TSQLiteDB(const QString& fileName, bool threadSafe, QString className)
+TSQLiteDB::TSQLiteDB(const QString& fileName, bool threadSafe, QString className, OpenMode mode)
     : ThreadSafe_(threadSafe), className_(std::move(className)) {
   const QByteArray name = fileName.toUtf8();
-  const int code = sqlite3_open_v2(name.constData(), &Handle_,
-                                   SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_FULLMUTEX, nullptr);
+  const int access = mode == OpenMode::ReadOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE;
+  const int code = sqlite3_open_v2(name.constData(), &Handle_, access | SQLITE_OPEN_FULLMUTEX, nullptr);
   if (code != SQLITE_OK) {
     // SQLite may hand back a handle even when opening failed.
     ReleaseQuietly();

@@ -38,6 +38,10 @@ QDateTime SQLToDateTime(const QString& text);
 // Day serial 0 at midnight: the "no date" value.
 QDateTime ZeroDateTime();
 
+// How a connection opens its file: for writing (created when missing), or for reading only,
+// in which case the file must exist and is never changed.
+enum class OpenMode { ReadWrite, ReadOnly };
+
 // A thin object over one SQLite 3 connection. Values are never bound: callers write them into
 // the SQL text (numbers as decimal, texts through QuotedSQL, dates through DateTimeToSQL).
 //
@@ -114,9 +118,9 @@ class TSQLiteDB {
   qint32 LockCount() const { return LockCount_.load(); }
 
  protected:
-  // Opens (creating) the file. A subclass calls InitSchema at the end of its own constructor:
-  // the override cannot be reached from here.
-  TSQLiteDB(const QString& fileName, bool threadSafe, QString className);
+  // Opens the file (creating it when opened for writing). A subclass calls InitSchema at the end of
+  // its own constructor: the override cannot be reached from here.
+  TSQLiteDB(const QString& fileName, bool threadSafe, QString className, OpenMode mode = OpenMode::ReadWrite);
 
   // Creates or upgrades the subclass's tables.
   virtual void InitSchema() = 0;

@@ -51,7 +51,7 @@ class QuotaOveruseCheckTest : public ::testing::Test {
 TEST_F(QuotaOveruseCheckTest, AUsedUpQuotaOpensTheMessageForAMinute) {
   check.CheckQuotaOveruse();
   ASSERT_EQ(opened.size(), 1u);
-  EXPECT_EQ(opened[0].text, QStringLiteral("Your quota has been used by up at least 90 percent. Please choose "
+  EXPECT_EQ(opened[0].text, QStringLiteral("Your quota has been used up at least 90 percent. Please choose "
                                            "'Quota' from the popup menu for details."));
   EXPECT_EQ(opened[0].seconds, 60);
   EXPECT_EQ(saves, 0);

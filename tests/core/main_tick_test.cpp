@@ -37,6 +37,7 @@ class RecordingHandover : public TickHandover {
   void RefreshTooltip() override { calls.push_back("tooltip"); }
   bool IsDialupActive() override { return dialup; }
   void AdapterListRebuilt() override { calls.push_back("rebuilt"); }
+  void SpeedMeterStep(quint64 in, quint64 out) override { speedMeter.emplace_back(in, out); }
 
   std::vector<std::string> take() { return std::exchange(calls, {}); }
 
@@ -44,6 +45,7 @@ class RecordingHandover : public TickHandover {
   bool dialup = false;
   bool hourEnded = false;
   bool quotaFails = false;
+  std::vector<std::pair<quint64, quint64>> speedMeter;  // apart from calls: it comes every tick
 
  private:
   void record(const char* what, quint32 in, quint32 out) {
@@ -177,6 +179,19 @@ TEST_F(MainTickTest, AVanishedInterfaceFeedsZerosAndKeepsTheLastFigures) {
   EXPECT_EQ(tick.SampleTicks, 0u);
 }
 
+// The meter counts seconds by the tick: a second that counted nothing adds nothing, never the
+// last counted second again.
+TEST_F(MainTickTest, TheSpeedMeterGetsEveryTickWithItsFullBytesOrZeros) {
+  tickWith(0, 0);
+  tickWith(5'000'000'000ull, 80);
+  platform.interfaces.table.clear();
+  tickWith(0, 0);
+  tick.AttachTickHandler(false);
+  tick.TimerTimer();
+  using Seconds = std::vector<std::pair<quint64, quint64>>;
+  EXPECT_EQ(handover.speedMeter, (Seconds{{0, 0}, {5'000'000'000ull, 80}, {0, 0}}));
+}
+
 TEST_F(MainTickTest, AnAddressChangeRebuildsTheListAndCostsNoTick) {
   tickWith(0, 0);
   tickWith(10, 10);
@@ -267,7 +282,7 @@ TEST_F(MainTickTest, HistoriesKeepTheFiveNewestAndTheirTruncatedMean) {
   EXPECT_EQ(history.Mean(), 3435973836u) << "rounded down";
 }
 
-TEST_F(MainTickTest, TheTrayIconIsRetriedWithTheHandlerDetachedUntilTheHundredTwentiethFailure) {
+TEST_F(MainTickTest, WithoutATrayTheHundredTwentiethFailureIsToldOnceAndTheMonitorGoesOn) {
   tray.shown = false;
   for (int i = 0; i < 119; ++i) {
     tickWith(0, 0);
@@ -282,8 +297,15 @@ TEST_F(MainTickTest, TheTrayIconIsRetriedWithTheHandlerDetachedUntilTheHundredTw
   EXPECT_TRUE(tick.TickHandlerAttached());
   EXPECT_EQ(tick.TrayFailCount, 119u);
   EXPECT_EQ(tray.fatalMessages, 0);
-  EXPECT_EQ(tickWith(0, 0), Calls{});
+  tickWith(0, 0);
   EXPECT_EQ(tray.fatalMessages, 1);
+  EXPECT_EQ(tickWith(700, 70), (Calls{"graph 700 70", "feed 700 70", "add 0 700 70", "tooltip"}));
+  for (int i = 0; i < 200; ++i) tickWith(0, 0);
+  EXPECT_EQ(tray.fatalMessages, 1) << "told once in the process's life";
+  EXPECT_EQ(tray.attempts, 322);
+  tray.nextAttemptSucceeds = true;
+  tickWith(0, 0);
+  EXPECT_TRUE(tray.shown) << "a tray that appears late gets the icon";
 }
 
 TEST_F(MainTickTest, ADetachedHandlerDoesNothing) {

@@ -41,7 +41,7 @@ class TrayIconTest : public ::testing::Test {
   }
   TTrayIcon& Tray() { return Tray(shell); }
 
-  QString Tooltip() const { return tray->TrayIcon().toolTip(); }
+  QString Tooltip() const { return tray->ToolTip(); }
 
   testing_support::OwnedTrayActions owned;
   fakes::FakeShellTrayState shell;
@@ -181,6 +181,50 @@ TEST_F(TrayIconTest, TheGraphReplacesTheApplicationIconOnlyWhileItIsToBeDrawn) {
   settings.ShowInTray = false;
   icon.ApplySettings();
   EXPECT_EQ(ImageOf(icon.TrayIcon().icon()), ImageOf(appIcon));
+}
+
+TEST_F(TrayIconTest, TheIconIsMadeOnlyOnceATrayExistsAndTakesTheTooltipAndImageKeptTillThen) {
+  settings.ShowInTray = true;
+  TTrayIcon& icon = Tray();
+  icon.SetToolTip(QStringLiteral("kept"));
+  icon.IconGraphStep(10, 10);
+  EXPECT_FALSE(icon.TryShow());
+  EXPECT_FALSE(icon.IsShown());
+  EXPECT_FALSE(icon.TrayIconMade()) << "made without a tray, it would never reach a panel that comes later";
+
+  shell.hosts.StatusNotifierHost = true;
+  EXPECT_TRUE(icon.TryShow());
+  ASSERT_TRUE(icon.TrayIconMade());
+  EXPECT_TRUE(icon.IsShown());
+  EXPECT_EQ(icon.TrayIcon().toolTip(), QStringLiteral("kept"));
+  EXPECT_EQ(ImageOf(icon.TrayIcon().icon()), ImageOf(icon.Icon()));
+  EXPECT_NE(ImageOf(icon.Icon()), ImageOf(appIcon));
+
+  shell.hosts.StatusNotifierHost = false;  // the panel restarts
+  EXPECT_FALSE(icon.IsShown());
+}
+
+TEST_F(TrayIconTest, OnAStatusNotifierHostTheMenuDefaultsToTheStatisticsAndClicksNotifyInPlaceOfBalloons) {
+  shell.hosts.StatusNotifierHost = true;
+  TTrayIcon& icon = Tray();
+  ASSERT_TRUE(icon.TryShow());
+  EXPECT_EQ(icon.TrayMenu().defaultAction(), icon.TrayMenu().Item(QStringLiteral("pmiTotals")));
+  Q_EMIT icon.TrayIcon().activated(QSystemTrayIcon::Trigger);
+  text.Text = QStringLiteral("DL: 3\r\nUL: 4");
+  Q_EMIT icon.TrayIcon().activated(QSystemTrayIcon::Trigger);
+  ASSERT_EQ(shell.notifications.size(), 2u);
+  EXPECT_EQ(shell.notifications.back(),
+            std::make_pair(QStringLiteral("Transfer Rate"), QStringLiteral("DL: 3\nUL: 4")));
+}
+
+TEST_F(TrayIconTest, OnAnXEmbedTrayTheGraphToggleStaysTheDefaultAndBalloonsStayAtTheIcon) {
+  shell.hosts.XEmbedTray = true;
+  TTrayIcon& icon = Tray();
+  ASSERT_TRUE(icon.TryShow());
+  EXPECT_EQ(icon.TrayMenu().defaultAction(), icon.TrayMenu().Item(QStringLiteral("pmiGraph")));
+  Q_EMIT icon.TrayIcon().activated(QSystemTrayIcon::Trigger);
+  EXPECT_TRUE(shell.notifications.empty());
+  EXPECT_EQ(icon.BalloonTitle(), QStringLiteral("Transfer Rate"));
 }
 
 }  // namespace

@@ -48,6 +48,11 @@ int FakeShell::ShellExecute(const QString& target) {
   return result;
 }
 
+void FakeShell::OpenProgram(const QString& target, std::function<void(int result)> done) {
+  programs.push_back(target);
+  done(programResult);
+}
+
 namespace {
 
 class FakeSharedSection : public platform::SharedSection {
@@ -75,6 +80,11 @@ std::unique_ptr<platform::SharedSection> FakeSharedMemory::open(const QString& n
 std::optional<bool> FakeShellTrayState::HidesInactiveIcons() {
   ++questions;
   return hidesInactiveIcons;
+}
+
+bool FakeShellTrayState::ShowNotification(const QString& title, const QString& text) {
+  notifications.emplace_back(title, text);
+  return true;
 }
 
 bool FakePowerService::PowerOff(QString* error) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "fakes/fake_dialup.h"
 #include "fakes/fake_icmp.h"
 #include "fakes/fake_net_stat.h"
 #include "fakes/fake_registry_file.h"
@@ -7,6 +8,7 @@
 
 #include <map>
 #include <memory>
+#include <utility>
 #include <vector>
 
 namespace meterly::fakes {
@@ -83,8 +85,23 @@ class FakeShell : public platform::Shell {
  public:
   int ShellExecute(const QString& target) override;
 
+  void OpenProgram(const QString& target, std::function<void(int result)> done) override;
+
   std::vector<QString> targets;
   int result = platform::ShellResult::Started;
+  std::vector<QString> programs;  // what OpenProgram was given, answered at once with programResult
+  int programResult = platform::ShellResult::Started;
+};
+
+// Records the files it is asked to play; plays nothing.
+class FakeSoundService : public platform::SoundService {
+ public:
+  bool PlaySoundFile(const QString& fileName) override {
+    played.push_back(fileName);
+    return true;
+  }
+
+  std::vector<QString> played;
 };
 
 // Sections in memory: the same name gives the same bytes, as long as the fake lives.
@@ -103,9 +120,13 @@ class FakeSharedMemory : public platform::SharedMemory {
 class FakeShellTrayState : public platform::ShellTrayState {
  public:
   std::optional<bool> HidesInactiveIcons() override;
+  platform::TrayHosts PresentTrayHosts() override { return hosts; }
+  bool ShowNotification(const QString& title, const QString& text) override;
 
   std::optional<bool> hidesInactiveIcons = false;  // nullopt: the desktop cannot tell
   int questions = 0;
+  platform::TrayHosts hosts;                                // no tray at all unless a test adds one
+  std::vector<std::pair<QString, QString>> notifications;  // title and text, newest last
 };
 
 // Counts the requests to power off and answers them as told; never turns anything off.
@@ -151,9 +172,11 @@ class FakePlatform : public platform::Platform {
   platform::PowerService& power() override { return powerFake; }
   platform::ShellTrayState& trayState() override { return trayStateFake; }
   platform::IcmpService& icmp() override { return icmpFake; }
+  platform::DialupService& dialup() override { return dialupFake; }
   platform::SocketTable& socketTable() override { return socketsFake; }
   platform::ProcessService& processes() override { return processesFake; }
   platform::NameLookup& nameLookup() override { return namesFake; }
+  platform::SoundService& sound() override { return soundFake; }
 
   // Adds an interface row with the given counters and returns it for further scripting.
   platform::InterfaceRow& addInterface(quint32 index, const QString& name, quint32 type, quint64 in = 0,
@@ -173,9 +196,11 @@ class FakePlatform : public platform::Platform {
   FakePowerService powerFake;
   FakeShellTrayState trayStateFake;
   FakeIcmpService icmpFake;
+  FakeDialupService dialupFake;
   FakeSocketTable socketsFake;
   FakeProcessService processesFake;
   FakeNameLookup namesFake;
+  FakeSoundService soundFake;
 
  private:
   platform::Registry registry_;

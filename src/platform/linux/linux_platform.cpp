@@ -1,8 +1,10 @@
 #include "platform/linux/linux_platform.h"
 
+#include "platform/linux/canberra_sound.h"
 #include "platform/linux/linux_address_table.h"
 #include "platform/linux/linux_address_watch.h"
 #include "platform/linux/linux_clock.h"
+#include "platform/linux/linux_dialup.h"
 #include "platform/linux/linux_icmp.h"
 #include "platform/linux/linux_instance_lock.h"
 #include "platform/linux/linux_interface_table.h"
@@ -41,9 +43,11 @@ LinuxPlatform::LinuxPlatform()
       power_(std::make_unique<LogindPowerService>()),
       trayState_(std::make_unique<LinuxShellTrayState>()),
       icmp_(std::make_unique<LinuxIcmpService>()),
+      dialup_(std::make_unique<LinuxDialupService>()),
       sockets_(std::make_unique<LinuxSocketTable>()),
       processes_(std::make_unique<LinuxProcessService>()),
-      names_(std::make_unique<LinuxNameLookup>()) {}
+      names_(std::make_unique<LinuxNameLookup>()),
+      sound_(std::make_unique<CanberraSoundService>()) {}
 
 LinuxPlatform::~LinuxPlatform() = default;
 
@@ -72,8 +76,10 @@ GlobalHotKey& LinuxPlatform::globalHotKey() { return *hotKey_; }
 PowerService& LinuxPlatform::power() { return *power_; }
 ShellTrayState& LinuxPlatform::trayState() { return *trayState_; }
 IcmpService& LinuxPlatform::icmp() { return *icmp_; }
+DialupService& LinuxPlatform::dialup() { return *dialup_; }
 SocketTable& LinuxPlatform::socketTable() { return *sockets_; }
 ProcessService& LinuxPlatform::processes() { return *processes_; }
 NameLookup& LinuxPlatform::nameLookup() { return *names_; }
+SoundService& LinuxPlatform::sound() { return *sound_; }
 
 }  // namespace meterly::platform

@@ -19,9 +19,11 @@ class X11GlobalHotKey;
 class LogindPowerService;
 class LinuxShellTrayState;
 class LinuxIcmpService;
+class LinuxDialupService;
 class LinuxSocketTable;
 class LinuxProcessService;
 class LinuxNameLookup;
+class CanberraSoundService;
 
 // The real services of a Linux desktop.
 class LinuxPlatform : public Platform {
@@ -43,9 +45,11 @@ class LinuxPlatform : public Platform {
   PowerService& power() override;
   ShellTrayState& trayState() override;
   IcmpService& icmp() override;
+  DialupService& dialup() override;
   SocketTable& socketTable() override;
   ProcessService& processes() override;
   NameLookup& nameLookup() override;
+  SoundService& sound() override;
 
   // Where the registry store keeps its file.
   QString registryPath();
@@ -65,9 +69,11 @@ class LinuxPlatform : public Platform {
   std::unique_ptr<LogindPowerService> power_;
   std::unique_ptr<LinuxShellTrayState> trayState_;
   std::unique_ptr<LinuxIcmpService> icmp_;
+  std::unique_ptr<LinuxDialupService> dialup_;
   std::unique_ptr<LinuxSocketTable> sockets_;
   std::unique_ptr<LinuxProcessService> processes_;
   std::unique_ptr<LinuxNameLookup> names_;
+  std::unique_ptr<CanberraSoundService> sound_;
 };
 
 }  // namespace meterly::platform

@@ -1,0 +1,112 @@
+// meterly-report: the statistics window's reports on standard output, from the usage database
+// opened for reading only.
+#include "base/exception_message.h"
+#include "cli/read_only_settings.h"
+#include "cli/report_output.h"
+#include "cli/report_request.h"
+#include "platform/linux/linux_platform.h"
+#include "platform/linux/linux_registry_file.h"
+#include "store/disk_db.h"
+#include "store/usage_database_location.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QLocale>
+
+#include <cstdio>
+#include <memory>
+
+namespace {
+
+using namespace meterly;
+
+constexpr int kUsageStatus = 2;
+constexpr int kDatabaseStatus = 1;
+// The monitor writes once a minute, in a few milliseconds: a reader waits that long at most.
+constexpr int kBusyTimeoutMs = 2000;
+
+// The monitor's session: the same user and folders, but the .ini file beside the monitor's
+// executable rather than this one's, so that both find the database at the same place.
+class MonitorSession final : public platform::UserSession {
+ public:
+  explicit MonitorSession(platform::UserSession& session) : session_(session) {}
+  QString userName() override { return session_.userName(); }
+  QString executablePath() override {
+    return QFileInfo(session_.executablePath()).absoluteDir().filePath(QStringLiteral("meterly"));
+  }
+  QString configDir() override { return session_.configDir(); }
+  QString dataDir() override { return session_.dataDir(); }
+  QString runtimeDir() override { return session_.runtimeDir(); }
+  QString allUsersDataDir() override { return session_.allUsersDataDir(); }
+
+ private:
+  platform::UserSession& session_;
+};
+
+void print(std::FILE* stream, const QString& text) {
+  const QByteArray bytes = text.toUtf8();
+  std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stream);
+}
+
+int fail(int status, const QString& message) {
+  print(stderr, QStringLiteral("meterly-report: ") + message + QLatin1Char('\n'));
+  return status;
+}
+
+SettingsContext settingsContext(platform::Clock& clock) {
+  SettingsContext context;
+  context.localeFirstDayOfWeek = static_cast<int>(QLocale::system().firstDayOfWeek()) - 1;
+  context.now = clock.now();
+  return context;
+}
+
+int run(const ReportRequest& request) {
+  platform::LinuxPlatform platform;
+  platform::LinuxRegistryFile settingsFile(platform.registryPath());
+  const Settings settings = ReadSettingsUnchanged(settingsFile, settingsContext(platform.clock()));
+  MonitorSession session(platform.userSession());
+  const QString file = request.Database.isEmpty() ? FindUsageDatabaseLocation(session).FilePath() : request.Database;
+
+  std::unique_ptr<TDiskDB> db;
+  try {
+    if (!QFileInfo::exists(file)) throw SQLiteException(QStringLiteral("there is no such file"));
+    db = std::make_unique<TDiskDB>(file, platform, settings, kBusyTimeoutMs, OpenMode::ReadOnly);
+  } catch (...) {
+    return fail(
+        kDatabaseStatus,
+        QStringLiteral("cannot open the usage database %1: %2").arg(file, ExceptionMessage(std::current_exception())));
+  }
+  QByteArray output;
+  try {
+    output = ReportOutput(*db, settings, request, QLocale::system());
+  } catch (...) {
+    return fail(
+        kDatabaseStatus,
+        QStringLiteral("cannot read the usage database %1: %2").arg(file, ExceptionMessage(std::current_exception())));
+  }
+  std::fwrite(output.constData(), 1, static_cast<std::size_t>(output.size()), stdout);
+  if (std::fflush(stdout) != 0) return fail(kDatabaseStatus, QStringLiteral("cannot write the report"));
+  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QStringList arguments;
+  for (int i = 1; i < argc; ++i) arguments.append(QString::fromLocal8Bit(argv[i]));
+  ReportRequest request;
+  try {
+    request = ParseReportArguments(arguments);
+  } catch (const ReportUsageError& error) {
+    return fail(kUsageStatus, error.message() + QStringLiteral("\nTry 'meterly-report --help'."));
+  }
+  if (request.Help) {
+    print(stdout, ReportUsage());
+    return 0;
+  }
+  if (request.Version) {
+    print(stdout, QStringLiteral("meterly-report " METERLY_VERSION "\n"));
+    return 0;
+  }
+  return run(request);
+}

@@ -1,0 +1,71 @@
+#include "cli/usage_counters.h"
+
+#include "reports/report_query.h"
+
+#include <QStringList>
+
+#include <array>
+#include <vector>
+
+namespace meterly {
+
+namespace {
+
+struct UserTotals {
+  QString User;
+  std::array<qint64, 3> Values{};  // received, sent, dial-up seconds
+};
+
+struct Counter {
+  const char* Name;
+  const char* Help;
+};
+
+constexpr std::array<Counter, 3> kCounters{{
+    {"meterly_received_bytes_total", "Bytes received, as recorded by Meterly."},
+    {"meterly_sent_bytes_total", "Bytes sent, as recorded by Meterly."},
+    {"meterly_dialup_seconds_total", "Seconds of dial-up connection, as recorded by Meterly."},
+}};
+
+std::vector<UserTotals> TotalsPerUser(TDiskDB& db, const UserFilter& user) {
+  QStringList sql{QStringLiteral("SELECT USER_NAME, COALESCE(SUM(DATA_IN), 0), COALESCE(SUM(DATA_OUT), 0), "
+                                 "COALESCE(SUM(DIALUP_DURATION), 0)"),
+                  QStringLiteral("FROM usage")};
+  if (user) sql.append(QStringLiteral("WHERE USER_NAME = ") + QuotedSQL(*user));
+  sql.append(QStringLiteral("GROUP BY USER_NAME ORDER BY USER_NAME"));
+  std::vector<UserTotals> totals;
+  TSQLiteDB::LockGuard lock(db);
+  ForEachRow(db, sql.join(QLatin1Char('\n')), [&] {
+    totals.push_back({db.ColumnText(0), {db.ColumnInt64(1), db.ColumnInt64(2), db.ColumnInt64(3)}});
+  });
+  // A user asked for by name always has its series, so that a collector sees it from the start.
+  if (user && totals.empty()) totals.push_back({*user, {}});
+  return totals;
+}
+
+}  // namespace
+
+QString MetricLabelValue(const QString& text) {
+  QString escaped = text;
+  escaped.replace(QLatin1Char('\\'), QStringLiteral("\\\\"));
+  escaped.replace(QLatin1Char('"'), QStringLiteral("\\\""));
+  escaped.replace(QLatin1Char('\n'), QStringLiteral("\\n"));
+  return escaped;
+}
+
+QByteArray UsageCounters(TDiskDB& db, const UserFilter& user) {
+  const std::vector<UserTotals> totals = TotalsPerUser(db, user);
+  QString text;
+  for (std::size_t i = 0; i < kCounters.size(); ++i) {
+    const QString name = QLatin1String(kCounters[i].Name);
+    text += QStringLiteral("# HELP %1 %2\n# TYPE %1 counter\n").arg(name, QLatin1String(kCounters[i].Help));
+    for (const UserTotals& row : totals) {
+      // One pass of arg(): a user name holding "%3" must stay as it is.
+      text +=
+          QStringLiteral("%1{user=\"%2\"} %3\n").arg(name, MetricLabelValue(row.User), QString::number(row.Values[i]));
+    }
+  }
+  return text.toUtf8();
+}
+
+}  // namespace meterly

@@ -1,0 +1,239 @@
+#include "alerts/quota_form.h"
+
+#include "alerts/quota.h"
+#include "alerts/quota_gauge_delegate.h"
+#include "alerts/quota_modify_form.h"
+#include "base/date_serial.h"
+#include "core/settings.h"
+#include "fakes/fake_platform.h"
+#include "store/disk_db.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QStyleFactory>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QTreeWidget>
+#include <QValidator>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+
+namespace meterly {
+namespace {
+
+constexpr qint64 kKB = 1024;
+
+class QuotaFormTest : public ::testing::Test {
+ protected:
+  QuotaFormTest() {
+    settings.WeekStartsOn = 1;
+    settings.VolumeUnit = 3;  // always KB
+    db = std::make_unique<TDiskDB>(dir.filePath(QStringLiteral("Meterly.db")), platform, settings);
+  }
+
+  void setQuota(quint8 type, quint8 hours, qint32 onPeak, qint32 offPeak = 0) {
+    settings.Quota.QuotaType = type;
+    settings.Quota.QuotaHours = hours;
+    settings.Quota.QuotaTraffic = QuotaTrafficKind::Total;
+    settings.Quota.QuotaUnit = 0;  // KB
+    settings.Quota.OnPeakAllowance = onPeak;
+    settings.Quota.OffPeakAllowance = offPeak;
+  }
+
+  // Today's use at an hour (10 is on-peak, 3 off-peak with the default peak hours).
+  void use(int hour, qint64 bytes) {
+    TSQLiteDB::LockGuard lock(*db);
+    const qint32 today = DateToDaySerial(platform.clockFake.localNow.date());
+    db->RunInTransaction([&] { db->FlushData(QStringLiteral("tester"), today, hour, bytes, 0, 0); });
+  }
+
+  std::unique_ptr<TQuotaForm> open() { return std::make_unique<TQuotaForm>(quota, settings); }
+
+  static QStringList row(const TQuotaForm& form, int index) {
+    const QTreeWidgetItem* item = form.QuotaReport->topLevelItem(index);
+    if (item == nullptr) return {};
+    return {item->text(0), item->text(1)};
+  }
+
+  static QVariant gauge(const TQuotaForm& form, int index) {
+    return form.QuotaReport->topLevelItem(index)->data(TQuotaForm::GaugeColumn, TQuotaGaugeDelegate::GaugeRole);
+  }
+
+  // Runs `inDialog` on the setup dialog once it is up, then clicks the setup button.
+  void setupWith(TQuotaForm& form, std::function<void(TQuotaModifyForm&)> inDialog) {
+    QTimer::singleShot(0, [inDialog] {
+      auto* dialog = qobject_cast<TQuotaModifyForm*>(QApplication::activeModalWidget());
+      ASSERT_NE(dialog, nullptr);
+      inDialog(*dialog);
+    });
+    form.SetupButtonClick();
+  }
+
+  QTemporaryDir dir;
+  fakes::FakePlatform platform;
+  Settings settings;
+  std::unique_ptr<TDiskDB> db;
+  TQuotaSetup quota{settings, platform.clockFake, [this] { return db.get(); }};
+};
+
+TEST_F(QuotaFormTest, ADailyPeriodShowsTheDateOnlyAndLongerPeriodsTheDaysLeft) {
+  setQuota(QuotaPeriod::Daily, QuotaHoursKind::FlatRate, 100);
+  EXPECT_EQ(row(*open(), 0), (QStringList{QStringLiteral("Period"), quota.GetPeriodText()}));
+  setQuota(QuotaPeriod::Weekly, QuotaHoursKind::FlatRate, 100);  // Tuesday 31 March: to Sunday
+  EXPECT_EQ(row(*open(), 0),
+            (QStringList{QStringLiteral("Period"), quota.GetPeriodText() + QStringLiteral(" (6 days left)")}));
+}
+
+TEST_F(QuotaFormTest, AFlatQuotaUsedBeyondItsAllowanceShowsNothingLeftAFullGaugeAndExceeded) {
+  setQuota(QuotaPeriod::Daily, QuotaHoursKind::FlatRate, 1);
+  use(10, 5 * kKB);
+  const auto form = open();
+  ASSERT_EQ(form->QuotaReport->topLevelItemCount(), 3);
+  EXPECT_EQ(row(*form, 1),
+            (QStringList{QStringLiteral("Used"), QStringLiteral("5.00 KB of 1.00 KB with 0.00 KB left")}));
+  EXPECT_EQ(gauge(*form, 1).toInt(), 500);
+  EXPECT_EQ(TQuotaGaugeDelegate::GaugeValue(500), 100);
+  EXPECT_EQ(row(*form, 2), (QStringList{QStringLiteral("Suggested daily usage"), QStringLiteral("Quota exceeded")}));
+  EXPECT_FALSE(gauge(*form, 0).isValid());
+  EXPECT_EQ(form->QuotaInfoLabel->text(), QStringLiteral("Type: 每天, Hours: Flat rate, Traffic: Total, 1 KB"));
+}
+
+TEST_F(QuotaFormTest, OnOffPeakShowsTwoGaugesAndNamesTheExceededHalf) {
+  setQuota(QuotaPeriod::Daily, QuotaHoursKind::OnOffPeak, 10, 1);
+  use(10, 4 * kKB);
+  use(3, 2 * kKB);
+  const auto form = open();
+  ASSERT_EQ(form->QuotaReport->topLevelItemCount(), 4);
+  EXPECT_EQ(row(*form, 1).value(0), QStringLiteral("Used On-Peak"));
+  EXPECT_EQ(gauge(*form, 1).toInt(), 40);
+  EXPECT_EQ(row(*form, 2),
+            (QStringList{QStringLiteral("Used Off-Peak"), QStringLiteral("2.00 KB of 1.00 KB with 0.00 KB left")}));
+  EXPECT_EQ(gauge(*form, 2).toInt(), 200);
+  EXPECT_EQ(row(*form, 3).value(1), QStringLiteral("On-peak 6.00 KB : Off-peak quota exceeded"));
+}
+
+// Drawn by the delegate into the row, with no widget moved about during a paint.
+TEST_F(QuotaFormTest, TheGaugesAreStyleDrawnProgressBars) {
+  setQuota(QuotaPeriod::Daily, QuotaHoursKind::FlatRate, 1);
+  const auto form = open();
+  EXPECT_TRUE(form->QuotaReport->findChildren<QProgressBar*>().isEmpty());
+  std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
+  TQuotaGaugeDelegate delegate;
+  const auto render = [&](int percent) {
+    QImage image(100, 20, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QTreeWidget list;
+    list.setStyle(fusion.get());
+    list.setColumnCount(1);
+    auto* item = new QTreeWidgetItem(&list);
+    item->setData(0, TQuotaGaugeDelegate::GaugeRole, percent);
+    QStyleOptionViewItem option;
+    option.initFrom(&list);
+    option.widget = &list;
+    option.rect = image.rect();
+    QPainter painter(&image);
+    delegate.paint(&painter, option, list.model()->index(0, 0));
+    return image;
+  };
+  const QImage empty = render(0);
+  const QImage full = render(100);
+  const QImage over = render(250);
+  EXPECT_NE(empty.pixel(80, 10), full.pixel(80, 10)) << "a full bar reaches the right end";
+  EXPECT_EQ(full, over) << "values above 100 are clipped";
+  EXPECT_EQ(full.pixel(1, 1), qRgb(255, 255, 255)) << "3 pixels stay free around the bar";
+}
+
+TEST_F(QuotaFormTest, CancellingTheSetupChangesNothing) {
+  setQuota(QuotaPeriod::Daily, QuotaHoursKind::FlatRate, 1);
+  const QuotaDefinition before = settings.Quota;
+  const auto form = open();
+  const QString summary = form->QuotaInfoLabel->text();
+  setupWith(*form, [](TQuotaModifyForm& dialog) {
+    dialog.QuotaTypeCombo->setCurrentIndex(2);
+    dialog.OnPeakAllowanceEdit->setText(QStringLiteral("900"));
+    dialog.CancelButton->click();
+  });
+  EXPECT_EQ(settings.Quota, before);
+  EXPECT_EQ(form->QuotaInfoLabel->text(), summary);
+}
+
+TEST_F(QuotaFormTest, AnAcceptedSetupIsWrittenAndShownAtOnce) {
+  setQuota(QuotaPeriod::Daily, QuotaHoursKind::FlatRate, 1);
+  const auto form = open();
+  setupWith(*form, [](TQuotaModifyForm& dialog) {
+    dialog.QuotaTypeCombo->setCurrentIndex(2);
+    dialog.AllowanceUnitCombo->setCurrentIndex(1);
+    dialog.OnPeakAllowanceEdit->setText(QStringLiteral("500"));
+    dialog.OKButton->click();
+  });
+  EXPECT_EQ(settings.Quota.QuotaType, QuotaPeriod::Monthly);
+  EXPECT_EQ(settings.Quota.OnPeakAllowance, 500);
+  EXPECT_EQ(form->QuotaInfoLabel->text(), QStringLiteral("Type: 每月, Hours: Flat rate, Traffic: Total, 500 MB"));
+  EXPECT_TRUE(row(*form, 0).value(1).endsWith(QStringLiteral(" (1 days left)")));
+}
+
+TEST_F(QuotaFormTest, FlatRateHidesTheOffPeakAllowanceButKeepsAndWritesIt) {
+  TQuotaModifyForm dialog;
+  setQuota(QuotaPeriod::Weekly, QuotaHoursKind::OnOffPeak, 10, 7);
+  dialog.LoadFrom(settings.Quota);
+  EXPECT_FALSE(dialog.OffPeakAllowanceEdit->isHidden());
+  EXPECT_EQ(dialog.OnPeakAllowanceLabel->text(), QStringLiteral("On-peak allowance"));
+  dialog.QuotaHoursCombo->setCurrentIndex(0);
+  dialog.QuotaHoursComboClick();
+  EXPECT_TRUE(dialog.OffPeakAllowanceEdit->isHidden());
+  EXPECT_EQ(dialog.OnPeakAllowanceLabel->text(), QStringLiteral("Allowance"));
+  QuotaDefinition written;
+  dialog.SaveTo(written);
+  EXPECT_EQ(written.QuotaHours, QuotaHoursKind::FlatRate);
+  EXPECT_EQ(written.OffPeakAllowance, 7);
+  EXPECT_EQ(dialog.QuotaHoursCombo->itemText(1), QStringLiteral("高峰/非高峰"));
+}
+
+TEST_F(QuotaFormTest, AnAllowanceBeyond32BitsIsRefusedByTheEditAndStoredAs0) {
+  TQuotaModifyForm dialog;
+  const QValidator& digits = *dialog.OnPeakAllowanceEdit->validator();
+  const auto verdict = [&](QString text) {
+    int pos = 0;
+    return digits.validate(text, pos);
+  };
+  EXPECT_EQ(verdict(QStringLiteral("2147483647")), QValidator::Acceptable);
+  EXPECT_EQ(verdict(QStringLiteral("2147483648")), QValidator::Invalid);
+  EXPECT_EQ(verdict(QStringLiteral("12a")), QValidator::Invalid);
+  EXPECT_EQ(verdict(QStringLiteral("-5")), QValidator::Invalid);
+  // Text that reaches the edit all the same (pasted by a program) is stored as 0.
+  dialog.OnPeakAllowanceEdit->setText(QStringLiteral("4294967296"));
+  dialog.OffPeakAllowanceEdit->setText(QString());
+  QuotaDefinition written;
+  written.OnPeakAllowance = 5;
+  written.OffPeakAllowance = 5;
+  dialog.SaveTo(written);
+  EXPECT_EQ(written.OnPeakAllowance, 0);
+  EXPECT_EQ(written.OffPeakAllowance, 0);
+}
+
+TEST_F(QuotaFormTest, ClosingCopiesTheOveruseSwitchAndThreshold) {
+  settings.EnableQuotaOveruseMessage = false;
+  settings.QuotaOverusePercentage = 80;
+  const auto form = open();
+  EXPECT_EQ(form->QuotaUsedUpPercent->minimum(), 10);
+  EXPECT_EQ(form->QuotaUsedUpPercent->value(), 80);
+  form->EnableMessageWhenQuotaUsedUp->setChecked(true);
+  form->QuotaUsedUpPercent->setValue(95);
+  form->reject();  // Escape
+  EXPECT_TRUE(settings.EnableQuotaOveruseMessage);
+  EXPECT_EQ(settings.QuotaOverusePercentage, 95);
+}
+
+}  // namespace
+}  // namespace meterly

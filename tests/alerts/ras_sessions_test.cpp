@@ -1,0 +1,166 @@
+#include "alerts/ras_sessions.h"
+#include "alerts/ras_connections.h"
+#include "support/dialup_fixture.h"
+
+#include <gtest/gtest.h>
+
+namespace meterly {
+namespace {
+
+using testing_support::RasFixture;
+
+class RasSessionsTest : public ::testing::Test, protected RasFixture {
+ protected:
+  RasSessions sessions{dialup(), platform.clockFake, *db};
+
+  const TRasItem& session(const QString& name) {
+    const TRasItem* item = sessions.Sessions().Find(name);
+    EXPECT_NE(item, nullptr) << name.toStdString();
+    static const TRasItem none;
+    return item != nullptr ? *item : none;
+  }
+};
+
+TEST_F(RasSessionsTest, OfTwoConnectionsOnlyTheOneThatEndedIsLogged) {
+  platform.clockFake.localNow = QDateTime(QDate(2026, 3, 31), QTime(8, 0, 0));
+  dialup().connect(QStringLiteral("ppp0"), 10);
+  dialup().connect(QStringLiteral("ppp1"), 11);
+  sessions.RefreshConnections();
+  dialup().setCounters(10, 500, 50);
+  dialup().setCounters(11, 700, 70);
+  sessions.UpdateStatistics();
+  sessions.UpdateStatistics();
+
+  dialup().disconnect(QStringLiteral("ppp0"));
+  sessions.RefreshConnections();
+  EXPECT_EQ(sessions.WriteFinished(), QString());
+  EXPECT_EQ(loggedSessions(), QStringList{QStringLiteral("ppp0|2026-03-31 08:00:00|2|500|50")});
+
+  dialup().setCounters(11, 900, 90);
+  sessions.UpdateStatistics();
+  ASSERT_EQ(sessions.Sessions().Count(), 1);
+  EXPECT_EQ(session(QStringLiteral("ppp1")).Duration, 3u) << "the other goes on being polled";
+  EXPECT_EQ(session(QStringLiteral("ppp1")).DataIn, 900);
+}
+
+TEST_F(RasSessionsTest, AReconnectUnderTheSameNameIsOneSessionThatKeepsCountingOnTheNewLink) {
+  dialup().connect(QStringLiteral("ppp0"), 10);
+  sessions.RefreshConnections();
+  dialup().setCounters(10, 1000, 100);
+  sessions.UpdateStatistics();
+
+  // Down and up again before the logger looked: a new link under the old name.
+  dialup().connect(QStringLiteral("ppp0"), 12);
+  dialup().setCounters(12, 300, 30);
+  sessions.RefreshConnections();
+  ASSERT_EQ(sessions.Sessions().Count(), 1);
+  EXPECT_TRUE(sessions.Unwritten().IsEmpty());
+  EXPECT_EQ(session(QStringLiteral("ppp0")).Handle, 12u);
+
+  sessions.UpdateStatistics();
+  dialup().setCounters(12, 400, 40);
+  sessions.UpdateStatistics();
+  const TRasItem& item = session(QStringLiteral("ppp0"));
+  EXPECT_EQ(item.Duration, 3u) << "every poll of the new link counts";
+  EXPECT_EQ(item.DataIn, 1000 + 400);
+  EXPECT_EQ(item.DataOut, 100 + 40);
+}
+
+// Each row: the received counter at successive polls, and DataIn after the last one.
+struct CounterCase {
+  const char* name;
+  std::vector<quint64> readings;
+  qint64 expectedIn;
+};
+
+class RasCounterTest : public RasSessionsTest, public ::testing::WithParamInterface<CounterCase> {};
+
+TEST_P(RasCounterTest, DataInFollowsTheCounter) {
+  dialup().connect(QStringLiteral("ppp0"), 10);
+  sessions.RefreshConnections();
+  for (quint64 reading : GetParam().readings) {
+    dialup().setCounters(10, reading, 0);
+    sessions.UpdateStatistics();
+  }
+  EXPECT_EQ(session(QStringLiteral("ppp0")).DataIn, GetParam().expectedIn);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Counters, RasCounterTest,
+    ::testing::Values(CounterCase{"FirstPollAddsTheWholeCounter", {5000}, 5000},
+                      CounterCase{"StepsAddUp", {100, 250, 250, 900}, 900},
+                      CounterCase{"ADropAddsNothingAndIsTheNewBase", {1000, 10, 30}, 1020},
+                      CounterCase{"PastFourGibibytesNothingIsLost", {0xFFFFFFF0ull, 0x100000010ull}, 0x100000010ll}),
+    [](const ::testing::TestParamInfo<CounterCase>& row) { return std::string(row.param.name); });
+
+TEST_F(RasSessionsTest, FailedStatisticsCountNeitherTimeNorBytes) {
+  dialup().connect(QStringLiteral("ppp0"), 10);
+  sessions.RefreshConnections();
+  dialup().setCounters(10, 100, 10);
+  sessions.UpdateStatistics();
+  dialup().setStatisticsFailing(10, true);
+  dialup().setCounters(10, 200, 20);
+  sessions.UpdateStatistics();
+  sessions.UpdateStatistics();
+  EXPECT_EQ(session(QStringLiteral("ppp0")).Duration, 1u);
+  EXPECT_EQ(session(QStringLiteral("ppp0")).DataIn, 100);
+
+  dialup().setStatisticsFailing(10, false);
+  sessions.UpdateStatistics();
+  EXPECT_EQ(session(QStringLiteral("ppp0")).Duration, 2u);
+  EXPECT_EQ(session(QStringLiteral("ppp0")).DataIn, 200) << "the bytes of the failed seconds come with the next";
+}
+
+TEST_F(RasSessionsTest, AnUnreadableConnectionListEndsNoSessionAndIsReadAgainAtTheNextPoll) {
+  dialup().connect(QStringLiteral("ppp0"), 10);
+  sessions.RefreshConnections();
+  dialup().setEnumerationFailing(true);
+  sessions.RefreshConnections();
+  EXPECT_EQ(sessions.Sessions().Count(), 1);
+  EXPECT_TRUE(sessions.Unwritten().IsEmpty());
+
+  dialup().setEnumerationFailing(false);
+  dialup().disconnect(QStringLiteral("ppp0"));
+  sessions.UpdateStatistics();
+  EXPECT_EQ(sessions.Sessions().Count(), 0);
+  EXPECT_EQ(sessions.Unwritten().Count(), 1);
+}
+
+TEST_F(RasSessionsTest, AFailedWriteKeepsTheSessionsForTheNextAndWritesThemOnce) {
+  dialup().connect(QStringLiteral("ppp0"), 10);
+  dialup().connect(QStringLiteral("ppp1"), 11);
+  sessions.RefreshConnections();
+  dialup().disconnect(QStringLiteral("ppp0"));
+  dialup().disconnect(QStringLiteral("ppp1"));
+  sessions.RefreshConnections();
+  {
+    TSQLiteDB::LockGuard lock(*db);
+    db->ExecSQL(QStringLiteral("ALTER TABLE dialup RENAME TO dialup_away"));
+  }
+  EXPECT_NE(sessions.WriteFinished(), QString());
+  EXPECT_EQ(sessions.Unwritten().Count(), 2);
+  EXPECT_EQ(db->LockCount(), 0);
+  {
+    TSQLiteDB::LockGuard lock(*db);
+    db->ExecSQL(QStringLiteral("ALTER TABLE dialup_away RENAME TO dialup"));
+  }
+  EXPECT_EQ(sessions.WriteFinished(), QString());
+  EXPECT_EQ(loggedSessions().size(), 2);
+  EXPECT_TRUE(sessions.Unwritten().IsEmpty());
+}
+
+TEST_F(RasSessionsTest, ConnectionsAreAskedToEndInListOrderAndOnlyWhereDialupExists) {
+  dialup().connect(QStringLiteral("ppp1"), 11);
+  dialup().connect(QStringLiteral("ppp0"), 10);
+  EXPECT_TRUE(IsDialupActive(dialup()));
+  HangUpAllDialup(dialup());
+  EXPECT_EQ(dialup().hungUp(), (std::vector<QString>{QStringLiteral("ppp1"), QStringLiteral("ppp0")}));
+
+  dialup().setAvailable(false);
+  EXPECT_FALSE(IsDialupActive(dialup()));
+  HangUpAllDialup(dialup());
+  EXPECT_EQ(dialup().hungUp().size(), 2u);
+}
+
+}  // namespace
+}  // namespace meterly

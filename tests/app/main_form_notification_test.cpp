@@ -1,0 +1,168 @@
+#include "alerts/notifications_page.h"
+#include "alerts/quota_form.h"
+#include "alerts/timed_message.h"
+#include "app/main_meterly_form.h"
+#include "app/settings_window.h"
+#include "core/settings_store.h"
+#include "fakes/fake_platform.h"
+#include "support/windows.h"
+#include "ui/file_chooser.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace meterly {
+namespace {
+
+using platform::IfType::Ethernet;
+using testing_support::DeleteTopLevel;
+using testing_support::MessageBoxAnswerer;
+
+class MainFormNotificationTest : public ::testing::Test {
+ protected:
+  MainFormNotificationTest() {
+    platform.session.data = folder.filePath(QStringLiteral("data"));
+    platform.session.allUsersData = platform.session.data;
+    platform.addInterface(2, QStringLiteral("veth9"), Ethernet, 1000, 1000);
+    // Without a tray the program gives up after 120 seconds.
+    platform.trayStateFake.hosts.XEmbedTray = true;
+    settings.InterfaceGuid = QStringLiteral("veth9");
+    settings.EnableNotifications = true;
+    settings.NotifyCondition = 0;  // received less: an idle line fires
+    settings.NotifyActions = NotifyAction::MsgAndSound | NotifyAction::ExecProg;
+    settings.NotifySound = file("applied.wav");
+    settings.ExecProg = file("applied-program");
+    store = std::make_unique<SettingsStore>(platform.registry());
+    form = std::make_unique<TMainMeterlyForm>(platform, settings, *store, CommandLineSwitches{});
+    form->Tick().TimerTimer();  // the baseline
+  }
+  ~MainFormNotificationTest() override {
+    form.reset();
+    DeleteTopLevel<TTimedMessageForm>();
+  }
+
+  QString file(const char* name) {
+    const QString path = folder.filePath(QLatin1String(name));
+    QFile created(path);
+    created.open(QIODevice::WriteOnly);
+    return path;
+  }
+
+  void countedSeconds(int count) {
+    for (int i = 0; i < count; ++i) {
+      platform.interfaces.addTraffic(QStringLiteral("veth9"), 10, 1);
+      form->Tick().TimerTimer();
+    }
+  }
+
+  TNotificationsPage& page() { return *form->SettingsWindow().tsNotifications; }
+  qint32 ticksInBlock() { return form->Notification().Block().TickCount; }
+
+  QTemporaryDir folder;
+  fakes::FakePlatform platform;
+  Settings settings;
+  std::unique_ptr<SettingsStore> store;
+  std::unique_ptr<TMainMeterlyForm> form;
+};
+
+TEST_F(MainFormNotificationTest, TicksWithoutAUsableSampleDoNotCount) {
+  countedSeconds(3);
+  EXPECT_EQ(ticksInBlock(), 3);
+  platform.interfaces.failing = true;
+  form->Tick().TimerTimer();
+  form->Tick().TimerTimer();
+  EXPECT_EQ(ticksInBlock(), 3);
+}
+
+TEST_F(MainFormNotificationTest, DisablingStopsCountingAndEnablingAgainStartsAnEmptyBlock) {
+  countedSeconds(5);
+  page().cbEnableNotifications->setChecked(false);
+  form->SettingsWindow().ButtonApply->click();
+  countedSeconds(4);
+  EXPECT_EQ(ticksInBlock(), 5);
+  page().cbEnableNotifications->setChecked(true);
+  form->SettingsWindow().ButtonApply->click();
+  EXPECT_EQ(ticksInBlock(), 0);
+  countedSeconds(2);
+  EXPECT_EQ(ticksInBlock(), 2);
+}
+
+TEST_F(MainFormNotificationTest, ApplyingWhileOnStartsAFreshBlock) {
+  countedSeconds(30);
+  page().SpinEditorNotifyMin->setValue(2);
+  form->SettingsWindow().ButtonApply->click();
+  EXPECT_EQ(settings.NotifyTimeMin, 2);
+  countedSeconds(119);
+  EXPECT_TRUE(platform.shellFake.programs.empty());
+  countedSeconds(1);
+  EXPECT_EQ(platform.shellFake.programs.size(), 1U);
+}
+
+// The choosers may hold edits the user never applied (or cancelled): firing ignores them.
+TEST_F(MainFormNotificationTest, FiringUsesTheAppliedFilesNotWhatTheChoosersHold) {
+  page().AlertChooser->SetFileName(file("edited.wav"));
+  page().ExecChooser->SetFileName(file("edited-program"));
+  countedSeconds(60);
+  EXPECT_EQ(platform.soundFake.played, std::vector<QString>{settings.NotifySound});
+  EXPECT_EQ(platform.shellFake.programs, std::vector<QString>{settings.ExecProg});
+}
+
+TEST_F(MainFormNotificationTest, TheTestButtonsUseTheChoosersAndReportAFailedStart) {
+  const QString edited = file("edited.wav");
+  page().AlertChooser->SetFileName(edited);
+  page().btnTestSoundNotify->click();
+  EXPECT_EQ(platform.soundFake.played, std::vector<QString>{edited});
+  EXPECT_TRUE(AnyTimedMessageOpen());
+
+  page().ExecChooser->SetFileName(QStringLiteral("/nowhere/tool"));
+  platform.shellFake.programResult = platform::ShellResult::FileNotFound;
+  MessageBoxAnswerer answerer(QMessageBox::Ok);
+  page().btnTestExec->click();
+  EXPECT_EQ(platform.shellFake.programs, std::vector<QString>{QStringLiteral("/nowhere/tool")});
+  EXPECT_EQ(answerer.texts, QStringList{QStringLiteral("The specified file was not found.")});
+}
+
+TEST_F(MainFormNotificationTest, TheEnableBoxEnablesEveryTaggedControl) {
+  EXPECT_TRUE(page().cmbNotifyCondition->isEnabled()) << "loaded on";
+  page().cbEnableNotifications->setChecked(false);
+  int tagged = 0;
+  for (QWidget* control : page().findChildren<QWidget*>()) {
+    if (control->property("tag").toInt() != TNotificationsPage::EnablingTag) continue;
+    ++tagged;
+    EXPECT_FALSE(control->isEnabled()) << control->objectName().toStdString();
+  }
+  EXPECT_EQ(tagged, 17);
+  EXPECT_TRUE(page().cbEnableNotifications->isEnabled());
+}
+
+TEST_F(MainFormNotificationTest, TheQuotaItemOpensTheQuotaWindowAndSavesItsSwitchWhenItCloses) {
+  QAction& item = *form->TrayMenu().Item(QStringLiteral("Quota1"));
+  ASSERT_TRUE(item.isEnabled());
+  bool shown = false;
+  QTimer::singleShot(0, [&shown] {
+    auto* window = qobject_cast<TQuotaForm*>(QApplication::activeModalWidget());
+    ASSERT_NE(window, nullptr);
+    shown = true;
+    window->EnableMessageWhenQuotaUsedUp->setChecked(true);
+    window->QuotaUsedUpPercent->setValue(60);
+    window->CloseButton->click();
+  });
+  item.trigger();
+  EXPECT_TRUE(shown);
+  EXPECT_TRUE(store->ReadBool(QStringLiteral("Quota"), QStringLiteral("EnableQuotaOveruseMessage"), false));
+  EXPECT_EQ(store->ReadInteger(QStringLiteral("Quota"), QStringLiteral("QuotaOverusePercentage"), 0), 60);
+}
+
+}  // namespace
+}  // namespace meterly

@@ -1,0 +1,92 @@
+#include "app/main_meterly_form.h"
+#include "core/settings_store.h"
+#include "display/graph_form.h"
+#include "fakes/fake_platform.h"
+#include "store/disk_db.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMessageBox>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace meterly {
+namespace {
+
+using platform::IfType::Ethernet;
+
+int OpenMessageBoxes() {
+  int count = 0;
+  for (QWidget* widget : QApplication::topLevelWidgets()) {
+    if (qobject_cast<QMessageBox*>(widget) != nullptr && widget->isVisible()) ++count;
+  }
+  return count;
+}
+
+// A desktop without any notification area, on which one appears later.
+class MainFormNoTrayTest : public ::testing::Test {
+ protected:
+  MainFormNoTrayTest() {
+    platform.session.data = folder.filePath(QStringLiteral("data"));
+    platform.session.allUsersData = platform.session.data;
+    platform.addInterface(2, QStringLiteral("veth9"), Ethernet, 1000, 1000);
+    settings.InterfaceGuid = QStringLiteral("veth9");
+    store = std::make_unique<SettingsStore>(platform.registry());
+    form = std::make_unique<TMainMeterlyForm>(platform, settings, *store, CommandLineSwitches{});
+    graph = std::make_unique<TGraphForm>(settings);
+    form->AttachGraphForm(*graph);
+    form->ApplySettings();
+  }
+
+  ~MainFormNoTrayTest() override {
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+      if (qobject_cast<QMessageBox*>(widget) != nullptr) widget->deleteLater();
+    }
+  }
+
+  void Ticks(int count) {
+    for (int i = 0; i < count; ++i) {
+      platform.interfaces.addTraffic(QStringLiteral("veth9"), 100, 10);
+      form->Tick().TimerTimer();
+    }
+  }
+
+  QTemporaryDir folder;
+  fakes::FakePlatform platform;
+  Settings settings;
+  std::unique_ptr<SettingsStore> store;
+  std::unique_ptr<TMainMeterlyForm> form;
+  std::unique_ptr<TGraphForm> graph;
+};
+
+TEST_F(MainFormNoTrayTest, TheGraphWindowStandsInForTheIconTheUserIsToldOnceAndTheIconComesWithATray) {
+  const int boxesBefore = OpenMessageBoxes();  // left open by tests before this one
+  Ticks(119);
+  EXPECT_FALSE(graph->isVisible());
+  EXPECT_EQ(OpenMessageBoxes(), boxesBefore);
+
+  Ticks(1);
+  EXPECT_TRUE(graph->isVisible());
+  EXPECT_TRUE(form->findChild<QAction*>(QStringLiteral("ActionToggleGraph"))->isChecked());
+  EXPECT_EQ(OpenMessageBoxes(), boxesBefore + 1);
+  EXPECT_FALSE(form->Terminating());
+
+  Ticks(200);
+  EXPECT_EQ(OpenMessageBoxes(), boxesBefore + 1) << "told once, not every second";
+  {
+    TDiskDB& db = *form->UsageDatabase();
+    TSQLiteDB::LockGuard lock(db);
+    EXPECT_EQ(db.GetTotals(0, 9999999, std::nullopt).DataIn, 319 * 100) << "every second after the baseline";
+  }
+  EXPECT_FALSE(form->TrayIcon().TrayIconMade());
+
+  platform.trayStateFake.hosts.XEmbedTray = true;
+  Ticks(1);
+  EXPECT_TRUE(form->TrayIcon().IsShown());
+}
+
+}  // namespace
+}  // namespace meterly

@@ -1,0 +1,142 @@
+#include "fakes/fake_dialup.h"
+
+#include <algorithm>
+#include <chrono>
+
+namespace meterly::fakes {
+
+using platform::DialupCounters;
+using platform::DialupEventWatch;
+using platform::DialupLink;
+
+FakeDialupEventWatch::~FakeDialupEventWatch() {
+  std::lock_guard lock(service_.mutex_);
+  service_.watchOpen_ = false;
+}
+
+DialupEventWatch::WaitResult FakeDialupEventWatch::wait(int timeoutMs) {
+  std::unique_lock lock(service_.mutex_);
+  service_.longestWaitMs_ = std::max(service_.longestWaitMs_, timeoutMs);
+  const bool ready = service_.changed_.wait_for(lock, std::chrono::milliseconds(timeoutMs), [this] {
+    return service_.wakes_ > 0 || service_.pendingEvents_ > 0 || service_.endlessEvents_ || service_.watchFailing_;
+  });
+  if (!ready) return WaitResult::TimedOut;
+  if (service_.wakes_ > 0) {
+    service_.wakes_ = 0;
+    return WaitResult::Woken;
+  }
+  if (service_.watchFailing_) return WaitResult::Failed;
+  if (service_.pendingEvents_ > 0) service_.pendingEvents_ = 0;
+  return WaitResult::Event;
+}
+
+void FakeDialupEventWatch::wake() {
+  std::lock_guard lock(service_.mutex_);
+  ++service_.wakes_;
+  service_.changed_.notify_all();
+}
+
+bool FakeDialupService::available() {
+  std::lock_guard lock(mutex_);
+  return available_;
+}
+
+std::optional<std::vector<DialupLink>> FakeDialupService::activeLinks() {
+  std::lock_guard lock(mutex_);
+  ++enumerations_;
+  if (enumerationFailing_) return std::nullopt;
+  std::vector<DialupLink> links = links_;
+  for (DialupLink& link : links) link.counters = counters_[link.handle];
+  return links;
+}
+
+std::optional<DialupCounters> FakeDialupService::statistics(quint64 handle) {
+  std::lock_guard lock(mutex_);
+  const bool up = std::any_of(links_.begin(), links_.end(), [&](const DialupLink& l) { return l.handle == handle; });
+  if (!up || failingStatistics_.count(handle) > 0) return std::nullopt;
+  return counters_[handle];
+}
+
+bool FakeDialupService::hangUp(const DialupLink& link, QString* /*error*/) {
+  std::lock_guard lock(mutex_);
+  hungUp_.push_back(link.name);
+  return true;
+}
+
+std::unique_ptr<DialupEventWatch> FakeDialupService::watchEvents() {
+  std::lock_guard lock(mutex_);
+  if (!available_) throw platform::DialupError("no dial-up here (fake)");
+  watchOpen_ = true;
+  return std::make_unique<FakeDialupEventWatch>(*this);
+}
+
+void FakeDialupService::setAvailable(bool available) {
+  std::lock_guard lock(mutex_);
+  available_ = available;
+}
+
+void FakeDialupService::connect(const QString& name, quint64 handle) {
+  std::lock_guard lock(mutex_);
+  std::erase_if(links_, [&](const DialupLink& link) { return link.name == name; });
+  links_.push_back(DialupLink{name, handle, {}});
+  counters_[handle] = {};
+}
+
+void FakeDialupService::disconnect(const QString& name) {
+  std::lock_guard lock(mutex_);
+  std::erase_if(links_, [&](const DialupLink& link) { return link.name == name; });
+}
+
+void FakeDialupService::setCounters(quint64 handle, quint64 received, quint64 sent) {
+  std::lock_guard lock(mutex_);
+  counters_[handle] = {received, sent};
+}
+
+void FakeDialupService::setStatisticsFailing(quint64 handle, bool failing) {
+  std::lock_guard lock(mutex_);
+  if (failing) {
+    failingStatistics_.insert(handle);
+  } else {
+    failingStatistics_.erase(handle);
+  }
+}
+
+void FakeDialupService::setEnumerationFailing(bool failing) {
+  std::lock_guard lock(mutex_);
+  enumerationFailing_ = failing;
+}
+
+void FakeDialupService::setWatchFailing(bool failing) {
+  std::lock_guard lock(mutex_);
+  watchFailing_ = failing;
+  changed_.notify_all();
+}
+
+void FakeDialupService::signalEvent(bool endless) {
+  std::lock_guard lock(mutex_);
+  ++pendingEvents_;
+  endlessEvents_ = endless;
+  changed_.notify_all();
+}
+
+int FakeDialupService::enumerations() const {
+  std::lock_guard lock(mutex_);
+  return enumerations_;
+}
+
+std::vector<QString> FakeDialupService::hungUp() const {
+  std::lock_guard lock(mutex_);
+  return hungUp_;
+}
+
+bool FakeDialupService::watchOpen() const {
+  std::lock_guard lock(mutex_);
+  return watchOpen_;
+}
+
+int FakeDialupService::longestWaitMs() const {
+  std::lock_guard lock(mutex_);
+  return longestWaitMs_;
+}
+
+}  // namespace meterly::fakes

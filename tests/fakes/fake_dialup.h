@@ -1,0 +1,76 @@
+#pragma once
+
+#include "platform/dialup.h"
+
+#include <condition_variable>
+#include <map>
+#include <mutex>
+#include <set>
+
+namespace meterly::fakes {
+
+class FakeDialupService;
+
+// Waits on a condition variable for the events and wakes its service is told of.
+class FakeDialupEventWatch : public platform::DialupEventWatch {
+ public:
+  explicit FakeDialupEventWatch(FakeDialupService& service) : service_(service) {}
+  ~FakeDialupEventWatch() override;
+
+  WaitResult wait(int timeoutMs) override;
+  void wake() override;
+  QString failure() const override { return QStringLiteral("the fake watch broke"); }
+
+ private:
+  FakeDialupService& service_;
+};
+
+// Dial-up links that a test scripts: which are up, their counters by handle, failing calls.
+// Safe to script from the test's thread while a logger thread asks.
+class FakeDialupService : public platform::DialupService {
+ public:
+  bool available() override;
+  std::optional<std::vector<platform::DialupLink>> activeLinks() override;
+  std::optional<platform::DialupCounters> statistics(quint64 handle) override;
+  bool hangUp(const platform::DialupLink& link, QString* error) override;
+  std::unique_ptr<platform::DialupEventWatch> watchEvents() override;
+
+  // Scripting; each takes the fake's lock.
+  void setAvailable(bool available);
+  // The link comes up (or is replaced, when its name is up already) with zero counters.
+  void connect(const QString& name, quint64 handle);
+  // The link goes; its handle answers no more statistics.
+  void disconnect(const QString& name);
+  void setCounters(quint64 handle, quint64 received, quint64 sent);
+  void setStatisticsFailing(quint64 handle, bool failing);
+  void setEnumerationFailing(bool failing);
+  void setWatchFailing(bool failing);
+  // A connection event for the watch; with `endless`, every wait reports one at once.
+  void signalEvent(bool endless = false);
+
+  int enumerations() const;
+  std::vector<QString> hungUp() const;
+  bool watchOpen() const;
+  int longestWaitMs() const;
+
+ private:
+  friend class FakeDialupEventWatch;
+
+  mutable std::mutex mutex_;
+  std::condition_variable changed_;
+  bool available_ = true;
+  std::vector<platform::DialupLink> links_;
+  std::map<quint64, platform::DialupCounters> counters_;
+  std::set<quint64> failingStatistics_;
+  bool enumerationFailing_ = false;
+  bool watchFailing_ = false;
+  int pendingEvents_ = 0;
+  bool endlessEvents_ = false;
+  int wakes_ = 0;
+  int enumerations_ = 0;
+  int longestWaitMs_ = 0;
+  bool watchOpen_ = false;
+  std::vector<QString> hungUp_;
+};
+
+}  // namespace meterly::fakes

@@ -1,0 +1,62 @@
+#include "platform/linux/linux_dialup.h"
+#include "platform/linux/linux_dialup_links.h"
+#include "private_network.h"
+
+#include <sys/stat.h>
+
+#include <chrono>
+
+namespace meterly::platform::kerneltest {
+namespace {
+
+// What this kernel says of PPP, read the way the service does not: /dev/ppp or /proc/devices.
+bool KernelHasPpp() {
+  struct stat device {};
+  if (::stat("/dev/ppp", &device) == 0) return true;
+  QFile devices(QStringLiteral("/proc/devices"));
+  return devices.open(QIODevice::ReadOnly) && netlink::procDevicesOfferPpp(devices.readAll());
+}
+
+TEST(LinuxDialupKernelTest, AKernelWithoutPppMakesTheServiceUnavailable) {
+  if (KernelHasPpp()) GTEST_SKIP() << "this kernel offers PPP";
+  LinuxDialupService service;
+  EXPECT_FALSE(service.available());
+  EXPECT_THROW(service.watchEvents(), DialupError);
+}
+
+// The service as on a kernel with PPP, in a namespace where other links come and go.
+class LinuxDialupServiceTest : public PrivateNetworkTest {
+ protected:
+  void SetUp() override {
+    PrivateNetworkTest::SetUp();
+    if (IsSkipped() || HasFatalFailure()) return;
+    service.emplace(true);
+  }
+
+  std::optional<LinuxDialupService> service;
+};
+
+TEST_F(LinuxDialupServiceTest, OtherLinksAreNeitherConnectionsNorEvents) {
+  const auto links = service->activeLinks();
+  ASSERT_TRUE(links.has_value()) << "the links can be read";
+  EXPECT_TRUE(links->empty());
+  EXPECT_FALSE(service->statistics(1).has_value()) << "loopback is no dial-up link";
+
+  auto watch = service->watchEvents();
+  ASSERT_NO_FATAL_FAILURE(createLink({QStringLiteral("veth2"), QStringLiteral("type"), QStringLiteral("veth"),
+                                      QStringLiteral("peer"), QStringLiteral("name"), QStringLiteral("veth3")}));
+  runIp({QStringLiteral("link"), QStringLiteral("set"), spare, QStringLiteral("down")});
+  EXPECT_EQ(watch->wait(300), DialupEventWatch::WaitResult::TimedOut);
+}
+
+TEST_F(LinuxDialupServiceTest, WakeEndsTheWaitAtOnceAndIsKeptUntilTheNextWait) {
+  auto watch = service->watchEvents();
+  watch->wake();
+  const auto started = std::chrono::steady_clock::now();
+  EXPECT_EQ(watch->wait(60000), DialupEventWatch::WaitResult::Woken);
+  EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(30));
+  EXPECT_EQ(watch->wait(10), DialupEventWatch::WaitResult::TimedOut) << "one wake, one woken wait";
+}
+
+}  // namespace
+}  // namespace meterly::platform::kerneltest

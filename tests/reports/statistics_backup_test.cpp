@@ -1,0 +1,264 @@
+#include "reports/statistics_backup.h"
+
+#include "support/usage_database.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QRandomGenerator>
+
+#include "store/qt_printing.h"
+
+#include <gtest/gtest.h>
+
+namespace meterly {
+namespace {
+
+using testing_support::UsageDatabase;
+
+QByteArray BackupBytes(TDiskDB& db) {
+  QBuffer buffer;
+  buffer.open(QIODevice::WriteOnly);
+  WriteBackup(db, buffer);
+  return buffer.data();
+}
+
+// Reads the whole document, then replaces the database's contents with it, as the window does.
+void Restore(TDiskDB& db, const QByteArray& document) {
+  QBuffer buffer;
+  buffer.setData(document);
+  buffer.open(QIODevice::ReadOnly);
+  const TBackupContents contents = ReadBackup(buffer);
+  ReplaceStatistics(db, contents.Usage, contents.Sessions);
+}
+
+QString RestoreError(TDiskDB& db, const QByteArray& document) {
+  try {
+    Restore(db, document);
+  } catch (const EBackupError& error) {
+    return error.message();
+  }
+  return QStringLiteral("(restored)");
+}
+
+QByteArray Document(const QByteArray& data, const QByteArray& rest = "<dialup/>") {
+  return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n<meterly-backup><data>" + data + "</data>" + rest +
+         "</meterly-backup>";
+}
+
+QByteArray Item(const QByteArray& fields) { return "<item>" + fields + "</item>"; }
+
+const QByteArray kFields = "<user>u</user><day>46000</day><in>5</in><out>6</out><dialup>7</dialup>";
+
+class BackupTest : public ::testing::Test {
+ protected:
+  UsageDatabase store;
+  TDiskDB& db = *store.db;
+};
+
+TEST_F(BackupTest, AnEmptyDatabaseWritesEmptyElementTagsAndRestoringItEmptiesBothTables) {
+  EXPECT_EQ(BackupBytes(db), QByteArray("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n<meterly-backup>\r\n"
+                                        "\t<data/>\r\n\t<dialup/>\r\n</meterly-backup>\r\n"));
+  UsageDatabase full;
+  full.write(QStringLiteral("x"), 46000, 3, 1, 2);
+  full.addSession(QStringLiteral("isp"), QStringLiteral("2026-03-01 10:00:00"), 60);
+  Restore(*full.db, BackupBytes(db));
+  EXPECT_EQ(full.contents(), QStringList());
+}
+
+TEST_F(BackupTest, OneRowAndOneSessionAreLaidOutOneElementALineIndentedByTabs) {
+  store.write(QStringLiteral("me"), 46000, 5, 100, 200, 30);
+  store.addSession(QStringLiteral("isp"), QStringLiteral("2026-03-01 10:00:00"), 60, 7, 8);
+  EXPECT_EQ(BackupBytes(db), QByteArray("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n<meterly-backup>\r\n"
+                                        "\t<data>\r\n\t\t<item>\r\n\t\t\t<user>me</user>\r\n\t\t\t<day>46000</day>\r\n"
+                                        "\t\t\t<in>100</in>\r\n\t\t\t<out>200</out>\r\n\t\t\t<dialup>30</dialup>\r\n"
+                                        "\t\t\t<hour>5</hour>\r\n\t\t</item>\r\n\t</data>\r\n\t<dialup>\r\n"
+                                        "\t\t<item>\r\n\t\t\t<connection>isp</connection>\r\n"
+                                        "\t\t\t<since>2026-03-01 10:00:00</since>\r\n\t\t\t<duration>60</duration>\r\n"
+                                        "\t\t\t<in>7</in>\r\n\t\t\t<out>8</out>\r\n\t\t</item>\r\n\t</dialup>\r\n"
+                                        "</meterly-backup>\r\n"));
+}
+
+TEST_F(BackupTest, ARoundTripRestoresEveryRowAndSessionIdentically) {
+  const QStringList users{QStringLiteral("a<b&c"), QStringLiteral("O'Brien \"Q\""), QStringLiteral("张伟"),
+                          QStringLiteral("cr\rlf\n tab\t"), QStringLiteral("R&D]]>")};
+  for (int u = 0; u < users.size(); ++u) {
+    for (int hour : {0, 7, 23}) store.write(users[u], 45000 + u, hour, 1LL << 40 | hour, u * 1000 + hour, hour);
+  }
+  store.addSession(QStringLiteral("拨号 <1>"), QStringLiteral("2026-03-01 10:00:00"), 4000000000U, 1, 2);
+  store.addSession(QStringLiteral("isp & co"), QStringLiteral("2025-12-31 23:59:59"), 1, 9223372036854775807LL, 0);
+  const QStringList before = store.contents();
+  const QByteArray backup = BackupBytes(db);
+
+  store.write(QStringLiteral("later"), 46100, 1, 1, 1);
+  Restore(db, backup);
+  EXPECT_EQ(store.contents(), before);
+  EXPECT_EQ(BackupBytes(db), backup);
+}
+
+TEST_F(BackupTest, TheAmountsNotYetWrittenAreInTheBackup) {
+  db.AddData(0, 11, 22);
+  EXPECT_TRUE(BackupBytes(db).contains("<in>11</in>"));
+  EXPECT_EQ(db.PendingIn(), 0);
+}
+
+TEST_F(BackupTest, ItemsTakeHourZeroWithoutANumericHourAndDuplicatesAddUp) {
+  store.addSession(QStringLiteral("kept"), QStringLiteral("2026-03-01 10:00:00"), 60);
+  const QByteArray document = "<?xml version=\"1.0\"?><meterly-backup>\n  <data>\n" + Item(kFields) + "\n" +
+                              Item(kFields + "<hour>x</hour>") + Item(kFields + "<hour>4</hour>") +
+                              Item(kFields + "<hour> 4 </hour>") + "</data></meterly-backup>";
+  Restore(db, document);
+  EXPECT_EQ(store.contents(), (QStringList{QStringLiteral("u|46000|0|10|12|14"), QStringLiteral("u|46000|4|10|12|14"),
+                                           QStringLiteral("kept|2026-03-01 10:00:00|60|0|0")}));
+}
+
+TEST_F(BackupTest, AnUnreadableSinceBecomesTheZeroDate) {
+  Restore(db, Document("",
+                       "<dialup><item><connection>c</connection><since>never</since><duration>1</duration>"
+                       "<in>2</in><out>3</out></item></dialup>"));
+  EXPECT_EQ(store.rows(QStringLiteral("SELECT * FROM dialup"), 5),
+            QStringList{QStringLiteral("c|1899-12-30 00:00:00|1|2|3")});
+}
+
+TEST_F(BackupTest, AWindows1252BackupOfAnOlderInstallationRestores) {
+  Restore(db,
+          "<?xml version=\"1.0\" encoding=\"windows-1252\"?><meterly-backup><data><item><user>Jos\xe9 \x80</user>"
+          "<day>40000</day><in>1</in><out>2</out><dialup>0</dialup></item></data></meterly-backup>");
+  EXPECT_EQ(store.contents(), QStringList{QStringLiteral("José €|40000|0|1|2|0")});
+}
+
+TEST_F(BackupTest, ABadFileChangesNeitherTheDatabaseNorThePendingAmounts) {
+  struct Case {
+    const char* what;
+    QByteArray document;
+    QString error;
+  };
+  const QString corrupted = QStringLiteral("Corrupted backup file");
+  const Case cases[] = {
+      {"wrong root", "<?xml version=\"1.0\"?><backup><data/></backup>", QStringLiteral("Not a backup file")},
+      {"no data", "<meterly-backup><dialup/></meterly-backup>", corrupted},
+      {"missing in", Document(Item("<user>u</user><day>1</day><out>6</out><dialup>7</dialup>")),
+       QStringLiteral("missing XML node 'in' in 'item'")},
+      {"not a number", Document(Item("<user>u</user><day>1</day><in>5x</in><out>6</out><dialup>7</dialup>")),
+       QStringLiteral("'5x' is not a valid integer value")},
+      {"day past 32 bits",
+       Document(Item("<user>u</user><day>4294967296</day><in>5</in><out>6</out><dialup>7</dialup>")), corrupted},
+      {"negative day", Document(Item("<user>u</user><day>-1</day><in>5</in><out>6</out><dialup>7</dialup>")),
+       corrupted},
+      {"day 0", Document(Item("<user>u</user><day>0</day><in>5</in><out>6</out><dialup>7</dialup>")), corrupted},
+      {"hour 24", Document(Item(kFields + "<hour>24</hour>")), corrupted},
+      {"negative hour", Document(Item(kFields + "<hour>-1</hour>")), corrupted},
+      {"negative amount", Document(Item("<user>u</user><day>1</day><in>-5</in><out>6</out><dialup>7</dialup>")),
+       corrupted},
+      {"long duration",
+       Document("",
+                "<dialup><item><connection>c</connection><since>x</since>"
+                "<duration>4294967296</duration><in>2</in><out>3</out></item></dialup>"),
+       corrupted},
+      {"invalid character reference", Document(Item("<user>&#1;</user>")), QString()},
+      {"cut short", Document(Item(kFields)).left(80), QString()},
+      {"garbage after the root", Document(Item(kFields)) + "<x>", QString()},
+      {"no element", "", QString()},
+  };
+  store.write(QStringLiteral("me"), 46000, 1, 10, 20);
+  store.addSession(QStringLiteral("isp"), QStringLiteral("2026-03-01 10:00:00"), 60);
+  db.AddData(1, 2, 3);
+  const QStringList before = store.contents();
+  for (const Case& test : cases) {
+    const QString message = RestoreError(db, test.document);
+    if (test.error.isEmpty()) {
+      EXPECT_TRUE(message.contains(QStringLiteral("line"))) << test.what << ": " << message.toStdString();
+    } else {
+      EXPECT_EQ(message, test.error) << test.what;
+    }
+    EXPECT_EQ(store.contents(), before) << test.what;
+    EXPECT_EQ(db.PendingIn(), 2) << test.what;
+  }
+}
+
+// Random damage to a valid backup never crashes the reader, and the database changes only when
+// the file still reads as a whole backup.
+TEST_F(BackupTest, DamagedFilesNeverChangeTheDatabaseUnlessTheRestoreCommits) {
+  for (int u = 0; u < 3; ++u) store.write(QStringLiteral("user%1 <&>").arg(u), 46000 + u, u, 100 + u, 200, u);
+  store.addSession(QStringLiteral("isp"), QStringLiteral("2026-03-01 10:00:00"), 60, 1, 2);
+  const QByteArray original = BackupBytes(db);
+  const QStringList before = store.contents();
+  QRandomGenerator random(20260331);
+  const QByteArray alphabet = "<>/&;#x0123456789-\r\n\t amp";
+  int restored = 0;
+  for (int round = 0; round < 400; ++round) {
+    QByteArray damaged = original;
+    for (int edits = 1 + random.bounded(3); edits > 0 && !damaged.isEmpty(); --edits) {
+      const int at = random.bounded(static_cast<int>(damaged.size()));
+      const char c = random.bounded(4) == 0 ? static_cast<char>(random.bounded(256))
+                                            : alphabet[random.bounded(static_cast<int>(alphabet.size()))];
+      switch (random.bounded(4)) {
+        case 0:
+          damaged[at] = c;
+          break;
+        case 1:
+          damaged.insert(at, c);
+          break;
+        case 2:
+          damaged.remove(at, 1 + random.bounded(8));
+          break;
+        default:
+          damaged.truncate(at);
+      }
+    }
+    db.AddData(0, 1, 0);
+    const qint64 pending = db.PendingIn();
+    try {
+      Restore(db, damaged);
+      ++restored;
+      EXPECT_EQ(db.PendingIn(), 0);
+      Restore(db, original);
+    } catch (const EBackupError&) {
+      EXPECT_EQ(db.PendingIn(), pending);
+    }
+    ASSERT_EQ(store.contents(), before) << damaged.toStdString();
+    db.ClearPending();
+  }
+  EXPECT_GT(restored, 0);
+  EXPECT_LT(restored, 400);
+}
+
+TEST_F(BackupTest, ATextXmlCannotHoldIsRefusedAndTheOldFileStays) {
+  const QString path = store.dir.filePath(QStringLiteral("backup.xml"));
+  QFile old(path);
+  ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+  old.write("old");
+  old.close();
+  store.write(QStringLiteral("bell\x07"), 46000, 1, 1, 1);
+  try {
+    BackupStatistics(db, path);
+    ADD_FAILURE() << "no error";
+  } catch (const EBackupError& error) {
+    EXPECT_TRUE(error.message().contains(QStringLiteral("U+0007"))) << error.message().toStdString();
+  }
+  ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+  EXPECT_EQ(old.readAll(), QByteArray("old"));
+  EXPECT_EQ(QDir(store.dir.path()).entryList({QStringLiteral("backup.xml*")}, QDir::Files | QDir::Hidden),
+            QStringList{QStringLiteral("backup.xml")});
+}
+
+TEST_F(BackupTest, AFailedWriteIsAnErrorNotASuccess) {
+  QFile full(QStringLiteral("/dev/full"));
+  if (!full.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) GTEST_SKIP() << "no /dev/full here";
+  EXPECT_THROW(WriteBackup(db, full), EBackupError);
+  EXPECT_THROW(BackupStatistics(db, store.dir.filePath(QStringLiteral("missing/folder/b.xml"))), EBackupError);
+}
+
+TEST_F(BackupTest, ABackupFileWrittenAndReadBackByName) {
+  store.write(QStringLiteral("me"), 46000, 1, 10, 20);
+  const QString path = store.dir.filePath(QStringLiteral("b.xml"));
+  BackupStatistics(db, path);
+  const TBackupContents contents = ReadBackupFile(path);
+  EXPECT_EQ(contents.Usage, (std::vector<TUsageRow>{{QStringLiteral("me"), 46000, 1, 10, 20, 0}}));
+  ASSERT_TRUE(contents.Sessions.has_value());
+  EXPECT_TRUE(contents.Sessions->empty());
+  EXPECT_THROW(ReadBackupFile(store.dir.filePath(QStringLiteral("none.xml"))), EBackupError);
+}
+
+}  // namespace
+}  // namespace meterly
