@@ -111,7 +111,6 @@ void TMainMeterlyForm::CreateTrayIcon() {
   actions.ActionHelp = actionHelp_;
   actions.ActionAbout = actionAbout_;
   actions.ActionExit = actionExit_;
-  actions.ActionQuota = actionQuota_;
   actions.ActionUsageStats = actionUsageStats_;
   actions.ActionQuota = actionQuota_;
   CreateActionsOfMissingWindows(actions, this);
@@ -142,8 +141,6 @@ void TMainMeterlyForm::CreateActions() {
   connect(actionAbout_, &QAction::triggered, this, &TMainMeterlyForm::ActionAbout);
   actionExit_ = AddAction("ActionExit", QStringLiteral("退出(&E)"), false);
   connect(actionExit_, &QAction::triggered, this, [this] { ExitApplication(true); });
-  actionQuota_ = AddAction("ActionQuota", QStringLiteral("配额(&Q)"), false);
-  connect(actionQuota_, &QAction::triggered, this, &TMainMeterlyForm::ActionQuota);
   actionUsageStats_ = AddAction("ActionUsageStats", QStringLiteral("使用统计(&U)"), false);
   connect(actionUsageStats_, &QAction::triggered, this, &TMainMeterlyForm::ActionUsageStats);
   statisticsWindows_ = std::make_unique<TStatisticsWindows>();
@@ -493,37 +490,6 @@ TTrafficNotification::Hooks TMainMeterlyForm::NotificationHooks() {
     if (GraphForm == nullptr) return;
     GraphForm->HideNotificationWindow();
     actionToggleGraph_->setChecked(GraphForm->isVisible());
-  };
-  return hooks;
-}
-
-void TMainMeterlyForm::HangUpDialup() {
-  if (platform_.dialup().available()) HangUpAllDialup(platform_.dialup());
-}
-
-void TMainMeterlyForm::ActionQuota() {
-  if (quotaForm_) {
-    quotaForm_->raise();
-    quotaForm_->activateWindow();
-    return;
-  }
-  TQuotaForm window(QuotaSetup, settings_);
-  quotaForm_ = &window;
-  window.exec();
-  // On the way out the exit path has closed the window and saved everything already.
-  if (!terminating_) SaveSettings();
-}
-
-void TMainMeterlyForm::NotificationStep(quint32 in, quint32 out) { notification_.NotificationStep(in, out); }
-
-TTrafficNotification::Hooks TMainMeterlyForm::NotificationHooks() {
-  TTrafficNotification::Hooks hooks;
-  hooks.HangUpAllDialup = [this] { HangUpDialup(); };
-  hooks.ShowGraph = [this] {
-    if (GraphForm != nullptr) GraphForm->ShowNoActivate();
-  };
-  hooks.HideGraph = [this] {
-    if (GraphForm != nullptr) GraphForm->HideNotificationWindow();
   };
   return hooks;
 }
