@@ -1,12 +1,8 @@
 #include "alerts/notifications_page.h"
 
 #include "core/settings.h"
-#include "ui/file_chooser.h"
 
 #include <QCheckBox>
-#include <QComboBox>
-#include <QGroupBox>
-#include <QSpinBox>
 
 #include <gtest/gtest.h>
 
@@ -41,17 +37,6 @@ TEST(NotificationsPageTest, EveryValueGoesThroughThePageAndBack) {
   page.SettingsToControls(stored);
   EXPECT_TRUE(page.cbShowGraphNotify->isChecked());
   EXPECT_FALSE(page.cbShutdown->isChecked());
-}
-
-TEST(NotificationsPageTest, TheRangesAndTheListAreTheSettingsPages) {
-  TNotificationsPage page;
-  EXPECT_EQ(page.SpinEditorDataMb->maximum(), 32000);
-  EXPECT_EQ(page.SpinEditorNotifyMin->maximum(), 1440);
-  EXPECT_EQ(page.SpinEditorNotifyMin->singleStep(), 5);
-  EXPECT_EQ(page.cmbNotifyCondition->count(), 8);
-  EXPECT_EQ(page.cmbNotifyCondition->maxVisibleItems(), 20);
-  EXPECT_EQ(page.AlertChooser->Filter(), QStringLiteral("WAV 文件 (*.wav)"));
-  EXPECT_FALSE(page.gbNotifyActions->isEnabled()) << "off until the box is checked";
 }
 
 }  // namespace
