@@ -11,6 +11,7 @@
 #include "app/session_notice.h"
 #include "app/settings_window.h"
 #include "app/speed_meters.h"
+#include "app/statistics_windows.h"
 #include "base/date_serial.h"
 #include "base/exception_message.h"
 #include "core/settings_mapping.h"
@@ -110,6 +111,7 @@ void TMainMeterlyForm::CreateTrayIcon() {
   actions.ActionHelp = actionHelp_;
   actions.ActionAbout = actionAbout_;
   actions.ActionExit = actionExit_;
+  actions.ActionUsageStats = actionUsageStats_;
   actions.ActionQuota = actionQuota_;
   CreateActionsOfMissingWindows(actions, this);
   CreateNetworkTools(actions);
@@ -139,6 +141,9 @@ void TMainMeterlyForm::CreateActions() {
   connect(actionAbout_, &QAction::triggered, this, &TMainMeterlyForm::ActionAbout);
   actionExit_ = AddAction("ActionExit", QStringLiteral("退出(&E)"), false);
   connect(actionExit_, &QAction::triggered, this, [this] { ExitApplication(true); });
+  actionUsageStats_ = AddAction("ActionUsageStats", QStringLiteral("使用统计(&U)"), false);
+  connect(actionUsageStats_, &QAction::triggered, this, &TMainMeterlyForm::ActionUsageStats);
+  statisticsWindows_ = std::make_unique<TStatisticsWindows>();
   actionQuota_ = AddAction("ActionQuota", QStringLiteral("配额(&Q)"), false);
   connect(actionQuota_, &QAction::triggered, this, &TMainMeterlyForm::ActionQuota);
 }
@@ -416,6 +421,8 @@ void TMainMeterlyForm::ActionSettings() {
 void TMainMeterlyForm::SettingsWindowShowing() {
   settingsWindow_->SelectCurrentInterface(settings_.InterfaceGuid);
   settingsWindow_->SetAutoCheck(settings_.AutoUpdate.AutoCheckEnabled);
+  // Colours chosen and then cancelled are dropped.
+  settingsWindow_->PeakColoursToControls(settings_);
 }
 
 void TMainMeterlyForm::AcceptSettings(bool closeWindow) {
@@ -444,6 +451,23 @@ void TMainMeterlyForm::ActionAbout() {
   aboutWindow_->activateWindow();
 }
 
+// Every use opens another window on the usage record.
+void TMainMeterlyForm::ActionUsageStats() {
+  if (!DiskDB) {
+    ShowError(QStringLiteral("The usage statistics cannot be shown: ") + recordingProblem_);
+    return;
+  }
+  TTotalsFormContext context;
+  context.diskDB = DiskDB.get();
+  context.settings = &settings_;
+  context.saveSettings = [this] { SaveSettings(); };
+  context.attachTickHandler = [this](bool on) { tick_.AttachTickHandler(on); };
+  context.help = [this] { ActionHelp(); };
+  context.readOnly = switches_.ReadOnly;
+  context.dialupLoggerStarted = RasAvailable && RasLogger != nullptr;
+  statisticsWindows_->Open(std::move(context));
+}
+
 void TMainMeterlyForm::ShowPresenceBalloon() { trayIcon_->ShowPresenceBalloon(); }
 
 void TMainMeterlyForm::TrayGraphStep() { trayIcon_->IconGraphStep(tick_.LastDeltaIn, tick_.LastDeltaOut); }
@@ -458,10 +482,14 @@ TTrafficNotification::Hooks TMainMeterlyForm::NotificationHooks() {
   TTrafficNotification::Hooks hooks;
   hooks.HangUpAllDialup = [this] { HangUpDialup(); };
   hooks.ShowGraph = [this] {
-    if (GraphForm != nullptr) GraphForm->ShowNoActivate();
+    if (GraphForm == nullptr) return;
+    GraphForm->ShowNoActivate();
+    actionToggleGraph_->setChecked(GraphForm->isVisible());
   };
   hooks.HideGraph = [this] {
-    if (GraphForm != nullptr) GraphForm->HideNotificationWindow();
+    if (GraphForm == nullptr) return;
+    GraphForm->HideNotificationWindow();
+    actionToggleGraph_->setChecked(GraphForm->isVisible());
   };
   return hooks;
 }
@@ -511,6 +539,7 @@ void TMainMeterlyForm::Shutdown(bool saveSettings, ProblemBox problemBox) {
   attempt(QStringLiteral("The network tools could not be stopped: "), [this] { networkTools_->StopWorkers(); });
   attempt(QStringLiteral("The dial-up logger could not be stopped: "), [this] { StopDialupLogger(); });
   attempt(QStringLiteral("The speed meters could not be closed: "), [this] { speedMeters_->CloseAll(); });
+  attempt(QStringLiteral("The statistics windows could not be closed: "), [this] { statisticsWindows_->CloseAll(); });
   attempt(QStringLiteral("The tray icon could not be removed: "), [this] { trayIcon_->Hide(); });
   // Every byte up to the stop: one more reading, then the last write.
   attempt(QStringLiteral("The last usage could not be read: "), [this] { tick_.TakeFinalSample(); });

@@ -36,6 +36,7 @@ class TQuotaForm;
 class TRasLogger;
 class TSettingsWindow;
 class TSpeedMeters;
+class TStatisticsWindows;
 
 // The main form: owner of the tray icon and its menu, the source list, the one-second tick and
 // the settings window; the place where every live feature is created, fed and taken down.
@@ -112,6 +113,7 @@ class TMainMeterlyForm : public QObject, private TickHandover, private TrayIconH
   void ActionSettings();
   void ActionHelp();
   void ActionAbout();
+  void ActionUsageStats();
 
   // The graph window.
   void ApplyGraphSettings();
@@ -172,6 +174,7 @@ class TMainMeterlyForm : public QObject, private TickHandover, private TrayIconH
   std::unique_ptr<TNetworkTools> networkTools_;
   std::unique_ptr<TNetStatTool> netStat_;
   std::unique_ptr<TSpeedMeters> speedMeters_;
+  std::unique_ptr<TStatisticsWindows> statisticsWindows_;
   TGraphForm* GraphForm = nullptr;  // owned by the application, from start-up to exit
   QAction* actionToggleGraph_ = nullptr;
   QAction* actionResetGraph_ = nullptr;
@@ -180,6 +183,7 @@ class TMainMeterlyForm : public QObject, private TickHandover, private TrayIconH
   QAction* actionHelp_ = nullptr;
   QAction* actionAbout_ = nullptr;
   QAction* actionExit_ = nullptr;
+  QAction* actionUsageStats_ = nullptr;
   QAction* actionQuota_ = nullptr;
 };
 

@@ -7,6 +7,8 @@
 #include "app/named_controls.h"
 #include "app/network_glyph.h"
 #include "core/settings_mapping.h"
+#include "reports/hour_display.h"
+#include "store/peak_hours.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -181,6 +183,13 @@ QWidget* TSettingsWindow::BuildPeakHoursBox() {
   // The strip sits at a fixed place under the spin editors, outside the layout.
   HourDisplayHost = Named(new QWidget(GroupBoxHours), "HourDisplayHost");
   HourDisplayHost->setGeometry(HourDisplayGeometry);
+  HourDisplay = Named(new THourDisplay(HourDisplayHost), "HourDisplay");
+  HourDisplay->resize(HourDisplayGeometry.size());
+  // The strip shows the hours the spin editors give at once, before they are applied.
+  for (QSpinBox* spin : {SpinPeakFrom, SpinPeakTo}) {
+    connect(spin, &QSpinBox::valueChanged, HourDisplay,
+            [this] { HourDisplay->SetHours(PeakHourMasks(SpinPeakFrom->value(), SpinPeakTo->value()).Peak); });
+  }
   GroupBoxHours->setMinimumHeight(HourDisplayGeometry.bottom() + 1 + 10);
   return GroupBoxHours;
 }
@@ -232,6 +241,7 @@ void TSettingsWindow::PrepareControls() {
 void TSettingsWindow::SettingsToControls(const Settings& settings) {
   SpinPeakFrom->setValue(settings.PeakHourFrom);
   SpinPeakTo->setValue(settings.PeakHourTo);
+  PeakColoursToControls(settings);
   // An index outside the list (a week start of 0) leaves the box without a selection.
   ComboBoxWeekStarts->setCurrentIndex(settings.WeekStartsOn - 1);
   ComboBoxMonthStarts->setCurrentIndex(settings.MonthStartsOn - 1);
@@ -250,7 +260,8 @@ void TSettingsWindow::SettingsToControls(const Settings& settings) {
 bool TSettingsWindow::ControlsToSettings(Settings& settings) {
   settings.PeakHourFrom = SpinPeakFrom->value();
   settings.PeakHourTo = SpinPeakTo->value();
-  // The peak colours stay as they are until the strip that edits them is on the page.
+  settings.OnPeakColor = HourDisplay->OnPeakColor();
+  settings.OffPeakColor = HourDisplay->OffPeakColor();
   settings.WeekStartsOn = static_cast<quint8>(ComboBoxWeekStarts->currentIndex() + 1);
   settings.MonthStartsOn = static_cast<quint8>(ComboBoxMonthStarts->currentIndex() + 1);
   settings.EnableAutoRun = cbEnableAutorun->isChecked();
@@ -316,6 +327,12 @@ void TSettingsWindow::cmbInterfacesChange() { ShowInterfaceInfo(); }
 void TSettingsWindow::bbOkClick() {
   Q_EMIT okClicked();
   close();
+}
+
+void TSettingsWindow::PeakColoursToControls(const Settings& settings) {
+  HourDisplay->SetOnPeakColor(settings.OnPeakColor);
+  HourDisplay->SetOffPeakColor(settings.OffPeakColor);
+  HourDisplay->SetHours(PeakHourMasks(SpinPeakFrom->value(), SpinPeakTo->value()).Peak);
 }
 
 void TSettingsWindow::showEvent(QShowEvent* event) {

@@ -18,6 +18,7 @@ namespace meterly {
 
 class TGraphColoursPage;
 class TGraphViewPage;
+class THourDisplay;
 class TNotificationsPage;
 
 // The settings window: edits the process-wide settings in its controls and copies them back
@@ -54,6 +55,9 @@ class TSettingsWindow : public QWidget {
   void ShowInterfaceInfo();
 
   void SetAutoCheck(bool enabled);
+
+  // The peak-hours strip's colours from the settings: also what Cancel comes back to.
+  void PeakColoursToControls(const Settings& settings);
   // The click-through switch changed elsewhere (the hot key, the tray menu).
   void ShowClickThrough(bool enabled);
 
@@ -88,6 +92,7 @@ class TSettingsWindow : public QWidget {
   QSpinBox* SpinPeakFrom;
   QSpinBox* SpinPeakTo;
   QWidget* HourDisplayHost;  // where the peak-hours strip goes
+  THourDisplay* HourDisplay;
   QGroupBox* GroupBox3;
   QComboBox* ComboBoxWeekStarts;
   QComboBox* ComboBoxMonthStarts;

@@ -224,7 +224,7 @@ void Settings::visit(Self& s, Visitor& v, const Settings& d) {
   v.integer("Totals", "CustomDateFrom", s.CustomDateFrom, d.CustomDateFrom, DaySerials);
   v.integer("Totals", "CustomDateTo", s.CustomDateTo, d.CustomDateTo, DaySerials);
   v.text("Totals", "ReportSaveFolder", s.ReportSaveFolder, d.ReportSaveFolder);
-  v.integer("Totals", "ReportSaveFormat", s.ReportSaveFormat, d.ReportSaveFormat, {0, 4});
+  v.integer("Totals", "ReportSaveFormat", s.ReportSaveFormat, d.ReportSaveFormat, {0, 5});
 }
 
 // Reads every value except the "AutoUpdate" section (the version checker reads that when it

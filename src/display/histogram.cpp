@@ -10,6 +10,7 @@
 
 #include <QPainter>
 #include <QRandomGenerator>
+#include <QtMath>
 
 #include <limits>
 
@@ -27,11 +28,17 @@ bool IsKnown(TLineType type) { return static_cast<int>(type) >= 0 && static_cast
 
 QString Labelled(const QString& label, const QString& value) { return label + QStringLiteral(": ") + value; }
 
-// Surfaces follow the control's size lazily and are only replaced when it changed.
-void FitSurface(QImage& surface, const QSize& size) {
-  if (surface.size() == size) return;
-  surface = size.isEmpty() ? QImage() : QImage(size, QImage::Format_RGB32);
+// Surfaces follow the control's size and the screen's pixel ratio lazily and are only replaced
+// when either changed. They hold device pixels, so nothing is blurred by scaling; everything is
+// drawn in the control's own (logical) pixels.
+void FitSurface(QImage& surface, const QSize& size, qreal ratio) {
+  const QSize device(qCeil(size.width() * ratio), qCeil(size.height() * ratio));
+  if (surface.size() == device && surface.devicePixelRatio() == ratio) return;
+  surface = size.isEmpty() ? QImage() : QImage(device, QImage::Format_RGB32);
+  surface.setDevicePixelRatio(ratio);
 }
+
+QSize LogicalSize(const QImage& surface) { return surface.deviceIndependentSize().toSize(); }
 
 }  // namespace
 
@@ -65,6 +72,8 @@ const QImage& THistogram::RenderBitmap() {
   PaintSurfaces();
   return graphSurface_;
 }
+
+qreal THistogram::SurfaceRatio() const { return renderRatio_ > 0 ? renderRatio_ : devicePixelRatioF(); }
 
 QString THistogram::FormatValue(quint32 value) const { return meterly::FormatValue(value, unitDivisor_); }
 
@@ -105,16 +114,19 @@ void THistogram::paintEvent(QPaintEvent* /*event*/) {
   QPainter painter(this);
   if (options_.ShowsPlot() && !graphSurface_.isNull()) painter.drawImage(0, 0, graphSurface_);
   if (options_.EnableAverages && !averagesSurface_.isNull()) {
-    painter.drawImage(0, height() - averagesSurface_.height(), averagesSurface_);
+    painter.drawImage(0, height() - LogicalSize(averagesSurface_).height(), averagesSurface_);
   }
 }
 
 void THistogram::PaintSurfaces() {
   const bool showsPlot = options_.ShowsPlot();
+  const qreal ratio = SurfaceRatio();
   if (showsPlot) {
-    FitSurface(graphSurface_, QSize(width(), height() - (options_.EnableAverages ? AveragesStripHeight : 0)));
+    FitSurface(graphSurface_, QSize(width(), height() - (options_.EnableAverages ? AveragesStripHeight : 0)), ratio);
   }
-  if (options_.EnableAverages) FitSurface(averagesSurface_, QSize(width(), showsPlot ? AveragesStripHeight : height()));
+  if (options_.EnableAverages) {
+    FitSurface(averagesSurface_, QSize(width(), showsPlot ? AveragesStripHeight : height()), ratio);
+  }
   PaintGraphSurface();
   if (options_.EnableAverages) PaintAveragesSurface();
 }
@@ -123,14 +135,14 @@ void THistogram::PaintGraphSurface() {
   if (graphSurface_.isNull()) return;
   {
     QPainter painter(&graphSurface_);
-    DrawGraphBackground(painter, graphSurface_.size(), options_);
+    DrawGraphBackground(painter, LogicalSize(graphSurface_), options_);
   }
   if (options_.ShowsPlot()) PaintPlot();
 }
 
 // The series go straight into the surface; the number panel and the grid are drawn over them.
 void THistogram::PaintPlot() {
-  const QSize size = graphSurface_.size();
+  const QSize size = LogicalSize(graphSurface_);
   const double scale = PlotScale(in_, out_, size, options_);
   const PlotArea area = PlotAreaFor(size, options_);
   DrawSeries(graphSurface_, area, scale, in_, out_, options_);
@@ -149,7 +161,7 @@ void THistogram::PaintAveragesSurface() {
   if (averagesSurface_.isNull()) return;
   const AveragesTexts texts{AverageText(options_.LabelIn, AverageIn()), AverageText(options_.LabelOut, AverageOut())};
   QPainter painter(&averagesSurface_);
-  DrawAveragesStrip(painter, averagesSurface_.size(), texts, options_);
+  DrawAveragesStrip(painter, LogicalSize(averagesSurface_), texts, options_);
 }
 
 // The compact modes show the bare value; the full strip names the series and lets the host

@@ -33,8 +33,12 @@ class THistogram : public QWidget {
   // Random values of a typical download for the preview graph.
   void FillDemoData();
 
-  // Paints both surfaces at the control's current size and returns the graph surface.
+  // Paints both surfaces at the control's current size and returns the graph surface, whose
+  // pixels are device pixels at SurfaceRatio().
   const QImage& RenderBitmap();
+  // The device pixels per pixel of the control: the screen's unless set (0 goes back to it).
+  qreal SurfaceRatio() const;
+  void SetDevicePixelRatio(qreal ratio) { Assign(renderRatio_, ratio); }
   const QImage& GraphImage() const { return graphSurface_; }
   const QImage& AveragesImage() const { return averagesSurface_; }
 
@@ -129,6 +133,7 @@ class THistogram : public QWidget {
   quint32 unitDivisor_;
   QImage graphSurface_;
   QImage averagesSurface_;
+  qreal renderRatio_ = 0;
 };
 
 }  // namespace meterly

@@ -17,7 +17,7 @@ QFont SurfaceFont(const QFont& font) {
   if (font.pixelSize() <= 0) {
     drawn.setPixelSize(std::max(1, qRound(font.pointSizeF() * SurfaceDotsPerInch / PointsPerInch)));
   }
-  drawn.setStyleStrategy(QFont::NoAntialias);
+  drawn.setStyleStrategy(QFont::PreferAntialias);
   return drawn;
 }
 

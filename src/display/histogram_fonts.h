@@ -12,8 +12,8 @@ constexpr int AveragesPoints = 8;
 // everywhere.
 QFont HistogramFont(int points);
 
-// The font as the surfaces draw it: a point size becomes whole pixels at 96 dots per inch and
-// glyphs are not antialiased, so that a repaint sets the same pixels on every machine.
+// The font as the surfaces draw it: a point size becomes whole pixels at 96 dots per inch (the
+// surfaces' own pixels, scaled to the screen's device pixels), and glyphs are antialiased.
 QFont SurfaceFont(const QFont& font);
 
 }  // namespace meterly

@@ -84,13 +84,22 @@ QRgb OpaquePixel(Colorref colour) { return ColorrefToQColor(colour).rgb(); }
 
 // Bars are written straight into the surface: a thousand one-pixel columns cost the painter
 // far more than the pixels themselves.
+// Coordinates are the control's pixels; each covers ratio x ratio device pixels of the surface.
 void FillBarColumn(QImage& surface, int x, int baseRow, const BarColumn& bar, const BarColours& colours) {
   uchar* const bits = surface.bits();
   const qsizetype stride = surface.bytesPerLine();
+  const qreal ratio = surface.devicePixelRatio();
+  const auto device = [ratio](int logical) { return static_cast<int>(std::lround(logical * ratio)); };
+  const int left = device(x);
+  const int right = std::min(device(x + 1), surface.width());
   const int top = bar.Top();
   for (int height = 0; height < top; ++height) {
     const QRgb colour = height < bar.Overlap ? colours.Overlap : height < bar.Out ? colours.Out : colours.In;
-    reinterpret_cast<QRgb*>(bits + (baseRow - height) * stride)[x] = colour;
+    const int row = baseRow - height;
+    for (int y = device(row); y < std::min(device(row + 1), surface.height()); ++y) {
+      QRgb* const line = reinterpret_cast<QRgb*>(bits + y * stride);
+      std::fill(line + left, line + right, colour);
+    }
   }
 }
 

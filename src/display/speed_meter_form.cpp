@@ -45,7 +45,7 @@ QToolButton* AddButton(QLayout& bar, const char* name, const QString& hint, QSty
 TSpeedMeterForm::TSpeedMeterForm(const Settings& settings, const TAdapterEntry* source, SpeedMeterExport exporter,
                                  QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::WindowCloseButtonHint | Qt::WindowTitleHint),
-      AskSaveFileName(AskTextFileName),
+      askSaveFileName(AskTextFileName),
       settings_(settings),
       exporter_(std::move(exporter)) {
   setObjectName(QStringLiteral("SpeedMeterForm"));
@@ -172,7 +172,7 @@ void TSpeedMeterForm::ExportData(bool toFile) {
     QGuiApplication::clipboard()->setText(text);
     return;
   }
-  const QString fileName = AskSaveFileName(this);
+  const QString fileName = askSaveFileName(this);
   if (fileName.isEmpty()) return;
   try {
     exporter_.SaveText(fileName, text);

@@ -48,7 +48,7 @@ class TSpeedMeterForm : public QDialog {
   const SpeedMeter& Meter() const { return meter_; }
 
   // Asks the user for the file to save into; empty when cancelled. The save dialog by default.
-  std::function<QString(QWidget* owner)> AskSaveFileName;
+  std::function<QString(QWidget* owner)> askSaveFileName;
 
   QFrame* LedPanel;
   TCLEDLabel* LedLabel;

@@ -22,6 +22,8 @@ QImage TrayIconImage(const QImage& rendered) {
 
 TTrayIconGraph::TTrayIconGraph() {
   graph_.setGeometry(0, 0, IconSize, IconSize);
+  // The sizes are device pixels already.
+  graph_.SetDevicePixelRatio(1);
   graph_.SetEnableGrid(false);
   graph_.SetEnableAverages(false);
 }
@@ -32,9 +34,15 @@ void TTrayIconGraph::ApplySettings(const Settings& settings) {
 }
 
 QIcon TTrayIconGraph::Step(quint32 lastDeltaIn, quint32 lastDeltaOut) {
-  const QImage image = TrayIconImage(graph_.RenderBitmap());
+  QIcon icon;
+  // Drawn at each size a tray may ask for, so that no tray scales a 16-pixel image up.
+  for (const int size : TraySizes) {
+    graph_.setGeometry(0, 0, size, size);
+    icon.addPixmap(QPixmap::fromImage(TrayIconImage(graph_.RenderBitmap())));
+  }
+  graph_.setGeometry(0, 0, IconSize, IconSize);
   graph_.AddSample(lastDeltaIn, lastDeltaOut);
-  return QIcon(QPixmap::fromImage(image));
+  return icon;
 }
 
 }  // namespace meterly

@@ -20,6 +20,8 @@ QImage TrayIconImage(const QImage& rendered);
 class TTrayIconGraph {
  public:
   static constexpr int IconSize = 16;
+  // The sizes in device pixels that trays ask for, from a 16-pixel panel at 100 % to 48 at 300 %.
+  static constexpr int TraySizes[] = {16, 20, 22, 24, 32, 48};
 
   TTrayIconGraph();
 

@@ -176,6 +176,7 @@ void TTotalsForm::CreateActions() {
     HoursGroup->addAction(hours);
   }
   ActionExport = action("ActionExport", "导出(&E)");
+  ActionExport->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
   ActionBackup = action("ActionBackup", "备份(&B)");
   ActionRestore = action("ActionRestore", "还原(&O)");
   ActionReset = action("ActionReset", "重置(&S)");
@@ -273,6 +274,7 @@ QWidget* TTotalsForm::BuildPanelPage(const char* name, TUsagePanel& panel, QWidg
   connect(list->horizontalHeader(), &QHeaderView::sectionClicked, this,
           [&panel](int section) { panel.HeaderClicked(section + 1); });
   auto* chart = Named(new TUsageChartControl(panel.Chart()), "UsageChart");
+  chart->setMinimumHeight(160);
   auto* split = new QSplitter(Qt::Vertical);
   split->addWidget(list);
   split->addWidget(chart);
@@ -377,34 +379,18 @@ void TTotalsForm::BuildHourlyReport() {
   if (HourlyGraph != nullptr && context_.showHourlyGraph) context_.showHourlyGraph(HourlyGraph, samples);
 }
 
+// The four day reports are kept current by every refresh, so a page change only picks the list
+// that Export writes; the hourly report is built when its page is shown.
 void TTotalsForm::PagesChange(int page) {
-  switch (page) {
-    case tsDailyStats:
-      ExportList_ = &reports_.DailyPanel;
-      reports_.BuildDailyReport();
-      break;
-    case tsWeeklyStats:
-      ExportList_ = &reports_.WeeklyPanel;
-      reports_.BuildWeeklyReport();
-      break;
-    case tsMonthlyStats:
-      ExportList_ = &reports_.MonthlyPanel;
-      reports_.BuildMonthlyReport();
-      break;
-    case tsCustom:
-      ExportList_ = &reports_.CustomPanel;
-      reports_.BuildCustomReport();
-      break;
-    case tsDialupSessions:
-      ExportList_ = &reports_.SessionList;
-      break;
-    case tsHourlyBandwidth:
-      ExportList_ = &reports_.HourlyList;
-      BuildHourlyReport();
-      break;
-    default:
-      ExportList_ = nullptr;
-  }
+  const QAbstractItemModel* const lists[] = {nullptr,
+                                             &reports_.DailyPanel,
+                                             &reports_.WeeklyPanel,
+                                             &reports_.MonthlyPanel,
+                                             &reports_.CustomPanel,
+                                             &reports_.SessionList,
+                                             &reports_.HourlyList};
+  ExportList_ = page >= 0 && page < static_cast<int>(std::size(lists)) ? lists[page] : nullptr;
+  if (page == tsHourlyBandwidth) BuildHourlyReport();
   UpdateActionAvailability();
 }
 

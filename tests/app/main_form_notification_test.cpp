@@ -4,6 +4,7 @@
 #include "app/main_meterly_form.h"
 #include "app/settings_window.h"
 #include "core/settings_store.h"
+#include "display/graph_form.h"
 #include "fakes/fake_platform.h"
 #include "support/windows.h"
 #include "ui/file_chooser.h"
@@ -131,6 +132,20 @@ TEST_F(MainFormNotificationTest, TheTestButtonsUseTheChoosersAndReportAFailedSta
   page().btnTestExec->click();
   EXPECT_EQ(platform.shellFake.programs, std::vector<QString>{QStringLiteral("/nowhere/tool")});
   EXPECT_EQ(answerer.texts, QStringList{QStringLiteral("The specified file was not found.")});
+}
+
+TEST_F(MainFormNotificationTest, AFiringShowsTheGraphWindowAndABlockWithoutItHidesItAgain) {
+  TGraphForm graph(settings);
+  form->AttachGraphForm(graph);
+  QAction& toggle = *form->TrayMenu().Item(QStringLiteral("pmiGraph"));
+  settings.NotifyActions = NotifyAction::ShowGraph;
+  countedSeconds(60);
+  EXPECT_TRUE(graph.isVisible());
+  EXPECT_TRUE(toggle.isChecked());
+  settings.NotifyCondition = 2;  // received more: 10 bytes a second never fire
+  countedSeconds(60);
+  EXPECT_FALSE(graph.isVisible());
+  EXPECT_FALSE(toggle.isChecked());
 }
 
 TEST_F(MainFormNotificationTest, TheEnableBoxEnablesEveryTaggedControl) {

@@ -131,18 +131,18 @@ TEST_F(SpeedMeterFormTest, CopyAndSaveGiveTheTableWritersText) {
 
   QTemporaryDir folder;
   const QString fileName = folder.filePath(QStringLiteral("meter.txt"));
-  form.AskSaveFileName = [&](QWidget*) { return fileName; };
+  form.askSaveFileName = [&](QWidget*) { return fileName; };
   form.tbSave->click();
   QFile saved(fileName);
   ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
   EXPECT_EQ(QString::fromUtf8(saved.readAll()), TableToText(shown));
 
-  form.AskSaveFileName = [](QWidget*) { return QString(); };  // cancelled: nothing written
+  form.askSaveFileName = [](QWidget*) { return QString(); };  // cancelled: nothing written
   ASSERT_TRUE(saved.remove());
   form.tbSave->click();
   EXPECT_FALSE(QFile::exists(fileName));
 
-  form.AskSaveFileName = [&](QWidget*) { return folder.filePath(QStringLiteral("gone/meter.txt")); };
+  form.askSaveFileName = [&](QWidget*) { return folder.filePath(QStringLiteral("gone/meter.txt")); };
   testing_support::MessageBoxAnswerer answerer(QMessageBox::Ok);
   form.tbSave->click();
   ASSERT_EQ(answerer.texts.size(), 1) << "a file that cannot be written is named to the user";
