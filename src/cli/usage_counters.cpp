@@ -30,7 +30,7 @@ constexpr std::array<Counter, 3> kCounters{{
 std::vector<UserTotals> TotalsPerUser(TDiskDB& db, const UserFilter& user) {
   QStringList sql{QStringLiteral("SELECT USER_NAME, COALESCE(SUM(DATA_IN), 0), COALESCE(SUM(DATA_OUT), 0), "
                                  "COALESCE(SUM(DIALUP_DURATION), 0)"),
-                  QStringLiteral("FROM usage")};
+                  QStringLiteral("FROM ") + db.DailyTable()};
   if (user) sql.append(QStringLiteral("WHERE USER_NAME = ") + QuotedSQL(*user));
   sql.append(QStringLiteral("GROUP BY USER_NAME ORDER BY USER_NAME"));
   std::vector<UserTotals> totals;

@@ -21,7 +21,8 @@ quint32 KeptHours(const Settings& settings) {
 
 }  // namespace
 
-QString DailyDataQuery(const UserFilter& user, const Settings& settings, const ReportDays& days) {
+QString DailyDataQuery(const UserFilter& user, const Settings& settings, const ReportDays& days,
+                       const QString& dailyTable) {
   QStringList conditions;
   if (user) conditions.append(QStringLiteral("USER_NAME = ") + QuotedSQL(*user));
   if (settings.HoursShown != 0) {
@@ -31,7 +32,7 @@ QString DailyDataQuery(const UserFilter& user, const Settings& settings, const R
   if (days) conditions.append(QStringLiteral("DAY BETWEEN %1 AND %2").arg(days->First).arg(days->Last));
   QStringList lines{QStringLiteral("SELECT DAY, COALESCE(SUM(DATA_IN), 0), COALESCE(SUM(DATA_OUT), 0), "
                                    "COALESCE(SUM(DIALUP_DURATION), 0)"),
-                    QStringLiteral("FROM usage")};
+                    QStringLiteral("FROM ") + (settings.HoursShown != 0 ? QStringLiteral("usage") : dailyTable)};
   for (qsizetype i = 0; i < conditions.size(); ++i) {
     lines.append((i == 0 ? QStringLiteral("WHERE ") : QStringLiteral("AND ")) + conditions.at(i));
   }
@@ -41,7 +42,7 @@ QString DailyDataQuery(const UserFilter& user, const Settings& settings, const R
 
 TDailyData LoadDailyData(TDiskDB& db, const UserFilter& user, const Settings& settings, const ReportDays& days) {
   const quint32 hours = KeptHours(settings);
-  const QString sql = DailyDataQuery(user, settings, days);
+  const QString sql = DailyDataQuery(user, settings, days, db.DailyTable());
   TDailyData data;
   TSQLiteDB::LockGuard lock(db);
   ForEachRow(db, sql, [&] {

@@ -14,8 +14,9 @@ struct Settings;
 using ReportDays = std::optional<DayRange>;
 
 // The SQL of the per-day totals for a user (or all users), the hours the settings' HoursShown
-// keeps and the days.
-QString DailyDataQuery(const UserFilter& user, const Settings& settings, const ReportDays& days);
+// keeps and the days; without an hours filter it sums the given table of day totals.
+QString DailyDataQuery(const UserFilter& user, const Settings& settings, const ReportDays& days,
+                       const QString& dailyTable = QStringLiteral("usage"));
 
 // Per-day totals, oldest day first. Today's amounts not yet written are added to today's row
 // when it exists and they belong to the selection (the user, the hours kept). Takes the

@@ -4,6 +4,7 @@
 #include "base/date_serial.h"
 #include "core/settings.h"
 #include "platform/platform.h"
+#include "store/day_totals_table.h"
 #include "store/registry_stats.h"
 
 #include <QStringList>
@@ -62,9 +63,15 @@ TDiskDB::TDiskDB(const QString& fileName, platform::Platform& platform, const Se
 
 void TDiskDB::InitSchema() {
   LockGuard lock(*this);
-  if (mode_ == OpenMode::ReadOnly) return CheckCurrentLayout();
+  if (mode_ == OpenMode::ReadOnly) {
+    CheckCurrentLayout();
+    if (DayTotalsTable::Exists(*this)) dailyTable_ = DayTotalsTable::Name;
+    return;
+  }
   ExecSQL(QStringLiteral("PRAGMA journal_mode = TRUNCATE"));
   ExecSQL(QStringLiteral("PRAGMA synchronous = NORMAL"));
+  // A row replaced on a conflict is deleted through the triggers too, so the day totals stay right.
+  ExecSQL(QStringLiteral("PRAGMA recursive_triggers = ON"));
   RunInTransaction([this] {
     ExecSQL(
         QStringLiteral("CREATE TABLE IF NOT EXISTS usage (USER_NAME VARCHAR(64) NOT NULL, DAY INTEGER NOT NULL, "
@@ -75,7 +82,9 @@ void TDiskDB::InitSchema() {
         QStringLiteral("CREATE TABLE IF NOT EXISTS dialup (CONN_NAME VARCHAR(256) NOT NULL, SINCE DATETIME NOT "
                        "NULL, DURATION INTEGER NOT NULL, DATA_IN BIGINT NOT NULL, DATA_OUT BIGINT NOT NULL)"));
     if (GetUserVersion() == 0) UpgradeToHourlyLayout();
+    DayTotalsTable::Ensure(*this);
   });
+  dailyTable_ = DayTotalsTable::Name;
 }
 
 // A file this connection may not upgrade must already have the hourly layout.
@@ -307,10 +316,11 @@ UsageTotals TDiskDB::GetHoursTotals(qint32 firstDay, qint32 lastDay, const UserF
 }
 
 TotalsSince TDiskDB::GetTotalsSince(const UserFilter& user) {
+  const QString& table = DailyTable();
   const QStringList row =
       FetchFirstRow(QStringLiteral("SELECT COALESCE(SUM(DATA_IN), 0), COALESCE(SUM(DATA_OUT), 0), "
-                                   "COALESCE(SUM(DIALUP_DURATION), 0), COALESCE(MIN(DAY), 0) FROM usage") +
-                    UserCondition(user, QStringLiteral(" WHERE USER_NAME = ")));
+                                   "COALESCE(SUM(DIALUP_DURATION), 0), COALESCE(MIN(DAY), 0) FROM ") +
+                    table + UserCondition(user, QStringLiteral(" WHERE USER_NAME = ")));
   const qint32 today = Today();
   const UsageTotals pending =
       PendingFor(std::numeric_limits<qint32>::min(), std::numeric_limits<qint32>::max(), user, AllHoursMask);

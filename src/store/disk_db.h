@@ -95,6 +95,11 @@ class TDiskDB final : public TSQLiteDB {
   // Everything ever recorded.
   TotalsSince GetTotalsSince(const UserFilter& user);
 
+  // The table to sum when the hours do not matter: the day totals when the file has them (a file
+  // opened for reading only may not yet), else the hourly rows. Both have USER_NAME, DAY,
+  // DATA_IN, DATA_OUT and DIALUP_DURATION.
+  const QString& DailyTable() const { return dailyTable_; }
+
   // The login name of the current user, or "Error" when it cannot be told; read once.
   QString GetCurrentUserName() const { return userName_; }
 
@@ -131,6 +136,7 @@ class TDiskDB final : public TSQLiteDB {
   const Settings& settings_;
   const QString userName_;
   const OpenMode mode_;
+  QString dailyTable_ = QStringLiteral("usage");
   std::vector<PendingHour> pending_;                          // oldest first
   std::array<std::optional<StoredPeriod>, 3> storedPeriods_;  // by period type
   bool periodsStale_ = true;

@@ -69,7 +69,9 @@ TEST_F(DiskDBTest, ANewFileGetsBothTablesBothIndicesAndVersionOne) {
   EXPECT_EQ(
       probe.rows(QStringLiteral("SELECT type, name FROM sqlite_master WHERE name NOT LIKE 'sqlite_%' ORDER BY name")),
       (QStringList{QStringLiteral("index|IDX_USAGE_DAY"), QStringLiteral("index|IDX_USAGE_HOUR"),
-                   QStringLiteral("table|dialup"), QStringLiteral("table|usage")}));
+                   QStringLiteral("table|dialup"), QStringLiteral("table|usage"), QStringLiteral("table|usage_days"),
+                   QStringLiteral("trigger|usage_days_delete"), QStringLiteral("trigger|usage_days_insert"),
+                   QStringLiteral("trigger|usage_days_update")}));
   EXPECT_EQ(probe.value(QStringLiteral("PRAGMA user_version")), QStringLiteral("1"));
   EXPECT_EQ(
       probe.rows(QStringLiteral("SELECT name, pk FROM pragma_table_info('usage')")),
