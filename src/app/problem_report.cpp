@@ -17,6 +17,8 @@ void ReportProblem(const QString& message, ProblemBox box, QMessageBox::Icon ico
     case ProblemBox::Detached: {
       auto* dialog = new QMessageBox(icon, QStringLiteral("Meterly"), message, QMessageBox::Ok, parent);
       dialog->setAttribute(Qt::WA_DeleteOnClose);
+      // A message box is modal by default, which would block every other window meanwhile.
+      dialog->setModal(false);
       dialog->show();
       return;
     }
