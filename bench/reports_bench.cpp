@@ -25,7 +25,7 @@ TenYearDatabase& Database() { return TenYearDatabase::Instance(); }
 
 // The hours filter: 0 all hours, 1 peak hours (on the day index through "+HOUR").
 void BM_DailyReportOneMonth(benchmark::State& state) {
-  GeneratedDatabase& data = Database();
+  TenYearDatabase& data = Database();
   data.settings.HoursShown = static_cast<quint8>(state.range(0));
   TUsagePanel panel(data.settings);
   for (auto _ : state) BuildDailyReport(panel, LoadDailyData(*data.db, std::nullopt, data.settings, data.LastDays(31)));
@@ -34,7 +34,7 @@ void BM_DailyReportOneMonth(benchmark::State& state) {
 BENCHMARK(BM_DailyReportOneMonth)->Arg(0)->Arg(1)->ArgName("hours_shown")->Unit(benchmark::kMillisecond);
 
 void BM_WeeklyReportOneYear(benchmark::State& state) {
-  GeneratedDatabase& data = Database();
+  TenYearDatabase& data = Database();
   TUsagePanel panel(data.settings);
   for (auto _ : state) {
     BuildWeeklyReport(panel, LoadDailyData(*data.db, std::nullopt, data.settings, data.LastDays(366)), {1, 1});
@@ -43,7 +43,7 @@ void BM_WeeklyReportOneYear(benchmark::State& state) {
 BENCHMARK(BM_WeeklyReportOneYear)->Unit(benchmark::kMillisecond);
 
 void BM_MonthlyReportTenYears(benchmark::State& state) {
-  GeneratedDatabase& data = Database();
+  TenYearDatabase& data = Database();
   data.settings.HoursShown = static_cast<quint8>(state.range(0));
   TUsagePanel panel(data.settings);
   for (auto _ : state) BuildMonthlyReport(panel, LoadDailyData(*data.db, std::nullopt, data.settings), {1, 1});
@@ -52,7 +52,7 @@ void BM_MonthlyReportTenYears(benchmark::State& state) {
 BENCHMARK(BM_MonthlyReportTenYears)->Arg(0)->Arg(1)->ArgName("hours_shown")->Unit(benchmark::kMillisecond);
 
 void BM_CustomReportOneYear(benchmark::State& state) {
-  GeneratedDatabase& data = Database();
+  TenYearDatabase& data = Database();
   TUsagePanel panel(data.settings);
   const DayRange year = data.LastDays(366);
   for (auto _ : state) {
@@ -63,14 +63,14 @@ BENCHMARK(BM_CustomReportOneYear)->Unit(benchmark::kMillisecond);
 
 // The hourly report of one day, and the day-based builders alone over ten years of loaded days.
 void BM_HourlyReportOneDay(benchmark::State& state) {
-  GeneratedDatabase& data = Database();
+  TenYearDatabase& data = Database();
   THourlyList list(data.settings);
   for (auto _ : state) benchmark::DoNotOptimize(BuildHourlyReport(*data.db, list, std::nullopt, data.LastDays(1)));
 }
 BENCHMARK(BM_HourlyReportOneDay)->Unit(benchmark::kMillisecond);
 
 void BM_BuildersOnlyTenYears(benchmark::State& state) {
-  GeneratedDatabase& data = Database();
+  TenYearDatabase& data = Database();
   TUsagePanel panel(data.settings);
   const TDailyData days = LoadDailyData(*data.db, std::nullopt, data.settings);
   for (auto _ : state) {

@@ -9,6 +9,7 @@
 #include "reports/totals_form.h"
 #include "store/disk_db.h"
 #include "store/statistics_maintenance.h"
+#include "ten_year_database.h"
 
 #include <QApplication>
 #include <QTabWidget>
@@ -21,39 +22,15 @@ namespace {
 
 using namespace meterly;
 
-constexpr int kYears = 10;
-constexpr int kUsers = 5;
-
-class GeneratedDatabase {
+// User names that XML must escape, so that the backup pays for it.
+class GeneratedDatabase : public bench::TenYearDatabase {
  public:
-  GeneratedDatabase() {
-    db = std::make_unique<TDiskDB>(dir.filePath(QStringLiteral("Meterly.db")), platform, settings);
-    const qint32 lastDay = DateToDaySerial(platform.clock().now().date());
-    const qint32 firstDay = DateToDaySerial(DaySerialToDate(lastDay).addYears(-kYears)) + 1;
-    QStringList users{QuotedSQL(db->GetCurrentUserName())};
-    for (int i = 1; i < kUsers; ++i) users.append(QuotedSQL(QStringLiteral("user%1 <&>").arg(i)));
-    TSQLiteDB::LockGuard lock(*db);
-    db->RunInTransaction([&] {
-      db->ExecSQL(QStringLiteral("WITH RECURSIVE days(d) AS (SELECT %1 UNION ALL SELECT d + 1 FROM days WHERE d < %2), "
-                                 "hours(h) AS (SELECT 0 UNION ALL SELECT h + 1 FROM hours WHERE h < 23), "
-                                 "users(u) AS (VALUES (%3)) "
-                                 "INSERT INTO usage (USER_NAME, DAY, HOUR, DATA_IN, DATA_OUT, DIALUP_DURATION) "
-                                 "SELECT u, d, h, abs(random()) % 500000000, abs(random()) % 50000000, 0 "
-                                 "FROM users, days, hours")
-                      .arg(firstDay)
-                      .arg(lastDay)
-                      .arg(users.join(QStringLiteral("), ("))));
-    });
+  GeneratedDatabase() : TenYearDatabase(QStringLiteral("user%1 <&>")) {
     settings.CustomDateFrom = lastDay - 31;
     settings.CustomDateTo = lastDay;
   }
 
   QString backupFile() const { return dir.filePath(QStringLiteral("backup.xml")); }
-
-  QTemporaryDir dir;
-  platform::LinuxPlatform platform;
-  Settings settings;
-  std::unique_ptr<TDiskDB> db;
 };
 
 GeneratedDatabase& Database() {

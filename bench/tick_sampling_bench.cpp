@@ -23,7 +23,7 @@ class QuietTray : public TrayIconHost {
 void runTicks(benchmark::State& state, const QString& guid) {
   platform::LinuxInterfaceTable interfaces;
   platform::LinuxAddressTable addresses;
-  platform::LinuxAddressChangeWatch watch;
+  platform::LinuxAddressChangeWatch watch(interfaces, addresses);
   TrafficSources sources(interfaces, addresses);
   sources.BuildAdapterList();
   if (sources.FindSelectedAdapter(guid) == nullptr) {

@@ -42,7 +42,7 @@ BENCHMARK(BM_FlushPending)->Unit(benchmark::kMicrosecond);
 
 // The current month, all users: the tooltip and the monthly quota.
 void BM_GetTotalsMonth(benchmark::State& state) {
-  GeneratedDatabase& data = Database();
+  TenYearDatabase& data = Database();
   const DayRange month = GetPeriod(QuotaPeriod::Monthly, data.lastDay, data.settings, data.lastDay);
   TSQLiteDB::LockGuard lock(*data.db);
   for (auto _ : state) benchmark::DoNotOptimize(data.db->GetTotals(month.First, month.Last, std::nullopt));
@@ -52,7 +52,7 @@ BENCHMARK(BM_GetTotalsMonth)->Unit(benchmark::kMicrosecond);
 
 // The on-peak part of the current month: the quota with on/off-peak allowances.
 void BM_GetHoursTotalsPeakMonth(benchmark::State& state) {
-  GeneratedDatabase& data = Database();
+  TenYearDatabase& data = Database();
   const DayRange month = GetPeriod(QuotaPeriod::Monthly, data.lastDay, data.settings, data.lastDay);
   TSQLiteDB::LockGuard lock(*data.db);
   for (auto _ : state) {
@@ -64,7 +64,7 @@ BENCHMARK(BM_GetHoursTotalsPeakMonth)->Unit(benchmark::kMicrosecond);
 
 // Everything ever recorded, all users and one user: the statistics window's summary.
 void BM_GetTotalsSince(benchmark::State& state) {
-  GeneratedDatabase& data = Database();
+  TenYearDatabase& data = Database();
   const UserFilter user = state.range(0) == 0 ? UserFilter() : UserFilter(data.db->GetCurrentUserName());
   TSQLiteDB::LockGuard lock(*data.db);
   for (auto _ : state) benchmark::DoNotOptimize(data.db->GetTotalsSince(user));

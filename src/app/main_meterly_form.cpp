@@ -546,7 +546,7 @@ void TMainMeterlyForm::Shutdown(bool saveSettings, ProblemBox problemBox) {
   attempt(QStringLiteral("The last usage could not be written: "), [this] { FlushPending(); });
   // The quota window hands its switch to the settings as it closes, before they are saved.
   attempt(QStringLiteral("The quota window could not be closed: "), [this] {
-    if (quotaForm_) quotaForm_->accept();
+    if (auto* form = quotaForm_.data()) form->accept();
   });
   if (saveSettings) attempt(QStringLiteral("The settings could not be saved: "), [this] { SaveSettings(); });
   attempt(QStringLiteral("The windows could not be closed: "), [this] {
