@@ -35,11 +35,26 @@ bool Exists(TSQLiteDB& db) {
              .value(0) == QStringLiteral("1");
 }
 
-void Ensure(TSQLiteDB& db) {
-  if (Exists(db)) return;
+namespace {
+
+void DropTriggers(TSQLiteDB& db) {
   for (const char* trigger : {"usage_days_insert", "usage_days_delete", "usage_days_update"}) {
     db.ExecSQL(QStringLiteral("DROP TRIGGER IF EXISTS ") + QLatin1String(trigger));
   }
+}
+
+}  // namespace
+
+void ChangeInBulk(TSQLiteDB& db, const std::function<void()>& change) {
+  DropTriggers(db);
+  db.ExecSQL(QStringLiteral("DROP TABLE IF EXISTS usage_days"));
+  change();
+  Ensure(db);
+}
+
+void Ensure(TSQLiteDB& db) {
+  if (Exists(db)) return;
+  DropTriggers(db);
   db.ExecSQL(
       QStringLiteral("CREATE TABLE usage_days (USER_NAME VARCHAR(64) NOT NULL, DAY INTEGER NOT NULL, "
                      "DATA_IN BIGINT NOT NULL, DATA_OUT BIGINT NOT NULL, DIALUP_DURATION INTEGER NOT NULL, "

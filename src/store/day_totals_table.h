@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <functional>
+
 namespace meterly {
 
 class TSQLiteDB;
@@ -16,6 +18,10 @@ inline const QString Name = QStringLiteral("usage_days");
 // Creates the table and its triggers and fills it from the hourly rows, when the file has none
 // yet; inside the caller's transaction.
 void Ensure(TSQLiteDB& db);
+
+// Runs a change of many hourly rows (a reset, a restore) without the triggers, which cost more
+// per row than summing all days again afterwards; inside the caller's transaction.
+void ChangeInBulk(TSQLiteDB& db, const std::function<void()>& change);
 
 // Whether the file has the table (a file opened for reading only may not have it yet).
 bool Exists(TSQLiteDB& db);

@@ -1,5 +1,7 @@
 #include "store/statistics_maintenance.h"
 
+#include "store/day_totals_table.h"
+
 #include <QStringList>
 
 namespace meterly {
@@ -32,12 +34,14 @@ void InsertUsageRows(TDiskDB& db, const std::vector<TUsageRow>& rows) {
 void ResetStatistics(TDiskDB& db, const UserFilter& user) {
   TSQLiteDB::LockGuard lock(db);
   db.RunInTransaction([&] {
-    if (user) {
-      db.ExecSQL(QStringLiteral("DELETE FROM usage WHERE USER_NAME = ") + QuotedSQL(*user));
-    } else {
-      db.ExecSQL(QStringLiteral("DELETE FROM usage"));
-      db.ExecSQL(QStringLiteral("DELETE FROM dialup"));
-    }
+    DayTotalsTable::ChangeInBulk(db, [&] {
+      if (user) {
+        db.ExecSQL(QStringLiteral("DELETE FROM usage WHERE USER_NAME = ") + QuotedSQL(*user));
+      } else {
+        db.ExecSQL(QStringLiteral("DELETE FROM usage"));
+        db.ExecSQL(QStringLiteral("DELETE FROM dialup"));
+      }
+    });
   });
   if (!user || *user == db.GetCurrentUserName()) db.ClearPending();
   db.RefreshPeriodTotals();
@@ -47,8 +51,10 @@ void ReplaceStatistics(TDiskDB& db, const std::vector<TUsageRow>& rows,
                        const std::optional<std::vector<TRasItem>>& sessions) {
   TSQLiteDB::LockGuard lock(db);
   db.RunInTransaction([&] {
-    db.ExecSQL(QStringLiteral("DELETE FROM usage"));
-    InsertUsageRows(db, rows);
+    DayTotalsTable::ChangeInBulk(db, [&] {
+      db.ExecSQL(QStringLiteral("DELETE FROM usage"));
+      InsertUsageRows(db, rows);
+    });
     if (!sessions) return;
     db.ExecSQL(QStringLiteral("DELETE FROM dialup"));
     for (const TRasItem& session : *sessions) db.AddDialupSession(session);
