@@ -125,7 +125,7 @@ class FakeShellTrayState : public platform::ShellTrayState {
 
   std::optional<bool> hidesInactiveIcons = false;  // nullopt: the desktop cannot tell
   int questions = 0;
-  platform::TrayHosts hosts;                                // no tray at all unless a test adds one
+  platform::TrayHosts hosts;                               // no tray at all unless a test adds one
   std::vector<std::pair<QString, QString>> notifications;  // title and text, newest last
 };
 

@@ -36,7 +36,7 @@ class Socket {
 
   bool isOpen() const { return fd_ >= 0; }
   int openError() const { return openError_; }  // errno of a failed open()
-  int fd() const { return fd_; }                 // for poll(); -1 while closed
+  int fd() const { return fd_; }                // for poll(); -1 while closed
 
   // The next datagram, whatever its size (the receive buffer grows to fit it).
   Datagram receive(int flags);
