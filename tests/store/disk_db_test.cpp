@@ -84,13 +84,6 @@ TEST_F(DiskDBTest, ANewFileGetsBothTablesBothIndicesAndVersionOne) {
       << "the journal mode belongs to the connection, not to the file";
 }
 
-TEST_F(DiskDBTest, TheConnectionUsesATruncatedJournalAndNormalSync) {
-  auto db = open();
-  TSQLiteDB::LockGuard lock(*db);
-  EXPECT_EQ(db->FetchFirstRow(QStringLiteral("PRAGMA journal_mode")), QStringList{QStringLiteral("truncate")});
-  EXPECT_EQ(db->FetchFirstRow(QStringLiteral("PRAGMA synchronous")), QStringList{QStringLiteral("1")});
-}
-
 TEST_F(DiskDBTest, ADailyFileKeepsEveryRowAtHourZeroAndASecondOpenChangesNothing) {
   {
     SqliteProbe probe(path());
@@ -119,14 +112,6 @@ TEST_F(DiskDBTest, ADailyFileKeepsEveryRowAtHourZeroAndASecondOpenChangesNothing
   open();
   EXPECT_EQ(FileBytes(path()), upgraded);
   EXPECT_EQ(QFileInfo(path()).lastModified(), modified);
-}
-
-TEST_F(DiskDBTest, TheHourIsConstrainedToTheDay) {
-  auto db = open();
-  TSQLiteDB::LockGuard lock(*db);
-  EXPECT_THROW(db->RunInTransaction([&] { db->FlushData(QStringLiteral("ann"), kMarch31, 24, 1, 1, 0); }),
-               SQLiteException);
-  EXPECT_TRUE(usageRows().isEmpty());
 }
 
 TEST_F(DiskDBTest, WritesOfOneHourAddUpInOneRowAndTheNextHourStartsAnother) {
@@ -261,28 +246,6 @@ TEST_F(DiskDBTest, AnUnknownUserIsRecordedAsError) {
   db->AddData(0, 1, 2);
   db->FlushPending();
   EXPECT_EQ(usageRows(), QStringList{QStringLiteral("Error|%1|12|1|2|0").arg(kMarch31)});
-}
-
-TEST_F(DiskDBTest, OneDayIsAskedForWithEqualsAndARangeWithBetween) {
-  auto db = open();
-  QStringList issued;
-  db->SetStatementObserver([&](const QString& sql) { issued.append(sql); });
-  TSQLiteDB::LockGuard lock(*db);
-  db->GetTotals(kMarch31, kMarch31, QStringLiteral("ann"));
-  EXPECT_EQ(issued.value(0), QStringLiteral("SELECT COALESCE(SUM(DATA_IN), 0), \nCOALESCE(SUM(DATA_OUT), 0),\n"
-                                            "COALESCE(SUM(DIALUP_DURATION), 0)\nFROM usage\nWHERE\nDAY = %1\n"
-                                            "AND USER_NAME = 'ann'")
-                                 .arg(kMarch31));
-  db->GetTotals(kMarch31 - 6, kMarch31, std::nullopt);
-  EXPECT_TRUE(issued.value(1).endsWith(QStringLiteral("WHERE\nDAY BETWEEN %1 AND %2").arg(kMarch31 - 6).arg(kMarch31)))
-      << issued.value(1).toStdString();
-  settings.PeakHourFrom = 22;
-  settings.PeakHourTo = 6;
-  db->GetHoursTotals(kMarch31, kMarch31, std::nullopt, THourFilter::OffPeakHours);
-  EXPECT_EQ(issued.value(2),
-            QStringLiteral("SELECT COALESCE(SUM(DATA_IN), 0), \nCOALESCE(SUM(DATA_OUT), 0)\nFROM usage\n"
-                           "WHERE\nDAY = %1\nAND +HOUR IN (7,8,9,10,11,12,13,14,15,16,17,18,19,20,21)")
-                .arg(kMarch31));
 }
 
 class DiskDBTotalsTest : public DiskDBTest {
