@@ -445,6 +445,9 @@ void TMainMeterlyForm::ActionAbout() {
                                                   QCoreApplication::applicationVersion());
     aboutWindow_->SetUpdateCheckOffered(versionCheck_->Enabled());
     connect(aboutWindow_.get(), &TAboutWindow::checkUpdatesRequested, this, &TMainMeterlyForm::InteractiveVersionCheck);
+    // Why the ping and trace route items are disabled, when they are.
+    const QString icmpProblem = platform_.icmp().unavailableReason();
+    if (!icmpProblem.isEmpty()) aboutWindow_->setNote(QStringLiteral("Ping and trace route: ") + icmpProblem);
   }
   aboutWindow_->show();
   aboutWindow_->raise();

@@ -2,10 +2,12 @@
 #include "core/settings_store.h"
 #include "fakes/fake_platform.h"
 #include "tools/ping_form.h"
+#include "ui/about_window.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QLabel>
 #include <QPushButton>
 #include <QTemporaryDir>
 
@@ -41,6 +43,16 @@ TEST_F(MainFormNetworkToolsTest, WithoutIcmpBothItemsAreDisabled) {
   EXPECT_FALSE(Item("pmiPing").isEnabled());
   EXPECT_FALSE(Item("pmiTraceRoute").isEnabled());
   EXPECT_EQ(Item("pmiTraceRoute").text(), QStringLiteral("路由跟踪 (&T)..."));
+
+  form->TrayMenu().Item(QStringLiteral("pmiAbout"))->trigger();  // the About window says why
+  TAboutWindow* about = nullptr;
+  const auto windows = QApplication::topLevelWidgets();
+  for (QWidget* window : windows) {
+    if (auto* candidate = qobject_cast<TAboutWindow*>(window)) about = candidate;
+  }
+  ASSERT_NE(about, nullptr);
+  EXPECT_TRUE(about->LabelNote->text().contains(QStringLiteral("no ICMP socket (fake)")));
+  about->close();
 }
 
 TEST_F(MainFormNetworkToolsTest, ThePingItemOpensTheWindowAndExitStopsItsRun) {
