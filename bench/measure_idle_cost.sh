@@ -9,7 +9,7 @@ set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 seconds=${1:-120}
 settle=10
-build=$root/build/release
+build=${METERLY_BENCH_BUILD:-$root/build/release}
 
 "$root/scripts/install-deps"
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DMETERLY_TESTS=OFF >/dev/null

@@ -8,7 +8,9 @@ namespace meterly::platform {
 
 // StatusNotifierItem hosts are found on the session bus, XEmbed trays as the owner of the X
 // server's tray selection; notifications go to org.freedesktop.Notifications. No Linux tray
-// host hides inactive icons.
+// host hides inactive icons. The tick asks every second, so whether a StatusNotifierItem host
+// is there is kept from the bus's own signals and asked for without waiting: a slow or hung
+// bus never holds the tick.
 class LinuxShellTrayState : public QObject, public ShellTrayState {
   Q_OBJECT
 
@@ -17,7 +19,14 @@ class LinuxShellTrayState : public QObject, public ShellTrayState {
   TrayHosts PresentTrayHosts() override;
   bool ShowNotification(const QString& title, const QString& text) override;
 
+ private Q_SLOTS:
+  void AskWhetherHostRegistered();
+
  private:
+  void WatchStatusNotifierHosts();
+
+  bool watching_ = false;
+  bool statusNotifierHost_ = false;
   // The id the notification service gave the last notification; 0 before the first.
   quint32 notificationId_ = 0;
 };
