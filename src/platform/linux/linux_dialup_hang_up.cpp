@@ -1,5 +1,6 @@
 #include "platform/linux/linux_dialup_hang_up.h"
 
+#include "platform/linux/file_descriptor.h"
 #include "platform/linux/proc_files.h"
 
 #include <QDBusConnection>
@@ -24,21 +25,6 @@ const QString kNetworkManagerPath = QStringLiteral("/org/freedesktop/NetworkMana
 const QString kDeviceInterface = QStringLiteral("org.freedesktop.NetworkManager.Device");
 
 QString systemErrorText(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
-
-// Closes the descriptor when it goes out of scope.
-class FileDescriptor {
- public:
-  explicit FileDescriptor(int fd) : fd_(fd) {}
-  ~FileDescriptor() {
-    if (fd_ >= 0) ::close(fd_);
-  }
-  FileDescriptor(const FileDescriptor&) = delete;
-  FileDescriptor& operator=(const FileDescriptor&) = delete;
-  int get() const { return fd_; }
-
- private:
-  int fd_;
-};
 
 bool fail(QString* error, const QString& text) {
   if (error != nullptr) *error = text;

@@ -1,5 +1,7 @@
 #include "platform/linux/linux_registry_file.h"
 
+#include "platform/linux/file_descriptor.h"
+
 #include <QFile>
 #include <QFileInfo>
 
@@ -22,22 +24,6 @@ constexpr int MaxKeptFiles = 1000;
 [[noreturn]] void fail(const QString& what, const QString& path, int error) {
   throw RegistryError(QStringLiteral("%1 %2: %3").arg(what, path, QString::fromLocal8Bit(std::strerror(error))));
 }
-
-class FileDescriptor {
- public:
-  explicit FileDescriptor(int fd) : fd_(fd) {}
-  ~FileDescriptor() {
-    if (fd_ >= 0) ::close(fd_);
-  }
-  FileDescriptor(const FileDescriptor&) = delete;
-  FileDescriptor& operator=(const FileDescriptor&) = delete;
-
-  int get() const { return fd_; }
-  bool isOpen() const { return fd_ >= 0; }
-
- private:
-  int fd_;
-};
 
 // Reads to the end; returns false with errno set on failure.
 bool readAll(int fd, QByteArray& bytes) {
