@@ -64,15 +64,22 @@ class ChildNamespace {
 
   QString pid() const { return QString::number(process_.processId()); }
 
-  // Runs a shell command line inside the namespace. Empty or why not.
+  // Runs a shell command line inside the namespace, which must be safe to run again: a link just
+  // moved in may not be ready for everything at once. Empty or why not.
   QString run(const QString& commandLine) {
-    QProcess shell;
-    shell.start(QStringLiteral("nsenter"), {QStringLiteral("-t"), pid(), QStringLiteral("-n"), QStringLiteral("sh"),
-                                            QStringLiteral("-ec"), commandLine});
-    if (!shell.waitForFinished(30000) || shell.exitStatus() != QProcess::NormalExit || shell.exitCode() != 0) {
-      return QStringLiteral("in namespace: %1: %2").arg(commandLine, QString::fromUtf8(shell.readAllStandardError()));
+    QString failure;
+    for (int attempt = 0; attempt < 3; ++attempt) {
+      QProcess shell;
+      shell.start(QStringLiteral("nsenter"), {QStringLiteral("-t"), pid(), QStringLiteral("-n"), QStringLiteral("sh"),
+                                              QStringLiteral("-ec"), commandLine});
+      if (shell.waitForFinished(30000) && shell.exitStatus() == QProcess::NormalExit && shell.exitCode() == 0) {
+        return QString();
+      }
+      failure =
+          QStringLiteral("in namespace: %1: %2").arg(commandLine, QString::fromUtf8(shell.readAllStandardError()));
+      QThread::msleep(200);
     }
-    return QString();
+    return failure;
   }
 
  private:
@@ -94,6 +101,8 @@ class ThreeHopPath {
       const QString failure = child->ready();
       if (!failure.isEmpty()) return failure;
     }
+    // A path built by an earlier test of this process may still be going away with its namespaces.
+    runIp({QStringLiteral("link"), QStringLiteral("del"), QStringLiteral("tha")});
     const QStringList here = {
         QStringLiteral("link add name tha type veth peer name r1a"),
         QStringLiteral("link set r1a netns %1").arg(router1_.pid()),
@@ -110,8 +119,8 @@ class ThreeHopPath {
     QString failure = runIp({QStringLiteral("-batch"), QStringLiteral("-")}, here);
     if (!failure.isEmpty()) return failure;
     const QString router = QStringLiteral(
-        "ip link set lo up; ip addr add %1 dev %2; ip link set %2 up; ip addr add %3 dev %4; "
-        "ip link set %4 up; ip route add %5; echo 1 > /proc/sys/net/ipv4/ip_forward; "
+        "ip link set lo up; ip addr replace %1 dev %2; ip link set %2 up; ip addr replace %3 dev %4; "
+        "ip link set %4 up; ip route replace %5; echo 1 > /proc/sys/net/ipv4/ip_forward; "
         "echo 0 > /proc/sys/net/ipv4/icmp_ratelimit");
     failure = router1_.run(router.arg(QStringLiteral("192.0.2.2/24"), QStringLiteral("r1a"),
                                       QStringLiteral("198.51.100.1/24"), QStringLiteral("r1b"),
@@ -122,8 +131,8 @@ class ThreeHopPath {
                                       QStringLiteral("192.0.2.0/24 via 198.51.100.1")));
     if (!failure.isEmpty()) return failure;
     return destination_.run(
-        QStringLiteral("ip link set lo up; ip addr add 203.0.113.2/24 dev dst; ip link set dst up; "
-                       "ip route add default via 203.0.113.1"));
+        QStringLiteral("ip link set lo up; ip addr replace 203.0.113.2/24 dev dst; ip link set dst up; "
+                       "ip route replace default via 203.0.113.1"));
   }
 
  private:
