@@ -75,4 +75,5 @@ test_the_item_registers_with_a_status_notifier_host_that_comes_after_the_start()
   wait_for 5 test "$(notify_calls)" -ge 2 || fail "the second activation sent no notification"
   stop_meterly 3
   start_tray
+  wait_for 20 tray_window_id || fail "trayer did not start again"
 }
