@@ -3,6 +3,7 @@
 #include "display/graph_form.h"
 #include "fakes/fake_platform.h"
 #include "store/disk_db.h"
+#include "support/main_form_on_veth.h"
 
 #include <QAction>
 #include <QApplication>
@@ -16,8 +17,6 @@
 namespace meterly {
 namespace {
 
-using platform::IfType::Ethernet;
-
 int OpenMessageBoxes() {
   int count = 0;
   for (QWidget* widget : QApplication::topLevelWidgets()) {
@@ -27,15 +26,9 @@ int OpenMessageBoxes() {
 }
 
 // A desktop without any notification area, on which one appears later.
-class MainFormNoTrayTest : public ::testing::Test {
+class MainFormNoTrayTest : public testing_support::MainFormOnVeth {
  protected:
   MainFormNoTrayTest() {
-    platform.session.data = folder.filePath(QStringLiteral("data"));
-    platform.session.allUsersData = platform.session.data;
-    platform.addInterface(2, QStringLiteral("veth9"), Ethernet, 1000, 1000);
-    settings.InterfaceGuid = QStringLiteral("veth9");
-    store = std::make_unique<SettingsStore>(platform.registry());
-    form = std::make_unique<TMainMeterlyForm>(platform, settings, *store, CommandLineSwitches{});
     graph = std::make_unique<TGraphForm>(settings);
     form->AttachGraphForm(*graph);
     form->ApplySettings();
@@ -54,11 +47,6 @@ class MainFormNoTrayTest : public ::testing::Test {
     }
   }
 
-  QTemporaryDir folder;
-  fakes::FakePlatform platform;
-  Settings settings;
-  std::unique_ptr<SettingsStore> store;
-  std::unique_ptr<TMainMeterlyForm> form;
   std::unique_ptr<TGraphForm> graph;
 };
 
