@@ -35,6 +35,7 @@ install(FILES ${meterly_resources}/meterly-autostart.desktop DESTINATION ${METER
 install(FILES ${meterly_resources}/meterly.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 install(FILES ${meterly_generated}/com.corvane.Meterly.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES ${meterly_manuals} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${meterly_qm_files} DESTINATION ${CMAKE_INSTALL_DATADIR}/meterly/translations)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME meterly)

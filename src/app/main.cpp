@@ -6,6 +6,7 @@
 #include "core/command_line.h"
 #include "platform/linux/linux_platform.h"
 #include "platform/linux/linux_termination_signals.h"
+#include "platform/linux/linux_translations.h"
 
 #include <cstdio>
 
@@ -21,6 +22,8 @@ int main(int argc, char** argv) {
   for (int i = 1; i < argc; ++i) rawArguments.append(QString::fromLocal8Bit(argv[i]));
   const meterly::CommandLineSwitches early = meterly::ParseCommandLine(rawArguments);
   if (early.Help) {
+    QCoreApplication core(argc, argv);
+    meterly::platform::InstallTranslations(core);
     print(stdout, meterly::CommandLineUsage());
     return 0;
   }
@@ -33,11 +36,12 @@ int main(int argc, char** argv) {
   const QByteArray platformPlugin = meterly::ChooseQpaPlatform(meterly::CurrentSessionEnvironment());
   if (!platformPlugin.isEmpty()) qputenv("QT_QPA_PLATFORM", platformPlugin);
   meterly::MeterlyApplication application(argc, argv);
+  meterly::platform::InstallTranslations(application);
   // Qt has taken its own options (-platform, -display...) out of the arguments by now.
   const meterly::CommandLineSwitches switches = meterly::ParseCommandLine(application.arguments().mid(1));
   if (!switches.Unknown.isEmpty()) {
-    print(stderr,
-          QStringLiteral("meterly: unknown option %1\n").arg(switches.Unknown.front()) + meterly::CommandLineUsage());
+    print(stderr, QCoreApplication::translate("main", "meterly: unknown option %1\n").arg(switches.Unknown.front()) +
+                      meterly::CommandLineUsage());
     return 2;
   }
   meterly::MeterlyApplication::setApplicationName(QStringLiteral("Meterly"));

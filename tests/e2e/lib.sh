@@ -3,6 +3,10 @@
 
 E2E_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 
+# The program speaks the desktop's language; the tests read its texts as written unless a test
+# sets a language of its own.
+export LANGUAGE=C LC_ALL=C.UTF-8 LANG=C.UTF-8
+
 start_display() {
   local n
   for n in $(seq 90 120); do

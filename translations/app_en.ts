@@ -1,0 +1,13 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en">
+<context>
+    <name>main</name>
+    <message>
+        <source>meterly: unknown option %1
+</source>
+        <translation>meterly: unknown option %1
+</translation>
+    </message>
+</context>
+</TS>
