@@ -2,53 +2,25 @@
 
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QEventLoop>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QThread>
+#include <QTimer>
 
 #include <gtest/gtest.h>
+
+#include <optional>
 
 namespace meterly::platform {
 namespace {
 
-// Stands in for xdg-open: writes the argument count and each argument on a line of its own,
-// and never opens anything.
-class RecordingOpener {
- public:
-  RecordingOpener() {
-    QFile script(path());
-    EXPECT_TRUE(script.open(QIODevice::WriteOnly));
-    script.write(QStringLiteral("#!/bin/sh\nprintf '%s\\n' \"$#\" \"$@\" > '%1.tmp' && mv '%1.tmp' '%1'\n")
-                     .arg(recordPath())
-                     .toUtf8());
-    script.close();
-    script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-  }
+constexpr int kWaitMs = 10000;
 
-  QString path() const { return dir.filePath(QStringLiteral("opener")); }
-  QString folder() const { return dir.path(); }
-
-  // The opener runs detached: wait for its record.
-  QStringList arguments() const {
-    const QDeadlineTimer deadline(10000);
-    while (!QFile::exists(recordPath()) && !deadline.hasExpired()) QThread::msleep(10);
-    QFile record(recordPath());
-    if (!record.open(QIODevice::ReadOnly)) return {QStringLiteral("<opener did not run>")};
-    QStringList lines = QString::fromUtf8(record.readAll()).split(QLatin1Char('\n'));
-    lines.removeLast();  // after the last newline
-    if (lines.value(0).toInt() != lines.size() - 1) return {QStringLiteral("<bad record>")};
-    return lines.mid(1);
-  }
-
- private:
-  QString recordPath() const { return dir.filePath(QStringLiteral("record")); }
-
-  QTemporaryDir dir;
-};
-
-void createFile(const QString& path) {
+void writeFile(const QString& path, const QString& text = QString()) {
   QFile file(path);
   ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write(text.toUtf8());
 }
 
 class CurrentFolder {
@@ -60,68 +32,134 @@ class CurrentFolder {
   QString previous_;
 };
 
-TEST(LinuxShellTest, AnExistingFileReachesTheOpenerAsOneAbsolutePath) {
-  RecordingOpener opener;
-  QTemporaryDir documents;
-  const QString document = documents.filePath(QStringLiteral("usage report; $(echo x) 'q'.csv"));
-  createFile(document);
+class LinuxShellTest : public ::testing::Test {
+ protected:
+  // A script of the test's own, standing in for xdg-open or a program: writes its argument count
+  // and arguments to `record`, then ends with `status`. It never opens anything.
+  QString script(const QString& name, int status = 0) {
+    const QString path = dir.filePath(name);
+    writeFile(path, QStringLiteral("#!/bin/sh\nprintf '%s\\n' \"$#\" \"$@\" > '%1.tmp' && mv '%1.tmp' '%1'\nexit %2\n")
+                        .arg(record())
+                        .arg(status));
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    return path;
+  }
 
-  LinuxShell shell(opener.path());
+  QString record() const { return dir.filePath(QStringLiteral("record")); }
+
+  // The arguments the script was given; it runs detached, so this waits for its record.
+  QStringList recorded() const {
+    const QDeadlineTimer deadline(kWaitMs);
+    while (!QFile::exists(record()) && !deadline.hasExpired()) QThread::msleep(10);
+    QFile file(record());
+    if (!file.open(QIODevice::ReadOnly)) return {QStringLiteral("<nothing ran>")};
+    QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
+    lines.removeLast();  // after the last newline
+    if (lines.value(0).toInt() != lines.size() - 1) return {QStringLiteral("<bad record>")};
+    return lines.mid(1);
+  }
+
+  // Opens the target and waits for the outcome, which must not come inside the call.
+  std::optional<int> open(LinuxShell& shell, const QString& target) {
+    std::optional<int> result;
+    QEventLoop loop;
+    shell.OpenProgram(target, [&](int value) {
+      result = value;
+      loop.quit();
+    });
+    if (result) {
+      ADD_FAILURE() << "the outcome came inside the call";
+      return result;
+    }
+    QTimer::singleShot(kWaitMs, &loop, &QEventLoop::quit);
+    loop.exec();
+    return result;
+  }
+
+  QString noOpener() const { return dir.filePath(QStringLiteral("no-such-opener")); }
+
+  QTemporaryDir dir;
+};
+
+TEST_F(LinuxShellTest, AnExistingFileReachesTheOpenerAsOneAbsolutePath) {
+  const QString document = dir.filePath(QStringLiteral("usage report; $(echo x) 'q'.csv"));
+  writeFile(document);
+  LinuxShell shell(script(QStringLiteral("opener")));
   EXPECT_GT(shell.ShellExecute(document), 32);
-  EXPECT_EQ(opener.arguments(), QStringList{document});
+  EXPECT_EQ(recorded(), QStringList{document});
 }
 
-TEST(LinuxShellTest, ANameStartingWithADashIsNeverAnOption) {
-  RecordingOpener opener;
-  QTemporaryDir documents;
-  createFile(documents.filePath(QStringLiteral("-x")));
-  const CurrentFolder inDocuments(documents.path());
-
-  LinuxShell shell(opener.path());
+TEST_F(LinuxShellTest, ANameStartingWithADashIsNeverAnOption) {
+  writeFile(dir.filePath(QStringLiteral("-x")));
+  const CurrentFolder inDocuments(dir.path());
+  LinuxShell shell(script(QStringLiteral("opener")));
   EXPECT_GT(shell.ShellExecute(QStringLiteral("-x")), 32);
-  EXPECT_EQ(opener.arguments(), QStringList{QDir(documents.path()).absoluteFilePath(QStringLiteral("-x"))});
+  EXPECT_EQ(recorded(), QStringList{dir.filePath(QStringLiteral("-x"))});
 }
 
-TEST(LinuxShellTest, WebAddressesAndFileUrlsArePassedOn) {
-  EXPECT_EQ(LinuxShell::OpenerArgument(QStringLiteral("https://www.example.com/manual/?page=1#top")),
-            QStringLiteral("https://www.example.com/manual/?page=1#top"));
+TEST_F(LinuxShellTest, WebAddressesAndFileUrlsArePassedOn) {
   EXPECT_EQ(LinuxShell::OpenerArgument(QStringLiteral("mailto:support@example.com")),
             QStringLiteral("mailto:support@example.com"));
-
-  QTemporaryDir documents;
-  const QString document = documents.filePath(QStringLiteral("notes.txt"));
-  createFile(document);
+  const QString document = dir.filePath(QStringLiteral("notes.txt"));
+  writeFile(document);
   EXPECT_EQ(LinuxShell::OpenerArgument(QStringLiteral("file://") + document), document);
   EXPECT_EQ(LinuxShell::OpenerArgument(QStringLiteral("file://") + document + QStringLiteral(".gone")), std::nullopt);
 
-  RecordingOpener opener;
-  LinuxShell shell(opener.path());
-  EXPECT_GT(shell.ShellExecute(QStringLiteral("https://www.example.com/manual/")), 32);
-  EXPECT_EQ(opener.arguments(), QStringList{QStringLiteral("https://www.example.com/manual/")});
+  LinuxShell shell(script(QStringLiteral("opener")));
+  const QString page = QStringLiteral("https://www.example.com/manual/?page=1#top");
+  EXPECT_GT(shell.ShellExecute(page), 32);
+  EXPECT_EQ(recorded(), QStringList{page});
 }
 
-TEST(LinuxShellTest, AMissingFileIsNotFoundBeforeAnyOpenerIsTried) {
-  QTemporaryDir documents;
-  // An opener that cannot start would answer 31: the file is checked first.
-  LinuxShell shell(documents.filePath(QStringLiteral("no-such-opener")));
-  EXPECT_EQ(shell.ShellExecute(documents.filePath(QStringLiteral("missing.wav"))), ShellResult::FileNotFound);
+TEST_F(LinuxShellTest, AMissingFileIsNotFoundBeforeAnOpenerThatCannotStartIsTried) {
+  LinuxShell shell(noOpener());
+  EXPECT_EQ(shell.ShellExecute(dir.filePath(QStringLiteral("missing.wav"))), ShellResult::FileNotFound);
   EXPECT_EQ(shell.ShellExecute(QString()), ShellResult::FileNotFound);
   EXPECT_EQ(shell.ShellExecute(QStringLiteral("-missing")), ShellResult::FileNotFound);
   EXPECT_EQ(shell.ShellExecute(QStringLiteral("no such file")), ShellResult::FileNotFound);
+
+  const QString document = dir.filePath(QStringLiteral("page.html"));
+  writeFile(document);
+  EXPECT_EQ(shell.ShellExecute(document), ShellResult::NoAssociation);
 }
 
-TEST(LinuxShellTest, AnOpenerThatCannotStartMeansNoAssociation) {
-  QTemporaryDir folder;
-  const QString document = folder.filePath(QStringLiteral("page.html"));
-  createFile(document);
+TEST_F(LinuxShellTest, OpenProgramStartsAnExecutableFileDirectlyWithoutArguments) {
+  LinuxShell shell(noOpener());
+  EXPECT_EQ(open(shell, script(QStringLiteral("on traffic; $(x).sh"))), ShellResult::Started);
+  EXPECT_EQ(recorded(), QStringList{});
+}
 
-  LinuxShell missing(folder.filePath(QStringLiteral("no-such-opener")));
-  EXPECT_EQ(missing.ShellExecute(document), ShellResult::NoAssociation);
+TEST_F(LinuxShellTest, OpenProgramGivesADocumentToTheOpenerAndItsExitStatusIsTheOutcome) {
+  const QString document = dir.filePath(QStringLiteral("notes 'a' & b.txt"));
+  writeFile(document, QStringLiteral("text"));
+  LinuxShell shell(script(QStringLiteral("opener")));
+  EXPECT_EQ(open(shell, document), ShellResult::Started);
+  EXPECT_EQ(recorded(), QStringList{document});
 
-  const QString notExecutable = folder.filePath(QStringLiteral("not-executable"));
-  createFile(notExecutable);
-  LinuxShell refused(notExecutable);
-  EXPECT_EQ(refused.ShellExecute(document), ShellResult::NoAssociation);
+  const struct {
+    int status;
+    int result;
+  } failures[] = {{2, ShellResult::FileNotFound}, {3, ShellResult::NoAssociation}, {4, ShellResult::NoAssociation}};
+  for (const auto& failure : failures) {
+    LinuxShell failing(script(QStringLiteral("opener-%1").arg(failure.status), failure.status));
+    EXPECT_EQ(open(failing, document), failure.result) << "exit status " << failure.status;
+  }
+}
+
+TEST_F(LinuxShellTest, OpenProgramFailsForWhatCannotBeStarted) {
+  LinuxShell shell(noOpener());
+  EXPECT_EQ(open(shell, dir.filePath(QStringLiteral("gone"))), ShellResult::FileNotFound);
+
+  const QString document = dir.filePath(QStringLiteral("page.html"));
+  writeFile(document, QStringLiteral("<p>"));
+  EXPECT_EQ(open(shell, document), ShellResult::NoAssociation) << "no opener to hand it to";
+
+  // Marked executable, but nothing the system can run.
+  const QString broken = dir.filePath(QStringLiteral("broken"));
+  writeFile(broken, QStringLiteral("\x7f"
+                                   "ELF garbage"));
+  QFile::setPermissions(broken, QFile::ReadOwner | QFile::ExeOwner);
+  EXPECT_EQ(open(shell, broken), ShellResult::InvalidExecutable);
 }
 
 }  // namespace

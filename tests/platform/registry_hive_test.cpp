@@ -9,12 +9,6 @@ namespace {
 
 const QString MainKey = QStringLiteral("Software\\Corvane\\Meterly\\Main");
 
-QStringList visitedPaths(const RegistryHive& hive) {
-  QStringList paths;
-  hive.forEachKey([&paths](const QString& path, const RegistryHive::Key&) { paths.append(path); });
-  return paths;
-}
-
 TEST(RegistryHiveTest, NamesMatchWhateverTheCaseAndKeepTheCaseTheyWereCreatedWith) {
   RegistryHive hive;
   hive.setValue(MainKey, QStringLiteral("TrayIconMode"), RegValue::fromDWord(1));
@@ -33,22 +27,6 @@ TEST(RegistryHiveTest, NamesMatchWhateverTheCaseAndKeepTheCaseTheyWereCreatedWit
             (QStringList{QStringLiteral("Main"), QStringLiteral("Quota")}));
   EXPECT_FALSE(hive.value(MainKey, QStringLiteral("TrayIconMod")));
   EXPECT_FALSE(hive.keyExists(QStringLiteral("Software\\Corvane\\Meterly\\Mai")));
-}
-
-TEST(RegistryHiveTest, KeysAndValuesKeepCreationOrderAndAreVisitedDepthFirst) {
-  RegistryHive hive;
-  hive.createKey(QStringLiteral("b\\x"));
-  hive.createKey(QStringLiteral("a"));
-  hive.createKey(QStringLiteral("B\\y"));
-  hive.createKey(QStringLiteral("a\\z"));
-  hive.setValue(QStringLiteral("a"), QStringLiteral("second"), RegValue::fromDWord(2));
-  hive.setValue(QStringLiteral("a"), QStringLiteral("first"), RegValue::fromDWord(1));
-  hive.setValue(QStringLiteral("a"), QStringLiteral("SECOND"), RegValue::fromDWord(3));  // keeps its place
-
-  EXPECT_EQ(visitedPaths(hive), (QStringList{QStringLiteral("b"), QStringLiteral("b\\x"), QStringLiteral("b\\y"),
-                                             QStringLiteral("a"), QStringLiteral("a\\z")}));
-  EXPECT_EQ(hive.valueNames(QStringLiteral("a")), (QStringList{QStringLiteral("second"), QStringLiteral("first")}));
-  EXPECT_EQ(hive.value(QStringLiteral("a"), QStringLiteral("second")), RegValue::fromDWord(3));
 }
 
 TEST(RegistryHiveTest, SetValuesLetsTheLaterOfTwoSameNamesWin) {

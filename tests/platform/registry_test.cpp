@@ -25,22 +25,15 @@ const QByteArray DamagedText =
 
 TEST(RegistryTest, MissingFileLoadsAsAnEmptyHiveWithoutProblem) {
   FakeRegistryFile file;
-  Registry registry(file);
-  registry.load();
-  EXPECT_TRUE(registry.hive().isEmpty());
-  EXPECT_TRUE(registry.loadProblem().isEmpty());
-  registry.save();
-  EXPECT_EQ(file.contents, QByteArray("REGEDIT4\n"));
-}
-
-TEST(RegistryTest, LoadingAgainReplacesWhatWasLoadedBefore) {
-  FakeRegistryFile file;
   file.contents = GoodText;
   Registry registry(file);
   registry.load();
   file.contents.reset();
-  registry.load();
+  registry.load();  // replaces what was loaded before
   EXPECT_TRUE(registry.hive().isEmpty());
+  EXPECT_TRUE(registry.loadProblem().isEmpty());
+  registry.save();
+  EXPECT_EQ(file.contents, QByteArray("REGEDIT4\n"));
 }
 
 TEST(RegistryTest, DamagedFileIsKeptAsideAndTheDefaultsApply) {
@@ -89,21 +82,6 @@ TEST(RegistryTest, DamagedFileThatCannotBeMovedAsideIsNeverOverwritten) {
   EXPECT_EQ(file.writeCount, 1);
 }
 
-TEST(RegistryTest, ReadAndWriteFailuresReachTheCaller) {
-  FakeRegistryFile file;
-  file.contents = GoodText;
-  Registry registry(file);
-  registry.load();
-
-  file.failReads = true;
-  EXPECT_THROW(registry.load(), RegistryError);
-  EXPECT_FALSE(file.setAsideAs);
-
-  file.failWrites = true;
-  EXPECT_THROW(registry.save(), RegistryError);
-  EXPECT_EQ(file.contents, GoodText);
-}
-
 TEST(RegistryTest, AFileThatCouldNotBeReadIsNeverOverwritten) {
   FakeRegistryFile file;
   file.contents = GoodText;
@@ -111,6 +89,7 @@ TEST(RegistryTest, AFileThatCouldNotBeReadIsNeverOverwritten) {
   Registry registry(file);
   EXPECT_THROW(registry.load(), RegistryError);
   EXPECT_TRUE(registry.hive().isEmpty());
+  EXPECT_FALSE(file.setAsideAs) << "a file that could not be read is no damaged file";
   try {
     registry.save();
     FAIL() << "saving the defaults over an unreadable file must be refused";

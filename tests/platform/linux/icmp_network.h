@@ -34,8 +34,7 @@ class IcmpNamespaceTest : public ::testing::Test {
     if (::geteuid() != 0) GTEST_SKIP() << "needs root to create a network namespace";
     const QString failure = enterPrivateNetworkNamespace();
     if (!failure.isEmpty()) GTEST_SKIP() << failure.toStdString();
-    ASSERT_EQ(runIp({QStringLiteral("link"), QStringLiteral("set"), QStringLiteral("lo"), QStringLiteral("up")}),
-              QString());
+    ASSERT_EQ(runIp(QStringLiteral("link set lo up")), QString());
   }
 };
 
@@ -102,7 +101,7 @@ class ThreeHopPath {
       if (!failure.isEmpty()) return failure;
     }
     // A path built by an earlier test of this process may still be going away with its namespaces.
-    runIp({QStringLiteral("link"), QStringLiteral("del"), QStringLiteral("tha")});
+    runIp(QStringLiteral("link del tha"));
     const QStringList here = {
         QStringLiteral("link add name tha type veth peer name r1a"),
         QStringLiteral("link set r1a netns %1").arg(router1_.pid()),

@@ -35,13 +35,9 @@ class LinuxAddressWatchTest : public PrivateNetworkTest {
     return false;
   }
 
-  void addAddress(const QString& address) {
-    ip({QStringLiteral("addr"), QStringLiteral("add"), address, QStringLiteral("dev"), spare});
-  }
+  void addAddress(const QString& address) { ip(QStringLiteral("addr add %1 dev %2").arg(address, spare)); }
 
-  void ipLink(const QStringList& arguments) {
-    ip(QStringList{QStringLiteral("link"), QStringLiteral("set"), spare} + arguments);
-  }
+  void ipLink(const QString& arguments) { ip(QStringLiteral("link set %1 %2").arg(spare, arguments)); }
 
   std::optional<LinuxInterfaceTable> interfaces;
   std::optional<LinuxAddressTable> addresses;
@@ -63,29 +59,27 @@ TEST_F(LinuxAddressWatchTest, NoiseIsNoChange) {
   addAddress(QStringLiteral("192.0.2.1/24"));
   ASSERT_TRUE(waitUntil([&] { return watch->takeChange(); }, 2000));
 
-  ipLink({QStringLiteral("alias"), QStringLiteral("noise")});
-  ipLink({QStringLiteral("down")});
-  ipLink({QStringLiteral("up")});
-  ipLink({QStringLiteral("mtu"), QStringLiteral("1400")});
-  ip({QStringLiteral("addr"), QStringLiteral("change"), QStringLiteral("192.0.2.1/24"), QStringLiteral("dev"), spare,
-      QStringLiteral("valid_lft"), QStringLiteral("300"), QStringLiteral("preferred_lft"), QStringLiteral("200")});
+  ipLink(QStringLiteral("alias noise"));
+  ipLink(QStringLiteral("down"));
+  ipLink(QStringLiteral("up"));
+  ipLink(QStringLiteral("mtu 1400"));
+  ip(QStringLiteral("addr change 192.0.2.1/24 dev %1 valid_lft 300 preferred_lft 200").arg(spare));
   QThread::msleep(300);
   EXPECT_FALSE(watch->takeChange());
 }
 
 TEST_F(LinuxAddressWatchTest, RenamedAddedAndRemovedLinksAreChanges) {
-  ipLink({QStringLiteral("down")});
+  ipLink(QStringLiteral("down"));
   ASSERT_TRUE(waitUntilQuiet());
-  ipLink({QStringLiteral("name"), QStringLiteral("renamed0")});
+  ipLink(QStringLiteral("name renamed0"));
   EXPECT_TRUE(waitUntil([&] { return watch->takeChange(); }, 2000)) << "a rename";
-  ip({QStringLiteral("link"), QStringLiteral("set"), QStringLiteral("renamed0"), QStringLiteral("name"), spare});
+  ip(QStringLiteral("link set renamed0 name ") + spare);
 
   ASSERT_TRUE(waitUntilQuiet());
-  ip({QStringLiteral("link"), QStringLiteral("add"), QStringLiteral("extra0"), QStringLiteral("type"),
-      QStringLiteral("veth"), QStringLiteral("peer"), QStringLiteral("name"), QStringLiteral("extra1")});
+  ip(QStringLiteral("link add extra0 type veth peer name extra1"));
   EXPECT_TRUE(waitUntil([&] { return watch->takeChange(); }, 2000)) << "a new link";
   ASSERT_TRUE(waitUntilQuiet());
-  ip({QStringLiteral("link"), QStringLiteral("del"), QStringLiteral("extra0")});
+  ip(QStringLiteral("link del extra0"));
   EXPECT_TRUE(waitUntil([&] { return watch->takeChange(); }, 2000)) << "a removed link";
 }
 
@@ -102,7 +96,7 @@ TEST_F(LinuxAddressWatchTest, FloodOfChangesIsReportedAndTheWatchGoesOnWorking) 
   EXPECT_TRUE(watch->takeChange());
   EXPECT_FALSE(watch->takeChange()) << "the overrun is drained along with the rest";
 
-  ip({QStringLiteral("addr"), QStringLiteral("del"), QStringLiteral("192.0.2.1/32"), QStringLiteral("dev"), spare});
+  ip(QStringLiteral("addr del 192.0.2.1/32 dev ") + spare);
   EXPECT_TRUE(waitUntil([&] { return watch->takeChange(); }, 2000)) << "the watch still hears changes";
 }
 

@@ -43,9 +43,8 @@ TEST_F(LinuxDialupServiceTest, OtherLinksAreNeitherConnectionsNorEvents) {
   EXPECT_FALSE(service->statistics(1).has_value()) << "loopback is no dial-up link";
 
   auto watch = service->watchEvents();
-  ASSERT_NO_FATAL_FAILURE(createLink({QStringLiteral("veth2"), QStringLiteral("type"), QStringLiteral("veth"),
-                                      QStringLiteral("peer"), QStringLiteral("name"), QStringLiteral("veth3")}));
-  runIp({QStringLiteral("link"), QStringLiteral("set"), spare, QStringLiteral("down")});
+  ASSERT_NO_FATAL_FAILURE(createLink(QStringLiteral("veth2 type veth peer name veth3")));
+  runIp(QStringLiteral("link set %1 down").arg(spare));
   EXPECT_EQ(watch->wait(300), DialupEventWatch::WaitResult::TimedOut);
 }
 

@@ -80,6 +80,9 @@ inline QString runIp(const QStringList& arguments, const QStringList& batch = {}
   return QString();
 }
 
+// The same with the arguments written as one line, split at its spaces.
+inline QString runIp(const QString& arguments) { return runIp(arguments.split(QLatin1Char(' '))); }
+
 // Polls `condition` until it holds or `milliseconds` pass; whether it held.
 inline bool waitUntil(const std::function<bool()>& condition, int milliseconds = 2000) {
   QDeadlineTimer deadline(milliseconds);
@@ -100,15 +103,13 @@ class PrivateNetworkTest : public ::testing::Test {
     const QString namespaceFailure = enterPrivateNetworkNamespace();
     if (!namespaceFailure.isEmpty()) GTEST_SKIP() << namespaceFailure.toStdString();
 
-    ASSERT_NO_FATAL_FAILURE(createLink({QStringLiteral("veth0"), QStringLiteral("type"), QStringLiteral("veth"),
-                                        QStringLiteral("peer"), QStringLiteral("name"), QStringLiteral("veth1")}));
+    ASSERT_NO_FATAL_FAILURE(createLink(QStringLiteral("veth0 type veth peer name veth1")));
     ASSERT_NO_FATAL_FAILURE(bringUp(QStringLiteral("veth1")));
-    if (tryCreateLink({QStringLiteral("dummy0"), QStringLiteral("type"), QStringLiteral("dummy")}).isEmpty()) {
+    if (tryCreateLink(QStringLiteral("dummy0 type dummy")).isEmpty()) {
       spare = QStringLiteral("dummy0");
       spareKind = QStringLiteral("dummy");
     } else {
-      ASSERT_NO_FATAL_FAILURE(
-          createLink({QStringLiteral("bridge0"), QStringLiteral("type"), QStringLiteral("bridge")}));
+      ASSERT_NO_FATAL_FAILURE(createLink(QStringLiteral("bridge0 type bridge")));
       spare = QStringLiteral("bridge0");
       spareKind = QStringLiteral("bridge (this kernel has no dummy driver)");
     }
@@ -126,11 +127,13 @@ class PrivateNetworkTest : public ::testing::Test {
     created_.push_back(arguments.front());
     return runIp({QStringLiteral("link"), QStringLiteral("set"), arguments.front(), QStringLiteral("up")});
   }
+  QString tryCreateLink(const QString& arguments) { return tryCreateLink(arguments.split(QLatin1Char(' '))); }
 
   void createLink(const QStringList& arguments) {
     const QString failure = tryCreateLink(arguments);
     ASSERT_TRUE(failure.isEmpty()) << failure.toStdString();
   }
+  void createLink(const QString& arguments) { createLink(arguments.split(QLatin1Char(' '))); }
 
   // A link a test made by other means, to be deleted after it.
   void remember(const QString& link) { created_.push_back(link); }
@@ -144,6 +147,7 @@ class PrivateNetworkTest : public ::testing::Test {
     const QString failure = runIp(arguments, batch);
     ASSERT_TRUE(failure.isEmpty()) << failure.toStdString();
   }
+  void ip(const QString& arguments) { ip(arguments.split(QLatin1Char(' '))); }
 
   static quint32 indexOf(const QString& link) { return ::if_nametoindex(link.toUtf8().constData()); }
 
