@@ -180,7 +180,8 @@ INSTANTIATE_TEST_SUITE_P(Graphs, GraphReference, ::testing::ValuesIn(References)
                          });
 
 // The graph drawn into the tray icon: opaque, and each second shown one tick late (the 70 and 30
-// beside the right frame, with an empty column left of them).
+// beside the right frame, with an empty column left of them); the window's grid and averages strip,
+// both on by default, stay out of it.
 TEST(GraphReferenceTest, TrayIcon) {
   Settings settings;
   settings.ColorBack = Back;

@@ -1,17 +1,22 @@
 #include "display/histogram.h"
 
+#include "display/averages_strip.h"
 #include "display/colorref.h"
 #include "display/histogram_fonts.h"
 #include "display/histogram_format.h"
 #include "display/histogram_grid.h"
 #include "display/number_panel.h"
+#include "display/tray_icon_graph.h"
 #include "support/expect_assertion.h"
 #include "support/histogram_feed.h"
 
 #include <QFontMetrics>
+#include <QIcon>
+#include <QSet>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <limits>
 
 namespace meterly {
@@ -84,7 +89,7 @@ TEST(HistogramSamplesTest, AveragesTakeTheNewestFiveRoundedDownWithoutOverflow) 
   EXPECT_EQ(graph.AverageOut(), 0u);  // 4 / 5
 }
 
-TEST(HistogramSamplesTest, BitsAreStoredEightTimesTheBytes) {
+TEST(HistogramSamplesTest, BitsAreStoredEightTimesTheBytesAndSaturate) {
   THistogram graph;
   graph.SetMeasurementUnit(TMeasurementUnit::muBits);
   graph.AddSample(1000, 0);
@@ -93,32 +98,13 @@ TEST(HistogramSamplesTest, BitsAreStoredEightTimesTheBytes) {
   EXPECT_EQ(graph.FormatValue(graph.AverageIn()), QStringLiteral("1.6K"));
   for (int i = 0; i < 4; ++i) graph.AddSample(1000, 0);
   EXPECT_EQ(graph.FormatValue(graph.AverageIn()), QStringLiteral("8.0K"));
-}
 
-TEST(HistogramSamplesTest, BitsSaturateInsteadOfWrapping) {
-  THistogram graph;
-  graph.SetMeasurementUnit(TMeasurementUnit::muBits);
+  // Saturated instead of wrapped.
   graph.AddSample(Top32 / 8 + 1, Top32 / 8);
   EXPECT_EQ(graph.SeriesIn()[0], Top32);
   EXPECT_EQ(graph.SeriesOut()[0], Top32 / 8 * 8);
   graph.AddSample(Top32, 0);
   EXPECT_EQ(graph.SeriesIn()[0], Top32);
-}
-
-TEST(HistogramSamplesTest, DemoDataLooksLikeADownload) {
-  THistogram graph;
-  graph.FillDemoData();
-  quint32 lowestIn = Top32;
-  quint32 highestIn = 0;
-  for (int i = 0; i < SampleCapacity; ++i) {
-    lowestIn = std::min(lowestIn, graph.SeriesIn()[i]);
-    highestIn = std::max(highestIn, graph.SeriesIn()[i]);
-    ASSERT_GE(graph.SeriesOut()[i], 100000u);
-    ASSERT_LE(graph.SeriesOut()[i], 199999u);
-  }
-  EXPECT_GE(lowestIn, 300000u);
-  EXPECT_LE(highestIn, 399999u);
-  EXPECT_GT(highestIn, lowestIn);  // random, not one value
 }
 
 TEST(HistogramLayoutTest, GridRowsSitAboveTheBottomLabelAtAThirdOfTheRemainingHeight) {
@@ -185,17 +171,6 @@ TEST(HistogramModeTest, CompactModesPickTheirGridAndAveragesAndDropTheBackImage)
   EXPECT_FALSE(graph.BackImage().isNull());
 }
 
-TEST(HistogramModeTest, TheBackImageIsACopy) {
-  THistogram graph;
-  QImage picture(2, 2, QImage::Format_RGB32);
-  picture.fill(Qt::red);
-  graph.SetBackImage(picture);
-  picture.fill(Qt::blue);
-  EXPECT_EQ(graph.BackImage().pixel(0, 0), qRgb(255, 0, 0));
-  graph.SetBackImage(QImage());
-  EXPECT_TRUE(graph.BackImage().isNull());
-}
-
 TEST(HistogramModeTest, BadSettingsFailTheControlsConsistencyCheck) {
   THistogram graph;
   ExpectAssertion("histogram", [&] { graph.SetVertTickPeriod(-1); });
@@ -208,6 +183,101 @@ TEST(HistogramModeTest, BadSettingsFailTheControlsConsistencyCheck) {
   graph.SetVertTickPeriod(0);
   graph.SetLineStep(1);
   EXPECT_EQ(graph.LineStep(), 1);
+}
+
+constexpr qreal Ratios[] = {1.0, 1.25, 1.5, 2.0};
+
+// A graph of full-height received bars on a plain background, with the averages strip.
+void Prepare(THistogram& graph, qreal ratio) {
+  graph.setGeometry(0, 0, 120, 80);
+  graph.SetDevicePixelRatio(ratio);
+  graph.SetEnableGradient(false);
+  graph.SetEnableGrid(false);
+  graph.SetEnableAverages(true);
+  graph.SetSmooth(false);
+  graph.SetMaxValue(1000);
+  for (int i = 0; i < 200; ++i) graph.AddSample(1000, 0);
+}
+
+// The strip's in box, in device pixels.
+QRect DeviceBoxIn(const QImage& strip) {
+  const qreal ratio = strip.devicePixelRatio();
+  const QRect logical = AveragesBoxIn(strip.deviceIndependentSize().toSize());
+  return {QPoint(qRound(logical.left() * ratio), qRound(logical.top() * ratio)),
+          QPoint(qRound(logical.right() * ratio), qRound(logical.bottom() * ratio))};
+}
+
+// The rows of the strip's in box that hold anything but its tint: the drawn text.
+int TextHeight(const QImage& strip, Colorref tint) {
+  const QRect box = DeviceBoxIn(strip);
+  const QRgb background = ColorrefToQColor(Lighten(tint, AveragesTintPercent)).rgb();
+  int first = -1;
+  int last = -1;
+  for (int y = box.top() + 1; y < box.bottom(); ++y) {
+    for (int x = box.left() + 1; x < box.right(); ++x) {
+      if (strip.pixel(x, y) == background) continue;
+      if (first < 0) first = y;
+      last = y;
+    }
+  }
+  return first < 0 ? 0 : last - first + 1;
+}
+
+TEST(HistogramScalingTest, SurfacesHoldDevicePixelsAndBarsFillThemWithoutBlending) {
+  for (const qreal ratio : Ratios) {
+    THistogram graph;
+    Prepare(graph, ratio);
+    const QImage& surface = graph.RenderBitmap();
+    EXPECT_EQ(surface.devicePixelRatio(), ratio);
+    EXPECT_EQ(surface.width(), qCeil(120 * ratio)) << ratio;
+    EXPECT_EQ(graph.AveragesImage().devicePixelRatio(), ratio);
+
+    // Halfway up the plot every device pixel inside the frame is the bar's own colour.
+    const QRgb in = ColorrefToQColor(graph.ColorIn()).rgb();
+    const int y = surface.height() / 3;
+    QSet<QRgb> colours;
+    for (int x = qCeil(3 * ratio); x < surface.width() - qCeil(3 * ratio); ++x) colours.insert(surface.pixel(x, y));
+    EXPECT_EQ(colours, QSet<QRgb>{in}) << "ratio " << ratio;
+  }
+}
+
+TEST(HistogramScalingTest, TheAveragesTextIsDrawnAtTheDeviceResolutionAndAntialiased) {
+  int heightAtOne = 0;
+  for (const qreal ratio : Ratios) {
+    THistogram graph;
+    Prepare(graph, ratio);
+    graph.RenderBitmap();
+    const int height = TextHeight(graph.AveragesImage(), graph.ColorIn());
+    if (ratio == 1.0) heightAtOne = height;
+    ASSERT_GT(heightAtOne, 0);
+    EXPECT_GE(height, qFloor(heightAtOne * ratio * 0.8)) << "glyphs drawn anew, not stretched, at " << ratio;
+  }
+  THistogram graph;
+  Prepare(graph, 2.0);
+  graph.RenderBitmap();
+  const QImage strip = graph.AveragesImage();
+  const QRgb text = ColorrefToQColor(graph.TextColor()).rgb();
+  const QRgb tint = ColorrefToQColor(Lighten(graph.ColorIn(), AveragesTintPercent)).rgb();
+  int blended = 0;
+  const QRect box = DeviceBoxIn(strip);
+  for (int y = box.top(); y <= box.bottom(); ++y) {
+    for (int x = box.left(); x <= box.right(); ++x) blended += strip.pixel(x, y) != text && strip.pixel(x, y) != tint;
+  }
+  EXPECT_GT(blended, 0) << "antialiased glyph edges";
+}
+
+TEST(HistogramScalingTest, TheTrayIconIsDrawnAtEverySizeATrayAsksFor) {
+  TTrayIconGraph icon;
+  const QIcon image = icon.Step(1000, 1000);
+  for (const int size : TTrayIconGraph::TraySizes) {
+    EXPECT_TRUE(image.availableSizes().contains(QSize(size, size))) << size;
+    const QImage drawn = image.pixmap(QSize(size, size), 1.0).toImage();
+    EXPECT_EQ(drawn.size(), QSize(size, size));
+    // The frame is one pixel wide at every size: drawn for the size, not stretched.
+    EXPECT_EQ(drawn.pixel(0, size / 2), drawn.pixel(0, size / 2 + 1));
+    EXPECT_NE(drawn.pixel(1, size / 2), drawn.pixel(0, size / 2)) << size;
+  }
+  EXPECT_EQ(icon.Graph().size(), QSize(TTrayIconGraph::IconSize, TTrayIconGraph::IconSize));
 }
 
 }  // namespace

@@ -1,10 +1,7 @@
 #include "display/speed_meter_form.h"
 
 #include "core/conversion.h"
-#include "core/main_tick.h"
-#include "core/traffic_sources.h"
 #include "display/led_label.h"
-#include "fakes/fake_platform.h"
 #include "reports/export_file.h"
 #include "reports/report_table.h"
 #include "reports/table_export.h"
@@ -148,43 +145,6 @@ TEST_F(SpeedMeterFormTest, CopyAndSaveGiveTheTableWritersText) {
   ASSERT_EQ(answerer.texts.size(), 1) << "a file that cannot be written is named to the user";
   EXPECT_TRUE(answerer.texts[0].contains(QStringLiteral("gone"))) << answerer.texts[0].toStdString();
   EXPECT_EQ(answerer.icons[0], QMessageBox::Critical);
-}
-
-// Fed by the real tick: a vanished interface keeps LastDeltaIn at its last value, but the
-// meter only counts what each tick counted.
-TEST(SpeedMeterTickTest, AnInterfaceRemovedWhileRunningAddsNothingMore) {
-  struct MeterHandover : TickHandover {
-    void SpeedMeterStep(quint64 in, quint64 out) override { form->SpeedMeterStep(in, out); }
-    TSpeedMeterForm* form = nullptr;
-  };
-  struct ShownTray : TrayIconHost {
-    bool IsTrayIconShown() override { return true; }
-    bool TryShowTrayIcon() override { return true; }
-    void TrayIconFailedForGood() override {}
-  };
-  fakes::FakePlatform platform;
-  platform.addInterface(2, QStringLiteral("veth1"), platform::IfType::Ethernet, 1000, 1000);
-  Settings settings;
-  settings.InterfaceGuid = QStringLiteral("veth1");
-  TrafficSources sources(platform.interfaces, platform.addresses);
-  sources.BuildAdapterList();
-  TSpeedMeterForm form(settings, sources.FindSelectedAdapter(settings.InterfaceGuid), ReportsExport());
-  MeterHandover handover;
-  handover.form = &form;
-  ShownTray tray;
-  MainTick tick(settings, sources, platform.addressWatch, tray, handover);
-
-  form.tbStart->click();
-  tick.TimerTimer();  // the baseline
-  platform.interfaces.addTraffic(QStringLiteral("veth1"), 3000, 300);
-  tick.TimerTimer();
-  platform.interfaces.table.clear();
-  for (int second = 0; second < 5; ++second) tick.TimerTimer();
-  EXPECT_EQ(tick.LastDeltaIn, 3000u);
-  EXPECT_EQ(form.Meter().TotalIn(), 3000u);
-  EXPECT_EQ(form.Meter().TotalOut(), 300u);
-  EXPECT_EQ(form.Meter().Seconds(), 7u) << "every tick is a second of the meter";
-  EXPECT_EQ(form.Meter().AverageIn(), 0u);
 }
 
 }  // namespace

@@ -1,8 +1,8 @@
 #include "display/tray_icon.h"
 
 #include "core/settings.h"
+#include "display/tray_host_choice.h"
 #include "fakes/fake_platform.h"
-#include "platform/linux/linux_tray_state.h"
 #include "store/qt_printing.h"
 #include "support/tray_test_actions.h"
 
@@ -101,11 +101,6 @@ TEST_F(TrayIconTest, WhileTheDesktopHidesInactiveIconsTheTooltipKeepsTheProductN
   EXPECT_FALSE(icon.HidesInactiveIcons());
   EXPECT_EQ(Tooltip(), QStringLiteral("Transfer Rate\nchanged"));
   EXPECT_EQ(shell.questions, 4) << "asked once per tick";
-}
-
-// No Linux tray hides inactive icons, so the tooltip is refreshed every tick.
-TEST(LinuxShellTrayStateTest, NeverHidesInactiveIcons) {
-  EXPECT_EQ(platform::LinuxShellTrayState().HidesInactiveIcons(), std::optional<bool>(false));
 }
 
 TEST(TrayTooltipTest, ALongTooltipIsCutAtTheLimitButNeverInsideACharacter) {
@@ -225,6 +220,44 @@ TEST_F(TrayIconTest, OnAnXEmbedTrayTheGraphToggleStaysTheDefaultAndBalloonsStayA
   Q_EMIT icon.TrayIcon().activated(QSystemTrayIcon::Trigger);
   EXPECT_TRUE(shell.notifications.empty());
   EXPECT_EQ(icon.BalloonTitle(), QStringLiteral("Transfer Rate"));
+}
+
+TEST(TrayHostChoiceTest, AStatusNotifierHostIsPreferredAndOnlyXEmbedPassesADoubleClickOn) {
+  struct Case {
+    platform::TrayHosts Hosts;
+    TrayHostKind Kind;
+    bool DoubleClick;
+    bool Notifications;
+  };
+  const Case cases[] = {
+      {{false, false}, TrayHostKind::None, false, false},
+      {{false, true}, TrayHostKind::XEmbed, true, false},
+      {{true, false}, TrayHostKind::StatusNotifier, false, true},
+      {{true, true}, TrayHostKind::StatusNotifier, false, true},
+  };
+  for (const Case& c : cases) {
+    TrayHostChoice choice;
+    choice.Update(c.Hosts);
+    EXPECT_EQ(choice.Kind(), c.Kind);
+    EXPECT_EQ(choice.HostPresent(), c.Kind != TrayHostKind::None);
+    EXPECT_EQ(choice.DoubleClickOffered(), c.DoubleClick);
+    EXPECT_EQ(choice.BalloonsAsNotifications(), c.Notifications);
+  }
+}
+
+TEST(TrayHostChoiceTest, TheKindFollowsTheDesktopUntilTheIconIsShownThenStays) {
+  TrayHostChoice choice;
+  choice.Update({false, false});
+  choice.Fix();  // nothing to show on: not fixed
+  choice.Update({true, false});
+  EXPECT_EQ(choice.Kind(), TrayHostKind::StatusNotifier);
+  choice.Fix();
+
+  choice.Update({false, true});  // the panel went, an XEmbed tray came
+  EXPECT_EQ(choice.Kind(), TrayHostKind::StatusNotifier);
+  EXPECT_FALSE(choice.HostPresent()) << "the icon cannot move to another kind of tray";
+  choice.Update({true, true});
+  EXPECT_TRUE(choice.HostPresent());
 }
 
 }  // namespace

@@ -54,7 +54,7 @@ class TrayTextTest : public ::testing::Test {
   std::unique_ptr<TDiskDB> db;
 };
 
-TEST_F(TrayTextTest, EachModeHasItsTitleAndText) {
+TEST_F(TrayTextTest, EachModeHasItsTitleAndTextAndAnyOtherShowsTheTransferRate) {
   struct Row {
     quint8 mode;
     const char* title;
@@ -67,6 +67,8 @@ TEST_F(TrayTextTest, EachModeHasItsTitleAndText) {
       {3, "", ""},
       {4, "Weekly Traffic", "March, 30 2026 - April, 05 2026\r\n\r\nDL: 12.0 MB\r\nUL: 1.50 MB\r\nSUM: 13.5 MB"},
       {5, "Monthly Traffic", "March 2026\r\n\r\nDL: 112 MB\r\nUL: 1.75 MB\r\nSUM: 114 MB"},
+      {6, "Transfer Rate", "DL: 2.00 KB/s\r\nUL: 500 bytes/s"},  // stored outside the list
+      {255, "Transfer Rate", "DL: 2.00 KB/s\r\nUL: 500 bytes/s"},
   };
   for (const Row& row : rows) {
     const TrayTextResult result = TextOfMode(row.mode, db.get());
@@ -83,14 +85,6 @@ TEST_F(TrayTextTest, TheUnitsComeFromTheSettings) {
   EXPECT_EQ(TextOfMode(1, db.get()).Text,
             QStringLiteral("March 31, 2026\r\n\r\nDL: 2.00 MB\r\nUL: 0.50 MB\r\nSUM: 2.50 MB"));
   EXPECT_EQ(TextOfMode(0, db.get()).Text, QStringLiteral("DL: 2.00 KB/s\r\nUL: 500 bytes/s"));
-}
-
-TEST_F(TrayTextTest, AStoredModeOutsideTheListShowsTheTransferRate) {
-  for (const quint8 mode : {quint8{6}, quint8{200}, quint8{255}}) {
-    const TrayTextResult result = TextOfMode(mode, db.get());
-    EXPECT_EQ(result.Title, QStringLiteral("Transfer Rate")) << int{mode};
-    EXPECT_EQ(result.Text, QStringLiteral("DL: 2.00 KB/s\r\nUL: 500 bytes/s")) << int{mode};
-  }
 }
 
 TEST_F(TrayTextTest, WithoutADatabaseTheUsageModesSayThatNothingIsRecorded) {
