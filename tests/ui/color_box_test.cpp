@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <vector>
 
 namespace meterly {
@@ -103,6 +104,35 @@ TEST(ColorBox, FaceShowsTheSelectedColourAsABar) {
     ASSERT_EQ(image.pixel(x, middle), qRgb(0, 0, 0x80)) << "x " << x;
   }
   EXPECT_EQ(image.pixel(field.left(), middle), box.palette().color(QPalette::Base).rgb());
+}
+
+const NamedColor& At(size_t index) { return NamedColors().at(index); }
+
+TEST(NamedColors, TheListRunsFromIndianRedToBlackWithTwoNamesTwice) {
+  const std::vector<NamedColor>& colors = NamedColors();
+  // 141 different names, two of them listed twice.
+  ASSERT_EQ(colors.size(), 143u);
+  EXPECT_EQ(colors.front().name, QStringLiteral("IndianRed"));
+  EXPECT_EQ(colors.back().name, QStringLiteral("Black"));
+  EXPECT_EQ(At(41).name, QStringLiteral("Amethyst"));
+  EXPECT_EQ(At(116).name, QStringLiteral("White"));
+
+  std::map<QString, std::vector<size_t>> places;
+  for (size_t index = 0; index < colors.size(); ++index) places[colors[index].name].push_back(index);
+  EXPECT_EQ(places.size(), 141u);
+  EXPECT_EQ(places[QStringLiteral("LightSalmon")], (std::vector<size_t>{4, 15}));
+  EXPECT_EQ(places[QStringLiteral("MediumSlateBlue")], (std::vector<size_t>{50, 92}));
+}
+
+// Qt carries the SVG colour keywords, which are the CSS ones: a second, independent table. Amethyst
+// is not among them.
+TEST(NamedColors, ValuesAreTheCssKeywordsInSettingsByteOrder) {
+  for (const NamedColor& named : NamedColors()) {
+    const QColor keyword =
+        named.name == QStringLiteral("Amethyst") ? QColor(0x99, 0x66, 0xCC) : QColor::fromString(named.name);
+    ASSERT_TRUE(keyword.isValid()) << named.name.toStdString();
+    EXPECT_EQ(ColorrefToQColor(named.color), keyword) << named.name.toStdString();
+  }
 }
 
 }  // namespace
