@@ -32,12 +32,6 @@ TEST(NotifyConditionTest, EachConditionAtBelowAndAboveTheThreshold) {
   }
 }
 
-TEST(NotifyConditionTest, TheThresholdIsComputedIn64Bits) {
-  EXPECT_EQ(NotifyThreshold(5000), 5242880000LL);
-  EXPECT_EQ(NotifyThreshold(4096), 4294967296LL);
-  EXPECT_EQ(NotifyThreshold(32767), 34358689792LL);
-}
-
 TEST(NotifyConditionTest, TextsAndItemsAndTheRangeCheck) {
   EXPECT_EQ(NotifyConditionText(2), QStringLiteral("received more"));
   EXPECT_EQ(NotifyConditionText(7), QStringLiteral("received and sent less"));

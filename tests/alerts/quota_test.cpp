@@ -126,9 +126,7 @@ TEST_F(QuotaTest, AllowancesAreCountedInTheUnitAndFollowTheSettingsAtOnce) {
   EXPECT_EQ(quota.GetAllowance().First, qint64{std::numeric_limits<qint32>::max()} << 30);
 }
 
-TEST_F(QuotaTest, LeftAndTheSuggestedDailyUsage) {
-  EXPECT_EQ(TQuotaSetup::Left(300, 1000), 700);
-  EXPECT_EQ(TQuotaSetup::Left(1200, 1000), -200);
+TEST_F(QuotaTest, TheSuggestedDailyUsage) {
   EXPECT_EQ(TQuotaSetup::SuggestedDailyUsage(1000, 3), 333);
   EXPECT_EQ(TQuotaSetup::SuggestedDailyUsage(-200, 3), 0);
   EXPECT_EQ(TQuotaSetup::SuggestedDailyUsage(0, 1), 0);
@@ -165,34 +163,21 @@ TEST_F(QuotaTest, OnOffPeakSplitsTheHoursAcrossMidnightAndCountsDownloadsPerHalf
   EXPECT_EQ(quota.GetUsed(), (QuotaAmounts{111, 432000}));
 }
 
-TEST_F(QuotaTest, WithoutADatabaseNothingIsUsed) {
-  setQuota(QuotaPeriod::Monthly, QuotaHoursKind::OnOffPeak, QuotaTrafficKind::Total, 1, 1, 1);
-  EXPECT_EQ(quota.GetUsed(), (QuotaAmounts{0, 0}));
-  EXPECT_FALSE(quota.IsUsedUp(1));
-}
-
-TEST_F(QuotaTest, AFlatRateIsUsedUpAtTheThresholdAndIgnoresTheOffPeakAllowance) {
+TEST_F(QuotaTest, EitherHalfUsesTheQuotaUpAtTheThreshold) {
   setQuota(QuotaPeriod::Daily, QuotaHoursKind::FlatRate, QuotaTrafficKind::Total, 0, 1, 0);
+  EXPECT_FALSE(quota.IsUsedUp(1)) << "nothing is used without a database";
   openDatabase();
   writeRow(QStringLiteral("tester"), Day(2026, 3, 31), 3, 512, 307);  // 819 of 1024 bytes: 79.98 %
   EXPECT_TRUE(quota.IsUsedUp(80));
-  EXPECT_FALSE(quota.IsUsedUp(81));
-}
-
-TEST_F(QuotaTest, AnOffPeakAllowanceOfZeroIsAlwaysUsedUp) {
-  setQuota(QuotaPeriod::Monthly, QuotaHoursKind::OnOffPeak, QuotaTrafficKind::Total, 2, 10, 0);
-  openDatabase();
-  EXPECT_TRUE(quota.IsUsedUp(1));
-  EXPECT_TRUE(quota.IsUsedUp(100));
+  EXPECT_FALSE(quota.IsUsedUp(81)) << "a flat rate ignores the off-peak allowance of 0";
+  settings.Quota.QuotaHours = QuotaHoursKind::OnOffPeak;
+  EXPECT_TRUE(quota.IsUsedUp(100)) << "an off-peak allowance of 0 is always used up";
   EXPECT_FALSE(quota.IsUsedUp(101));
-}
 
-TEST_F(QuotaTest, EitherHalfOfOnOffPeakCanUseTheQuotaUp) {
-  setQuota(QuotaPeriod::Daily, QuotaHoursKind::OnOffPeak, QuotaTrafficKind::Total, 0, 1, 1);
-  openDatabase();
+  settings.Quota.OffPeakAllowance = 1;
   writeRow(QStringLiteral("tester"), Day(2026, 3, 31), 10, 900, 0);  // on-peak: 88 %
   EXPECT_FALSE(quota.IsUsedUp(90));
-  writeRow(QStringLiteral("tester"), Day(2026, 3, 31), 2, 1000, 0);  // off-peak: 98 %
+  writeRow(QStringLiteral("tester"), Day(2026, 3, 31), 2, 181, 0);  // off-peak: 1000 bytes, 98 %
   EXPECT_TRUE(quota.IsUsedUp(90));
 }
 

@@ -57,7 +57,7 @@ TEST_F(RasLoggerTest, AConnectionUpAtStartIsLoggedFromTheStartWithAllItsBytes) {
   dialup().setCounters(4, 123456, 789);
   auto logger = start();
   ASSERT_TRUE(eventually([&] { return dialup().enumerations() >= 1; }));
-  QThread::msleep(5 * kFastPollMs);  // a few polls
+  QThread::msleep(40 * kFastPollMs);  // some polls, even on a busy machine
   dialup().disconnect(QStringLiteral("dsl0"));
   dialup().signalEvent();
   ASSERT_TRUE(eventually([&] { return loggedSessions().size() == 1; }));
@@ -90,7 +90,8 @@ TEST_F(RasLoggerTest, StatisticsArePolledOnTimeUnderAStreamOfEvents) {
   EXPECT_TRUE(loggedSessions().front().endsWith(QStringLiteral("|42|0"))) << "polled although events never stopped";
 }
 
-TEST_F(RasLoggerTest, ADatabaseErrorIsReportedOnceWithoutTheLockAndTheSessionIsLoggedLater) {
+// Keeping the session for a later write is the sessions' part.
+TEST_F(RasLoggerTest, ADatabaseErrorIsReportedOnceAndWithoutTheLock) {
   dialup().connect(QStringLiteral("ppp0"), 10);
   auto logger = start();
   ASSERT_TRUE(eventually([&] { return dialup().enumerations() >= 1; }));
@@ -103,14 +104,8 @@ TEST_F(RasLoggerTest, ADatabaseErrorIsReportedOnceWithoutTheLockAndTheSessionIsL
   ASSERT_TRUE(eventually([&] { return !reported().empty(); }));
   dialup().signalEvent();  // a second failing attempt is not told again
   ASSERT_TRUE(eventually([&] { return dialup().enumerations() >= 3; }));
-  {
-    TSQLiteDB::LockGuard lock(*db);
-    db->ExecSQL(QStringLiteral("ALTER TABLE dialup_away RENAME TO dialup"));
-  }
-  dialup().connect(QStringLiteral("ppp1"), 11);
-  dialup().signalEvent();
-  ASSERT_TRUE(eventually([&] { return loggedSessions().size() == 1; }));
-  EXPECT_TRUE(loggedSessions().front().startsWith(QStringLiteral("ppp0|")));
+  dialup().signalEvent();  // begun only once that attempt is over
+  ASSERT_TRUE(eventually([&] { return dialup().enumerations() >= 4; }));
   ASSERT_EQ(reported().size(), 1u);
   EXPECT_TRUE(reported().front().contains(QStringLiteral("kept and logged again later")));
   EXPECT_FALSE(lockHeldWhileReporting);

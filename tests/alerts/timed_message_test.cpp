@@ -56,67 +56,41 @@ TEST_F(TimedMessageTest, TheCountdownShowsTheSecondsGivenFirstAndOneLessEachStep
   EXPECT_TRUE(window->isVisible());
 }
 
-TEST_F(TimedMessageTest, AtZeroTheWindowActsClosesAndFreesItself) {
-  const QPointer<TTimedMessageForm> window = open(false, 30);
-  countDown(*window, 30);
-  ASSERT_FALSE(window.isNull());
-  EXPECT_FALSE(window->isVisible());
-  EXPECT_FALSE(window->Timer->isActive());
-  RunDeferredDeletes();
-  EXPECT_TRUE(window.isNull());
-  EXPECT_EQ(power.powerOffCalls, 0);
-}
-
-TEST_F(TimedMessageTest, ANotificationStaysOnTopAndItsOkCancelAndCloseBoxOnlyCloseAndFreeIt) {
-  const std::function<void(TTimedMessageForm&)> closings[] = {
-      [](TTimedMessageForm& w) { w.ButtonOk->click(); },
-      [](TTimedMessageForm& w) { w.ButtonCancel->click(); },
-      [](TTimedMessageForm& w) { w.close(); },
+// Every way a window closes frees it; only a shutdown warning's OK or its count reaching 0
+// powers off, and a refused power-off closes the window all the same.
+TEST_F(TimedMessageTest, EveryWayOfClosingFreesTheWindowAndOnlyAShutdownsOkPowersOff) {
+  const struct {
+    const char* name;
+    std::function<void(TTimedMessageForm&)> closeIt;
+    bool powersOffAShutdown;
+  } closings[] = {
+      {"OK", [](TTimedMessageForm& w) { w.ButtonOk->click(); }, true},
+      {"Cancel", [](TTimedMessageForm& w) { w.ButtonCancel->click(); }, false},
+      {"close box", [](TTimedMessageForm& w) { w.close(); }, false},
+      {"time up", [](TTimedMessageForm& w) { countDown(w, 60); }, true},
   };
-  for (const auto& closeIt : closings) {
-    const QPointer<TTimedMessageForm> window = open(false, 30);
-    EXPECT_TRUE(window->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-    closeIt(*window);
-    RunDeferredDeletes();
-    EXPECT_TRUE(window.isNull());
+  for (const bool refusing : {false, true}) {
+    for (const bool shutdown : {false, true}) {
+      for (const auto& closing : closings) {
+        SCOPED_TRACE(testing::Message() << closing.name << (shutdown ? ", shutdown" : "")
+                                        << (refusing ? ", refused" : ""));
+        power.powerOffCalls = 0;
+        power.refusing = refusing;
+        const QPointer<TTimedMessageForm> window = open(shutdown, 60);
+        EXPECT_TRUE(window->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+        closing.closeIt(*window);
+        EXPECT_EQ(power.powerOffCalls, shutdown && closing.powersOffAShutdown ? 1 : 0);
+        ASSERT_FALSE(window.isNull());
+        EXPECT_FALSE(window->isVisible());
+        EXPECT_FALSE(window->Timer->isActive());
+        RunDeferredDeletes();
+        EXPECT_TRUE(window.isNull());
+      }
+    }
   }
-  EXPECT_EQ(power.powerOffCalls, 0);
-}
-
-TEST_F(TimedMessageTest, AShutdownWarningLeftAlonePowersOffWhenTheMinuteEnds) {
-  const QPointer<TTimedMessageForm> window = open(true, 60);
-  countDown(*window, 59);
-  EXPECT_EQ(power.powerOffCalls, 0);
-  window->TimerTimer();
-  EXPECT_EQ(power.powerOffCalls, 1);
-  EXPECT_FALSE(window->isVisible());
-}
-
-TEST_F(TimedMessageTest, AShutdownWarningsOkPowersOffAndItsCancelDoesNot) {
-  QPointer<TTimedMessageForm> window = open(true, 60);
-  window->ButtonOk->click();
-  EXPECT_EQ(power.powerOffCalls, 1);
-  EXPECT_FALSE(window->isVisible());
-
-  window = open(true, 60);
-  window->ButtonCancel->click();
-  EXPECT_FALSE(window->isVisible());
-  EXPECT_FALSE(window->Timer->isActive());
-  EXPECT_EQ(power.powerOffCalls, 1);
-}
-
-TEST_F(TimedMessageTest, ARefusedPowerOffLeavesTheWindowClosingAnyway) {
-  power.refusing = true;
-  const QPointer<TTimedMessageForm> window = open(true, 60);
-  window->ButtonOk->click();
-  EXPECT_EQ(power.powerOffCalls, 1);
-  EXPECT_FALSE(window->isVisible());
-  RunDeferredDeletes();
-  EXPECT_TRUE(window.isNull());
 }
 
 TEST_F(TimedMessageTest, OnlyAShutdownOrPowerOffRequestPowersOff) {
-  EXPECT_EQ(TTimedMessageForm::ShutdownFlags, 0x19u);
   for (const quint32 flags : {Shutdown | PowerOff | ForceIfHung, Shutdown | PowerOff, Shutdown, PowerOff}) {
     fakes::FakePowerService fake;
     EXPECT_TRUE(platform::ExitWindowsWithPrivilege(fake, flags)) << flags;

@@ -8,7 +8,6 @@
 #include "support/expect_assertion.h"
 #include "support/windows.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QPointer>
@@ -41,13 +40,8 @@ class RemindWindowTest : public ::testing::Test {
 
   ~RemindWindowTest() override { testing_support::DeleteTopLevel<TTimedMessageForm>(); }
 
-  std::vector<TTimedMessageWithRemindOptionForm*> openWindows() const {
-    std::vector<TTimedMessageWithRemindOptionForm*> windows;
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-      auto* remind = qobject_cast<TTimedMessageWithRemindOptionForm*>(window);
-      if (remind != nullptr && remind->isVisible()) windows.push_back(remind);
-    }
-    return windows;
+  static std::vector<TTimedMessageWithRemindOptionForm*> openWindows() {
+    return testing_support::VisibleTopLevel<TTimedMessageWithRemindOptionForm>();
   }
 
   // Runs the check and returns the window it opened.
@@ -108,15 +102,21 @@ TEST_F(RemindWindowTest, EveryWayOfClosingAppliesTheChosenItemAndSavesAtOnce) {
 
 TEST_F(RemindWindowTest, NoSecondWindowOpensAndTheMessageWaitsForTheChosenTime) {
   settings.QuotaOverusePercentage = 80;
+  settings.Quota.OnPeakAllowance = 1;  // unused: below the threshold
+  check->CheckQuotaOveruse();
+  EXPECT_TRUE(openWindows().empty());
+  settings.Quota.OnPeakAllowance = 0;
   QPointer<TTimedMessageWithRemindOptionForm> window = openByCheck();
   ASSERT_FALSE(window.isNull());
-  EXPECT_TRUE(window->LabelInfo->text().contains(QStringLiteral("at least 80 percent")));
+  EXPECT_EQ(window->LabelInfo->text(), QStringLiteral("Your quota has been used up at least 80 percent. Please choose "
+                                                      "'Quota' from the popup menu for details."));
   check->CheckQuotaOveruse();
   check->CheckQuotaOveruse();
   EXPECT_EQ(openWindows().size(), 1u);
 
-  window->ButtonCancel->click();  // the first item: in an hour
-  EXPECT_EQ(nextNotify(), kNow.addSecs(3600));
+  platform.clockFake.advanceMs(5000);  // the hour counts from the choice, not from the opening
+  window->ButtonCancel->click();       // the first item: in an hour
+  EXPECT_EQ(nextNotify(), kNow.addSecs(3605));
   platform.clockFake.advanceMs(3600 * 1000);  // exactly at QuotaNextNotify: not yet
   check->CheckQuotaOveruse();
   EXPECT_TRUE(openWindows().empty());

@@ -5,7 +5,6 @@
 #include "fakes/fake_platform.h"
 #include "support/windows.h"
 
-#include <QApplication>
 #include <QLabel>
 #include <QTemporaryDir>
 
@@ -38,14 +37,7 @@ class ActionLog : public platform::SoundService, public platform::Shell {
   int programResult = platform::ShellResult::Started;
 };
 
-std::vector<TTimedMessageForm*> OpenTimedMessages() {
-  std::vector<TTimedMessageForm*> open;
-  for (QWidget* window : QApplication::topLevelWidgets()) {
-    auto* message = qobject_cast<TTimedMessageForm*>(window);
-    if (message != nullptr && message->isVisible()) open.push_back(message);
-  }
-  return open;
-}
+const auto OpenTimedMessages = testing_support::VisibleTopLevel<TTimedMessageForm>;
 
 class TrafficNotificationTest : public ::testing::Test {
  protected:
@@ -123,13 +115,11 @@ TEST_F(TrafficNotificationTest, TheActionsRunInTheirOrder) {
   EXPECT_TRUE(warning.LabelInfo->text().startsWith(
       QStringLiteral("Your computer will be shut down as per your instruction: Within the last 1 minutes")));
   EXPECT_EQ(power.powerOffCalls, 0);
-}
 
-TEST_F(TrafficNotificationTest, MessageAndShutdownTogetherOpenOnlyTheMessage) {
-  settings.NotifyCondition = 0;
+  DeleteTopLevel<TTimedMessageForm>();
   settings.NotifyActions = NotifyAction::MsgAndSound | NotifyAction::Shutdown;
   minuteEndingWith(0, 0);
-  ASSERT_EQ(OpenTimedMessages().size(), 1U);
+  ASSERT_EQ(OpenTimedMessages().size(), 1U) << "with the message on, only the message opens";
   EXPECT_FALSE(OpenTimedMessages()[0]->IsShutdownWarning());
 }
 

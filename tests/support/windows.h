@@ -23,6 +23,16 @@ void DeleteTopLevel() {
   }
 }
 
+// The visible top-level windows of the class.
+template <typename Window>
+std::vector<Window*> VisibleTopLevel() {
+  std::vector<Window*> found;
+  for (QWidget* widget : QApplication::topLevelWidgets()) {
+    if (auto* window = qobject_cast<Window*>(widget); window != nullptr && window->isVisible()) found.push_back(window);
+  }
+  return found;
+}
+
 // Answers every modal message box that comes up with one button, noting what it said.
 class MessageBoxAnswerer {
  public:
