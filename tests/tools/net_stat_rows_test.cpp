@@ -114,15 +114,6 @@ TEST_F(NetStatRowsTest, ResolvingNamesHostsPortsAndLoopback) {
       << "no lookups for the unspecified or the loopback address";
 }
 
-TEST(TNetStatSort, ClickTurnsTheColumnRoundOrTakesAnotherAscending) {
-  TNetStatSort sort;
-  sort.Click(0);
-  EXPECT_FALSE(sort.Ascending);
-  sort.Click(2);
-  EXPECT_EQ(sort.Column, 2);
-  EXPECT_TRUE(sort.Ascending);
-}
-
 class NetStatSortTest : public NetStatRowsTest {
  protected:
   QStringList SortedColumn(TNetStatSort sort, bool local) {

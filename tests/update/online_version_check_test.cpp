@@ -136,14 +136,6 @@ TEST_F(OnlineVersionCheckTest, AnswersThatAreNoVersionAreFailures) {
   }
 }
 
-TEST_F(OnlineVersionCheckTest, SilentFailuresShowNothing) {
-  TestHttpServer server(TestHttpServer::Always({500, "Internal Server Error", "oops", {}, false}));
-  DialogScript script;
-  EXPECT_FALSE(Checker(server.host()).Check(&owner, true));
-  EXPECT_TRUE(script.boxes.empty());
-  EXPECT_TRUE(script.updateMessages.isEmpty());
-}
-
 TEST_F(OnlineVersionCheckTest, UnreachableServerGivesTheConnectFailureText) {
   quint16 closedPort = 0;
   {

@@ -6,18 +6,13 @@
 #include "platform/linux/linux_socket_table.h"
 #include "tools/net_stat_form.h"
 
-#include <QAction>
 #include <QCoreApplication>
 #include <QFileInfo>
-#include <QTableWidget>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QUdpSocket>
 
-#include <arpa/inet.h>
 #include <gtest/gtest.h>
-#include <netinet/in.h>
-#include <sys/socket.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -26,35 +21,16 @@
 namespace meterly {
 namespace {
 
-// A child process that holds a UDP socket on loopback until it is ended. Only async-signal-safe
-// calls run in the child.
-class UdpChild {
+// A child process that waits until it is ended. Only async-signal-safe calls run in the child.
+class Child {
  public:
-  UdpChild() {
-    int pipeEnds[2];
-    if (::pipe(pipeEnds) != 0) return;
-    pid_ = ::fork();
+  Child() : pid_(::fork()) {
     if (pid_ == 0) {
-      ::close(pipeEnds[0]);
-      const int fd = ::socket(AF_INET, SOCK_DGRAM, 0);
-      sockaddr_in address{};
-      address.sin_family = AF_INET;
-      address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-      socklen_t length = sizeof address;
-      quint16 port = 0;
-      if (fd >= 0 && ::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0 &&
-          ::getsockname(fd, reinterpret_cast<sockaddr*>(&address), &length) == 0) {
-        port = ntohs(address.sin_port);
-      }
-      if (::write(pipeEnds[1], &port, sizeof port) != sizeof port) ::_exit(2);
       for (;;) ::pause();
     }
-    ::close(pipeEnds[1]);
-    if (pid_ > 0 && ::read(pipeEnds[0], &port_, sizeof port_) != sizeof port_) port_ = 0;
-    ::close(pipeEnds[0]);
   }
 
-  ~UdpChild() {
+  ~Child() {
     if (pid_ <= 0 || reaped_) return;
     ::kill(pid_, SIGKILL);
     ::waitpid(pid_, nullptr, 0);
@@ -81,20 +57,16 @@ class UdpChild {
   }
 
   pid_t pid() const { return pid_; }
-  quint16 port() const { return port_; }
 
  private:
   pid_t pid_ = -1;
-  quint16 port_ = 0;
   bool reaped_ = false;
   int signal_ = 0;
 };
 
 class NetStatKernelTest : public ::testing::Test {
  protected:
-  NetStatKernelTest() : form(sockets, processes, names, ListExport{}) {
-    form.SetMessageSink([this](QMessageBox::Icon, const QString&, const QString& text) { messages << text; });
-  }
+  NetStatKernelTest() : form(sockets, processes, names, ListExport{}) {}
 
   // The row whose local and remote texts are these, or -1.
   int RowOf(const QString& protocol, const QString& local, const QString& remote = QString()) {
@@ -115,7 +87,6 @@ class NetStatKernelTest : public ::testing::Test {
   platform::LinuxProcessService processes;
   platform::LinuxNameLookup names;
   TNetStatForm form;
-  QStringList messages;
 };
 
 TEST_F(NetStatKernelTest, ListsItsOwnListenerConnectionAndUdpSocketWithItsNameAndPid) {
@@ -147,24 +118,8 @@ TEST_F(NetStatKernelTest, ListsItsOwnListenerConnectionAndUdpSocketWithItsNameAn
   }
 }
 
-TEST_F(NetStatKernelTest, TerminateEndsItsOwnChildThroughTheAction) {
-  UdpChild child;
-  ASSERT_GT(child.pid(), 0);
-  ASSERT_NE(child.port(), 0);
-  form.Refresh();
-  const int at = RowOf("UDP", Loopback(child.port()));
-  ASSERT_GE(at, 0);
-  // Never anything but the child: the row must be its own.
-  ASSERT_EQ(Row(at).Process.pid, child.pid());
-  form.ListView->selectRow(at);
-  ASSERT_TRUE(form.ActionTerminateApplication->isEnabled());
-  form.ActionTerminateApplication->trigger();
-  EXPECT_TRUE(messages.isEmpty()) << messages.join('\n').toStdString();
-  EXPECT_EQ(child.EndingSignal(), SIGTERM);
-}
-
 TEST_F(NetStatKernelTest, AProcessIsEndedOnlyWhileItIsStillTheOneIdentified) {
-  UdpChild child;
+  Child child;
   ASSERT_GT(child.pid(), 0);
   const std::optional<platform::ProcessInfo> info = processes.info(child.pid());
   ASSERT_TRUE(info);
