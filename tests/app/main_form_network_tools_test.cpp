@@ -1,40 +1,29 @@
-#include "app/main_meterly_form.h"
-#include "core/settings_store.h"
-#include "fakes/fake_platform.h"
+#include "support/main_form_on_veth.h"
+#include "support/windows.h"
+#include "tools/net_stat_form.h"
 #include "tools/ping_form.h"
 #include "ui/about_window.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
-#include <QTemporaryDir>
+#include <QTableWidget>
 
 #include <gtest/gtest.h>
 
-#include <memory>
+#include <vector>
 
 namespace meterly {
 namespace {
 
-class MainFormNetworkToolsTest : public ::testing::Test {
+using testing_support::VisibleTopLevel;
+
+class MainFormNetworkToolsTest : public testing_support::MainFormOnVethLater {
  protected:
-  MainFormNetworkToolsTest() {
-    platform.session.data = folder.filePath(QStringLiteral("data"));
-    platform.session.allUsersData = folder.filePath(QStringLiteral("all-users"));
-    store = std::make_unique<SettingsStore>(platform.registry());
-  }
-
-  void Create() { form = std::make_unique<TMainMeterlyForm>(platform, settings, *store, CommandLineSwitches{}); }
-
   QAction& Item(const char* name) { return *form->TrayMenu().Item(QLatin1String(name)); }
-
-  QTemporaryDir folder;
-  fakes::FakePlatform platform;
-  Settings settings;
-  std::unique_ptr<SettingsStore> store;
-  std::unique_ptr<TMainMeterlyForm> form;
 };
 
 TEST_F(MainFormNetworkToolsTest, WithoutIcmpBothItemsAreDisabled) {
@@ -42,40 +31,62 @@ TEST_F(MainFormNetworkToolsTest, WithoutIcmpBothItemsAreDisabled) {
   Create();
   EXPECT_FALSE(Item("pmiPing").isEnabled());
   EXPECT_FALSE(Item("pmiTraceRoute").isEnabled());
-  EXPECT_EQ(Item("pmiTraceRoute").text(), QStringLiteral("路由跟踪 (&T)..."));
 
-  form->TrayMenu().Item(QStringLiteral("pmiAbout"))->trigger();  // the About window says why
-  TAboutWindow* about = nullptr;
-  const auto windows = QApplication::topLevelWidgets();
-  for (QWidget* window : windows) {
-    if (auto* candidate = qobject_cast<TAboutWindow*>(window)) about = candidate;
-  }
-  ASSERT_NE(about, nullptr);
-  EXPECT_TRUE(about->LabelNote->text().contains(QStringLiteral("no ICMP socket (fake)")));
-  about->close();
+  Item("pmiAbout").trigger();  // the About window says why
+  const std::vector<TAboutWindow*> about = VisibleTopLevel<TAboutWindow>();
+  ASSERT_EQ(about.size(), 1u);
+  EXPECT_TRUE(about[0]->LabelNote->text().contains(QStringLiteral("no ICMP socket (fake)")));
+  about[0]->close();
 }
 
 TEST_F(MainFormNetworkToolsTest, ThePingItemOpensTheWindowAndExitStopsItsRun) {
   platform.icmpFake.waitOutTimeouts = true;
   settings.Ping.TimeOut = 10000;
   Create();
-  ASSERT_TRUE(Item("pmiPing").isEnabled());
   ASSERT_TRUE(Item("pmiTraceRoute").isEnabled());
   Item("pmiPing").trigger();
-  TPingForm* ping = nullptr;
-  for (QWidget* window : QApplication::topLevelWidgets()) {
-    if (window->isVisible() && window->objectName() == QStringLiteral("PingForm"))
-      ping = qobject_cast<TPingForm*>(window);
-  }
-  ASSERT_NE(ping, nullptr);
-  ping->cmbHostName->setEditText(QStringLiteral("192.0.2.1"));
-  ping->PingButton->click();
-  ASSERT_TRUE(ping->Running());
+  const std::vector<TPingForm*> ping = VisibleTopLevel<TPingForm>();
+  ASSERT_EQ(ping.size(), 1u);
+  ping[0]->cmbHostName->setEditText(QStringLiteral("192.0.2.1"));
+  ping[0]->PingButton->click();
+  ASSERT_TRUE(ping[0]->Running());
 
   form->ExitApplication();
-  EXPECT_FALSE(ping->Running()) << "the exit path stops the worker";
+  EXPECT_FALSE(ping[0]->Running()) << "the exit path stops the worker";
   EXPECT_EQ(platform.icmpFake.cancels(), 1);
   EXPECT_EQ(settings.Ping.HostName, QStringLiteral("192.0.2.1")) << "the window's values reach the settings";
+}
+
+TEST_F(MainFormNetworkToolsTest, TheNetStatItemOpensOneListThatCopiesThroughTheReportWritersAndFreesItselfOnClose) {
+  platform.socketsFake.table = {fakes::UdpRow(fakes::Ipv4(0, 0, 0, 0), 68)};
+  settings.EnableGridLines = false;
+  Create();
+  QAction& item = Item("pmiNetStat");
+  ASSERT_TRUE(item.isEnabled());
+  item.trigger();
+  item.trigger();
+  QCoreApplication::processEvents();
+  const std::vector<TNetStatForm*> forms = VisibleTopLevel<TNetStatForm>();
+  ASSERT_EQ(forms.size(), 1u) << "a second click raises the open window";
+  TNetStatForm& list = *forms.front();
+  EXPECT_FALSE(list.ListView->showGrid());
+  ASSERT_EQ(list.ListView->rowCount(), 1);
+
+  list.ActionCopyAll->trigger();
+  EXPECT_EQ(QGuiApplication::clipboard()->text(),
+            QStringLiteral("应用程序\t协议\t本地地址\t远程地址\t状态\r\n====\t==\t====\t====\t==\r\n"
+                           "System\tUDP\t0.0.0.0: 68\t*.*.*.*: *\t\r\n"));
+
+  list.close();
+  testing_support::RunDeferredDeletes();
+  EXPECT_TRUE(QApplication::topLevelWidgets().indexOf(&list) < 0) << "closing frees the window";
+
+  item.trigger();
+  ASSERT_EQ(VisibleTopLevel<TNetStatForm>().size(), 1u);
+  TNetStatForm* escaped = VisibleTopLevel<TNetStatForm>().front();
+  escaped->reject();
+  testing_support::RunDeferredDeletes();
+  EXPECT_TRUE(QApplication::topLevelWidgets().indexOf(escaped) < 0) << "so does Escape";
 }
 
 }  // namespace

@@ -1,11 +1,9 @@
 #include "alerts/notifications_page.h"
 #include "alerts/quota_form.h"
 #include "alerts/timed_message.h"
-#include "app/main_meterly_form.h"
 #include "app/settings_window.h"
-#include "core/settings_store.h"
 #include "display/graph_form.h"
-#include "fakes/fake_platform.h"
+#include "support/main_form_on_veth.h"
 #include "support/windows.h"
 #include "ui/file_chooser.h"
 
@@ -16,36 +14,27 @@
 #include <QFile>
 #include <QPushButton>
 #include <QSpinBox>
-#include <QTemporaryDir>
 #include <QTimer>
 
 #include <gtest/gtest.h>
 
-#include <memory>
-
 namespace meterly {
 namespace {
 
-using platform::IfType::Ethernet;
 using testing_support::DeleteTopLevel;
 using testing_support::MessageBoxAnswerer;
 
-class MainFormNotificationTest : public ::testing::Test {
+class MainFormNotificationTest : public testing_support::MainFormOnVethLater {
  protected:
   MainFormNotificationTest() {
-    platform.session.data = folder.filePath(QStringLiteral("data"));
-    platform.session.allUsersData = platform.session.data;
-    platform.addInterface(2, QStringLiteral("veth9"), Ethernet, 1000, 1000);
     // Without a tray the program gives up after 120 seconds.
     platform.trayStateFake.hosts.XEmbedTray = true;
-    settings.InterfaceGuid = QStringLiteral("veth9");
     settings.EnableNotifications = true;
     settings.NotifyCondition = 0;  // received less: an idle line fires
     settings.NotifyActions = NotifyAction::MsgAndSound | NotifyAction::ExecProg;
     settings.NotifySound = file("applied.wav");
     settings.ExecProg = file("applied-program");
-    store = std::make_unique<SettingsStore>(platform.registry());
-    form = std::make_unique<TMainMeterlyForm>(platform, settings, *store, CommandLineSwitches{});
+    Create();
     form->Tick().TimerTimer();  // the baseline
   }
   ~MainFormNotificationTest() override {
@@ -60,25 +49,12 @@ class MainFormNotificationTest : public ::testing::Test {
     return path;
   }
 
-  void countedSeconds(int count) {
-    for (int i = 0; i < count; ++i) {
-      platform.interfaces.addTraffic(QStringLiteral("veth9"), 10, 1);
-      form->Tick().TimerTimer();
-    }
-  }
-
   TNotificationsPage& page() { return *form->SettingsWindow().tsNotifications; }
   qint32 ticksInBlock() { return form->Notification().Block().TickCount; }
-
-  QTemporaryDir folder;
-  fakes::FakePlatform platform;
-  Settings settings;
-  std::unique_ptr<SettingsStore> store;
-  std::unique_ptr<TMainMeterlyForm> form;
 };
 
 TEST_F(MainFormNotificationTest, TicksWithoutAUsableSampleDoNotCount) {
-  countedSeconds(3);
+  Ticks(3);
   EXPECT_EQ(ticksInBlock(), 3);
   platform.interfaces.failing = true;
   form->Tick().TimerTimer();
@@ -87,26 +63,26 @@ TEST_F(MainFormNotificationTest, TicksWithoutAUsableSampleDoNotCount) {
 }
 
 TEST_F(MainFormNotificationTest, DisablingStopsCountingAndEnablingAgainStartsAnEmptyBlock) {
-  countedSeconds(5);
+  Ticks(5);
   page().cbEnableNotifications->setChecked(false);
   form->SettingsWindow().ButtonApply->click();
-  countedSeconds(4);
+  Ticks(4);
   EXPECT_EQ(ticksInBlock(), 5);
   page().cbEnableNotifications->setChecked(true);
   form->SettingsWindow().ButtonApply->click();
   EXPECT_EQ(ticksInBlock(), 0);
-  countedSeconds(2);
+  Ticks(2);
   EXPECT_EQ(ticksInBlock(), 2);
 }
 
 TEST_F(MainFormNotificationTest, ApplyingWhileOnStartsAFreshBlock) {
-  countedSeconds(30);
+  Ticks(30);
   page().SpinEditorNotifyMin->setValue(2);
   form->SettingsWindow().ButtonApply->click();
   EXPECT_EQ(settings.NotifyTimeMin, 2);
-  countedSeconds(119);
+  Ticks(119);
   EXPECT_TRUE(platform.shellFake.programs.empty());
-  countedSeconds(1);
+  Ticks(1);
   EXPECT_EQ(platform.shellFake.programs.size(), 1U);
 }
 
@@ -114,7 +90,7 @@ TEST_F(MainFormNotificationTest, ApplyingWhileOnStartsAFreshBlock) {
 TEST_F(MainFormNotificationTest, FiringUsesTheAppliedFilesNotWhatTheChoosersHold) {
   page().AlertChooser->SetFileName(file("edited.wav"));
   page().ExecChooser->SetFileName(file("edited-program"));
-  countedSeconds(60);
+  Ticks(60);
   EXPECT_EQ(platform.soundFake.played, std::vector<QString>{settings.NotifySound});
   EXPECT_EQ(platform.shellFake.programs, std::vector<QString>{settings.ExecProg});
 }
@@ -139,11 +115,11 @@ TEST_F(MainFormNotificationTest, AFiringShowsTheGraphWindowAndABlockWithoutItHid
   form->AttachGraphForm(graph);
   QAction& toggle = *form->TrayMenu().Item(QStringLiteral("pmiGraph"));
   settings.NotifyActions = NotifyAction::ShowGraph;
-  countedSeconds(60);
+  Ticks(60);
   EXPECT_TRUE(graph.isVisible());
   EXPECT_TRUE(toggle.isChecked());
   settings.NotifyCondition = 2;  // received more: 10 bytes a second never fire
-  countedSeconds(60);
+  Ticks(60);
   EXPECT_FALSE(graph.isVisible());
   EXPECT_FALSE(toggle.isChecked());
 }

@@ -1,87 +1,66 @@
-#include "app/main_meterly_form.h"
 #include "app/settings_window.h"
-#include "core/settings_store.h"
-#include "fakes/fake_platform.h"
 #include "reports/hour_display.h"
 #include "reports/totals_form.h"
+#include "support/main_form_on_veth.h"
 #include "support/windows.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QPointer>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTabWidget>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 namespace meterly {
 namespace {
 
-std::vector<QPointer<TTotalsForm>> OpenStatisticsWindows() {
-  std::vector<QPointer<TTotalsForm>> forms;
-  for (QWidget* window : QApplication::topLevelWidgets()) {
-    if (auto* form = qobject_cast<TTotalsForm*>(window); form != nullptr && form->isVisible()) forms.emplace_back(form);
-  }
-  return forms;
-}
-
-class MainFormStatisticsTest : public ::testing::Test {
+class MainFormStatisticsTest : public testing_support::MainFormOnVethLater {
  protected:
   MainFormStatisticsTest() {
-    platform.session.data = folder.filePath(QStringLiteral("data"));
-    platform.session.allUsersData = folder.filePath(QStringLiteral("all-users"));
     settings.PeakHourFrom = 9;
     settings.PeakHourTo = 23;
   }
-
-  QTemporaryDir folder;
-  fakes::FakePlatform platform;
-  Settings settings;
-  SettingsStore store{platform.registry()};
 };
 
 TEST_F(MainFormStatisticsTest, EachUseOfTheTrayItemOpensAWindowAndTheExitPathClosesThem) {
-  TMainMeterlyForm main(platform, settings, store, CommandLineSwitches{});
-  QAction& item = *main.TrayMenu().Item(QStringLiteral("pmiTotals"));
+  Create();
+  QAction& item = *form->TrayMenu().Item(QStringLiteral("pmiTotals"));
   ASSERT_TRUE(item.isEnabled());
   item.trigger();
   item.trigger();
-  const std::vector<QPointer<TTotalsForm>> forms = OpenStatisticsWindows();
+  const std::vector<TTotalsForm*> forms = testing_support::VisibleTopLevel<TTotalsForm>();
   ASSERT_EQ(forms.size(), 2u);
-  EXPECT_EQ(forms.front()->windowTitle(), QStringLiteral("Usage Report for All Users Combined"));
-  EXPECT_EQ(forms.front()->parentWidget(), nullptr);
   EXPECT_TRUE(forms.front()->ActionReset->isEnabled());
 
   // Each window stores its chart switch as it closes.
-  for (const QPointer<TTotalsForm>& form : forms) {
-    form->Pages->setCurrentIndex(TTotalsForm::tsDailyStats);
-    form->ActionChart->trigger();
+  for (TTotalsForm* totals : forms) {
+    totals->Pages->setCurrentIndex(TTotalsForm::tsDailyStats);
+    totals->ActionChart->trigger();
   }
-  main.ExitApplication(false);
+  form->ExitApplication(false);
   testing_support::RunDeferredDeletes();
-  EXPECT_TRUE(OpenStatisticsWindows().empty());
+  EXPECT_TRUE(testing_support::VisibleTopLevel<TTotalsForm>().empty());
   EXPECT_FALSE(settings.EnableChart);
 }
 
 TEST_F(MainFormStatisticsTest, ReadOnlyWindowsOfferNoReset) {
   CommandLineSwitches switches;
   switches.ReadOnly = true;
-  TMainMeterlyForm main(platform, settings, store, switches);
-  main.TrayMenu().Item(QStringLiteral("pmiTotals"))->trigger();
-  const std::vector<QPointer<TTotalsForm>> forms = OpenStatisticsWindows();
+  Create(switches);
+  form->TrayMenu().Item(QStringLiteral("pmiTotals"))->trigger();
+  const std::vector<TTotalsForm*> forms = testing_support::VisibleTopLevel<TTotalsForm>();
   ASSERT_EQ(forms.size(), 1u);
   EXPECT_FALSE(forms.front()->ActionReset->isEnabled());
   EXPECT_FALSE(forms.front()->ActionRestore->isEnabled());
-  delete forms.front().data();
+  delete forms.front();
 }
 
 TEST_F(MainFormStatisticsTest, PeakStripFollowsTheSpinEditorsApplyKeepsItsColoursAndCancelDropsThem) {
   settings.OnPeakColor = 0x0000FF;
   settings.OffPeakColor = 0x00FF00;
-  TMainMeterlyForm main(platform, settings, store, CommandLineSwitches{});
-  TSettingsWindow& window = main.SettingsWindow();
+  Create();
+  TSettingsWindow& window = form->SettingsWindow();
   THourDisplay& strip = *window.HourDisplay;
   QColor answer(0, 0, 255);
   strip.SetColorDialog([&](const QColor&, QWidget*) { return std::optional<QColor>(answer); });

@@ -1,14 +1,11 @@
-#include "app/main_meterly_form.h"
-#include "core/settings_store.h"
 #include "display/graph_form.h"
-#include "fakes/fake_platform.h"
 #include "store/disk_db.h"
 #include "support/main_form_on_veth.h"
+#include "support/windows.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QMessageBox>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -17,13 +14,7 @@
 namespace meterly {
 namespace {
 
-int OpenMessageBoxes() {
-  int count = 0;
-  for (QWidget* widget : QApplication::topLevelWidgets()) {
-    if (qobject_cast<QMessageBox*>(widget) != nullptr && widget->isVisible()) ++count;
-  }
-  return count;
-}
+size_t OpenMessageBoxes() { return testing_support::VisibleTopLevel<QMessageBox>().size(); }
 
 // A desktop without any notification area, on which one appears later.
 class MainFormNoTrayTest : public testing_support::MainFormOnVeth {
@@ -40,18 +31,11 @@ class MainFormNoTrayTest : public testing_support::MainFormOnVeth {
     }
   }
 
-  void Ticks(int count) {
-    for (int i = 0; i < count; ++i) {
-      platform.interfaces.addTraffic(QStringLiteral("veth9"), 100, 10);
-      form->Tick().TimerTimer();
-    }
-  }
-
   std::unique_ptr<TGraphForm> graph;
 };
 
 TEST_F(MainFormNoTrayTest, TheGraphWindowStandsInForTheIconTheUserIsToldOnceAndTheIconComesWithATray) {
-  const int boxesBefore = OpenMessageBoxes();  // left open by tests before this one
+  const size_t boxesBefore = OpenMessageBoxes();  // left open by tests before this one
   Ticks(119);
   EXPECT_FALSE(graph->isVisible());
   EXPECT_EQ(OpenMessageBoxes(), boxesBefore);
@@ -67,7 +51,7 @@ TEST_F(MainFormNoTrayTest, TheGraphWindowStandsInForTheIconTheUserIsToldOnceAndT
   {
     TDiskDB& db = *form->UsageDatabase();
     TSQLiteDB::LockGuard lock(db);
-    EXPECT_EQ(db.GetTotals(0, 9999999, std::nullopt).DataIn, 319 * 100) << "every second after the baseline";
+    EXPECT_EQ(db.GetTotals(0, 9999999, std::nullopt).DataIn, 319 * 10) << "every second after the baseline";
   }
   EXPECT_FALSE(form->TrayIcon().TrayIconMade());
 

@@ -1,19 +1,14 @@
-#include "app/main_meterly_form.h"
-#include "core/settings_store.h"
-#include "fakes/fake_platform.h"
 #include "support/dialog_script.h"
+#include "support/main_form_on_veth.h"
 #include "support/test_http_server.h"
 #include "ui/about_window.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QThread>
 
 #include <gtest/gtest.h>
-
-#include <memory>
 
 namespace meterly {
 namespace {
@@ -24,16 +19,12 @@ using testing_support::TestHttpServer;
 
 const QString kSection = QStringLiteral("AutoUpdate");
 
-class MainFormVersionCheckTest : public ::testing::Test {
+class MainFormVersionCheckTest : public testing_support::MainFormOnVethLater {
  protected:
   MainFormVersionCheckTest() : server(TestHttpServer::Always(HttpResponse{200, "OK", "0.0.1", {}, false})) {
     QCoreApplication::setApplicationName(QStringLiteral("Meterly"));
-    platform.session.data = folder.filePath(QStringLiteral("data"));
-    platform.session.allUsersData = folder.filePath(QStringLiteral("all-users"));
-    store = std::make_unique<SettingsStore>(platform.registry());
   }
-
-  void Create() { form = std::make_unique<TMainMeterlyForm>(platform, settings, *store, CommandLineSwitches{}); }
+  ~MainFormVersionCheckTest() override { form.reset(); }  // before the server
 
   // Lets queued calls run, long enough for a check against the local server to finish.
   static void RunEvents() {
@@ -51,12 +42,7 @@ class MainFormVersionCheckTest : public ::testing::Test {
     return nullptr;
   }
 
-  QTemporaryDir folder;
-  fakes::FakePlatform platform;
-  Settings settings;
-  std::unique_ptr<SettingsStore> store;
   TestHttpServer server;
-  std::unique_ptr<TMainMeterlyForm> form;
 };
 
 TEST_F(MainFormVersionCheckTest, WithAServerTheQuestionComesOnceAfterCreationAndIsKept) {
