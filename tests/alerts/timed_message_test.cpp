@@ -44,7 +44,6 @@ class TimedMessageTest : public ::testing::Test {
 TEST_F(TimedMessageTest, TheCountdownShowsTheSecondsGivenFirstAndOneLessEachStep) {
   const QPointer<TTimedMessageForm> window = open(false, 30);
   EXPECT_EQ(window->windowTitle(), QStringLiteral("Meterly Notification"));
-  EXPECT_EQ(window->LabelInfo->text(), QStringLiteral("Traffic above 1 MB"));
   EXPECT_EQ(window->ButtonOk->text(), QStringLiteral("确定(&O) (30)"));
   EXPECT_TRUE(window->Timer->isActive());
   EXPECT_EQ(window->Timer->interval(), 1000);
@@ -125,7 +124,6 @@ bool ShowsRedText(QLabel& label) {
 
 TEST_F(TimedMessageTest, AShutdownWarningsTextIsRed) {
   const QPointer<TTimedMessageForm> warning = open(true, 60);
-  EXPECT_EQ(warning->LabelInfo->palette().color(QPalette::WindowText), QColor(255, 0, 0));
   EXPECT_TRUE(ShowsRedText(*warning->LabelInfo));
   const QPointer<TTimedMessageForm> notification = open(false, 30);
   EXPECT_FALSE(ShowsRedText(*notification->LabelInfo));
