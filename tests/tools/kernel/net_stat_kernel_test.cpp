@@ -8,61 +8,17 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QProcess>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QUdpSocket>
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <csignal>
 
 namespace meterly {
 namespace {
-
-// A child process that waits until it is ended. Only async-signal-safe calls run in the child.
-class Child {
- public:
-  Child() : pid_(::fork()) {
-    if (pid_ == 0) {
-      for (;;) ::pause();
-    }
-  }
-
-  ~Child() {
-    if (pid_ <= 0 || reaped_) return;
-    ::kill(pid_, SIGKILL);
-    ::waitpid(pid_, nullptr, 0);
-  }
-
-  // The signal that ended the child, waiting for it up to a few seconds; 0 while it runs.
-  int EndingSignal() {
-    for (int tries = 0; tries < 300 && !reaped_; ++tries) {
-      int status = 0;
-      if (::waitpid(pid_, &status, WNOHANG) == pid_) {
-        reaped_ = true;
-        signal_ = WIFSIGNALED(status) ? WTERMSIG(status) : -1;
-      } else {
-        ::usleep(10000);
-      }
-    }
-    return signal_;
-  }
-
-  bool Running() {
-    if (reaped_) return false;
-    int status = 0;
-    return ::waitpid(pid_, &status, WNOHANG) == 0;
-  }
-
-  pid_t pid() const { return pid_; }
-
- private:
-  pid_t pid_ = -1;
-  bool reaped_ = false;
-  int signal_ = 0;
-};
 
 class NetStatKernelTest : public ::testing::Test {
  protected:
@@ -119,19 +75,23 @@ TEST_F(NetStatKernelTest, ListsItsOwnListenerConnectionAndUdpSocketWithItsNameAn
 }
 
 TEST_F(NetStatKernelTest, AProcessIsEndedOnlyWhileItIsStillTheOneIdentified) {
-  Child child;
-  ASSERT_GT(child.pid(), 0);
-  const std::optional<platform::ProcessInfo> info = processes.info(child.pid());
+  QProcess child;
+  child.start(QStringLiteral("sleep"), {QStringLiteral("60")});
+  ASSERT_TRUE(child.waitForStarted());
+  const auto pid = static_cast<pid_t>(child.processId());
+  const std::optional<platform::ProcessInfo> info = processes.info(pid);
   ASSERT_TRUE(info);
   EXPECT_TRUE(info->mayTerminate);
   EXPECT_FALSE(info->path.isEmpty());
 
-  EXPECT_FALSE(processes.terminate({child.pid(), info->identity.startTime + 1}).isEmpty());
+  EXPECT_FALSE(processes.terminate({pid, info->identity.startTime + 1}).isEmpty());
   EXPECT_FALSE(processes.terminate({1, 1}).isEmpty()) << "init is never signalled";
   EXPECT_FALSE(processes.terminate({0, 0}).isEmpty());
-  EXPECT_TRUE(child.Running());
+  EXPECT_FALSE(child.waitForFinished(200)) << "still running";
   EXPECT_EQ(processes.terminate(info->identity), QString());
-  EXPECT_EQ(child.EndingSignal(), SIGTERM);
+  ASSERT_TRUE(child.waitForFinished(5000));
+  EXPECT_EQ(child.exitStatus(), QProcess::CrashExit);
+  EXPECT_EQ(child.exitCode(), SIGTERM) << "asked to end, not killed";
   EXPECT_FALSE(processes.terminate(info->identity).isEmpty()) << "it has ended";
 }
 
