@@ -3,7 +3,6 @@
 #include "tools/ping_form.h"
 #include "tools/trace_route_form.h"
 
-#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -15,28 +14,11 @@
 namespace meterly {
 namespace {
 
-class NetworkToolsTest : public ::testing::Test {
- protected:
-  NetworkToolsTest() : tools(icmp, settings, [this] { ++saves; }) {}
-
+TEST(NetworkToolsTest, AWindowIsFilledFromTheSettingsAndWritesThemBackWhenClosed) {
   fakes::FakeIcmpService icmp;
   Settings settings;
   int saves = 0;
-  TNetworkTools tools;
-};
-
-TEST_F(NetworkToolsTest, TheActionsAreEnabledOnlyWhileIcmpIsAvailable) {
-  for (const bool available : {false, true}) {
-    icmp.unavailable = available ? QString() : QStringLiteral("no socket (fake)");
-    QAction ping;
-    QAction trace;
-    tools.AttachActions(&ping, &trace);
-    EXPECT_EQ(ping.isEnabled(), available);
-    EXPECT_EQ(trace.isEnabled(), available);
-  }
-}
-
-TEST_F(NetworkToolsTest, AWindowIsFilledFromTheSettingsAndWritesThemBackWhenClosed) {
+  TNetworkTools tools(icmp, settings, [&saves] { ++saves; });
   settings.Ping = {QStringLiteral("a.example,b.example"), 7, 3000};
   tools.ActionPingExecute();
   QPointer<TPingForm> ping = tools.PingForm();
