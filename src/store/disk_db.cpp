@@ -7,6 +7,7 @@
 #include "store/day_totals_table.h"
 #include "store/registry_stats.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <algorithm>
@@ -90,7 +91,8 @@ void TDiskDB::InitSchema() {
 // A file this connection may not upgrade must already have the hourly layout.
 void TDiskDB::CheckCurrentLayout() {
   if (GetUserVersion() == 1) return;
-  throw SQLiteException(ClassName() + QStringLiteral(".Create : the file holds no usage record of this version"));
+  throw SQLiteException(ClassName() + QStringLiteral(".Create : ") +
+                        QCoreApplication::translate("TDiskDB", "the file holds no usage record of this version"));
 }
 
 // Every row of the daily layout becomes hour 0 of its day.
@@ -281,8 +283,8 @@ qint64 TDiskDB::WholeNumber(const QString& text, const char* operation) const {
   bool ok = false;
   const qint64 value = text.toLongLong(&ok);
   if (!ok) {
-    throw SQLiteException(ClassName() + QString::fromLatin1(operation) +
-                          QStringLiteral(" : not a whole number: \"%1\"").arg(text));
+    throw SQLiteException(ClassName() + QString::fromLatin1(operation) + QStringLiteral(" : ") +
+                          QCoreApplication::translate("TDiskDB", "not a whole number: \"%1\"").arg(text));
   }
   return value;
 }

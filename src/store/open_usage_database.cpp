@@ -3,13 +3,15 @@
 #include "platform/platform.h"
 #include "store/usage_database_location.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
 namespace meterly {
 
 UsageDatabaseOpenError::UsageDatabaseOpenError(const QString& fileName, const QString& reason)
-    : SQLiteException(QStringLiteral("The usage database %1 could not be opened: %2").arg(fileName, reason)),
+    : SQLiteException(QCoreApplication::translate("OpenUsageDatabase", "The usage database %1 could not be opened: %2")
+                          .arg(fileName, reason)),
       fileName_(fileName),
       reason_(reason) {}
 
@@ -35,10 +37,13 @@ void PrepareSharedFile(const QString& fileName) {
 std::unique_ptr<TDiskDB> OpenFile(const QString& folder, platform::Platform& platform, const Settings& settings,
                                   bool shared) {
   const QString fileName = QDir(folder).filePath(UsageDatabaseFileName);
-  if (!QDir().mkpath(folder)) throw UsageDatabaseOpenError(fileName, QStringLiteral("its folder could not be created"));
+  if (!QDir().mkpath(folder))
+    throw UsageDatabaseOpenError(fileName,
+                                 QCoreApplication::translate("OpenUsageDatabase", "its folder could not be created"));
   // The journal is made beside the file at the first write: without it every write would fail.
   if (!QFileInfo(folder).isWritable()) {
-    throw UsageDatabaseOpenError(fileName, QStringLiteral("its folder may not be written"));
+    throw UsageDatabaseOpenError(fileName,
+                                 QCoreApplication::translate("OpenUsageDatabase", "its folder may not be written"));
   }
   if (shared) PrepareSharedFile(fileName);
   std::unique_ptr<TDiskDB> db;
@@ -48,7 +53,9 @@ std::unique_ptr<TDiskDB> OpenFile(const QString& folder, platform::Platform& pla
     throw UsageDatabaseOpenError(fileName, error.message());
   }
   // SQLite quietly opens a file it may not write for reading only; every write would then fail.
-  if (db->IsReadOnly()) throw UsageDatabaseOpenError(fileName, QStringLiteral("the file may be read but not written"));
+  if (db->IsReadOnly())
+    throw UsageDatabaseOpenError(
+        fileName, QCoreApplication::translate("OpenUsageDatabase", "the file may be read but not written"));
   return db;
 }
 
@@ -63,9 +70,9 @@ QString OpenUsageDatabase(platform::Platform& platform, const Settings& settings
   if (shared && QFileInfo::exists(sharedFile) && !QFileInfo(sharedFile).isWritable()) {
     // Another user made it without giving the group the right to write.
     DiskDB = OpenFile(ownFolder, platform, settings, false);
-    notice = QStringLiteral(
-                 "Usage is recorded in %1 for this user only: the shared usage database %2 may not be "
-                 "written by this user.")
+    notice = QCoreApplication::translate("OpenUsageDatabase",
+                                         "Usage is recorded in %1 for this user only: the shared usage database %2 "
+                                         "may not be written by this user.")
                  .arg(QDir(ownFolder).filePath(UsageDatabaseFileName), sharedFile);
   } else {
     DiskDB = OpenFile(location.Folder, platform, settings, shared);

@@ -1,5 +1,6 @@
 #include "store/registry_stats.h"
 
+#include <QCoreApplication>
 #include <QtEndian>
 
 namespace meterly {
@@ -15,8 +16,10 @@ constexpr qsizetype kMaxNameLength = 15;
 constexpr qsizetype kDataBytes = 40;
 
 [[noreturn]] void refuse(const QString& reason) {
-  throw StatsImportError(QStringLiteral("The usage statistics of earlier versions (%1 in the settings) could not be "
-                                        "moved into the usage database: %2. They stay in the settings.")
+  throw StatsImportError(QCoreApplication::translate("RegistryStats",
+                                                     "The usage statistics of earlier versions (%1 in the settings) "
+                                                     "could not be moved into the usage database: %2. They stay in "
+                                                     "the settings.")
                              .arg(RegistryStatsKey, reason));
 }
 
@@ -40,10 +43,12 @@ RegistryStatsDay readDay(const QString& name, const RegValue& value) {
   bool numeric = false;
   const qint32 day = name.toInt(&numeric, 10);
   if (name.size() > kMaxNameLength || !numeric)
-    refuse(QStringLiteral("the value \"%1\" is not named by a day number").arg(name));
+    refuse(QCoreApplication::translate("RegistryStats", "the value \"%1\" is not named by a day number").arg(name));
   QByteArray data = rawBytes(value);
   if (data.size() > kDataBytes) {
-    refuse(QStringLiteral("the value \"%1\" holds %2 bytes, more than a day's totals").arg(name).arg(data.size()));
+    refuse(QCoreApplication::translate("RegistryStats", "the value \"%1\" holds %2 bytes, more than a day's totals")
+               .arg(name)
+               .arg(data.size()));
   }
   data.append(QByteArray(kDataBytes - data.size(), '\0'));
   RegistryStatsDay result;
@@ -58,7 +63,8 @@ RegistryStatsDay readDay(const QString& name, const RegValue& value) {
 
 std::optional<std::vector<RegistryStatsDay>> ReadRegistryStats(const platform::RegistryHive& hive) {
   if (!hive.keyExists(RegistryStatsKey)) return std::nullopt;
-  if (!hive.subKeyNames(RegistryStatsKey).isEmpty()) refuse(QStringLiteral("the key has subkeys"));
+  if (!hive.subKeyNames(RegistryStatsKey).isEmpty())
+    refuse(QCoreApplication::translate("RegistryStats", "the key has subkeys"));
   std::vector<RegistryStatsDay> days;
   for (const QString& name : hive.valueNames(RegistryStatsKey)) {
     days.push_back(readDay(name, *hive.value(RegistryStatsKey, name)));

@@ -2,6 +2,8 @@
 
 #include "base/assertion.h"
 
+#include <QCoreApplication>
+
 #include <sqlite3.h>
 
 #include <array>
@@ -57,11 +59,12 @@ std::optional<int> digitsAt(const QString& text, int position, int length) {
 
 QString ErrorText(int code) {
   if (code >= 0 && code < static_cast<int>(kErrorTexts.size())) {
-    return QString::fromLatin1(kErrorTexts[static_cast<std::size_t>(code)]);
+    return QCoreApplication::translate("SQLiteErrorText", kErrorTexts[static_cast<std::size_t>(code)]);
   }
-  if (code == SQLITE_ROW) return QStringLiteral("sqlite_step() has another row ready");
-  if (code == SQLITE_DONE) return QStringLiteral("sqlite_step() has finished executing");
-  return QStringLiteral("Unknown DB error (%1)").arg(code);
+  if (code == SQLITE_ROW) return QCoreApplication::translate("SQLiteErrorText", "sqlite_step() has another row ready");
+  if (code == SQLITE_DONE)
+    return QCoreApplication::translate("SQLiteErrorText", "sqlite_step() has finished executing");
+  return QCoreApplication::translate("SQLiteErrorText", "Unknown DB error (%1)").arg(code);
 }
 
 QString QuotedSQL(const QString& text) {

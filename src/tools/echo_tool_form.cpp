@@ -61,7 +61,7 @@ TEchoToolForm::TEchoToolForm(const EchoToolDesign& design, QWidget* parent)
   Animate->setMaximumWidth(80);
 
   auto* hostRow = new QHBoxLayout;
-  hostRow->addWidget(new QLabel(QStringLiteral("主机:"), this));
+  hostRow->addWidget(new QLabel(tr("主机:"), this));
   hostRow->addWidget(cmbHostName);
   hostRow->addWidget(startButton_);
   optionsRow_ = new QHBoxLayout;
@@ -78,10 +78,10 @@ TEchoToolForm::TEchoToolForm(const EchoToolDesign& design, QWidget* parent)
   ListView->setSelectionMode(QAbstractItemView::SingleSelection);
   ListView->setContextMenuPolicy(Qt::CustomContextMenu);
 
-  ActionCopyLine = new QAction(QStringLiteral("复制行(&L)"), this);
+  ActionCopyLine = new QAction(tr("复制行(&L)"), this);
   ActionCopyLine->setObjectName(QStringLiteral("ActionCopyLine"));
   connect(ActionCopyLine, &QAction::triggered, this, &TEchoToolForm::CopyLineExecute);
-  ActionCopyAll = new QAction(QStringLiteral("全部复制(&A)"), this);
+  ActionCopyAll = new QAction(tr("全部复制(&A)"), this);
   ActionCopyAll->setObjectName(QStringLiteral("ActionCopyAll"));
   connect(ActionCopyAll, &QAction::triggered, this, &TEchoToolForm::CopyAllExecute);
   PopupMenu = new QMenu(this);
@@ -130,8 +130,7 @@ void TEchoToolForm::StartButtonClick() {
   }
   const QString host = cmbHostName->currentText().trimmed();
   if (host.isEmpty()) {
-    messages_(QMessageBox::Information, QStringLiteral("Meterly"),
-              QStringLiteral("Please enter a host name or address"));
+    messages_(QMessageBox::Information, QStringLiteral("Meterly"), tr("Please enter a host name or address"));
     return;
   }
   SetHostHistory(AddToHostHistory(HostHistory(), host));
@@ -186,9 +185,9 @@ void TEchoToolForm::EndHandler(int run) {
   worker_.reset();
   IdleState();
   if (returnValue == EchoReturnCode::HostNotResolved) {
-    messages_(QMessageBox::Warning, QString(), QStringLiteral("Unable to resolve the host name"));
+    messages_(QMessageBox::Warning, QString(), tr("Unable to resolve the host name"));
   } else if (returnValue == EchoReturnCode::NoHandle) {
-    messages_(QMessageBox::Critical, QString(), QStringLiteral("Unable to create a socket"));
+    messages_(QMessageBox::Critical, QString(), tr("Unable to create a socket"));
   }
 }
 

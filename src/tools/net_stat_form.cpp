@@ -88,7 +88,7 @@ TNetStatForm::TNetStatForm(platform::SocketTable& sockets, platform::ProcessServ
       messages_(ShowMessageBox),
       chooseFile_(ChooseSaveFile) {
   setObjectName(QStringLiteral("NetStatForm"));
-  setWindowTitle(QStringLiteral("网络统计"));
+  setWindowTitle(tr("网络统计"));
   setWindowFlags(Qt::Window | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
   setSizeGripEnabled(true);
   resize(720, 420);
@@ -110,17 +110,17 @@ TNetStatForm::TNetStatForm(platform::SocketTable& sockets, platform::ProcessServ
 TNetStatForm::~TNetStatForm() = default;
 
 void TNetStatForm::CreateActions() {
-  ActionRefresh = NewAction("ActionRefresh", QStringLiteral("刷新(&R)"), this);
+  ActionRefresh = NewAction("ActionRefresh", tr("刷新(&R)"), this);
   ActionRefresh->setIcon(style()->standardIcon(QStyle::SP_BrowserReload));
   ActionRefresh->setShortcut(QKeySequence::Refresh);
   connect(ActionRefresh, &QAction::triggered, this, &TNetStatForm::RequestRefresh);
-  ActionTerminateApplication = NewAction("ActionTerminateApplication", QStringLiteral("结束程序(&T)"), this);
+  ActionTerminateApplication = NewAction("ActionTerminateApplication", tr("结束程序(&T)"), this);
   connect(ActionTerminateApplication, &QAction::triggered, this, &TNetStatForm::ActionTerminateApplicationExecute);
-  ActionCopyRow = NewAction("ActionCopyRow", QStringLiteral("复制行(&L)"), this);
+  ActionCopyRow = NewAction("ActionCopyRow", tr("复制行(&L)"), this);
   connect(ActionCopyRow, &QAction::triggered, this, &TNetStatForm::ActionCopyRowExecute);
-  ActionCopyAll = NewAction("ActionCopyAll", QStringLiteral("全部复制(&A)"), this);
+  ActionCopyAll = NewAction("ActionCopyAll", tr("全部复制(&A)"), this);
   connect(ActionCopyAll, &QAction::triggered, this, &TNetStatForm::ActionCopyAllExecute);
-  ActionSave = NewAction("ActionSave", QStringLiteral("保存(&S)..."), this);
+  ActionSave = NewAction("ActionSave", tr("保存(&S)..."), this);
   ActionSave->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
   connect(ActionSave, &QAction::triggered, this, &TNetStatForm::ActionSaveExecute);
 
@@ -144,9 +144,9 @@ QLayout* TNetStatForm::CreateToolBar() {
   ToolButtonRefresh = NewToolButton("ToolButtonRefresh", ActionRefresh, this);
   ToolButtonCopyAll = NewToolButton("ToolButtonCopyAll", ActionCopyAll, this);
   ToolButtonSave = NewToolButton("ToolButtonSave", ActionSave, this);
-  cbResolveAddresses = NewCheckBox("cbResolveAddresses", QStringLiteral("解析地址"), this);
-  cbOnlyEstablished = NewCheckBox("cbOnlyEstablished", QStringLiteral("仅显示已建立的连接"), this);
-  cbAutoRefresh = NewCheckBox("cbAutoRefresh", QStringLiteral("自动刷新"), this);
+  cbResolveAddresses = NewCheckBox("cbResolveAddresses", tr("解析地址"), this);
+  cbOnlyEstablished = NewCheckBox("cbOnlyEstablished", tr("仅显示已建立的连接"), this);
+  cbAutoRefresh = NewCheckBox("cbAutoRefresh", tr("自动刷新"), this);
   for (QCheckBox* box : {cbResolveAddresses, cbOnlyEstablished, cbAutoRefresh}) {
     connect(box, &QCheckBox::clicked, this, &TNetStatForm::RequestRefresh);
   }
@@ -319,7 +319,7 @@ void TNetStatForm::ActionTerminateApplicationExecute() {
   const QString error = processes_.terminate(row->Process);
   if (error.isEmpty()) return;
   messages_(QMessageBox::Critical, QString(),
-            QStringLiteral("Unable to end %1 (process %2): %3").arg(row->Caption).arg(row->Process.pid).arg(error));
+            tr("Unable to end %1 (process %2): %3").arg(row->Caption).arg(row->Process.pid).arg(error));
 }
 
 void TNetStatForm::ActionCopyRowExecute() {
@@ -337,7 +337,7 @@ void TNetStatForm::ActionSaveExecute() {
   if (rows_.empty()) return;
   const auto chosen = chooseFile_(this, export_.Filter);
   if (!chosen) return;
-  const QString title = QStringLiteral("%1 %2 at %3")
+  const QString title = tr("%1 %2 at %3")
                             .arg(QStringLiteral("Meterly"), windowTitle(),
                                  QLocale::system().toString(QDateTime::currentDateTime(), QLocale::ShortFormat));
   try {

@@ -2,6 +2,8 @@
 
 #include "tools/net_stat_texts.h"
 
+#include <QCoreApplication>
+
 #include <unordered_map>
 
 namespace meterly {
@@ -38,8 +40,9 @@ bool Admitted(const SocketRow& socket, const TNetStatOptions& options) {
 }  // namespace
 
 QStringList NetStatColumns() {
-  return {QStringLiteral("应用程序"), QStringLiteral("协议"), QStringLiteral("本地地址"), QStringLiteral("远程地址"),
-          QStringLiteral("状态")};
+  return {QCoreApplication::translate("NetStatRows", "应用程序"), QCoreApplication::translate("NetStatRows", "协议"),
+          QCoreApplication::translate("NetStatRows", "本地地址"),
+          QCoreApplication::translate("NetStatRows", "远程地址"), QCoreApplication::translate("NetStatRows", "状态")};
 }
 
 QString RemoteAddressText(const SocketRow& socket, bool resolve, TNetStatNames& names) {
@@ -64,7 +67,7 @@ std::vector<TNetStatRow> BuildNetStatRows(const std::vector<SocketRow>& sockets,
     row.LocalAddress = LocalAddressText(socket, resolve, names);
     row.RemoteAddress = RemoteAddressText(socket, resolve, names);
     if (socket.protocol == SocketProtocol::Tcp) row.State = TcpStateName(socket.state);
-    row.Caption = QStringLiteral("System");
+    row.Caption = QCoreApplication::translate("NetStatRows", "System");
     if (socket.pid > 0) {
       auto [known, fresh] = seen.try_emplace(socket.pid);
       if (fresh) known->second = processes.info(socket.pid);

@@ -10,13 +10,13 @@
 namespace meterly {
 
 TPingForm::TPingForm(platform::IcmpService& icmp, QWidget* parent)
-    : TEchoToolForm({"PingForm", QStringLiteral("Meterly Ping"), "PingButton", QStringLiteral("开始 Ping(&P)"),
-                     QStringLiteral("停止 Ping(&P)"), PingColumns()},
-                    parent),
+    : TEchoToolForm(
+          {"PingForm", tr("Meterly Ping"), "PingButton", tr("开始 Ping(&P)"), tr("停止 Ping(&P)"), PingColumns()},
+          parent),
       PingButton(&StartButton()),
       icmp_(icmp) {
-  SpinAttempts = AddSpinBox(OptionsRow(), "SpinAttempts", QStringLiteral("次数:"), kAttemptsRange);
-  SpinTimeOut = AddSpinBox(OptionsRow(), "SpinTimeOut", QStringLiteral("超时 (ms):"), kTimeOutRange);
+  SpinAttempts = AddSpinBox(OptionsRow(), "SpinAttempts", tr("次数:"), kAttemptsRange);
+  SpinTimeOut = AddSpinBox(OptionsRow(), "SpinTimeOut", tr("超时 (ms):"), kTimeOutRange);
 }
 
 void TPingForm::LoadSettings(const PingSettings& settings) {

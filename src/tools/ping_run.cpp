@@ -2,17 +2,22 @@
 
 #include "tools/icmp_status_text.h"
 
+#include <QCoreApplication>
 #include <QHostAddress>
 
 namespace meterly {
 
 QStringList PingColumns() {
-  return {QStringLiteral("#"), QStringLiteral("IP地址"), QStringLiteral("响应时间"), QStringLiteral("TTL")};
+  return {QStringLiteral("#"), QCoreApplication::translate("PingRun", "IP地址"),
+          QCoreApplication::translate("PingRun", "响应时间"), QStringLiteral("TTL")};
 }
 
 TToolRow PingRow(int n, const std::optional<platform::EchoReply>& answer) {
   const QString caption = QString::number(n);
-  if (!answer) return {caption, {QStringLiteral("No reply from host"), QString(), QString()}, RowImage::Failure};
+  if (!answer)
+    return {caption,
+            {QCoreApplication::translate("PingRun", "No reply from host"), QString(), QString()},
+            RowImage::Failure};
   if (answer->status != platform::IcmpStatus::Success) {
     return {caption, {IcmpStatusText(answer->status), QString(), QString()}, RowImage::Failure};
   }

@@ -11,15 +11,15 @@
 namespace meterly {
 
 TTraceRouteForm::TTraceRouteForm(platform::IcmpService& icmp, QWidget* parent)
-    : TEchoToolForm({"TraceRouteForm", QStringLiteral("Meterly 路由跟踪"), "TraceButton",
-                     QStringLiteral("&Start Trace"), QStringLiteral("&Stop Trace"), TraceColumns()},
+    : TEchoToolForm({"TraceRouteForm", tr("Meterly 路由跟踪"), "TraceButton", tr("&Start Trace"), tr("&Stop Trace"),
+                     TraceColumns()},
                     parent),
       TraceButton(&StartButton()),
       icmp_(icmp) {
-  cbEnableResolving = new QCheckBox(QStringLiteral("解析主机名"), this);
+  cbEnableResolving = new QCheckBox(tr("解析主机名"), this);
   cbEnableResolving->setObjectName(QStringLiteral("cbEnableResolving"));
   OptionsRow().insertWidget(0, cbEnableResolving);
-  SpinTimeOut = AddSpinBox(OptionsRow(), "SpinTimeOut", QStringLiteral("超时 (ms):"), kTimeOutRange);
+  SpinTimeOut = AddSpinBox(OptionsRow(), "SpinTimeOut", tr("超时 (ms):"), kTimeOutRange);
 }
 
 void TTraceRouteForm::LoadSettings(const TraceRouteSettings& settings) {

@@ -2,6 +2,7 @@
 
 #include "tools/icmp_status_text.h"
 
+#include <QCoreApplication>
 #include <QHostAddress>
 
 namespace meterly {
@@ -19,7 +20,8 @@ TToolRow FailureRow(const QString& caption, const QString& text) {
 }  // namespace
 
 QStringList TraceColumns() {
-  return {QStringLiteral("跃点"), QStringLiteral("地址"), QStringLiteral("主机名"), QStringLiteral("响应时间")};
+  return {QCoreApplication::translate("TraceRun", "跃点"), QCoreApplication::translate("TraceRun", "地址"),
+          QCoreApplication::translate("TraceRun", "主机名"), QCoreApplication::translate("TraceRun", "响应时间")};
 }
 
 int RunTrace(platform::IcmpService& icmp, const TraceRequest& request, EchoStop& stop, const RowSink& show) {
@@ -31,7 +33,7 @@ int RunTrace(platform::IcmpService& icmp, const TraceRequest& request, EchoStop&
         setUp.Handle->sendEcho(setUp.Destination, hop, request.TimeOut, EchoRequestData());
     if (stop.Stopped()) break;
     if (!answer) {
-      show(FailureRow(caption, QStringLiteral("No reply from host")));
+      show(FailureRow(caption, QCoreApplication::translate("TraceRun", "No reply from host")));
       continue;
     }
     if (!IsRouterOrDestination(answer)) {
@@ -41,7 +43,9 @@ int RunTrace(platform::IcmpService& icmp, const TraceRequest& request, EchoStop&
     const QString hostName = request.Resolving ? icmp.hostNameOf(answer->address) : QString();
     show({caption, {QHostAddress(answer->address).toString(), hostName, RoundTripText(answer->roundTripMs)}});
     if (answer->address == setUp.Destination) {
-      show({caption, {QStringLiteral("Trace complete"), QString(), QString()}, RowImage::TraceComplete});
+      show({caption,
+            {QCoreApplication::translate("TraceRun", "Trace complete"), QString(), QString()},
+            RowImage::TraceComplete});
       break;
     }
   }

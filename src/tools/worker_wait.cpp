@@ -2,6 +2,7 @@
 
 #include "ui/progress_window.h"
 
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QThread>
 #include <QTimer>
@@ -19,7 +20,7 @@ void WaitForWorker(QThread& worker, QWidget* owner) {
     return;
   }
   TProgressWindow window(owner);
-  window.SetText(QStringLiteral("正在停止,请稍候..."));
+  window.SetText(QCoreApplication::translate("WorkerWait", "正在停止,请稍候..."));
   QEventLoop loop;
   // The finished signal may have been sent just before this connection was made: the timer
   // looks at the state itself as well.

@@ -71,17 +71,17 @@ bool TOnlineVersionCheck::Check(QWidget* owner, bool silent) {
     if (local && remote && *local < *remote) {
       ShowUpdateFound(owner, localVersion, remoteVersion);
     } else if (!silent) {
-      QMessageBox box(QMessageBox::Information, ApplicationTitle(), VersionCheckText::NoNewVersion, QMessageBox::Ok,
+      QMessageBox box(QMessageBox::Information, ApplicationTitle(), VersionCheckText::NoNewVersion(), QMessageBox::Ok,
                       owner);
       box.exec();
     }
   } catch (const ECheckAbandoned&) {
   } catch (const ECannotReadLocal& error) {
-    if (!silent) ShowFailure(owner, VersionCheckText::LocalFailure + error.message());
+    if (!silent) ShowFailure(owner, VersionCheckText::LocalFailure(error.message()));
   } catch (const ECannotReadRemote& error) {
-    if (!silent) ShowFailure(owner, VersionCheckText::RemoteFailure + error.message());
+    if (!silent) ShowFailure(owner, VersionCheckText::RemoteFailure(error.message()));
   } catch (const std::exception& error) {
-    ShowFailure(owner, VersionCheckText::UnexpectedFailure + QString::fromUtf8(error.what()));
+    ShowFailure(owner, VersionCheckText::UnexpectedFailure(QString::fromUtf8(error.what())));
   }
   return done;
 }
@@ -92,7 +92,7 @@ QString TOnlineVersionCheck::FetchRemoteVersion(QWidget* owner) {
     network_->setProxyFactory(new SystemProxyFactory);
   }
   TProgressWindow wait(owner);
-  wait.SetText(VersionCheckText::Checking);
+  wait.SetText(VersionCheckText::Checking());
   TVersionFetch fetch(*network_, setup_.VersionUrl, setup_.TransferTimeoutMs,
                       [owner](const QNetworkProxy& proxy, QAuthenticator& authenticator) {
                         return TProxyLoginDialog::Ask(owner, proxy, authenticator);

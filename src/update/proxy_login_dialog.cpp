@@ -19,17 +19,17 @@ TProxyLoginDialog::TProxyLoginDialog(const QString& proxyName, const QString& re
       EditPassword(new QLineEdit(this)),
       Buttons(new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this)) {
   setObjectName(QStringLiteral("TProxyLoginDialog"));
-  setWindowTitle(QStringLiteral("Proxy login"));
+  setWindowTitle(tr("Proxy login"));
   const QString where = realm.isEmpty() ? proxyName : QStringLiteral("%1 (%2)").arg(proxyName, realm);
-  LabelPrompt->setText(QStringLiteral("The proxy %1 needs a user name and password.").arg(where));
+  LabelPrompt->setText(tr("The proxy %1 needs a user name and password.").arg(where));
   LabelPrompt->setWordWrap(true);
   EditUserName->setObjectName(QStringLiteral("EditUserName"));
   EditPassword->setObjectName(QStringLiteral("EditPassword"));
   EditPassword->setEchoMode(QLineEdit::Password);
 
   auto* fields = new QFormLayout;
-  fields->addRow(QStringLiteral("User name:"), EditUserName);
-  fields->addRow(QStringLiteral("Password:"), EditPassword);
+  fields->addRow(tr("User name:"), EditUserName);
+  fields->addRow(tr("Password:"), EditPassword);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(LabelPrompt);
   layout->addLayout(fields);

@@ -28,11 +28,11 @@ TUpdateFoundDialog::TUpdateFoundDialog(platform::Shell& shell, const QString& me
       GroupBox(new QGroupBox(this)),
       ImageIcon(new QLabel(GroupBox)),
       LabelMessage(new QLabel(message, GroupBox)),
-      ButtonDownload(new QPushButton(VersionCheckText::DownloadButton, GroupBox)),
+      ButtonDownload(new QPushButton(VersionCheckText::DownloadButton(), GroupBox)),
       shell_(shell),
       downloadUrl_(downloadUrl) {
   setObjectName(QStringLiteral("TUpdateFoundDialog"));
-  setWindowTitle(VersionCheckText::UpdateFoundCaption);
+  setWindowTitle(VersionCheckText::UpdateFoundCaption());
   setFont(QFont(QStringLiteral("Tahoma")));
   setFixedSize(Size);
   ImageIcon->setPixmap(QApplication::windowIcon().pixmap(kIconSize));

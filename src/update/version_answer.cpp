@@ -9,10 +9,10 @@
 namespace meterly {
 
 QString RemoteVersionFromBody(const QByteArray& body) {
-  if (body.size() > kMaxVersionFileBytes) throw ECannotReadRemote(VersionCheckText::NotAVersion);
+  if (body.size() > kMaxVersionFileBytes) throw ECannotReadRemote(VersionCheckText::NotAVersion());
   const QString text = QString::fromUtf8(body).trimmed();
-  if (text.isEmpty()) throw ECannotReadRemote(VersionCheckText::EmptyVersionFile);
-  if (!VersionNumber::Parse(text)) throw ECannotReadRemote(VersionCheckText::NotAVersion);
+  if (text.isEmpty()) throw ECannotReadRemote(VersionCheckText::EmptyVersionFile());
+  if (!VersionNumber::Parse(text)) throw ECannotReadRemote(VersionCheckText::NotAVersion());
   return text;
 }
 

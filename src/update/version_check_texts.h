@@ -7,16 +7,17 @@ namespace meterly {
 // What the version check says to the user.
 namespace VersionCheckText {
 
-inline const QString Checking = QStringLiteral("检查更新 ...");
-inline const QString NoNewVersion = QStringLiteral("无新版本");
-inline const QString UpdateFoundCaption = QStringLiteral("Update Found");
-inline const QString DownloadButton = QStringLiteral("现在下载(&D)");
-inline const QString LocalFailure = QStringLiteral("Unable to read local version information: ");
-inline const QString RemoteFailure = QStringLiteral("Unable to read remote version information: ");
-inline const QString UnexpectedFailure = QStringLiteral("Unexpected exception occurred: ");
-inline const QString NoProxyLogin = QStringLiteral("No proxy user name and password specified");
-inline const QString EmptyVersionFile = QStringLiteral("The version file on the server is empty.");
-inline const QString NotAVersion = QStringLiteral("The server's answer is not a version number.");
+QString Checking();
+QString NoNewVersion();
+QString UpdateFoundCaption();
+QString DownloadButton();
+// The reasons of a failed check, each followed by its cause.
+QString LocalFailure(const QString& cause);
+QString RemoteFailure(const QString& cause);
+QString UnexpectedFailure(const QString& cause);
+QString NoProxyLogin();
+QString EmptyVersionFile();
+QString NotAVersion();
 
 // The first-start question: whether to let the program check for new versions by itself.
 QString AutoCheckQuestion(const QString& applicationTitle);

@@ -92,8 +92,8 @@ void TVersionFetch::ReplyFinished() {
 
 QString TVersionFetch::Evaluate() {
   if (timedOut_) throw ECannotReadRemote(InternetErrorText(InternetError::Timeout));
-  if (loginDeclined_) throw ECannotReadRemote(VersionCheckText::NoProxyLogin);
-  if (tooLong_) throw ECannotReadRemote(VersionCheckText::NotAVersion);
+  if (loginDeclined_) throw ECannotReadRemote(VersionCheckText::NoProxyLogin());
+  if (tooLong_) throw ECannotReadRemote(VersionCheckText::NotAVersion());
   const QVariant status = reply_->attribute(QNetworkRequest::HttpStatusCodeAttribute);
   if (status.isValid()) {
     CheckHttpStatus(status.toInt(), reply_->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString());
@@ -101,7 +101,7 @@ QString TVersionFetch::Evaluate() {
   if (reply_->error() != QNetworkReply::NoError) {
     throw ECannotReadRemote(NetworkFailureText(reply_->error(), reply_->errorString()));
   }
-  if (AppendBody()) throw ECannotReadRemote(VersionCheckText::NotAVersion);
+  if (AppendBody()) throw ECannotReadRemote(VersionCheckText::NotAVersion());
   return RemoteVersionFromBody(body_);
 }
 

@@ -1,5 +1,7 @@
 #include "update/version_number.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace meterly {
@@ -41,7 +43,10 @@ QString LocalVersionText(const QString& fileVersion) {
   const QStringList fields = fileVersion.split(u'.');
   bool valid = fields.size() == kMaxParts && VersionNumber::Parse(fileVersion).has_value();
   for (const QString& field : fields) valid = valid && field.toUInt() <= 0xFFFF;
-  if (!valid) throw ECannotReadLocal(QStringLiteral("The program's version \"%1\" is not readable.").arg(fileVersion));
+  if (!valid) {
+    throw ECannotReadLocal(
+        QCoreApplication::translate("VersionNumber", "The program's version \"%1\" is not readable.").arg(fileVersion));
+  }
   const QString majorMinor = QString::number(fields[0].toUInt()) + u'.' + QString::number(fields[1].toUInt());
   const uint release = fields[2].toUInt();
   return release == 0 ? majorMinor : majorMinor + u'.' + QString::number(release);
