@@ -285,7 +285,7 @@ void TMainMeterlyForm::CreateNetworkTools(const TrayMenuActions& actions) {
 // The connections window, which copies and saves its list through the report writers.
 void TMainMeterlyForm::CreateNetStat(const TrayMenuActions& actions) {
   ListExport writers{[](const QAbstractItemModel& list) { return TableToText(TableFromItemModel(list)); },
-                     QString::fromLatin1(ExportFilter),
+                     ExportFilterText(),
                      [](int filter, const QAbstractItemModel& list, const QString& fileName, const QString& title) {
                        ExportByFilter(filter, TableFromItemModel(list), fileName, title);
                      }};

@@ -1,5 +1,6 @@
 #include "reports/statistics_backup.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QHash>
 #include <QXmlStreamReader>
@@ -16,7 +17,9 @@ constexpr qint64 kLastDay = 2958465;  // 31 December 9999
 constexpr qint64 kLastHour = 23;
 constexpr qint64 kLongestDuration = std::numeric_limits<quint32>::max();
 
-[[noreturn]] void Corrupted() { throw EBackupError(QStringLiteral("Corrupted backup file")); }
+[[noreturn]] void Corrupted() {
+  throw EBackupError(QCoreApplication::translate("StatisticsBackup", "Corrupted backup file"));
+}
 
 // The texts of an item's child elements, the first of each name.
 class ItemFields {
@@ -35,7 +38,8 @@ class ItemFields {
   QString Text(const QString& name) const {
     const auto found = texts_.find(name);
     if (found == texts_.end()) {
-      throw EBackupError(QStringLiteral("missing XML node '%1' in '%2'").arg(name, itemName_));
+      throw EBackupError(
+          QCoreApplication::translate("StatisticsBackup", "missing XML node '%1' in '%2'").arg(name, itemName_));
     }
     return found->second;
   }
@@ -44,7 +48,9 @@ class ItemFields {
     const QString text = Text(name);
     bool ok = false;
     const qint64 value = text.trimmed().toLongLong(&ok);
-    if (!ok) throw EBackupError(QStringLiteral("'%1' is not a valid integer value").arg(text));
+    if (!ok)
+      throw EBackupError(
+          QCoreApplication::translate("StatisticsBackup", "'%1' is not a valid integer value").arg(text));
     return value;
   }
 
@@ -74,7 +80,8 @@ class BackupReader {
 
   TBackupContents Read() {
     if (!xml_.readNextStartElement()) FailXml();
-    if (xml_.name() != QLatin1String("meterly-backup")) throw EBackupError(QStringLiteral("Not a backup file"));
+    if (xml_.name() != QLatin1String("meterly-backup"))
+      throw EBackupError(QCoreApplication::translate("StatisticsBackup", "Not a backup file"));
     bool haveData = false;
     while (xml_.readNextStartElement()) {
       if (xml_.name() == QLatin1String("data") && !haveData) {
@@ -95,9 +102,13 @@ class BackupReader {
 
  private:
   [[noreturn]] void FailXml() {
-    const QString reason = xml_.hasError() ? xml_.errorString() : QStringLiteral("The file holds no XML element.");
-    throw EBackupError(
-        QStringLiteral("%1 (line %2, column %3)").arg(reason).arg(xml_.lineNumber()).arg(xml_.columnNumber()));
+    const QString reason = xml_.hasError()
+                               ? xml_.errorString()
+                               : QCoreApplication::translate("StatisticsBackup", "The file holds no XML element.");
+    throw EBackupError(QCoreApplication::translate("StatisticsBackup", "%1 (line %2, column %3)")
+                           .arg(reason)
+                           .arg(xml_.lineNumber())
+                           .arg(xml_.columnNumber()));
   }
 
   void ReadUsage() {
@@ -154,7 +165,8 @@ TBackupContents ReadBackup(QIODevice& device) { return BackupReader(device).Read
 TBackupContents ReadBackupFile(const QString& fileName) {
   QFile file(fileName);
   if (!file.open(QIODevice::ReadOnly)) {
-    throw EBackupError(QStringLiteral("Cannot read the backup file \"%1\": %2").arg(fileName, file.errorString()));
+    throw EBackupError(QCoreApplication::translate("StatisticsBackup", "Cannot read the backup file \"%1\": %2")
+                           .arg(fileName, file.errorString()));
   }
   return ReadBackup(file);
 }

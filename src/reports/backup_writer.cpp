@@ -2,6 +2,7 @@
 
 #include "reports/report_query.h"
 
+#include <QCoreApplication>
 #include <QIODevice>
 #include <QSaveFile>
 
@@ -12,7 +13,8 @@ namespace {
 constexpr qsizetype kChunkBytes = 1 << 20;
 
 [[noreturn]] void FailFile(const QString& fileName, const QString& reason) {
-  throw EBackupError(QStringLiteral("Cannot write the backup file \"%1\": %2").arg(fileName, reason));
+  throw EBackupError(
+      QCoreApplication::translate("StatisticsBackup", "Cannot write the backup file \"%1\": %2").arg(fileName, reason));
 }
 
 bool AllowedInXml(char32_t code) {
@@ -76,9 +78,10 @@ class BackupDocument {
   // what names the text in an error message.
   void Text(int depth, const char* name, const QString& text, const char* what) {
     if (const std::optional<char32_t> bad = ForbiddenCharacter(text)) {
-      throw EBackupError(QStringLiteral("The statistics cannot be backed up: the %1 \"%2\" holds the character "
-                                        "U+%3, which an XML file cannot hold.")
-                             .arg(QString::fromLatin1(what), Printable(text))
+      throw EBackupError(QCoreApplication::translate("StatisticsBackup",
+                                                     "The statistics cannot be backed up: the %1 \"%2\" holds the "
+                                                     "character U+%3, which an XML file cannot hold.")
+                             .arg(QCoreApplication::translate("StatisticsBackup", what), Printable(text))
                              .arg(static_cast<uint>(*bad), 4, 16, QLatin1Char('0')));
     }
     if (text.isEmpty()) return Empty(depth, name);
@@ -122,7 +125,7 @@ void WriteUsage(TDiskDB& db, BackupDocument& document) {
                if (!any) document.Open(1, "data");
                any = true;
                document.Open(2, "item");
-               document.Text(3, "user", db.ColumnText(0), "user name");
+               document.Text(3, "user", db.ColumnText(0), QT_TRANSLATE_NOOP("StatisticsBackup", "user name"));
                document.Number(3, "day", db.ColumnInt64(1));
                document.Number(3, "in", db.ColumnInt64(2));
                document.Number(3, "out", db.ColumnInt64(3));
@@ -143,8 +146,8 @@ void WriteSessions(TDiskDB& db, BackupDocument& document) {
     if (!any) document.Open(1, "dialup");
     any = true;
     document.Open(2, "item");
-    document.Text(3, "connection", db.ColumnText(0), "connection name");
-    document.Text(3, "since", db.ColumnText(1), "session start");
+    document.Text(3, "connection", db.ColumnText(0), QT_TRANSLATE_NOOP("StatisticsBackup", "connection name"));
+    document.Text(3, "since", db.ColumnText(1), QT_TRANSLATE_NOOP("StatisticsBackup", "session start"));
     document.Number(3, "duration", db.ColumnInt64(2));
     document.Number(3, "in", db.ColumnInt64(3));
     document.Number(3, "out", db.ColumnInt64(4));

@@ -3,12 +3,16 @@
 #include "core/conversion.h"
 #include "reports/report_query.h"
 
+#include <QCoreApplication>
+
 namespace meterly {
 
 namespace {
 
-const char* const kColumnTitles[TDialupSessionList::ColumnCount] = {"连接",     "日期",     "长度",
-                                                                    "接收时间", "发送时间", "总共"};
+const char* const kColumnTitles[TDialupSessionList::ColumnCount] = {
+    QT_TRANSLATE_NOOP("TDialupSessionList", "连接"),     QT_TRANSLATE_NOOP("TDialupSessionList", "日期"),
+    QT_TRANSLATE_NOOP("TDialupSessionList", "长度"),     QT_TRANSLATE_NOOP("TDialupSessionList", "接收时间"),
+    QT_TRANSLATE_NOOP("TDialupSessionList", "发送时间"), QT_TRANSLATE_NOOP("TDialupSessionList", "总共")};
 
 // The locale's long time without the time zone, which a start time read from the log never carries.
 QString LongTimeFormat(const QLocale& locale) {
@@ -66,7 +70,7 @@ QVariant TDialupSessionList::data(const QModelIndex& index, int role) const {
 
 QVariant TDialupSessionList::headerData(int section, Qt::Orientation orientation, int role) const {
   if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section >= ColumnCount) return {};
-  return QString::fromUtf8(kColumnTitles[section]);
+  return QCoreApplication::translate("TDialupSessionList", kColumnTitles[section]);
 }
 
 }  // namespace meterly

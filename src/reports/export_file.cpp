@@ -1,5 +1,6 @@
 #include "reports/export_file.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -13,7 +14,7 @@ namespace {
 constexpr QIODevice::OpenMode kWriteMode = QIODevice::WriteOnly | QIODevice::Unbuffered;
 
 [[noreturn]] void Fail(const QString& fileName, const QString& reason) {
-  throw EExportError(QStringLiteral("Cannot write \"%1\": %2").arg(fileName, reason));
+  throw EExportError(QCoreApplication::translate("ExportFile", "Cannot write \"%1\": %2").arg(fileName, reason));
 }
 
 void WriteDirectly(const QString& fileName, const QByteArray& bytes) {

@@ -9,6 +9,7 @@
 #include "store/peak_hours.h"
 
 #include <QColor>
+#include <QCoreApplication>
 
 #include <algorithm>
 #include <array>
@@ -86,11 +87,15 @@ QVariant THourlyList::data(const QModelIndex& index, int role) const {
 }
 
 QVariant THourlyList::headerData(int section, Qt::Orientation orientation, int role) const {
-  static const QStringList titles{QStringLiteral("日期"),        QStringLiteral("时间"),
-                                  QStringLiteral("Avg DL Rate"), QStringLiteral("Avg UL Rate"),
-                                  QStringLiteral("DL Volume"),   QStringLiteral("UL Volume")};
-  if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
-  return titles.value(section);
+  static const char* const titles[] = {
+      QT_TRANSLATE_NOOP("THourlyList", "日期"),        QT_TRANSLATE_NOOP("THourlyList", "时间"),
+      QT_TRANSLATE_NOOP("THourlyList", "Avg DL Rate"), QT_TRANSLATE_NOOP("THourlyList", "Avg UL Rate"),
+      QT_TRANSLATE_NOOP("THourlyList", "DL Volume"),   QT_TRANSLATE_NOOP("THourlyList", "UL Volume")};
+  if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 ||
+      section >= static_cast<int>(std::size(titles))) {
+    return {};
+  }
+  return QCoreApplication::translate("THourlyList", titles[section]);
 }
 
 std::vector<THourlySample> BuildHourlyReport(TDiskDB& db, THourlyList& list, const UserFilter& user,

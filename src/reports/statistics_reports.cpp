@@ -8,11 +8,13 @@
 #include "reports/report_query.h"
 #include "store/statistics_maintenance.h"
 
+#include <QCoreApplication>
+
 namespace meterly {
 
 namespace {
 
-const QString kAllUsers = QStringLiteral("All Users Combined");
+QString AllUsersCaption() { return QCoreApplication::translate("TStatisticsReports", "All Users Combined"); }
 
 TPeriodStarts PeriodStarts(const Settings& settings) { return {settings.WeekStartsOn, settings.MonthStartsOn}; }
 
@@ -31,10 +33,13 @@ TStatisticsReports::TStatisticsReports(TDiskDB& db, const Settings& settings, co
 
 void TStatisticsReports::InitPanels() {
   const std::pair<TUsagePanel*, const char*> panels[] = {
-      {&DailyPanel, "Date"}, {&WeeklyPanel, "Week"}, {&MonthlyPanel, "Month"}, {&CustomPanel, "Date"}};
+      {&DailyPanel, QT_TRANSLATE_NOOP("TStatisticsReports", "Date")},
+      {&WeeklyPanel, QT_TRANSLATE_NOOP("TStatisticsReports", "Week")},
+      {&MonthlyPanel, QT_TRANSLATE_NOOP("TStatisticsReports", "Month")},
+      {&CustomPanel, QT_TRANSLATE_NOOP("TStatisticsReports", "Date")}};
   for (const auto& [panel, keyTitle] : panels) {
     panel->InitPanel();
-    panel->SetKeyTitle(QString::fromLatin1(keyTitle));
+    panel->SetKeyTitle(QCoreApplication::translate("TStatisticsReports", keyTitle));
     panel->ShowTotal = true;
   }
 }
@@ -51,9 +56,11 @@ QStringList TStatisticsReports::UserNames() {
   return names;
 }
 
-QString TStatisticsReports::UserCaption() const { return user_ ? *user_ : kAllUsers; }
+QString TStatisticsReports::UserCaption() const { return user_ ? *user_ : AllUsersCaption(); }
 
-QString TStatisticsReports::Caption() const { return QStringLiteral("Usage Report for ") + UserCaption(); }
+QString TStatisticsReports::Caption() const {
+  return QCoreApplication::translate("TStatisticsReports", "Usage Report for %1").arg(UserCaption());
+}
 
 TSummaryTexts TStatisticsReports::Summary() {
   UsageTotals today;

@@ -5,6 +5,7 @@
 #include "reports/export_file.h"
 #include "reports/xls_file.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <algorithm>
@@ -12,9 +13,12 @@
 
 namespace meterly {
 
-const char* const ExportFilter =
+const char* const ExportFilter = QT_TRANSLATE_NOOP(
+    "TableExport",
     "Microsoft Excel (*.xls)|*.xls|Microsoft Word (*.rtf)|*.rtf|Html(*.htm)|*.htm|Plain text (*.txt)|*.txt|CSV "
-    "(*.csv)|*.csv";
+    "(*.csv)|*.csv");
+
+QString ExportFilterText() { return QCoreApplication::translate("TableExport", ExportFilter); }
 
 namespace {
 
@@ -53,12 +57,14 @@ QByteArray XLSBytes(const TReportTable& table, const QString& title) {
   qsizetype columns = std::max<qsizetype>(1, table.Columns.size());
   for (const TReportRow& row : table.Rows) columns = std::max(columns, row.SubItems.size() + 1);
   if (rows > TXLSfile::MaxRows || columns > TXLSfile::MaxColumns) {
-    throw EExportError(QStringLiteral("The table is too large for an XLS file: it needs %1 rows and %2 columns, "
-                                      "and an XLS worksheet holds at most %3 rows and %4 columns.")
-                           .arg(rows)
-                           .arg(columns)
-                           .arg(TXLSfile::MaxRows)
-                           .arg(TXLSfile::MaxColumns));
+    throw EExportError(
+        QCoreApplication::translate("TableExport",
+                                    "The table is too large for an XLS file: it needs %1 rows and %2 "
+                                    "columns, and an XLS worksheet holds at most %3 rows and %4 columns.")
+            .arg(rows)
+            .arg(columns)
+            .arg(TXLSfile::MaxRows)
+            .arg(TXLSfile::MaxColumns));
   }
   QStringList texts{title};
   texts += table.Columns;

@@ -32,6 +32,8 @@ QByteArray CSVBytes(const TReportTable& table, const QLocale& locale = QLocale::
 
 // The save dialog's choices, in the order of its filter numbers 1 to 5.
 extern const char* const ExportFilter;
+// ExportFilter in the user's language.
+QString ExportFilterText();
 // Writes the table in the format of the chosen filter number; the title is not used by CSV.
 // Any other number fails the consistency check of "totals".
 void ExportByFilter(int filter, const TReportTable& table, const QString& fileName, const QString& title,

@@ -35,8 +35,13 @@ namespace {
 
 constexpr int kTimerMs = 2000;
 const QString kProductName = QStringLiteral("Meterly");
-const char* const kPageCaptions[] = {"摘要", "每日", "每周", "每月", "自定义", "拨号会话", "每小时带宽"};
-const QString kBackupFilter = QStringLiteral("XML 文件 (*.xml)");
+const char* const kPageCaptions[] = {
+    QT_TRANSLATE_NOOP("meterly::TTotalsForm", "摘要"),      QT_TRANSLATE_NOOP("meterly::TTotalsForm", "每日"),
+    QT_TRANSLATE_NOOP("meterly::TTotalsForm", "每周"),      QT_TRANSLATE_NOOP("meterly::TTotalsForm", "每月"),
+    QT_TRANSLATE_NOOP("meterly::TTotalsForm", "自定义"),    QT_TRANSLATE_NOOP("meterly::TTotalsForm", "拨号会话"),
+    QT_TRANSLATE_NOOP("meterly::TTotalsForm", "每小时带宽")};
+
+QString BackupFilter() { return TTotalsForm::tr("XML 文件 (*.xml)"); }
 
 template <typename T>
 T* Named(T* object, const char* name) {
@@ -65,7 +70,7 @@ QString WithSuffix(const QString& fileName, const QString& suffix) {
 }
 
 std::optional<TSaveChoice> AskReportFile(QWidget* parent, const QString& title, const QString& folder, int filter) {
-  const QStringList filters = DialogFilters(QString::fromLatin1(ExportFilter));
+  const QStringList filters = DialogFilters(ExportFilterText());
   QFileDialog dialog(parent, title, folder);
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setNameFilters(filters);
@@ -76,16 +81,16 @@ std::optional<TSaveChoice> AskReportFile(QWidget* parent, const QString& title, 
 }
 
 QString AskBackupFile(QWidget* parent) {
-  QFileDialog dialog(parent, QStringLiteral("Backup"));
+  QFileDialog dialog(parent, TTotalsForm::tr("Backup"));
   dialog.setAcceptMode(QFileDialog::AcceptSave);
-  dialog.setNameFilter(kBackupFilter);
+  dialog.setNameFilter(BackupFilter());
   dialog.setDefaultSuffix(QStringLiteral("xml"));
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
   return dialog.selectedFiles().constFirst();
 }
 
 QString AskRestoreFile(QWidget* parent) {
-  return QFileDialog::getOpenFileName(parent, QStringLiteral("Restore"), QString(), kBackupFilter);
+  return QFileDialog::getOpenFileName(parent, TTotalsForm::tr("Restore"), QString(), BackupFilter());
 }
 
 QLabel* ValueLabel(const char* name) {
@@ -101,9 +106,11 @@ QGroupBox* ValuesBox(const QString& title, QLabel* heading, const std::array<QLa
   auto* grid = new QGridLayout(box);
   int row = 0;
   if (heading != nullptr) grid->addWidget(heading, row++, 0, 1, 2);
-  const char* const captions[] = {"接收:", "发送:", "总共:", "拨号时间:"};
+  const char* const captions[] = {
+      QT_TRANSLATE_NOOP("meterly::TTotalsForm", "接收:"), QT_TRANSLATE_NOOP("meterly::TTotalsForm", "发送:"),
+      QT_TRANSLATE_NOOP("meterly::TTotalsForm", "总共:"), QT_TRANSLATE_NOOP("meterly::TTotalsForm", "拨号时间:")};
   for (std::size_t i = 0; i < values.size(); ++i, ++row) {
-    grid->addWidget(new QLabel(QString::fromUtf8(captions[i])), row, 0);
+    grid->addWidget(new QLabel(TTotalsForm::tr(captions[i])), row, 0);
     grid->addWidget(values[i], row, 1);
   }
   return box;
@@ -154,33 +161,33 @@ TTotalsForm::TTotalsForm(TTotalsFormContext context)
 
 TTotalsForm::~TTotalsForm() = default;
 
-QString TTotalsForm::PageCaption(int page) const { return QString::fromUtf8(kPageCaptions[page]); }
+QString TTotalsForm::PageCaption(int page) const { return tr(kPageCaptions[page]); }
 
 void TTotalsForm::CreateActions() {
-  const auto action = [this](const char* name, const char* caption) {
-    auto* created = Named(new QAction(QString::fromUtf8(caption), this), name);
+  const auto action = [this](const char* name, const QString& caption) {
+    auto* created = Named(new QAction(caption, this), name);
     addAction(created);
     return created;
   };
-  ActionRefresh = action("ActionRefresh", "刷新(&R)");
+  ActionRefresh = action("ActionRefresh", tr("刷新(&R)"));
   ActionRefresh->setShortcut(QKeySequence::Refresh);
-  ActionUsers = action("ActionUsers", "用户(&U)");
-  ActionChart = action("ActionChart", "图表(&C)");
+  ActionUsers = action("ActionUsers", tr("用户(&U)"));
+  ActionChart = action("ActionChart", tr("图表(&C)"));
   ActionChart->setCheckable(true);
-  ActionDisplayAllHours = action("ActionDisplayAllHours", "所有时段(&A)");
-  ActionDisplayPeakHours = action("ActionDisplayPeakHours", "高峰时段(&P)");
-  ActionDisplayFreeHours = action("ActionDisplayFreeHours", "非高峰时段(&F)");
+  ActionDisplayAllHours = action("ActionDisplayAllHours", tr("所有时段(&A)"));
+  ActionDisplayPeakHours = action("ActionDisplayPeakHours", tr("高峰时段(&P)"));
+  ActionDisplayFreeHours = action("ActionDisplayFreeHours", tr("非高峰时段(&F)"));
   HoursGroup = Named(new QActionGroup(this), "HoursGroup");
   for (QAction* hours : {ActionDisplayAllHours, ActionDisplayPeakHours, ActionDisplayFreeHours}) {
     hours->setCheckable(true);
     HoursGroup->addAction(hours);
   }
-  ActionExport = action("ActionExport", "导出(&E)");
+  ActionExport = action("ActionExport", tr("导出(&E)"));
   ActionExport->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
-  ActionBackup = action("ActionBackup", "备份(&B)");
-  ActionRestore = action("ActionRestore", "还原(&O)");
-  ActionReset = action("ActionReset", "重置(&S)");
-  ActionHelp = action("ActionHelp", "帮助(&H)");
+  ActionBackup = action("ActionBackup", tr("备份(&B)"));
+  ActionRestore = action("ActionRestore", tr("还原(&O)"));
+  ActionReset = action("ActionReset", tr("重置(&S)"));
+  ActionHelp = action("ActionHelp", tr("帮助(&H)"));
   ActionHelp->setShortcut(QKeySequence::HelpContents);
 
   UsersMenu = Named(new QMenu(this), "UsersMenu");
@@ -241,7 +248,7 @@ QWidget* TTotalsForm::BuildSummaryPage() {
   lblDailySentValue = ValueLabel("lblDailySentValue");
   lblDailyTotalValue = ValueLabel("lblDailyTotalValue");
   lblDailyDialupTimeValue = ValueLabel("lblDailyDialupTimeValue");
-  lblSince = Named(new QLabel(QStringLiteral("自 %s 以来:")), "lblSince");
+  lblSince = Named(new QLabel(tr("自 %s 以来:")), "lblSince");
   sinceFormat_ = lblSince->text();
   lblSinceRecvValue = ValueLabel("lblSinceRecvValue");
   lblSinceSentValue = ValueLabel("lblSinceSentValue");
@@ -249,9 +256,9 @@ QWidget* TTotalsForm::BuildSummaryPage() {
   lblSinceDialupTimeValue = ValueLabel("lblSinceDialupTimeValue");
   auto* page = Named(new QWidget, "tsMainStats");
   auto* layout = new QVBoxLayout(page);
-  layout->addWidget(ValuesBox(QStringLiteral("今天"), nullptr,
+  layout->addWidget(ValuesBox(tr("今天"), nullptr,
                               {lblDailyRecvValue, lblDailySentValue, lblDailyTotalValue, lblDailyDialupTimeValue}));
-  layout->addWidget(ValuesBox(QStringLiteral("全部"), lblSince,
+  layout->addWidget(ValuesBox(tr("全部"), lblSince,
                               {lblSinceRecvValue, lblSinceSentValue, lblSinceTotalValue, lblSinceDialupTimeValue}));
   layout->addStretch(1);
   return page;
@@ -291,9 +298,9 @@ QWidget* TTotalsForm::BuildCustomPage() {
   auto* pickers = new QWidget;
   auto* row = new QHBoxLayout(pickers);
   row->setContentsMargins(0, 0, 0, 0);
-  row->addWidget(new QLabel(QStringLiteral("从:")));
+  row->addWidget(new QLabel(tr("从:")));
   row->addWidget(DateCustomFrom);
-  row->addWidget(new QLabel(QStringLiteral("到:")));
+  row->addWidget(new QLabel(tr("到:")));
   row->addWidget(DateCustomTo);
   row->addStretch(1);
   for (QDateEdit* picker : {DateCustomFrom, DateCustomTo}) {
@@ -426,7 +433,7 @@ void TTotalsForm::BuildUsersMenu() {
     UsersMenu->addAction(item);
     return item;
   };
-  addItem(QStringLiteral("All Users Combined"), QVariant())->setChecked(true);
+  addItem(tr("All Users Combined"), QVariant())->setChecked(true);
   for (const QString& name : reports_.UserNames()) addItem(name, name);
   reports_.SelectUser(std::nullopt);
   ShowCaption();
@@ -448,16 +455,15 @@ void TTotalsForm::CustomDatesChange() {
 
 void TTotalsForm::ActionExportExecute() {
   if (ExportList_ == nullptr) {
-    QMessageBox::information(this, kProductName,
-                             QStringLiteral("Please select a hourly, daily, weekly, monthly or custom report"));
+    QMessageBox::information(this, kProductName, tr("Please select a hourly, daily, weekly, monthly or custom report"));
     return;
   }
   const QString caption = PageCaption(Pages->currentIndex());
   const std::optional<TSaveChoice> choice = context_.chooseReportFile(
-      this, QStringLiteral("Export %1").arg(caption), settings_.ReportSaveFolder, settings_.ReportSaveFormat);
+      this, tr("Export %1").arg(caption), settings_.ReportSaveFolder, settings_.ReportSaveFormat);
   if (!choice || choice->FileName.isEmpty()) return;
   METERLY_ASSERT(choice->Filter >= 1 && choice->Filter <= 5, "totals", "unknown export format");
-  const QString filter = QString::fromLatin1(ExportFilter);
+  const QString filter = ExportFilterText();
   const QString fileName = WithSuffix(choice->FileName, FilterSuffix(filter, choice->Filter));
   settings_.ReportSaveFolder = QFileInfo(fileName).absolutePath();
   settings_.ReportSaveFormat = choice->Filter;
@@ -494,8 +500,7 @@ void TTotalsForm::ActionRestoreExecute() {
 
 void TTotalsForm::ActionResetExecute() {
   const QMessageBox::StandardButton answer = QMessageBox::question(
-      this, kProductName,
-      QStringLiteral("Are you sure you want to reset all statistics for %1?").arg(reports_.UserCaption()),
+      this, kProductName, tr("Are you sure you want to reset all statistics for %1?").arg(reports_.UserCaption()),
       QMessageBox::Yes | QMessageBox::No);
   if (answer != QMessageBox::Yes) return;
   WithTickDetached([this] { reports_.Reset(); });
@@ -516,7 +521,7 @@ void TTotalsForm::closeEvent(QCloseEvent* event) {
     if (context_.saveSettings) context_.saveSettings();
   } catch (const std::exception& error) {
     QMessageBox::critical(this, kProductName,
-                          QStringLiteral("The settings could not be saved: ") + QString::fromUtf8(error.what()));
+                          tr("The settings could not be saved: %1").arg(QString::fromUtf8(error.what())));
   }
   QWidget::closeEvent(event);
 }

@@ -2,6 +2,7 @@
 
 #include "reports/chart_font.h"
 
+#include <QCoreApplication>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QRandomGenerator>
@@ -75,7 +76,8 @@ void TUsageChart::Clear() {
 void TUsageChart::FillDemoData() {
   QRandomGenerator& random = *QRandomGenerator::global();
   for (int i = 0; i < kDemoPoints; ++i) {
-    series_.Add({random.bounded(kDemoLimit), random.bounded(kDemoLimit), QStringLiteral("Sample")});
+    series_.Add(
+        {random.bounded(kDemoLimit), random.bounded(kDemoLimit), QCoreApplication::translate("TUsageChart", "Sample")});
   }
   Changed();
 }

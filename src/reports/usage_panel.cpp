@@ -4,6 +4,8 @@
 #include "core/conversion.h"
 #include "core/settings.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace meterly {
@@ -12,8 +14,9 @@ TUsagePanel::TUsagePanel(const Settings& settings, const QLocale& locale, QObjec
     : QAbstractTableModel(parent),
       settings_(settings),
       locale_(locale),
-      titles_{QString(), QStringLiteral("接收"), QStringLiteral("发送"), QStringLiteral("总共"),
-              QStringLiteral("拨号")} {}
+      titles_{QString(), QCoreApplication::translate("TUsagePanel", "接收"),
+              QCoreApplication::translate("TUsagePanel", "发送"), QCoreApplication::translate("TUsagePanel", "总共"),
+              QCoreApplication::translate("TUsagePanel", "拨号")} {}
 
 void TUsagePanel::InitPanel() {
   chart_.SetReceivedColor(settings_.ColorDataIn);
@@ -63,7 +66,8 @@ void TUsagePanel::AddRow(const QString& caption, const QString& chartLabel, cons
 
 void TUsagePanel::EndReport() {
   if (ShowTotal) {
-    AppendRow({QStringLiteral("Total"), AmountTexts(totalIn_, totalOut_, totalDialup_), TDataHolder::Greatest(), 1});
+    AppendRow({QCoreApplication::translate("TUsagePanel", "Total"), AmountTexts(totalIn_, totalOut_, totalDialup_),
+               TDataHolder::Greatest(), 1});
   }
   if (sortState_.Sorted()) Sort();
   filling_ = false;
