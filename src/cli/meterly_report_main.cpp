@@ -6,12 +6,15 @@
 #include "cli/report_request.h"
 #include "platform/linux/linux_platform.h"
 #include "platform/linux/linux_registry_file.h"
+#include "platform/linux/linux_translations.h"
 #include "store/disk_db.h"
 #include "store/usage_database_location.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QLocale>
+#include <QTranslator>
 
 #include <cstdio>
 #include <memory>
@@ -60,6 +63,25 @@ SettingsContext settingsContext(platform::Clock& clock) {
   return context;
 }
 
+// The csv and json formats are read by scripts: while they are written the translations are set
+// aside, so that their column titles and captions are the same in every language.
+class UntranslatedWhile {
+ public:
+  explicit UntranslatedWhile(bool untranslated) {
+    if (!untranslated || QCoreApplication::instance() == nullptr) return;
+    translators_ = QCoreApplication::instance()->findChildren<QTranslator*>(Qt::FindDirectChildrenOnly);
+    for (QTranslator* translator : translators_) QCoreApplication::removeTranslator(translator);
+  }
+  ~UntranslatedWhile() {
+    for (QTranslator* translator : translators_) QCoreApplication::installTranslator(translator);
+  }
+  UntranslatedWhile(const UntranslatedWhile&) = delete;
+  UntranslatedWhile& operator=(const UntranslatedWhile&) = delete;
+
+ private:
+  QList<QTranslator*> translators_;
+};
+
 int run(const ReportRequest& request) {
   platform::LinuxPlatform platform;
   platform::LinuxRegistryFile settingsFile(platform.registryPath());
@@ -69,36 +91,40 @@ int run(const ReportRequest& request) {
 
   std::unique_ptr<TDiskDB> db;
   try {
-    if (!QFileInfo::exists(file)) throw SQLiteException(QStringLiteral("there is no such file"));
+    if (!QFileInfo::exists(file))
+      throw SQLiteException(QCoreApplication::translate("ReportMain", "there is no such file"));
     db = std::make_unique<TDiskDB>(file, platform, settings, kBusyTimeoutMs, OpenMode::ReadOnly);
   } catch (...) {
-    return fail(
-        kDatabaseStatus,
-        QStringLiteral("cannot open the usage database %1: %2").arg(file, ExceptionMessage(std::current_exception())));
+    return fail(kDatabaseStatus, QCoreApplication::translate("ReportMain", "cannot open the usage database %1: %2")
+                                     .arg(file, ExceptionMessage(std::current_exception())));
   }
   QByteArray output;
   try {
+    const UntranslatedWhile untranslated(request.Format == ReportFormat::Csv || request.Format == ReportFormat::Json);
     output = ReportOutput(*db, settings, request, QLocale::system());
   } catch (...) {
-    return fail(
-        kDatabaseStatus,
-        QStringLiteral("cannot read the usage database %1: %2").arg(file, ExceptionMessage(std::current_exception())));
+    return fail(kDatabaseStatus, QCoreApplication::translate("ReportMain", "cannot read the usage database %1: %2")
+                                     .arg(file, ExceptionMessage(std::current_exception())));
   }
   std::fwrite(output.constData(), 1, static_cast<std::size_t>(output.size()), stdout);
-  if (std::fflush(stdout) != 0) return fail(kDatabaseStatus, QStringLiteral("cannot write the report"));
+  if (std::fflush(stdout) != 0)
+    return fail(kDatabaseStatus, QCoreApplication::translate("ReportMain", "cannot write the report"));
   return 0;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
+  QCoreApplication application(argc, argv);
+  platform::InstallTranslations(application);
   QStringList arguments;
   for (int i = 1; i < argc; ++i) arguments.append(QString::fromLocal8Bit(argv[i]));
   ReportRequest request;
   try {
     request = ParseReportArguments(arguments);
   } catch (const ReportUsageError& error) {
-    return fail(kUsageStatus, error.message() + QStringLiteral("\nTry 'meterly-report --help'."));
+    return fail(kUsageStatus,
+                QCoreApplication::translate("ReportMain", "%1\nTry 'meterly-report --help'.").arg(error.message()));
   }
   if (request.Help) {
     print(stdout, ReportUsage());

@@ -9,6 +9,7 @@
 #include "reports/report_table.h"
 #include "reports/table_export.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -106,15 +107,15 @@ QByteArray ReportOutput(TDiskDB& db, const Settings& given, const ReportRequest&
   panel.ShowTotal = true;
   switch (request.Kind) {
     case ReportKind::Weekly:
-      panel.SetKeyTitle(QStringLiteral("Week"));
+      panel.SetKeyTitle(QCoreApplication::translate("ReportOutput", "Week"));
       BuildWeeklyReport(panel, LoadDailyData(db, request.User, settings), starts);
       break;
     case ReportKind::Monthly:
-      panel.SetKeyTitle(QStringLiteral("Month"));
+      panel.SetKeyTitle(QCoreApplication::translate("ReportOutput", "Month"));
       BuildMonthlyReport(panel, LoadDailyData(db, request.User, settings), starts);
       break;
     case ReportKind::Custom: {
-      panel.SetKeyTitle(QStringLiteral("Date"));
+      panel.SetKeyTitle(QCoreApplication::translate("ReportOutput", "Date"));
       const qint32 from = request.From.value_or(settings.CustomDateFrom);
       const qint32 to = request.To.value_or(settings.CustomDateTo);
       const DayRange range{std::min(from, to), std::max(from, to)};
@@ -122,7 +123,7 @@ QByteArray ReportOutput(TDiskDB& db, const Settings& given, const ReportRequest&
       break;
     }
     default:
-      panel.SetKeyTitle(QStringLiteral("Date"));
+      panel.SetKeyTitle(QCoreApplication::translate("ReportOutput", "Date"));
       BuildDailyReport(panel, LoadDailyData(db, request.User, settings));
   }
   return Written(panel, PanelJson(panel, request.Kind, starts), request, locale);

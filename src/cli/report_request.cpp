@@ -3,6 +3,7 @@
 #include "base/date_serial.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 
 #include <array>
 
@@ -27,21 +28,24 @@ constexpr std::array<Named<ReportFormat>, 4> kFormats{{{"table", ReportFormat::T
                                                        {"openmetrics", ReportFormat::OpenMetrics}}};
 constexpr std::array<Named<quint8>, 3> kHours{{{"all", 0}, {"peak", 1}, {"off-peak", 2}}};
 
+QString Translated(const char* text) { return QCoreApplication::translate("ReportRequest", text); }
+
+// The message names the text given and the known names: "unknown report \"%1\" (one of: %2)".
 template <typename Value, std::size_t N>
-Value lookUp(const std::array<Named<Value>, N>& names, const QString& text, const QString& what) {
+Value lookUp(const std::array<Named<Value>, N>& names, const QString& text, const char* message) {
   QStringList known;
   for (const Named<Value>& entry : names) {
     if (text == QLatin1String(entry.Name)) return entry.Meaning;
     known.append(QLatin1String(entry.Name));
   }
-  throw ReportUsageError(
-      QStringLiteral("unknown %1 \"%2\" (one of: %3)").arg(what, text, known.join(QStringLiteral(", "))));
+  throw ReportUsageError(Translated(message).arg(text, known.join(QStringLiteral(", "))));
 }
 
 qint32 dayOf(const QString& text, const QString& option) {
   const QDate date = QDate::fromString(text, Qt::ISODate);
   if (!date.isValid()) {
-    throw ReportUsageError(QStringLiteral("%1 wants a date as yyyy-mm-dd, not \"%2\"").arg(option, text));
+    throw ReportUsageError(
+        Translated(QT_TRANSLATE_NOOP("ReportRequest", "%1 wants a date as yyyy-mm-dd, not \"%2\"")).arg(option, text));
   }
   return DateToDaySerial(date);
 }
@@ -69,30 +73,41 @@ ReportRequest ParseReportArguments(const QStringList& arguments) {
   request.Help = parser.isSet(help);
   request.Version = parser.isSet(version);
   const QStringList positional = parser.positionalArguments();
-  if (positional.size() > 1) throw ReportUsageError(QStringLiteral("only one report at a time"));
-  if (!positional.isEmpty()) request.Kind = lookUp(kKinds, positional.front(), QStringLiteral("report"));
-  if (parser.isSet(format)) request.Format = lookUp(kFormats, parser.value(format), QStringLiteral("format"));
-  if (parser.isSet(hours)) request.HoursShown = lookUp(kHours, parser.value(hours), QStringLiteral("hours"));
+  if (positional.size() > 1)
+    throw ReportUsageError(Translated(QT_TRANSLATE_NOOP("ReportRequest", "only one report at a time")));
+  if (!positional.isEmpty())
+    request.Kind =
+        lookUp(kKinds, positional.front(), QT_TRANSLATE_NOOP("ReportRequest", "unknown report \"%1\" (one of: %2)"));
+  if (parser.isSet(format))
+    request.Format = lookUp(kFormats, parser.value(format),
+                            QT_TRANSLATE_NOOP("ReportRequest", "unknown format \"%1\" (one of: %2)"));
+  if (parser.isSet(hours))
+    request.HoursShown =
+        lookUp(kHours, parser.value(hours), QT_TRANSLATE_NOOP("ReportRequest", "unknown hours \"%1\" (one of: %2)"));
   if (parser.isSet(user)) request.User = parser.value(user);
   if (parser.isSet(database)) request.Database = parser.value(database);
   if (parser.isSet(from)) request.From = dayOf(parser.value(from), QStringLiteral("--from"));
   if (parser.isSet(to)) request.To = dayOf(parser.value(to), QStringLiteral("--to"));
   const bool ranged = request.Kind == ReportKind::Custom || request.Kind == ReportKind::Hourly;
   if ((request.From || request.To) && !ranged) {
-    throw ReportUsageError(QStringLiteral("--from and --to go with the custom and hourly reports"));
+    throw ReportUsageError(
+        Translated(QT_TRANSLATE_NOOP("ReportRequest", "--from and --to go with the custom and hourly reports")));
   }
   // Neither the hourly report nor the counters pick hours, and the counters count every day.
   if (request.HoursShown && (request.Kind == ReportKind::Hourly || request.Format == ReportFormat::OpenMetrics)) {
-    throw ReportUsageError(QStringLiteral("--hours goes with the daily, weekly, monthly and custom reports"));
+    throw ReportUsageError(Translated(
+        QT_TRANSLATE_NOOP("ReportRequest", "--hours goes with the daily, weekly, monthly and custom reports")));
   }
   if ((request.From || request.To) && request.Format == ReportFormat::OpenMetrics) {
-    throw ReportUsageError(QStringLiteral("the openmetrics format counts every recorded day: no --from or --to"));
+    throw ReportUsageError(Translated(
+        QT_TRANSLATE_NOOP("ReportRequest", "the openmetrics format counts every recorded day: no --from or --to")));
   }
   return request;
 }
 
 QString ReportUsage() {
-  return QStringLiteral(
+  return QCoreApplication::translate(
+      "ReportRequest",
       "Usage: meterly-report [REPORT] [OPTION]...\n"
       "Prints a report of the network traffic Meterly recorded, as the statistics window shows it.\n"
       "\n"

@@ -26,6 +26,8 @@ class ProgramHome {
     environment_.insert(QStringLiteral("XDG_DATA_HOME"), home_.filePath(QStringLiteral("data")));
     environment_.insert(QStringLiteral("XDG_RUNTIME_DIR"), home_.filePath(QStringLiteral("run")));
     environment_.insert(QStringLiteral("LC_ALL"), QStringLiteral("en_US.UTF-8"));
+    // The programs' texts as written: no translation is loaded for the language "C".
+    environment_.insert(QStringLiteral("LANGUAGE"), QStringLiteral("C"));
     environment_.insert(QStringLiteral("TZ"), QStringLiteral("UTC"));
   }
 
