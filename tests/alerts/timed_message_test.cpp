@@ -129,18 +129,14 @@ TEST_F(TimedMessageTest, AShutdownWarningsTextIsRed) {
   EXPECT_FALSE(ShowsRedText(*notification->LabelInfo));
 }
 
-TEST_F(TimedMessageTest, AnyTimedMessageOpenSeesOnlyOpenTimedWindows) {
-  EXPECT_FALSE(AnyTimedMessageOpen());
+// That an open timed message counts and a closed one does not, though not yet freed, the
+// notification and remind window tests show.
+TEST_F(TimedMessageTest, AnyTimedMessageOpenIgnoresOtherWindows) {
   QWidget other;
   other.show();
   EXPECT_FALSE(AnyTimedMessageOpen());
-
   const QPointer<TTimedMessageForm> window = open(false, 30);
   EXPECT_TRUE(AnyTimedMessageOpen());
-  window->ButtonCancel->click();
-  EXPECT_FALSE(AnyTimedMessageOpen());  // closed, though not yet freed
-  RunDeferredDeletes();
-  EXPECT_FALSE(AnyTimedMessageOpen());
 }
 
 }  // namespace
