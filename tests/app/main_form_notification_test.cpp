@@ -62,19 +62,6 @@ TEST_F(MainFormNotificationTest, TicksWithoutAUsableSampleDoNotCount) {
   EXPECT_EQ(ticksInBlock(), 3);
 }
 
-TEST_F(MainFormNotificationTest, DisablingStopsCountingAndEnablingAgainStartsAnEmptyBlock) {
-  Ticks(5);
-  page().cbEnableNotifications->setChecked(false);
-  form->SettingsWindow().ButtonApply->click();
-  Ticks(4);
-  EXPECT_EQ(ticksInBlock(), 5);
-  page().cbEnableNotifications->setChecked(true);
-  form->SettingsWindow().ButtonApply->click();
-  EXPECT_EQ(ticksInBlock(), 0);
-  Ticks(2);
-  EXPECT_EQ(ticksInBlock(), 2);
-}
-
 TEST_F(MainFormNotificationTest, ApplyingWhileOnStartsAFreshBlock) {
   Ticks(30);
   page().SpinEditorNotifyMin->setValue(2);
