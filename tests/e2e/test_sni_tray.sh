@@ -14,8 +14,24 @@ start_sni_desktop() {
   status-notifier-watcher >"$TEST_HOME/watcher.log" 2>&1 &
   SNI_PIDS="$SNI_PIDS $!"
   wait_for 10 watcher_property RegisteredStatusNotifierItems || fail "the watcher did not start"
-  dbus-monitor --session "interface='org.freedesktop.Notifications'" >"$TEST_HOME/notifications.log" 2>&1 &
+  dbus-monitor --session "interface='org.freedesktop.Notifications'" "type='method_return'" \
+    >"$TEST_HOME/notifications.log" 2>&1 &
   SNI_PIDS="$SNI_PIDS $!"
+}
+
+# A real notification server on the test's bus; identical notifications are not stacked, so
+# that one shown notification means one replaced the other.
+start_notification_server() {
+  printf '[global]\n    stack_duplicates = false\n' >"$TEST_HOME/dunstrc"
+  dunst -config "$TEST_HOME/dunstrc" >"$TEST_HOME/dunst.log" 2>&1 &
+  SNI_PIDS="$SNI_PIDS $!"
+  wait_for 10 notification_server_up || fail "dunst did not start: $(cat "$TEST_HOME/dunst.log")"
+}
+
+# Asked of the bus, which would otherwise start a server of its own for the name.
+notification_server_up() {
+  [[ $(gdbus call --session -d org.freedesktop.DBus -o /org/freedesktop/DBus \
+    -m org.freedesktop.DBus.NameHasOwner org.freedesktop.Notifications) == *true* ]]
 }
 
 start_sni_tray() {
@@ -48,11 +64,24 @@ item_property() {
 
 tooltip_names_the_rate() { [[ $(item_property ToolTip) == *"Transfer Rate"* ]]; }
 
-notify_calls() { grep -c 'member=Notify' "$TEST_HOME/notifications.log" || true; }
+# The replaces_id of each Notify call, and the id the server answered each with, one a line.
+replaced_ids() {
+  awk '/^[^ ]/ { call = /member=Notify/ } call && /uint32/ { print $2; call = 0 }' "$TEST_HOME/notifications.log"
+}
+notification_ids() {
+  awk '/^[^ ]/ { answer = 0 }
+    /member=Notify/ { match($0, / sender=[^ ]+/); who = substr($0, RSTART + 8, RLENGTH - 8)
+      match($0, / serial=[0-9]+/); calls[who " " substr($0, RSTART + 8, RLENGTH - 8)] = 1 }
+    /^method return/ { match($0, / destination=[^ ]+/); who = substr($0, RSTART + 13, RLENGTH - 13)
+      match($0, /reply_serial=[0-9]+/); answer = (who " " substr($0, RSTART + 13, RLENGTH - 13)) in calls; next }
+    answer && /uint32/ { print $2; answer = 0 }' "$TEST_HOME/notifications.log"
+}
+notifications_answered() { [[ $(notification_ids | wc -l) == "$1" ]]; }
 
 test_the_item_registers_with_a_status_notifier_host_that_comes_after_the_start() {
   new_home
   start_sni_desktop
+  start_notification_server
   start_meterly
   sleep 2  # a few ticks without any tray
   meterly_running || fail "the program ended without a tray"
@@ -68,11 +97,17 @@ test_the_item_registers_with_a_status_notifier_host_that_comes_after_the_start()
   layout=$(gdbus call --session -d "$service" -o "$menu" -m com.canonical.dbusmenu.GetLayout -- 0 -1 "[]")
   [[ $layout == *"使用统计"* && $layout == *"退出"* ]] || fail "menu layout: $layout"
 
-  # Activation is the click: the tray text, as a desktop notification.
+  # Activation is the click: the tray text, as a desktop notification that replaces the last one.
   gdbus call --session -d "$service" -o "$path" -m org.kde.StatusNotifierItem.Activate 0 0 >/dev/null
-  wait_for 5 grep -q '"Transfer Rate"' "$TEST_HOME/notifications.log" || fail "no notification after Activate"
+  wait_for 5 notifications_answered 1 || fail "no notification after Activate"
+  grep -q '"Transfer Rate"' "$TEST_HOME/notifications.log" || fail "the notification is not the tray text"
   gdbus call --session -d "$service" -o "$path" -m org.kde.StatusNotifierItem.Activate 0 0 >/dev/null
-  wait_for 5 test "$(notify_calls)" -ge 2 || fail "the second activation sent no notification"
+  wait_for 5 notifications_answered 2 || fail "the second activation sent no notification"
+  local first
+  first=$(notification_ids | head -1)
+  [[ $(replaced_ids | paste -sd ' ') == "0 $first" && $(notification_ids | paste -sd ' ') == "$first $first" ]] ||
+    fail "replaced ids: $(replaced_ids | paste -sd ' '); given ids: $(notification_ids | paste -sd ' ')"
+  [[ $(dunstctl count displayed) == 1 ]] || fail "$(dunstctl count displayed) notifications shown, not one"
   stop_meterly 3
   start_tray
   wait_for 20 tray_window_id || fail "trayer did not start again"
