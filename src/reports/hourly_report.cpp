@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <array>
 #include <limits>
+#include <map>
 
 namespace meterly {
 
@@ -25,18 +26,33 @@ quint32 Rate(qint64 value) {
   return static_cast<quint32>(std::clamp<qint64>(value, 0, std::numeric_limits<quint32>::max()));
 }
 
-QString HourlyQuery(const UserFilter& user, const ReportDays& days) {
+// The hourly rows of the selection as they lie in the file: reading them all once and adding
+// them up here costs a fraction of SQLite's grouping, which reads through the day index and
+// sorts.
+QString HourlyRowsQuery(const UserFilter& user, const ReportDays& days) {
   QStringList conditions;
   if (user) conditions.append(QStringLiteral("USER_NAME = ") + QuotedSQL(*user));
   if (days) conditions.append(QStringLiteral("DAY BETWEEN %1 AND %2").arg(days->First).arg(days->Last));
-  QStringList lines{
-      QStringLiteral("SELECT DAY, HOUR, COALESCE(SUM(DATA_IN), 0) / 3600, COALESCE(SUM(DATA_OUT), 0) / 3600,"),
-      QStringLiteral("COALESCE(SUM(DATA_IN), 0), COALESCE(SUM(DATA_OUT), 0)"), QStringLiteral("FROM usage")};
+  QString sql = QStringLiteral("SELECT DAY, HOUR, DATA_IN, DATA_OUT FROM usage");
   for (qsizetype i = 0; i < conditions.size(); ++i) {
-    lines.append((i == 0 ? QStringLiteral("WHERE ") : QStringLiteral("AND ")) + conditions.at(i));
+    sql += (i == 0 ? QStringLiteral(" WHERE ") : QStringLiteral(" AND ")) + conditions.at(i);
   }
-  lines << QStringLiteral("GROUP BY DAY, HOUR") << QStringLiteral("ORDER BY DAY, HOUR");
-  return lines.join(QLatin1Char('\n'));
+  return sql;
+}
+
+struct HourSum {
+  qint64 In = 0;
+  qint64 Out = 0;
+  bool Present = false;
+};
+
+using DayHours = std::array<HourSum, kHoursPerDay>;
+
+// Adds like SQLite's SUM, which fails rather than wrap.
+qint64 Sum(qint64 a, qint64 b) {
+  qint64 sum = 0;
+  if (__builtin_add_overflow(a, b, &sum)) throw SQLiteException(QStringLiteral("integer overflow"));
+  return sum;
 }
 
 }  // namespace
@@ -44,19 +60,30 @@ QString HourlyQuery(const UserFilter& user, const ReportDays& days) {
 THourlyList::THourlyList(const Settings& settings, const QLocale& locale, QObject* parent)
     : QAbstractTableModel(parent), settings_(settings), locale_(locale) {}
 
-THourlyRow THourlyList::RowOf(const THourlyRecord& record) const {
-  return {
-      {ReportDate(record.Day, locale_), QStringLiteral("%1:00 - %1:59").arg(record.Hour),
-       FormatSpeed(settings_, record.AvgIn, locale_), FormatSpeed(settings_, record.AvgOut, locale_),
-       FormatVolume(false, record.DataIn, settings_, locale_), FormatVolume(false, record.DataOut, settings_, locale_)},
-      record};
+QString THourlyList::CellText(const THourlyRecord& record, int column) const {
+  switch (column) {
+    case 0:
+      return ReportDate(record.Day, locale_);
+    case 1:
+      return QStringLiteral("%1:00 - %1:59").arg(record.Hour);
+    case 2:
+      return FormatSpeed(settings_, record.AvgIn, locale_);
+    case 3:
+      return FormatSpeed(settings_, record.AvgOut, locale_);
+    case 4:
+      return FormatVolume(false, record.DataIn, settings_, locale_);
+    case 5:
+      return FormatVolume(false, record.DataOut, settings_, locale_);
+    default:
+      return {};
+  }
 }
 
 void THourlyList::Fill(const std::vector<THourlyRecord>& records) {
   beginResetModel();
   rows_.clear();
   rows_.reserve(records.size());
-  for (const THourlyRecord& record : records) rows_.push_back(RowOf(record));
+  for (const THourlyRecord& record : records) rows_.push_back({record});
   endResetModel();
 }
 
@@ -79,7 +106,7 @@ int THourlyList::columnCount(const QModelIndex& parent) const { return parent.is
 QVariant THourlyList::data(const QModelIndex& index, int role) const {
   if (!index.isValid() || index.row() >= rowCount()) return {};
   const THourlyRow& row = rows_.at(static_cast<std::size_t>(index.row()));
-  if (role == Qt::DisplayRole) return row.Texts.value(index.column());
+  if (role == Qt::DisplayRole) return CellText(row.Record, index.column());
   if (role != Qt::BackgroundRole) return {};
   if (index.column() != 1) return QColor(Qt::white);
   const HourMasks masks = PeakHourMasks(settings_.PeakHourFrom, settings_.PeakHourTo);
@@ -100,30 +127,40 @@ QVariant THourlyList::headerData(int section, Qt::Orientation orientation, int r
 
 std::vector<THourlySample> BuildHourlyReport(TDiskDB& db, THourlyList& list, const UserFilter& user,
                                              const ReportDays& days) {
-  std::vector<THourlySample> samples;
-  std::vector<THourlyRecord> records;
-  std::array<THourlySample, kHoursPerDay> dayTable{};
-  std::optional<qint32> currentDay;
-  const auto pushDay = [&] {
-    samples.insert(samples.end(), dayTable.begin(), dayTable.end());
-    dayTable.fill({});
-  };
+  // The days in order; the rows of one day mostly follow each other, so the last day found is
+  // tried first.
+  std::map<qint32, DayHours> sums;
+  auto last = sums.end();
   {
     TSQLiteDB::LockGuard lock(db);
-    ForEachRow(db, HourlyQuery(user, days), [&] {
+    ForEachRow(db, HourlyRowsQuery(user, days), [&] {
       const qint32 day = db.ColumnInt(0);
       const qint32 hour = db.ColumnInt(1);
       METERLY_ASSERT(hour >= 0 && hour < kHoursPerDay, "totals", "an hour of the usage record is out of range");
-      if (currentDay && *currentDay != day) pushDay();
-      currentDay = day;
-      const THourlyRecord record{
-          Rate(db.ColumnInt64(2)),  Rate(db.ColumnInt64(3)), db.ColumnInt64(4), db.ColumnInt64(5), day,
-          static_cast<quint8>(hour)};
-      dayTable[static_cast<std::size_t>(hour)] = {record.AvgIn, record.AvgOut};
-      records.push_back(record);
+      if (last == sums.end() || last->first != day) last = sums.try_emplace(day).first;
+      HourSum& sum = last->second[static_cast<std::size_t>(hour)];
+      sum.In = Sum(sum.In, db.ColumnInt64(2));
+      sum.Out = Sum(sum.Out, db.ColumnInt64(3));
+      sum.Present = true;
     });
   }
-  pushDay();
+  std::vector<THourlySample> samples;
+  std::vector<THourlyRecord> records;
+  samples.reserve(std::max<std::size_t>(sums.size(), 1) * kHoursPerDay);
+  for (const auto& [day, hours] : sums) {
+    for (int hour = 0; hour < kHoursPerDay; ++hour) {
+      const HourSum& sum = hours[static_cast<std::size_t>(hour)];
+      if (!sum.Present) {
+        samples.push_back({});
+        continue;
+      }
+      const THourlyRecord record{Rate(sum.In / 3600),      Rate(sum.Out / 3600), sum.In, sum.Out, day,
+                                 static_cast<quint8>(hour)};
+      samples.push_back({record.AvgIn, record.AvgOut});
+      records.push_back(record);
+    }
+  }
+  if (sums.empty()) samples.resize(kHoursPerDay);
   list.Fill(records);
   return samples;
 }

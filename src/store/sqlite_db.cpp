@@ -106,7 +106,9 @@ TSQLiteDB::TSQLiteDB(const QString& fileName, bool threadSafe, QString className
     : ThreadSafe_(threadSafe), className_(std::move(className)) {
   const QByteArray name = fileName.toUtf8();
   const int access = mode == OpenMode::ReadOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE;
-  const int code = sqlite3_open_v2(name.constData(), &Handle_, access | SQLITE_OPEN_FULLMUTEX, nullptr);
+  // Without SQLite's own mutex, which would be taken for every step and every column read: one
+  // thread at a time uses the connection, under Lock.
+  const int code = sqlite3_open_v2(name.constData(), &Handle_, access | SQLITE_OPEN_NOMUTEX, nullptr);
   if (code != SQLITE_OK) {
     // SQLite may hand back a handle even when opening failed.
     ReleaseQuietly();
