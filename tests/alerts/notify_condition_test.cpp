@@ -33,7 +33,6 @@ TEST(NotifyConditionTest, EachConditionAtBelowAndAboveTheThreshold) {
 }
 
 TEST(NotifyConditionTest, TextsAndItemsAndTheRangeCheck) {
-  EXPECT_EQ(NotifyConditionText(2), QStringLiteral("received more"));
   EXPECT_EQ(NotifyConditionText(7), QStringLiteral("received and sent less"));
   ASSERT_EQ(NotifyConditionItems().size(), NotifyConditionCount);
   EXPECT_EQ(NotifyConditionItems().at(4), QStringLiteral("收到或发送以上"));
