@@ -66,50 +66,39 @@ TEST_F(RasSessionsTest, AReconnectUnderTheSameNameIsOneSessionThatKeepsCountingO
   EXPECT_EQ(item.DataOut, 100 + 40);
 }
 
-// Each row: the received counter at successive polls, and DataIn after the last one.
+// Each row: the received counter at successive polls (none where the poll fails), and DataIn
+// and the duration after the last one.
 struct CounterCase {
   const char* name;
-  std::vector<quint64> readings;
+  std::vector<std::optional<quint64>> readings;
   qint64 expectedIn;
+  quint32 expectedDuration;
 };
 
 class RasCounterTest : public RasSessionsTest, public ::testing::WithParamInterface<CounterCase> {};
 
-TEST_P(RasCounterTest, DataInFollowsTheCounter) {
+TEST_P(RasCounterTest, DataInAndTheDurationFollowTheCounter) {
   dialup().connect(QStringLiteral("ppp0"), 10);
   sessions.RefreshConnections();
-  for (quint64 reading : GetParam().readings) {
-    dialup().setCounters(10, reading, 0);
+  for (const std::optional<quint64> reading : GetParam().readings) {
+    dialup().setStatisticsFailing(10, !reading);
+    if (reading) dialup().setCounters(10, *reading, 0);
     sessions.UpdateStatistics();
   }
   EXPECT_EQ(session(QStringLiteral("ppp0")).DataIn, GetParam().expectedIn);
+  EXPECT_EQ(session(QStringLiteral("ppp0")).Duration, GetParam().expectedDuration);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Counters, RasCounterTest,
-    ::testing::Values(CounterCase{"FirstPollAddsTheWholeCounter", {5000}, 5000},
-                      CounterCase{"StepsAddUp", {100, 250, 250, 900}, 900},
-                      CounterCase{"ADropAddsNothingAndIsTheNewBase", {1000, 10, 30}, 1020},
-                      CounterCase{"PastFourGibibytesNothingIsLost", {0xFFFFFFF0ull, 0x100000010ull}, 0x100000010ll}),
+    ::testing::Values(CounterCase{"FirstPollAddsTheWholeCounter", {5000}, 5000, 1},
+                      CounterCase{"StepsAddUp", {100, 250, 250, 900}, 900, 4},
+                      CounterCase{"ADropAddsNothingAndIsTheNewBase", {1000, 10, 30}, 1020, 3},
+                      CounterCase{"PastFourGibibytesNothingIsLost", {0xFFFFFFF0ull, 0x100000010ull}, 0x100000010ll, 2},
+                      // The bytes of the failed seconds come with the next.
+                      CounterCase{
+                          "FailedPollsCountNeitherTimeNorBytes", {100, std::nullopt, std::nullopt, 200}, 200, 2}),
     [](const ::testing::TestParamInfo<CounterCase>& row) { return std::string(row.param.name); });
-
-TEST_F(RasSessionsTest, FailedStatisticsCountNeitherTimeNorBytes) {
-  dialup().connect(QStringLiteral("ppp0"), 10);
-  sessions.RefreshConnections();
-  dialup().setCounters(10, 100, 10);
-  sessions.UpdateStatistics();
-  dialup().setStatisticsFailing(10, true);
-  dialup().setCounters(10, 200, 20);
-  sessions.UpdateStatistics();
-  sessions.UpdateStatistics();
-  EXPECT_EQ(session(QStringLiteral("ppp0")).Duration, 1u);
-  EXPECT_EQ(session(QStringLiteral("ppp0")).DataIn, 100);
-
-  dialup().setStatisticsFailing(10, false);
-  sessions.UpdateStatistics();
-  EXPECT_EQ(session(QStringLiteral("ppp0")).Duration, 2u);
-  EXPECT_EQ(session(QStringLiteral("ppp0")).DataIn, 200) << "the bytes of the failed seconds come with the next";
-}
 
 TEST_F(RasSessionsTest, AnUnreadableConnectionListEndsNoSessionAndIsReadAgainAtTheNextPoll) {
   dialup().connect(QStringLiteral("ppp0"), 10);
