@@ -36,9 +36,7 @@ T* Tagged(T* widget, const char* name) {
   return widget;
 }
 
-QCheckBox* TaggedCheckBox(const char* name, const char* text) {
-  return Tagged(new QCheckBox(QString::fromUtf8(text)), name);
-}
+QCheckBox* TaggedCheckBox(const char* name, const QString& text) { return Tagged(new QCheckBox(text), name); }
 
 QSpinBox* TaggedSpin(const char* name, int most) {
   auto* spin = Tagged(new QSpinBox, name);
@@ -53,7 +51,7 @@ void SetBit(quint8& bits, quint8 bit, bool on) { bits = static_cast<quint8>(on ?
 
 TNotificationsPage::TNotificationsPage(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("tsNotifications"));
-  cbEnableNotifications = new QCheckBox(QStringLiteral("启用通知(&N)"));
+  cbEnableNotifications = new QCheckBox(tr("启用通知(&N)"));
   cbEnableNotifications->setObjectName(QStringLiteral("cbEnableNotifications"));
 
   auto* layout = new QVBoxLayout(this);
@@ -71,15 +69,15 @@ TNotificationsPage::TNotificationsPage(QWidget* parent) : QWidget(parent) {
 }
 
 QWidget* TNotificationsPage::BuildConditions() {
-  gbNotifyConditions = Tagged(new QGroupBox(QStringLiteral("条件")), "gbNotifyConditions");
+  gbNotifyConditions = Tagged(new QGroupBox(tr("条件")), "gbNotifyConditions");
   cmbNotifyCondition = Tagged(new QComboBox, "cmbNotifyCondition");
   cmbNotifyCondition->addItems(NotifyConditionItems());
   cmbNotifyCondition->setMaxVisibleItems(kConditionRowsVisible);
-  lblSmallTxt = Tagged(new QLabel(QStringLiteral("数据量")), "lblSmallTxt");
+  lblSmallTxt = Tagged(new QLabel(tr("数据量")), "lblSmallTxt");
   SpinEditorDataMb = TaggedSpin("SpinEditorDataMb", kLargestAmountMb);
-  lblBytesTransf = Tagged(new QLabel(QStringLiteral("MB, 在最近")), "lblBytesTransf");
+  lblBytesTransf = Tagged(new QLabel(tr("MB, 在最近")), "lblBytesTransf");
   SpinEditorNotifyMin = TaggedSpin("SpinEditorNotifyMin", kLongestBlockMin);
-  lblMin = Tagged(new QLabel(QStringLiteral("分钟内")), "lblMin");
+  lblMin = Tagged(new QLabel(tr("分钟内")), "lblMin");
 
   auto* row = new QHBoxLayout(gbNotifyConditions);
   row->setContentsMargins(6, 4, 6, 6);
@@ -92,18 +90,18 @@ QWidget* TNotificationsPage::BuildConditions() {
 }
 
 QWidget* TNotificationsPage::BuildActions() {
-  gbNotifyActions = Tagged(new QGroupBox(QStringLiteral("动作")), "gbNotifyActions");
-  cbMsgAndSound = TaggedCheckBox("cbMsgAndSound", "显示消息并播放声音");
+  gbNotifyActions = Tagged(new QGroupBox(tr("动作")), "gbNotifyActions");
+  cbMsgAndSound = TaggedCheckBox("cbMsgAndSound", tr("显示消息并播放声音"));
   AlertChooser = Tagged(new TFileChooser, "AlertChooser");
-  AlertChooser->SetFilter(QStringLiteral("WAV 文件 (*.wav)"), QStringLiteral("*.wav"));
-  btnTestSoundNotify = Tagged(new QPushButton(QStringLiteral("测试")), "btnTestSoundNotify");
-  cbExecProg = TaggedCheckBox("cbExecProg", "运行程序");
+  AlertChooser->SetFilter(tr("WAV 文件 (*.wav)"), QStringLiteral("*.wav"));
+  btnTestSoundNotify = Tagged(new QPushButton(tr("测试")), "btnTestSoundNotify");
+  cbExecProg = TaggedCheckBox("cbExecProg", tr("运行程序"));
   ExecChooser = Tagged(new TFileChooser, "ExecChooser");
-  ExecChooser->SetFilter(QStringLiteral("All Files"), QStringLiteral("*.*"));
-  btnTestExec = Tagged(new QPushButton(QStringLiteral("测试")), "btnTestExec");
-  cbDropDialup = TaggedCheckBox("cbDropDialup", "断开拨号连接");
-  cbShowGraphNotify = TaggedCheckBox("cbShowGraphNotify", "显示图表");
-  cbShutdown = TaggedCheckBox("cbShutdown", "关闭计算机");
+  ExecChooser->SetFilter(tr("All Files"), QStringLiteral("*.*"));
+  btnTestExec = Tagged(new QPushButton(tr("测试")), "btnTestExec");
+  cbDropDialup = TaggedCheckBox("cbDropDialup", tr("断开拨号连接"));
+  cbShowGraphNotify = TaggedCheckBox("cbShowGraphNotify", tr("显示图表"));
+  cbShutdown = TaggedCheckBox("cbShutdown", tr("关闭计算机"));
 
   auto* grid = new QGridLayout(gbNotifyActions);
   grid->setContentsMargins(6, 4, 6, 6);

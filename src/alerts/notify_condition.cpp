@@ -2,6 +2,8 @@
 
 #include "base/assertion.h"
 
+#include <QCoreApplication>
+
 #include <array>
 
 namespace meterly {
@@ -10,20 +12,27 @@ namespace {
 
 constexpr qint64 kBytesPerMb = 1048576;
 
+// The condition as a message names it, and as the settings list it.
 struct Condition {
   const char* text;
   const char* item;
 };
 
+QString Shown(const char* text) { return QCoreApplication::translate("NotifyCondition", text); }
+
 constexpr std::array<Condition, NotifyConditionCount> kConditions = {{
-    {"received less", "收到以下"},
-    {"sent less", "发送以下"},
-    {"received more", "已接收以上"},
-    {"sent more", "发送以上"},
-    {"received or sent more", "收到或发送以上"},
-    {"received or sent less", "收到或发送以下"},
-    {"received and sent more", "收到并发送以上"},
-    {"received and sent less", "收到并发送以下"},
+    {QT_TRANSLATE_NOOP("NotifyCondition", "received less"), QT_TRANSLATE_NOOP("NotifyCondition", "收到以下")},
+    {QT_TRANSLATE_NOOP("NotifyCondition", "sent less"), QT_TRANSLATE_NOOP("NotifyCondition", "发送以下")},
+    {QT_TRANSLATE_NOOP("NotifyCondition", "received more"), QT_TRANSLATE_NOOP("NotifyCondition", "已接收以上")},
+    {QT_TRANSLATE_NOOP("NotifyCondition", "sent more"), QT_TRANSLATE_NOOP("NotifyCondition", "发送以上")},
+    {QT_TRANSLATE_NOOP("NotifyCondition", "received or sent more"),
+     QT_TRANSLATE_NOOP("NotifyCondition", "收到或发送以上")},
+    {QT_TRANSLATE_NOOP("NotifyCondition", "received or sent less"),
+     QT_TRANSLATE_NOOP("NotifyCondition", "收到或发送以下")},
+    {QT_TRANSLATE_NOOP("NotifyCondition", "received and sent more"),
+     QT_TRANSLATE_NOOP("NotifyCondition", "收到并发送以上")},
+    {QT_TRANSLATE_NOOP("NotifyCondition", "received and sent less"),
+     QT_TRANSLATE_NOOP("NotifyCondition", "收到并发送以下")},
 }};
 
 void CheckCondition(int condition) {
@@ -34,13 +43,13 @@ void CheckCondition(int condition) {
 
 QString NotifyConditionText(int condition) {
   CheckCondition(condition);
-  return QString::fromUtf8(kConditions[static_cast<size_t>(condition)].text);
+  return Shown(kConditions[static_cast<size_t>(condition)].text);
 }
 
 const QStringList& NotifyConditionItems() {
   static const QStringList items = [] {
     QStringList list;
-    for (const Condition& condition : kConditions) list << QString::fromUtf8(condition.item);
+    for (const Condition& condition : kConditions) list << Shown(condition.item);
     return list;
   }();
   return items;

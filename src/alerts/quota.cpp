@@ -15,10 +15,10 @@ namespace {
 // A percentage of a 64-bit byte count needs about 71 bits before the division.
 __extension__ using Wide = __int128;
 
-// The text of an enumeration value; a value outside the list fails the model's check.
+// The text of an enumeration value, as shown; a value outside the list fails the model's check.
 QString TextOf(const QStringList& texts, quint8 value, const char* failure) {
   METERLY_ASSERT(value < texts.size(), "Quota", failure);
-  return texts.at(value);
+  return QCoreApplication::translate("TQuotaSetup", texts.at(value).toUtf8().constData());
 }
 
 // n / d rounded to the nearest whole number, a half going to the even neighbour; d > 0.
@@ -112,17 +112,17 @@ QString TQuotaSetup::GetPeriodText(const QLocale& locale) const {
 
 QString TQuotaSetup::GetSummary() const {
   const QuotaDefinition& quota = Definition();
-  QString summary =
-      QStringLiteral("Type: %1, Hours: %2, Traffic: %3, ")
-          .arg(QuotaTypeText(quota.QuotaType), QuotaHoursText(quota.QuotaHours), QuotaTrafficText(quota.QuotaTraffic));
+  const QString type = QuotaTypeText(quota.QuotaType);
+  const QString hours = QuotaHoursText(quota.QuotaHours);
+  const QString traffic = QuotaTrafficText(quota.QuotaTraffic);
   // The allowances print as unsigned numbers, as the format has always shown them.
   const QString onPeak = QString::number(static_cast<quint32>(quota.OnPeakAllowance));
   const QString unit = QuotaUnitText(quota.QuotaUnit);
   if (quota.QuotaHours == QuotaHoursKind::OnOffPeak) {
     const QString offPeak = QString::number(static_cast<quint32>(quota.OffPeakAllowance));
-    return summary + QStringLiteral("%1/%2 %3").arg(onPeak, offPeak, unit);
+    return tr("Type: %1, Hours: %2, Traffic: %3, %4/%5 %6").arg(type, hours, traffic, onPeak, offPeak, unit);
   }
-  return summary + QStringLiteral("%1 %2").arg(onPeak, unit);
+  return tr("Type: %1, Hours: %2, Traffic: %3, %4 %5").arg(type, hours, traffic, onPeak, unit);
 }
 
 int TQuotaSetup::UsedPercent(qint64 used, qint64 allowance) {
@@ -139,18 +139,19 @@ qint64 TQuotaSetup::SuggestedDailyUsage(qint64 left, qint32 daysLeft) {
 }
 
 const QStringList& TQuotaSetup::QuotaTypeTexts() {
-  static const QStringList texts{QStringLiteral("每天"), QStringLiteral("每周"), QStringLiteral("每月")};
+  static const QStringList texts{QStringLiteral(QT_TR_NOOP("每天")), QStringLiteral(QT_TR_NOOP("每周")),
+                                 QStringLiteral(QT_TR_NOOP("每月"))};
   return texts;
 }
 
 const QStringList& TQuotaSetup::QuotaHoursTexts() {
-  static const QStringList texts{QStringLiteral("Flat rate"), QStringLiteral("On/Off-peak")};
+  static const QStringList texts{QStringLiteral(QT_TR_NOOP("Flat rate")), QStringLiteral(QT_TR_NOOP("On/Off-peak"))};
   return texts;
 }
 
 const QStringList& TQuotaSetup::QuotaTrafficTexts() {
-  static const QStringList texts{QStringLiteral("Total"), QStringLiteral("Downloads only"),
-                                 QStringLiteral("Uploads only")};
+  static const QStringList texts{QStringLiteral(QT_TR_NOOP("Total")), QStringLiteral(QT_TR_NOOP("Downloads only")),
+                                 QStringLiteral(QT_TR_NOOP("Uploads only"))};
   return texts;
 }
 

@@ -2,6 +2,7 @@
 
 #include "core/quota_period.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <QString>
 #include <QStringList>
@@ -45,6 +46,8 @@ struct QuotaAmounts {
 // quota window edits is at once what the figures and the overuse check see. An enumeration value
 // outside its range fails the consistency check of "Quota" where it is used.
 class TQuotaSetup {
+  Q_DECLARE_TR_FUNCTIONS(TQuotaSetup)
+
  public:
   // The database may be absent (not open, or failed to open): nothing is used then.
   using DatabaseSource = std::function<TDiskDB*()>;

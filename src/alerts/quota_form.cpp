@@ -39,7 +39,7 @@ QIcon ReportImage(int image) {
 TQuotaForm::TQuotaForm(TQuotaSetup& quota, Settings& settings, QWidget* parent)
     : QDialog(parent), quota_(quota), settings_(settings) {
   setObjectName(QStringLiteral("QuotaForm"));
-  setWindowTitle(QStringLiteral("我的配额"));
+  setWindowTitle(tr("我的配额"));
   BuildControls();
   FormCreate();
 }
@@ -48,7 +48,7 @@ void TQuotaForm::BuildControls() {
   ImageIcon = new QLabel;
   ImageIcon->setObjectName(QStringLiteral("ImageIcon"));
   ImageIcon->setPixmap(style()->standardIcon(QStyle::SP_DriveNetIcon).pixmap(32, 32));
-  QuotaInfoGroupBox = new QGroupBox(QStringLiteral("配额"));
+  QuotaInfoGroupBox = new QGroupBox(tr("配额"));
   QuotaInfoGroupBox->setObjectName(QStringLiteral("QuotaInfoGroupBox"));
   QuotaInfoLabel = new QLabel;
   QuotaInfoLabel->setObjectName(QStringLiteral("QuotaInfoLabel"));
@@ -56,7 +56,7 @@ void TQuotaForm::BuildControls() {
   QFont bold = QuotaInfoLabel->font();
   bold.setBold(true);
   QuotaInfoLabel->setFont(bold);
-  SetupButton = new QPushButton(QStringLiteral("设置(&S)..."));
+  SetupButton = new QPushButton(tr("设置(&S)..."));
   SetupButton->setObjectName(QStringLiteral("SetupButton"));
   auto* info = new QHBoxLayout(QuotaInfoGroupBox);
   info->addWidget(QuotaInfoLabel, 1);
@@ -76,12 +76,12 @@ void TQuotaForm::BuildControls() {
   QuotaReport->setItemDelegateForColumn(GaugeColumn, new TQuotaGaugeDelegate(QuotaReport));
   QuotaReport->setMinimumWidth(kColumnWidths[0] + kColumnWidths[1] + kColumnWidths[2] + 8);
 
-  EnableMessageWhenQuotaUsedUp = new QCheckBox(QStringLiteral("配额用到以下百分比时显示消息:"));
+  EnableMessageWhenQuotaUsedUp = new QCheckBox(tr("配额用到以下百分比时显示消息:"));
   EnableMessageWhenQuotaUsedUp->setObjectName(QStringLiteral("EnableMessageWhenQuotaUsedUp"));
   QuotaUsedUpPercent = new QSpinBox;
   QuotaUsedUpPercent->setObjectName(QStringLiteral("QuotaUsedUpPercent"));
   QuotaUsedUpPercent->setSuffix(QStringLiteral(" %"));
-  CloseButton = new QPushButton(QStringLiteral("关闭"));
+  CloseButton = new QPushButton(tr("关闭"));
   CloseButton->setObjectName(QStringLiteral("CloseButton"));
   CloseButton->setDefault(true);
 

@@ -57,33 +57,32 @@ void Select(QComboBox* combo, quint8 value) {
 
 TQuotaModifyForm::TQuotaModifyForm(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("QuotaModifyForm"));
-  setWindowTitle(QStringLiteral("设置配额"));
-  QuotaTypeCombo = Combo("QuotaTypeCombo", {QStringLiteral("每日"), QStringLiteral("每周"), QStringLiteral("每月")});
-  QuotaHoursCombo = Combo("QuotaHoursCombo", {QStringLiteral("统一收费率"), QStringLiteral("高峰/非高峰")});
-  QuotaTrafficCombo =
-      Combo("QuotaTrafficCombo", {QStringLiteral("总共"), QStringLiteral("只下载"), QStringLiteral("只上传")});
+  setWindowTitle(tr("设置配额"));
+  QuotaTypeCombo = Combo("QuotaTypeCombo", {tr("每日"), tr("每周"), tr("每月")});
+  QuotaHoursCombo = Combo("QuotaHoursCombo", {tr("统一收费率"), tr("高峰/非高峰")});
+  QuotaTrafficCombo = Combo("QuotaTrafficCombo", {tr("总共"), tr("只下载"), tr("只上传")});
   AllowanceUnitCombo = Combo("AllowanceUnitCombo", {QStringLiteral("KB"), QStringLiteral("MB"), QStringLiteral("GB")});
   OnPeakAllowanceEdit = AllowanceEdit("OnPeakAllowanceEdit");
   OffPeakAllowanceEdit = AllowanceEdit("OffPeakAllowanceEdit");
   OnPeakAllowanceLabel = new QLabel;
   OnPeakAllowanceLabel->setBuddy(OnPeakAllowanceEdit);
-  OffPeakAllowanceLabel = new QLabel(QStringLiteral("Off-peak allowance"));
+  OffPeakAllowanceLabel = new QLabel(tr("Off-peak allowance"));
   OffPeakAllowanceLabel->setBuddy(OffPeakAllowanceEdit);
 
   auto* form = new QFormLayout;
-  form->addRow(QStringLiteral("周期:"), QuotaTypeCombo);
-  form->addRow(QStringLiteral("时段:"), QuotaHoursCombo);
-  form->addRow(QStringLiteral("通信量:"), QuotaTrafficCombo);
-  form->addRow(QStringLiteral("单位:"), AllowanceUnitCombo);
+  form->addRow(tr("周期:"), QuotaTypeCombo);
+  form->addRow(tr("时段:"), QuotaHoursCombo);
+  form->addRow(tr("通信量:"), QuotaTrafficCombo);
+  form->addRow(tr("单位:"), AllowanceUnitCombo);
   form->addRow(OnPeakAllowanceLabel, OnPeakAllowanceEdit);
   form->addRow(OffPeakAllowanceLabel, OffPeakAllowanceEdit);
 
   ModalControlFrame = new QFrame;
   ModalControlFrame->setObjectName(QStringLiteral("ModalControlFrame"));
-  OKButton = new QPushButton(QStringLiteral("确定"), ModalControlFrame);
+  OKButton = new QPushButton(tr("确定"), ModalControlFrame);
   OKButton->setObjectName(QStringLiteral("OKButton"));
   OKButton->setDefault(true);
-  CancelButton = new QPushButton(QStringLiteral("取消"), ModalControlFrame);
+  CancelButton = new QPushButton(tr("取消"), ModalControlFrame);
   CancelButton->setObjectName(QStringLiteral("CancelButton"));
   auto* buttons = new QHBoxLayout(ModalControlFrame);
   buttons->setContentsMargins(0, 0, 0, 0);
@@ -112,7 +111,7 @@ void TQuotaModifyForm::QuotaHoursComboClick() {
   const bool flatRate = QuotaHoursCombo->currentIndex() == 0;
   OffPeakAllowanceEdit->setVisible(!flatRate);
   OffPeakAllowanceLabel->setVisible(!flatRate);
-  OnPeakAllowanceLabel->setText(flatRate ? QStringLiteral("Allowance") : QStringLiteral("On-peak allowance"));
+  OnPeakAllowanceLabel->setText(flatRate ? tr("Allowance") : tr("On-peak allowance"));
 }
 
 void TQuotaModifyForm::LoadFrom(const QuotaDefinition& quota) {

@@ -22,9 +22,7 @@ QuotaOveruseCheck::QuotaOveruseCheck(Settings& settings, TQuotaSetup& quota, pla
 QuotaOveruseCheck::~QuotaOveruseCheck() = default;
 
 QString QuotaOveruseCheck::MessageText(int percent) {
-  return QStringLiteral(
-             "Your quota has been used up at least %1 percent. Please choose 'Quota' from the popup menu for "
-             "details.")
+  return tr("Your quota has been used up at least %1 percent. Please choose 'Quota' from the popup menu for details.")
       .arg(percent);
 }
 

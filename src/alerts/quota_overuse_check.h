@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <functional>
@@ -19,6 +20,8 @@ class PowerService;
 // remind list tells the user so, and the choice made there decides when the message may come
 // back. The tick runs the check about once a minute while the message is switched on.
 class QuotaOveruseCheck {
+  Q_DECLARE_TR_FUNCTIONS(QuotaOveruseCheck)
+
  public:
   static constexpr int MessageSeconds = 60;
 

@@ -5,11 +5,17 @@
 #include "core/quota_definition.h"
 #include "core/settings.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace meterly {
 
 namespace {
+
+struct Texts {
+  Q_DECLARE_TR_FUNCTIONS(QuotaReport)
+};
 
 enum Image { kPeriodImage = 0, kUsedImage = 1, kSuggestionImage = 2 };
 
@@ -20,7 +26,7 @@ struct Half {
 };
 
 QString UsedText(const Half& half, const Settings& settings) {
-  return QStringLiteral("%1 of %2 with %3 left")
+  return Texts::tr("%1 of %2 with %3 left")
       .arg(FormatVolume(false, half.used, settings), FormatVolume(false, half.allowance, settings),
            FormatVolume(false, std::max<qint64>(half.left, 0), settings));
 }
@@ -49,20 +55,20 @@ QuotaReport BuildQuotaReport(const TQuotaSetup& quota, const Settings& settings)
 
   const QString period = quota.GetPeriodText();
   report.Rows.push_back(
-      {QStringLiteral("Period"), kPeriodImage,
-       definition.QuotaType == 0 ? period : QStringLiteral("%1 (%2 days left)").arg(period).arg(daysLeft), -1});
+      {Texts::tr("Period"), kPeriodImage,
+       definition.QuotaType == 0 ? period : Texts::tr("%1 (%n days left)", nullptr, daysLeft).arg(period), -1});
   if (!onOffPeak) {
-    report.Rows.push_back({QStringLiteral("Used"), kUsedImage, UsedText(first, settings), 0});
-    report.Rows.push_back({QStringLiteral("Suggested daily usage"), kSuggestionImage,
-                           Suggestion(first, daysLeft, QStringLiteral("Quota exceeded"), settings), -1});
+    report.Rows.push_back({Texts::tr("Used"), kUsedImage, UsedText(first, settings), 0});
+    report.Rows.push_back({Texts::tr("Suggested daily usage"), kSuggestionImage,
+                           Suggestion(first, daysLeft, Texts::tr("Quota exceeded"), settings), -1});
     return report;
   }
-  report.Rows.push_back({QStringLiteral("Used On-Peak"), kUsedImage, UsedText(first, settings), 0});
-  report.Rows.push_back({QStringLiteral("Used Off-Peak"), kUsedImage, UsedText(second, settings), 1});
-  const QString exceeded = QStringLiteral("quota exceeded");
+  report.Rows.push_back({Texts::tr("Used On-Peak"), kUsedImage, UsedText(first, settings), 0});
+  report.Rows.push_back({Texts::tr("Used Off-Peak"), kUsedImage, UsedText(second, settings), 1});
+  const QString exceeded = Texts::tr("quota exceeded");
   report.Rows.push_back(
-      {QStringLiteral("Suggested daily usage"), kSuggestionImage,
-       QStringLiteral("On-peak %1 : Off-peak %2")
+      {Texts::tr("Suggested daily usage"), kSuggestionImage,
+       Texts::tr("On-peak %1 : Off-peak %2")
            .arg(Suggestion(first, daysLeft, exceeded, settings), Suggestion(second, daysLeft, exceeded, settings)),
        -1});
   return report;

@@ -49,7 +49,7 @@ void TRasLogger::Execute() {
     const auto left = std::chrono::ceil<std::chrono::milliseconds>(nextPoll - now).count();
     const platform::DialupEventWatch::WaitResult result = Event->wait(static_cast<int>(left));
     if (result == platform::DialupEventWatch::WaitResult::Failed) {
-      Report(QStringLiteral("Dial-up connections are no longer logged: ") + Event->failure());
+      Report(tr("Dial-up connections are no longer logged: %1").arg(Event->failure()));
       break;
     }
     if (result == platform::DialupEventWatch::WaitResult::Event && !Terminated.load()) {
@@ -75,8 +75,7 @@ void TRasLogger::WriteFinished() {
     return;
   }
   if (!writeFailing_) {
-    Report(QStringLiteral("Finished dial-up sessions could not be logged; they are kept and logged again later: ") +
-           problem);
+    Report(tr("Finished dial-up sessions could not be logged; they are kept and logged again later: %1").arg(problem));
   }
   writeFailing_ = true;
 }
@@ -87,7 +86,7 @@ void TRasLogger::Guarded(const std::function<void()>& step) {
   } catch (...) {
     // The same failure every second is told once.
     const QString problem = ExceptionMessage(std::current_exception());
-    if (problem != lastStepProblem_) Report(QStringLiteral("The dial-up logger failed: ") + problem);
+    if (problem != lastStepProblem_) Report(tr("The dial-up logger failed: %1").arg(problem));
     lastStepProblem_ = problem;
     return;
   }

@@ -2,6 +2,7 @@
 
 #include "alerts/ras_sessions.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <atomic>
@@ -15,6 +16,8 @@ namespace meterly {
 // its end and logs each finished session in the usage database. It waits for connection
 // events and polls the tracked sessions' statistics once a second, whatever the events do.
 class TRasLogger {
+  Q_DECLARE_TR_FUNCTIONS(TRasLogger)
+
  public:
   // Told of a failure on the logger's thread; called there, never while it holds the database
   // lock, and must not wait for the user-interface thread. Each failure that goes on is told once.

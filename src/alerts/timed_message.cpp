@@ -54,7 +54,7 @@ void TTimedMessageForm::BuildControls(const QString& text) {
   panelLayout->addWidget(LabelInfo);
 
   ButtonOk = new QPushButton(this);
-  ButtonCancel = new QPushButton(QStringLiteral("取消"), this);
+  ButtonCancel = new QPushButton(tr("取消"), this);
   ButtonCancel->setShortcut(QKeySequence(Qt::Key_Escape));
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();
@@ -72,14 +72,14 @@ void TTimedMessageForm::BuildControls(const QString& text) {
 }
 
 void TTimedMessageForm::FormCreate() {
-  setWindowTitle(QStringLiteral("Meterly Notification"));
+  setWindowTitle(tr("Meterly Notification"));
   TimerTimer();
   if (counter_ > 0) Timer->start();
 }
 
 void TTimedMessageForm::TimerTimer() {
   --counter_;
-  ButtonOk->setText(QStringLiteral("确定(&O) (%1)").arg(counter_));
+  ButtonOk->setText(tr("确定(&O) (%1)").arg(counter_));
   if (counter_ <= 0) OkAction();
 }
 

@@ -21,8 +21,13 @@ constexpr double kLastMsOfDay = 86399999.0 / 86400000.0;
 }  // namespace
 
 const QStringList& RemindChoiceTexts() {
-  static const QStringList texts{QStringLiteral("一小时"), QStringLiteral("一天"), QStringLiteral("三天"),
-                                 QStringLiteral("一周"), QStringLiteral("在此周期不实行")};
+  // Translated where they are shown.
+  static const QStringList texts{
+      QStringLiteral(QT_TRANSLATE_NOOP("meterly::TTimedMessageWithRemindOptionForm", "一小时")),
+      QStringLiteral(QT_TRANSLATE_NOOP("meterly::TTimedMessageWithRemindOptionForm", "一天")),
+      QStringLiteral(QT_TRANSLATE_NOOP("meterly::TTimedMessageWithRemindOptionForm", "三天")),
+      QStringLiteral(QT_TRANSLATE_NOOP("meterly::TTimedMessageWithRemindOptionForm", "一周")),
+      QStringLiteral(QT_TRANSLATE_NOOP("meterly::TTimedMessageWithRemindOptionForm", "在此周期不实行"))};
   return texts;
 }
 
@@ -36,9 +41,9 @@ double RemindNextNotify(int choice, double now, qint32 periodLast) {
 TTimedMessageWithRemindOptionForm::TTimedMessageWithRemindOptionForm(platform::PowerService& power, bool shutdown,
                                                                      const QString& text, int seconds, QWidget* parent)
     : TTimedMessageForm(power, shutdown, text, seconds, parent) {
-  RemindMeGroupBox = new QGroupBox(QStringLiteral("Remind me again"), this);
+  RemindMeGroupBox = new QGroupBox(tr("Remind me again"), this);
   RemindMeComboBox = new QComboBox(RemindMeGroupBox);
-  RemindMeComboBox->addItems(RemindChoiceTexts());
+  for (const QString& choice : RemindChoiceTexts()) RemindMeComboBox->addItem(tr(choice.toUtf8().constData()));
   RemindMeComboBox->setCurrentIndex(0);
   auto* layout = new QVBoxLayout(RemindMeGroupBox);
   layout->addWidget(RemindMeComboBox);

@@ -61,7 +61,7 @@ void TTrafficNotification::EndBlock() {
 }
 
 QString TTrafficNotification::MessageText() const {
-  return QStringLiteral("Within the last %1 minutes there was %2 than %3 of data: received %4, sent %5")
+  return tr("Within the last %1 minutes there was %2 than %3 of data: received %4, sent %5")
       .arg(settings_.NotifyTimeMin)
       .arg(NotifyConditionText(settings_.NotifyCondition),
            FormatVolume(false, NotifyThreshold(settings_.NotifyConditionAmountMb), settings_),
@@ -77,8 +77,7 @@ void TTrafficNotification::FireNotification() {
   if ((actions & NotifyAction::ExecProg) != 0) shell_.OpenProgram(settings_.ExecProg, [](int) {});
   if ((actions & NotifyAction::DropDialup) != 0) Run(hooks_.HangUpAllDialup);
   if ((actions & NotifyAction::Shutdown) != 0 && !AnyTimedMessageOpen()) {
-    OpenTimedMessage(power_, true,
-                     QStringLiteral("Your computer will be shut down as per your instruction: ") + message,
+    OpenTimedMessage(power_, true, tr("Your computer will be shut down as per your instruction: %1").arg(message),
                      ShutdownSeconds);
   }
   if ((actions & NotifyAction::ShowGraph) != 0) Run(hooks_.ShowGraph);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QtGlobal>
 
@@ -27,6 +28,8 @@ struct NotificationBlock {
 // holds, the chosen actions run in their order. Firing uses the applied settings
 // ("NotifySound", "ExecProg"), never what is being edited in the settings window.
 class TTrafficNotification {
+  Q_DECLARE_TR_FUNCTIONS(TTrafficNotification)
+
  public:
   static constexpr int MessageSeconds = 30;
   static constexpr int ShutdownSeconds = 60;
@@ -66,7 +69,7 @@ class TTrafficNotification {
   void TestSound(const QString& soundFile);
   void TestProgram(const QString& program, std::function<void(const QString& message)> reportFailure);
 
-  static QString TestMessageText() { return QStringLiteral("This is a test notification"); }
+  static QString TestMessageText() { return tr("This is a test notification"); }
 
  private:
   void EndBlock();

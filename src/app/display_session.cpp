@@ -3,6 +3,7 @@
 #include "app/session_notice.h"
 #include "core/settings.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 
 namespace meterly {
@@ -27,15 +28,22 @@ QStringList UnavailableWindowFeatures(const QString& platformName, const Setting
   // The offscreen and minimal plugins have no window system to fall short of.
   if (platformName != QLatin1String("wayland")) return {};
   QStringList features;
-  if (settings.StayOnTop) features << QStringLiteral("keep the graph window on top of other windows");
-  features << QStringLiteral("put the graph window back where it was");
-  if (settings.ClickThruShortCut != 0) features << QStringLiteral("use a global hot key for click-through");
+  // As written: the texts are also the keys of what the session has been told.
+  if (settings.StayOnTop)
+    features << QStringLiteral(QT_TRANSLATE_NOOP("DisplaySession", "keep the graph window on top of other windows"));
+  features << QStringLiteral(QT_TRANSLATE_NOOP("DisplaySession", "put the graph window back where it was"));
+  if (settings.ClickThruShortCut != 0) {
+    features << QStringLiteral(QT_TRANSLATE_NOOP("DisplaySession", "use a global hot key for click-through"));
+  }
   return features;
 }
 
 QString UnavailableFeaturesMessage(const QStringList& features) {
-  return QStringLiteral("On this Wayland session without XWayland, Meterly cannot %1.")
-      .arg(features.join(QStringLiteral(", nor ")));
+  QStringList shown;
+  for (const QString& feature : features)
+    shown << QCoreApplication::translate("DisplaySession", feature.toUtf8().constData());
+  return QCoreApplication::translate("DisplaySession", "On this Wayland session without XWayland, Meterly cannot %1.")
+      .arg(shown.join(QCoreApplication::translate("DisplaySession", ", nor ")));
 }
 
 QString UnavailableFeaturesNotice(const QString& platformName, const Settings& settings, SessionNotice& notice) {

@@ -31,7 +31,9 @@ constexpr QSize GradientPanelSize(40, 20);
 constexpr int LineTypeCount = 3;
 
 // Indexed by the stored "LineType".
-const char* const LineTypeItems[] = {"条形图", "折线图", "仅数值"};
+const char* const LineTypeItems[] = {QT_TRANSLATE_NOOP("SettingsItems", "条形图"),
+                                     QT_TRANSLATE_NOOP("SettingsItems", "折线图"),
+                                     QT_TRANSLATE_NOOP("SettingsItems", "仅数值")};
 
 TColorBox* NamedColorBox(const char* name) { return Named(new TColorBox, name); }
 
@@ -62,22 +64,23 @@ QWidget* TGraphColoursPage::BuildColourBoxes() {
   auto* form = new QFormLayout(boxes);
   form->setContentsMargins(0, 0, 0, 0);
   form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
-  form->addRow(QStringLiteral("背景(&B):"), GraphBackColor);
-  form->addRow(QStringLiteral("下载(&D):"), GraphDataInColor);
-  form->addRow(QStringLiteral("上传(&U):"), GraphDataOutColor);
-  form->addRow(QStringLiteral("重叠(&V):"), GraphDataBothColor);
-  form->addRow(QStringLiteral("文字(&X):"), GraphTextColor);
-  form->addRow(QStringLiteral("边框(&M):"), GraphFrameColor);
+  form->addRow(tr("背景(&B):"), GraphBackColor);
+  form->addRow(tr("下载(&D):"), GraphDataInColor);
+  form->addRow(tr("上传(&U):"), GraphDataOutColor);
+  form->addRow(tr("重叠(&V):"), GraphDataBothColor);
+  form->addRow(tr("文字(&X):"), GraphTextColor);
+  form->addRow(tr("边框(&M):"), GraphFrameColor);
   return boxes;
 }
 
 // Under the preview: the line type and the gradient.
 QLayout* TGraphColoursPage::BuildLookColumn() {
-  GraphTypeRadioGroup = NamedRadioGroup("GraphTypeRadioGroup", "图表类型", LineTypeItems, 1, GraphTypeRadioGroupItems);
-  cbEnableGradient = NamedCheckBox("cbEnableGradient", "渐变背景(&G)");
+  GraphTypeRadioGroup =
+      NamedRadioGroup("GraphTypeRadioGroup", tr("图表类型"), LineTypeItems, 1, GraphTypeRadioGroupItems);
+  cbEnableGradient = NamedCheckBox("cbEnableGradient", tr("渐变背景(&G)"));
   PanelGradColour = Named(new TColourPanel, "PanelGradColour");
   PanelGradColour->setFixedSize(GradientPanelSize);
-  PanelGradColour->setToolTip(QStringLiteral("双击选择渐变颜色"));
+  PanelGradColour->setToolTip(tr("双击选择渐变颜色"));
 
   auto* gradient = new QHBoxLayout;
   gradient->addWidget(cbEnableGradient);
@@ -93,7 +96,7 @@ QLayout* TGraphColoursPage::BuildLookColumn() {
 }
 
 QLayout* TGraphColoursPage::BuildBackImageRow() {
-  cbBackgroundImage = NamedCheckBox("cbBackgroundImage", "背景图像(&I):");
+  cbBackgroundImage = NamedCheckBox("cbBackgroundImage", tr("背景图像(&I):"));
   BackImageChooser = Named(new TFileChooser, "BackImageChooser");
   auto* row = new QHBoxLayout;
   row->addWidget(cbBackgroundImage);
@@ -103,7 +106,7 @@ QLayout* TGraphColoursPage::BuildBackImageRow() {
 
 // The preview sits at a fixed place of the page, outside the layout.
 void TGraphColoursPage::BuildPreview() {
-  auto* caption = new QLabel(QStringLiteral("预览:"), this);
+  auto* caption = new QLabel(tr("预览:"), this);
   caption->resize(caption->sizeHint());
   caption->move(PreviewGeometry.x(), PreviewGeometry.y() - caption->height() - 2);
   GraphPreview = Named(new THistogram(this), "GraphPreview");
@@ -127,7 +130,7 @@ void TGraphColoursPage::ConnectPreview() {
 }
 
 void TGraphColoursPage::PrepareControls() {
-  BackImageChooser->SetFilter(QStringLiteral("Images (*.bmp)"), QStringLiteral("*.bmp"));
+  BackImageChooser->SetFilter(tr("Images (*.bmp)"), QStringLiteral("*.bmp"));
 }
 
 std::vector<std::pair<TColorBox*, Colorref Settings::*>> TGraphColoursPage::ColourBoxSettings() const {

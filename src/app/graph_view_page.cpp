@@ -49,12 +49,12 @@ TGraphViewPage::TGraphViewPage(QWidget* parent) : QWidget(parent) {
 }
 
 QWidget* TGraphViewPage::BuildWindowBox() {
-  gbGraphWindow = Named(new QGroupBox(QStringLiteral("图示窗口")), "gbGraphWindow");
-  cbGraphStayOnTop = NamedCheckBox("cbGraphStayOnTop", "总在最前(&T)");
-  cbGraphSticky = NamedCheckBox("cbGraphSticky", "贴靠屏幕边缘(&K)");
-  cbGraphCaption = NamedCheckBox("cbGraphCaption", "显示标题栏(&C)");
-  cbGraphInTrayIcon = NamedCheckBox("cbGraphInTrayIcon", "在托盘图标中显示(&I)");
-  ButtonResetGraph = Named(new QPushButton(QStringLiteral("恢复位置(&R)")), "ButtonResetGraph");
+  gbGraphWindow = Named(new QGroupBox(tr("图示窗口")), "gbGraphWindow");
+  cbGraphStayOnTop = NamedCheckBox("cbGraphStayOnTop", tr("总在最前(&T)"));
+  cbGraphSticky = NamedCheckBox("cbGraphSticky", tr("贴靠屏幕边缘(&K)"));
+  cbGraphCaption = NamedCheckBox("cbGraphCaption", tr("显示标题栏(&C)"));
+  cbGraphInTrayIcon = NamedCheckBox("cbGraphInTrayIcon", tr("在托盘图标中显示(&I)"));
+  ButtonResetGraph = Named(new QPushButton(tr("恢复位置(&R)")), "ButtonResetGraph");
   QVBoxLayout* column = GroupColumn(gbGraphWindow);
   for (QCheckBox* box : {cbGraphStayOnTop, cbGraphSticky, cbGraphCaption, cbGraphInTrayIcon}) column->addWidget(box);
   column->addStretch(1);
@@ -63,12 +63,12 @@ QWidget* TGraphViewPage::BuildWindowBox() {
 }
 
 QWidget* TGraphViewPage::BuildScaleBox() {
-  gbGraphScale = Named(new QGroupBox(QStringLiteral("图表")), "gbGraphScale");
-  cnEnableAxes = NamedCheckBox("cnEnableAxes", "网格和刻度(&G)");
-  cbMinuteTicks = NamedCheckBox("cbMinuteTicks", "每分钟刻度线(&M)");
-  cbSmoothSpikes = NamedCheckBox("cbSmoothSpikes", "平滑峰值(&S)");
-  cbLeftToRight = NamedCheckBox("cbLeftToRight", "从左向右滚动(&L)");
-  cbFixedScale = NamedCheckBox("cbFixedScale", "固定刻度(&F):");
+  gbGraphScale = Named(new QGroupBox(tr("图表")), "gbGraphScale");
+  cnEnableAxes = NamedCheckBox("cnEnableAxes", tr("网格和刻度(&G)"));
+  cbMinuteTicks = NamedCheckBox("cbMinuteTicks", tr("每分钟刻度线(&M)"));
+  cbSmoothSpikes = NamedCheckBox("cbSmoothSpikes", tr("平滑峰值(&S)"));
+  cbLeftToRight = NamedCheckBox("cbLeftToRight", tr("从左向右滚动(&L)"));
+  cbFixedScale = NamedCheckBox("cbFixedScale", tr("固定刻度(&F):"));
   leMaxRate = Named(new QLineEdit, "leMaxRate");
   leMaxRate->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), leMaxRate));
   leMaxRate->setMaxLength(MaxRateDigits);
@@ -77,7 +77,7 @@ QWidget* TGraphViewPage::BuildScaleBox() {
   fixed->setSpacing(4);
   fixed->addWidget(cbFixedScale);
   fixed->addWidget(leMaxRate, 1);
-  fixed->addWidget(new QLabel(QStringLiteral("/秒")));
+  fixed->addWidget(new QLabel(tr("/秒")));
   QVBoxLayout* column = GroupColumn(gbGraphScale);
   for (QCheckBox* box : {cnEnableAxes, cbMinuteTicks, cbSmoothSpikes, cbLeftToRight}) column->addWidget(box);
   column->addLayout(fixed);
@@ -86,16 +86,16 @@ QWidget* TGraphViewPage::BuildScaleBox() {
 }
 
 QWidget* TGraphViewPage::BuildTransparencyBox() {
-  gbTransparency = Named(new QGroupBox(QStringLiteral("透明")), "gbTransparency");
-  cbEnableTransparent = NamedCheckBox("cbEnableTransparent", "启用透明(&E)");
+  gbTransparency = Named(new QGroupBox(tr("透明")), "gbTransparency");
+  cbEnableTransparent = NamedCheckBox("cbEnableTransparent", tr("启用透明(&E)"));
   udTransparent = Named(new QSpinBox, "udTransparent");
   udTransparent->setRange(0, FullOpacity);
   udTransparent->setSuffix(QStringLiteral(" %"));
   edTransparent = Named(udTransparent->findChild<QLineEdit*>(), "edTransparent");
-  cbEnableClickThrough = NamedCheckBox("cbEnableClickThrough", "单击贯穿(&H)");
+  cbEnableClickThrough = NamedCheckBox("cbEnableClickThrough", tr("单击贯穿(&H)"));
   ClickThruHotKey = Named(new QKeySequenceEdit, "ClickThruHotKey");
   ClickThruHotKey->setClearButtonEnabled(true);
-  auto* hotKeyLabel = new QLabel(QStringLiteral("热键(&Y):"));
+  auto* hotKeyLabel = new QLabel(tr("热键(&Y):"));
   hotKeyLabel->setBuddy(ClickThruHotKey);
 
   auto* grid = new QGridLayout(gbTransparency);

@@ -133,18 +133,18 @@ TrayMenuConditions TMainMeterlyForm::CurrentTrayMenuConditions() const {
 
 void TMainMeterlyForm::CreateActions() {
   CreateGraphActions();
-  actionSettings_ = AddAction("ActionSettings", QStringLiteral("设置(&S)"), false);
+  actionSettings_ = AddAction("ActionSettings", tr("设置(&S)", "tray menu"), false);
   connect(actionSettings_, &QAction::triggered, this, &TMainMeterlyForm::ActionSettings);
-  actionHelp_ = AddAction("ActionHelp", QStringLiteral("帮助(&H)"), false);
+  actionHelp_ = AddAction("ActionHelp", tr("帮助(&H)", "tray menu"), false);
   connect(actionHelp_, &QAction::triggered, this, &TMainMeterlyForm::ActionHelp);
-  actionAbout_ = AddAction("ActionAbout", QStringLiteral("关于 Meterly(&B)"), false);
+  actionAbout_ = AddAction("ActionAbout", tr("关于 Meterly(&B)", "tray menu"), false);
   connect(actionAbout_, &QAction::triggered, this, &TMainMeterlyForm::ActionAbout);
-  actionExit_ = AddAction("ActionExit", QStringLiteral("退出(&E)"), false);
+  actionExit_ = AddAction("ActionExit", tr("退出(&E)", "tray menu"), false);
   connect(actionExit_, &QAction::triggered, this, [this] { ExitApplication(true); });
-  actionUsageStats_ = AddAction("ActionUsageStats", QStringLiteral("使用统计(&U)"), false);
+  actionUsageStats_ = AddAction("ActionUsageStats", tr("使用统计(&U)", "tray menu"), false);
   connect(actionUsageStats_, &QAction::triggered, this, &TMainMeterlyForm::ActionUsageStats);
   statisticsWindows_ = std::make_unique<TStatisticsWindows>();
-  actionQuota_ = AddAction("ActionQuota", QStringLiteral("配额(&Q)"), false);
+  actionQuota_ = AddAction("ActionQuota", tr("配额(&Q)", "tray menu"), false);
   connect(actionQuota_, &QAction::triggered, this, &TMainMeterlyForm::ActionQuota);
 }
 
@@ -157,12 +157,12 @@ QAction* TMainMeterlyForm::AddAction(const char* name, const QString& caption, b
 }
 
 void TMainMeterlyForm::CreateGraphActions() {
-  actionToggleGraph_ = AddAction("ActionToggleGraph", QStringLiteral("图表(&G)"), true);
+  actionToggleGraph_ = AddAction("ActionToggleGraph", tr("图表(&G)", "tray menu"), true);
   connect(actionToggleGraph_, &QAction::triggered, this, &TMainMeterlyForm::ToggleGraphExecute);
-  actionResetGraph_ = AddAction("ActionResetGraph", QStringLiteral("重置图形(&R)"), false);
+  actionResetGraph_ = AddAction("ActionResetGraph", tr("重置图形(&R)", "tray menu"), false);
   connect(actionResetGraph_, &QAction::triggered, this, &TMainMeterlyForm::ActionResetGraph);
   // Its check mark shows the setting: the handler sets it, whatever the click did.
-  actionToggleClickThrough_ = AddAction("ActionToggleClickThrough", QStringLiteral("启用图示 单击-贯穿的(&C)"), true);
+  actionToggleClickThrough_ = AddAction("ActionToggleClickThrough", tr("启用图示 单击-贯穿的(&C)", "tray menu"), true);
   connect(actionToggleClickThrough_, &QAction::triggered, this, &TMainMeterlyForm::ActionToggleClickThrough);
 }
 
@@ -178,7 +178,7 @@ void TMainMeterlyForm::BuildSourceList() {
     sources_.UpdateAdapterAddresses();
     settingsWindow_->FillInterfaceCombo(sources_.Adapters());
   } catch (const std::exception& error) {
-    ShowError(QStringLiteral("Unable to enumerate network connections: ") + QString::fromUtf8(error.what()));
+    ShowError(tr("Unable to enumerate network connections: %1").arg(QString::fromUtf8(error.what())));
   }
 }
 
@@ -190,9 +190,10 @@ void TMainMeterlyForm::OpenUsageDatabase() {
     // Live speeds go on without the record; the file itself is left exactly as it was.
     if (!DiskDB) {
       recordingProblem_ = QString::fromUtf8(error.what());
-      TrayIcon().SetToolTip(QStringLiteral("Meterly\nUsage is not being recorded"));
-      ShowError(recordingProblem_ + QStringLiteral("\n\nMeterly goes on showing live speeds, but usage is not being "
-                                                   "recorded until the database can be opened."));
+      TrayIcon().SetToolTip(tr("Meterly\nUsage is not being recorded"));
+      ShowError(tr("%1\n\nMeterly goes on showing live speeds, but usage is not being recorded until the database "
+                   "can be opened.")
+                    .arg(recordingProblem_));
       return;
     }
     ShowError(QString::fromUtf8(error.what()));
@@ -213,9 +214,9 @@ bool TMainMeterlyForm::PendingHourEnded() { return DiskDB && DiskDB->PendingHour
 
 void TMainMeterlyForm::TickStepFailed(TickStep step, const QString& message) {
   const bool recording = step == TickStep::Record || step == TickStep::Flush;
-  const QString what = recording ? QStringLiteral("Usage could not be written; it is kept and written again later: ")
-                                 : QStringLiteral("A part of Meterly failed; the monitor goes on: ");
-  ReportProblem(what + message, ProblemBox::Detached, QMessageBox::Warning);
+  const QString what = recording ? tr("Usage could not be written; it is kept and written again later: %1")
+                                 : tr("A part of Meterly failed; the monitor goes on: %1");
+  ReportProblem(what.arg(message), ProblemBox::Detached, QMessageBox::Warning);
 }
 
 void TMainMeterlyForm::CreateGraphFeed() {
@@ -227,8 +228,7 @@ void TMainMeterlyForm::CreateGraphFeed() {
   } catch (const std::exception& error) {
     graphFeed_.reset();
     graphComm_.reset();
-    ShowError(QStringLiteral("The live figures cannot be published for other programs: ") +
-              QString::fromUtf8(error.what()));
+    ShowError(tr("The live figures cannot be published for other programs: %1").arg(QString::fromUtf8(error.what())));
   }
 }
 
@@ -251,8 +251,7 @@ void TMainMeterlyForm::CreateDialupLogger() {
         });
   } catch (const std::exception& error) {
     RasAvailable = false;
-    ReportProblem(QStringLiteral("Dial-up sessions are not logged: ") + QString::fromUtf8(error.what()),
-                  ProblemBox::None);
+    ReportProblem(tr("Dial-up sessions are not logged: %1").arg(QString::fromUtf8(error.what())), ProblemBox::None);
   }
 }
 
@@ -359,7 +358,7 @@ void TMainMeterlyForm::RegisterClickThroughHotKey() {
   if (QGuiApplication::platformName() == QLatin1String("wayland")) return;
   QString reason;
   if (!hotKey.Register(ShortCutToKeySequence(shortCut), &reason)) {
-    ShowError(QStringLiteral("Cannot use %1 as a hotkey: %2").arg(ShortCutToText(shortCut), reason));
+    ShowError(tr("Cannot use %1 as a hotkey: %2").arg(ShortCutToText(shortCut), reason));
   }
 }
 
@@ -402,8 +401,8 @@ void TMainMeterlyForm::ActionToggleClickThrough() {
 void TMainMeterlyForm::ButtonResetGraphClick() {
   const QMessageBox::StandardButton answer = QMessageBox::question(
       settingsWindow_.get(), QStringLiteral("Meterly"),
-      QStringLiteral("If you do not see the graph because it is shown off-screen, click OK to restore its original "
-                     "position and size"),
+      tr("If you do not see the graph because it is shown off-screen, click OK to restore its original position and "
+         "size"),
       QMessageBox::Ok | QMessageBox::Cancel);
   if (answer != QMessageBox::Ok || GraphForm == nullptr) return;
   const QScreen* primary = QGuiApplication::primaryScreen();
@@ -447,7 +446,7 @@ void TMainMeterlyForm::ActionAbout() {
     connect(aboutWindow_.get(), &TAboutWindow::checkUpdatesRequested, this, &TMainMeterlyForm::InteractiveVersionCheck);
     // Why the ping and trace route items are disabled, when they are.
     const QString icmpProblem = platform_.icmp().unavailableReason();
-    if (!icmpProblem.isEmpty()) aboutWindow_->setNote(QStringLiteral("Ping and trace route: ") + icmpProblem);
+    if (!icmpProblem.isEmpty()) aboutWindow_->setNote(tr("Ping and trace route: %1").arg(icmpProblem));
   }
   aboutWindow_->show();
   aboutWindow_->raise();
@@ -457,7 +456,7 @@ void TMainMeterlyForm::ActionAbout() {
 // Every use opens another window on the usage record.
 void TMainMeterlyForm::ActionUsageStats() {
   if (!DiskDB) {
-    ShowError(QStringLiteral("The usage statistics cannot be shown: ") + recordingProblem_);
+    ShowError(tr("The usage statistics cannot be shown: %1").arg(recordingProblem_));
     return;
   }
   TTotalsFormContext context;
@@ -535,24 +534,24 @@ void TMainMeterlyForm::Shutdown(bool saveSettings, ProblemBox problemBox) {
     try {
       step();
     } catch (...) {
-      ReportProblem(what + ExceptionMessage(std::current_exception()), problemBox);
+      ReportProblem(what.arg(ExceptionMessage(std::current_exception())), problemBox);
     }
   };
   // No ping or trace worker may outlive the program.
-  attempt(QStringLiteral("The network tools could not be stopped: "), [this] { networkTools_->StopWorkers(); });
-  attempt(QStringLiteral("The dial-up logger could not be stopped: "), [this] { StopDialupLogger(); });
-  attempt(QStringLiteral("The speed meters could not be closed: "), [this] { speedMeters_->CloseAll(); });
-  attempt(QStringLiteral("The statistics windows could not be closed: "), [this] { statisticsWindows_->CloseAll(); });
-  attempt(QStringLiteral("The tray icon could not be removed: "), [this] { trayIcon_->Hide(); });
+  attempt(tr("The network tools could not be stopped: %1"), [this] { networkTools_->StopWorkers(); });
+  attempt(tr("The dial-up logger could not be stopped: %1"), [this] { StopDialupLogger(); });
+  attempt(tr("The speed meters could not be closed: %1"), [this] { speedMeters_->CloseAll(); });
+  attempt(tr("The statistics windows could not be closed: %1"), [this] { statisticsWindows_->CloseAll(); });
+  attempt(tr("The tray icon could not be removed: %1"), [this] { trayIcon_->Hide(); });
   // Every byte up to the stop: one more reading, then the last write.
-  attempt(QStringLiteral("The last usage could not be read: "), [this] { tick_.TakeFinalSample(); });
-  attempt(QStringLiteral("The last usage could not be written: "), [this] { FlushPending(); });
+  attempt(tr("The last usage could not be read: %1"), [this] { tick_.TakeFinalSample(); });
+  attempt(tr("The last usage could not be written: %1"), [this] { FlushPending(); });
   // The quota window hands its switch to the settings as it closes, before they are saved.
-  attempt(QStringLiteral("The quota window could not be closed: "), [this] {
+  attempt(tr("The quota window could not be closed: %1"), [this] {
     if (auto* form = quotaForm_.data()) form->accept();
   });
-  if (saveSettings) attempt(QStringLiteral("The settings could not be saved: "), [this] { SaveSettings(); });
-  attempt(QStringLiteral("The windows could not be closed: "), [this] {
+  if (saveSettings) attempt(tr("The settings could not be saved: %1"), [this] { SaveSettings(); });
+  attempt(tr("The windows could not be closed: %1"), [this] {
     settingsWindow_->setTerminating(true);
     settingsWindow_->close();
     // Its close records the bounds and saves the settings once more.
@@ -569,9 +568,9 @@ bool TMainMeterlyForm::TryShowTrayIcon() { return trayIcon_->TryShow(); }
 // same menu); the tick goes on recording and keeps trying to show the icon.
 void TMainMeterlyForm::TrayIconFailedForGood() {
   if (GraphForm != nullptr && !actionToggleGraph_->isChecked()) actionToggleGraph_->trigger();
-  ReportProblem(QStringLiteral("Meterly finds no system tray on this desktop, so its graph window stands in for the "
-                               "tray icon: right-click the graph for the menu. Usage is still being recorded, and "
-                               "the icon appears as soon as a system tray does."),
+  ReportProblem(tr("Meterly finds no system tray on this desktop, so its graph window stands in for the tray icon: "
+                   "right-click the graph for the menu. Usage is still being recorded, and the icon appears as soon "
+                   "as a system tray does."),
                 ProblemBox::Detached, QMessageBox::Information);
 }
 

@@ -51,8 +51,7 @@ std::optional<int> MeterlyApp::Start() {
   try {
     mainForm_ = std::make_unique<TMainMeterlyForm>(platform_, settings_, *store_, switches_);
   } catch (...) {
-    ReportProblem(QStringLiteral("Meterly cannot start: ") + ExceptionMessage(std::current_exception()),
-                  ProblemBox::Waiting);
+    ReportProblem(tr("Meterly cannot start: %1").arg(ExceptionMessage(std::current_exception())), ProblemBox::Waiting);
     return 1;
   }
   connect(mainForm_.get(), &TMainMeterlyForm::closed, qApp, &QApplication::quit, Qt::QueuedConnection);
@@ -85,8 +84,7 @@ void MeterlyApp::loadSettings() {
     if (!registry.loadProblem().isEmpty()) showStartupProblem(registry.loadProblem());
   } catch (const platform::RegistryError& error) {
     // The file is there but unreadable: run on the defaults; the registry refuses to overwrite it.
-    showStartupProblem(error.message() +
-                       QStringLiteral("\nThe default settings apply, and changes will not be saved."));
+    showStartupProblem(tr("%1\nThe default settings apply, and changes will not be saved.").arg(error.message()));
   }
   store_ = std::make_unique<SettingsStore>(registry);
   QStringList problems;

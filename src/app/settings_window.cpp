@@ -40,13 +40,23 @@ constexpr int DaysInLongestMonth = 31;
 constexpr QRect HourDisplayGeometry(10, 70, 380, 25);
 
 // Tray icon radio items, in radio order (not in stored order).
-const char* const TrayIconModeItems[] = {"当前传送率", "每日通信量",   "每周通信量",
-                                         "每月通信量", "拨号持续时间", "图表使用情况"};
+const char* const TrayIconModeItems[] = {
+    QT_TRANSLATE_NOOP("SettingsItems", "当前传送率"),   QT_TRANSLATE_NOOP("SettingsItems", "每日通信量"),
+    QT_TRANSLATE_NOOP("SettingsItems", "每周通信量"),   QT_TRANSLATE_NOOP("SettingsItems", "每月通信量"),
+    QT_TRANSLATE_NOOP("SettingsItems", "拨号持续时间"), QT_TRANSLATE_NOOP("SettingsItems", "图表使用情况")};
 // Indexed by the stored "VolumeUnit".
-const char* const VolumeUnitItems[] = {"自动", "十亿字节", "兆字节", "千字节", "字节"};
-const char* const WeekDayItems[] = {"周一", "周二", "周三", "周四", "周五", "周六", "周日"};
+const char* const VolumeUnitItems[] = {
+    QT_TRANSLATE_NOOP("SettingsItems", "自动"), QT_TRANSLATE_NOOP("SettingsItems", "十亿字节"),
+    QT_TRANSLATE_NOOP("SettingsItems", "兆字节"), QT_TRANSLATE_NOOP("SettingsItems", "千字节"),
+    QT_TRANSLATE_NOOP("SettingsItems", "字节")};
+const char* const WeekDayItems[] = {
+    QT_TRANSLATE_NOOP("SettingsItems", "周一"), QT_TRANSLATE_NOOP("SettingsItems", "周二"),
+    QT_TRANSLATE_NOOP("SettingsItems", "周三"), QT_TRANSLATE_NOOP("SettingsItems", "周四"),
+    QT_TRANSLATE_NOOP("SettingsItems", "周五"), QT_TRANSLATE_NOOP("SettingsItems", "周六"),
+    QT_TRANSLATE_NOOP("SettingsItems", "周日")};
 // Indexed by the stored "Unit".
-const char* const SpeedUnitItems[] = {"字节/秒", "比特/秒"};
+const char* const SpeedUnitItems[] = {QT_TRANSLATE_NOOP("SettingsItems", "字节/秒"),
+                                      QT_TRANSLATE_NOOP("SettingsItems", "比特/秒")};
 
 QWidget* Page(const char* name, QLayout* content) {
   auto* page = Named(new QWidget, name);
@@ -59,16 +69,16 @@ QWidget* Page(const char* name, QLayout* content) {
 TSettingsWindow::TSettingsWindow(QWidget* parent)
     : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
   setObjectName(QStringLiteral("SettingsWindow"));
-  setWindowTitle(QStringLiteral("Meterly 设置"));
+  setWindowTitle(tr("Meterly 设置"));
   setWindowIcon(MeterlyIcon());
   setFixedSize(ClientSize);
 
   pcPages = Named(new QTabWidget, "pcPages");
-  pcPages->addTab(BuildGeneralPage(), QStringLiteral("常规"));
-  pcPages->addTab(tsView = new TGraphViewPage, QStringLiteral("图示"));
-  pcPages->addTab(tsColours = new TGraphColoursPage, QStringLiteral("图表颜色"));
-  pcPages->addTab(tsNotifications = new TNotificationsPage, QStringLiteral("通知"));
-  pcPages->addTab(BuildAdvancedPage(), QStringLiteral("高级"));
+  pcPages->addTab(BuildGeneralPage(), tr("常规"));
+  pcPages->addTab(tsView = new TGraphViewPage, tr("图示"));
+  pcPages->addTab(tsColours = new TGraphColoursPage, tr("图表颜色"));
+  pcPages->addTab(tsNotifications = new TNotificationsPage, tr("通知"));
+  pcPages->addTab(BuildAdvancedPage(), tr("高级"));
 
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(PageMargins);
@@ -83,10 +93,10 @@ TSettingsWindow::TSettingsWindow(QWidget* parent)
 TSettingsWindow::~TSettingsWindow() = default;
 
 QWidget* TSettingsWindow::BuildGeneralPage() {
-  rgTrayIconMode = NamedRadioGroup("rgTrayIconMode", "托盘图标显示", TrayIconModeItems, 3, rgTrayIconModeItems);
+  rgTrayIconMode = NamedRadioGroup("rgTrayIconMode", tr("托盘图标显示"), TrayIconModeItems, 3, rgTrayIconModeItems);
   auto* top = new QHBoxLayout;
   top->addWidget(BuildOptionsBox(), 1);
-  top->addWidget(rgUnit = NamedRadioGroup("rgUnit", "速度单位", SpeedUnitItems, 1, rgUnitItems));
+  top->addWidget(rgUnit = NamedRadioGroup("rgUnit", tr("速度单位"), SpeedUnitItems, 1, rgUnitItems));
   top->setAlignment(rgUnit, Qt::AlignTop);
 
   auto* page = new QVBoxLayout;
@@ -100,11 +110,11 @@ QWidget* TSettingsWindow::BuildGeneralPage() {
 }
 
 QWidget* TSettingsWindow::BuildOptionsBox() {
-  cbEnableAutorun = NamedCheckBox("cbEnableAutorun", "登录时自动启动");
-  cbGraphDisplayOnStartup = NamedCheckBox("cbGraphDisplayOnStartup", "启动时显示图表");
-  cbEnableGridLines = NamedCheckBox("cbEnableGridLines", "报告列表显示网格线");
-  cbAutoCheck = NamedCheckBox("cbAutoCheck", "自动检查新版本");
-  Label1 = Named(new QLabel(QStringLiteral("通信量单位(&U):")), "Label1");
+  cbEnableAutorun = NamedCheckBox("cbEnableAutorun", tr("登录时自动启动"));
+  cbGraphDisplayOnStartup = NamedCheckBox("cbGraphDisplayOnStartup", tr("启动时显示图表"));
+  cbEnableGridLines = NamedCheckBox("cbEnableGridLines", tr("报告列表显示网格线"));
+  cbAutoCheck = NamedCheckBox("cbAutoCheck", tr("自动检查新版本"));
+  Label1 = Named(new QLabel(tr("通信量单位(&U):")), "Label1");
   cmbVolumeUnit = NamedComboBox("cmbVolumeUnit", VolumeUnitItems);
   Label1->setBuddy(cmbVolumeUnit);
 
@@ -123,7 +133,7 @@ QWidget* TSettingsWindow::BuildOptionsBox() {
 }
 
 QWidget* TSettingsWindow::BuildInterfacesBox() {
-  gbInterfaces = Named(new QGroupBox(QStringLiteral("监视的网络连接")), "gbInterfaces");
+  gbInterfaces = Named(new QGroupBox(tr("监视的网络连接")), "gbInterfaces");
   cmbInterfaces = Named(new QComboBox, "cmbInterfaces");
   cmbInterfaces->setMaxVisibleItems(InterfaceRowsVisible);
   cmbInterfaces->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
@@ -159,13 +169,13 @@ QWidget* TSettingsWindow::BuildAdvancedPage() {
 }
 
 QWidget* TSettingsWindow::BuildPeakHoursBox() {
-  GroupBoxHours = Named(new QGroupBox(QStringLiteral("高峰时段")), "GroupBoxHours");
+  GroupBoxHours = Named(new QGroupBox(tr("高峰时段")), "GroupBoxHours");
   SpinPeakFrom = Named(new QSpinBox, "SpinPeakFrom");
   SpinPeakTo = Named(new QSpinBox, "SpinPeakTo");
-  for (QSpinBox* spin : {SpinPeakFrom, SpinPeakTo}) spin->setSuffix(QStringLiteral(" 时"));
-  auto* fromLabel = new QLabel(QStringLiteral("从(&F):"));
+  for (QSpinBox* spin : {SpinPeakFrom, SpinPeakTo}) spin->setSuffix(tr(" 时"));
+  auto* fromLabel = new QLabel(tr("从(&F):"));
   fromLabel->setBuddy(SpinPeakFrom);
-  auto* toLabel = new QLabel(QStringLiteral("到(&T):"));
+  auto* toLabel = new QLabel(tr("到(&T):"));
   toLabel->setBuddy(SpinPeakTo);
 
   auto* row = new QHBoxLayout;
@@ -195,22 +205,22 @@ QWidget* TSettingsWindow::BuildPeakHoursBox() {
 }
 
 QWidget* TSettingsWindow::BuildPeriodsBox() {
-  GroupBox3 = Named(new QGroupBox(QStringLiteral("统计周期")), "GroupBox3");
+  GroupBox3 = Named(new QGroupBox(tr("统计周期")), "GroupBox3");
   ComboBoxWeekStarts = NamedComboBox("ComboBoxWeekStarts", WeekDayItems);
   ComboBoxMonthStarts = Named(new QComboBox, "ComboBoxMonthStarts");
   auto* form = new QFormLayout(GroupBox3);
   form->setContentsMargins(GroupMargins);
   form->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
-  form->addRow(QStringLiteral("每周开始于(&W):"), ComboBoxWeekStarts);
-  form->addRow(QStringLiteral("每月开始于(&M):"), ComboBoxMonthStarts);
+  form->addRow(tr("每周开始于(&W):"), ComboBoxWeekStarts);
+  form->addRow(tr("每月开始于(&M):"), ComboBoxMonthStarts);
   return GroupBox3;
 }
 
 QLayout* TSettingsWindow::BuildButtonRow() {
-  bbHelp = Named(new QPushButton(QStringLiteral("帮助")), "bbHelp");
-  bbOk = Named(new QPushButton(QStringLiteral("确定(&O)")), "bbOk");
-  bbCancel = Named(new QPushButton(QStringLiteral("取消")), "bbCancel");
-  ButtonApply = Named(new QPushButton(QStringLiteral("应用(&A)")), "ButtonApply");
+  bbHelp = Named(new QPushButton(tr("帮助")), "bbHelp");
+  bbOk = Named(new QPushButton(tr("确定(&O)")), "bbOk");
+  bbCancel = Named(new QPushButton(tr("取消")), "bbCancel");
+  ButtonApply = Named(new QPushButton(tr("应用(&A)")), "ButtonApply");
   auto* row = new QHBoxLayout;
   row->setSpacing(6);
   row->addWidget(bbHelp);

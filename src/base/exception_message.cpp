@@ -1,5 +1,7 @@
 #include "base/exception_message.h"
 
+#include <QCoreApplication>
+
 #include <stdexcept>
 
 namespace meterly {
@@ -10,7 +12,7 @@ QString ExceptionMessage(std::exception_ptr error) {
   } catch (const std::exception& e) {
     return QString::fromUtf8(e.what());
   } catch (...) {
-    return QStringLiteral("An unknown error occurred.");
+    return QCoreApplication::translate("ExceptionMessage", "An unknown error occurred.");
   }
 }
 

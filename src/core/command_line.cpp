@@ -1,5 +1,7 @@
 #include "core/command_line.h"
 
+#include <QCoreApplication>
+
 namespace meterly {
 
 namespace {
@@ -41,7 +43,8 @@ CommandLineSwitches ParseCommandLine(const QStringList& arguments) {
 }
 
 QString CommandLineUsage() {
-  return QStringLiteral(
+  return QCoreApplication::translate(
+      "CommandLine",
       "Usage: meterly [-readonly] [-auto] [-hello]\n"
       "Meterly shows the network traffic in the system tray and records it, per user, day and hour.\n"
       "\n"

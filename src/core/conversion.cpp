@@ -3,6 +3,8 @@
 #include "base/assertion.h"
 #include "core/settings.h"
 
+#include <QCoreApplication>
+
 #include <array>
 #include <charconv>
 #include <initializer_list>
@@ -156,7 +158,7 @@ QString FormatSpeed(const Settings& settings, qint64 bytesPerSecond, const QLoca
 }
 
 QString FormatDuration(quint32 seconds) {
-  if (seconds == 0) return QStringLiteral("None");
+  if (seconds == 0) return QCoreApplication::translate("Conversion", "None");
   constexpr quint32 SecondsPerMinute = 60;
   constexpr quint32 SecondsPerHour = 60 * SecondsPerMinute;
   const quint32 hours = seconds / SecondsPerHour;

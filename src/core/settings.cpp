@@ -4,6 +4,8 @@
 #include "base/date_serial.h"
 #include "core/settings_store.h"
 
+#include <QCoreApplication>
+
 namespace meterly {
 
 namespace {
@@ -35,7 +37,8 @@ class SettingsLoader {
     }
     field = def;
     if (problems_ != nullptr) {
-      problems_->append(QStringLiteral("the stored setting %1\\%2 = %3 is outside %4 to %5; the default %6 applies")
+      problems_->append(QCoreApplication::translate(
+                            "Settings", "the stored setting %1\\%2 = %3 is outside %4 to %5; the default %6 applies")
                             .arg(QLatin1String(section), QLatin1String(name))
                             .arg(stored)
                             .arg(range.Min)

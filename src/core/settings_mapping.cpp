@@ -2,6 +2,7 @@
 
 #include "base/assertion.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <algorithm>
@@ -23,19 +24,21 @@ struct ShellError {
 };
 
 constexpr ShellError ShellErrors[] = {
-    {0, "The operating system is out of memory or resources."},
-    {2, "The specified file was not found."},
-    {3, "The specified path was not found."},
-    {5, "The operating system denied access to the specified file."},
-    {8, "There was not enough memory to complete the operation."},
-    {11, "The .exe file is invalid (non-Win32 .exe or error in .exe image)."},
-    {26, "A sharing violation occurred."},
-    {27, "The file name association is incomplete or invalid."},
-    {28, "The DDE transaction could not be completed because the request timed out."},
-    {29, "The DDE transaction failed."},
-    {30, "The DDE transaction could not be completed because other DDE transactions were being processed."},
-    {31, "No program is associated to open this."},
-    {32, "The specified dynamic-link library was not found."},
+    {0, QT_TRANSLATE_NOOP("ShellError", "The operating system is out of memory or resources.")},
+    {2, QT_TRANSLATE_NOOP("ShellError", "The specified file was not found.")},
+    {3, QT_TRANSLATE_NOOP("ShellError", "The specified path was not found.")},
+    {5, QT_TRANSLATE_NOOP("ShellError", "The operating system denied access to the specified file.")},
+    {8, QT_TRANSLATE_NOOP("ShellError", "There was not enough memory to complete the operation.")},
+    {11, QT_TRANSLATE_NOOP("ShellError", "The .exe file is invalid (non-Win32 .exe or error in .exe image).")},
+    {26, QT_TRANSLATE_NOOP("ShellError", "A sharing violation occurred.")},
+    {27, QT_TRANSLATE_NOOP("ShellError", "The file name association is incomplete or invalid.")},
+    {28, QT_TRANSLATE_NOOP("ShellError", "The DDE transaction could not be completed because the request timed out.")},
+    {29, QT_TRANSLATE_NOOP("ShellError", "The DDE transaction failed.")},
+    {30, QT_TRANSLATE_NOOP(
+             "ShellError",
+             "The DDE transaction could not be completed because other DDE transactions were being processed.")},
+    {31, QT_TRANSLATE_NOOP("ShellError", "No program is associated to open this.")},
+    {32, QT_TRANSLATE_NOOP("ShellError", "The specified dynamic-link library was not found.")},
 };
 
 QString DottedQuad(quint32 address) {
@@ -71,37 +74,38 @@ int VolumeUnitIndexChecked(int value) {
 }
 
 QString MonthStartItemText(int day) {
-  const char* suffix = "th";
+  const char* ordinal = QT_TRANSLATE_NOOP("MonthStart", "%1th");
   switch (day) {
     case 1:
     case 21:
     case 31:
-      suffix = "st";
+      ordinal = QT_TRANSLATE_NOOP("MonthStart", "%1st");
       break;
     case 2:
     case 22:
-      suffix = "nd";
+      ordinal = QT_TRANSLATE_NOOP("MonthStart", "%1nd");
       break;
     case 3:
     case 23:
-      suffix = "rd";
+      ordinal = QT_TRANSLATE_NOOP("MonthStart", "%1rd");
       break;
     default:
       break;
   }
-  return QString::number(day) + QLatin1String(suffix);
+  return QCoreApplication::translate("MonthStart", ordinal).arg(day);
 }
 
 QString InterfaceInfoText(const TAdapterEntry* entry) {
-  if (entry == nullptr) return QStringLiteral("Not Available");
-  return QStringLiteral("IP地址: %1    MAC: %2").arg(DottedQuad(entry->IpAddress), HexBytes(entry->PhysAddr));
+  if (entry == nullptr) return QCoreApplication::translate("InterfaceInfo", "Not Available");
+  return QCoreApplication::translate("InterfaceInfo", "IP地址: %1    MAC: %2")
+      .arg(DottedQuad(entry->IpAddress), HexBytes(entry->PhysAddr));
 }
 
 QString ShellErrorText(int code) {
   for (const ShellError& error : ShellErrors) {
-    if (error.code == code) return QString::fromUtf8(error.text);
+    if (error.code == code) return QCoreApplication::translate("ShellError", error.text);
   }
-  return QString::asprintf("Unknown error (%u)", static_cast<unsigned>(code));
+  return QCoreApplication::translate("ShellError", "Unknown error (%1)").arg(static_cast<unsigned>(code));
 }
 
 }  // namespace meterly

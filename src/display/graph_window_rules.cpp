@@ -1,5 +1,6 @@
 #include "display/graph_window_rules.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 
 #include <algorithm>
@@ -64,8 +65,9 @@ QSize GraphMinimumClientSize(const Settings& settings) {
 }
 
 QString GraphCaption(const TAdapterEntry* selected) {
-  return QStringLiteral("%1 (%2)").arg(QStringLiteral("Meterly"),
-                                       selected != nullptr ? selected->Description : QStringLiteral("Not Available"));
+  return QCoreApplication::translate("GraphWindowRules", "Meterly (%1)")
+      .arg(selected != nullptr ? selected->Description
+                               : QCoreApplication::translate("GraphWindowRules", "Not Available"));
 }
 
 QRect BoundsRect(const GraphBounds& bounds) { return {bounds.Left, bounds.Top, bounds.Width, bounds.Height}; }

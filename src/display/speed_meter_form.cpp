@@ -21,10 +21,9 @@
 namespace meterly {
 namespace {
 
-const QString kFormCaption = QStringLiteral("网速测试");
-const QString kRowCaptions[smRowCount] = {QStringLiteral("Average Transfer Rate"),
-                                          QStringLiteral("Maximum Transfer Rate"),
-                                          QStringLiteral("Total Data Transferred")};
+const char* const kRowCaptions[smRowCount] = {QT_TRANSLATE_NOOP("meterly::TSpeedMeterForm", "Average Transfer Rate"),
+                                              QT_TRANSLATE_NOOP("meterly::TSpeedMeterForm", "Maximum Transfer Rate"),
+                                              QT_TRANSLATE_NOOP("meterly::TSpeedMeterForm", "Total Data Transferred")};
 constexpr QSize kLedPanelSize(232, 64);
 constexpr int kValueColumnWidth = 100;
 
@@ -50,8 +49,7 @@ TSpeedMeterForm::TSpeedMeterForm(const Settings& settings, const TAdapterEntry* 
       exporter_(std::move(exporter)) {
   setObjectName(QStringLiteral("SpeedMeterForm"));
   setAttribute(Qt::WA_DeleteOnClose);
-  setWindowTitle(QStringLiteral("%1 (%2)").arg(
-      kFormCaption, source != nullptr ? source->Description : QStringLiteral("Not Available")));
+  setWindowTitle(tr("网速测试 (%1)").arg(source != nullptr ? source->Description : tr("Not Available")));
   auto* layout = new QVBoxLayout(this);
   layout->setSizeConstraint(QLayout::SetFixedSize);
   CreateToolBar(*layout);
@@ -67,10 +65,10 @@ void TSpeedMeterForm::CreateToolBar(QVBoxLayout& layout) {
   auto* bar = new QHBoxLayout;
   bar->setSpacing(2);
   tbStart = AddButton(*bar, "tbStart", QString(), QStyle::SP_MediaPlay);
-  tbReset = AddButton(*bar, "tbReset", QStringLiteral("Reset"), QStyle::SP_BrowserReload);
-  tbCopy = AddButton(*bar, "tbCopy", QStringLiteral("Copy"), QStyle::SP_FileDialogContentsView);
-  tbSave = AddButton(*bar, "tbSave", QStringLiteral("Save"), QStyle::SP_DialogSaveButton);
-  tbHelp = AddButton(*bar, "tbHelp", QStringLiteral("Help"), QStyle::SP_DialogHelpButton);
+  tbReset = AddButton(*bar, "tbReset", tr("Reset"), QStyle::SP_BrowserReload);
+  tbCopy = AddButton(*bar, "tbCopy", tr("Copy"), QStyle::SP_FileDialogContentsView);
+  tbSave = AddButton(*bar, "tbSave", tr("Save"), QStyle::SP_DialogSaveButton);
+  tbHelp = AddButton(*bar, "tbHelp", tr("Help"), QStyle::SP_DialogHelpButton);
   bar->addStretch();
   layout.addLayout(bar);
   connect(tbStart, &QToolButton::clicked, this, &TSpeedMeterForm::tbStartClick);
@@ -107,11 +105,11 @@ void TSpeedMeterForm::CreateListView(QVBoxLayout& layout) {
   ListView->setRootIsDecorated(false);
   ListView->setSelectionMode(QAbstractItemView::NoSelection);
   ListView->setFocusPolicy(Qt::NoFocus);
-  ListView->setHeaderLabels({QString(), QStringLiteral("接收"), QStringLiteral("传出")});
+  ListView->setHeaderLabels({QString(), tr("接收"), tr("传出")});
   ListView->header()->setSectionsMovable(false);
   ListView->header()->setStretchLastSection(false);
   for (int row = 0; row < smRowCount; ++row) {
-    auto* item = new QTreeWidgetItem(ListView, {kRowCaptions[row], QString(), QString()});
+    auto* item = new QTreeWidgetItem(ListView, {tr(kRowCaptions[row]), QString(), QString()});
     item->setIcon(0, StandardIcon(row == smTotal ? QStyle::SP_DriveHDIcon : QStyle::SP_MediaSeekForward));
   }
   ListView->resizeColumnToContents(0);
@@ -148,7 +146,7 @@ void TSpeedMeterForm::tbStartClick() {
 void TSpeedMeterForm::ShowRunningState() {
   const bool running = meter_.Running();
   tbStart->setIcon(StandardIcon(running ? QStyle::SP_MediaStop : QStyle::SP_MediaPlay));
-  tbStart->setToolTip(running ? QStringLiteral("Stop") : QStringLiteral("Start"));
+  tbStart->setToolTip(running ? tr("Stop") : tr("Start"));
 }
 
 void TSpeedMeterForm::tbResetClick() {
@@ -184,7 +182,7 @@ void TSpeedMeterForm::ExportData(bool toFile) {
 QString AskTextFileName(QWidget* owner) {
   QFileDialog dialog(owner);
   dialog.setAcceptMode(QFileDialog::AcceptSave);
-  dialog.setNameFilter(QStringLiteral("文本文件 (*.txt)"));
+  dialog.setNameFilter(TSpeedMeterForm::tr("文本文件 (*.txt)"));
   dialog.setDefaultSuffix(QStringLiteral("txt"));
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
   return dialog.selectedFiles().front();

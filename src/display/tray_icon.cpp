@@ -120,7 +120,7 @@ void TTrayIcon::ShowBalloon(const QString& title, const QString& text) {
 
 void TTrayIcon::ShowPresenceBalloon() {
   if (!trayIcon_ || !trayIcon_->isVisible()) return;
-  ShowBalloon(QStringLiteral("I am here!"), QStringLiteral("Right-click the icon to access menu..."));
+  ShowBalloon(tr("I am here!"), tr("Right-click the icon to access menu..."));
 }
 
 void TTrayIcon::TrayIconClick() {

@@ -3,6 +3,7 @@
 #include "base/assertion.h"
 
 #include <QAction>
+#include <QCoreApplication>
 
 #include <utility>
 
@@ -42,12 +43,12 @@ void Withdraw(QAction* action) {
 }  // namespace
 
 void CreateActionsOfMissingWindows(TrayMenuActions& actions, QObject* parent) {
-  CreateDisabled(actions.ActionSpeedMeter, "ActionSpeedMeter", QStringLiteral("网速测试(&A)"), parent);
-  CreateDisabled(actions.ActionUsageStats, "ActionUsageStats", QStringLiteral("使用统计(&U)"), parent);
-  CreateDisabled(actions.ActionQuota, "ActionQuota", QStringLiteral("配额(&Q)"), parent);
-  CreateDisabled(actions.ActionTraceRoute, "ActionTraceRoute", QStringLiteral("路由跟踪 (&T)..."), parent);
-  CreateDisabled(actions.ActionPing, "ActionPing", QStringLiteral("Ping(&P) ..."), parent);
-  CreateDisabled(actions.ActionNetStat, "ActionNetStat", QStringLiteral("网络统计"), parent);
+  CreateDisabled(actions.ActionSpeedMeter, "ActionSpeedMeter", TTrayMenu::tr("网速测试(&A)", "tray menu"), parent);
+  CreateDisabled(actions.ActionUsageStats, "ActionUsageStats", TTrayMenu::tr("使用统计(&U)", "tray menu"), parent);
+  CreateDisabled(actions.ActionQuota, "ActionQuota", TTrayMenu::tr("配额(&Q)", "tray menu"), parent);
+  CreateDisabled(actions.ActionTraceRoute, "ActionTraceRoute", TTrayMenu::tr("路由跟踪 (&T)...", "tray menu"), parent);
+  CreateDisabled(actions.ActionPing, "ActionPing", TTrayMenu::tr("Ping(&P) ...", "tray menu"), parent);
+  CreateDisabled(actions.ActionNetStat, "ActionNetStat", TTrayMenu::tr("网络统计", "tray menu"), parent);
 }
 
 void ApplyReadOnlyMode(const TrayMenuActions& actions) {
@@ -64,7 +65,7 @@ bool ClickThroughItemVisible(const TrayMenuConditions& conditions) {
 }
 
 QString ToggleGraphCaption(bool graphShown) {
-  return graphShown ? QStringLiteral("隐藏图示(&G") : QStringLiteral("显示图示(&G");
+  return graphShown ? TTrayMenu::tr("隐藏图示(&G", "tray menu") : TTrayMenu::tr("显示图示(&G", "tray menu");
 }
 
 TTrayMenu::TTrayMenu(const TrayMenuActions& actions, ConditionsSource conditions, QWidget* parent)

@@ -5,6 +5,7 @@
 #include "core/main_tick.h"
 #include "core/settings.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <algorithm>
@@ -16,6 +17,10 @@ namespace {
 
 const QString LineBreak = QStringLiteral("\r\n");
 
+struct Texts {
+  Q_DECLARE_TR_FUNCTIONS(TrayText)
+};
+
 enum class TrayPeriod { None, Today, Week, Month };
 
 struct ModeText {
@@ -26,17 +31,17 @@ struct ModeText {
 ModeText ModeTextOf(quint8 mode) {
   switch (mode) {
     case TrayIconModes::DailyTraffic:
-      return {"Daily Traffic", TrayPeriod::Today};
+      return {QT_TRANSLATE_NOOP("TrayText", "Daily Traffic"), TrayPeriod::Today};
     case TrayIconModes::DialupDuration:
-      return {"Dialup Duration", TrayPeriod::Today};
+      return {QT_TRANSLATE_NOOP("TrayText", "Dialup Duration"), TrayPeriod::Today};
     case TrayIconModes::GraphToggle:
       return {"", TrayPeriod::None};
     case TrayIconModes::WeeklyTraffic:
-      return {"Weekly Traffic", TrayPeriod::Week};
+      return {QT_TRANSLATE_NOOP("TrayText", "Weekly Traffic"), TrayPeriod::Week};
     case TrayIconModes::MonthlyTraffic:
-      return {"Monthly Traffic", TrayPeriod::Month};
+      return {QT_TRANSLATE_NOOP("TrayText", "Monthly Traffic"), TrayPeriod::Month};
     default:
-      return {"Transfer Rate", TrayPeriod::None};
+      return {QT_TRANSLATE_NOOP("TrayText", "Transfer Rate"), TrayPeriod::None};
   }
 }
 
@@ -69,17 +74,17 @@ quint8 PeriodType(TrayPeriod period) {
 }
 
 QString TransferRateText(const Settings& settings, const TrayTextFigures& figures, const QLocale& locale) {
-  return QStringList{QStringLiteral("DL: ") + FormatSpeed(settings, figures.MeanIn, locale),
-                     QStringLiteral("UL: ") + FormatSpeed(settings, figures.MeanOut, locale)}
+  return QStringList{Texts::tr("DL: %1").arg(FormatSpeed(settings, figures.MeanIn, locale)),
+                     Texts::tr("UL: %1").arg(FormatSpeed(settings, figures.MeanOut, locale))}
       .join(LineBreak);
 }
 
 QString TrafficText(const Settings& settings, const CaptionedTotals& period, const QLocale& locale) {
   const auto volume = [&](qint64 bytes) { return FormatVolume(false, bytes, settings, locale); };
   const UsageTotals& totals = period.Totals;
-  return QStringList{period.Caption, QString(), QStringLiteral("DL: ") + volume(totals.DataIn),
-                     QStringLiteral("UL: ") + volume(totals.DataOut),
-                     QStringLiteral("SUM: ") + volume(totals.DataIn + totals.DataOut)}
+  return QStringList{period.Caption, QString(), Texts::tr("DL: %1").arg(volume(totals.DataIn)),
+                     Texts::tr("UL: %1").arg(volume(totals.DataOut)),
+                     Texts::tr("SUM: %1").arg(volume(totals.DataIn + totals.DataOut))}
       .join(LineBreak);
 }
 
@@ -103,7 +108,7 @@ quint8 EffectiveTrayIconMode(quint8 stored) {
 TrayPeriodFigures ReadTrayPeriod(TDiskDB* db, quint8 mode) {
   const TrayPeriod period = ModeTextOf(EffectiveTrayIconMode(mode)).Period;
   if (period == TrayPeriod::None) return {};
-  if (db == nullptr) return {std::nullopt, QStringLiteral("Usage is not being recorded")};
+  if (db == nullptr) return {std::nullopt, Texts::tr("Usage is not being recorded")};
   try {
     // From memory: the tooltip is refreshed every second and must never wait for the file.
     const quint8 type = PeriodType(period);
@@ -111,14 +116,14 @@ TrayPeriodFigures ReadTrayPeriod(TDiskDB* db, quint8 mode) {
     return {CaptionedTotals{db->CachedPeriodTotals(type), caption}, QString()};
   } catch (const std::exception& error) {
     // Once a second on the user-interface thread: a message box here would come back every tick.
-    return {std::nullopt, QStringLiteral("Usage cannot be read: ") + QString::fromUtf8(error.what())};
+    return {std::nullopt, Texts::tr("Usage cannot be read: %1").arg(QString::fromUtf8(error.what()))};
   }
 }
 
 TrayTextResult TrayText(const Settings& settings, const TrayTextFigures& figures, const QLocale& locale) {
   const quint8 mode = EffectiveTrayIconMode(settings.TrayIconMode);
   const ModeText modeText = ModeTextOf(mode);
-  TrayTextResult result{QString::fromLatin1(modeText.Title), QString()};
+  TrayTextResult result{modeText.Title[0] == '\0' ? QString() : Texts::tr(modeText.Title), QString()};
   if (mode == TrayIconModes::TransferRate) {
     result.Text = TransferRateText(settings, figures, locale);
   } else if (modeText.Period != TrayPeriod::None) {

@@ -17,12 +17,12 @@ TAboutWindow::TAboutWindow(const QIcon& icon, const QString& productName, const 
     : QDialog(parent),
       LabelProduct(
           new QLabel(QStringLiteral("<b>%1 %2</b>").arg(productName.toHtmlEscaped(), version.toHtmlEscaped()), this)),
-      LabelDescription(new QLabel(QStringLiteral("A network-traffic monitor for the desktop."), this)),
+      LabelDescription(new QLabel(tr("A network-traffic monitor for the desktop."), this)),
       LabelNote(new QLabel(this)),
-      bbCheckUpdates(new QPushButton(QStringLiteral("检查更新(&U)"), this)),
-      bbOk(new QPushButton(QStringLiteral("OK"), this)) {
+      bbCheckUpdates(new QPushButton(tr("检查更新(&U)"), this)),
+      bbOk(new QPushButton(tr("OK"), this)) {
   setObjectName(QStringLiteral("TAboutWindow"));
-  setWindowTitle(QStringLiteral("关于 %1").arg(productName));
+  setWindowTitle(tr("关于 %1").arg(productName));
   setWindowIcon(icon);
   bbCheckUpdates->setObjectName(QStringLiteral("bbCheckUpdates"));
   bbOk->setObjectName(QStringLiteral("bbOk"));

@@ -3,6 +3,7 @@
 #include "ui/color_item_delegate.h"
 #include "ui/named_colors.h"
 
+#include <QCoreApplication>
 #include <QStyleOptionComboBox>
 #include <QStylePainter>
 
@@ -10,7 +11,10 @@ namespace meterly {
 
 TColorBox::TColorBox(QWidget* parent) : QComboBox(parent) {
   setItemDelegate(new TColorItemDelegate(this));
-  for (const NamedColor& named : NamedColors()) addItem(named.name, QVariant::fromValue(named.color));
+  for (const NamedColor& named : NamedColors()) {
+    addItem(QCoreApplication::translate("NamedColors", named.name.toUtf8().constData()),
+            QVariant::fromValue(named.color));
+  }
   notifiedColor_ = SelectedColor();
   connect(this, &QComboBox::currentIndexChanged, this, &TColorBox::NotifyIfChanged);
 }
