@@ -51,12 +51,13 @@ int main(int argc, char** argv) {
 
   meterly::platform::LinuxPlatform platform;
   meterly::MeterlyApp app(platform, switches);
-  if (const std::optional<int> exitCode = app.Start()) return *exitCode;
-
-  // The end of the desktop session arrives as a signal or as the session manager's request.
+  // The end of the desktop session arrives as a signal or as the session manager's request. The
+  // signals are caught before the start, which shows the tray icon: one that comes while the
+  // program starts is taken up by the event loop, which ends the program in order.
   meterly::platform::LinuxTerminationSignals signals;
   QObject::connect(&signals, &meterly::platform::TerminationSignals::terminationRequested, &app,
                    &meterly::MeterlyApp::ExitApplication);
+  if (const std::optional<int> exitCode = app.Start()) return *exitCode;
   QObject::connect(&application, &QGuiApplication::commitDataRequest, &app, &meterly::MeterlyApp::ExitApplication);
   return meterly::MeterlyApplication::exec();
 }
