@@ -197,13 +197,8 @@ TEST_F(NetStatFormTest, CopyRowCopyAllAndSaveGoThroughTheTableWriters) {
 
   QTemporaryDir folder;
   const QString path = folder.filePath(QStringLiteral("list.csv"));
-  QString filterShown;
-  form.SetSaveChooser([&](QWidget*, const QString& filter) {
-    filterShown = filter;
-    return std::make_optional(std::make_pair(path, 5));
-  });
+  form.SetSaveChooser([&](QWidget*, const QString&) { return std::make_optional(std::make_pair(path, 5)); });
   form.ActionSave->trigger();
-  EXPECT_TRUE(filterShown.startsWith(QStringLiteral("Microsoft Excel (*.xls)|*.xls|")));
   QFile saved(path);
   ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
   EXPECT_EQ(QString::fromUtf8(saved.readAll()).count(QStringLiteral("\r\n")), 4);
