@@ -3,6 +3,7 @@
 #include "platform/registry.h"
 
 #include <QByteArrayView>
+#include <QCoreApplication>
 #include <QStringView>
 
 #include <algorithm>
@@ -78,7 +79,10 @@ struct LineError {
   int line = 0;  // 0: the line being read
 };
 
-[[noreturn]] void fail(const char* reason, int line = 0) { throw LineError{QString::fromUtf8(reason), line}; }
+// The reasons are marked for translation where they are given.
+[[noreturn]] void fail(const char* reason, int line = 0) {
+  throw LineError{QCoreApplication::translate("RegeditFormat", reason), line};
+}
 
 bool isBlank(QStringView line) {
   return std::all_of(line.begin(), line.end(), [](QChar c) { return c == u' ' || c == u'\t'; });
@@ -103,7 +107,7 @@ QChar unescaped(QChar c) {
     case u'r':
       return u'\r';
     default:
-      fail("unknown escape inside quotes (only \\\\, \\\", \\n and \\r)");
+      fail(QT_TRANSLATE_NOOP("RegeditFormat", "unknown escape inside quotes (only \\\\, \\\", \\n and \\r)"));
   }
 }
 
@@ -124,15 +128,16 @@ QString readQuoted(QStringView line, qsizetype& pos) {
     text += unescaped(line[end + 1]);
     pos = end + 2;
   }
-  fail("quoted text has no closing quote");
+  fail(QT_TRANSLATE_NOOP("RegeditFormat", "quoted text has no closing quote"));
 }
 
 quint32 readDWord(QStringView digits) {
-  if (digits.isEmpty() || digits.size() > 8) fail("dword value needs 1 to 8 hex digits");
+  if (digits.isEmpty() || digits.size() > 8)
+    fail(QT_TRANSLATE_NOOP("RegeditFormat", "dword value needs 1 to 8 hex digits"));
   quint32 number = 0;
   for (const QChar c : digits) {
     const int digit = hexDigitValue(c);
-    if (digit < 0) fail("dword value needs 1 to 8 hex digits");
+    if (digit < 0) fail(QT_TRANSLATE_NOOP("RegeditFormat", "dword value needs 1 to 8 hex digits"));
     number = (number << 4) | static_cast<quint32>(digit);
   }
   return number;
@@ -150,7 +155,8 @@ bool readHexBytes(QStringView part, QByteArray& bytes) {
     const int low = left >= 2 ? hexDigitValue(part[pos + 1]) : -1;
     // Each byte is the last one, or a comma and another byte follow.
     const bool separated = left == 2 || (left > 3 && part[pos + 2] == u',');
-    if (high < 0 || low < 0 || !separated) fail("hex value needs two-digit hex bytes separated by commas");
+    if (high < 0 || low < 0 || !separated)
+      fail(QT_TRANSLATE_NOOP("RegeditFormat", "hex value needs two-digit hex bytes separated by commas"));
     bytes.append(static_cast<char>((high << 4) | low));
   }
   return continues;
@@ -159,9 +165,10 @@ bool readHexBytes(QStringView part, QByteArray& bytes) {
 // Whether the path after the root names a key that the hive can hold; fails otherwise.
 void checkKeyPath(QStringView path) {
   if (path.isEmpty() || path.startsWith(u'\\') || path.endsWith(u'\\') || path.contains(u"\\\\")) {
-    fail("key path has an empty key name");
+    fail(QT_TRANSLATE_NOOP("RegeditFormat", "key path has an empty key name"));
   }
-  if (path.count(u'\\') >= RegistryHive::MaxKeyDepth) fail("key path nests keys too deep");
+  if (path.count(u'\\') >= RegistryHive::MaxKeyDepth)
+    fail(QT_TRANSLATE_NOOP("RegeditFormat", "key path nests keys too deep"));
 }
 
 class RegeditReader {
@@ -195,7 +202,7 @@ void RegeditReader::readLine(QStringView line) {
   } else if (isBlank(line)) {
     return;
   } else if (!sawHeader_) {
-    if (line != Header) fail("the file must start with REGEDIT4");
+    if (line != Header) fail(QT_TRANSLATE_NOOP("RegeditFormat", "the file must start with REGEDIT4"));
     sawHeader_ = true;
   } else if (line.startsWith(u';')) {
     return;
@@ -204,15 +211,16 @@ void RegeditReader::readLine(QStringView line) {
   } else if (line.startsWith(u'"') || line.startsWith(u'@')) {
     readValueLine(line);
   } else {
-    fail("line is neither a [key], a value nor a ; comment");
+    fail(QT_TRANSLATE_NOOP("RegeditFormat", "line is neither a [key], a value nor a ; comment"));
   }
 }
 
 void RegeditReader::readKeyLine(QStringView line) {
-  if (line.startsWith(u"[-")) fail("deleting a key with [-...] is not supported");
-  if (!line.endsWith(u']')) fail("key line is missing its closing ]");
+  if (line.startsWith(u"[-")) fail(QT_TRANSLATE_NOOP("RegeditFormat", "deleting a key with [-...] is not supported"));
+  if (!line.endsWith(u']')) fail(QT_TRANSLATE_NOOP("RegeditFormat", "key line is missing its closing ]"));
   const QStringView fullPath = line.sliced(1, line.size() - 2);
-  if (!fullPath.startsWith(RootPrefix, Qt::CaseInsensitive)) fail("key must be under HKEY_CURRENT_USER\\");
+  if (!fullPath.startsWith(RootPrefix, Qt::CaseInsensitive))
+    fail(QT_TRANSLATE_NOOP("RegeditFormat", "key must be under HKEY_CURRENT_USER\\"));
   const QStringView path = fullPath.sliced(RootPrefix.size());
   checkKeyPath(path);
   storePendingValues();
@@ -221,7 +229,7 @@ void RegeditReader::readKeyLine(QStringView line) {
 }
 
 void RegeditReader::readValueLine(QStringView line) {
-  if (!currentKey_) fail("value comes before any [key] line");
+  if (!currentKey_) fail(QT_TRANSLATE_NOOP("RegeditFormat", "value comes before any [key] line"));
   qsizetype pos = 0;
   QString name;
   if (line.startsWith(u'@')) {
@@ -229,7 +237,8 @@ void RegeditReader::readValueLine(QStringView line) {
   } else {
     name = readQuoted(line, pos);
   }
-  if (pos == line.size() || line[pos] != u'=') fail("value name must be followed by =");
+  if (pos == line.size() || line[pos] != u'=')
+    fail(QT_TRANSLATE_NOOP("RegeditFormat", "value name must be followed by ="));
   readValueData(std::move(name), line.sliced(pos + 1));
 }
 
@@ -237,7 +246,7 @@ void RegeditReader::readValueData(QString name, QStringView data) {
   if (data.startsWith(u'"')) {
     qsizetype end = 0;
     QString text = readQuoted(data, end);
-    if (end != data.size()) fail("text value must end at its closing quote");
+    if (end != data.size()) fail(QT_TRANSLATE_NOOP("RegeditFormat", "text value must end at its closing quote"));
     pendingValues_.emplace_back(std::move(name), RegValue::fromString(std::move(text)));
   } else if (data.startsWith(u"dword:")) {
     pendingValues_.emplace_back(std::move(name), RegValue::fromDWord(readDWord(data.sliced(6))));
@@ -245,9 +254,9 @@ void RegeditReader::readValueData(QString name, QStringView data) {
     continuedBinary_ = ContinuedBinary{std::move(name), {}};
     readBinary(data.sliced(4));
   } else if (data.startsWith(u"hex(")) {
-    fail("only text, dword: and hex: values are supported, not hex(n):");
+    fail(QT_TRANSLATE_NOOP("RegeditFormat", "only text, dword: and hex: values are supported, not hex(n):"));
   } else {
-    fail("value data must be \"text\", dword: or hex:");
+    fail(QT_TRANSLATE_NOOP("RegeditFormat", "value data must be \"text\", dword: or hex:"));
   }
 }
 
@@ -264,8 +273,8 @@ void RegeditReader::storePendingValues() {
 }
 
 RegistryHive RegeditReader::finish() {
-  if (!sawHeader_) fail("the file must start with REGEDIT4", 1);
-  if (continuedBinary_) fail("hex value goes on past the end of the file");
+  if (!sawHeader_) fail(QT_TRANSLATE_NOOP("RegeditFormat", "the file must start with REGEDIT4"), 1);
+  if (continuedBinary_) fail(QT_TRANSLATE_NOOP("RegeditFormat", "hex value goes on past the end of the file"));
   storePendingValues();
   return std::move(hive_);
 }
@@ -287,11 +296,11 @@ class LineSource {
     QByteArrayView line = end < 0 ? rest_ : rest_.first(end);
     rest_ = end < 0 ? QByteArrayView() : rest_.sliced(end + 1);
     if (line.endsWith('\r')) line.chop(1);
-    if (line.contains('\0')) fail("NUL byte");
-    if (line.contains('\r')) fail("carriage return inside a line");
-    if (!line.isValidUtf8()) fail("invalid UTF-8");
+    if (line.contains('\0')) fail(QT_TRANSLATE_NOOP("RegeditFormat", "NUL byte"));
+    if (line.contains('\r')) fail(QT_TRANSLATE_NOOP("RegeditFormat", "carriage return inside a line"));
+    if (!line.isValidUtf8()) fail(QT_TRANSLATE_NOOP("RegeditFormat", "invalid UTF-8"));
     // fromUtf8() would drop it silently; only the file's first bytes may be a byte-order mark.
-    if (line.startsWith(ByteOrderMark)) fail("byte-order mark inside the file");
+    if (line.startsWith(ByteOrderMark)) fail(QT_TRANSLATE_NOOP("RegeditFormat", "byte-order mark inside the file"));
     return QString::fromUtf8(line);
   }
 

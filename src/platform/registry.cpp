@@ -2,6 +2,8 @@
 
 #include "platform/regedit_format.h"
 
+#include <QCoreApplication>
+
 #include <utility>
 
 namespace meterly::platform {
@@ -16,17 +18,23 @@ struct DamagedFileOutcome {
 // Keeps an unparsable file by moving it aside, so that saving the defaults cannot destroy it.
 DamagedFileOutcome keepDamagedFile(RegistryFile& file, const RegeditParseError& error) {
   const QString location = file.location();
-  const QString cause = QStringLiteral("The settings file %1 could not be read (line %2: %3)")
-                            .arg(location, QString::number(error.line), error.reason);
+  const QString line = QString::number(error.line);
   try {
     const QString keptAs = file.setAside();
-    return {cause + QStringLiteral(". It was kept as %1 and the default settings apply.").arg(keptAs), {}};
+    return {QCoreApplication::translate("Registry",
+                                        "The settings file %1 could not be read (line %2: %3). It was kept as %4 "
+                                        "and the default settings apply.")
+                .arg(location, line, error.reason, keptAs),
+            {}};
   } catch (const RegistryError& moveError) {
-    return {cause + QStringLiteral(" and could not be moved aside (%1). The default settings apply but will not be "
-                                   "saved, so that the file is not overwritten.")
-                        .arg(moveError.message()),
-            QStringLiteral("The settings were not saved: the unreadable settings file %1 could not be moved aside "
-                           "and would have been overwritten.")
+    return {QCoreApplication::translate("Registry",
+                                        "The settings file %1 could not be read (line %2: %3) and could not be "
+                                        "moved aside (%4). The default settings apply but will not be saved, so "
+                                        "that the file is not overwritten.")
+                .arg(location, line, error.reason, moveError.message()),
+            QCoreApplication::translate("Registry",
+                                        "The settings were not saved: the unreadable settings file %1 could not "
+                                        "be moved aside and would have been overwritten.")
                 .arg(location)};
   }
 }
@@ -42,10 +50,11 @@ void Registry::load() {
     bytes = file_.read();
   } catch (const RegistryError& error) {
     // The file is there but unreadable: writing the defaults over it would destroy it.
-    saveRefusal_ = QStringLiteral(
-                       "The settings were not saved, so that the unreadable settings file %1 is not "
-                       "overwritten.")
-                       .arg(file_.location());
+    saveRefusal_ =
+        QCoreApplication::translate("Registry",
+                                    "The settings were not saved, so that the unreadable settings file %1 is not "
+                                    "overwritten.")
+            .arg(file_.location());
     throw;
   }
   if (!bytes) return;

@@ -1,5 +1,7 @@
 #include "platform/linux/linux_address_watch.h"
 
+#include <QCoreApplication>
+
 #include <linux/rtnetlink.h>
 #include <sys/socket.h>
 
@@ -45,7 +47,8 @@ bool datagramMayChangeIdentity(netlink::Bytes datagram) {
 LinuxAddressChangeWatch::LinuxAddressChangeWatch(InterfaceTable& interfaces, AddressTable& addresses)
     : interfaces_(interfaces), addresses_(addresses), socket_(netlink::Socket::open(watchOptions())) {
   if (!socket_.isOpen()) {
-    failure_ = QStringLiteral("cannot listen for address changes: %1").arg(netlink::errorText(socket_.openError()));
+    failure_ = QCoreApplication::translate("AddressWatch", "cannot listen for address changes: %1")
+                   .arg(netlink::errorText(socket_.openError()));
     return;
   }
   // Read after subscribing, so that no change falls between the two.

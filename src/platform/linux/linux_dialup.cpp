@@ -3,6 +3,8 @@
 #include "platform/linux/linux_dialup_hang_up.h"
 #include "platform/linux/proc_files.h"
 
+#include <QCoreApplication>
+
 #include <cerrno>
 #include <chrono>
 #include <limits>
@@ -107,21 +109,23 @@ std::optional<netlink::PppLinkSet> LinuxDialupService::linkSet() {
 }
 
 std::unique_ptr<DialupEventWatch> LinuxDialupService::watchEvents() {
-  if (!available_) throw DialupError("this system has no PPP support");
+  if (!available_)
+    throw DialupError(QCoreApplication::translate("Dialup", "this system has no PPP support").toStdString());
   return std::make_unique<LinuxDialupEventWatch>([this] { return linkSet(); });
 }
 
 LinuxDialupEventWatch::LinuxDialupEventWatch(Resync resync)
     : resync_(std::move(resync)), socket_(netlink::Socket::open(watchOptions())) {
   if (!socket_.isOpen()) {
-    throw DialupError(QStringLiteral("cannot listen for dial-up connections: %1")
+    throw DialupError(QCoreApplication::translate("Dialup", "cannot listen for dial-up connections: %1")
                           .arg(netlink::errorText(socket_.openError()))
                           .toStdString());
   }
   wakeFd_ = ::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
   if (wakeFd_ < 0) {
-    throw DialupError(
-        QStringLiteral("cannot wait for dial-up connections: %1").arg(netlink::errorText(errno)).toStdString());
+    throw DialupError(QCoreApplication::translate("Dialup", "cannot wait for dial-up connections: %1")
+                          .arg(netlink::errorText(errno))
+                          .toStdString());
   }
   // Read after subscribing, so that no change falls between the two.
   if (auto current = resync_()) links_ = std::move(*current);
@@ -155,7 +159,8 @@ LinuxDialupEventWatch::Drained LinuxDialupEventWatch::drain() {
       case netlink::Datagram::Status::WouldBlock:
         return changed ? Drained::Changed : Drained::Nothing;
       case netlink::Datagram::Status::Failed:
-        failure_ = QStringLiteral("the dial-up connection watch broke: %1").arg(netlink::errorText(datagram.error));
+        failure_ = QCoreApplication::translate("Dialup", "the dial-up connection watch broke: %1")
+                       .arg(netlink::errorText(datagram.error));
         return Drained::Broken;
     }
   }
@@ -171,7 +176,8 @@ DialupEventWatch::WaitResult LinuxDialupEventWatch::wait(int timeoutMs) {
     const int ready = ::poll(descriptors, 2, static_cast<int>(std::max<qint64>(left, 0)));
     if (ready < 0 && errno == EINTR) continue;
     if (ready < 0) {
-      failure_ = QStringLiteral("waiting for dial-up connections failed: %1").arg(netlink::errorText(errno));
+      failure_ = QCoreApplication::translate("Dialup", "waiting for dial-up connections failed: %1")
+                     .arg(netlink::errorText(errno));
       return WaitResult::Failed;
     }
     if (descriptors[0].revents != 0) {

@@ -3,6 +3,7 @@
 #include "platform/linux/file_descriptor.h"
 #include "platform/linux/proc_files.h"
 
+#include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusInterface>
 #include <QDBusObjectPath>
@@ -43,25 +44,32 @@ std::optional<int> parsePppdPidFile(const QByteArray& contents) {
 
 bool PppdHangUp::hangUp(const QByteArray& interfaceName, QString* error) const {
   if (interfaceName.isEmpty() || interfaceName.contains('/') || interfaceName.startsWith('.')) {
-    return fail(error, QStringLiteral("\"%1\" is not an interface name").arg(QString::fromUtf8(interfaceName)));
+    return fail(
+        error,
+        QCoreApplication::translate("Dialup", "\"%1\" is not an interface name").arg(QString::fromUtf8(interfaceName)));
   }
   const QByteArray pidFile = runDir_ + '/' + interfaceName + ".pid";
   const auto pid = parsePppdPidFile(ReadProcFile(pidFile));
-  if (!pid) return fail(error, QStringLiteral("no pppd is named in %1").arg(QString::fromLocal8Bit(pidFile)));
+  if (!pid)
+    return fail(error,
+                QCoreApplication::translate("Dialup", "no pppd is named in %1").arg(QString::fromLocal8Bit(pidFile)));
 
   const FileDescriptor process(static_cast<int>(::syscall(SYS_pidfd_open, *pid, 0)));
   if (process.get() < 0) {
-    return fail(
-        error,
-        QStringLiteral("pppd %1 of %2: %3").arg(*pid).arg(QString::fromUtf8(interfaceName), systemErrorText(errno)));
+    return fail(error, QCoreApplication::translate("Dialup", "pppd %1 of %2: %3")
+                           .arg(*pid)
+                           .arg(QString::fromUtf8(interfaceName), systemErrorText(errno)));
   }
   const QByteArray name = ReadProcFile("/proc/" + QByteArray::number(*pid) + "/comm").trimmed();
   if (name != "pppd") {
-    return fail(
-        error, QStringLiteral("%1 names process %2, which is not pppd").arg(QString::fromLocal8Bit(pidFile)).arg(*pid));
+    return fail(error, QCoreApplication::translate("Dialup", "%1 names process %2, which is not pppd")
+                           .arg(QString::fromLocal8Bit(pidFile))
+                           .arg(*pid));
   }
   if (::syscall(SYS_pidfd_send_signal, process.get(), SIGTERM, nullptr, 0) != 0) {
-    return fail(error, QStringLiteral("pppd %1 cannot be ended: %2").arg(*pid).arg(systemErrorText(errno)));
+    return fail(
+        error,
+        QCoreApplication::translate("Dialup", "pppd %1 cannot be ended: %2").arg(*pid).arg(systemErrorText(errno)));
   }
   return true;
 }

@@ -2,6 +2,7 @@
 
 #include "platform/linux/linux_icmp_packet.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <atomic>
@@ -208,7 +209,8 @@ LinuxIcmpService::LinuxIcmpService(Socket allowed) {
       datagram_ = true;
       return;
     }
-    failures << QStringLiteral(
+    failures << QCoreApplication::translate(
+                    "Icmp",
                     "no ICMP datagram socket (%1: the system setting net.ipv4.ping_group_range does not admit "
                     "the user's groups)")
                     .arg(errnoText(errno));
@@ -219,10 +221,11 @@ LinuxIcmpService::LinuxIcmpService(Socket allowed) {
       ::close(fd);
       return;
     }
-    failures << QStringLiteral("no raw socket (%1: it needs root or the CAP_NET_RAW capability)").arg(errnoText(errno));
+    failures << QCoreApplication::translate("Icmp", "no raw socket (%1: it needs root or the CAP_NET_RAW capability)")
+                    .arg(errnoText(errno));
   }
-  unavailableReason_ =
-      QStringLiteral("Ping and trace route are not available: %1.").arg(failures.join(QStringLiteral("; ")));
+  unavailableReason_ = QCoreApplication::translate("Icmp", "Ping and trace route are not available: %1.")
+                           .arg(failures.join(QCoreApplication::translate("Icmp", "; ")));
 }
 
 std::unique_ptr<IcmpHandle> LinuxIcmpService::open(QString* error) {
@@ -232,12 +235,13 @@ std::unique_ptr<IcmpHandle> LinuxIcmpService::open(QString* error) {
   };
   if (!available()) return fail(unavailableReason_);
   const int socketFd = openIcmpSocket(datagram_);
-  if (socketFd < 0) return fail(QStringLiteral("Cannot open an ICMP socket: %1").arg(errnoText(errno)));
+  if (socketFd < 0)
+    return fail(QCoreApplication::translate("Icmp", "Cannot open an ICMP socket: %1").arg(errnoText(errno)));
   const int wakeFd = ::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
   if (wakeFd < 0) {
     const int failure = errno;
     ::close(socketFd);
-    return fail(QStringLiteral("Cannot create an event descriptor: %1").arg(errnoText(failure)));
+    return fail(QCoreApplication::translate("Icmp", "Cannot create an event descriptor: %1").arg(errnoText(failure)));
   }
   if (datagram_) {
     const int on = 1;

@@ -1,5 +1,7 @@
 #include "platform/linux/linux_instance_lock.h"
 
+#include <QCoreApplication>
+
 #include <cerrno>
 #include <cstring>
 
@@ -19,12 +21,12 @@ QString errnoText() { return QString::fromLocal8Bit(std::strerror(errno)); }
 bool ensurePrivateDir(const QString& path, QString& problem) {
   const QByteArray native = path.toLocal8Bit();
   if (mkdir(native.constData(), 0700) != 0 && errno != EEXIST) {
-    problem = QStringLiteral("Cannot create %1: %2").arg(path, errnoText());
+    problem = QCoreApplication::translate("InstanceLock", "Cannot create %1: %2").arg(path, errnoText());
     return false;
   }
   struct stat info {};
   if (lstat(native.constData(), &info) != 0 || !S_ISDIR(info.st_mode) || info.st_uid != geteuid()) {
-    problem = QStringLiteral("%1 is not a folder owned by this user").arg(path);
+    problem = QCoreApplication::translate("InstanceLock", "%1 is not a folder owned by this user").arg(path);
     return false;
   }
   return true;
@@ -46,7 +48,7 @@ int LinuxInstanceLock::openLocked(const QString& path, int mode, int lockOperati
     fd = open(native.constData(), O_RDONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
   if (fd < 0 && errno == EEXIST) fd = open(native.constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
   if (fd < 0) {
-    problem_ = QStringLiteral("Cannot open %1: %2").arg(path, errnoText());
+    problem_ = QCoreApplication::translate("InstanceLock", "Cannot open %1: %2").arg(path, errnoText());
     return -1;
   }
   if (flock(fd, lockOperation | LOCK_NB) != 0) {

@@ -19,6 +19,8 @@
 #include "platform/linux/logind_power_service.h"
 #include "platform/linux/x11_global_hot_key.h"
 
+#include <QCoreApplication>
+
 #include <cerrno>
 #include <cstring>
 
@@ -56,7 +58,8 @@ QString LinuxPlatform::registryPath() { return session_->configDir() + QStringLi
 QString LinuxPlatform::unsupportedReason() {
   const int fd = socket(AF_NETLINK, SOCK_RAW | SOCK_CLOEXEC, NETLINK_ROUTE);
   if (fd < 0) {
-    return QStringLiteral("This system does not offer the kernel's routing interface (rtnetlink): %1")
+    return QCoreApplication::translate("LinuxPlatform",
+                                       "This system does not offer the kernel's routing interface (rtnetlink): %1")
         .arg(QString::fromLocal8Bit(std::strerror(errno)));
   }
   close(fd);

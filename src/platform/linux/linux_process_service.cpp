@@ -3,6 +3,7 @@
 #include "platform/linux/proc_files.h"
 #include "platform/linux/proc_text.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <cerrno>
@@ -54,14 +55,16 @@ std::optional<ProcessInfo> LinuxProcessService::info(qint64 pid) {
 }
 
 QString LinuxProcessService::terminate(const ProcessIdentity& process) {
-  if (process.pid <= 1) return QStringLiteral("This process cannot be ended.");
+  if (process.pid <= 1) return QCoreApplication::translate("ProcessService", "This process cannot be ended.");
   const int pidfd = OpenProcess(process.pid);
-  if (pidfd < 0 && errno == ESRCH) return QStringLiteral("The program has ended already.");
+  if (pidfd < 0 && errno == ESRCH)
+    return QCoreApplication::translate("ProcessService", "The program has ended already.");
   // Checked after the descriptor was opened: if the start time still matches, the descriptor
   // holds that very process.
   if (startTime(process.pid) != process.startTime) {
     if (pidfd >= 0) ::close(pidfd);
-    return QStringLiteral("The program has ended already; another one now has its process number.");
+    return QCoreApplication::translate("ProcessService",
+                                       "The program has ended already; another one now has its process number.");
   }
   const int result = SignalProcess(pidfd, process.pid);
   const int error = errno;

@@ -2,6 +2,7 @@
 
 #include "platform/linux/file_descriptor.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -21,8 +22,10 @@ namespace {
 // How many earlier set-aside files may pile up before setAside() gives up.
 constexpr int MaxKeptFiles = 1000;
 
-[[noreturn]] void fail(const QString& what, const QString& path, int error) {
-  throw RegistryError(QStringLiteral("%1 %2: %3").arg(what, path, QString::fromLocal8Bit(std::strerror(error))));
+// The failure's text names the path as %1 and the system's reason as %2.
+[[noreturn]] void fail(const char* failure, const QString& path, int error) {
+  throw RegistryError(
+      QCoreApplication::translate("RegistryFile", failure).arg(path, QString::fromLocal8Bit(std::strerror(error))));
 }
 
 // Reads to the end; returns false with errno set on failure.
@@ -57,10 +60,11 @@ bool writeAll(int fd, const QByteArray& bytes) {
 void createFolders(const QString& folder) {
   if (::mkdir(QFile::encodeName(folder).constData(), 0700) == 0 || errno == EEXIST) return;
   const QString parent = QFileInfo(folder).path();
-  if (errno != ENOENT || parent == folder) fail(QStringLiteral("Cannot create the folder"), folder, errno);
+  if (errno != ENOENT || parent == folder)
+    fail(QT_TRANSLATE_NOOP("RegistryFile", "Cannot create the folder %1: %2"), folder, errno);
   createFolders(parent);
   if (::mkdir(QFile::encodeName(folder).constData(), 0700) != 0 && errno != EEXIST) {
-    fail(QStringLiteral("Cannot create the folder"), folder, errno);
+    fail(QT_TRANSLATE_NOOP("RegistryFile", "Cannot create the folder %1: %2"), folder, errno);
   }
 }
 
@@ -70,7 +74,7 @@ class TemporaryFile {
  public:
   explicit TemporaryFile(const QString& target) : name_(QFile::encodeName(target) + ".XXXXXX") {
     fd_ = ::mkostemp(name_.data(), O_CLOEXEC);  // O_CREAT|O_EXCL, mode 0600
-    if (fd_ < 0) fail(QStringLiteral("Cannot create a temporary file for"), target, errno);
+    if (fd_ < 0) fail(QT_TRANSLATE_NOOP("RegistryFile", "Cannot create a temporary file for %1: %2"), target, errno);
   }
   ~TemporaryFile() {
     if (fd_ >= 0) ::close(fd_);
@@ -100,7 +104,9 @@ void syncFolder(const QString& folder) {
   FileDescriptor fd(::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
   // EINVAL: the file system has no way to sync a folder; there is nothing more to do.
   if (!fd.isOpen() || (::fsync(fd.get()) != 0 && errno != EINVAL)) {
-    fail(QStringLiteral("The settings were written, but cannot be made durable in the folder"), folder, errno);
+    fail(
+        QT_TRANSLATE_NOOP("RegistryFile", "The settings were written, but cannot be made durable in the folder %1: %2"),
+        folder, errno);
   }
 }
 
@@ -123,7 +129,7 @@ bool renameWithoutReplacing(const QByteArray& from, const QByteArray& to) {
 LinuxRegistryFile::LinuxRegistryFile(QString path) : path_(std::move(path)) {}
 
 std::optional<QByteArray> LinuxRegistryFile::read() {
-  const QString failure = QStringLiteral("Cannot read the settings file");
+  const char* const failure = QT_TRANSLATE_NOOP("RegistryFile", "Cannot read the settings file %1: %2");
   // O_NONBLOCK: a FIFO put in the file's place must not block the start of the program.
   FileDescriptor fd(::open(QFile::encodeName(path_).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
   if (!fd.isOpen()) {
@@ -133,7 +139,9 @@ std::optional<QByteArray> LinuxRegistryFile::read() {
   struct stat info {};
   if (::fstat(fd.get(), &info) != 0) fail(failure, path_, errno);
   if (!S_ISREG(info.st_mode)) {
-    throw RegistryError(QStringLiteral("%1 %2: it is not a regular file").arg(failure, path_));
+    throw RegistryError(
+        QCoreApplication::translate("RegistryFile", "Cannot read the settings file %1: it is not a regular file")
+            .arg(path_));
   }
   QByteArray bytes;
   bytes.reserve(static_cast<qsizetype>(info.st_size));
@@ -142,7 +150,7 @@ std::optional<QByteArray> LinuxRegistryFile::read() {
 }
 
 void LinuxRegistryFile::write(const QByteArray& bytes) {
-  const QString failure = QStringLiteral("Cannot write the settings file");
+  const char* const failure = QT_TRANSLATE_NOOP("RegistryFile", "Cannot write the settings file %1: %2");
   const QString folder = QFileInfo(path_).path();
   createFolders(folder);
   TemporaryFile temporary(path_);
@@ -156,9 +164,11 @@ QString LinuxRegistryFile::setAside() {
     const QString keptAs =
         path_ + QStringLiteral(".bad") + (attempt == 0 ? QString() : QStringLiteral(".%1").arg(attempt));
     if (renameWithoutReplacing(from, QFile::encodeName(keptAs))) return keptAs;
-    if (errno != EEXIST) fail(QStringLiteral("Cannot move aside the settings file"), path_, errno);
+    if (errno != EEXIST)
+      fail(QT_TRANSLATE_NOOP("RegistryFile", "Cannot move aside the settings file %1: %2"), path_, errno);
   }
-  throw RegistryError(QStringLiteral("Cannot move aside the settings file %1: %2 earlier copies are kept already")
+  throw RegistryError(QCoreApplication::translate(
+                          "RegistryFile", "Cannot move aside the settings file %1: %2 earlier copies are kept already")
                           .arg(path_)
                           .arg(MaxKeptFiles + 1));
 }

@@ -1,5 +1,7 @@
 #include "platform/linux/linux_shared_memory.h"
 
+#include <QCoreApplication>
+
 #include <cerrno>
 #include <cstring>
 #include <utility>
@@ -53,26 +55,31 @@ class LinuxSharedSection : public SharedSection {
   int size_;
 };
 
-[[noreturn]] void fail(const QString& what, const QString& object, const QString& reason) {
-  throw SharedMemoryError(QStringLiteral("%1 the shared memory section %2: %3").arg(what, object, reason));
+// The failure's text names the section as %1 and the reason as %2.
+[[noreturn]] void fail(const char* failure, const QString& object, const QString& reason) {
+  throw SharedMemoryError(QCoreApplication::translate("SharedMemory", failure).arg(object, reason));
 }
 
 // Checks that the object is ours and has the wanted size (giving a new, empty one that size)
 // and that nobody else may open it.
 void prepare(int fd, const QString& object, int size) {
   struct stat info {};
-  if (::fstat(fd, &info) != 0) fail(QStringLiteral("Cannot examine"), object, errnoText());
+  if (::fstat(fd, &info) != 0)
+    fail(QT_TRANSLATE_NOOP("SharedMemory", "Cannot examine the shared memory section %1: %2"), object, errnoText());
   if (info.st_uid != ::geteuid()) {
-    fail(QStringLiteral("Refusing"), object, QStringLiteral("it belongs to user %1").arg(info.st_uid));
+    fail(QT_TRANSLATE_NOOP("SharedMemory", "Refusing the shared memory section %1: %2"), object,
+         QCoreApplication::translate("SharedMemory", "it belongs to user %1").arg(info.st_uid));
   }
-  if (info.st_size == 0 && ::ftruncate(fd, size) != 0) fail(QStringLiteral("Cannot size"), object, errnoText());
+  if (info.st_size == 0 && ::ftruncate(fd, size) != 0)
+    fail(QT_TRANSLATE_NOOP("SharedMemory", "Cannot size the shared memory section %1: %2"), object, errnoText());
   if (info.st_size != 0 && info.st_size != size) {
-    fail(QStringLiteral("Refusing"), object,
-         QStringLiteral("it has %1 bytes instead of %2").arg(info.st_size).arg(size));
+    fail(QT_TRANSLATE_NOOP("SharedMemory", "Refusing the shared memory section %1: %2"), object,
+         QCoreApplication::translate("SharedMemory", "it has %1 bytes instead of %2").arg(info.st_size).arg(size));
   }
   // The creation mode went through the umask; an object of an earlier run may be wider open.
   if ((info.st_mode & 07777) != OwnerOnly && ::fchmod(fd, OwnerOnly) != 0) {
-    fail(QStringLiteral("Cannot restrict access to"), object, errnoText());
+    fail(QT_TRANSLATE_NOOP("SharedMemory", "Cannot restrict access to the shared memory section %1: %2"), object,
+         errnoText());
   }
 }
 
@@ -87,16 +94,22 @@ QString LinuxSharedMemory::objectName(const QString& name) const { return QStrin
 std::unique_ptr<SharedSection> LinuxSharedMemory::open(const QString& name, int size) {
   const QString object = objectName(name);
   if (name.isEmpty() || object.indexOf(QLatin1Char('/'), 1) >= 0) {
-    fail(QStringLiteral("Cannot name"), object, QStringLiteral("a section name is one word without '/'"));
+    fail(QT_TRANSLATE_NOOP("SharedMemory", "Cannot name the shared memory section %1: %2"), object,
+         QCoreApplication::translate("SharedMemory", "a section name is one word without '/'"));
   }
-  if (size <= 0) fail(QStringLiteral("Cannot create"), object, QStringLiteral("the size must be positive"));
+  if (size <= 0)
+    fail(QT_TRANSLATE_NOOP("SharedMemory", "Cannot create the shared memory section %1: %2"), object,
+         QCoreApplication::translate("SharedMemory", "the size must be positive"));
 
   Descriptor fd(::shm_open(object.toUtf8().constData(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, OwnerOnly));
-  if (fd.get() < 0) fail(QStringLiteral("Cannot create or open"), object, errnoText());
+  if (fd.get() < 0)
+    fail(QT_TRANSLATE_NOOP("SharedMemory", "Cannot create or open the shared memory section %1: %2"), object,
+         errnoText());
   prepare(fd.get(), object, size);
 
   void* view = ::mmap(nullptr, static_cast<size_t>(size), PROT_READ | PROT_WRITE, MAP_SHARED, fd.get(), 0);
-  if (view == MAP_FAILED) fail(QStringLiteral("Cannot map"), object, errnoText());
+  if (view == MAP_FAILED)
+    fail(QT_TRANSLATE_NOOP("SharedMemory", "Cannot map the shared memory section %1: %2"), object, errnoText());
   auto section = std::make_unique<LinuxSharedSection>(fd.get(), view, size);
   fd.release();
   return section;

@@ -1,5 +1,6 @@
 #include "platform/linux/logind_power_service.h"
 
+#include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusError>
 #include <QDBusMessage>
@@ -21,7 +22,8 @@ bool fail(QString* error, const QString& reason) {
 
 bool LogindPowerService::PowerOff(QString* error) {
   QDBusConnection bus = QDBusConnection::systemBus();
-  if (!bus.isConnected()) return fail(error, QStringLiteral("No system bus: ") + bus.lastError().message());
+  if (!bus.isConnected())
+    return fail(error, QCoreApplication::translate("Power", "No system bus: %1").arg(bus.lastError().message()));
 
   QDBusMessage call = QDBusMessage::createMethodCall(kService, kPath, kManager, QStringLiteral("PowerOff"));
   call << false;  // not interactive: polkit must not prompt

@@ -1,5 +1,7 @@
 #include "platform/linux/route_channel.h"
 
+#include <QCoreApplication>
+
 namespace meterly::platform::netlink {
 
 namespace {
@@ -14,7 +16,8 @@ bool RouteChannel::ensureOpen() {
   if (socket_) return true;
   Socket socket = Socket::open(SocketOptions{});
   if (!socket.isOpen()) {
-    failure_ = QStringLiteral("cannot open a routing netlink socket: %1").arg(errorText(socket.openError()));
+    failure_ = QCoreApplication::translate("RouteChannel", "cannot open a routing netlink socket: %1")
+                   .arg(errorText(socket.openError()));
     return false;
   }
   socket_ = std::move(socket);

@@ -4,6 +4,7 @@
 #include "platform/linux/x11_keyboard.h"
 
 #include <QtGui/qguiapplication_platform.h>
+#include <QCoreApplication>
 #include <QGuiApplication>
 
 #include <cstdlib>
@@ -45,8 +46,9 @@ bool SwitchesConsoles(const X11Keyboard& keyboard, xcb_keycode_t keycode, Qt::Ke
 }
 
 QString GrabErrorText(const xcb_generic_error_t& error) {
-  if (error.error_code == BadAccess) return QStringLiteral("the key combination is already taken by another program");
-  return QStringLiteral("the X server refused the key grab (X error %1)").arg(error.error_code);
+  if (error.error_code == BadAccess)
+    return QCoreApplication::translate("HotKey", "the key combination is already taken by another program");
+  return QCoreApplication::translate("HotKey", "the X server refused the key grab (X error %1)").arg(error.error_code);
 }
 
 }  // namespace
@@ -75,20 +77,20 @@ void X11GlobalHotKey::Unregister() {
 }
 
 QString X11GlobalHotKey::Grab(const QKeySequence& keys) {
-  if (keys.isEmpty()) return QStringLiteral("no key combination was given");
+  if (keys.isEmpty()) return QCoreApplication::translate("HotKey", "no key combination was given");
   xcb_connection_t* connection = ApplicationConnection();
-  if (connection == nullptr) return QStringLiteral("global hot keys need an X11 session");
+  if (connection == nullptr) return QCoreApplication::translate("HotKey", "global hot keys need an X11 session");
 
   const QKeyCombination combination = keys[0];
   const Qt::KeyboardModifiers modifiers = combination.keyboardModifiers();
   const std::optional<quint32> symbol = KeySymbolOf(combination.key(), modifiers.testFlag(Qt::KeypadModifier));
-  if (!symbol) return QStringLiteral("X11 has no key symbol for this key");
+  if (!symbol) return QCoreApplication::translate("HotKey", "X11 has no key symbol for this key");
   const X11Keyboard keyboard(connection);
   const std::optional<xcb_keycode_t> keycode = keyboard.keycodeOf(*symbol);
-  if (!keycode) return QStringLiteral("the key is not on this keyboard");
+  if (!keycode) return QCoreApplication::translate("HotKey", "the key is not on this keyboard");
 
   if (SwitchesConsoles(keyboard, *keycode, modifiers)) {
-    return QStringLiteral("the X server keeps this key combination for switching consoles");
+    return QCoreApplication::translate("HotKey", "the X server keeps this key combination for switching consoles");
   }
   const X11ModifierMasks masks = keyboard.modifierMasks();
   const HeldKey key{connection, *keycode, ModifierMaskOf(modifiers, masks),
