@@ -4,9 +4,9 @@
 #include "core/settings.h"
 #include "fakes/fake_platform.h"
 #include "store/disk_db.h"
+#include "support/files.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -17,8 +17,10 @@
 namespace meterly {
 namespace {
 
+using testing_support::FileBytes;
 using testing_support::ProgramHome;
 using testing_support::ProgramResult;
+using testing_support::WriteFile;
 
 const QString kReport = QStringLiteral(METERLY_REPORT);
 constexpr qint64 kMB = 1024 * 1024;
@@ -142,10 +144,8 @@ TEST_F(MeterlyReportTest, OpenMetricsCountsEverythingPerUser) {
 }
 
 TEST_F(MeterlyReportTest, ExitStatusesAndMessages) {
-  QFile text(home.path(QStringLiteral("notes.db")));
-  ASSERT_TRUE(text.open(QIODevice::WriteOnly));
-  text.write("these are not the usage records you are looking for\n");
-  text.close();
+  const QString notes = home.path(QStringLiteral("notes.db"));
+  WriteFile(notes, "these are not the usage records you are looking for\n");
   const struct {
     QStringList Arguments;
     int Status;
@@ -154,7 +154,7 @@ TEST_F(MeterlyReportTest, ExitStatusesAndMessages) {
       {{QStringLiteral("--database"), home.path(QStringLiteral("missing.db"))},
        1,
        "meterly-report: cannot open the usage database "},
-      {{QStringLiteral("--database"), text.fileName()}, 1, "meterly-report: cannot open the usage database "},
+      {{QStringLiteral("--database"), notes}, 1, "meterly-report: cannot open the usage database "},
       {{QStringLiteral("--colour")}, 2, "meterly-report: Unknown option 'colour'."},
       {{QStringLiteral("yearly")}, 2, "meterly-report: unknown report \"yearly\""},
       {{QStringLiteral("--format"), QStringLiteral("xml")}, 2, "meterly-report: unknown format \"xml\""},
@@ -176,11 +176,7 @@ TEST_F(MeterlyReportTest, ExitStatusesAndMessages) {
 }
 
 TEST_F(MeterlyReportTest, TheDatabaseIsNeverChanged) {
-  const QByteArray bytes = [&] {
-    QFile file(database());
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly));
-    return file.readAll();
-  }();
+  const QByteArray bytes = FileBytes(database());
   const QDateTime modified = QFileInfo(database()).lastModified();
   const QStringList neighbours = QDir(home.path(QString())).entryList(QDir::Files);
   for (const char* kind : {"daily", "weekly", "monthly", "custom", "hourly"}) {
@@ -189,30 +185,21 @@ TEST_F(MeterlyReportTest, TheDatabaseIsNeverChanged) {
       EXPECT_EQ(result.Status, 0) << kind << " " << format << ": " << result.Err.toStdString();
     }
   }
-  QFile file(database());
-  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-  EXPECT_EQ(file.readAll(), bytes);
+  EXPECT_EQ(FileBytes(database()), bytes);
   EXPECT_EQ(QFileInfo(database()).lastModified(), modified);
   EXPECT_EQ(QDir(home.path(QString())).entryList(QDir::Files), neighbours);
 }
 
 TEST_F(MeterlyReportTest, TheMonitorsSettingsApplyAndAreOnlyRead) {
   const QString folder = home.path(QStringLiteral("config/Corvane/Meterly"));
-  ASSERT_TRUE(QDir().mkpath(folder));
-  QFile settingsFile(folder + QStringLiteral("/registry.reg"));
-  ASSERT_TRUE(settingsFile.open(QIODevice::WriteOnly));
-  settingsFile.write(
-      "REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\Corvane\\Meterly\\Usage]\n"
-      "\"MonthStartsOn\"=dword:0000000f\n");
-  settingsFile.close();
+  WriteFile(folder + QStringLiteral("/registry.reg"),
+            "REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\Corvane\\Meterly\\Usage]\n\"MonthStartsOn\"=dword:0000000f\n");
   const QJsonArray months = json({QStringLiteral("monthly")})[QStringLiteral("rows")].toArray();
   ASSERT_EQ(months.size(), 2);
   EXPECT_EQ(months[0].toObject()[QStringLiteral("caption")].toString(), QStringLiteral("3/15/26 - 4/14/26"));
 
   // A damaged file stays where it is (the monitor would move it aside) and the defaults apply.
-  ASSERT_TRUE(settingsFile.open(QIODevice::WriteOnly | QIODevice::Truncate));
-  settingsFile.write("this is not REGEDIT4\n");
-  settingsFile.close();
+  WriteFile(folder + QStringLiteral("/registry.reg"), "this is not REGEDIT4\n");
   EXPECT_EQ(json({QStringLiteral("monthly")})[QStringLiteral("rows")].toArray().size(), 2);
   EXPECT_EQ(QDir(folder).entryList(QDir::Files), QStringList{QStringLiteral("registry.reg")});
 }

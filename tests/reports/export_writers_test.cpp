@@ -5,6 +5,7 @@
 #include "base/assertion.h"
 #include "core/settings.h"
 #include "support/expect_assertion.h"
+#include "support/files.h"
 
 #include <QDir>
 #include <QFile>
@@ -20,6 +21,9 @@
 namespace meterly {
 namespace {
 
+using testing_support::FileBytes;
+using testing_support::WriteFile;
+
 QByteArray Hex(const char* text) { return QByteArray::fromHex(text); }
 
 const TReportTable kThreeColumns{{QStringLiteral("Date"), QStringLiteral("In"), QStringLiteral("Out")},
@@ -29,11 +33,6 @@ const TReportTable kThreeColumns{{QStringLiteral("Date"), QStringLiteral("In"), 
 const TReportTable kHostile{{QStringLiteral("Name"), QStringLiteral("接收")},
                             {{QStringLiteral("a{b}\\c"), {QStringLiteral("<b>&x")}},
                              {QStringLiteral("x,y;\"z\""), {QStringLiteral("line\nbreak")}}}};
-
-QByteArray ReadAll(const QString& path) {
-  QFile file(path);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
 
 TEST(XlsExport, TitleOnlyTableIsTheExactBytesOfTheMinimalWorksheet) {
   EXPECT_EQ(XLSBytes({}, QStringLiteral("T")), Hex("0908060000001000 0000"
@@ -201,7 +200,7 @@ TEST(ExportByFilter, WritesEachFormatAndRejectsUnknownNumbers) {
                                  TextBytes(kThreeColumns, QStringLiteral("T")), CSVBytes(kThreeColumns, us)};
   for (int filter = 1; filter <= 5; ++filter) {
     ExportByFilter(filter, kThreeColumns, path, QStringLiteral("T"), us);
-    EXPECT_EQ(ReadAll(path), expected[filter - 1]) << "filter " << filter;
+    EXPECT_EQ(FileBytes(path), expected[filter - 1]) << "filter " << filter;
   }
   testing_support::ExpectAssertion("totals", [&] { ExportByFilter(6, kThreeColumns, path, QStringLiteral("T")); });
 }
@@ -214,11 +213,7 @@ TEST(ExportFile, ADeviceThatIsFullReportsAnErrorAndStaysADevice) {
 TEST(ExportFile, AFailedWriteKeepsTheOldFileAndLeavesNoTemporaryFile) {
   QTemporaryDir dir;
   const QString path = dir.filePath(QStringLiteral("report.htm"));
-  {
-    QFile old(path);
-    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
-    old.write("old contents");
-  }
+  WriteFile(path, "old contents");
   // A file size limit makes every write beyond it fail, as a full disk does.
   rlimit saved{};
   ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
@@ -235,7 +230,7 @@ TEST(ExportFile, AFailedWriteKeepsTheOldFileAndLeavesNoTemporaryFile) {
   setrlimit(RLIMIT_FSIZE, &saved);
   std::signal(SIGXFSZ, previousHandler);
   EXPECT_TRUE(failed);
-  EXPECT_EQ(ReadAll(path), "old contents");
+  EXPECT_EQ(FileBytes(path), "old contents");
   EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("report.htm")});
 }
 

@@ -68,10 +68,7 @@ TEST_F(DiskDBReadOnlyTest, AMissingFileIsNotCreated) {
 TEST_F(DiskDBReadOnlyTest, AFileOfAnotherLayoutOrNoDatabaseIsRefusedUnchanged) {
   const QList<QByteArray> contents{QByteArray(), QByteArray("not a database, just text\n")};
   for (const QByteArray& content : contents) {
-    QFile file(path());
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(content);
-    file.close();
+    testing_support::WriteFile(path(), content);
     const FileState before(path());
     EXPECT_THROW(openReadOnly(), SQLiteException) << content.toStdString();
     EXPECT_TRUE(FileState(path()) == before);

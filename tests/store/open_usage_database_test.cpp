@@ -20,12 +20,7 @@ namespace {
 
 using testing_support::FileBytes;
 using testing_support::SqliteProbe;
-
-void WriteFile(const QString& fileName, const QByteArray& bytes) {
-  QFile file(fileName);
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-  file.write(bytes);
-}
+using testing_support::WriteFile;
 
 class OpenUsageDatabaseTest : public ::testing::Test {
  protected:
@@ -85,7 +80,6 @@ TEST_F(OpenUsageDatabaseTest, TheSharedFileIsMadeGroupWritable) {
 TEST_F(OpenUsageDatabaseTest, AUserWhoMayNotWriteTheSharedFileRecordsInTheirOwnAndIsTold) {
   if (::geteuid() == 0) GTEST_SKIP() << "root may write any file";
   platform.session.data = dir.filePath(QStringLiteral("own"));
-  QDir().mkpath(QFileInfo(defaultFile()).path());
   WriteFile(defaultFile(), "");
   QFile(defaultFile()).setPermissions(QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther);
   const QString notice = OpenUsageDatabase(platform, settings, DiskDB);
@@ -127,7 +121,6 @@ TEST(ReadIniValueTest, MissingFilesSectionsAndNamesGiveEmptyText) {
 }
 
 TEST_F(OpenUsageDatabaseTest, AFileThatIsNoDatabaseIsNamedInTheErrorAndLeftAlone) {
-  QDir().mkpath(QFileInfo(defaultFile()).path());
   QByteArray notADatabase;
   for (int i = 0; i < 200; ++i) notADatabase += "these are somebody's notes, not a database\n";
   WriteFile(defaultFile(), notADatabase);
@@ -164,6 +157,7 @@ TEST_F(OpenUsageDatabaseTest, AFolderThatCannotBeMadeIsReported) {
 }
 
 TEST_F(OpenUsageDatabaseTest, AFileThatMayOnlyBeReadIsRefused) {
+  platform.session.data = QFileInfo(defaultFile()).path();  // the user's own file: nowhere else to go
   OpenUsageDatabase(platform, settings, DiskDB);
   DiskDB.reset();
   QFile::setPermissions(defaultFile(), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);

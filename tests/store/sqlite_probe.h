@@ -4,8 +4,8 @@
 // that hold locks against it.
 
 #include "store/qt_printing.h"
+#include "support/files.h"
 
-#include <QFile>
 #include <QString>
 #include <QStringList>
 
@@ -58,11 +58,5 @@ class SqliteProbe {
 
   sqlite3* handle_ = nullptr;
 };
-
-inline QByteArray FileBytes(const QString& fileName) {
-  QFile file(fileName);
-  if (!file.open(QIODevice::ReadOnly)) return QByteArray();
-  return file.readAll();
-}
 
 }  // namespace meterly::testing_support
