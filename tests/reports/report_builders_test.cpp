@@ -5,11 +5,10 @@
 #include "base/date_serial.h"
 #include "core/colorref.h"
 #include "core/settings.h"
-#include "fakes/fake_platform.h"
 #include "support/expect_assertion.h"
+#include "support/usage_database.h"
 
 #include <QColor>
-#include <QTemporaryDir>
 
 #include "store/qt_printing.h"
 
@@ -26,16 +25,8 @@ qint32 Day(int year, int month, int day) { return DateToDaySerial(QDate(year, mo
 class ReportBuildersTest : public ::testing::Test {
  protected:
   ReportBuildersTest() {
-    platform.clockFake.localNow = QDateTime(QDate(2026, 3, 31), QTime(12, 30));
-    platform.session.user = QStringLiteral("me");
-    db = std::make_unique<TDiskDB>(dir.filePath(QStringLiteral("Meterly.db")), platform, settings);
     panel.InitPanel();
     panel.ShowTotal = true;
-  }
-
-  void write(const QString& user, qint32 day, qint32 hour, qint64 in, qint64 out, quint32 dialup = 0) {
-    TSQLiteDB::LockGuard lock(*db);
-    db->RunInTransaction([&] { db->FlushData(user, day, hour, in, out, dialup); });
   }
 
   QStringList captions() const {
@@ -44,12 +35,11 @@ class ReportBuildersTest : public ::testing::Test {
     return result;
   }
 
-  TDailyData load(const UserFilter& user = std::nullopt) { return LoadDailyData(*db, user, settings); }
+  TDailyData load(const UserFilter& user = std::nullopt) { return LoadDailyData(db, user, settings); }
 
-  QTemporaryDir dir;
-  fakes::FakePlatform platform;
-  Settings settings;
-  std::unique_ptr<TDiskDB> db;
+  testing_support::UsageDatabase store;
+  Settings& settings = store.settings;
+  TDiskDB& db = *store.db;
   TUsagePanel panel{settings, kLocale};
 };
 
@@ -73,14 +63,14 @@ TEST_F(ReportBuildersTest, AnEmptyRecordGivesOnlyAZeroTotalRowAndOneDayOfZeroSam
     EXPECT_EQ(panel.Chart().Series().Count(), 0);
   }
   THourlyList hourly(settings, kLocale);
-  EXPECT_EQ(BuildHourlyReport(*db, hourly, std::nullopt), std::vector<THourlySample>(24));
+  EXPECT_EQ(BuildHourlyReport(db, hourly, std::nullopt), std::vector<THourlySample>(24));
   EXPECT_EQ(hourly.rowCount(), 0);
 }
 
 TEST_F(ReportBuildersTest, DailyRowsAreNewestFirstWithTextsHolderAndChartPoint) {
-  write(QStringLiteral("me"), Day(2026, 3, 1), 3, 1024, 2048, 61);
-  write(QStringLiteral("you"), Day(2026, 3, 1), 4, 1024, 0);
-  write(QStringLiteral("me"), Day(2026, 3, 2), 0, 5 * kGB, 0);
+  store.write(QStringLiteral("me"), Day(2026, 3, 1), 3, 1024, 2048, 61);
+  store.write(QStringLiteral("you"), Day(2026, 3, 1), 4, 1024, 0);
+  store.write(QStringLiteral("me"), Day(2026, 3, 2), 0, 5 * kGB, 0);
   BuildDailyReport(panel, load());
   EXPECT_EQ(captions(),
             (QStringList{QStringLiteral("02/03/2026"), QStringLiteral("01/03/2026"), QStringLiteral("Total")}));
@@ -93,16 +83,16 @@ TEST_F(ReportBuildersTest, DailyRowsAreNewestFirstWithTextsHolderAndChartPoint) 
   EXPECT_EQ(panel.Chart().Series().At(0).Received, static_cast<quint64>(5 * kGB));
   EXPECT_EQ(panel.TotalIn(), 5 * kGB + 2048);
   EXPECT_EQ(panel.TotalDialup(), 61u);
-  BuildDailyReport(panel, LoadDailyData(*db, QStringLiteral("you"), settings));
+  BuildDailyReport(panel, LoadDailyData(db, QStringLiteral("you"), settings));
   EXPECT_EQ(captions(), (QStringList{QStringLiteral("01/03/2026"), QStringLiteral("Total")}));
 }
 
 TEST_F(ReportBuildersTest, TheHoursFilterKeepsOnlyItsHours) {
   settings.PeakHourFrom = 9;
   settings.PeakHourTo = 17;
-  write(QStringLiteral("me"), Day(2026, 3, 1), 8, 100, 0);
-  write(QStringLiteral("me"), Day(2026, 3, 1), 9, 10, 0);
-  write(QStringLiteral("me"), Day(2026, 3, 2), 17, 1, 0);
+  store.write(QStringLiteral("me"), Day(2026, 3, 1), 8, 100, 0);
+  store.write(QStringLiteral("me"), Day(2026, 3, 1), 9, 10, 0);
+  store.write(QStringLiteral("me"), Day(2026, 3, 2), 17, 1, 0);
   settings.HoursShown = 1;
   EXPECT_EQ(load(), (TDailyData{{Day(2026, 3, 1), 10, 0, 0}, {Day(2026, 3, 2), 1, 0, 0}}));
   settings.HoursShown = 2;
@@ -117,9 +107,9 @@ TEST_F(ReportBuildersTest, TheHoursFilterKeepsOnlyItsHours) {
 
 TEST_F(ReportBuildersTest, PendingAmountsJoinTodayOnlyForTheirUserAndHours) {
   const qint32 today = Day(2026, 3, 31);
-  write(QStringLiteral("me"), today, 1, 100, 10);
-  write(QStringLiteral("you"), today, 1, 1000, 0);
-  db->AddData(5, 7, 3);
+  store.write(QStringLiteral("me"), today, 1, 100, 10);
+  store.write(QStringLiteral("you"), today, 1, 1000, 0);
+  db.AddData(5, 7, 3);
   EXPECT_EQ(load(), (TDailyData{{today, 1107, 13, 5}}));
   EXPECT_EQ(load(QStringLiteral("me")), (TDailyData{{today, 107, 13, 5}}));
   EXPECT_EQ(load(QStringLiteral("you")), (TDailyData{{today, 1000, 0, 0}}));
@@ -127,11 +117,11 @@ TEST_F(ReportBuildersTest, PendingAmountsJoinTodayOnlyForTheirUserAndHours) {
   settings.HoursShown = 2;
   EXPECT_EQ(load(), (TDailyData{{today, 1100, 10, 0}}));
   // A range that does not hold today adds nothing.
-  EXPECT_TRUE(LoadDailyData(*db, std::nullopt, Settings{}, DayRange{today - 10, today - 1}).empty());
+  EXPECT_TRUE(LoadDailyData(db, std::nullopt, Settings{}, DayRange{today - 10, today - 1}).empty());
 }
 
 TEST_F(ReportBuildersTest, CustomRangeTakesThePickersInEitherOrder) {
-  for (int d = 1; d <= 5; ++d) write(QStringLiteral("me"), Day(2026, 3, d), 0, d, 0);
+  for (int d = 1; d <= 5; ++d) store.write(QStringLiteral("me"), Day(2026, 3, d), 0, d, 0);
   const TDailyData days = load();
   BuildCustomReport(panel, days, Day(2026, 3, 4), Day(2026, 3, 2));
   const QStringList swapped = captions();
@@ -143,10 +133,10 @@ TEST_F(ReportBuildersTest, CustomRangeTakesThePickersInEitherOrder) {
 
 TEST_F(ReportBuildersTest, WeeksFoldTheirDaysNewestFirst) {
   // 2026-03-01 is a Sunday; weeks start on Monday.
-  write(QStringLiteral("me"), Day(2026, 3, 1), 0, 1, 0);
-  write(QStringLiteral("me"), Day(2026, 3, 2), 0, 2, 0);
-  write(QStringLiteral("me"), Day(2026, 3, 8), 0, 4, 0);
-  write(QStringLiteral("me"), Day(2026, 3, 30), 0, 8, 0);
+  store.write(QStringLiteral("me"), Day(2026, 3, 1), 0, 1, 0);
+  store.write(QStringLiteral("me"), Day(2026, 3, 2), 0, 2, 0);
+  store.write(QStringLiteral("me"), Day(2026, 3, 8), 0, 4, 0);
+  store.write(QStringLiteral("me"), Day(2026, 3, 30), 0, 8, 0);
   BuildWeeklyReport(panel, load(), {1, 1});
   EXPECT_EQ(captions(),
             (QStringList{QStringLiteral("30/03/2026 - 05/04/2026"), QStringLiteral("02/03/2026 - 08/03/2026"),
@@ -157,8 +147,8 @@ TEST_F(ReportBuildersTest, WeeksFoldTheirDaysNewestFirst) {
 }
 
 TEST_F(ReportBuildersTest, MonthCaptionsNameTheMonthOnlyWhenMonthsStartOnTheFirst) {
-  write(QStringLiteral("me"), Day(2025, 12, 20), 0, 1, 0);
-  write(QStringLiteral("me"), Day(2026, 1, 10), 0, 2, 0);
+  store.write(QStringLiteral("me"), Day(2025, 12, 20), 0, 1, 0);
+  store.write(QStringLiteral("me"), Day(2026, 1, 10), 0, 2, 0);
   const TDailyData days = load();
   BuildMonthlyReport(panel, days, {1, 1});
   EXPECT_EQ(captions(),
@@ -185,12 +175,12 @@ TEST_F(ReportBuildersTest, HourlyRowsSamplesAndColours) {
   settings.PeakHourTo = 17;
   settings.OnPeakColor = 0x0000FF;
   settings.OffPeakColor = 0x00FF00;
-  write(QStringLiteral("me"), Day(2026, 3, 1), 9, 3600 * 10, 3600 * 2);
-  write(QStringLiteral("you"), Day(2026, 3, 1), 9, 3600 * 5, 0);
-  write(QStringLiteral("me"), Day(2026, 3, 3), 9, 7200, 0);
-  write(QStringLiteral("me"), Day(2026, 3, 3), 23, 3599, 1 * kGB);
+  store.write(QStringLiteral("me"), Day(2026, 3, 1), 9, 3600 * 10, 3600 * 2);
+  store.write(QStringLiteral("you"), Day(2026, 3, 1), 9, 3600 * 5, 0);
+  store.write(QStringLiteral("me"), Day(2026, 3, 3), 9, 7200, 0);
+  store.write(QStringLiteral("me"), Day(2026, 3, 3), 23, 3599, 1 * kGB);
   THourlyList list(settings, kLocale);
-  const std::vector<THourlySample> samples = BuildHourlyReport(*db, list, std::nullopt);
+  const std::vector<THourlySample> samples = BuildHourlyReport(db, list, std::nullopt);
   ASSERT_EQ(samples.size(), 48u);
   EXPECT_EQ(samples.at(9), (THourlySample{15, 2}));
   EXPECT_EQ(samples.at(24 + 9), (THourlySample{2, 0}));
@@ -214,20 +204,20 @@ TEST_F(ReportBuildersTest, HourlyRowsSamplesAndColours) {
   EXPECT_EQ(background(2, 1), QColor(Qt::green));
   EXPECT_EQ(background(0, 2), QColor(Qt::white));
   EXPECT_EQ(texts(1).at(1), texts(0).at(1));
-  EXPECT_EQ(BuildHourlyReport(*db, list, QStringLiteral("you")).size(), 24u);
+  EXPECT_EQ(BuildHourlyReport(db, list, QStringLiteral("you")).size(), 24u);
   EXPECT_EQ(list.rowCount(), 1);
 }
 
 TEST_F(ReportBuildersTest, AnHourBeyondTheDayFailsTheHourlyReport) {
   {
-    TSQLiteDB::LockGuard lock(*db);
+    TSQLiteDB::LockGuard lock(db);
     // Only a foreign writer could store this: the table's own check refuses it.
-    db->ExecSQL(QStringLiteral("PRAGMA ignore_check_constraints = ON"));
-    db->ExecSQL(QStringLiteral("INSERT INTO usage VALUES ('me', 46000, 24, 1, 1, 0)"));
+    db.ExecSQL(QStringLiteral("PRAGMA ignore_check_constraints = ON"));
+    db.ExecSQL(QStringLiteral("INSERT INTO usage VALUES ('me', 46000, 24, 1, 1, 0)"));
   }
   THourlyList list(settings, kLocale);
-  testing_support::ExpectAssertion("totals", [&] { BuildHourlyReport(*db, list, std::nullopt); });
-  EXPECT_EQ(db->LockCount(), 0);
+  testing_support::ExpectAssertion("totals", [&] { BuildHourlyReport(db, list, std::nullopt); });
+  EXPECT_EQ(db.LockCount(), 0);
 }
 
 }  // namespace

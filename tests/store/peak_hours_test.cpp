@@ -5,20 +5,15 @@
 namespace meterly {
 namespace {
 
-TEST(PeakHoursTest, HoursWrapPastMidnightWhenFromIsAfterTo) {
-  const HourMasks masks = PeakHourMasks(22, 6);
+TEST(PeakHoursTest, ARangeIncludesBothEndsAndWrapsPastMidnightWhenFromIsAfterTo) {
+  HourMasks masks = PeakHourMasks(22, 6);
   EXPECT_EQ(HourList(masks.Peak), QStringLiteral("0,1,2,3,4,5,6,22,23"));
-  EXPECT_EQ(HourList(masks.OffPeak), QStringLiteral("7,8,9,10,11,12,13,14,15,16,17,18,19,20,21"));
-}
-
-TEST(PeakHoursTest, AnOrderedRangeIncludesBothEnds) {
-  const HourMasks masks = PeakHourMasks(9, 23);
+  masks = PeakHourMasks(9, 23);
   EXPECT_EQ(HourList(masks.Peak), QStringLiteral("9,10,11,12,13,14,15,16,17,18,19,20,21,22,23"));
-  EXPECT_EQ(HourList(masks.OffPeak), QStringLiteral("0,1,2,3,4,5,6,7,8"));
   EXPECT_EQ(HourList(PeakHourMasks(5, 5).Peak), QStringLiteral("5"));
-  EXPECT_EQ(HourList(PeakHourMasks(0, 23).OffPeak), QString());
 }
 
+// Off-peak hours are every other hour.
 TEST(PeakHoursTest, PeakAndOffPeakSplitTheDayForEveryPairOfHours) {
   for (int from = 0; from < 24; ++from) {
     for (int to = 0; to < 24; ++to) {
