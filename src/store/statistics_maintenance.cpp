@@ -4,6 +4,9 @@
 
 #include <QStringList>
 
+#include <charconv>
+#include <iterator>
+
 namespace meterly {
 
 namespace {
@@ -11,21 +14,33 @@ namespace {
 // Rows per INSERT statement: one statement per row would spend most of a restore parsing SQL.
 constexpr std::size_t kRowsPerInsert = 500;
 
-QString ValuesOf(const TUsageRow& row) {
-  return QStringLiteral("(%1,%2,%3,%4,%5,%6)")
-      .arg(QuotedSQL(row.User), QString::number(row.Day), QString::number(row.Hour), QString::number(row.DataIn),
-           QString::number(row.DataOut), QString::number(row.Dialup));
+void AppendValues(QString& sql, const TUsageRow& row) {
+  const auto number = [&sql](qint64 value) {
+    char digits[24];
+    const auto end = std::to_chars(std::begin(digits), std::end(digits), value).ptr;
+    sql += QLatin1StringView(digits, end - digits);
+  };
+  sql += QLatin1Char('(');
+  sql += QuotedSQL(row.User);
+  for (const qint64 value : {qint64{row.Day}, qint64{row.Hour}, row.DataIn, row.DataOut, row.Dialup}) {
+    sql += QLatin1Char(',');
+    number(value);
+  }
+  sql += QLatin1Char(')');
 }
 
 void InsertUsageRows(TDiskDB& db, const std::vector<TUsageRow>& rows) {
+  QString sql;
   for (std::size_t first = 0; first < rows.size(); first += kRowsPerInsert) {
-    QStringList values;
-    for (std::size_t i = first; i < rows.size() && i < first + kRowsPerInsert; ++i) values.append(ValuesOf(rows[i]));
-    db.ExecSQL(QStringLiteral("INSERT INTO usage (USER_NAME, DAY, HOUR, DATA_IN, DATA_OUT, DIALUP_DURATION) VALUES ") +
-               values.join(QLatin1Char(',')) +
-               QStringLiteral(" ON CONFLICT (USER_NAME, DAY, HOUR) DO UPDATE SET DATA_IN = DATA_IN + excluded.DATA_IN, "
-                              "DATA_OUT = DATA_OUT + excluded.DATA_OUT, DIALUP_DURATION = DIALUP_DURATION + "
-                              "excluded.DIALUP_DURATION"));
+    sql = QStringLiteral("INSERT INTO usage (USER_NAME, DAY, HOUR, DATA_IN, DATA_OUT, DIALUP_DURATION) VALUES ");
+    for (std::size_t i = first; i < rows.size() && i < first + kRowsPerInsert; ++i) {
+      if (i != first) sql += QLatin1Char(',');
+      AppendValues(sql, rows[i]);
+    }
+    sql += QStringLiteral(
+        " ON CONFLICT (USER_NAME, DAY, HOUR) DO UPDATE SET DATA_IN = DATA_IN + excluded.DATA_IN, "
+        "DATA_OUT = DATA_OUT + excluded.DATA_OUT, DIALUP_DURATION = DIALUP_DURATION + excluded.DIALUP_DURATION");
+    db.ExecSQL(sql);
   }
 }
 
