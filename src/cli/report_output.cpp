@@ -91,7 +91,7 @@ QByteArray HourlyOutput(TDiskDB& db, const Settings& settings, const ReportReque
   }
   THourlyList list(settings, locale);
   BuildHourlyReport(db, list, request.User, days);
-  return Written(list, HourlyJson(list), request, locale);
+  return Written(list, request.Format == ReportFormat::Json ? HourlyJson(list) : QJsonObject(), request, locale);
 }
 
 }  // namespace
@@ -105,6 +105,7 @@ QByteArray ReportOutput(TDiskDB& db, const Settings& given, const ReportRequest&
   const TPeriodStarts starts{settings.WeekStartsOn, settings.MonthStartsOn};
   TUsagePanel panel(settings, locale);
   panel.ShowTotal = true;
+  panel.KeepChart = false;
   switch (request.Kind) {
     case ReportKind::Weekly:
       panel.SetKeyTitle(QCoreApplication::translate("ReportOutput", "Week"));
@@ -126,7 +127,9 @@ QByteArray ReportOutput(TDiskDB& db, const Settings& given, const ReportRequest&
       panel.SetKeyTitle(QCoreApplication::translate("ReportOutput", "Date"));
       BuildDailyReport(panel, LoadDailyData(db, request.User, settings));
   }
-  return Written(panel, PanelJson(panel, request.Kind, starts), request, locale);
+  // The JSON object only for JSON: for a table of ten years it costs more than the table.
+  return Written(panel, request.Format == ReportFormat::Json ? PanelJson(panel, request.Kind, starts) : QJsonObject(),
+                 request, locale);
 }
 
 }  // namespace meterly

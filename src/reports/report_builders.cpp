@@ -22,7 +22,7 @@ void Report(TUsagePanel& panel, const std::function<void()>& addRows) {
 }
 
 void AddDayRow(TUsagePanel& panel, const TDayUsage& day) {
-  panel.AddRow(ReportDate(day.Day, panel.Locale()), ChartDate(day.Day, panel.Locale()),
+  panel.AddRow(ReportDate(day.Day, panel.Locale()), panel.KeepChart ? ChartDate(day.Day, panel.Locale()) : QString(),
                {day.Day, day.DataIn, day.DataOut, day.Dialup}, day.Dialup, day.DataOut, day.DataIn);
 }
 
@@ -51,7 +51,7 @@ QString RangeCaption(const TReportPeriod& period, const QLocale& locale) {
 void AddPeriodRows(TUsagePanel& panel, const std::vector<std::unique_ptr<TReportPeriod>>& periods,
                    const std::function<QString(const TReportPeriod&)>& caption) {
   for (const auto& period : periods) {
-    panel.AddRow(caption(*period), ChartDate(period->FirstDay, panel.Locale()),
+    panel.AddRow(caption(*period), panel.KeepChart ? ChartDate(period->FirstDay, panel.Locale()) : QString(),
                  {period->FirstDay, period->DataIn, period->DataOut, period->Dialup}, period->Dialup, period->DataOut,
                  period->DataIn);
   }

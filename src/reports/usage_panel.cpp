@@ -60,6 +60,7 @@ void TUsagePanel::AddRow(const QString& caption, const QString& chartLabel, cons
   totalOut_ += sent;
   totalDialup_ += dialupSeconds;
   AppendRow({caption, AmountTexts(received, sent, dialupSeconds), holder, 0});
+  if (!KeepChart) return;
   chart_.AddPoint(chartLabel.isEmpty() ? caption : chartLabel, static_cast<quint64>(std::max<qint64>(0, received)),
                   static_cast<quint64>(std::max<qint64>(0, sent)));
 }

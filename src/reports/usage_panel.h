@@ -51,6 +51,8 @@ class TUsagePanel : public QAbstractTableModel {
 
   bool Filling() const { return filling_; }
   bool ShowTotal = false;
+  // Whether the rows become points of the chart too; a report without a window needs none.
+  bool KeepChart = true;
   qint64 TotalIn() const { return totalIn_; }
   qint64 TotalOut() const { return totalOut_; }
   quint32 TotalDialup() const { return totalDialup_; }
