@@ -40,12 +40,6 @@ QString FakeNameLookup::hostName(const QByteArray& address) {
   return found == hosts.end() ? QString() : found->second;
 }
 
-QString FakeNameLookup::serviceName(quint16 port, platform::SocketProtocol protocol) {
-  if (protocol != platform::SocketProtocol::Tcp) return {};
-  const auto found = tcpServices.find(port);
-  return found == tcpServices.end() ? QString() : found->second;
-}
-
 void FakeNameLookup::hold() {
   std::lock_guard lock(mutex_);
   held_ = true;

@@ -43,8 +43,8 @@ class FakeProcessService : public platform::ProcessService {
 class FakeNameLookup : public platform::NameLookup {
  public:
   QString hostName(const QByteArray& address) override;
-  QString serviceName(quint16 port, platform::SocketProtocol protocol) override;
-  QString localHostName() override { return localHost; }
+  QString serviceName(quint16, platform::SocketProtocol) override { return {}; }
+  QString localHostName() override { return QStringLiteral("testhost"); }
 
   // Holds every host-name lookup until release().
   void hold();
@@ -52,8 +52,6 @@ class FakeNameLookup : public platform::NameLookup {
   int hostLookups() const { return hostLookups_; }
 
   std::map<QByteArray, QString> hosts;  // fill before lookups start
-  std::map<quint16, QString> tcpServices;
-  QString localHost = QStringLiteral("testhost");
 
  private:
   std::mutex mutex_;

@@ -5,13 +5,11 @@
 namespace meterly::fakes {
 
 std::optional<std::vector<platform::InterfaceRow>> FakeInterfaceTable::rows() {
-  ++rowsCalls;
   if (failing) return std::nullopt;
   return table;
 }
 
 std::optional<platform::InterfaceRow> FakeInterfaceTable::rowByName(const QString& name) {
-  ++rowByNameCalls;
   if (failing) return std::nullopt;
   const auto it =
       std::find_if(table.begin(), table.end(), [&](const platform::InterfaceRow& row) { return row.name == name; });

@@ -102,15 +102,6 @@ class GraphFeedTest : public testing::Test {
   fakes::FakePlatform platform;
 };
 
-TEST_F(GraphFeedTest, SectionsAreCreatedUnderTheirNamesAtFullSize) {
-  const TGraphFeed feed(platform.sharedMemory(), platform.clock());
-  const TGraphComm comm(platform.sharedMemory());
-  EXPECT_EQ(feed.Name(), QStringLiteral("MeterlyGraphFeed"));
-  EXPECT_EQ(comm.Name(), QStringLiteral("MeterlyGraphComm"));
-  EXPECT_EQ(feedBytes().size(), size_t{SectionSize});
-  EXPECT_EQ(commBytes().size(), size_t{SectionSize});
-}
-
 TEST_F(GraphFeedTest, PublishWritesStampAndFiguresAndNothingElse) {
   TGraphFeed feed(platform.sharedMemory(), platform.clock());
   markAsUntouched(FeedSection);
