@@ -89,10 +89,11 @@ TEST_P(TranslationFilesTest, TranslateEveryTextCompletelyWithItsPlaceholdersAndD
   const QDir folder(QStringLiteral(METERLY_TRANSLATIONS_SOURCE_DIR));
   const QStringList files = folder.entryList({QStringLiteral("*_%1.ts").arg(language)}, QDir::Files, QDir::Name);
   ASSERT_FALSE(files.isEmpty()) << "no translations for " << language.toStdString();
+  // group -> source accelerator -> translation accelerator, and the way back; a menu's group may
+  // span the files of several folders.
+  QMap<QString, QMap<QChar, QChar>> forward;
+  QMap<QString, QMap<QChar, QChar>> backward;
   for (const QString& file : files) {
-    // group -> source accelerator -> translation accelerator, and the way back.
-    QMap<QString, QMap<QChar, QChar>> forward;
-    QMap<QString, QMap<QChar, QChar>> backward;
     for (const Message& message : ReadTs(folder.filePath(file))) {
       EXPECT_TRUE(message.type.isEmpty()) << Where(file, message) << " is " << message.type.toStdString();
       ASSERT_FALSE(message.translations.isEmpty()) << Where(file, message);
