@@ -139,14 +139,7 @@ TEST(RouteMessagesTest, RejectsMalformedLinks) {
   EXPECT_FALSE(decodeLinkMessage(payloadOf(good).first(payloadOf(good).size() - 4))) << "attribute cut short";
 }
 
-ByteVector addressMessage(quint8 family, quint32 index) {
-  ifaddrmsg header{};
-  header.ifa_family = family;
-  header.ifa_index = index;
-  return MessageBuilder(RTM_NEWADDR, NLM_F_MULTI).appendStruct(header).bytes();
-}
-
-TEST(RouteMessagesTest, AddressPrefersTheLocalAddress) {
+TEST(RouteMessagesTest, AddressPrefersTheLocalAddressAndRejectsDamage) {
   ifaddrmsg header{};
   header.ifa_family = AF_INET;
   header.ifa_index = 4;
@@ -166,16 +159,10 @@ TEST(RouteMessagesTest, AddressPrefersTheLocalAddress) {
   const ByteVector addressOnly =
       MessageBuilder(RTM_NEWADDR, 0).appendStruct(header).appendAttribute(IFA_ADDRESS, bytesOfText(peer, 4)).bytes();
   EXPECT_EQ(decodeAddressMessage(payloadOf(addressOnly))->address, QByteArray(peer, 4));
-}
 
-TEST(RouteMessagesTest, RejectsMalformedAddresses) {
-  const ByteVector bare = addressMessage(AF_INET, 1);
-  EXPECT_FALSE(decodeAddressMessage(payloadOf(bare).first(sizeof(ifaddrmsg) - 1)));
-
-  ByteVector damaged = bare;
-  const ByteVector attribute = encodeAttribute(IFA_LOCAL, bytesOfText("\x0a\x00\x00\x01", 4));
-  damaged.insert(damaged.end(), attribute.begin(), attribute.end() - 2);  // attribute cut short
-  EXPECT_FALSE(decodeAddressMessage(payloadOf(damaged)));
+  EXPECT_FALSE(decodeAddressMessage(payloadOf(addressOnly).first(sizeof(ifaddrmsg) - 1))) << "header cut short";
+  EXPECT_FALSE(decodeAddressMessage(payloadOf(pointToPoint).first(payloadOf(pointToPoint).size() - 2)))
+      << "attribute cut short";
 }
 
 }  // namespace
