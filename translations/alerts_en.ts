@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>收到以下</source>
-        <translation>Received less than</translation>
+        <translation>Received less</translation>
     </message>
     <message>
         <source>sent less</source>
@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>发送以下</source>
-        <translation>Sent less than</translation>
+        <translation>Sent less</translation>
     </message>
     <message>
         <source>received more</source>
@@ -25,7 +25,7 @@
     </message>
     <message>
         <source>已接收以上</source>
-        <translation>Received more than</translation>
+        <translation>Received more</translation>
     </message>
     <message>
         <source>sent more</source>
@@ -33,7 +33,7 @@
     </message>
     <message>
         <source>发送以上</source>
-        <translation>Sent more than</translation>
+        <translation>Sent more</translation>
     </message>
     <message>
         <source>received or sent more</source>
@@ -41,7 +41,7 @@
     </message>
     <message>
         <source>收到或发送以上</source>
-        <translation>Received or sent more than</translation>
+        <translation>Received or sent more</translation>
     </message>
     <message>
         <source>received or sent less</source>
@@ -49,7 +49,7 @@
     </message>
     <message>
         <source>收到或发送以下</source>
-        <translation>Received or sent less than</translation>
+        <translation>Received or sent less</translation>
     </message>
     <message>
         <source>received and sent more</source>
@@ -57,7 +57,7 @@
     </message>
     <message>
         <source>收到并发送以上</source>
-        <translation>Received and sent more than</translation>
+        <translation>Received and sent more</translation>
     </message>
     <message>
         <source>received and sent less</source>
@@ -65,7 +65,7 @@
     </message>
     <message>
         <source>收到并发送以下</source>
-        <translation>Received and sent less than</translation>
+        <translation>Received and sent less</translation>
     </message>
 </context>
 <context>
@@ -206,15 +206,15 @@
     </message>
     <message>
         <source>数据量</source>
-        <translation>Amount of data</translation>
+        <translation>than</translation>
     </message>
     <message>
         <source>MB, 在最近</source>
-        <translation>MB within the last</translation>
+        <translation>MB in</translation>
     </message>
     <message>
         <source>分钟内</source>
-        <translation>minutes</translation>
+        <translation>min</translation>
     </message>
     <message>
         <source>动作</source>

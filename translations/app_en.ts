@@ -145,19 +145,19 @@ The default settings apply, and changes will not be saved.</translation>
     <name>meterly::TGraphColoursPage</name>
     <message>
         <source>背景(&amp;B):</source>
-        <translation>&amp;Background:</translation>
+        <translation>&amp;Back:</translation>
     </message>
     <message>
         <source>下载(&amp;D):</source>
-        <translation>&amp;Download:</translation>
+        <translation>&amp;Down:</translation>
     </message>
     <message>
         <source>上传(&amp;U):</source>
-        <translation>&amp;Upload:</translation>
+        <translation>&amp;Up:</translation>
     </message>
     <message>
         <source>重叠(&amp;V):</source>
-        <translation>O&amp;verlap:</translation>
+        <translation>B&amp;oth:</translation>
     </message>
     <message>
         <source>文字(&amp;X):</source>
@@ -421,7 +421,7 @@ Meterly goes on showing live speeds, but usage is not being recorded until the d
     </message>
     <message>
         <source>图表颜色</source>
-        <translation>Graph Colours</translation>
+        <translation>Colours</translation>
     </message>
     <message>
         <source>通知</source>
@@ -441,19 +441,19 @@ Meterly goes on showing live speeds, but usage is not being recorded until the d
     </message>
     <message>
         <source>登录时自动启动</source>
-        <translation>Start automatically at logon</translation>
+        <translation>Start at logon</translation>
     </message>
     <message>
         <source>启动时显示图表</source>
-        <translation>Show the graph at start-up</translation>
+        <translation>Show graph at start-up</translation>
     </message>
     <message>
         <source>报告列表显示网格线</source>
-        <translation>Grid lines in report lists</translation>
+        <translation>Grid in reports</translation>
     </message>
     <message>
         <source>自动检查新版本</source>
-        <translation>Check for new versions automatically</translation>
+        <translation>Check for updates</translation>
     </message>
     <message>
         <source>通信量单位(&amp;U):</source>
