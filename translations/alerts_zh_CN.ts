@@ -79,7 +79,7 @@
     <name>QuotaReport</name>
     <message>
         <source>%1 of %2 with %3 left</source>
-        <translation>已用 %1，共 %2，剩余 %3</translation>
+        <translation>%1 / %2，剩余 %3</translation>
     </message>
     <message>
         <source>Period</source>
