@@ -89,11 +89,6 @@ class ChildNamespace {
 // 203.0.113.1) -> destination (203.0.113.2), forwarding on in both routers.
 class ThreeHopPath {
  public:
-  static constexpr quint32 kOwnAddress = 0xC0000201;   // 192.0.2.1
-  static constexpr quint32 kRouter1 = 0xC0000202;      // 192.0.2.2
-  static constexpr quint32 kRouter2 = 0xC6336402;      // 198.51.100.2
-  static constexpr quint32 kDestination = 0xCB007102;  // 203.0.113.2
-
   // Empty once the path is up; otherwise why not.
   QString build() {
     for (ChildNamespace* child : {&router1_, &router2_, &destination_}) {

@@ -1,4 +1,5 @@
-// Ping and trace runs over the real ICMP service, in the test's own network namespaces.
+// Ping and trace runs over the real ICMP service, with each of its two sockets, in the test's own
+// network namespaces.
 
 #include "platform/linux/icmp_network.h"
 #include "platform/linux/linux_icmp.h"
@@ -10,14 +11,16 @@
 namespace meterly::platform::kerneltest {
 namespace {
 
-class EchoKernelTest : public IcmpNamespaceTest {
+using Socket = LinuxIcmpService::Socket;
+
+class EchoKernelTest : public IcmpNamespaceTest, public ::testing::WithParamInterface<Socket> {
  protected:
   void SetUp() override {
     IcmpNamespaceTest::SetUp();
     if (IsSkipped() || HasFatalFailure()) return;
-    ASSERT_EQ(admitAllToPingSockets(), QString());
+    ASSERT_EQ(GetParam() == Socket::DatagramOnly ? admitAllToPingSockets() : admitNobodyToPingSockets(), QString());
     // Created here, so that it looks at the sockets of this namespace.
-    icmp.emplace();
+    icmp.emplace(GetParam());
     ASSERT_TRUE(icmp->available()) << icmp->unavailableReason().toStdString();
   }
 
@@ -52,7 +55,7 @@ class EchoKernelTest : public IcmpNamespaceTest {
   std::optional<LinuxIcmpService> icmp;
 };
 
-TEST_F(EchoKernelTest, ThreeUnansweredAttemptsTakeTheirThreeTimeouts) {
+TEST_P(EchoKernelTest, ThreeUnansweredAttemptsTakeTheirThreeTimeouts) {
   ASSERT_EQ(writeNetSetting(QStringLiteral("ipv4/icmp_echo_ignore_all"), "1"), QString());
   QElapsedTimer timer;
   timer.start();
@@ -64,7 +67,7 @@ TEST_F(EchoKernelTest, ThreeUnansweredAttemptsTakeTheirThreeTimeouts) {
   EXPECT_LT(elapsed, 10000);
 }
 
-TEST_F(EchoKernelTest, TraceListsEveryHopOfAThreeHopPathAndTheOwnAddressInOne) {
+TEST_P(EchoKernelTest, TraceListsEveryHopOfAThreeHopPathAndTheOwnAddressInOne) {
   ThreeHopPath path;
   ASSERT_EQ(path.build(), QString());
   const std::vector<TToolRow> expected = {
@@ -81,6 +84,9 @@ TEST_F(EchoKernelTest, TraceListsEveryHopOfAThreeHopPathAndTheOwnAddressInOne) {
   };
   EXPECT_EQ(WithoutTimes(Trace(QStringLiteral("192.0.2.1")), 2), own);
 }
+
+INSTANTIATE_TEST_SUITE_P(BothSockets, EchoKernelTest, ::testing::Values(Socket::DatagramOnly, Socket::RawOnly),
+                         [](const auto& test) { return test.param == Socket::DatagramOnly ? "Datagram" : "Raw"; });
 
 }  // namespace
 }  // namespace meterly::platform::kerneltest
