@@ -299,10 +299,6 @@
         <translation>Flat rate</translation>
     </message>
     <message>
-        <source>高峰/非高峰</source>
-        <translation>On/Off-peak</translation>
-    </message>
-    <message>
         <source>总共</source>
         <translation>Total</translation>
     </message>
@@ -349,6 +345,10 @@
     <message>
         <source>On-peak allowance</source>
         <translation>On-peak allowance</translation>
+    </message>
+    <message>
+        <source>开/关-最大值</source>
+        <translation>On/Off-Peak</translation>
     </message>
 </context>
 <context>

@@ -298,10 +298,6 @@
         <translation>统一收费率</translation>
     </message>
     <message>
-        <source>高峰/非高峰</source>
-        <translation>高峰/非高峰</translation>
-    </message>
-    <message>
         <source>总共</source>
         <translation>总共</translation>
     </message>
@@ -348,6 +344,10 @@
     <message>
         <source>On-peak allowance</source>
         <translation>高峰限额</translation>
+    </message>
+    <message>
+        <source>开/关-最大值</source>
+        <translation>高峰/非高峰</translation>
     </message>
 </context>
 <context>

@@ -149,13 +149,13 @@
         <source>No reply from host</source>
         <translation>No reply from host</translation>
     </message>
+    <message>
+        <source>晶体管晶体管逻辑</source>
+        <translation>TTL</translation>
+    </message>
 </context>
 <context>
     <name>TraceRun</name>
-    <message>
-        <source>跃点</source>
-        <translation>Hop</translation>
-    </message>
     <message>
         <source>地址</source>
         <translation>Address</translation>
@@ -175,6 +175,10 @@
     <message>
         <source>Trace complete</source>
         <translation>Trace complete</translation>
+    </message>
+    <message>
+        <source>酒花</source>
+        <translation>Hop</translation>
     </message>
 </context>
 <context>

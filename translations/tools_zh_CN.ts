@@ -149,13 +149,13 @@
         <source>No reply from host</source>
         <translation>主机无响应</translation>
     </message>
+    <message>
+        <source>晶体管晶体管逻辑</source>
+        <translation>TTL</translation>
+    </message>
 </context>
 <context>
     <name>TraceRun</name>
-    <message>
-        <source>跃点</source>
-        <translation>跃点</translation>
-    </message>
     <message>
         <source>地址</source>
         <translation>地址</translation>
@@ -175,6 +175,10 @@
     <message>
         <source>Trace complete</source>
         <translation>跟踪完成</translation>
+    </message>
+    <message>
+        <source>酒花</source>
+        <translation>跃点</translation>
     </message>
 </context>
 <context>

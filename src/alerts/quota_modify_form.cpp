@@ -59,7 +59,7 @@ TQuotaModifyForm::TQuotaModifyForm(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("QuotaModifyForm"));
   setWindowTitle(tr("设置配额"));
   QuotaTypeCombo = Combo("QuotaTypeCombo", {tr("每日"), tr("每周"), tr("每月")});
-  QuotaHoursCombo = Combo("QuotaHoursCombo", {tr("统一收费率"), tr("高峰/非高峰")});
+  QuotaHoursCombo = Combo("QuotaHoursCombo", {tr("统一收费率"), tr("开/关-最大值")});
   QuotaTrafficCombo = Combo("QuotaTrafficCombo", {tr("总共"), tr("只下载"), tr("只上传")});
   AllowanceUnitCombo = Combo("AllowanceUnitCombo", {QStringLiteral("KB"), QStringLiteral("MB"), QStringLiteral("GB")});
   OnPeakAllowanceEdit = AllowanceEdit("OnPeakAllowanceEdit");

@@ -9,7 +9,8 @@ namespace meterly {
 
 QStringList PingColumns() {
   return {QStringLiteral("#"), QCoreApplication::translate("PingRun", "IP地址"),
-          QCoreApplication::translate("PingRun", "响应时间"), QStringLiteral("TTL")};
+          QCoreApplication::translate("PingRun", "响应时间"),
+          QCoreApplication::translate("PingRun", "晶体管晶体管逻辑")};
 }
 
 TToolRow PingRow(int n, const std::optional<platform::EchoReply>& answer) {

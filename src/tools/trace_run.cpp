@@ -20,7 +20,7 @@ TToolRow FailureRow(const QString& caption, const QString& text) {
 }  // namespace
 
 QStringList TraceColumns() {
-  return {QCoreApplication::translate("TraceRun", "跃点"), QCoreApplication::translate("TraceRun", "地址"),
+  return {QCoreApplication::translate("TraceRun", "酒花"), QCoreApplication::translate("TraceRun", "地址"),
           QCoreApplication::translate("TraceRun", "主机名"), QCoreApplication::translate("TraceRun", "响应时间")};
 }
 

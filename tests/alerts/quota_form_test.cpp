@@ -154,7 +154,7 @@ TEST_F(QuotaFormTest, FlatRateHidesTheOffPeakAllowanceButKeepsAndWritesIt) {
   dialog.SaveTo(written);
   EXPECT_EQ(written.QuotaHours, QuotaHoursKind::FlatRate);
   EXPECT_EQ(written.OffPeakAllowance, 7);
-  EXPECT_EQ(dialog.QuotaHoursCombo->itemText(1), QStringLiteral("高峰/非高峰"));
+  EXPECT_EQ(dialog.QuotaHoursCombo->itemText(1), QStringLiteral("开/关-最大值"));
 }
 
 TEST_F(QuotaFormTest, AnAllowanceBeyond32BitsIsRefusedByTheEditAndStoredAs0) {

@@ -188,9 +188,10 @@ TEST_F(PingFormTest, CopyCommandsFollowTheListAndTheSelection) {
   form.ActionCopyLine->trigger();
   EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("2\tNo reply from host\t\t"));
   form.ActionCopyAll->trigger();
-  EXPECT_EQ(QGuiApplication::clipboard()->text(),
-            QStringLiteral("#\tIP地址\t响应时间\tTTL\r\n=\t====\t====\t===\r\n1\t127.0.0.1\t2 ms\t64\r\n"
-                           "2\tNo reply from host\t\t\r\n"));
+  EXPECT_EQ(
+      QGuiApplication::clipboard()->text(),
+      QStringLiteral("#\tIP地址\t响应时间\t晶体管晶体管逻辑\r\n=\t====\t====\t========\r\n1\t127.0.0.1\t2 ms\t64\r\n"
+                     "2\tNo reply from host\t\t\r\n"));
 }
 
 TEST_F(PingFormTest, RowsOfAStoppedRunNeverReachTheNextRun) {
