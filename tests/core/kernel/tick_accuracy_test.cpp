@@ -1,6 +1,6 @@
 // The real tick on the real kernel with the real usage database: a veth link chosen through a
-// real settings file, traffic of our own on it, and every counted second checked against the
-// kernel's own counters, in memory and in the database, to the byte.
+// real settings file, deleted and created again while traffic of our own flows on it. (That every
+// byte the kernel counts reaches the database is proven end to end, on the program itself.)
 #include "core/main_tick.h"
 #include "core/settings_store.h"
 #include "platform/linux/linux_platform.h"
@@ -14,7 +14,6 @@
 
 #include <cstdlib>
 #include <optional>
-#include <random>
 
 namespace meterly {
 namespace {
@@ -29,20 +28,12 @@ class RecordingHandover : public TickHandover {
 
   void AddData(quint32 dialupSeconds, quint64 in, quint64 out) override {
     receivedSum += in;
-    sentSum += out;
-    ++countedSeconds;
     TSQLiteDB::LockGuard lock(db_);
     db_.AddData(dialupSeconds, static_cast<qint64>(in), static_cast<qint64>(out));
   }
-  void FlushPending() override {
-    db_.FlushPending();
-    ++flushes;
-  }
+  void FlushPending() override { db_.FlushPending(); }
 
   quint64 receivedSum = 0;
-  quint64 sentSum = 0;
-  int countedSeconds = 0;
-  int flushes = 0;
 
  private:
   TDiskDB& db_;
@@ -83,12 +74,6 @@ class TickAccuracyTest : public PrivateNetworkTest {
     tick.emplace(settings, *sources, platform->addressChangeWatch(), tray, *handover);
   }
 
-  platform::InterfaceRow veth1() {
-    const std::optional<platform::InterfaceRow> row = platform->interfaceTable().rowByName(QStringLiteral("veth1"));
-    EXPECT_TRUE(row.has_value());
-    return row.value_or(platform::InterfaceRow{});
-  }
-
   quint64 recordedIn() {
     db->FlushPending();
     TSQLiteDB::LockGuard lock(*db);
@@ -105,36 +90,6 @@ class TickAccuracyTest : public PrivateNetworkTest {
   std::optional<MainTick> tick;
 };
 
-TEST_F(TickAccuracyTest, CountedSecondsAddUpToTheKernelCountersToTheByte) {
-  // Traffic both ways before the baseline; it is not counted.
-  ASSERT_TRUE(sendFrames(QStringLiteral("veth0"), 3, 600).isEmpty());
-  ASSERT_TRUE(sendFrames(QStringLiteral("veth1"), 2, 600).isEmpty());
-  tick->TimerTimer();
-  ASSERT_EQ(tick->SampleTicks, 1u);
-  const platform::InterfaceRow baseline = veth1();
-
-  std::mt19937 random(7);
-  constexpr int kSeconds = 75;  // past one flush at the sixtieth counted second
-  for (int second = 0; second < kSeconds; ++second) {
-    const int frames = std::uniform_int_distribution<int>(0, 40)(random);
-    if (frames > 0) {
-      ASSERT_TRUE(sendFrames(QStringLiteral("veth0"), frames, 60 + 19 * (second % 70)).isEmpty());
-    }
-    ASSERT_TRUE(sendFrames(QStringLiteral("veth1"), 1 + second % 3, 100).isEmpty());
-    tick->TimerTimer();
-  }
-  ASSERT_EQ(tick->SampleTicks, static_cast<quint32>(kSeconds + 1)) << "the sampling was resynchronised on the way";
-  EXPECT_EQ(handover->flushes, 1);
-
-  const platform::InterfaceRow now = veth1();
-  EXPECT_EQ(handover->countedSeconds, kSeconds);
-  EXPECT_EQ(handover->receivedSum, now.inOctets - baseline.inOctets);
-  EXPECT_EQ(handover->sentSum, now.outOctets - baseline.outOctets);
-  EXPECT_EQ(recordedIn(), now.inOctets - baseline.inOctets);
-  TSQLiteDB::LockGuard lock(*db);
-  EXPECT_EQ(static_cast<quint64>(db->GetTotalsSince(UserFilter{}).Totals.DataOut), now.outOctets - baseline.outOctets);
-}
-
 // The link deleted and created again under the same name while traffic flows: the new link's
 // counters start afresh, which must never show as traffic; at most the second of the change is
 // not counted.
@@ -148,11 +103,9 @@ TEST_F(TickAccuracyTest, ALinkCreatedAgainUnderTrafficAddsNoPhantom) {
   const quint64 countedBefore = handover->receivedSum;
   EXPECT_EQ(countedBefore, 15000u);
 
-  ip({QStringLiteral("link"), QStringLiteral("del"), QStringLiteral("veth0")});
-  tick->TimerTimer();  // veth1 is gone with its peer
-  createLink({QStringLiteral("veth0"), QStringLiteral("type"), QStringLiteral("veth"), QStringLiteral("peer"),
-              QStringLiteral("name"), QStringLiteral("veth1")});
-  bringUp(QStringLiteral("veth0"));
+  ip(QStringLiteral("link del veth0"));
+  tick->TimerTimer();                                             // veth1 is gone with its peer
+  createLink(QStringLiteral("veth0 type veth peer name veth1"));  // veth0 comes up with it
   bringUp(QStringLiteral("veth1"));
   ASSERT_TRUE(sendFrames(QStringLiteral("veth0"), 2, 700).isEmpty());  // the transition second
   tick->TimerTimer();
