@@ -6,7 +6,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
@@ -73,11 +72,6 @@ class SettingsWindowTest : public ::testing::Test {
 
   QRadioButton* TrayRadio(int index) { return radio(window.rgTrayIconModeItems, index); }
   QRadioButton* UnitRadio(int index) { return radio(window.rgUnitItems, index); }
-
-  void PressKey(int key) {
-    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
-    QApplication::sendEvent(window.focusWidget() ? window.focusWidget() : &window, &press);
-  }
 
   TSettingsWindow window;
 
@@ -243,10 +237,6 @@ TEST_F(SettingsWindowTest, CancelKeepsTheEditsInTheControlsOnly) {
   EXPECT_TRUE(window.cbEnableAutorun->isChecked());
   EXPECT_EQ(window.SpinPeakTo->value(), 20);
   EXPECT_EQ(window.cmbInterfaces->currentText(), QStringLiteral("wlan0"));
-
-  PressKey(Qt::Key_Escape);
-  EXPECT_FALSE(window.isVisible());
-  EXPECT_EQ(accepted, 0);
 }
 
 TEST_F(SettingsWindowTest, ButtonsTellTheOwnerAndOkHides) {

@@ -259,35 +259,10 @@ TEST(GraphFormRulesTest, ClickThroughNeedsOpacity) {
   settings.EnableTransparent = true;
   EXPECT_TRUE(ClickThroughWanted(settings));
 
-  // Toggling is refused while opacity is off, and nothing changes.
+  // Toggling is refused while opacity is off, and the stored choice stays.
   settings.EnableTransparent = false;
   EXPECT_FALSE(ToggleClickThrough(settings));
   EXPECT_TRUE(settings.EnableClickThrough);
-  settings.EnableClickThrough = false;
-  EXPECT_FALSE(ToggleClickThrough(settings));
-  EXPECT_FALSE(settings.EnableClickThrough);
-
-  settings.EnableTransparent = true;
-  EXPECT_TRUE(ToggleClickThrough(settings));
-  EXPECT_TRUE(settings.EnableClickThrough);
-  EXPECT_TRUE(ToggleClickThrough(settings));
-  EXPECT_FALSE(settings.EnableClickThrough);
-}
-
-TEST(GraphFormRulesTest, MinuteTicksAndSizeFollowTheLineType) {
-  Settings settings;
-  EXPECT_EQ(MinuteTickPeriod(settings), 0);
-  settings.EnableMinuteTicks = true;
-  EXPECT_EQ(MinuteTickPeriod(settings), 60);
-  settings.LineType = 1;  // poly-line: a sample every LineStep pixels
-  settings.LineStep = 3;
-  EXPECT_EQ(MinuteTickPeriod(settings), 180);
-  settings.LineType = 2;
-  EXPECT_EQ(MinuteTickPeriod(settings), 60);
-
-  EXPECT_EQ(GraphMinimumClientSize(settings), QSize(80, 25));
-  settings.LineType = 0;
-  EXPECT_EQ(GraphMinimumClientSize(settings), QSize(80, 50));
 }
 
 TEST(GraphFormRulesTest, TheFirstStartPlaceIsCentred) {

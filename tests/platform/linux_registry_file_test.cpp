@@ -1,4 +1,5 @@
 #include "platform/linux/linux_registry_file.h"
+#include "support/files.h"
 
 #include <QDir>
 #include <QFile>
@@ -17,6 +18,9 @@
 namespace meterly::platform {
 namespace {
 
+using testing_support::FileBytes;
+using testing_support::WriteFile;
+
 mode_t permissionsOf(const QString& path) {
   struct stat info {};
   if (::lstat(QFile::encodeName(path).constData(), &info) != 0) return 07777;
@@ -26,17 +30,6 @@ mode_t permissionsOf(const QString& path) {
 bool isSymlink(const QString& path) {
   struct stat info {};
   return ::lstat(QFile::encodeName(path).constData(), &info) == 0 && S_ISLNK(info.st_mode);
-}
-
-QByteArray contentsOf(const QString& path) {
-  QFile file(path);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-void putFile(const QString& path, const QByteArray& bytes) {
-  QFile file(path);
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-  ASSERT_EQ(file.write(bytes), bytes.size());
 }
 
 QStringList entriesIn(const QString& folder) {
@@ -114,7 +107,7 @@ TEST_F(LinuxRegistryFileTest, ReadFailuresNameTheFileAndTheReason) {
   expectFailureNaming([this] { file.read(); }, path, "not a regular file");
 
   const QString blocker = temp.filePath(QStringLiteral("plain"));
-  putFile(blocker, "x");
+  WriteFile(blocker, "x");
   const QString throughAFile = blocker + QStringLiteral("/registry.reg");
   expectFailureNaming([&] { LinuxRegistryFile(throughAFile).read(); }, throughAFile, std::strerror(ENOTDIR));
 }
@@ -133,7 +126,7 @@ TEST_F(LinuxRegistryFileTest, WriteFailingHalfWayLeavesTheOldFileAndNoTemporaryF
     const FileSizeLimit limit(100);
     expectFailureNaming([&] { file.write(large); }, path, std::strerror(EFBIG));
   }
-  EXPECT_EQ(contentsOf(path), QByteArray("old content\n"));
+  EXPECT_EQ(FileBytes(path), QByteArray("old content\n"));
   EXPECT_EQ(entriesIn(folder), QStringList{QStringLiteral("registry.reg")});
 }
 
@@ -143,22 +136,22 @@ TEST_F(LinuxRegistryFileTest, UnwritableFolderFailsWithoutTouchingTheOldFile) {
   ASSERT_EQ(::chmod(QFile::encodeName(folder).constData(), 0500), 0);
   expectFailureNaming([this] { file.write("new\n"); }, path, std::strerror(EACCES));
   ::chmod(QFile::encodeName(folder).constData(), 0700);
-  EXPECT_EQ(contentsOf(path), QByteArray("old content\n"));
+  EXPECT_EQ(FileBytes(path), QByteArray("old content\n"));
   EXPECT_EQ(entriesIn(folder), QStringList{QStringLiteral("registry.reg")});
 }
 
 TEST_F(LinuxRegistryFileTest, SymlinkIsReplacedNotWrittenThrough) {
   ASSERT_TRUE(QDir().mkpath(folder));
   const QString elsewhere = temp.filePath(QStringLiteral("elsewhere.txt"));
-  putFile(elsewhere, "precious\n");
+  WriteFile(elsewhere, "precious\n");
   ASSERT_EQ(::symlink(QFile::encodeName(elsewhere).constData(), QFile::encodeName(path).constData()), 0);
 
   file.write("REGEDIT4\n");
 
   EXPECT_FALSE(isSymlink(path));
-  EXPECT_EQ(contentsOf(path), QByteArray("REGEDIT4\n"));
+  EXPECT_EQ(FileBytes(path), QByteArray("REGEDIT4\n"));
   EXPECT_EQ(permissionsOf(path), 0600u);
-  EXPECT_EQ(contentsOf(elsewhere), QByteArray("precious\n"));
+  EXPECT_EQ(FileBytes(elsewhere), QByteArray("precious\n"));
 }
 
 TEST_F(LinuxRegistryFileTest, SetAsideNeverOverwritesAnEarlierKeptFileNorADanglingSymlink) {
@@ -169,9 +162,9 @@ TEST_F(LinuxRegistryFileTest, SetAsideNeverOverwritesAnEarlierKeptFileNorADangli
   file.write("second\n");
   EXPECT_EQ(file.setAside(), path + QStringLiteral(".bad.2"));
 
-  EXPECT_EQ(contentsOf(path + QStringLiteral(".bad")), QByteArray("first\n"));
+  EXPECT_EQ(FileBytes(path + QStringLiteral(".bad")), QByteArray("first\n"));
   EXPECT_TRUE(isSymlink(path + QStringLiteral(".bad.1")));
-  EXPECT_EQ(contentsOf(path + QStringLiteral(".bad.2")), QByteArray("second\n"));
+  EXPECT_EQ(FileBytes(path + QStringLiteral(".bad.2")), QByteArray("second\n"));
   EXPECT_EQ(entriesIn(folder).size(), 3);
 }
 

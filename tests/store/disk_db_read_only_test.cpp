@@ -1,4 +1,3 @@
-#include "base/date_serial.h"
 #include "core/settings.h"
 #include "fakes/fake_platform.h"
 #include "store/disk_db.h"
@@ -42,23 +41,6 @@ class DiskDBReadOnlyTest : public ::testing::Test {
   fakes::FakePlatform platform;
   Settings settings;
 };
-
-TEST_F(DiskDBReadOnlyTest, AnswersQueriesAndLeavesTheFileAsItWas) {
-  const qint32 day = DateToDaySerial(QDate(2026, 3, 30));
-  {
-    TDiskDB writer(path(), platform, settings);
-    TSQLiteDB::LockGuard lock(writer);
-    writer.RunInTransaction([&] { writer.FlushData(QStringLiteral("ann"), day, 5, 100, 20, 0); });
-  }
-  const FileState before(path());
-
-  const std::unique_ptr<TDiskDB> db = openReadOnly();
-  TSQLiteDB::LockGuard lock(*db);
-  EXPECT_TRUE(db->IsReadOnly());
-  EXPECT_EQ(db->GetTotals(day, day, std::nullopt), (UsageTotals{100, 20, 0}));
-  EXPECT_THROW(db->ExecSQL(QStringLiteral("DELETE FROM usage")), SQLiteException);
-  EXPECT_TRUE(FileState(path()) == before);
-}
 
 TEST_F(DiskDBReadOnlyTest, AMissingFileIsNotCreated) {
   EXPECT_THROW(openReadOnly(), SQLiteException);

@@ -157,14 +157,6 @@ TEST_F(SQLiteDBTest, WithThreadSafeEveryOperationWantsTheLock) {
   db.SetBusyTimeout(100);
 }
 
-TEST_F(SQLiteDBTest, ClosingATableTwiceFailsEvenUnderTheLock) {
-  TSQLiteDB::LockGuard lock(db);
-  db.FetchTable(QStringLiteral("SELECT 1"));
-  db.CloseTable();
-  EXPECT_EQ(AssertionFailure([&] { db.CloseTable(); }),
-            QStringLiteral("TTestDB.CloseTable: lock is not set or no result set"));
-}
-
 TEST_F(SQLiteDBTest, WithoutThreadSafeNoLockIsAskedForButStatementAndTableChecksStay) {
   TTestDB free(path(QStringLiteral("free.db")), false);
   free.ExecSQL(QStringLiteral("INSERT INTO t (amount) VALUES (4)"));
@@ -197,17 +189,6 @@ TEST_F(SQLiteDBTest, TheLockIsReentrantForItsThreadAndKeepsOtherThreadsOut) {
   EXPECT_EQ(acquired.wait_for(std::chrono::seconds(10)), std::future_status::ready);
   other.join();
   EXPECT_EQ(db.LockCount(), 0);
-}
-
-TEST_F(SQLiteDBTest, UserVersionStartsAtZeroAndIsKeptInTheFile) {
-  {
-    TSQLiteDB::LockGuard lock(db);
-    EXPECT_EQ(db.GetUserVersion(), 0);
-    db.SetUserVersion(7);
-    EXPECT_EQ(db.GetUserVersion(), 7);
-  }
-  SqliteProbe probe(path());
-  EXPECT_EQ(probe.value(QStringLiteral("PRAGMA user_version")), QStringLiteral("7"));
 }
 
 TEST_F(SQLiteDBTest, AFailedTransactionIsRolledBackAndTheFirstErrorPassesOn) {
