@@ -1,28 +1,10 @@
 #include "platform/linux/linux_dialup.h"
-#include "platform/linux/linux_dialup_links.h"
 #include "private_network.h"
-
-#include <sys/stat.h>
 
 #include <chrono>
 
 namespace meterly::platform::kerneltest {
 namespace {
-
-// What this kernel says of PPP, read the way the service does not: /dev/ppp or /proc/devices.
-bool KernelHasPpp() {
-  struct stat device {};
-  if (::stat("/dev/ppp", &device) == 0) return true;
-  QFile devices(QStringLiteral("/proc/devices"));
-  return devices.open(QIODevice::ReadOnly) && netlink::procDevicesOfferPpp(devices.readAll());
-}
-
-TEST(LinuxDialupKernelTest, AKernelWithoutPppMakesTheServiceUnavailable) {
-  if (KernelHasPpp()) GTEST_SKIP() << "this kernel offers PPP";
-  LinuxDialupService service;
-  EXPECT_FALSE(service.available());
-  EXPECT_THROW(service.watchEvents(), DialupError);
-}
 
 // The service as on a kernel with PPP, in a namespace where other links come and go.
 class LinuxDialupServiceTest : public PrivateNetworkTest {
