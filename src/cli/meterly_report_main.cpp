@@ -14,10 +14,10 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLocale>
-#include <QTranslator>
 
 #include <cstdio>
 #include <memory>
+#include <optional>
 
 namespace {
 
@@ -63,25 +63,6 @@ SettingsContext settingsContext(platform::Clock& clock) {
   return context;
 }
 
-// The csv and json formats are read by scripts: while they are written the translations are set
-// aside, so that their column titles and captions are the same in every language.
-class UntranslatedWhile {
- public:
-  explicit UntranslatedWhile(bool untranslated) {
-    if (!untranslated || QCoreApplication::instance() == nullptr) return;
-    translators_ = QCoreApplication::instance()->findChildren<QTranslator*>(Qt::FindDirectChildrenOnly);
-    for (QTranslator* translator : translators_) QCoreApplication::removeTranslator(translator);
-  }
-  ~UntranslatedWhile() {
-    for (QTranslator* translator : translators_) QCoreApplication::installTranslator(translator);
-  }
-  UntranslatedWhile(const UntranslatedWhile&) = delete;
-  UntranslatedWhile& operator=(const UntranslatedWhile&) = delete;
-
- private:
-  QList<QTranslator*> translators_;
-};
-
 int run(const ReportRequest& request) {
   platform::LinuxPlatform platform;
   platform::LinuxRegistryFile settingsFile(platform.registryPath());
@@ -100,7 +81,9 @@ int run(const ReportRequest& request) {
   }
   QByteArray output;
   try {
-    const UntranslatedWhile untranslated(request.Format == ReportFormat::Csv || request.Format == ReportFormat::Json);
+    // Scripts read csv and json: their column titles and captions are the same in every language.
+    std::optional<platform::TranslationsSetAside> untranslated;
+    if (request.Format == ReportFormat::Csv || request.Format == ReportFormat::Json) untranslated.emplace();
     output = ReportOutput(*db, settings, request, QLocale::system());
   } catch (...) {
     return fail(kDatabaseStatus, QCoreApplication::translate("ReportMain", "cannot read the usage database %1: %2")

@@ -73,13 +73,18 @@ TEST_F(MeterlyReportTest, TheTableIsTheWindowsCopiedTable) {
                                                           "Total\t13.0 MB\t3.00 MB\t16.0 MB\t1 min\n"));
 }
 
-TEST_F(MeterlyReportTest, CsvIsTheWindowsExportForOneUser) {
-  const ProgramResult result = report({QStringLiteral("monthly"), QStringLiteral("-u"), QStringLiteral("ann"),
-                                       QStringLiteral("-f"), QStringLiteral("csv")});
-  EXPECT_EQ(result.Status, 0) << result.Err.toStdString();
-  EXPECT_EQ(QString::fromUtf8(result.Out), QStringLiteral("Month,接收,发送,总共,拨号\r\n"
-                                                          "2026 March,3.01 MB,1.00 MB,4.01 MB,1 min\r\n"
-                                                          "Total,3.01 MB,1.00 MB,4.01 MB,1 min\r\n"));
+// Scripts read it: the same texts whatever the desktop's language.
+TEST_F(MeterlyReportTest, CsvIsTheWindowsExportForOneUserInEveryLanguage) {
+  for (const char* language : {"C", "en", "zh_CN"}) {
+    home.set(QStringLiteral("LANGUAGE"), QString::fromLatin1(language));
+    const ProgramResult result = report({QStringLiteral("monthly"), QStringLiteral("-u"), QStringLiteral("ann"),
+                                         QStringLiteral("-f"), QStringLiteral("csv")});
+    EXPECT_EQ(result.Status, 0) << result.Err.toStdString();
+    EXPECT_EQ(QString::fromUtf8(result.Out), QStringLiteral("Month,接收,发送,总共,拨号\r\n"
+                                                            "2026 March,3.01 MB,1.00 MB,4.01 MB,1 min\r\n"
+                                                            "Total,3.01 MB,1.00 MB,4.01 MB,1 min\r\n"))
+        << language;
+  }
 }
 
 TEST_F(MeterlyReportTest, JsonGivesTheAmountsAsNumbersAndThePeriodsAsDays) {

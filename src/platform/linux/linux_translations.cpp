@@ -41,4 +41,15 @@ void InstallTranslations(QCoreApplication& application) {
   InstallFirst(application, locale, QStringLiteral("qtbase"), {QLibraryInfo::path(QLibraryInfo::TranslationsPath)});
 }
 
+// InstallTranslations makes its translators children of the application: those are the ones.
+TranslationsSetAside::TranslationsSetAside() {
+  if (QCoreApplication::instance() == nullptr) return;
+  translators_ = QCoreApplication::instance()->findChildren<QTranslator*>(Qt::FindDirectChildrenOnly);
+  for (QTranslator* translator : translators_) QCoreApplication::removeTranslator(translator);
+}
+
+TranslationsSetAside::~TranslationsSetAside() {
+  for (QTranslator* translator : translators_) QCoreApplication::installTranslator(translator);
+}
+
 }  // namespace meterly::platform

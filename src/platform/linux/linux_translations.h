@@ -3,6 +3,7 @@
 #include <QStringList>
 
 class QCoreApplication;
+class QTranslator;
 
 namespace meterly::platform {
 
@@ -15,5 +16,18 @@ QStringList TranslationFolders(const QString& programFolder);
 // the application, and Qt's own where present (standard buttons, dialogs). A language without a
 // translation keeps the texts as written. Call once, after the application object exists.
 void InstallTranslations(QCoreApplication& application);
+
+// While one lives, the translations InstallTranslations installed are set aside: what is built
+// then speaks the texts as written (output that scripts read is the same in every language).
+class TranslationsSetAside {
+ public:
+  TranslationsSetAside();
+  ~TranslationsSetAside();
+  TranslationsSetAside(const TranslationsSetAside&) = delete;
+  TranslationsSetAside& operator=(const TranslationsSetAside&) = delete;
+
+ private:
+  QList<QTranslator*> translators_;
+};
 
 }  // namespace meterly::platform
