@@ -6,11 +6,6 @@
 
 #include "private_network.h"
 
-#include <QFile>
-#include <QProcess>
-
-#include <memory>
-
 namespace meterly::platform::kerneltest {
 
 // Writes a value under /proc/sys/net of the namespace this process is in. Empty or why not.

@@ -100,7 +100,7 @@ TEST_F(LinuxInterfaceTableTest, VirtualLinksAreTunnelsWhereSysfsShowsAnotherName
   // This process's /sys still shows the namespace it was mounted in: only the kernel's link
   // kind can tell the virtual links apart here.
   if (sysfsLinkFacts("veth0").listed) GTEST_SKIP() << "this sysfs lists a veth0 of another namespace";
-  std::cerr << "stand-alone link: " << spareKind.toStdString() << '\n';
+  std::cerr << "stand-alone link: " << spare.toStdString() << '\n';
   expectVirtualLinksAreTunnels();
 }
 

@@ -14,19 +14,12 @@
 
 #include "support/send_frames.h"
 
-#include <arpa/inet.h>
 #include <gtest/gtest.h>
-#include <linux/if_packet.h>
-#include <net/ethernet.h>
 #include <net/if.h>
 #include <sched.h>
 #include <sys/mount.h>
-#include <sys/socket.h>
 #include <unistd.h>
 
-#include <algorithm>
-#include <cerrno>
-#include <cstring>
 #include <functional>
 #include <vector>
 
@@ -104,44 +97,35 @@ class PrivateNetworkTest : public ::testing::Test {
     if (!namespaceFailure.isEmpty()) GTEST_SKIP() << namespaceFailure.toStdString();
 
     ASSERT_NO_FATAL_FAILURE(createLink(QStringLiteral("veth0 type veth peer name veth1")));
-    ASSERT_NO_FATAL_FAILURE(bringUp(QStringLiteral("veth1")));
-    if (tryCreateLink(QStringLiteral("dummy0 type dummy")).isEmpty()) {
-      spare = QStringLiteral("dummy0");
-      spareKind = QStringLiteral("dummy");
-    } else {
-      ASSERT_NO_FATAL_FAILURE(createLink(QStringLiteral("bridge0 type bridge")));
+    ASSERT_NO_FATAL_FAILURE(ip(QStringLiteral("link set veth1 up")));
+    spare = QStringLiteral("dummy0");
+    if (!tryCreateLink(QStringLiteral("dummy0 type dummy")).isEmpty()) {
       spare = QStringLiteral("bridge0");
-      spareKind = QStringLiteral("bridge (this kernel has no dummy driver)");
+      ASSERT_NO_FATAL_FAILURE(createLink(QStringLiteral("bridge0 type bridge")));
     }
   }
 
   void TearDown() override {
-    for (const QString& link : created_) runIp({QStringLiteral("link"), QStringLiteral("del"), link});
+    for (const QString& link : created_) runIp(QStringLiteral("link del ") + link);
   }
 
-  // Adds a link (arguments after "ip link add") and brings it up; it is deleted after the test.
-  // Empty when that worked; otherwise why not.
-  QString tryCreateLink(const QStringList& arguments) {
-    const QString failure = runIp(QStringList{QStringLiteral("link"), QStringLiteral("add")} + arguments);
+  // Adds a link (arguments after "ip link add", its name first) and brings it up; it is deleted
+  // after the test. Empty when that worked; otherwise why not.
+  QString tryCreateLink(const QString& arguments) {
+    const QString failure = runIp(QStringLiteral("link add ") + arguments);
     if (!failure.isEmpty()) return failure;
-    created_.push_back(arguments.front());
-    return runIp({QStringLiteral("link"), QStringLiteral("set"), arguments.front(), QStringLiteral("up")});
+    const QString link = arguments.section(QLatin1Char(' '), 0, 0);
+    created_.push_back(link);
+    return runIp(QStringLiteral("link set %1 up").arg(link));
   }
-  QString tryCreateLink(const QString& arguments) { return tryCreateLink(arguments.split(QLatin1Char(' '))); }
 
-  void createLink(const QStringList& arguments) {
+  void createLink(const QString& arguments) {
     const QString failure = tryCreateLink(arguments);
     ASSERT_TRUE(failure.isEmpty()) << failure.toStdString();
   }
-  void createLink(const QString& arguments) { createLink(arguments.split(QLatin1Char(' '))); }
 
   // A link a test made by other means, to be deleted after it.
   void remember(const QString& link) { created_.push_back(link); }
-
-  void bringUp(const QString& link) {
-    const QString failure = runIp({QStringLiteral("link"), QStringLiteral("set"), link, QStringLiteral("up")});
-    ASSERT_TRUE(failure.isEmpty()) << failure.toStdString();
-  }
 
   void ip(const QStringList& arguments, const QStringList& batch = {}) {
     const QString failure = runIp(arguments, batch);
@@ -152,7 +136,6 @@ class PrivateNetworkTest : public ::testing::Test {
   static quint32 indexOf(const QString& link) { return ::if_nametoindex(link.toUtf8().constData()); }
 
   QString spare;
-  QString spareKind;
 
  private:
   std::vector<QString> created_;
