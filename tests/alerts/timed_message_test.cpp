@@ -43,10 +43,8 @@ class TimedMessageTest : public ::testing::Test {
 
 TEST_F(TimedMessageTest, TheCountdownShowsTheSecondsGivenFirstAndOneLessEachStep) {
   const QPointer<TTimedMessageForm> window = open(false, 30);
-  EXPECT_EQ(window->windowTitle(), QStringLiteral("Meterly Notification"));
   EXPECT_EQ(window->ButtonOk->text(), QStringLiteral("确定(&O) (30)"));
   EXPECT_TRUE(window->Timer->isActive());
-  EXPECT_EQ(window->Timer->interval(), 1000);
 
   window->TimerTimer();
   EXPECT_EQ(window->ButtonOk->text(), QStringLiteral("确定(&O) (29)"));

@@ -1,7 +1,6 @@
 #include "core/quota_period.h"
 
 #include "base/date_serial.h"
-#include "core/settings.h"
 
 #include "support/expect_assertion.h"
 
@@ -94,16 +93,6 @@ TEST(QuotaPeriodTest, PeriodsTileTheCalendar) {
       }
     }
   }
-}
-
-TEST(QuotaPeriodTest, TheSettingsGiveTheWeekAndMonthStarts) {
-  Settings settings;
-  settings.WeekStartsOn = 7;
-  settings.MonthStartsOn = 15;
-  EXPECT_EQ(GetPeriod(QuotaPeriod::Weekly, Day(2026, 3, 31), settings, 0),
-            Range(QDate(2026, 3, 29), QDate(2026, 4, 4)));
-  EXPECT_EQ(GetPeriod(QuotaPeriod::Monthly, Day(2026, 3, 31), settings, 0),
-            Range(QDate(2026, 3, 15), QDate(2026, 4, 14)));
 }
 
 }  // namespace

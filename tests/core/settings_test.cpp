@@ -3,7 +3,6 @@
 #include "base/date_serial.h"
 #include "core/settings_store.h"
 #include "fakes/fake_registry_file.h"
-#include "platform/regedit_format.h"
 
 #include "support/expect_assertion.h"
 #include "support/reference_files.h"
@@ -12,12 +11,8 @@
 
 #include <gtest/gtest.h>
 
-#include <variant>
-
 namespace meterly {
 namespace {
-
-using platform::RegValue;
 
 QByteArray fileWith(const char* body) { return QByteArray("REGEDIT4\n\n") + body; }
 
@@ -42,13 +37,6 @@ class SettingsTest : public ::testing::Test {
   void save(const Settings& settings) {
     SettingsStore store(registry);
     SaveSettings(store, settings);
-  }
-
-  // What a fresh registry holds after reading back the saved file.
-  platform::RegistryHive savedHive() const {
-    auto parsed = platform::parseRegedit(file.contents.value_or(QByteArray()));
-    EXPECT_TRUE(std::holds_alternative<platform::RegistryHive>(parsed));
-    return std::get<platform::RegistryHive>(parsed);
   }
 
   fakes::FakeRegistryFile file;
@@ -101,19 +89,6 @@ TEST_F(SettingsTest, HandWrittenValuesFollowTheReadingRules) {
   EXPECT_EQ(s.NotifySound, QStringLiteral("/home/a \"b\"/ding.wav"));
   EXPECT_EQ(s.ClickThruShortCut, 0x2345);
   EXPECT_EQ(s.TrayIconMode, 0) << "missing: the default";
-}
-
-TEST_F(SettingsTest, IntegerStoredAsTextStaysTextAfterSaving) {
-  Settings s =
-      loadFrom(fileWith("[HKEY_CURRENT_USER\\Software\\Corvane\\Meterly\\Graph]\n"
-                        "\"TransparentValue\"=\"25\"\n"));
-  EXPECT_EQ(s.TransparentValue, 25);
-  s.TransparentValue = 40;
-  save(s);
-  const platform::RegistryHive hive = savedHive();
-  EXPECT_EQ(hive.value(SettingsKey + QStringLiteral("\\Graph"), QStringLiteral("TransparentValue")),
-            RegValue::fromString(QStringLiteral("40")));
-  EXPECT_EQ(hive.value(SettingsKey + QStringLiteral("\\Graph"), QStringLiteral("LineStep")), RegValue::fromDWord(3));
 }
 
 // Values edited by hand or left by a damaged file: each one outside its range takes its default

@@ -125,19 +125,6 @@ TEST_F(TrayMenuTest, AnItemHiddenByItsActionStaysHiddenWhenItsRuleAllowsIt) {
   EXPECT_TRUE(Item("pmiResetGraph").isVisible());
 }
 
-TEST_F(TrayMenuTest, ReadOnlyModeHidesSettingsAndExit) {
-  ApplyReadOnlyMode(actions);
-  int exits = 0;
-  QObject::connect(actions.ActionExit, &QAction::triggered, [&exits] { ++exits; });
-  for (const char* name : {"pmiOptions", "pmiExit"}) {
-    EXPECT_FALSE(Item(name).isVisible()) << name;
-    EXPECT_FALSE(Item(name).isEnabled()) << name;
-  }
-  actions.ActionExit->trigger();
-  EXPECT_EQ(exits, 0);
-  for (const char* name : {"pmiGraph", "pmiHelp", "pmiAbout"}) EXPECT_TRUE(Item(name).isVisible()) << name;
-}
-
 TEST_F(TrayMenuTest, EveryItemNeedsAnAction) {
   actions.ActionQuota = nullptr;
   ExpectAssertion("TrayMenu", [this] { TTrayMenu incomplete(actions, nullptr); });

@@ -134,8 +134,6 @@ TEST_F(TrayTextTest, TheTextOfTheMomentUsesTheTickHistoriesAndTheCurrentUsersRec
   settings.TrayIconMode = 1;  // the other user's 5 MB of today are not counted
   EXPECT_EQ(CurrentTrayText(settings, tick, db.get(), QLocale::c()).Text,
             QStringLiteral("March 31, 2026\r\n\r\nDL: 2.00 MB\r\nUL: 512 KB\r\nSUM: 2.50 MB"));
-  settings.TrayIconMode = 2;
-  EXPECT_EQ(CurrentTrayText(settings, tick, nullptr, QLocale::c()).Text, QStringLiteral("Usage is not being recorded"));
 }
 
 }  // namespace

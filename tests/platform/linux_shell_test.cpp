@@ -1,4 +1,5 @@
 #include "platform/linux/linux_shell.h"
+#include "support/files.h"
 
 #include <QDeadlineTimer>
 #include <QDir>
@@ -17,11 +18,7 @@ namespace {
 
 constexpr int kWaitMs = 10000;
 
-void writeFile(const QString& path, const QString& text = QString()) {
-  QFile file(path);
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-  file.write(text.toUtf8());
-}
+using testing_support::WriteFile;
 
 class CurrentFolder {
  public:
@@ -38,9 +35,10 @@ class LinuxShellTest : public ::testing::Test {
   // and arguments to `record`, then ends with `status`. It never opens anything.
   QString script(const QString& name, int status = 0) {
     const QString path = dir.filePath(name);
-    writeFile(path, QStringLiteral("#!/bin/sh\nprintf '%s\\n' \"$#\" \"$@\" > '%1.tmp' && mv '%1.tmp' '%1'\nexit %2\n")
+    WriteFile(path, QStringLiteral("#!/bin/sh\nprintf '%s\\n' \"$#\" \"$@\" > '%1.tmp' && mv '%1.tmp' '%1'\nexit %2\n")
                         .arg(record())
-                        .arg(status));
+                        .arg(status)
+                        .toUtf8());
     QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     return path;
   }
@@ -83,14 +81,14 @@ class LinuxShellTest : public ::testing::Test {
 
 TEST_F(LinuxShellTest, AnExistingFileReachesTheOpenerAsOneAbsolutePath) {
   const QString document = dir.filePath(QStringLiteral("usage report; $(echo x) 'q'.csv"));
-  writeFile(document);
+  WriteFile(document, {});
   LinuxShell shell(script(QStringLiteral("opener")));
   EXPECT_GT(shell.ShellExecute(document), 32);
   EXPECT_EQ(recorded(), QStringList{document});
 }
 
 TEST_F(LinuxShellTest, ANameStartingWithADashIsNeverAnOption) {
-  writeFile(dir.filePath(QStringLiteral("-x")));
+  WriteFile(dir.filePath(QStringLiteral("-x")), {});
   const CurrentFolder inDocuments(dir.path());
   LinuxShell shell(script(QStringLiteral("opener")));
   EXPECT_GT(shell.ShellExecute(QStringLiteral("-x")), 32);
@@ -101,7 +99,7 @@ TEST_F(LinuxShellTest, WebAddressesAndFileUrlsArePassedOn) {
   EXPECT_EQ(LinuxShell::OpenerArgument(QStringLiteral("mailto:support@example.com")),
             QStringLiteral("mailto:support@example.com"));
   const QString document = dir.filePath(QStringLiteral("notes.txt"));
-  writeFile(document);
+  WriteFile(document, {});
   EXPECT_EQ(LinuxShell::OpenerArgument(QStringLiteral("file://") + document), document);
   EXPECT_EQ(LinuxShell::OpenerArgument(QStringLiteral("file://") + document + QStringLiteral(".gone")), std::nullopt);
 
@@ -119,7 +117,7 @@ TEST_F(LinuxShellTest, AMissingFileIsNotFoundBeforeAnOpenerThatCannotStartIsTrie
   EXPECT_EQ(shell.ShellExecute(QStringLiteral("no such file")), ShellResult::FileNotFound);
 
   const QString document = dir.filePath(QStringLiteral("page.html"));
-  writeFile(document);
+  WriteFile(document, {});
   EXPECT_EQ(shell.ShellExecute(document), ShellResult::NoAssociation);
 }
 
@@ -131,7 +129,7 @@ TEST_F(LinuxShellTest, OpenProgramStartsAnExecutableFileDirectlyWithoutArguments
 
 TEST_F(LinuxShellTest, OpenProgramGivesADocumentToTheOpenerAndItsExitStatusIsTheOutcome) {
   const QString document = dir.filePath(QStringLiteral("notes 'a' & b.txt"));
-  writeFile(document, QStringLiteral("text"));
+  WriteFile(document, "text");
   LinuxShell shell(script(QStringLiteral("opener")));
   EXPECT_EQ(open(shell, document), ShellResult::Started);
   EXPECT_EQ(recorded(), QStringList{document});
@@ -151,13 +149,14 @@ TEST_F(LinuxShellTest, OpenProgramFailsForWhatCannotBeStarted) {
   EXPECT_EQ(open(shell, dir.filePath(QStringLiteral("gone"))), ShellResult::FileNotFound);
 
   const QString document = dir.filePath(QStringLiteral("page.html"));
-  writeFile(document, QStringLiteral("<p>"));
+  WriteFile(document, "<p>");
   EXPECT_EQ(open(shell, document), ShellResult::NoAssociation) << "no opener to hand it to";
 
   // Marked executable, but nothing the system can run.
   const QString broken = dir.filePath(QStringLiteral("broken"));
-  writeFile(broken, QStringLiteral("\x7f"
-                                   "ELF garbage"));
+  WriteFile(broken,
+            "\x7f"
+            "ELF garbage");
   QFile::setPermissions(broken, QFile::ReadOwner | QFile::ExeOwner);
   EXPECT_EQ(open(shell, broken), ShellResult::InvalidExecutable);
 }

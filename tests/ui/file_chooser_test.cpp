@@ -1,9 +1,9 @@
 #include "ui/file_chooser.h"
 
 #include "store/qt_printing.h"
+#include "support/files.h"
 #include "support/windows.h"
 
-#include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QTemporaryDir>
@@ -21,13 +21,6 @@ class FileChooserTest : public ::testing::Test {
     testing_support::RunDeferredDeletes();
     chooser.ButtonBrowse->click();
     return chooser.findChild<QFileDialog*>();
-  }
-
-  QString CreateFile(const QString& name) {
-    const QString path = folder.filePath(name);
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-    return path;
   }
 
   QTemporaryDir folder;
@@ -65,8 +58,10 @@ TEST_F(FileChooserTest, FilterIsTheDescriptionWithThePatternInParentheses) {
 
 TEST_F(FileChooserTest, AConfirmedChoiceReplacesTheTextACancelledOneLeavesIt) {
   ASSERT_TRUE(folder.isValid());
-  const QString old = CreateFile(QStringLiteral("old.bmp"));
-  const QString picked = CreateFile(QStringLiteral("picked.bmp"));
+  const QString old = folder.filePath(QStringLiteral("old.bmp"));
+  const QString picked = folder.filePath(QStringLiteral("picked.bmp"));
+  testing_support::WriteFile(old, {});
+  testing_support::WriteFile(picked, {});
   chooser.SetFilter(QStringLiteral("Images"), QStringLiteral("*.bmp"));
   chooser.SetFileName(old);
 
