@@ -63,12 +63,6 @@ TEST(LightenTest, MovesEachChannelTowardsWhiteRounded) {
   EXPECT_EQ(Lighten(0xFFFFFF, 70), 0xFFFFFFu);
 }
 
-TEST(ColorrefTest, RedIsTheLowByte) {
-  EXPECT_EQ(ColorrefToQColor(0x0000FF), QColor(255, 0, 0));
-  EXPECT_EQ(ColorrefToQColor(0xFFAAAA), QColor(0xAA, 0xAA, 0xFF));
-  EXPECT_EQ(QColorToColorref(QColor(1, 2, 3)), 0x030201u);
-}
-
 TEST(HistogramSamplesTest, NewestFirstAndTheOldestDropsOff) {
   THistogram graph;
   for (quint32 value = 1; value <= SampleCapacity + 1; ++value) graph.AddSample(value, 2 * value);

@@ -141,20 +141,6 @@ TEST_F(TrayIconTest, AClickShowsTheTrayTextInTheBalloonOrTogglesTheGraphWindow) 
   EXPECT_EQ(icon.BalloonTitle(), QStringLiteral("not shown"));
 }
 
-TEST_F(TrayIconTest, ADoubleClickOpensTheUsageStatistics) {
-  TTrayIcon& icon = Tray();
-  int opened = 0;
-  QAction* stats = owned.actions.ActionUsageStats;
-  QObject::connect(stats, &QAction::triggered, [&opened] { ++opened; });
-  Q_EMIT icon.TrayIcon().activated(QSystemTrayIcon::DoubleClick);
-  EXPECT_EQ(opened, 0) << "not while the window does not exist";
-  stats->setEnabled(true);
-  Q_EMIT icon.TrayIcon().activated(QSystemTrayIcon::DoubleClick);
-  EXPECT_EQ(opened, 1);
-  Q_EMIT icon.TrayIcon().activated(QSystemTrayIcon::Context);
-  EXPECT_EQ(opened, 1);
-}
-
 TEST_F(TrayIconTest, TheGraphReplacesTheApplicationIconOnlyWhileItIsToBeDrawn) {
   settings.ShowInTray = true;
   settings.ColorBack = 0x00FF00;  // green, unlike the red application icon

@@ -135,7 +135,7 @@ TEST_F(BackupTest, ARoundTripRestoresEveryRowAndSessionIdentically) {
     for (int hour : {0, 7, 23}) store.write(users[u], 45000 + u, hour, 1LL << 40 | hour, u * 1000 + hour, hour);
   }
   store.addSession(QStringLiteral("拨号 <1>"), QStringLiteral("2026-03-01 10:00:00"), 4000000000U, 1, 2);
-  store.addSession(QStringLiteral("isp & co"), QStringLiteral("2025-12-31 23:59:59"), 1, 9223372036854775807LL, 0);
+  store.addSession(QStringLiteral("isp's & co"), QStringLiteral("2025-12-31 23:59:59"), 1, 9223372036854775807LL, 0);
   const QStringList before = store.contents();
   const QByteArray backup = BackupBytes(db);
 

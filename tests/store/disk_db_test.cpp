@@ -352,23 +352,6 @@ TEST_F(DiskDBTest, PeriodTotalsComeFromMemoryAndStayCurrent) {
   EXPECT_EQ(in(QuotaPeriod::Daily), 43);
 }
 
-TEST_F(DiskDBTest, DialupSessionsAreLoggedWithTheirStartAsText) {
-  auto db = open();
-  TRasItem session;
-  session.Name = QStringLiteral("Provider's line");
-  session.Since = QDateTime(QDate(2026, 3, 31), QTime(9, 8, 7));
-  session.Duration = 4000000000u;
-  session.DataIn = 5000000000LL;
-  session.DataOut = 7;
-  {
-    TSQLiteDB::LockGuard lock(*db);
-    db->AddDialupSession(session);
-  }
-  SqliteProbe probe(path());
-  EXPECT_EQ(probe.rows(QStringLiteral("SELECT * FROM dialup")),
-            QStringList{QStringLiteral("Provider's line|2026-03-31 09:08:07|4000000000|5000000000|7")});
-}
-
 class RegistryImportTest : public DiskDBTest {
  protected:
   platform::RegistryHive& hive() { return platform.registry().hive(); }
