@@ -70,11 +70,6 @@ std::unique_ptr<DialupEventWatch> FakeDialupService::watchEvents() {
   return std::make_unique<FakeDialupEventWatch>(*this);
 }
 
-void FakeDialupService::setAvailable(bool available) {
-  std::lock_guard lock(mutex_);
-  available_ = available;
-}
-
 void FakeDialupService::connect(const QString& name, quint64 handle) {
   std::lock_guard lock(mutex_);
   std::erase_if(links_, [&](const DialupLink& link) { return link.name == name; });
@@ -101,42 +96,11 @@ void FakeDialupService::setStatisticsFailing(quint64 handle, bool failing) {
   }
 }
 
-void FakeDialupService::setEnumerationFailing(bool failing) {
-  std::lock_guard lock(mutex_);
-  enumerationFailing_ = failing;
-}
-
-void FakeDialupService::setWatchFailing(bool failing) {
-  std::lock_guard lock(mutex_);
-  watchFailing_ = failing;
-  changed_.notify_all();
-}
-
 void FakeDialupService::signalEvent(bool endless) {
   std::lock_guard lock(mutex_);
   ++pendingEvents_;
   endlessEvents_ = endless;
   changed_.notify_all();
-}
-
-int FakeDialupService::enumerations() const {
-  std::lock_guard lock(mutex_);
-  return enumerations_;
-}
-
-std::vector<QString> FakeDialupService::hungUp() const {
-  std::lock_guard lock(mutex_);
-  return hungUp_;
-}
-
-bool FakeDialupService::watchOpen() const {
-  std::lock_guard lock(mutex_);
-  return watchOpen_;
-}
-
-int FakeDialupService::longestWaitMs() const {
-  std::lock_guard lock(mutex_);
-  return longestWaitMs_;
 }
 
 }  // namespace meterly::fakes

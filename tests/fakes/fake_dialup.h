@@ -36,25 +36,38 @@ class FakeDialupService : public platform::DialupService {
   std::unique_ptr<platform::DialupEventWatch> watchEvents() override;
 
   // Scripting; each takes the fake's lock.
-  void setAvailable(bool available);
+  void setAvailable(bool available) { Set(available_, available); }
   // The link comes up (or is replaced, when its name is up already) with zero counters.
   void connect(const QString& name, quint64 handle);
   // The link goes; its handle answers no more statistics.
   void disconnect(const QString& name);
   void setCounters(quint64 handle, quint64 received, quint64 sent);
   void setStatisticsFailing(quint64 handle, bool failing);
-  void setEnumerationFailing(bool failing);
-  void setWatchFailing(bool failing);
+  void setEnumerationFailing(bool failing) { Set(enumerationFailing_, failing); }
+  void setWatchFailing(bool failing) { Set(watchFailing_, failing); }
   // A connection event for the watch; with `endless`, every wait reports one at once.
   void signalEvent(bool endless = false);
 
-  int enumerations() const;
-  std::vector<QString> hungUp() const;
-  bool watchOpen() const;
-  int longestWaitMs() const;
+  int enumerations() const { return Get(enumerations_); }
+  std::vector<QString> hungUp() const { return Get(hungUp_); }
+  bool watchOpen() const { return Get(watchOpen_); }
+  int longestWaitMs() const { return Get(longestWaitMs_); }
 
  private:
   friend class FakeDialupEventWatch;
+
+  template <typename T>
+  T Get(const T& member) const {
+    std::lock_guard lock(mutex_);
+    return member;
+  }
+  // Sets the member and wakes a waiting watch to look at it.
+  template <typename T>
+  void Set(T& member, T value) {
+    std::lock_guard lock(mutex_);
+    member = value;
+    changed_.notify_all();
+  }
 
   mutable std::mutex mutex_;
   std::condition_variable changed_;

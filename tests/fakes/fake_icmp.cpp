@@ -76,19 +76,4 @@ QString FakeIcmpService::hostNameOf(quint32 address) {
   return found == names.end() ? QString() : found->second;
 }
 
-std::vector<FakeIcmpService::Request> FakeIcmpService::requests() const {
-  std::lock_guard lock(mutex_);
-  return requests_;
-}
-
-int FakeIcmpService::channelsOpened() const {
-  std::lock_guard lock(mutex_);
-  return channels_;
-}
-
-int FakeIcmpService::cancels() const {
-  std::lock_guard lock(mutex_);
-  return cancels_;
-}
-
 }  // namespace meterly::fakes

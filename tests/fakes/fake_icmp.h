@@ -30,9 +30,9 @@ class FakeIcmpService : public platform::IcmpService {
   QString hostNameOf(quint32 address) override;
 
   // Every request sent so far, in order.
-  std::vector<Request> requests() const;
-  int channelsOpened() const;
-  int cancels() const;
+  std::vector<Request> requests() const { return Get(requests_); }
+  int channelsOpened() const { return Get(channels_); }
+  int cancels() const { return Get(cancels_); }
 
   QString unavailable;               // when set, the service says it cannot send
   bool openFails = false;            // open() gives no channel
@@ -44,6 +44,12 @@ class FakeIcmpService : public platform::IcmpService {
 
  private:
   friend class FakeIcmpHandle;
+
+  template <typename T>
+  T Get(const T& member) const {
+    std::lock_guard lock(mutex_);
+    return member;
+  }
 
   mutable std::mutex mutex_;
   std::condition_variable woken_;

@@ -153,7 +153,7 @@ class FakePlatform : public platform::Platform {
  public:
   FakePlatform() : registry_(registryFile) {}
 
-  QString unsupportedReason() override { return unsupported; }
+  QString unsupportedReason() override { return {}; }
   platform::InterfaceTable& interfaceTable() override { return interfaces; }
   platform::AddressTable& addressTable() override { return addresses; }
   platform::AddressChangeWatch& addressChangeWatch() override { return addressWatch; }
@@ -177,7 +177,6 @@ class FakePlatform : public platform::Platform {
   platform::InterfaceRow& addInterface(quint32 index, const QString& name, quint32 type, quint64 in = 0,
                                        quint64 out = 0);
 
-  QString unsupported;
   FakeInterfaceTable interfaces;
   FakeAddressTable addresses;
   FakeAddressChangeWatch addressWatch;
