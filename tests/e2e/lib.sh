@@ -142,6 +142,25 @@ settings_value() {
   ' "$REGISTRY_FILE"
 }
 
+# A usage database in the current layout, at USAGE_DB, with the rows that the SQL on stdin adds.
+create_usage_database() {
+  USAGE_DB=$XDG_DATA_HOME/Corvane/Meterly/Meterly.db
+  mkdir -p "$(dirname "$USAGE_DB")"
+  {
+    cat <<'SQL'
+CREATE TABLE usage (USER_NAME VARCHAR(64) NOT NULL, DAY INTEGER NOT NULL, HOUR INTEGER DEFAULT 0 NOT NULL
+  CHECK (HOUR BETWEEN 0 AND 23), DATA_IN BIGINT NOT NULL, DATA_OUT BIGINT NOT NULL,
+  DIALUP_DURATION INTEGER NOT NULL, PRIMARY KEY (USER_NAME, DAY, HOUR));
+CREATE INDEX IDX_USAGE_HOUR ON usage (HOUR);
+CREATE INDEX IDX_USAGE_DAY ON usage (DAY);
+CREATE TABLE dialup (CONN_NAME VARCHAR(256) NOT NULL, SINCE DATETIME NOT NULL, DURATION INTEGER NOT NULL,
+  DATA_IN BIGINT NOT NULL, DATA_OUT BIGINT NOT NULL);
+PRAGMA user_version = 1;
+SQL
+    cat
+  } | sqlite3 "$USAGE_DB"
+}
+
 # Starts the program in the background; its pid is in METERLY_PID, its output in $TEST_HOME/out.
 start_meterly() {
   "$METERLY_BIN" "$@" >"$TEST_HOME/out" 2>&1 &

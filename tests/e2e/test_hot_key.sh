@@ -19,13 +19,6 @@ expect_hot_key_activated() {
   grep -qx activated "$TEST_HOME/out" || fail "the holder did not report the key"
 }
 
-test_hot_key_fires_on_its_key() {
-  new_home
-  start_hot_key_holder "Ctrl+Alt+T"
-  xdotool key ctrl+alt+t
-  expect_hot_key_activated
-}
-
 test_hot_key_fires_with_num_lock_and_caps_lock_on() {
   new_home
   start_hot_key_holder "Ctrl+Shift+F12"

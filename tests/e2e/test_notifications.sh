@@ -34,24 +34,6 @@ test_a_one_minute_notification_shows_when_more_than_1_mb_was_received() {
 # Today's day serial (days since 1899-12-30, local time).
 today_serial() { now_serial | cut -d. -f1; }
 
-# A usage database of the current layout, with 3 KB received today by two users.
-write_usage_database() {
-  local db=$XDG_DATA_HOME/Corvane/Meterly/Meterly.db
-  mkdir -p "$(dirname "$db")"
-  sqlite3 "$db" <<SQL
-CREATE TABLE usage (USER_NAME VARCHAR(64) NOT NULL, DAY INTEGER NOT NULL, HOUR INTEGER DEFAULT 0 NOT NULL
-  CHECK (HOUR BETWEEN 0 AND 23), DATA_IN BIGINT NOT NULL, DATA_OUT BIGINT NOT NULL,
-  DIALUP_DURATION INTEGER NOT NULL, PRIMARY KEY (USER_NAME, DAY, HOUR));
-CREATE INDEX IDX_USAGE_HOUR ON usage (HOUR);
-CREATE INDEX IDX_USAGE_DAY ON usage (DAY);
-CREATE TABLE dialup (CONN_NAME VARCHAR(256) NOT NULL, SINCE DATETIME NOT NULL, DURATION INTEGER NOT NULL,
-  DATA_IN BIGINT NOT NULL, DATA_OUT BIGINT NOT NULL);
-INSERT INTO usage VALUES ('$(id -un)', $(today_serial), 1, 2048, 0, 0);
-INSERT INTO usage VALUES ('somebody', $(today_serial), 2, 1024, 0, 0);
-PRAGMA user_version = 1;
-SQL
-}
-
 # Pixels of the progress bar's colour (the highlight of the style under Xvfb) in a screenshot.
 gauge_pixels() {
   convert "$1" -fuzz 8% -fill black +opaque 'srgb(53,155,220)' -fill white -opaque 'srgb(53,155,220)' \
@@ -68,7 +50,10 @@ test_the_quota_window_opens_from_the_tray_menu_on_the_filled_database() {
 "QuotaUnit"=dword:00000000
 "OnPeakAllowance"=dword:00000002
 EOF_SETTINGS
-  write_usage_database
+  # 3 KB received today by two users.
+  create_usage_database <<SQL
+INSERT INTO usage VALUES ('$(id -un)', $(today_serial), 1, 2048, 0, 0), ('somebody', $(today_serial), 2, 1024, 0, 0);
+SQL
   start_until_tray_icon
   choose_from_tray_menu q || fail "the tray menu did not open"
   wait_for 5 window_titled "我的配额" || fail "no quota window; visible: $(visible_windows)"

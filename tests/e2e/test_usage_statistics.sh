@@ -1,25 +1,14 @@
 # The usage statistics window of the real program on a usage database the test fills: opened by
 # the tray icon's double click and from the tray menu, one page after the other, and an export.
 
-# The database as the program lays it out, with two users over three days and one dial-up session.
+# The database with two users over three days and one dial-up session.
 fill_usage_database() {
-  local folder=$XDG_DATA_HOME/Corvane/Meterly
-  USAGE_DB=$folder/Meterly.db
-  mkdir -p "$folder"
   local today
   today=$(($(date +%s) / 86400 + 25569))  # days since 30 December 1899, UTC is close enough
-  sqlite3 "$USAGE_DB" <<SQL
-CREATE TABLE usage (USER_NAME VARCHAR(64) NOT NULL, DAY INTEGER NOT NULL, HOUR INTEGER DEFAULT 0 NOT NULL
-  CHECK (HOUR BETWEEN 0 AND 23), DATA_IN BIGINT NOT NULL, DATA_OUT BIGINT NOT NULL, DIALUP_DURATION INTEGER NOT NULL,
-  PRIMARY KEY (USER_NAME, DAY, HOUR));
-CREATE INDEX IDX_USAGE_HOUR ON usage (HOUR);
-CREATE INDEX IDX_USAGE_DAY ON usage (DAY);
-CREATE TABLE dialup (CONN_NAME VARCHAR(256) NOT NULL, SINCE DATETIME NOT NULL, DURATION INTEGER NOT NULL,
-  DATA_IN BIGINT NOT NULL, DATA_OUT BIGINT NOT NULL);
+  create_usage_database <<SQL
 INSERT INTO usage VALUES ('$(id -un)', $today, 9, 52428800, 1048576, 0), ('$(id -un)', $today, 21, 10485760, 524288, 0),
   ('R&D', $((today - 1)), 10, 209715200, 20971520, 3600), ('R&D', $((today - 2)), 3, 1073741824, 0, 0);
 INSERT INTO dialup VALUES ('ppp0', '2026-03-01 10:00:00', 3600, 1000000, 200000);
-PRAGMA user_version = 1;
 SQL
 }
 
