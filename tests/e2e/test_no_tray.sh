@@ -25,7 +25,8 @@ test_without_a_tray_the_graph_window_stands_in_and_the_icon_comes_with_a_tray() 
   sleep 0.5
   before=$(visible_windows | wc -l)
   xdotool mousemove --window "$graph" 40 40 click 3
-  wait_for 5 test "$(visible_windows | wc -l)" -gt "$before" || fail "no menu on the graph window's right click"
+  more_windows_than() { (($(visible_windows | wc -l) > $1)); }
+  wait_for 5 more_windows_than "$before" || fail "no menu on the graph window's right click"
   xdotool key Escape
 
   start_tray
