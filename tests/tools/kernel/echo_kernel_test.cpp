@@ -68,8 +68,7 @@ TEST_P(EchoKernelTest, ThreeUnansweredAttemptsTakeTheirThreeTimeouts) {
 }
 
 TEST_P(EchoKernelTest, TraceListsEveryHopOfAThreeHopPathAndTheOwnAddressInOne) {
-  ThreeHopPath path;
-  ASSERT_EQ(path.build(), QString());
+  ASSERT_EQ(buildThreeHopPath(), QString());
   const std::vector<TToolRow> expected = {
       {"1", {"192.0.2.2", "", "ms"}, RowImage::Reply},
       {"2", {"198.51.100.2", "", "ms"}, RowImage::Reply},
