@@ -62,17 +62,6 @@ class RemindWindowTest : public ::testing::Test {
       [this] { saved.push_back(nextNotify()); });
 };
 
-TEST_F(RemindWindowTest, TheWindowOffersTheFiveChoicesWithTheFirstSelected) {
-  const QPointer<TTimedMessageWithRemindOptionForm> window = openByCheck();
-  ASSERT_FALSE(window.isNull());
-  ASSERT_EQ(window->RemindMeComboBox->count(), 5);
-  EXPECT_EQ(window->RemindMeComboBox->itemText(0), QStringLiteral("一小时"));
-  EXPECT_EQ(window->RemindMeComboBox->itemText(4), QStringLiteral("在此周期不实行"));
-  EXPECT_EQ(window->RemindMeComboBox->currentIndex(), 0);
-  EXPECT_EQ(window->ButtonOk->text(), QStringLiteral("确定(&O) (60)"));
-  EXPECT_FALSE(window->IsShutdownWarning());
-}
-
 TEST_F(RemindWindowTest, EveryWayOfClosingAppliesTheChosenItemAndSavesAtOnce) {
   const std::vector<std::pair<int, std::function<void(TTimedMessageWithRemindOptionForm&)>>> closings{
       {1, [](TTimedMessageWithRemindOptionForm& w) { w.ButtonOk->click(); }},

