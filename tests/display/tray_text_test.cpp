@@ -6,8 +6,7 @@
 #include "core/traffic_sources.h"
 #include "fakes/fake_platform.h"
 #include "store/qt_printing.h"
-
-#include <QTemporaryDir>
+#include "support/usage_database.h"
 
 #include <gtest/gtest.h>
 
@@ -17,7 +16,7 @@ namespace meterly {
 namespace {
 
 constexpr qint64 MiB = 1024 * 1024;
-const QString Tester = QStringLiteral("tester");  // the fake session's user
+const QString Me = QStringLiteral("me");  // the session's user
 
 qint32 Day(int month, int day) { return DateToDaySerial(QDate(2026, month, day)); }
 
@@ -25,17 +24,12 @@ qint32 Day(int month, int day) { return DateToDaySerial(QDate(2026, month, day))
 class TrayTextTest : public ::testing::Test {
  protected:
   TrayTextTest() {
-    platform.clockFake.localNow = QDateTime(QDate(2026, 3, 31), QTime(12, 30));
-    db = std::make_unique<TDiskDB>(dir.filePath(QStringLiteral("Meterly.db")), platform, settings);
-    TSQLiteDB::LockGuard lock(*db);
-    db->RunInTransaction([this] {
-      db->FlushData(Tester, Day(3, 31), 9, 1 * MiB, MiB / 2, 3661);
-      db->FlushData(Tester, Day(3, 31), 10, 1 * MiB, 0, 60);
-      db->FlushData(Tester, Day(3, 30), 18, 10 * MiB, 1 * MiB, 0);   // Monday: same week
-      db->FlushData(Tester, Day(3, 29), 20, 100 * MiB, MiB / 4, 0);  // Sunday: last week, same month
-      db->FlushData(Tester, Day(2, 28), 8, 1024 * MiB, 0, 0);        // last month
-      db->FlushData(QStringLiteral("other"), Day(3, 31), 9, 5 * MiB, 5 * MiB, 600);
-    });
+    store.write(Me, Day(3, 31), 9, 1 * MiB, MiB / 2, 3661);
+    store.write(Me, Day(3, 31), 10, 1 * MiB, 0, 60);
+    store.write(Me, Day(3, 30), 18, 10 * MiB, 1 * MiB);   // Monday: same week
+    store.write(Me, Day(3, 29), 20, 100 * MiB, MiB / 4);  // Sunday: last week, same month
+    store.write(Me, Day(2, 28), 8, 1024 * MiB, 0);        // last month
+    store.write(QStringLiteral("other"), Day(3, 31), 9, 5 * MiB, 5 * MiB, 600);
     db->RefreshPeriodTotals();
   }
 
@@ -48,10 +42,10 @@ class TrayTextTest : public ::testing::Test {
     return TrayText(settings, figures, QLocale::c());
   }
 
-  QTemporaryDir dir;
-  fakes::FakePlatform platform;
-  Settings settings;
-  std::unique_ptr<TDiskDB> db;
+  testing_support::UsageDatabase store;
+  fakes::FakePlatform& platform = store.platform;
+  Settings& settings = store.settings;
+  std::unique_ptr<TDiskDB>& db = store.db;
 };
 
 TEST_F(TrayTextTest, EachModeHasItsTitleAndTextAndAnyOtherShowsTheTransferRate) {
