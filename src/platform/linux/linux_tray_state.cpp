@@ -1,6 +1,7 @@
 #include "platform/linux/linux_tray_state.h"
 
-#include <QtGui/qguiapplication_platform.h>
+#include "platform/linux/x11_tray_selection.h"
+
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
@@ -8,12 +9,6 @@
 #include <QDBusPendingReply>
 #include <QDBusServiceWatcher>
 #include <QDBusVariant>
-#include <QGuiApplication>
-
-#include <cstdlib>
-#include <memory>
-
-#include <xcb/xcb.h>
 
 namespace meterly::platform {
 
@@ -25,33 +20,17 @@ const QString NotificationsService = QStringLiteral("org.freedesktop.Notificatio
 constexpr int BusTimeoutMs = 250;
 constexpr int NotificationTimeoutMs = -1;  // the service's own default
 
-bool XEmbedTrayPresent() {
-  if (QGuiApplication::platformName() != QLatin1String("xcb")) return false;
-  const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-  xcb_connection_t* connection = x11 != nullptr ? x11->connection() : nullptr;
-  if (connection == nullptr) return false;
-  // The tray of the first screen, the one the program's windows are on; its atom never changes.
-  static const xcb_atom_t selection = [connection] {
-    static const QByteArray name = QByteArrayLiteral("_NET_SYSTEM_TRAY_S0");
-    std::unique_ptr<xcb_intern_atom_reply_t, decltype(&std::free)> atom(
-        xcb_intern_atom_reply(
-            connection, xcb_intern_atom(connection, 0, static_cast<quint16>(name.size()), name.constData()), nullptr),
-        &std::free);
-    return atom ? atom->atom : xcb_atom_t{XCB_NONE};
-  }();
-  if (selection == XCB_NONE) return false;
-  std::unique_ptr<xcb_get_selection_owner_reply_t, decltype(&std::free)> owner(
-      xcb_get_selection_owner_reply(connection, xcb_get_selection_owner(connection, selection), nullptr), &std::free);
-  return owner && owner->owner != XCB_NONE;
-}
-
 }  // namespace
+
+LinuxShellTrayState::LinuxShellTrayState() = default;
+LinuxShellTrayState::~LinuxShellTrayState() = default;
 
 std::optional<bool> LinuxShellTrayState::HidesInactiveIcons() { return false; }
 
 TrayHosts LinuxShellTrayState::PresentTrayHosts() {
   if (!watching_) WatchStatusNotifierHosts();
-  return {statusNotifierHost_, XEmbedTrayPresent()};
+  if (!xembedTray_) xembedTray_ = std::make_unique<X11TraySelection>();
+  return {statusNotifierHost_, xembedTray_->Owned()};
 }
 
 void LinuxShellTrayState::WatchStatusNotifierHosts() {
