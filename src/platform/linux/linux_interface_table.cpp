@@ -17,6 +17,20 @@ using netlink::LinkMessage;
 using netlink::Message;
 using netlink::MessageBuilder;
 
+// The link notifications that follow a change (a new link is announced several times as it
+// comes up) are seen on the calls right after it; the last of these dumps also finds what sysfs
+// adds to a link only after the link was announced.
+constexpr int kDumpsAfterChange = 2;
+// A flood of notifications cannot hold the caller: the links are dumped again in any case.
+constexpr int kMaxNotificationsPerCall = 4096;
+
+netlink::SocketOptions linkChangeOptions() {
+  netlink::SocketOptions options;
+  options.multicastGroups = RTMGRP_LINK;
+  options.nonBlocking = true;
+  return options;
+}
+
 std::vector<std::byte> linkDumpRequest() {
   ifinfomsg header{};
   header.ifi_family = AF_UNSPEC;
@@ -29,6 +43,21 @@ std::vector<std::byte> linkDumpRequest() {
       .appendStruct(header)
       .appendAttribute(IFLA_EXT_MASK, netlink::valueBytes(extensionMask))
       .bytes();
+}
+
+// The byte counters of one link, or with index 0 of every link.
+std::vector<std::byte> statsRequest(quint32 index) {
+  if_stats_msg header{};
+  header.family = AF_UNSPEC;
+  header.ifindex = index;
+  header.filter_mask = IFLA_STATS_FILTER_BIT(IFLA_STATS_LINK_64);
+  const auto flags = static_cast<quint16>(index == 0 ? NLM_F_REQUEST | NLM_F_DUMP : NLM_F_REQUEST);
+  return MessageBuilder(RTM_GETSTATS, flags).appendStruct(header).bytes();
+}
+
+void setCounters(InterfaceRow& row, const netlink::StatsMessage& stats) {
+  row.inOctets = stats.counters ? stats.counters->received : 0;
+  row.outOctets = stats.counters ? stats.counters->sent : 0;
 }
 
 std::vector<std::byte> linkByNameRequest(const QByteArray& name) {
@@ -100,24 +129,130 @@ std::optional<std::vector<InterfaceRow>> collectLinks(netlink::RouteChannel& cha
 
 }  // namespace
 
-LinuxInterfaceTable::LinuxInterfaceTable() : dumpRequest_(linkDumpRequest()) {}
+LinuxInterfaceTable::LinuxInterfaceTable()
+    : dumpRequest_(linkDumpRequest()),
+      statsRequest_(statsRequest(0)),
+      linkChanges_(netlink::Socket::open(linkChangeOptions())),
+      dumpsOwed_(kDumpsAfterChange) {}
 
 std::optional<std::vector<InterfaceRow>> LinuxInterfaceTable::rows() {
-  sysfs_.startSweep();
-  auto rows = collectLinks(channel_, sysfs_, dumpRequest_);
-  if (!rows) return std::nullopt;
-  sysfs_.finishSweep();
-  std::sort(rows->begin(), rows->end(), [](const InterfaceRow& a, const InterfaceRow& b) { return a.index < b.index; });
-  return rows;
+  if (linksKnown()) {
+    std::vector<InterfaceRow> rows = links_;
+    if (countersHold(readCounters(rows))) return rows;
+  }
+  return dumpLinks();
 }
 
 std::optional<InterfaceRow> LinuxInterfaceTable::rowByName(const QString& name) {
   const QByteArray kernelName = name.toUtf8();
   if (!isPossibleLinkName(kernelName)) return std::nullopt;
+  if (watching() && dumpsOwed_ > 0) dumpLinks();
+  if (linksKnown()) {
+    const auto link =
+        std::find_if(links_.begin(), links_.end(), [&](const InterfaceRow& row) { return row.name == name; });
+    if (link == links_.end()) {
+      if (countersHold(true)) return std::nullopt;
+    } else {
+      InterfaceRow row = *link;
+      if (countersHold(readCounters(row))) return row;
+    }
+  }
   auto rows = collectLinks(channel_, sysfs_, linkByNameRequest(kernelName));
   // The kernel also finds a link by one of its alternative names; the caller asked for this name.
   if (!rows || rows->size() != 1 || rows->front().name != name) return std::nullopt;
   return std::move(rows->front());
+}
+
+bool LinuxInterfaceTable::watching() const { return linkChanges_.isOpen() && countersReadable_; }
+
+bool LinuxInterfaceTable::linksKnown() const { return watching() && dumpsOwed_ == 0; }
+
+// Counters read from the kept links hold when no link changed meanwhile (a link that changed
+// before they were read has announced it by now); otherwise the links are dumped again.
+bool LinuxInterfaceTable::countersHold(bool read) {
+  const bool unchanged = linksUnchanged();
+  if (read && unchanged) return true;
+  // Counters that cannot be read while the links stay as they are will not be readable later
+  // either: every call dumps the links from now on.
+  if (unchanged) countersReadable_ = false;
+  dumpsOwed_ = kDumpsAfterChange;
+  return false;
+}
+
+std::optional<std::vector<InterfaceRow>> LinuxInterfaceTable::dumpLinks() {
+  // Whatever was announced until now is in the dump.
+  linksUnchanged();
+  sysfs_.startSweep();
+  auto rows = collectLinks(channel_, sysfs_, dumpRequest_);
+  if (!rows) {
+    dumpsOwed_ = kDumpsAfterChange;
+    return std::nullopt;
+  }
+  sysfs_.finishSweep();
+  std::sort(rows->begin(), rows->end(), [](const InterfaceRow& a, const InterfaceRow& b) { return a.index < b.index; });
+  links_ = *rows;
+  if (dumpsOwed_ > 0) --dumpsOwed_;
+  return rows;
+}
+
+// Every row's counters from one statistics dump; false when it cannot be read or lists other
+// links than the rows.
+bool LinuxInterfaceTable::readCounters(std::vector<InterfaceRow>& rows) {
+  std::vector<bool> found;
+  bool sameLinks = true;
+  const auto restart = [&] {
+    found.assign(rows.size(), false);
+    sameLinks = true;
+  };
+  const auto take = [&](const Message& message) {
+    if (message.header.nlmsg_type != RTM_NEWSTATS) return;
+    const auto stats = netlink::decodeStatsMessage(message.payload);
+    const auto row = !stats ? rows.end()
+                            : std::lower_bound(rows.begin(), rows.end(), stats->index,
+                                               [](const InterfaceRow& r, quint32 index) { return r.index < index; });
+    const auto position = static_cast<std::size_t>(row - rows.begin());
+    if (row == rows.end() || row->index != stats->index || found[position]) {
+      sameLinks = false;
+      return;
+    }
+    found[position] = true;
+    setCounters(*row, *stats);
+  };
+  const bool complete = channel_.run(statsRequest_, restart, take);
+  return complete && sameLinks && std::find(found.begin(), found.end(), false) == found.end();
+}
+
+bool LinuxInterfaceTable::readCounters(InterfaceRow& row) {
+  bool found = false;
+  const auto take = [&](const Message& message) {
+    if (message.header.nlmsg_type != RTM_NEWSTATS) return;
+    const auto stats = netlink::decodeStatsMessage(message.payload);
+    if (!stats || stats->index != row.index) return;
+    found = true;
+    setCounters(row, *stats);
+  };
+  const bool complete = channel_.run(
+      statsRequest(row.index), [&] { found = false; }, take);
+  return complete && found;
+}
+
+// Takes the link notifications queued since the last call; false when there was one (or some
+// were lost, or the socket failed).
+bool LinuxInterfaceTable::linksUnchanged() {
+  bool unchanged = true;
+  for (int taken = 0; taken < kMaxNotificationsPerCall; ++taken) {
+    switch (linkChanges_.receive(MSG_DONTWAIT).status) {
+      case netlink::Datagram::Status::Data:
+      case netlink::Datagram::Status::Overrun:
+        unchanged = false;
+        break;
+      case netlink::Datagram::Status::WouldBlock:
+        return unchanged;
+      case netlink::Datagram::Status::Failed:
+        return false;
+    }
+  }
+  return false;
 }
 
 }  // namespace meterly::platform

@@ -12,8 +12,12 @@
 
 namespace meterly::platform {
 
-// The interface table read from rtnetlink: one RTM_GETLINK round trip per call, on a socket
-// kept open for the object's life. Not thread-safe: one owner calls it.
+// The interface table read from rtnetlink, on sockets kept open for the object's life. The
+// links' names, types and addresses are kept from the last link dump for as long as the kernel
+// announces no link change; meanwhile a call reads only the byte counters (RTM_GETSTATS), a far
+// smaller answer than the dump. After a change the links are dumped on the next two calls (the
+// second finds what sysfs adds to a link after it was announced). Not thread-safe: one owner
+// calls it.
 class LinuxInterfaceTable : public InterfaceTable {
  public:
   LinuxInterfaceTable();
@@ -26,9 +30,22 @@ class LinuxInterfaceTable : public InterfaceTable {
   std::optional<InterfaceRow> rowByName(const QString& name) override;
 
  private:
+  bool watching() const;
+  bool linksKnown() const;
+  bool countersHold(bool read);
+  std::optional<std::vector<InterfaceRow>> dumpLinks();
+  bool readCounters(std::vector<InterfaceRow>& rows);
+  bool readCounters(InterfaceRow& row);
+  bool linksUnchanged();
+
   netlink::RouteChannel channel_;
   std::vector<std::byte> dumpRequest_;
+  std::vector<std::byte> statsRequest_;
   SysfsFactsCache sysfs_;
+  netlink::Socket linkChanges_;
+  std::vector<InterfaceRow> links_;  // the last dump, ordered by index
+  int dumpsOwed_;
+  bool countersReadable_ = true;
 };
 
 }  // namespace meterly::platform

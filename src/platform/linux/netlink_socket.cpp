@@ -12,8 +12,7 @@ namespace meterly::platform::netlink {
 
 namespace {
 
-// Large enough for a whole dump part on most machines; the kernel sizes its dump parts after
-// the largest buffer a reader offered, up to 32 KiB.
+// Large enough for most datagrams; it grows for a larger one.
 constexpr std::size_t kInitialBufferSize = 32 * 1024;
 
 // A blocking request never waits longer than this for the kernel's next datagram.
@@ -102,7 +101,10 @@ Datagram Socket::receive(int flags) {
     if (size < 0) return failedDatagram(errno);
     if (static_cast<std::size_t>(size) > buffer_.size()) buffer_.resize(static_cast<std::size_t>(size));
 
-    const ssize_t received = receiveInto(fd_, buffer_.data(), buffer_.size(), flags, sender);
+    // Read with exactly its size: the kernel sizes later dump parts after the largest read a
+    // reader made (up to 32 KiB), and parts of a page cost it far less to allocate for every
+    // request than 32 KiB ones.
+    const ssize_t received = receiveInto(fd_, buffer_.data(), static_cast<std::size_t>(size), flags, sender);
     if (received < 0) return failedDatagram(errno);
     if (sender.nl_pid != 0) continue;  // only the kernel speaks for the routing tables
     Datagram datagram;

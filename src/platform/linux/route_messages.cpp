@@ -83,6 +83,21 @@ std::optional<LinkMessage> decodeLinkMessage(Bytes payload) {
   return link;
 }
 
+std::optional<StatsMessage> decodeStatsMessage(Bytes payload) {
+  const auto header = readStruct<if_stats_msg>(payload);
+  if (!header) return std::nullopt;
+  StatsMessage stats;
+  stats.index = header->ifindex;
+  AttributeCursor cursor(attributesAfter<if_stats_msg>(payload));
+  while (const auto attribute = cursor.next()) {
+    if (attribute->type != IFLA_STATS_LINK_64) continue;
+    stats.counters = readCounters<rtnl_link_stats64>(attribute->payload);
+    if (!stats.counters) return std::nullopt;
+  }
+  if (cursor.malformed()) return std::nullopt;
+  return stats;
+}
+
 std::optional<AddressMessage> decodeAddressMessage(Bytes payload) {
   const auto header = readStruct<ifaddrmsg>(payload);
   if (!header) return std::nullopt;

@@ -1,7 +1,7 @@
 #pragma once
 
-// The payloads of rtnetlink link (RTM_NEWLINK) and address (RTM_NEWADDR) messages, reduced to
-// what the tables need.
+// The payloads of rtnetlink link (RTM_NEWLINK), link statistics (RTM_NEWSTATS) and address
+// (RTM_NEWADDR) messages, reduced to what the tables need.
 
 #include "platform/linux/netlink_message.h"
 
@@ -29,6 +29,14 @@ struct LinkMessage {
 
 // nullopt when the payload is malformed or names no interface.
 std::optional<LinkMessage> decodeLinkMessage(Bytes payload);
+
+struct StatsMessage {
+  quint32 index = 0;
+  std::optional<LinkCounters> counters;  // IFLA_STATS_LINK_64
+};
+
+// nullopt when the payload is malformed.
+std::optional<StatsMessage> decodeStatsMessage(Bytes payload);
 
 struct AddressMessage {
   quint8 family = 0;
