@@ -50,15 +50,7 @@ class ReplyReaderTest : public ::testing::Test {
                      [this](const Message& m) { indexes.push_back(readStruct<ifinfomsg>(m.payload)->ifi_index); }};
 };
 
-TEST_F(ReplyReaderTest, DumpSpansDatagramsUntilDone) {
-  EXPECT_FALSE(feed(datagram({linkPart(1), linkPart(2)})));
-  EXPECT_FALSE(feed(datagram({linkPart(3)})));
-  const auto status = feed(datagram({linkPart(4), done()}));
-  ASSERT_TRUE(status);
-  EXPECT_EQ(status->outcome, Outcome::Complete);
-  EXPECT_EQ(indexes, (std::vector<int>{1, 2, 3, 4}));
-}
-
+// A dump over many datagrams is read from the kernel in the interface table's tests.
 TEST_F(ReplyReaderTest, SkipsWhatAnswersAnEarlierRequest) {
   const ByteVector stale =
       datagram({message(RTM_NEWLINK, NLM_F_MULTI, kSequence - 1, 99), message(NLMSG_DONE, NLM_F_MULTI, kSequence - 1),

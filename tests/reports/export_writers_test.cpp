@@ -234,11 +234,5 @@ TEST(ExportFile, AFailedWriteKeepsTheOldFileAndLeavesNoTemporaryFile) {
   EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("report.htm")});
 }
 
-TEST(ExportFile, AMissingFolderIsReported) {
-  QTemporaryDir dir;
-  EXPECT_THROW(ExportText(kThreeColumns, dir.filePath(QStringLiteral("no/such/r.txt")), QStringLiteral("T")),
-               EExportError);
-}
-
 }  // namespace
 }  // namespace meterly
