@@ -21,14 +21,14 @@ void Repaint(benchmark::State& state, TLineType lineType) {
   for (auto _ : state) benchmark::DoNotOptimize(graph.RenderBitmap().constBits());
 }
 
-void BM_RepaintBars(benchmark::State& state) { Repaint(state, TLineType::ltBars); }
-BENCHMARK(BM_RepaintBars)->Args({290, 114})->Args({1920, 300})->Unit(benchmark::kMicrosecond);
+void BmRepaintBars(benchmark::State& state) { Repaint(state, TLineType::ltBars); }
+BENCHMARK(BmRepaintBars)->Args({290, 114})->Args({1920, 300})->Unit(benchmark::kMicrosecond);
 
-void BM_RepaintPolyLine(benchmark::State& state) { Repaint(state, TLineType::ltPolyLine); }
-BENCHMARK(BM_RepaintPolyLine)->Args({290, 114})->Args({1920, 300})->Unit(benchmark::kMicrosecond);
+void BmRepaintPolyLine(benchmark::State& state) { Repaint(state, TLineType::ltPolyLine); }
+BENCHMARK(BmRepaintPolyLine)->Args({290, 114})->Args({1920, 300})->Unit(benchmark::kMicrosecond);
 
 // The whole paint event, including the copy of both surfaces to a window's backing store.
-void BM_PaintEventBars(benchmark::State& state) {
+void BmPaintEventBars(benchmark::State& state) {
   THistogram graph;
   graph.FillDemoData();
   graph.resize(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
@@ -36,7 +36,7 @@ void BM_PaintEventBars(benchmark::State& state) {
   QApplication::processEvents();
   for (auto _ : state) graph.repaint();
 }
-BENCHMARK(BM_PaintEventBars)->Args({290, 114})->Args({1920, 300})->Unit(benchmark::kMicrosecond);
+BENCHMARK(BmPaintEventBars)->Args({290, 114})->Args({1920, 300})->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

@@ -8,11 +8,11 @@ namespace {
 
 using meterly::platform::LinuxInterfaceTable;
 
-void BM_Rows(benchmark::State& state) {
+void BmRows(benchmark::State& state) {
   LinuxInterfaceTable table;
   std::size_t links = 0;
   for (auto _ : state) {
-    auto rows = table.rows();
+    auto rows = table.Rows();
     if (!rows) {
       state.SkipWithError("the interface table cannot be read");
       return;
@@ -22,13 +22,13 @@ void BM_Rows(benchmark::State& state) {
   }
   state.counters["links"] = static_cast<double>(links);
 }
-BENCHMARK(BM_Rows);
+BENCHMARK(BmRows);
 
-void BM_RowByNameLoopback(benchmark::State& state) {
+void BmRowByNameLoopback(benchmark::State& state) {
   LinuxInterfaceTable table;
   const QString name = QStringLiteral("lo");
   for (auto _ : state) {
-    auto row = table.rowByName(name);
+    auto row = table.RowByName(name);
     if (!row) {
       state.SkipWithError("lo cannot be read");
       return;
@@ -36,7 +36,7 @@ void BM_RowByNameLoopback(benchmark::State& state) {
     benchmark::DoNotOptimize(row);
   }
 }
-BENCHMARK(BM_RowByNameLoopback);
+BENCHMARK(BmRowByNameLoopback);
 
 }  // namespace
 

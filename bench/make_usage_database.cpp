@@ -19,6 +19,6 @@ int main(int argc, char** argv) {
   platform::LinuxPlatform platform;
   const Settings settings;
   TDiskDB db(QString::fromLocal8Bit(argv[1]), platform, settings);
-  bench::FillTenYears(db, DateToDaySerial(platform.clock().now().date()));
+  bench::FillTenYears(db, DateToDaySerial(platform.clock().Now().date()));
   return 0;
 }

@@ -68,8 +68,8 @@ class OpenSockets {
     for (const int fd : fds_) ::close(fd);
   }
 
-  bool complete() const { return complete_; }
-  int count() const { return static_cast<int>(fds_.size()); }
+  bool Complete() const { return complete_; }
+  int Count() const { return static_cast<int>(fds_.size()); }
 
  private:
   int Open(int type) {
@@ -87,27 +87,27 @@ OpenSockets& Sockets() {
 }
 
 bool Ready(benchmark::State& state) {
-  if (Sockets().complete()) return true;
+  if (Sockets().Complete()) return true;
   state.SkipWithError("the 2,000 loopback sockets could not be opened");
   return false;
 }
 
 // Reading the four tables and finding every socket's process.
-void BM_SocketTables(benchmark::State& state) {
+void BmSocketTables(benchmark::State& state) {
   if (!Ready(state)) return;
   platform::LinuxSocketTable table;
   size_t rows = 0;
   for (auto _ : state) {
-    const std::vector<platform::SocketRow> read = table.sockets();
+    const std::vector<platform::SocketRow> read = table.Sockets();
     rows = read.size();
     benchmark::DoNotOptimize(read.data());
   }
   state.counters["sockets"] = static_cast<double>(rows);
 }
-BENCHMARK(BM_SocketTables)->Unit(benchmark::kMillisecond);
+BENCHMARK(BmSocketTables)->Unit(benchmark::kMillisecond);
 
 // One whole refresh of the window: tables, owners, rows, sorting by local address, the list view.
-void BM_FormRefresh(benchmark::State& state) {
+void BmFormRefresh(benchmark::State& state) {
   if (!Ready(state)) return;
   platform::LinuxSocketTable table;
   platform::LinuxProcessService processes;
@@ -117,7 +117,7 @@ void BM_FormRefresh(benchmark::State& state) {
   for (auto _ : state) form.Refresh();
   state.counters["rows"] = form.ListView->rowCount();
 }
-BENCHMARK(BM_FormRefresh)->Unit(benchmark::kMillisecond);
+BENCHMARK(BmFormRefresh)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -24,34 +24,34 @@ using bench::TenYearDatabase;
 TenYearDatabase& Database() { return TenYearDatabase::Instance(); }
 
 // The hours filter: 0 all hours, 1 peak hours (on the day index through "+HOUR").
-void BM_DailyReportOneMonth(benchmark::State& state) {
+void BmDailyReportOneMonth(benchmark::State& state) {
   TenYearDatabase& data = Database();
   data.settings.HoursShown = static_cast<quint8>(state.range(0));
   TUsagePanel panel(data.settings);
   for (auto _ : state) BuildDailyReport(panel, LoadDailyData(*data.db, std::nullopt, data.settings, data.LastDays(31)));
   data.settings.HoursShown = 0;
 }
-BENCHMARK(BM_DailyReportOneMonth)->Arg(0)->Arg(1)->ArgName("hours_shown")->Unit(benchmark::kMillisecond);
+BENCHMARK(BmDailyReportOneMonth)->Arg(0)->Arg(1)->ArgName("hours_shown")->Unit(benchmark::kMillisecond);
 
-void BM_WeeklyReportOneYear(benchmark::State& state) {
+void BmWeeklyReportOneYear(benchmark::State& state) {
   TenYearDatabase& data = Database();
   TUsagePanel panel(data.settings);
   for (auto _ : state) {
     BuildWeeklyReport(panel, LoadDailyData(*data.db, std::nullopt, data.settings, data.LastDays(366)), {1, 1});
   }
 }
-BENCHMARK(BM_WeeklyReportOneYear)->Unit(benchmark::kMillisecond);
+BENCHMARK(BmWeeklyReportOneYear)->Unit(benchmark::kMillisecond);
 
-void BM_MonthlyReportTenYears(benchmark::State& state) {
+void BmMonthlyReportTenYears(benchmark::State& state) {
   TenYearDatabase& data = Database();
   data.settings.HoursShown = static_cast<quint8>(state.range(0));
   TUsagePanel panel(data.settings);
   for (auto _ : state) BuildMonthlyReport(panel, LoadDailyData(*data.db, std::nullopt, data.settings), {1, 1});
   data.settings.HoursShown = 0;
 }
-BENCHMARK(BM_MonthlyReportTenYears)->Arg(0)->Arg(1)->ArgName("hours_shown")->Unit(benchmark::kMillisecond);
+BENCHMARK(BmMonthlyReportTenYears)->Arg(0)->Arg(1)->ArgName("hours_shown")->Unit(benchmark::kMillisecond);
 
-void BM_CustomReportOneYear(benchmark::State& state) {
+void BmCustomReportOneYear(benchmark::State& state) {
   TenYearDatabase& data = Database();
   TUsagePanel panel(data.settings);
   const DayRange year = data.LastDays(366);
@@ -59,17 +59,17 @@ void BM_CustomReportOneYear(benchmark::State& state) {
     BuildCustomReport(panel, LoadDailyData(*data.db, std::nullopt, data.settings, year), year.First, year.Last);
   }
 }
-BENCHMARK(BM_CustomReportOneYear)->Unit(benchmark::kMillisecond);
+BENCHMARK(BmCustomReportOneYear)->Unit(benchmark::kMillisecond);
 
 // The hourly report of one day, and the day-based builders alone over ten years of loaded days.
-void BM_HourlyReportOneDay(benchmark::State& state) {
+void BmHourlyReportOneDay(benchmark::State& state) {
   TenYearDatabase& data = Database();
   THourlyList list(data.settings);
   for (auto _ : state) benchmark::DoNotOptimize(BuildHourlyReport(*data.db, list, std::nullopt, data.LastDays(1)));
 }
-BENCHMARK(BM_HourlyReportOneDay)->Unit(benchmark::kMillisecond);
+BENCHMARK(BmHourlyReportOneDay)->Unit(benchmark::kMillisecond);
 
-void BM_BuildersOnlyTenYears(benchmark::State& state) {
+void BmBuildersOnlyTenYears(benchmark::State& state) {
   TenYearDatabase& data = Database();
   TUsagePanel panel(data.settings);
   const TDailyData days = LoadDailyData(*data.db, std::nullopt, data.settings);
@@ -79,7 +79,7 @@ void BM_BuildersOnlyTenYears(benchmark::State& state) {
     BuildMonthlyReport(panel, days, {1, 1});
   }
 }
-BENCHMARK(BM_BuildersOnlyTenYears)->Unit(benchmark::kMillisecond);
+BENCHMARK(BmBuildersOnlyTenYears)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -30,7 +30,7 @@ class GeneratedDatabase : public bench::TenYearDatabase {
     settings.CustomDateTo = lastDay;
   }
 
-  QString backupFile() const { return dir.filePath(QStringLiteral("backup.xml")); }
+  QString BackupFile() const { return dir.filePath(QStringLiteral("backup.xml")); }
 };
 
 GeneratedDatabase& Database() {
@@ -44,7 +44,7 @@ void ReportPeakMemory(benchmark::State& state) {
   state.counters["peak_rss_MB"] = static_cast<double>(usage.ru_maxrss) / 1024.0;
 }
 
-void BM_OpenStatisticsWindowAllPages(benchmark::State& state) {
+void BmOpenStatisticsWindowAllPages(benchmark::State& state) {
   GeneratedDatabase& data = Database();
   for (auto _ : state) {
     TTotalsFormContext context;
@@ -60,25 +60,25 @@ void BM_OpenStatisticsWindowAllPages(benchmark::State& state) {
     state.ResumeTiming();
   }
 }
-BENCHMARK(BM_OpenStatisticsWindowAllPages)->Unit(benchmark::kMillisecond);
+BENCHMARK(BmOpenStatisticsWindowAllPages)->Unit(benchmark::kMillisecond);
 
-void BM_Backup(benchmark::State& state) {
+void BmBackup(benchmark::State& state) {
   GeneratedDatabase& data = Database();
-  for (auto _ : state) BackupStatistics(*data.db, data.backupFile());
+  for (auto _ : state) BackupStatistics(*data.db, data.BackupFile());
   ReportPeakMemory(state);
 }
-BENCHMARK(BM_Backup)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BmBackup)->Unit(benchmark::kMillisecond)->Iterations(3);
 
-void BM_Restore(benchmark::State& state) {
+void BmRestore(benchmark::State& state) {
   GeneratedDatabase& data = Database();
-  BackupStatistics(*data.db, data.backupFile());
+  BackupStatistics(*data.db, data.BackupFile());
   for (auto _ : state) {
-    const TBackupContents contents = ReadBackupFile(data.backupFile());
+    const TBackupContents contents = ReadBackupFile(data.BackupFile());
     ReplaceStatistics(*data.db, contents.Usage, contents.Sessions);
   }
   ReportPeakMemory(state);
 }
-BENCHMARK(BM_Restore)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BmRestore)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 }  // namespace
 

@@ -50,7 +50,7 @@ class TenYearDatabase {
 
   explicit TenYearDatabase(const QString& otherUsers = QStringLiteral("user%1")) {
     db = std::make_unique<TDiskDB>(FilePath(), platform, settings);
-    lastDay = DateToDaySerial(platform.clock().now().date());
+    lastDay = DateToDaySerial(platform.clock().Now().date());
     firstDay = DateToDaySerial(DaySerialToDate(lastDay).addYears(-kYears)) + 1;
     QElapsedTimer timer;
     timer.start();

@@ -20,7 +20,7 @@ class QuietTray : public TrayIconHost {
 };
 
 // A whole tick (tray check, address watch, sampling, hand-over to nobody) for one source.
-void runTicks(benchmark::State& state, const QString& guid) {
+void RunTicks(benchmark::State& state, const QString& guid) {
   platform::LinuxInterfaceTable interfaces;
   platform::LinuxAddressTable addresses;
   platform::LinuxAddressChangeWatch watch(interfaces, addresses);
@@ -39,11 +39,11 @@ void runTicks(benchmark::State& state, const QString& guid) {
   state.counters["sources"] = static_cast<double>(sources.Adapters().size());
 }
 
-void BM_TickAllConnections(benchmark::State& state) { runTicks(state, AllConnectionsGuid); }
-BENCHMARK(BM_TickAllConnections)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
+void BmTickAllConnections(benchmark::State& state) { RunTicks(state, AllConnectionsGuid); }
+BENCHMARK(BmTickAllConnections)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
 
 // The first single interface the machine lists.
-void BM_TickOneInterface(benchmark::State& state) {
+void BmTickOneInterface(benchmark::State& state) {
   platform::LinuxInterfaceTable interfaces;
   platform::LinuxAddressTable addresses;
   TrafficSources sources(interfaces, addresses);
@@ -52,9 +52,9 @@ void BM_TickOneInterface(benchmark::State& state) {
     state.SkipWithError("this machine lists no single interface");
     return;
   }
-  runTicks(state, sources.Adapters()[3].Guid);
+  RunTicks(state, sources.Adapters()[3].Guid);
 }
-BENCHMARK(BM_TickOneInterface)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BmTickOneInterface)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
 
 }  // namespace
 

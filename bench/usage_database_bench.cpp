@@ -30,7 +30,7 @@ void Describe(benchmark::State& state) {
 }
 
 // One minute's amounts written to the row of the current hour (a committed transaction each).
-void BM_FlushPending(benchmark::State& state) {
+void BmFlushPending(benchmark::State& state) {
   TDiskDB& db = *Database().db;
   for (auto _ : state) {
     db.AddData(0, 1500000, 120000);
@@ -38,20 +38,20 @@ void BM_FlushPending(benchmark::State& state) {
   }
   Describe(state);
 }
-BENCHMARK(BM_FlushPending)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BmFlushPending)->Unit(benchmark::kMicrosecond);
 
 // The current month, all users: the tooltip and the monthly quota.
-void BM_GetTotalsMonth(benchmark::State& state) {
+void BmGetTotalsMonth(benchmark::State& state) {
   TenYearDatabase& data = Database();
   const DayRange month = GetPeriod(QuotaPeriod::Monthly, data.lastDay, data.settings, data.lastDay);
   TSQLiteDB::LockGuard lock(*data.db);
   for (auto _ : state) benchmark::DoNotOptimize(data.db->GetTotals(month.First, month.Last, std::nullopt));
   Describe(state);
 }
-BENCHMARK(BM_GetTotalsMonth)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BmGetTotalsMonth)->Unit(benchmark::kMicrosecond);
 
 // The on-peak part of the current month: the quota with on/off-peak allowances.
-void BM_GetHoursTotalsPeakMonth(benchmark::State& state) {
+void BmGetHoursTotalsPeakMonth(benchmark::State& state) {
   TenYearDatabase& data = Database();
   const DayRange month = GetPeriod(QuotaPeriod::Monthly, data.lastDay, data.settings, data.lastDay);
   TSQLiteDB::LockGuard lock(*data.db);
@@ -60,17 +60,17 @@ void BM_GetHoursTotalsPeakMonth(benchmark::State& state) {
   }
   Describe(state);
 }
-BENCHMARK(BM_GetHoursTotalsPeakMonth)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BmGetHoursTotalsPeakMonth)->Unit(benchmark::kMicrosecond);
 
 // Everything ever recorded, all users and one user: the statistics window's summary.
-void BM_GetTotalsSince(benchmark::State& state) {
+void BmGetTotalsSince(benchmark::State& state) {
   TenYearDatabase& data = Database();
   const UserFilter user = state.range(0) == 0 ? UserFilter() : UserFilter(data.db->GetCurrentUserName());
   TSQLiteDB::LockGuard lock(*data.db);
   for (auto _ : state) benchmark::DoNotOptimize(data.db->GetTotalsSince(user));
   Describe(state);
 }
-BENCHMARK(BM_GetTotalsSince)->Arg(0)->Arg(1)->ArgName("one_user")->Unit(benchmark::kMillisecond);
+BENCHMARK(BmGetTotalsSince)->Arg(0)->Arg(1)->ArgName("one_user")->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

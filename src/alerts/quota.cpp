@@ -38,7 +38,7 @@ TQuotaSetup::TQuotaSetup(Settings& settings, platform::Clock& clock, DatabaseSou
 QuotaDefinition& TQuotaSetup::Definition() { return settings_.Quota; }
 const QuotaDefinition& TQuotaSetup::Definition() const { return settings_.Quota; }
 
-qint32 TQuotaSetup::Today() const { return DateToDaySerial(clock_.now().date()); }
+qint32 TQuotaSetup::Today() const { return DateToDaySerial(clock_.Now().date()); }
 
 bool TQuotaSetup::IsOnOffPeak() const {
   const quint8 hours = Definition().QuotaHours;

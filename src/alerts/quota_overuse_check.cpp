@@ -27,7 +27,7 @@ QString QuotaOveruseCheck::MessageText(int percent) {
 }
 
 void QuotaOveruseCheck::CheckQuotaOveruse() {
-  if (DateTimeToSerial(clock_.now()) <= settings_.Quota.QuotaNextNotify) return;
+  if (DateTimeToSerial(clock_.Now()) <= settings_.Quota.QuotaNextNotify) return;
   if (!quota_.IsUsedUp(settings_.QuotaOverusePercentage)) return;
   if (anyTimedMessageOpen_()) return;
 
@@ -38,7 +38,7 @@ void QuotaOveruseCheck::CheckQuotaOveruse() {
 }
 
 void QuotaOveruseCheck::ApplyRemindChoice(int choice) {
-  const double now = DateTimeToSerial(clock_.now());
+  const double now = DateTimeToSerial(clock_.Now());
   settings_.Quota.QuotaNextNotify = RemindNextNotify(choice, now, quota_.GetPeriod().Last);
   saveSettings_();
 }

@@ -7,8 +7,8 @@ namespace meterly {
 bool EnumConnections(platform::DialupService& dialup, TRasItemList* list, const QDateTime& since) {
   METERLY_ASSERT(list != nullptr, "RasLogger", "EnumConnections: no list given");
   list->Clear();
-  if (!dialup.available()) return true;
-  const auto links = dialup.activeLinks();
+  if (!dialup.Available()) return true;
+  const auto links = dialup.ActiveLinks();
   if (!links) return false;
   for (const platform::DialupLink& link : *links) {
     TRasItem item;
@@ -31,7 +31,7 @@ void HangUpAllDialup(platform::DialupService& dialup) {
   EnumConnections(dialup, &connections);
   for (const TRasItem& connection : connections) {
     QString ignored;
-    dialup.hangUp(platform::DialupLink{connection.Name, connection.Handle, {}}, &ignored);
+    dialup.HangUp(platform::DialupLink{connection.Name, connection.Handle, {}}, &ignored);
   }
 }
 

@@ -18,8 +18,8 @@ constexpr int kPollsBetweenWriteAttempts = 60;
 TRasLogger::TRasLogger(platform::DialupService& dialup, platform::Clock& clock, TDiskDB& db, ProblemReport report,
                        int pollIntervalMs)
     : sessions_(dialup, clock, db), report_(std::move(report)), pollIntervalMs_(pollIntervalMs) {
-  METERLY_ASSERT(dialup.available(), "RasLogger", "dial-up connections are not available");
-  Event = dialup.watchEvents();
+  METERLY_ASSERT(dialup.Available(), "RasLogger", "dial-up connections are not available");
+  Event = dialup.WatchEvents();
   thread_ = std::thread([this] { Execute(); });
 }
 
@@ -30,7 +30,7 @@ TRasLogger::~TRasLogger() {
 
 void TRasLogger::Stop() {
   Terminated.store(true);
-  Event->wake();
+  Event->Wake();
 }
 
 void TRasLogger::Execute() {
@@ -47,9 +47,9 @@ void TRasLogger::Execute() {
       continue;
     }
     const auto left = std::chrono::ceil<std::chrono::milliseconds>(nextPoll - now).count();
-    const platform::DialupEventWatch::WaitResult result = Event->wait(static_cast<int>(left));
+    const platform::DialupEventWatch::WaitResult result = Event->Wait(static_cast<int>(left));
     if (result == platform::DialupEventWatch::WaitResult::Failed) {
-      Report(tr("Dial-up connections are no longer logged: %1").arg(Event->failure()));
+      Report(tr("Dial-up connections are no longer logged: %1").arg(Event->Failure()));
       break;
     }
     if (result == platform::DialupEventWatch::WaitResult::Event && !Terminated.load()) {

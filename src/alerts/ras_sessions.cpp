@@ -21,7 +21,7 @@ RasSessions::RasSessions(platform::DialupService& dialup, platform::Clock& clock
 
 void RasSessions::RefreshConnections() {
   TRasItemList active;
-  refreshPending_ = !EnumConnections(dialup_, &active, clock_.now());
+  refreshPending_ = !EnumConnections(dialup_, &active, clock_.Now());
   if (refreshPending_) return;
   if (active.IsEmpty()) {
     while (!Sessions_.IsEmpty()) Finish(0);
@@ -48,7 +48,7 @@ void RasSessions::Finish(qsizetype index) { finished_.Add(Sessions_.Take(index))
 void RasSessions::UpdateStatistics() {
   if (refreshPending_) RefreshConnections();
   for (TRasItem& session : Sessions_) {
-    const auto counters = dialup_.statistics(session.Handle);
+    const auto counters = dialup_.Statistics(session.Handle);
     if (!counters) continue;
     AddCounterStep(counters->received, session.LastBytesReceived, session.DataIn);
     AddCounterStep(counters->sent, session.LastBytesSent, session.DataOut);

@@ -7,7 +7,7 @@ namespace meterly {
 
 namespace {
 
-QPixmap drawIcon(int size) {
+QPixmap DrawIcon(int size) {
   QPixmap pixmap(size, size);
   pixmap.fill(Qt::transparent);
   QPainter painter(&pixmap);
@@ -31,7 +31,7 @@ QPixmap drawIcon(int size) {
 
 QIcon MeterlyIcon() {
   QIcon icon;
-  for (int size : {16, 22, 24, 32, 48, 64}) icon.addPixmap(drawIcon(size));
+  for (int size : {16, 22, 24, 32, 48, 64}) icon.addPixmap(DrawIcon(size));
   return icon;
 }
 

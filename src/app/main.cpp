@@ -12,7 +12,7 @@
 
 namespace {
 
-void print(std::FILE* stream, const QString& text) { std::fputs(text.toUtf8().constData(), stream); }
+void Print(std::FILE* stream, const QString& text) { std::fputs(text.toUtf8().constData(), stream); }
 
 }  // namespace
 
@@ -24,11 +24,11 @@ int main(int argc, char** argv) {
   if (early.Help) {
     QCoreApplication core(argc, argv);
     meterly::platform::InstallTranslations(core);
-    print(stdout, meterly::CommandLineUsage());
+    Print(stdout, meterly::CommandLineUsage());
     return 0;
   }
   if (early.Version) {
-    print(stdout, QStringLiteral("meterly " METERLY_VERSION "\n"));
+    Print(stdout, QStringLiteral("meterly " METERLY_VERSION "\n"));
     return 0;
   }
 
@@ -40,7 +40,7 @@ int main(int argc, char** argv) {
   // Qt has taken its own options (-platform, -display...) out of the arguments by now.
   const meterly::CommandLineSwitches switches = meterly::ParseCommandLine(application.arguments().mid(1));
   if (!switches.Unknown.isEmpty()) {
-    print(stderr, QCoreApplication::translate("main", "meterly: unknown option %1\n").arg(switches.Unknown.front()) +
+    Print(stderr, QCoreApplication::translate("main", "meterly: unknown option %1\n").arg(switches.Unknown.front()) +
                       meterly::CommandLineUsage());
     return 2;
   }

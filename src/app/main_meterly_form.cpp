@@ -60,8 +60,8 @@ TMainMeterlyForm::TMainMeterlyForm(platform::Platform& platform, Settings& setti
       tick_(settings, sources_, platform.addressChangeWatch(), *this, *this),
       QuotaSetup(settings, platform.clock(), [this] { return UsageDatabase(); }),
       quotaOveruseCheck_(settings, QuotaSetup, platform.clock(), AnyTimedMessageOpen,
-                         RemindWindowOpener(platform.power()), [this] { SaveSettings(); }),
-      notification_(settings, platform.sound(), platform.shell(), platform.power(), NotificationHooks()) {
+                         RemindWindowOpener(platform.Power()), [this] { SaveSettings(); }),
+      notification_(settings, platform.Sound(), platform.shell(), platform.Power(), NotificationHooks()) {
   FormCreate();
 }
 
@@ -119,7 +119,7 @@ void TMainMeterlyForm::CreateTrayIcon() {
   CreateSpeedMeters(actions);
   if (switches_.ReadOnly) ApplyReadOnlyMode(actions);
   trayIcon_ = std::make_unique<TTrayIcon>(
-      platform_.trayState(), settings_, actions, MeterlyIcon(),
+      platform_.TrayState(), settings_, actions, MeterlyIcon(),
       [this] { return CurrentTrayText(settings_, tick_, DiskDB.get()); },
       [this] { return CurrentTrayMenuConditions(); }, this);
   // A failure here is left to the tick, which tries again every second.
@@ -235,7 +235,7 @@ void TMainMeterlyForm::CreateGraphFeed() {
 // Without dial-up support on this system there is no logger and nothing to tell the user.
 void TMainMeterlyForm::CreateDialupLogger() {
   try {
-    if (!DiskDB || !platform_.dialup().available()) {
+    if (!DiskDB || !platform_.dialup().Available()) {
       RasAvailable = false;
       return;
     }
@@ -268,7 +268,7 @@ void TMainMeterlyForm::FeedPublish(quint32 in, quint32 out) {
 }
 
 void TMainMeterlyForm::CreateVersionChecker() {
-  settings_.AutoUpdate.Load(store_, DateToDaySerial(platform_.clock().now().date()));
+  settings_.AutoUpdate.Load(store_, DateToDaySerial(platform_.clock().Now().date()));
   versionCheck_ = std::make_unique<TOnlineVersionCheck>(settings_.AutoUpdate, platform_.shell(), platform_.clock(),
                                                         ReadVersionCheckSetup(store_));
   // Asked once the event loop runs, when creation has finished.
@@ -277,7 +277,7 @@ void TMainMeterlyForm::CreateVersionChecker() {
 
 // Ping and trace route: their tray items work only while ICMP echo can be sent.
 void TMainMeterlyForm::CreateNetworkTools(const TrayMenuActions& actions) {
-  networkTools_ = std::make_unique<TNetworkTools>(platform_.icmp(), settings_, [this] { SaveSettings(); });
+  networkTools_ = std::make_unique<TNetworkTools>(platform_.Icmp(), settings_, [this] { SaveSettings(); });
   networkTools_->AttachActions(actions.ActionPing, actions.ActionTraceRoute);
 }
 
@@ -445,8 +445,8 @@ void TMainMeterlyForm::ActionAbout() {
     aboutWindow_->SetUpdateCheckOffered(versionCheck_->Enabled());
     connect(aboutWindow_.get(), &TAboutWindow::checkUpdatesRequested, this, &TMainMeterlyForm::InteractiveVersionCheck);
     // Why the ping and trace route items are disabled, when they are.
-    const QString icmpProblem = platform_.icmp().unavailableReason();
-    if (!icmpProblem.isEmpty()) aboutWindow_->setNote(tr("Ping and trace route: %1").arg(icmpProblem));
+    const QString icmpProblem = platform_.Icmp().UnavailableReason();
+    if (!icmpProblem.isEmpty()) aboutWindow_->SetNote(tr("Ping and trace route: %1").arg(icmpProblem));
   }
   aboutWindow_->show();
   aboutWindow_->raise();
@@ -497,7 +497,7 @@ TTrafficNotification::Hooks TMainMeterlyForm::NotificationHooks() {
 }
 
 void TMainMeterlyForm::HangUpDialup() {
-  if (platform_.dialup().available()) HangUpAllDialup(platform_.dialup());
+  if (platform_.dialup().Available()) HangUpAllDialup(platform_.dialup());
 }
 
 void TMainMeterlyForm::ActionQuota() {
@@ -552,7 +552,7 @@ void TMainMeterlyForm::Shutdown(bool saveSettings, ProblemBox problemBox) {
   });
   if (saveSettings) attempt(tr("The settings could not be saved: %1"), [this] { SaveSettings(); });
   attempt(tr("The windows could not be closed: %1"), [this] {
-    settingsWindow_->setTerminating(true);
+    settingsWindow_->SetTerminating(true);
     settingsWindow_->close();
     // Its close records the bounds and saves the settings once more.
     if (GraphForm != nullptr && GraphForm->isVisible()) GraphForm->close();

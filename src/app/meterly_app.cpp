@@ -17,14 +17,14 @@ namespace {
 
 constexpr int kAutoStartDelayMs = 10000;
 
-SettingsContext currentSettingsContext(platform::Clock& clock) {
+SettingsContext CurrentSettingsContext(platform::Clock& clock) {
   SettingsContext context;
   context.localeFirstDayOfWeek = static_cast<int>(QLocale::system().firstDayOfWeek()) - 1;
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
     context.screenWidth = screen->geometry().width();
     context.screenHeight = screen->geometry().height();
   }
-  context.now = clock.now();
+  context.now = clock.Now();
   return context;
 }
 
@@ -36,16 +36,16 @@ MeterlyApp::MeterlyApp(platform::Platform& platform, CommandLineSwitches switche
 MeterlyApp::~MeterlyApp() = default;
 
 std::optional<int> MeterlyApp::Start() {
-  const QString unsupported = platform_.unsupportedReason();
+  const QString unsupported = platform_.UnsupportedReason();
   if (!unsupported.isEmpty()) {
     QMessageBox::critical(nullptr, QString(), unsupported);
     return 1;
   }
-  if (!platform_.instanceLock().acquireSingleInstance()) return 0;
-  platform_.instanceLock().holdMarkers();
+  if (!platform_.instanceLock().AcquireSingleInstance()) return 0;
+  platform_.instanceLock().HoldMarkers();
   // Started at logon: let the desktop settle first.
   if (switches_.AutoStart) QThread::msleep(kAutoStartDelayMs);
-  loadSettings();
+  LoadSettings();
   if (switches_.AutoStart && !settings_.EnableAutoRun) return 0;
 
   try {
@@ -56,12 +56,12 @@ std::optional<int> MeterlyApp::Start() {
   }
   connect(mainForm_.get(), &TMainMeterlyForm::closed, qApp, &QApplication::quit, Qt::QueuedConnection);
   // Without the graph window, or with settings it cannot take, the monitor still runs.
-  startupStep([this] {
+  StartupStep([this] {
     graphForm_ = std::make_unique<TGraphForm>(settings_);
     mainForm_->AttachGraphForm(*graphForm_);
   });
-  startupStep([this] { mainForm_->ApplySettings(); });
-  if (settings_.DisplayOnStartup) startupStep([this] { mainForm_->ActionToggleGraph(); });
+  StartupStep([this] { mainForm_->ApplySettings(); });
+  if (settings_.DisplayOnStartup) StartupStep([this] { mainForm_->ActionToggleGraph(); });
   return std::nullopt;
 }
 
@@ -69,7 +69,7 @@ void MeterlyApp::ExitApplication() {
   if (mainForm_) mainForm_->ExitApplication(false);
 }
 
-void MeterlyApp::startupStep(const std::function<void()>& step) {
+void MeterlyApp::StartupStep(const std::function<void()>& step) {
   try {
     step();
   } catch (...) {
@@ -77,22 +77,22 @@ void MeterlyApp::startupStep(const std::function<void()>& step) {
   }
 }
 
-void MeterlyApp::loadSettings() {
+void MeterlyApp::LoadSettings() {
   platform::Registry& registry = platform_.registry();
   try {
-    registry.load();
-    if (!registry.loadProblem().isEmpty()) showStartupProblem(registry.loadProblem());
+    registry.Load();
+    if (!registry.LoadProblem().isEmpty()) ShowStartupProblem(registry.LoadProblem());
   } catch (const platform::RegistryError& error) {
     // The file is there but unreadable: run on the defaults; the registry refuses to overwrite it.
-    showStartupProblem(tr("%1\nThe default settings apply, and changes will not be saved.").arg(error.message()));
+    ShowStartupProblem(tr("%1\nThe default settings apply, and changes will not be saved.").arg(error.message()));
   }
   store_ = std::make_unique<SettingsStore>(registry);
   QStringList problems;
-  LoadSettings(*store_, settings_, currentSettingsContext(platform_.clock()), &problems);
+  meterly::LoadSettings(*store_, settings_, CurrentSettingsContext(platform_.clock()), &problems);
   for (const QString& problem : problems) ReportProblem(problem, ProblemBox::None);
 }
 
-void MeterlyApp::showStartupProblem(const QString& message) {
+void MeterlyApp::ShowStartupProblem(const QString& message) {
   ReportProblem(message, ProblemBox::Detached, QMessageBox::Warning);
 }
 

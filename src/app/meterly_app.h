@@ -35,10 +35,10 @@ class MeterlyApp : public QObject {
   TGraphForm* GraphForm() { return graphForm_.get(); }
 
  private:
-  void loadSettings();
-  void showStartupProblem(const QString& message);
+  void LoadSettings();
+  void ShowStartupProblem(const QString& message);
   // A start-up step that may fail on its own: reported, and the start goes on.
-  void startupStep(const std::function<void()>& step);
+  void StartupStep(const std::function<void()>& step);
 
   platform::Platform& platform_;
   CommandLineSwitches switches_;

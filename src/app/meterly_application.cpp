@@ -11,12 +11,12 @@ bool MeterlyApplication::notify(QObject* receiver, QEvent* event) {
   try {
     return QApplication::notify(receiver, event);
   } catch (...) {
-    showError(ExceptionMessage(std::current_exception()));
+    ShowError(ExceptionMessage(std::current_exception()));
     return false;
   }
 }
 
-void MeterlyApplication::showError(const QString& message) {
+void MeterlyApplication::ShowError(const QString& message) {
   // A fault that repeats every second must not stack up message boxes.
   if (showingError_) {
     ReportProblem(message, ProblemBox::None);

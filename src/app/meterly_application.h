@@ -13,7 +13,7 @@ class MeterlyApplication : public QApplication {
   bool notify(QObject* receiver, QEvent* event) override;
 
  private:
-  void showError(const QString& message);
+  void ShowError(const QString& message);
 
   bool showingError_ = false;
 };

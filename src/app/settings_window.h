@@ -62,8 +62,8 @@ class TSettingsWindow : public QWidget {
   void ShowClickThrough(bool enabled);
 
   // Until the program ends, closing only hides the window.
-  void setTerminating(bool terminating) { terminating_ = terminating; }
-  bool terminating() const { return terminating_; }
+  void SetTerminating(bool terminating) { terminating_ = terminating; }
+  bool Terminating() const { return terminating_; }
 
   // General page.
   QTabWidget* pcPages;

@@ -14,8 +14,8 @@ class EAssertionFailed : public std::logic_error {
   EAssertionFailed(QString message, QString unit, int line);
 
   const QString& message() const { return message_; }
-  const QString& unit() const { return unit_; }
-  int line() const { return line_; }
+  const QString& Unit() const { return unit_; }
+  int Line() const { return line_; }
 
  private:
   QString message_;
@@ -23,12 +23,12 @@ class EAssertionFailed : public std::logic_error {
   int line_;
 };
 
-[[noreturn]] void raiseAssertion(const char* message, const char* unit, int line);
+[[noreturn]] void RaiseAssertion(const char* message, const char* unit, int line);
 
 }  // namespace meterly
 
 // METERLY_ASSERT(cond, "Unit", "message"): throws EAssertionFailed when cond is false.
 #define METERLY_ASSERT(cond, unit, message)                          \
   do {                                                               \
-    if (!(cond)) ::meterly::raiseAssertion(message, unit, __LINE__); \
+    if (!(cond)) ::meterly::RaiseAssertion(message, unit, __LINE__); \
   } while (false)

@@ -11,13 +11,13 @@ constexpr double kMsPerDay = 86400000.0;
 constexpr double kFirstSerial = -657434.0;
 constexpr double kLastSerial = 2958465.0;
 
-QDate epoch() { return QDate(1899, 12, 30); }
+QDate Epoch() { return QDate(1899, 12, 30); }
 
 }  // namespace
 
-qint32 DateToDaySerial(QDate date) { return static_cast<qint32>(epoch().daysTo(date)); }
+qint32 DateToDaySerial(QDate date) { return static_cast<qint32>(Epoch().daysTo(date)); }
 
-QDate DaySerialToDate(qint32 serial) { return epoch().addDays(serial); }
+QDate DaySerialToDate(qint32 serial) { return Epoch().addDays(serial); }
 
 double DateTimeToSerial(const QDateTime& moment) {
   const double days = DateToDaySerial(moment.date());
@@ -26,7 +26,7 @@ double DateTimeToSerial(const QDateTime& moment) {
 
 QDateTime SerialToDateTime(double serial) {
   if (!std::isfinite(serial) || serial < kFirstSerial || serial >= kLastSerial + 1) {
-    return QDateTime(epoch(), QTime(0, 0));
+    return QDateTime(Epoch(), QTime(0, 0));
   }
   const double wholeDays = std::floor(serial);
   const auto ms = static_cast<int>(std::llround((serial - wholeDays) * kMsPerDay));

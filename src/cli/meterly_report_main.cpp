@@ -33,39 +33,39 @@ constexpr int kBusyTimeoutMs = 2000;
 class MonitorSession final : public platform::UserSession {
  public:
   explicit MonitorSession(platform::UserSession& session) : session_(session) {}
-  QString userName() override { return session_.userName(); }
-  QString executablePath() override {
-    return QFileInfo(session_.executablePath()).absoluteDir().filePath(QStringLiteral("meterly"));
+  QString UserName() override { return session_.UserName(); }
+  QString ExecutablePath() override {
+    return QFileInfo(session_.ExecutablePath()).absoluteDir().filePath(QStringLiteral("meterly"));
   }
-  QString configDir() override { return session_.configDir(); }
-  QString dataDir() override { return session_.dataDir(); }
-  QString runtimeDir() override { return session_.runtimeDir(); }
-  QString allUsersDataDir() override { return session_.allUsersDataDir(); }
+  QString ConfigDir() override { return session_.ConfigDir(); }
+  QString DataDir() override { return session_.DataDir(); }
+  QString RuntimeDir() override { return session_.RuntimeDir(); }
+  QString AllUsersDataDir() override { return session_.AllUsersDataDir(); }
 
  private:
   platform::UserSession& session_;
 };
 
-void print(std::FILE* stream, const QString& text) {
+void Print(std::FILE* stream, const QString& text) {
   const QByteArray bytes = text.toUtf8();
   std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stream);
 }
 
-int fail(int status, const QString& message) {
-  print(stderr, QStringLiteral("meterly-report: ") + message + QLatin1Char('\n'));
+int Fail(int status, const QString& message) {
+  Print(stderr, QStringLiteral("meterly-report: ") + message + QLatin1Char('\n'));
   return status;
 }
 
 SettingsContext settingsContext(platform::Clock& clock) {
   SettingsContext context;
   context.localeFirstDayOfWeek = static_cast<int>(QLocale::system().firstDayOfWeek()) - 1;
-  context.now = clock.now();
+  context.now = clock.Now();
   return context;
 }
 
 int run(const ReportRequest& request) {
   platform::LinuxPlatform platform;
-  platform::LinuxRegistryFile settingsFile(platform.registryPath());
+  platform::LinuxRegistryFile settingsFile(platform.RegistryPath());
   const Settings settings = ReadSettingsUnchanged(settingsFile, settingsContext(platform.clock()));
   MonitorSession session(platform.userSession());
   const QString file = request.Database.isEmpty() ? FindUsageDatabaseLocation(session).FilePath() : request.Database;
@@ -76,7 +76,7 @@ int run(const ReportRequest& request) {
       throw SQLiteException(QCoreApplication::translate("ReportMain", "there is no such file"));
     db = std::make_unique<TDiskDB>(file, platform, settings, kBusyTimeoutMs, OpenMode::ReadOnly);
   } catch (...) {
-    return fail(kDatabaseStatus, QCoreApplication::translate("ReportMain", "cannot open the usage database %1: %2")
+    return Fail(kDatabaseStatus, QCoreApplication::translate("ReportMain", "cannot open the usage database %1: %2")
                                      .arg(file, ExceptionMessage(std::current_exception())));
   }
   QByteArray output;
@@ -86,12 +86,12 @@ int run(const ReportRequest& request) {
     if (request.Format == ReportFormat::Csv || request.Format == ReportFormat::Json) untranslated.emplace();
     output = ReportOutput(*db, settings, request, QLocale::system());
   } catch (...) {
-    return fail(kDatabaseStatus, QCoreApplication::translate("ReportMain", "cannot read the usage database %1: %2")
+    return Fail(kDatabaseStatus, QCoreApplication::translate("ReportMain", "cannot read the usage database %1: %2")
                                      .arg(file, ExceptionMessage(std::current_exception())));
   }
   std::fwrite(output.constData(), 1, static_cast<std::size_t>(output.size()), stdout);
   if (std::fflush(stdout) != 0)
-    return fail(kDatabaseStatus, QCoreApplication::translate("ReportMain", "cannot write the report"));
+    return Fail(kDatabaseStatus, QCoreApplication::translate("ReportMain", "cannot write the report"));
   return 0;
 }
 
@@ -106,15 +106,15 @@ int main(int argc, char** argv) {
   try {
     request = ParseReportArguments(arguments);
   } catch (const ReportUsageError& error) {
-    return fail(kUsageStatus,
+    return Fail(kUsageStatus,
                 QCoreApplication::translate("ReportMain", "%1\nTry 'meterly-report --help'.").arg(error.message()));
   }
   if (request.Help) {
-    print(stdout, ReportUsage());
+    Print(stdout, ReportUsage());
     return 0;
   }
   if (request.Version) {
-    print(stdout, QStringLiteral("meterly-report " METERLY_VERSION "\n"));
+    Print(stdout, QStringLiteral("meterly-report " METERLY_VERSION "\n"));
     return 0;
   }
   return run(request);

@@ -12,14 +12,14 @@ class ReadOnlyRegistryFile final : public platform::RegistryFile {
  public:
   explicit ReadOnlyRegistryFile(platform::RegistryFile& file) : file_(file) {}
 
-  std::optional<QByteArray> read() override { return file_.read(); }
-  void write(const QByteArray&) override { refuse(); }
-  QString setAside() override { refuse(); }
-  QString location() const override { return file_.location(); }
+  std::optional<QByteArray> Read() override { return file_.Read(); }
+  void Write(const QByteArray&) override { Refuse(); }
+  QString SetAside() override { Refuse(); }
+  QString Location() const override { return file_.Location(); }
 
  private:
-  [[noreturn]] void refuse() const {
-    throw platform::RegistryError(QStringLiteral("%1 is only read here").arg(file_.location()));
+  [[noreturn]] void Refuse() const {
+    throw platform::RegistryError(QStringLiteral("%1 is only read here").arg(file_.Location()));
   }
 
   platform::RegistryFile& file_;
@@ -31,7 +31,7 @@ Settings ReadSettingsUnchanged(platform::RegistryFile& file, const SettingsConte
   ReadOnlyRegistryFile readOnly(file);
   platform::Registry registry(readOnly);
   try {
-    registry.load();
+    registry.Load();
   } catch (const platform::RegistryError&) {
     // Unreadable: the defaults, as the monitor itself would use.
   }

@@ -32,7 +32,7 @@ QString Translated(const char* text) { return QCoreApplication::translate("Repor
 
 // The message names the text given and the known names: "unknown report \"%1\" (one of: %2)".
 template <typename Value, std::size_t N>
-Value lookUp(const std::array<Named<Value>, N>& names, const QString& text, const char* message) {
+Value LookUp(const std::array<Named<Value>, N>& names, const QString& text, const char* message) {
   QStringList known;
   for (const Named<Value>& entry : names) {
     if (text == QLatin1String(entry.Name)) return entry.Meaning;
@@ -41,7 +41,7 @@ Value lookUp(const std::array<Named<Value>, N>& names, const QString& text, cons
   throw ReportUsageError(Translated(message).arg(text, known.join(QStringLiteral(", "))));
 }
 
-qint32 dayOf(const QString& text, const QString& option) {
+qint32 DayOf(const QString& text, const QString& option) {
   const QDate date = QDate::fromString(text, Qt::ISODate);
   if (!date.isValid()) {
     throw ReportUsageError(
@@ -77,17 +77,17 @@ ReportRequest ParseReportArguments(const QStringList& arguments) {
     throw ReportUsageError(Translated(QT_TRANSLATE_NOOP("ReportRequest", "only one report at a time")));
   if (!positional.isEmpty())
     request.Kind =
-        lookUp(kKinds, positional.front(), QT_TRANSLATE_NOOP("ReportRequest", "unknown report \"%1\" (one of: %2)"));
+        LookUp(kKinds, positional.front(), QT_TRANSLATE_NOOP("ReportRequest", "unknown report \"%1\" (one of: %2)"));
   if (parser.isSet(format))
-    request.Format = lookUp(kFormats, parser.value(format),
+    request.Format = LookUp(kFormats, parser.value(format),
                             QT_TRANSLATE_NOOP("ReportRequest", "unknown format \"%1\" (one of: %2)"));
   if (parser.isSet(hours))
     request.HoursShown =
-        lookUp(kHours, parser.value(hours), QT_TRANSLATE_NOOP("ReportRequest", "unknown hours \"%1\" (one of: %2)"));
+        LookUp(kHours, parser.value(hours), QT_TRANSLATE_NOOP("ReportRequest", "unknown hours \"%1\" (one of: %2)"));
   if (parser.isSet(user)) request.User = parser.value(user);
   if (parser.isSet(database)) request.Database = parser.value(database);
-  if (parser.isSet(from)) request.From = dayOf(parser.value(from), QStringLiteral("--from"));
-  if (parser.isSet(to)) request.To = dayOf(parser.value(to), QStringLiteral("--to"));
+  if (parser.isSet(from)) request.From = DayOf(parser.value(from), QStringLiteral("--from"));
+  if (parser.isSet(to)) request.To = DayOf(parser.value(to), QStringLiteral("--to"));
   const bool ranged = request.Kind == ReportKind::Custom || request.Kind == ReportKind::Hourly;
   if ((request.From || request.To) && !ranged) {
     throw ReportUsageError(

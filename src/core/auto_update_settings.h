@@ -20,7 +20,7 @@ struct AutoUpdateSettings {
   friend bool operator==(const AutoUpdateSettings&, const AutoUpdateSettings&) = default;
 
   template <typename Self, typename Visitor>
-  static void visit(Self& s, Visitor& v, qint32 today) {
+  static void Visit(Self& s, Visitor& v, qint32 today) {
     v.flag("AutoUpdate", "QueryForAutoCheck", s.QueryForAutoCheck, true);
     v.flag("AutoUpdate", "AutoCheckEnabled", s.AutoCheckEnabled, false);
     v.integer("AutoUpdate", "LastAutoCheckDate", s.LastAutoCheckDate, today, DaySerials);

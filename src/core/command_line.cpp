@@ -6,13 +6,13 @@ namespace meterly {
 
 namespace {
 
-bool isSwitch(const QString& argument, QLatin1String name) {
+bool IsSwitch(const QString& argument, QLatin1String name) {
   if (argument.size() != name.size() + 1) return false;
   if (argument[0] != QLatin1Char('-') && argument[0] != QLatin1Char('/')) return false;
   return QStringView(argument).mid(1).compare(name, Qt::CaseInsensitive) == 0;
 }
 
-bool isOneOf(const QString& argument, std::initializer_list<const char*> spellings) {
+bool IsOneOf(const QString& argument, std::initializer_list<const char*> spellings) {
   for (const char* spelling : spellings) {
     if (argument == QLatin1String(spelling)) return true;
   }
@@ -24,11 +24,11 @@ bool isOneOf(const QString& argument, std::initializer_list<const char*> spellin
 CommandLineSwitches ParseCommandLine(const QStringList& arguments) {
   CommandLineSwitches switches;
   for (const QString& argument : arguments) {
-    const bool readOnly = isSwitch(argument, QLatin1String("readonly"));
-    const bool autoStart = isSwitch(argument, QLatin1String("auto"));
-    const bool hello = isSwitch(argument, QLatin1String("hello"));
-    const bool help = isOneOf(argument, {"--help", "-h", "-?", "/?"});
-    const bool version = isOneOf(argument, {"--version", "-V"});
+    const bool readOnly = IsSwitch(argument, QLatin1String("readonly"));
+    const bool autoStart = IsSwitch(argument, QLatin1String("auto"));
+    const bool hello = IsSwitch(argument, QLatin1String("hello"));
+    const bool help = IsOneOf(argument, {"--help", "-h", "-?", "/?"});
+    const bool version = IsOneOf(argument, {"--version", "-V"});
     switches.ReadOnly |= readOnly;
     switches.AutoStart |= autoStart;
     switches.Hello |= hello;

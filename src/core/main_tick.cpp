@@ -10,13 +10,13 @@ namespace meterly {
 namespace {
 
 // Consumers of 32-bit rates get the largest value instead of a wrapped small one.
-quint32 saturated(quint64 value) {
+quint32 Saturated(quint64 value) {
   return static_cast<quint32>(std::min<quint64>(value, std::numeric_limits<quint32>::max()));
 }
 
 // Two readings make a second only when they count the same interface instances and no
 // counter went down (a reset, a driver reload): otherwise the newer one is a new baseline.
-bool comparable(const CounterReading& older, const CounterReading& newer) {
+bool Comparable(const CounterReading& older, const CounterReading& newer) {
   return older.Instances == newer.Instances && newer.In >= older.In && newer.Out >= older.Out;
 }
 
@@ -38,24 +38,24 @@ void MainTick::RestartSampling() {
 
 void MainTick::TimerTimer() {
   if (!attached_) return;
-  trayStep();
-  addressChangeStep();
-  const std::optional<SecondDelta> delta = sample();
+  TrayStep();
+  AddressChangeStep();
+  const std::optional<SecondDelta> delta = Sample();
   if (delta) {
-    countedSecond(*delta);
+    CountedSecond(*delta);
   } else {
-    runStep(TickStep::Feed, [this] { handover_.FeedPublish(0, 0); });
+    RunStep(TickStep::Feed, [this] { handover_.FeedPublish(0, 0); });
   }
   const SecondDelta counted = delta.value_or(SecondDelta{});
-  runStep(TickStep::SpeedMeter, [&] { handover_.SpeedMeterStep(counted.In, counted.Out); });
-  runStep(TickStep::Tooltip, [this] { handover_.RefreshTooltip(); });
+  RunStep(TickStep::SpeedMeter, [&] { handover_.SpeedMeterStep(counted.In, counted.Out); });
+  RunStep(TickStep::Tooltip, [this] { handover_.RefreshTooltip(); });
 }
 
 void MainTick::TakeFinalSample() {
-  if (const std::optional<SecondDelta> delta = sample()) addPending(*delta);
+  if (const std::optional<SecondDelta> delta = Sample()) AddPending(*delta);
 }
 
-std::optional<MainTick::SecondDelta> MainTick::sample() {
+std::optional<MainTick::SecondDelta> MainTick::Sample() {
   const TAdapterEntry* entry = sources_.FindSelectedAdapter(settings_.InterfaceGuid);
   std::optional<CounterReading> reading = entry != nullptr ? sources_.SampleCounters(*entry) : std::nullopt;
   if (!reading) {
@@ -63,7 +63,7 @@ std::optional<MainTick::SecondDelta> MainTick::sample() {
     return std::nullopt;
   }
   std::optional<SecondDelta> delta;
-  if (lastReading_ && comparable(*lastReading_, *reading)) {
+  if (lastReading_ && Comparable(*lastReading_, *reading)) {
     delta = SecondDelta{reading->In - lastReading_->In, reading->Out - lastReading_->Out};
     ++SampleTicks;
   } else {
@@ -75,7 +75,7 @@ std::optional<MainTick::SecondDelta> MainTick::sample() {
 
 // A desktop without a tray (or whose tray starts late) never stops the monitor: the attempts go
 // on every second, so the icon appears as soon as a tray does.
-void MainTick::trayStep() {
+void MainTick::TrayStep() {
   if (tray_.IsTrayIconShown()) return;
   // Showing the icon may run a nested event loop, in which no second tick may start.
   AttachTickHandler(false);
@@ -88,54 +88,54 @@ void MainTick::trayStep() {
 
 // The list is rebuilt, but the sampling goes on: a reading stays comparable as long as it
 // comes from the same interface instances.
-void MainTick::addressChangeStep() {
-  if (!addressWatch_.takeChange()) return;
-  runStep(TickStep::SourceList, [this] {
+void MainTick::AddressChangeStep() {
+  if (!addressWatch_.TakeChange()) return;
+  RunStep(TickStep::SourceList, [this] {
     sources_.BuildAdapterList();
     sources_.UpdateAdapterAddresses();
     handover_.AdapterListRebuilt();
   });
 }
 
-void MainTick::countedSecond(const SecondDelta& delta) {
-  const quint32 in = saturated(delta.In);
-  const quint32 out = saturated(delta.Out);
+void MainTick::CountedSecond(const SecondDelta& delta) {
+  const quint32 in = Saturated(delta.In);
+  const quint32 out = Saturated(delta.Out);
 
   InHistory.Push(in);
   OutHistory.Push(out);
   LastDeltaIn = in;
   LastDeltaOut = out;
 
-  runStep(TickStep::Graph, [&] { handover_.GraphAddSample(in, out); });
+  RunStep(TickStep::Graph, [&] { handover_.GraphAddSample(in, out); });
   if (settings_.ShowInTray && tray_.IsTrayIconVisible() && settings_.LineType != LineTypes::NumbersOnly) {
-    runStep(TickStep::TrayGraph, [this] { handover_.TrayGraphStep(); });
+    RunStep(TickStep::TrayGraph, [this] { handover_.TrayGraphStep(); });
   }
-  runStep(TickStep::Feed, [&] { handover_.FeedPublish(in, out); });
-  if (settings_.EnableNotifications) runStep(TickStep::Notification, [&] { handover_.NotificationStep(in, out); });
+  RunStep(TickStep::Feed, [&] { handover_.FeedPublish(in, out); });
+  if (settings_.EnableNotifications) RunStep(TickStep::Notification, [&] { handover_.NotificationStep(in, out); });
   ++TicksSinceFlush;
   const bool minuteMark = TicksSinceFlush >= TicksPerFlush;
   if (settings_.EnableQuotaOveruseMessage && minuteMark) {
-    runStep(TickStep::Quota, [this] { handover_.CheckQuotaOveruse(); });
+    RunStep(TickStep::Quota, [this] { handover_.CheckQuotaOveruse(); });
   }
-  addPending(delta);
-  if (minuteMark) flushPending();
+  AddPending(delta);
+  if (minuteMark) FlushPending();
 }
 
 // Every second is booked in its own hour: the amounts of an hour that has ended are written
 // before a second of the next one joins them.
-void MainTick::addPending(const SecondDelta& delta) {
+void MainTick::AddPending(const SecondDelta& delta) {
   bool hourEnded = false;
-  runStep(TickStep::Record, [&] { hourEnded = handover_.PendingHourEnded(); });
-  if (hourEnded) flushPending();
-  runStep(TickStep::Record, [&] { handover_.AddData(handover_.IsDialupActive() ? 1 : 0, delta.In, delta.Out); });
+  RunStep(TickStep::Record, [&] { hourEnded = handover_.PendingHourEnded(); });
+  if (hourEnded) FlushPending();
+  RunStep(TickStep::Record, [&] { handover_.AddData(handover_.IsDialupActive() ? 1 : 0, delta.In, delta.Out); });
 }
 
-void MainTick::flushPending() {
+void MainTick::FlushPending() {
   TicksSinceFlush = 0;
-  runStep(TickStep::Flush, [this] { handover_.FlushPending(); });
+  RunStep(TickStep::Flush, [this] { handover_.FlushPending(); });
 }
 
-void MainTick::runStep(TickStep step, const std::function<void()>& action) {
+void MainTick::RunStep(TickStep step, const std::function<void()>& action) {
   const auto index = static_cast<size_t>(step);
   try {
     action();

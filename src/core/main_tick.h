@@ -64,15 +64,15 @@ class MainTick {
     quint64 Out = 0;
   };
 
-  void trayStep();
-  void addressChangeStep();
+  void TrayStep();
+  void AddressChangeStep();
   // Samples the selected source; the bytes of one second, or nullopt for a baseline or a failure.
-  std::optional<SecondDelta> sample();
-  void countedSecond(const SecondDelta& delta);
-  void addPending(const SecondDelta& delta);
-  void flushPending();
+  std::optional<SecondDelta> Sample();
+  void CountedSecond(const SecondDelta& delta);
+  void AddPending(const SecondDelta& delta);
+  void FlushPending();
   // Runs one hand-over step; a failure is reported once and never stops the steps after it.
-  void runStep(TickStep step, const std::function<void()>& action);
+  void RunStep(TickStep step, const std::function<void()>& action);
 
   const Settings& settings_;
   TrafficSources& sources_;

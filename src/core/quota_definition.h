@@ -28,7 +28,7 @@ struct QuotaDefinition {
   friend bool operator==(const QuotaDefinition&, const QuotaDefinition&) = default;
 
   template <typename Self, typename Visitor>
-  static void visit(Self& s, Visitor& v, double now) {
+  static void Visit(Self& s, Visitor& v, double now) {
     v.integer("Quota", "QuotaType", s.QuotaType, s.QuotaType, ValueRange{0, 2});
     v.integer("Quota", "QuotaHours", s.QuotaHours, s.QuotaHours, ValueRange{0, 1});
     v.integer("Quota", "QuotaTraffic", s.QuotaTraffic, s.QuotaTraffic, ValueRange{0, 2});

@@ -16,7 +16,7 @@ constexpr int kMonday = 1;
 constexpr int kSunday = 7;
 constexpr int kLastMonthDay = 31;
 
-DayRange weekContaining(qint32 date, quint8 weekStartsOn) {
+DayRange WeekContaining(qint32 date, quint8 weekStartsOn) {
   const int startDay = (weekStartsOn >= kMonday && weekStartsOn <= kSunday) ? weekStartsOn : kMonday;
   const int weekday = DaySerialToDate(date).dayOfWeek();
   const qint32 monday = date - (weekday - kMonday);
@@ -26,16 +26,16 @@ DayRange weekContaining(qint32 date, quint8 weekStartsOn) {
 
 // The day on which a period starts in the month of `anyDay`: the start day, or the month's last
 // day when the month is shorter.
-QDate startInMonthOf(QDate anyDay, int startsOn) {
+QDate StartInMonthOf(QDate anyDay, int startsOn) {
   return QDate(anyDay.year(), anyDay.month(), std::min(startsOn, anyDay.daysInMonth()));
 }
 
-DayRange monthContaining(qint32 date, quint8 monthStartsOn) {
+DayRange MonthContaining(qint32 date, quint8 monthStartsOn) {
   const int startsOn = std::clamp<int>(monthStartsOn, 1, kLastMonthDay);
   const QDate day = DaySerialToDate(date);
-  QDate first = startInMonthOf(day, startsOn);
-  if (day < first) first = startInMonthOf(QDate(day.year(), day.month(), 1).addMonths(-1), startsOn);
-  const QDate nextStart = startInMonthOf(QDate(first.year(), first.month(), 1).addMonths(1), startsOn);
+  QDate first = StartInMonthOf(day, startsOn);
+  if (day < first) first = StartInMonthOf(QDate(day.year(), day.month(), 1).addMonths(-1), startsOn);
+  const QDate nextStart = StartInMonthOf(QDate(first.year(), first.month(), 1).addMonths(1), startsOn);
   return {DateToDaySerial(first), DateToDaySerial(nextStart) - 1};
 }
 
@@ -46,9 +46,9 @@ DayRange GetPeriod(quint8 quotaType, qint32 date, quint8 weekStartsOn, quint8 mo
   if (date == 0) date = today;
   switch (quotaType) {
     case QuotaPeriod::Weekly:
-      return weekContaining(date, weekStartsOn);
+      return WeekContaining(date, weekStartsOn);
     case QuotaPeriod::Monthly:
-      return monthContaining(date, monthStartsOn);
+      return MonthContaining(date, monthStartsOn);
     default:
       return {date, date};
   }

@@ -90,7 +90,7 @@ class SettingsSaver {
   SettingsStore& store_;
 };
 
-quint8 defaultWeekStart(int localeFirstDayOfWeek) {
+quint8 DefaultWeekStart(int localeFirstDayOfWeek) {
   if (localeFirstDayOfWeek < 0) return 0;
   METERLY_ASSERT(localeFirstDayOfWeek <= 6, "Main", "The locale's first day of the week is out of range");
   return static_cast<quint8>(localeFirstDayOfWeek + 1);
@@ -100,7 +100,7 @@ quint8 defaultWeekStart(int localeFirstDayOfWeek) {
 
 Settings DefaultSettings(const SettingsContext& context) {
   Settings d;
-  d.WeekStartsOn = defaultWeekStart(context.localeFirstDayOfWeek);
+  d.WeekStartsOn = DefaultWeekStart(context.localeFirstDayOfWeek);
   d.GraphWindow.Left = context.screenWidth / 2 - d.GraphWindow.Width / 2;
   d.GraphWindow.Top = context.screenHeight / 2 - d.GraphWindow.Height / 2;
   const QDate today = context.now.date();
@@ -113,23 +113,23 @@ Settings DefaultSettings(const SettingsContext& context) {
 void QuotaDefinition::LoadFromSettings(const SettingsStore* store, double now, QStringList* problems) {
   METERLY_ASSERT(store != nullptr, "Quota", "No settings to load the quota from");
   SettingsLoader loader(*store, problems);
-  visit(*this, loader, now);
+  Visit(*this, loader, now);
 }
 
 void QuotaDefinition::SaveToSettings(SettingsStore* store) const {
   METERLY_ASSERT(store != nullptr, "Quota", "No settings to save the quota to");
   SettingsSaver saver(*store);
-  visit(*this, saver, QuotaNextNotify);
+  Visit(*this, saver, QuotaNextNotify);
 }
 
 void AutoUpdateSettings::Load(const SettingsStore& store, qint32 today) {
   SettingsLoader loader(store);
-  visit(*this, loader, today);
+  Visit(*this, loader, today);
 }
 
 void AutoUpdateSettings::Save(SettingsStore& store) const {
   SettingsSaver saver(store);
-  visit(*this, saver, LastAutoCheckDate);
+  Visit(*this, saver, LastAutoCheckDate);
 }
 
 void LoadSettings(const SettingsStore& store, Settings& settings, const SettingsContext& context,
@@ -137,13 +137,13 @@ void LoadSettings(const SettingsStore& store, Settings& settings, const Settings
   settings.Quota.LoadFromSettings(&store, DateTimeToSerial(context.now), problems);
   const Settings defaults = DefaultSettings(context);
   SettingsLoader loader(store, problems);
-  Settings::visit(settings, loader, defaults);
+  Settings::Visit(settings, loader, defaults);
 }
 
 void SaveSettings(SettingsStore& store, const Settings& settings) {
   settings.Quota.SaveToSettings(&store);
   SettingsSaver saver(store);
-  Settings::visit(settings, saver, settings);
+  Settings::Visit(settings, saver, settings);
   settings.AutoUpdate.Save(store);
   store.Commit();
 }

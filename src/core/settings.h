@@ -140,14 +140,14 @@ struct Settings {
   // order, with its default.
   // Self is Settings or const Settings, so that one list serves loading and saving.
   template <typename Self, typename Visitor>
-  static void visit(Self& s, Visitor& v, const Settings& defaults);
+  static void Visit(Self& s, Visitor& v, const Settings& defaults);
 };
 
 // The defaults of every value, computed defaults included.
 Settings DefaultSettings(const SettingsContext& context);
 
 template <typename Self, typename Visitor>
-void Settings::visit(Self& s, Visitor& v, const Settings& d) {
+void Settings::Visit(Self& s, Visitor& v, const Settings& d) {
   v.flag("Quota", "EnableQuotaOveruseMessage", s.EnableQuotaOveruseMessage, d.EnableQuotaOveruseMessage);
   v.integer("Quota", "QuotaOverusePercentage", s.QuotaOverusePercentage, d.QuotaOverusePercentage, {1, 100});
 

@@ -38,7 +38,7 @@ class SettingsStore {
   platform::Registry& registry() { return registry_; }
 
  private:
-  static QString keyOf(const QString& section);
+  static QString KeyOf(const QString& section);
 
   platform::Registry& registry_;
 };

@@ -11,26 +11,26 @@ namespace IfType = platform::IfType;
 
 namespace {
 
-std::array<quint8, 8> firstEightBytes(const QByteArray& address) {
+std::array<quint8, 8> FirstEightBytes(const QByteArray& address) {
   std::array<quint8, 8> bytes{};
   const auto count = std::min<qsizetype>(address.size(), static_cast<qsizetype>(bytes.size()));
   for (qsizetype i = 0; i < count; ++i) bytes[static_cast<size_t>(i)] = static_cast<quint8>(address[i]);
   return bytes;
 }
 
-bool sameHardwareAddress(const QByteArray& a, const QByteArray& b) {
+bool SameHardwareAddress(const QByteArray& a, const QByteArray& b) {
   const qsizetype shorter = std::min(a.size(), b.size());
   return a.left(shorter) == b.left(shorter);
 }
 
 // A machine can list one adapter several times; the later copies of a row with the same
 // counters and hardware address are ignored, so that an aggregate counts it once.
-void suppressDuplicates(std::vector<InterfaceRow>& rows) {
+void SuppressDuplicates(std::vector<InterfaceRow>& rows) {
   for (size_t i = 0; i < rows.size(); ++i) {
     for (size_t j = 0; j < rows.size(); ++j) {
       if (i == j) continue;
       if (rows[i].inOctets == rows[j].inOctets && rows[i].outOctets == rows[j].outOctets &&
-          sameHardwareAddress(rows[i].physAddr, rows[j].physAddr)) {
+          SameHardwareAddress(rows[i].physAddr, rows[j].physAddr)) {
         rows[j].inOctets = 0;
         rows[j].outOctets = 0;
       }
@@ -38,7 +38,7 @@ void suppressDuplicates(std::vector<InterfaceRow>& rows) {
   }
 }
 
-bool kindCountsType(TAdapterKind kind, quint32 type) {
+bool KindCountsType(TAdapterKind kind, quint32 type) {
   switch (kind) {
     case akAllConnections:
       return true;
@@ -72,16 +72,16 @@ void TrafficSources::AddPseudoEntries() {
 void TrafficSources::BuildAdapterList() {
   adapterList_.clear();
   AddPseudoEntries();
-  const std::optional<std::vector<InterfaceRow>> rows = interfaces_.rows();
+  const std::optional<std::vector<InterfaceRow>> rows = interfaces_.Rows();
   if (!rows) return;
   for (const InterfaceRow& row : *rows) {
     if (!IsListedIfType(row.type)) continue;
-    adapterList_.push_back({row.description, row.index, akInterface, firstEightBytes(row.physAddr), 0, row.name});
+    adapterList_.push_back({row.description, row.index, akInterface, FirstEightBytes(row.physAddr), 0, row.name});
   }
 }
 
 void TrafficSources::UpdateAdapterAddresses() {
-  const auto table = addresses_.ipv4Addresses();
+  const auto table = addresses_.Ipv4Addresses();
   if (!table) return;
   for (const platform::Ipv4AddressRow& row : *table) {
     for (TAdapterEntry& entry : adapterList_) {
@@ -99,19 +99,19 @@ const TAdapterEntry* TrafficSources::FindSelectedAdapter(const QString& interfac
 std::optional<CounterReading> TrafficSources::SampleCounters(const TAdapterEntry& entry) {
   if (entry.Kind != akInterface) return SampleAggregate(entry.Kind);
   // Found again by identifier every time: indices change when interfaces come and go.
-  const std::optional<InterfaceRow> row = interfaces_.rowByName(entry.Guid);
+  const std::optional<InterfaceRow> row = interfaces_.RowByName(entry.Guid);
   if (!row) return std::nullopt;
   return CounterReading{row->inOctets, row->outOctets, {{row->index, row->name}}};
 }
 
 std::optional<CounterReading> TrafficSources::SampleAggregate(TAdapterKind kind) {
   METERLY_ASSERT(kind <= akAllEthernet, "Main", "Unknown adapter kind");
-  std::optional<std::vector<InterfaceRow>> rows = interfaces_.rows();
+  std::optional<std::vector<InterfaceRow>> rows = interfaces_.Rows();
   if (!rows) return std::nullopt;
-  suppressDuplicates(*rows);
+  SuppressDuplicates(*rows);
   CounterReading sum;
   for (const InterfaceRow& row : *rows) {
-    if (IsExcludedIfType(row.type) || !kindCountsType(kind, row.type)) continue;
+    if (IsExcludedIfType(row.type) || !KindCountsType(kind, row.type)) continue;
     sum.In += row.inOctets;
     sum.Out += row.outOctets;
     sum.Instances.push_back({row.index, row.name});

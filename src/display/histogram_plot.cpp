@@ -171,7 +171,7 @@ int SampleStep(const HistogramOptions& options) {
     case TLineType::ltPolyLine:
       return options.LineStep;
   }
-  raiseAssertion("Unknown line type", "histogram", __LINE__);
+  RaiseAssertion("Unknown line type", "histogram", __LINE__);
 }
 
 double PlotScale(const SampleSeries& in, const SampleSeries& out, const QSize& surface,

@@ -89,7 +89,7 @@ QPolygon SegmentPolygon(int segment, const QRect& cell, const TLedGeometry& geom
     case LedSegment::LowerRight:
       return VerticalBar(f.x1, -t, f.y0 + f.half, f, geometry);
     default:
-      raiseAssertion("No such bar segment", "ledlabel", __LINE__);
+      RaiseAssertion("No such bar segment", "ledlabel", __LINE__);
   }
 }
 

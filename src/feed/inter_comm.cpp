@@ -10,7 +10,7 @@
 namespace meterly {
 
 TInterComm::TInterComm(platform::SharedMemory& memory, const QString& name)
-    : name_(name), section_(memory.open(QStringLiteral(METERLY_SECTION_PREFIX) + name, METERLY_SECTION_SIZE)) {}
+    : name_(name), section_(memory.Open(QStringLiteral(METERLY_SECTION_PREFIX) + name, METERLY_SECTION_SIZE)) {}
 
 TInterComm::~TInterComm() = default;
 

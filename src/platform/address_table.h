@@ -17,7 +17,7 @@ class AddressTable {
   virtual ~AddressTable() = default;
 
   // Every IPv4 address of the machine in the kernel's order; nullopt when unreadable.
-  virtual std::optional<std::vector<Ipv4AddressRow>> ipv4Addresses() = 0;
+  virtual std::optional<std::vector<Ipv4AddressRow>> Ipv4Addresses() = 0;
 };
 
 // Tells whether links or addresses changed since the last call. Never blocks.
@@ -26,7 +26,7 @@ class AddressChangeWatch {
   virtual ~AddressChangeWatch() = default;
 
   // True when at least one change arrived since the previous call; drains what arrived.
-  virtual bool takeChange() = 0;
+  virtual bool TakeChange() = 0;
 };
 
 }  // namespace meterly::platform

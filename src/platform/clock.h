@@ -9,10 +9,10 @@ class Clock {
   virtual ~Clock() = default;
 
   // Milliseconds of a monotonic clock, truncated to 32 bits (wraps after 49.7 days).
-  virtual quint32 tickCount() = 0;
+  virtual quint32 TickCount() = 0;
 
   // The current local date and time.
-  virtual QDateTime now() = 0;
+  virtual QDateTime Now() = 0;
 };
 
 }  // namespace meterly::platform

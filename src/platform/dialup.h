@@ -45,10 +45,10 @@ class DialupEventWatch {
   virtual ~DialupEventWatch() = default;
 
   // Waits up to timeoutMs. Events that came while nobody waited are reported by the next wait.
-  virtual WaitResult wait(int timeoutMs) = 0;
+  virtual WaitResult Wait(int timeoutMs) = 0;
   // Ends the current wait, or else the next one, at once. Safe from any thread.
-  virtual void wake() = 0;
-  virtual QString failure() const = 0;
+  virtual void Wake() = 0;
+  virtual QString Failure() const = 0;
 };
 
 // The machine's dial-up links. Every operation may be called from any thread.
@@ -57,20 +57,20 @@ class DialupService {
   virtual ~DialupService() = default;
 
   // False when this system cannot make dial-up links at all; nothing else is then worth asking.
-  virtual bool available() = 0;
+  virtual bool Available() = 0;
 
   // The links up now; nullopt when they cannot be read.
-  virtual std::optional<std::vector<DialupLink>> activeLinks() = 0;
+  virtual std::optional<std::vector<DialupLink>> ActiveLinks() = 0;
 
   // The counters of the link with this handle; nullopt when it is gone or cannot be read.
-  virtual std::optional<DialupCounters> statistics(quint64 handle) = 0;
+  virtual std::optional<DialupCounters> Statistics(quint64 handle) = 0;
 
   // Asks the link to end and does not wait for it; false (with the reason in *error) when it
   // could not even be asked.
-  virtual bool hangUp(const DialupLink& link, QString* error) = 0;
+  virtual bool HangUp(const DialupLink& link, QString* error) = 0;
 
   // A watch that sees every event after this call returns. Raises DialupError.
-  virtual std::unique_ptr<DialupEventWatch> watchEvents() = 0;
+  virtual std::unique_ptr<DialupEventWatch> WatchEvents() = 0;
 };
 
 }  // namespace meterly::platform

@@ -50,10 +50,10 @@ class IcmpHandle {
   // to timeoutMs for its answer. Answers to other requests (earlier ones arriving late, other
   // programs' pings) are passed over. nullopt when nothing answered in time or the wait was
   // cancelled. A failure to send is an answer with its status (no route: network unreachable).
-  virtual std::optional<EchoReply> sendEcho(quint32 destination, int ttl, int timeoutMs, const QByteArray& data) = 0;
+  virtual std::optional<EchoReply> SendEcho(quint32 destination, int ttl, int timeoutMs, const QByteArray& data) = 0;
 
   // Ends the current wait at once and every later one: safe from any thread.
-  virtual void cancel() = 0;
+  virtual void Cancel() = 0;
 };
 
 // ICMP echo and the host-name lookups its tools need.
@@ -63,18 +63,18 @@ class IcmpService {
 
   // Empty when echo requests can be sent; otherwise why they cannot, for the user to read.
   // Decided once, when the service is created.
-  virtual QString unavailableReason() const = 0;
-  bool available() const { return unavailableReason().isEmpty(); }
+  virtual QString UnavailableReason() const = 0;
+  bool Available() const { return UnavailableReason().isEmpty(); }
 
   // A new channel, or nullptr (with the reason in *error when given) when none can be opened.
-  virtual std::unique_ptr<IcmpHandle> open(QString* error = nullptr) = 0;
+  virtual std::unique_ptr<IcmpHandle> Open(QString* error = nullptr) = 0;
 
   // The first IPv4 address of a host name or dotted address, host order; nullopt when it does
   // not resolve. May block on the name service: call it off the user-interface thread.
-  virtual std::optional<quint32> resolveHost(const QString& host) = 0;
+  virtual std::optional<quint32> ResolveHost(const QString& host) = 0;
 
   // The host name of an address, empty when it has none. May block like resolveHost.
-  virtual QString hostNameOf(quint32 address) = 0;
+  virtual QString HostNameOf(quint32 address) = 0;
 };
 
 }  // namespace meterly::platform

@@ -11,11 +11,11 @@ class InstanceLock {
 
   // Takes the single-instance lock for the life of this object; false when another
   // instance holds it.
-  virtual bool acquireSingleInstance() = 0;
+  virtual bool AcquireSingleInstance() = 0;
 
   // Creates and holds the two named markers for the life of this object. Failure to
   // create one is not an error: nothing inside the program depends on them.
-  virtual void holdMarkers() = 0;
+  virtual void HoldMarkers() = 0;
 };
 
 }  // namespace meterly::platform

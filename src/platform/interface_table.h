@@ -35,10 +35,10 @@ class InterfaceTable {
   virtual ~InterfaceTable() = default;
 
   // Every interface of the machine, ordered by index; nullopt when the table cannot be read.
-  virtual std::optional<std::vector<InterfaceRow>> rows() = 0;
+  virtual std::optional<std::vector<InterfaceRow>> Rows() = 0;
 
   // One interface by name; nullopt when it is gone or cannot be read.
-  virtual std::optional<InterfaceRow> rowByName(const QString& name) = 0;
+  virtual std::optional<InterfaceRow> RowByName(const QString& name) = 0;
 };
 
 }  // namespace meterly::platform

@@ -14,13 +14,13 @@ class NameLookup {
 
   // The host name of an address (4 or 16 bytes, network order), empty when it has none or the
   // name service does not answer within a short time. Blocks: call it off the user-interface thread.
-  virtual QString hostName(const QByteArray& address) = 0;
+  virtual QString HostName(const QByteArray& address) = 0;
 
   // The service name of a port, empty when it has none. Reads local files only.
-  virtual QString serviceName(quint16 port, SocketProtocol protocol) = 0;
+  virtual QString ServiceName(quint16 port, SocketProtocol protocol) = 0;
 
   // This computer's host name.
-  virtual QString localHostName() = 0;
+  virtual QString LocalHostName() = 0;
 };
 
 }  // namespace meterly::platform

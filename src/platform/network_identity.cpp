@@ -5,8 +5,8 @@
 namespace meterly::platform {
 
 std::optional<NetworkIdentity> NetworkIdentity::Read(InterfaceTable& interfaces, AddressTable& addresses) {
-  const std::optional<std::vector<InterfaceRow>> rows = interfaces.rows();
-  const std::optional<std::vector<Ipv4AddressRow>> ipv4 = addresses.ipv4Addresses();
+  const std::optional<std::vector<InterfaceRow>> rows = interfaces.Rows();
+  const std::optional<std::vector<Ipv4AddressRow>> ipv4 = addresses.Ipv4Addresses();
   if (!rows || !ipv4) return std::nullopt;
   NetworkIdentity identity;
   for (const InterfaceRow& row : *rows) identity.Interfaces.emplace_back(row.index, row.name);

@@ -29,7 +29,7 @@ class Platform {
   virtual ~Platform() = default;
 
   // Empty when this machine can run the monitor; otherwise why it cannot.
-  virtual QString unsupportedReason() = 0;
+  virtual QString UnsupportedReason() = 0;
 
   virtual InterfaceTable& interfaceTable() = 0;
   virtual AddressTable& addressTable() = 0;
@@ -41,14 +41,14 @@ class Platform {
   virtual Shell& shell() = 0;
   virtual SharedMemory& sharedMemory() = 0;
   virtual GlobalHotKey& globalHotKey() = 0;
-  virtual PowerService& power() = 0;
-  virtual ShellTrayState& trayState() = 0;
-  virtual IcmpService& icmp() = 0;
+  virtual PowerService& Power() = 0;
+  virtual ShellTrayState& TrayState() = 0;
+  virtual IcmpService& Icmp() = 0;
   virtual DialupService& dialup() = 0;
   virtual SocketTable& socketTable() = 0;
-  virtual ProcessService& processes() = 0;
+  virtual ProcessService& Processes() = 0;
   virtual NameLookup& nameLookup() = 0;
-  virtual SoundService& sound() = 0;
+  virtual SoundService& Sound() = 0;
 };
 
 }  // namespace meterly::platform

@@ -31,11 +31,11 @@ class ProcessService {
   virtual ~ProcessService() = default;
 
   // nullopt when there is no such process or it cannot be looked at.
-  virtual std::optional<ProcessInfo> info(qint64 pid) = 0;
+  virtual std::optional<ProcessInfo> Info(qint64 pid) = 0;
 
   // Asks the process to end (SIGTERM), only if it is still the one identified; never pid 0 or 1.
   // Empty on success, otherwise the reason for the user to read.
-  virtual QString terminate(const ProcessIdentity& process) = 0;
+  virtual QString Terminate(const ProcessIdentity& process) = 0;
 };
 
 }  // namespace meterly::platform

@@ -21,7 +21,7 @@ constexpr QStringView RootPrefix = u"HKEY_CURRENT_USER\\";
 
 // ---- writing ----
 
-void appendQuoted(QString& out, const QString& text) {
+void AppendQuoted(QString& out, const QString& text) {
   out += u'"';
   for (const QChar c : text) {
     switch (c.unicode()) {
@@ -44,10 +44,10 @@ void appendQuoted(QString& out, const QString& text) {
   out += u'"';
 }
 
-void appendData(QString& out, const RegValue& value) {
+void AppendData(QString& out, const RegValue& value) {
   switch (value.type) {
     case RegValueType::String:
-      appendQuoted(out, value.string);
+      AppendQuoted(out, value.string);
       return;
     case RegValueType::DWord:
       out += u"dword:";
@@ -60,14 +60,14 @@ void appendData(QString& out, const RegValue& value) {
   }
 }
 
-void appendValueLine(QString& out, const QString& name, const RegValue& value) {
+void AppendValueLine(QString& out, const QString& name, const RegValue& value) {
   if (name.isEmpty()) {
     out += u'@';
   } else {
-    appendQuoted(out, name);
+    AppendQuoted(out, name);
   }
   out += u'=';
-  appendData(out, value);
+  AppendData(out, value);
   out += u'\n';
 }
 
@@ -80,15 +80,15 @@ struct LineError {
 };
 
 // The reasons are marked for translation where they are given.
-[[noreturn]] void fail(const char* reason, int line = 0) {
+[[noreturn]] void Fail(const char* reason, int line = 0) {
   throw LineError{QCoreApplication::translate("RegeditFormat", reason), line};
 }
 
-bool isBlank(QStringView line) {
+bool IsBlank(QStringView line) {
   return std::all_of(line.begin(), line.end(), [](QChar c) { return c == u' ' || c == u'\t'; });
 }
 
-int hexDigitValue(QChar c) {
+int HexDigitValue(QChar c) {
   const char16_t u = c.unicode();
   if (u >= u'0' && u <= u'9') return u - u'0';
   if (u >= u'a' && u <= u'f') return u - u'a' + 10;
@@ -96,7 +96,7 @@ int hexDigitValue(QChar c) {
   return -1;
 }
 
-QChar unescaped(QChar c) {
+QChar Unescaped(QChar c) {
   switch (c.unicode()) {
     case u'\\':
       return u'\\';
@@ -107,12 +107,12 @@ QChar unescaped(QChar c) {
     case u'r':
       return u'\r';
     default:
-      fail(QT_TRANSLATE_NOOP("RegeditFormat", "unknown escape inside quotes (only \\\\, \\\", \\n and \\r)"));
+      Fail(QT_TRANSLATE_NOOP("RegeditFormat", "unknown escape inside quotes (only \\\\, \\\", \\n and \\r)"));
   }
 }
 
 // Reads the quoted text that starts at line[pos] and leaves pos just past its closing quote.
-QString readQuoted(QStringView line, qsizetype& pos) {
+QString ReadQuoted(QStringView line, qsizetype& pos) {
   QString text;
   ++pos;
   for (;;) {
@@ -125,19 +125,19 @@ QString readQuoted(QStringView line, qsizetype& pos) {
       return text;
     }
     if (end + 1 == line.size()) break;  // a backslash that escapes nothing
-    text += unescaped(line[end + 1]);
+    text += Unescaped(line[end + 1]);
     pos = end + 2;
   }
-  fail(QT_TRANSLATE_NOOP("RegeditFormat", "quoted text has no closing quote"));
+  Fail(QT_TRANSLATE_NOOP("RegeditFormat", "quoted text has no closing quote"));
 }
 
-quint32 readDWord(QStringView digits) {
+quint32 ReadDWord(QStringView digits) {
   if (digits.isEmpty() || digits.size() > 8)
-    fail(QT_TRANSLATE_NOOP("RegeditFormat", "dword value needs 1 to 8 hex digits"));
+    Fail(QT_TRANSLATE_NOOP("RegeditFormat", "dword value needs 1 to 8 hex digits"));
   quint32 number = 0;
   for (const QChar c : digits) {
-    const int digit = hexDigitValue(c);
-    if (digit < 0) fail(QT_TRANSLATE_NOOP("RegeditFormat", "dword value needs 1 to 8 hex digits"));
+    const int digit = HexDigitValue(c);
+    if (digit < 0) Fail(QT_TRANSLATE_NOOP("RegeditFormat", "dword value needs 1 to 8 hex digits"));
     number = (number << 4) | static_cast<quint32>(digit);
   }
   return number;
@@ -145,36 +145,36 @@ quint32 readDWord(QStringView digits) {
 
 // Appends the bytes of one line of a hex list ("00,01,ff", or "00,01,\" when the list goes
 // on in the next line) and tells whether it goes on.
-bool readHexBytes(QStringView part, QByteArray& bytes) {
+bool ReadHexBytes(QStringView part, QByteArray& bytes) {
   const bool continues = part.endsWith(u'\\');
   if (continues) part.chop(1);
   if (continues && part.endsWith(u',')) part.chop(1);
   for (qsizetype pos = 0; pos < part.size(); pos += 3) {
     const qsizetype left = part.size() - pos;
-    const int high = left >= 2 ? hexDigitValue(part[pos]) : -1;
-    const int low = left >= 2 ? hexDigitValue(part[pos + 1]) : -1;
+    const int high = left >= 2 ? HexDigitValue(part[pos]) : -1;
+    const int low = left >= 2 ? HexDigitValue(part[pos + 1]) : -1;
     // Each byte is the last one, or a comma and another byte follow.
     const bool separated = left == 2 || (left > 3 && part[pos + 2] == u',');
     if (high < 0 || low < 0 || !separated)
-      fail(QT_TRANSLATE_NOOP("RegeditFormat", "hex value needs two-digit hex bytes separated by commas"));
+      Fail(QT_TRANSLATE_NOOP("RegeditFormat", "hex value needs two-digit hex bytes separated by commas"));
     bytes.append(static_cast<char>((high << 4) | low));
   }
   return continues;
 }
 
 // Whether the path after the root names a key that the hive can hold; fails otherwise.
-void checkKeyPath(QStringView path) {
+void CheckKeyPath(QStringView path) {
   if (path.isEmpty() || path.startsWith(u'\\') || path.endsWith(u'\\') || path.contains(u"\\\\")) {
-    fail(QT_TRANSLATE_NOOP("RegeditFormat", "key path has an empty key name"));
+    Fail(QT_TRANSLATE_NOOP("RegeditFormat", "key path has an empty key name"));
   }
   if (path.count(u'\\') >= RegistryHive::MaxKeyDepth)
-    fail(QT_TRANSLATE_NOOP("RegeditFormat", "key path nests keys too deep"));
+    Fail(QT_TRANSLATE_NOOP("RegeditFormat", "key path nests keys too deep"));
 }
 
 class RegeditReader {
  public:
-  void readLine(QStringView line);
-  RegistryHive finish();
+  void ReadLine(QStringView line);
+  RegistryHive Finish();
 
  private:
   struct ContinuedBinary {
@@ -182,11 +182,11 @@ class RegeditReader {
     QByteArray bytes;
   };
 
-  void readKeyLine(QStringView line);
-  void readValueLine(QStringView line);
-  void readValueData(QString name, QStringView data);
-  void readBinary(QStringView part);
-  void storePendingValues();
+  void ReadKeyLine(QStringView line);
+  void ReadValueLine(QStringView line);
+  void ReadValueData(QString name, QStringView data);
+  void ReadBinary(QStringView part);
+  void StorePendingValues();
 
   bool sawHeader_ = false;
   std::optional<QString> currentKey_;
@@ -196,86 +196,86 @@ class RegeditReader {
   RegistryHive hive_;
 };
 
-void RegeditReader::readLine(QStringView line) {
+void RegeditReader::ReadLine(QStringView line) {
   if (continuedBinary_) {
-    readBinary(line.trimmed());
-  } else if (isBlank(line)) {
+    ReadBinary(line.trimmed());
+  } else if (IsBlank(line)) {
     return;
   } else if (!sawHeader_) {
-    if (line != Header) fail(QT_TRANSLATE_NOOP("RegeditFormat", "the file must start with REGEDIT4"));
+    if (line != Header) Fail(QT_TRANSLATE_NOOP("RegeditFormat", "the file must start with REGEDIT4"));
     sawHeader_ = true;
   } else if (line.startsWith(u';')) {
     return;
   } else if (line.startsWith(u'[')) {
-    readKeyLine(line);
+    ReadKeyLine(line);
   } else if (line.startsWith(u'"') || line.startsWith(u'@')) {
-    readValueLine(line);
+    ReadValueLine(line);
   } else {
-    fail(QT_TRANSLATE_NOOP("RegeditFormat", "line is neither a [key], a value nor a ; comment"));
+    Fail(QT_TRANSLATE_NOOP("RegeditFormat", "line is neither a [key], a value nor a ; comment"));
   }
 }
 
-void RegeditReader::readKeyLine(QStringView line) {
-  if (line.startsWith(u"[-")) fail(QT_TRANSLATE_NOOP("RegeditFormat", "deleting a key with [-...] is not supported"));
-  if (!line.endsWith(u']')) fail(QT_TRANSLATE_NOOP("RegeditFormat", "key line is missing its closing ]"));
+void RegeditReader::ReadKeyLine(QStringView line) {
+  if (line.startsWith(u"[-")) Fail(QT_TRANSLATE_NOOP("RegeditFormat", "deleting a key with [-...] is not supported"));
+  if (!line.endsWith(u']')) Fail(QT_TRANSLATE_NOOP("RegeditFormat", "key line is missing its closing ]"));
   const QStringView fullPath = line.sliced(1, line.size() - 2);
   if (!fullPath.startsWith(RootPrefix, Qt::CaseInsensitive))
-    fail(QT_TRANSLATE_NOOP("RegeditFormat", "key must be under HKEY_CURRENT_USER\\"));
+    Fail(QT_TRANSLATE_NOOP("RegeditFormat", "key must be under HKEY_CURRENT_USER\\"));
   const QStringView path = fullPath.sliced(RootPrefix.size());
-  checkKeyPath(path);
-  storePendingValues();
+  CheckKeyPath(path);
+  StorePendingValues();
   currentKey_ = path.toString();
-  hive_.createKey(*currentKey_);
+  hive_.CreateKey(*currentKey_);
 }
 
-void RegeditReader::readValueLine(QStringView line) {
-  if (!currentKey_) fail(QT_TRANSLATE_NOOP("RegeditFormat", "value comes before any [key] line"));
+void RegeditReader::ReadValueLine(QStringView line) {
+  if (!currentKey_) Fail(QT_TRANSLATE_NOOP("RegeditFormat", "value comes before any [key] line"));
   qsizetype pos = 0;
   QString name;
   if (line.startsWith(u'@')) {
     pos = 1;
   } else {
-    name = readQuoted(line, pos);
+    name = ReadQuoted(line, pos);
   }
   if (pos == line.size() || line[pos] != u'=')
-    fail(QT_TRANSLATE_NOOP("RegeditFormat", "value name must be followed by ="));
-  readValueData(std::move(name), line.sliced(pos + 1));
+    Fail(QT_TRANSLATE_NOOP("RegeditFormat", "value name must be followed by ="));
+  ReadValueData(std::move(name), line.sliced(pos + 1));
 }
 
-void RegeditReader::readValueData(QString name, QStringView data) {
+void RegeditReader::ReadValueData(QString name, QStringView data) {
   if (data.startsWith(u'"')) {
     qsizetype end = 0;
-    QString text = readQuoted(data, end);
-    if (end != data.size()) fail(QT_TRANSLATE_NOOP("RegeditFormat", "text value must end at its closing quote"));
-    pendingValues_.emplace_back(std::move(name), RegValue::fromString(std::move(text)));
+    QString text = ReadQuoted(data, end);
+    if (end != data.size()) Fail(QT_TRANSLATE_NOOP("RegeditFormat", "text value must end at its closing quote"));
+    pendingValues_.emplace_back(std::move(name), RegValue::FromString(std::move(text)));
   } else if (data.startsWith(u"dword:")) {
-    pendingValues_.emplace_back(std::move(name), RegValue::fromDWord(readDWord(data.sliced(6))));
+    pendingValues_.emplace_back(std::move(name), RegValue::FromDWord(ReadDWord(data.sliced(6))));
   } else if (data.startsWith(u"hex:")) {
     continuedBinary_ = ContinuedBinary{std::move(name), {}};
-    readBinary(data.sliced(4));
+    ReadBinary(data.sliced(4));
   } else if (data.startsWith(u"hex(")) {
-    fail(QT_TRANSLATE_NOOP("RegeditFormat", "only text, dword: and hex: values are supported, not hex(n):"));
+    Fail(QT_TRANSLATE_NOOP("RegeditFormat", "only text, dword: and hex: values are supported, not hex(n):"));
   } else {
-    fail(QT_TRANSLATE_NOOP("RegeditFormat", "value data must be \"text\", dword: or hex:"));
+    Fail(QT_TRANSLATE_NOOP("RegeditFormat", "value data must be \"text\", dword: or hex:"));
   }
 }
 
-void RegeditReader::readBinary(QStringView part) {
-  if (readHexBytes(part, continuedBinary_->bytes)) return;
+void RegeditReader::ReadBinary(QStringView part) {
+  if (ReadHexBytes(part, continuedBinary_->bytes)) return;
   pendingValues_.emplace_back(std::move(continuedBinary_->name),
-                              RegValue::fromBinary(std::move(continuedBinary_->bytes)));
+                              RegValue::FromBinary(std::move(continuedBinary_->bytes)));
   continuedBinary_.reset();
 }
 
-void RegeditReader::storePendingValues() {
-  if (currentKey_ && !pendingValues_.empty()) hive_.setValues(*currentKey_, pendingValues_);
+void RegeditReader::StorePendingValues() {
+  if (currentKey_ && !pendingValues_.empty()) hive_.SetValues(*currentKey_, pendingValues_);
   pendingValues_.clear();
 }
 
-RegistryHive RegeditReader::finish() {
-  if (!sawHeader_) fail(QT_TRANSLATE_NOOP("RegeditFormat", "the file must start with REGEDIT4"), 1);
-  if (continuedBinary_) fail(QT_TRANSLATE_NOOP("RegeditFormat", "hex value goes on past the end of the file"));
-  storePendingValues();
+RegistryHive RegeditReader::Finish() {
+  if (!sawHeader_) Fail(QT_TRANSLATE_NOOP("RegeditFormat", "the file must start with REGEDIT4"), 1);
+  if (continuedBinary_) Fail(QT_TRANSLATE_NOOP("RegeditFormat", "hex value goes on past the end of the file"));
+  StorePendingValues();
   return std::move(hive_);
 }
 
@@ -287,20 +287,20 @@ class LineSource {
     if (rest_.startsWith(ByteOrderMark)) rest_ = rest_.sliced(ByteOrderMark.size());
   }
 
-  bool atEnd() const { return rest_.isEmpty(); }
-  int lineNumber() const { return static_cast<int>(std::min<qsizetype>(lineNumber_, INT_MAX)); }
+  bool AtEnd() const { return rest_.isEmpty(); }
+  int LineNumber() const { return static_cast<int>(std::min<qsizetype>(lineNumber_, INT_MAX)); }
 
-  QString next() {
+  QString Next() {
     ++lineNumber_;
     const qsizetype end = rest_.indexOf('\n');
     QByteArrayView line = end < 0 ? rest_ : rest_.first(end);
     rest_ = end < 0 ? QByteArrayView() : rest_.sliced(end + 1);
     if (line.endsWith('\r')) line.chop(1);
-    if (line.contains('\0')) fail(QT_TRANSLATE_NOOP("RegeditFormat", "NUL byte"));
-    if (line.contains('\r')) fail(QT_TRANSLATE_NOOP("RegeditFormat", "carriage return inside a line"));
-    if (!line.isValidUtf8()) fail(QT_TRANSLATE_NOOP("RegeditFormat", "invalid UTF-8"));
+    if (line.contains('\0')) Fail(QT_TRANSLATE_NOOP("RegeditFormat", "NUL byte"));
+    if (line.contains('\r')) Fail(QT_TRANSLATE_NOOP("RegeditFormat", "carriage return inside a line"));
+    if (!line.isValidUtf8()) Fail(QT_TRANSLATE_NOOP("RegeditFormat", "invalid UTF-8"));
     // fromUtf8() would drop it silently; only the file's first bytes may be a byte-order mark.
-    if (line.startsWith(ByteOrderMark)) fail(QT_TRANSLATE_NOOP("RegeditFormat", "byte-order mark inside the file"));
+    if (line.startsWith(ByteOrderMark)) Fail(QT_TRANSLATE_NOOP("RegeditFormat", "byte-order mark inside the file"));
     return QString::fromUtf8(line);
   }
 
@@ -313,28 +313,28 @@ class LineSource {
 
 }  // namespace
 
-QByteArray formatRegedit(const RegistryHive& hive) {
+QByteArray FormatRegedit(const RegistryHive& hive) {
   QString out = Header.toString() + u'\n';
-  hive.forEachKey([&out](const QString& path, const RegistryHive::Key& key) {
+  hive.ForEachKey([&out](const QString& path, const RegistryHive::Key& key) {
     out += u"\n[";
     out += RootPrefix;
     out += path;
     out += u"]\n";
-    for (const auto& [name, value] : key.values) appendValueLine(out, name, value);
+    for (const auto& [name, value] : key.values) AppendValueLine(out, name, value);
   });
   return out.toUtf8();
 }
 
-std::variant<RegistryHive, RegeditParseError> parseRegedit(const QByteArray& text) {
+std::variant<RegistryHive, RegeditParseError> ParseRegedit(const QByteArray& text) {
   LineSource lines(text);
   RegeditReader reader;
   try {
-    while (!lines.atEnd()) reader.readLine(lines.next());
-    return reader.finish();
+    while (!lines.AtEnd()) reader.ReadLine(lines.Next());
+    return reader.Finish();
   } catch (const LineError& error) {
-    return RegeditParseError{error.line > 0 ? error.line : std::max(lines.lineNumber(), 1), error.reason};
+    return RegeditParseError{error.line > 0 ? error.line : std::max(lines.LineNumber(), 1), error.reason};
   } catch (const RegistryError& error) {
-    return RegeditParseError{std::max(lines.lineNumber(), 1), error.message()};
+    return RegeditParseError{std::max(lines.LineNumber(), 1), error.message()};
   }
 }
 

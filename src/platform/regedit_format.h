@@ -20,7 +20,7 @@ namespace meterly::platform {
 //
 // Inside quotes a backslash escapes '\\' and '"'; "\n" and "\r" stand for line breaks
 // (REGEDIT4 itself has no way to write them).
-QByteArray formatRegedit(const RegistryHive& hive);
+QByteArray FormatRegedit(const RegistryHive& hive);
 
 struct RegeditParseError {
   int line = 0;  // 1-based
@@ -29,6 +29,6 @@ struct RegeditParseError {
 
 // Parses a whole file. Any line that does not follow the syntax rejects the file:
 // a half-understood settings file must not be written back with pieces missing.
-std::variant<RegistryHive, RegeditParseError> parseRegedit(const QByteArray& text);
+std::variant<RegistryHive, RegeditParseError> ParseRegedit(const QByteArray& text);
 
 }  // namespace meterly::platform

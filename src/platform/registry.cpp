@@ -16,11 +16,11 @@ struct DamagedFileOutcome {
 };
 
 // Keeps an unparsable file by moving it aside, so that saving the defaults cannot destroy it.
-DamagedFileOutcome keepDamagedFile(RegistryFile& file, const RegeditParseError& error) {
-  const QString location = file.location();
+DamagedFileOutcome KeepDamagedFile(RegistryFile& file, const RegeditParseError& error) {
+  const QString location = file.Location();
   const QString line = QString::number(error.line);
   try {
-    const QString keptAs = file.setAside();
+    const QString keptAs = file.SetAside();
     return {QCoreApplication::translate("Registry",
                                         "The settings file %1 could not be read (line %2: %3). It was kept as %4 "
                                         "and the default settings apply.")
@@ -41,37 +41,37 @@ DamagedFileOutcome keepDamagedFile(RegistryFile& file, const RegeditParseError& 
 
 }  // namespace
 
-void Registry::load() {
+void Registry::Load() {
   hive_ = RegistryHive();
   loadProblem_.clear();
   saveRefusal_.clear();
   std::optional<QByteArray> bytes;
   try {
-    bytes = file_.read();
+    bytes = file_.Read();
   } catch (const RegistryError& error) {
     // The file is there but unreadable: writing the defaults over it would destroy it.
     saveRefusal_ =
         QCoreApplication::translate("Registry",
                                     "The settings were not saved, so that the unreadable settings file %1 is not "
                                     "overwritten.")
-            .arg(file_.location());
+            .arg(file_.Location());
     throw;
   }
   if (!bytes) return;
 
-  std::variant<RegistryHive, RegeditParseError> parsed = parseRegedit(*bytes);
+  std::variant<RegistryHive, RegeditParseError> parsed = ParseRegedit(*bytes);
   if (RegistryHive* hive = std::get_if<RegistryHive>(&parsed)) {
     hive_ = std::move(*hive);
     return;
   }
-  DamagedFileOutcome outcome = keepDamagedFile(file_, std::get<RegeditParseError>(parsed));
+  DamagedFileOutcome outcome = KeepDamagedFile(file_, std::get<RegeditParseError>(parsed));
   loadProblem_ = std::move(outcome.problem);
   saveRefusal_ = std::move(outcome.saveRefusal);
 }
 
-void Registry::save() {
+void Registry::Save() {
   if (!saveRefusal_.isEmpty()) throw RegistryError(saveRefusal_);
-  file_.write(formatRegedit(hive_));
+  file_.Write(FormatRegedit(hive_));
 }
 
 }  // namespace meterly::platform

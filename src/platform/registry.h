@@ -23,18 +23,18 @@ class RegistryFile {
 
   // The stored bytes; nullopt when nothing is stored yet. Throws RegistryError when the
   // file exists but cannot be read.
-  virtual std::optional<QByteArray> read() = 0;
+  virtual std::optional<QByteArray> Read() = 0;
 
   // Replaces the stored bytes in one step (a reader sees the old or the new file, never a
   // mix), readable and writable by the owner only. Throws RegistryError.
-  virtual void write(const QByteArray& bytes) = 0;
+  virtual void Write(const QByteArray& bytes) = 0;
 
   // Moves the stored file out of the way under a new name and returns that name.
   // Throws RegistryError.
-  virtual QString setAside() = 0;
+  virtual QString SetAside() = 0;
 
   // Where the file lives, for messages.
-  virtual QString location() const = 0;
+  virtual QString Location() const = 0;
 };
 
 // The registry store: the hive in memory, loaded from and saved to a RegistryFile.
@@ -45,17 +45,17 @@ class Registry {
   // Reads the file. A file that cannot be parsed is set aside and the hive starts empty;
   // loadProblem() then says what happened. An unreadable file throws RegistryError, leaves the
   // hive empty and makes every later save() refuse.
-  void load();
+  void Load();
 
   // Writes the whole hive. Throws RegistryError, also after a load whose unparsable file
   // could not be moved aside: saving would destroy that file.
-  void save();
+  void Save();
 
-  RegistryHive& hive() { return hive_; }
-  const RegistryHive& hive() const { return hive_; }
+  RegistryHive& Hive() { return hive_; }
+  const RegistryHive& Hive() const { return hive_; }
 
   // Empty after a clean load; otherwise a sentence for the user.
-  const QString& loadProblem() const { return loadProblem_; }
+  const QString& LoadProblem() const { return loadProblem_; }
 
  private:
   RegistryFile& file_;

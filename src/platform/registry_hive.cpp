@@ -15,8 +15,8 @@ namespace {
 using Key = RegistryHive::Key;
 
 // The form in which names are compared: two names match when their folded forms are equal.
-QString folded(const QString& name) { return name.toCaseFolded(); }
-QString folded(QStringView name) { return name.toString().toCaseFolded(); }
+QString Folded(const QString& name) { return name.toCaseFolded(); }
+QString Folded(QStringView name) { return name.toString().toCaseFolded(); }
 
 // A key path taken apart. names is empty when a name in the path is empty: no key has that path.
 struct KeyPath {
@@ -25,8 +25,8 @@ struct KeyPath {
   QList<QStringView> foldedNames;
 };
 
-KeyPath splitKeyPath(const QString& keyPath) {
-  KeyPath path{folded(keyPath), QStringView(keyPath).split(u'\\'), {}};
+KeyPath SplitKeyPath(const QString& keyPath) {
+  KeyPath path{Folded(keyPath), QStringView(keyPath).split(u'\\'), {}};
   if (std::any_of(path.names.cbegin(), path.names.cend(), [](QStringView name) { return name.isEmpty(); })) {
     path.names.clear();
     return path;
@@ -38,73 +38,73 @@ KeyPath splitKeyPath(const QString& keyPath) {
 }
 
 // Looks a folded name up without copying it.
-QHash<QString, std::size_t>::const_iterator findFolded(const QHash<QString, std::size_t>& index,
+QHash<QString, std::size_t>::const_iterator FindFolded(const QHash<QString, std::size_t>& index,
                                                        QStringView foldedName) {
   return index.constFind(QString::fromRawData(foldedName.data(), foldedName.size()));
 }
 
-[[noreturn]] void refuse(const QString& subject, const QString& problem) {
+[[noreturn]] void Refuse(const QString& subject, const QString& problem) {
   throw RegistryError(QStringLiteral("The registry cannot store %1: %2.").arg(subject, problem));
 }
 
-QString quoted(const QString& what, const QString& text) { return QStringLiteral("%1 \"%2\"").arg(what, text); }
+QString Quoted(const QString& what, const QString& text) { return QStringLiteral("%1 \"%2\"").arg(what, text); }
 
 // Why the file could not hold the text, or empty when it can.
-QString textProblem(QStringView text) {
+QString TextProblem(QStringView text) {
   if (text.contains(QChar(u'\0'))) return QStringLiteral("it contains a NUL character");
   if (!text.isValidUtf16()) return QStringLiteral("it is not valid Unicode text");
   return {};
 }
 
-void requireStorableValue(const QString& name, const RegValue& value) {
-  if (const QString problem = textProblem(name); !problem.isEmpty()) {
-    refuse(quoted(QStringLiteral("the value name"), name), problem);
+void RequireStorableValue(const QString& name, const RegValue& value) {
+  if (const QString problem = TextProblem(name); !problem.isEmpty()) {
+    Refuse(Quoted(QStringLiteral("the value name"), name), problem);
   }
   if (value.type != RegValueType::String) return;
-  if (const QString problem = textProblem(value.string); !problem.isEmpty()) {
-    refuse(quoted(QStringLiteral("the text of value"), name), problem);
+  if (const QString problem = TextProblem(value.string); !problem.isEmpty()) {
+    Refuse(Quoted(QStringLiteral("the text of value"), name), problem);
   }
 }
 
 // The path that keys are to be created along; throws when no key can have it.
-KeyPath creatablePath(const QString& keyPath) {
-  KeyPath path = splitKeyPath(keyPath);
-  const auto subject = [&keyPath] { return quoted(QStringLiteral("the key path"), keyPath); };
+KeyPath CreatablePath(const QString& keyPath) {
+  KeyPath path = SplitKeyPath(keyPath);
+  const auto subject = [&keyPath] { return Quoted(QStringLiteral("the key path"), keyPath); };
   if (path.names.isEmpty()) {
-    refuse(subject(), QStringLiteral("a key name in it is empty (a doubled, leading or trailing backslash)"));
+    Refuse(subject(), QStringLiteral("a key name in it is empty (a doubled, leading or trailing backslash)"));
   }
   if (path.names.size() > RegistryHive::MaxKeyDepth) {
-    refuse(subject(), QStringLiteral("keys nest at most %1 deep").arg(RegistryHive::MaxKeyDepth));
+    Refuse(subject(), QStringLiteral("keys nest at most %1 deep").arg(RegistryHive::MaxKeyDepth));
   }
-  QString problem = textProblem(keyPath);
+  QString problem = TextProblem(keyPath);
   if (problem.isEmpty() && (keyPath.contains(u'\n') || keyPath.contains(u'\r'))) {
     problem = QStringLiteral("a key name in it contains a line break");
   }
-  if (!problem.isEmpty()) refuse(subject(), problem);
+  if (!problem.isEmpty()) Refuse(subject(), problem);
   return path;
 }
 
 template <typename Entries>
-void rebuildIndex(const Entries& entries, QHash<QString, std::size_t>& index, auto nameOf) {
+void RebuildIndex(const Entries& entries, QHash<QString, std::size_t>& index, auto nameOf) {
   index.clear();
-  for (std::size_t i = 0; i < entries.size(); ++i) index.insert(folded(nameOf(entries[i])), i);
+  for (std::size_t i = 0; i < entries.size(); ++i) index.insert(Folded(nameOf(entries[i])), i);
 }
 
-void rebuildValueIndex(Key& key) {
-  rebuildIndex(key.values, key.valueIndex, [](const auto& entry) -> const QString& { return entry.first; });
+void RebuildValueIndex(Key& key) {
+  RebuildIndex(key.values, key.valueIndex, [](const auto& entry) -> const QString& { return entry.first; });
 }
 
-void rebuildSubKeyIndex(Key& key) {
-  rebuildIndex(key.subKeys, key.subKeyIndex, [](const Key& child) -> const QString& { return child.name; });
+void RebuildSubKeyIndex(Key& key) {
+  RebuildIndex(key.subKeys, key.subKeyIndex, [](const Key& child) -> const QString& { return child.name; });
 }
 
-const Key* subKey(const Key& parent, QStringView foldedName) {
-  const auto found = findFolded(parent.subKeyIndex, foldedName);
+const Key* SubKey(const Key& parent, QStringView foldedName) {
+  const auto found = FindFolded(parent.subKeyIndex, foldedName);
   return found == parent.subKeyIndex.cend() ? nullptr : &parent.subKeys[found.value()];
 }
 
-Key& subKeyOrNew(Key& parent, QStringView name, QStringView foldedName) {
-  const auto found = findFolded(parent.subKeyIndex, foldedName);
+Key& SubKeyOrNew(Key& parent, QStringView name, QStringView foldedName) {
+  const auto found = FindFolded(parent.subKeyIndex, foldedName);
   if (found != parent.subKeyIndex.cend()) return parent.subKeys[found.value()];
   parent.subKeyIndex.insert(foldedName.toString(), parent.subKeys.size());
   Key& child = parent.subKeys.emplace_back();
@@ -112,8 +112,8 @@ Key& subKeyOrNew(Key& parent, QStringView name, QStringView foldedName) {
   return child;
 }
 
-void putValue(Key& key, const QString& name, const RegValue& value) {
-  const QString foldedName = folded(name);
+void PutValue(Key& key, const QString& name, const RegValue& value) {
+  const QString foldedName = Folded(name);
   const auto found = key.valueIndex.constFind(foldedName);
   if (found != key.valueIndex.cend()) {
     key.values[found.value()].second = value;
@@ -125,86 +125,86 @@ void putValue(Key& key, const QString& name, const RegValue& value) {
 
 }  // namespace
 
-const Key* RegistryHive::find(const QString& keyPath) const {
-  const KeyPath path = splitKeyPath(keyPath);
+const Key* RegistryHive::Find(const QString& keyPath) const {
+  const KeyPath path = SplitKeyPath(keyPath);
   if (path.names.isEmpty()) return nullptr;
   const Key* key = &root_;
   for (QStringView foldedName : path.foldedNames) {
-    key = subKey(*key, foldedName);
+    key = SubKey(*key, foldedName);
     if (key == nullptr) return nullptr;
   }
   return key;
 }
 
-Key* RegistryHive::find(const QString& keyPath) { return const_cast<Key*>(std::as_const(*this).find(keyPath)); }
+Key* RegistryHive::Find(const QString& keyPath) { return const_cast<Key*>(std::as_const(*this).Find(keyPath)); }
 
-Key& RegistryHive::findOrCreate(const QString& keyPath) {
-  const KeyPath path = creatablePath(keyPath);
+Key& RegistryHive::FindOrCreate(const QString& keyPath) {
+  const KeyPath path = CreatablePath(keyPath);
   Key* key = &root_;
-  for (qsizetype i = 0; i < path.names.size(); ++i) key = &subKeyOrNew(*key, path.names[i], path.foldedNames[i]);
+  for (qsizetype i = 0; i < path.names.size(); ++i) key = &SubKeyOrNew(*key, path.names[i], path.foldedNames[i]);
   return *key;
 }
 
-bool RegistryHive::keyExists(const QString& keyPath) const { return find(keyPath) != nullptr; }
+bool RegistryHive::KeyExists(const QString& keyPath) const { return Find(keyPath) != nullptr; }
 
-void RegistryHive::createKey(const QString& keyPath) { findOrCreate(keyPath); }
+void RegistryHive::CreateKey(const QString& keyPath) { FindOrCreate(keyPath); }
 
-std::optional<RegValue> RegistryHive::value(const QString& keyPath, const QString& name) const {
-  const Key* key = find(keyPath);
+std::optional<RegValue> RegistryHive::Value(const QString& keyPath, const QString& name) const {
+  const Key* key = Find(keyPath);
   if (key == nullptr) return std::nullopt;
-  const auto found = key->valueIndex.constFind(folded(name));
+  const auto found = key->valueIndex.constFind(Folded(name));
   if (found == key->valueIndex.cend()) return std::nullopt;
   return key->values[found.value()].second;
 }
 
-void RegistryHive::setValue(const QString& keyPath, const QString& name, const RegValue& value) {
-  requireStorableValue(name, value);
-  putValue(findOrCreate(keyPath), name, value);
+void RegistryHive::SetValue(const QString& keyPath, const QString& name, const RegValue& value) {
+  RequireStorableValue(name, value);
+  PutValue(FindOrCreate(keyPath), name, value);
 }
 
-void RegistryHive::setValues(const QString& keyPath, const std::vector<std::pair<QString, RegValue>>& values) {
-  for (const auto& [name, value] : values) requireStorableValue(name, value);
-  Key& key = findOrCreate(keyPath);
+void RegistryHive::SetValues(const QString& keyPath, const std::vector<std::pair<QString, RegValue>>& values) {
+  for (const auto& [name, value] : values) RequireStorableValue(name, value);
+  Key& key = FindOrCreate(keyPath);
   if (key.values.empty()) {  // growing step by step would rehash the index again and again
     key.values.reserve(values.size());
     key.valueIndex.reserve(static_cast<qsizetype>(values.size()));
   }
-  for (const auto& [name, value] : values) putValue(key, name, value);
+  for (const auto& [name, value] : values) PutValue(key, name, value);
 }
 
-QStringList RegistryHive::valueNames(const QString& keyPath) const {
+QStringList RegistryHive::ValueNames(const QString& keyPath) const {
   QStringList names;
-  if (const Key* key = find(keyPath)) {
+  if (const Key* key = Find(keyPath)) {
     for (const auto& entry : key->values) names.append(entry.first);
   }
   return names;
 }
 
-QStringList RegistryHive::subKeyNames(const QString& keyPath) const {
+QStringList RegistryHive::SubKeyNames(const QString& keyPath) const {
   QStringList names;
-  if (const Key* key = find(keyPath)) {
+  if (const Key* key = Find(keyPath)) {
     for (const Key& child : key->subKeys) names.append(child.name);
   }
   return names;
 }
 
-bool RegistryHive::deleteValue(const QString& keyPath, const QString& name) {
-  Key* key = find(keyPath);
+bool RegistryHive::DeleteValue(const QString& keyPath, const QString& name) {
+  Key* key = Find(keyPath);
   if (key == nullptr) return false;
-  const auto found = key->valueIndex.constFind(folded(name));
+  const auto found = key->valueIndex.constFind(Folded(name));
   if (found == key->valueIndex.cend()) return false;
   key->values.erase(key->values.begin() + static_cast<std::ptrdiff_t>(found.value()));
-  rebuildValueIndex(*key);
+  RebuildValueIndex(*key);
   return true;
 }
 
-bool RegistryHive::deleteKey(const QString& keyPath) {
-  if (!keyExists(keyPath)) return false;
+bool RegistryHive::DeleteKey(const QString& keyPath) {
+  if (!KeyExists(keyPath)) return false;
   const qsizetype lastSeparator = keyPath.lastIndexOf(u'\\');
-  Key* parent = lastSeparator < 0 ? &root_ : find(keyPath.left(lastSeparator));
-  const auto found = parent->subKeyIndex.constFind(folded(QStringView(keyPath).sliced(lastSeparator + 1)));
+  Key* parent = lastSeparator < 0 ? &root_ : Find(keyPath.left(lastSeparator));
+  const auto found = parent->subKeyIndex.constFind(Folded(QStringView(keyPath).sliced(lastSeparator + 1)));
   parent->subKeys.erase(parent->subKeys.begin() + static_cast<std::ptrdiff_t>(found.value()));
-  rebuildSubKeyIndex(*parent);
+  RebuildSubKeyIndex(*parent);
   return true;
 }
 

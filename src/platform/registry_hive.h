@@ -22,26 +22,26 @@ namespace meterly::platform {
 // anywhere, a line break in a key name, or keys nested deeper than MaxKeyDepth.
 class RegistryHive {
  public:
-  bool keyExists(const QString& keyPath) const;
-  void createKey(const QString& keyPath);  // with every missing parent
+  bool KeyExists(const QString& keyPath) const;
+  void CreateKey(const QString& keyPath);  // with every missing parent
 
-  std::optional<RegValue> value(const QString& keyPath, const QString& name) const;
-  void setValue(const QString& keyPath, const QString& name, const RegValue& value);  // creates the key
+  std::optional<RegValue> Value(const QString& keyPath, const QString& name) const;
+  void SetValue(const QString& keyPath, const QString& name, const RegValue& value);  // creates the key
   // The same for many values of one key with a single path lookup; of two values with the
   // same name the later one wins.
-  void setValues(const QString& keyPath, const std::vector<std::pair<QString, RegValue>>& values);
+  void SetValues(const QString& keyPath, const std::vector<std::pair<QString, RegValue>>& values);
 
-  QStringList valueNames(const QString& keyPath) const;
-  QStringList subKeyNames(const QString& keyPath) const;
-  bool deleteValue(const QString& keyPath, const QString& name);
-  bool deleteKey(const QString& keyPath);  // with its subkeys
+  QStringList ValueNames(const QString& keyPath) const;
+  QStringList SubKeyNames(const QString& keyPath) const;
+  bool DeleteValue(const QString& keyPath, const QString& name);
+  bool DeleteKey(const QString& keyPath);  // with its subkeys
 
-  bool isEmpty() const { return root_.subKeys.empty(); }
+  bool IsEmpty() const { return root_.subKeys.empty(); }
 
   // Visits every key depth-first, parents before children, with its full path.
   template <typename Visitor>
-  void forEachKey(Visitor&& visit) const {
-    forEachKeyBelow(root_, QString(), visit);
+  void ForEachKey(Visitor&& visit) const {
+    ForEachKeyBelow(root_, QString(), visit);
   }
 
   static constexpr int MaxKeyDepth = 512;
@@ -62,17 +62,17 @@ class RegistryHive {
 
  private:
   template <typename Visitor>
-  static void forEachKeyBelow(const Key& key, const QString& path, Visitor& visit) {
+  static void ForEachKeyBelow(const Key& key, const QString& path, Visitor& visit) {
     for (const Key& child : key.subKeys) {
       const QString childPath = path.isEmpty() ? child.name : path + QLatin1Char('\\') + child.name;
       visit(childPath, child);
-      forEachKeyBelow(child, childPath, visit);
+      ForEachKeyBelow(child, childPath, visit);
     }
   }
 
-  const Key* find(const QString& keyPath) const;
-  Key* find(const QString& keyPath);
-  Key& findOrCreate(const QString& keyPath);
+  const Key* Find(const QString& keyPath) const;
+  Key* Find(const QString& keyPath);
+  Key& FindOrCreate(const QString& keyPath);
 
   Key root_;
 };

@@ -4,21 +4,21 @@
 
 namespace meterly::platform {
 
-RegValue RegValue::fromString(QString text) {
+RegValue RegValue::FromString(QString text) {
   RegValue value;
   value.type = RegValueType::String;
   value.string = std::move(text);
   return value;
 }
 
-RegValue RegValue::fromDWord(quint32 number) {
+RegValue RegValue::FromDWord(quint32 number) {
   RegValue value;
   value.type = RegValueType::DWord;
   value.dword = number;
   return value;
 }
 
-RegValue RegValue::fromBinary(QByteArray bytes) {
+RegValue RegValue::FromBinary(QByteArray bytes) {
   RegValue value;
   value.type = RegValueType::Binary;
   value.binary = std::move(bytes);

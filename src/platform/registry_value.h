@@ -14,9 +14,9 @@ struct RegValue {
   quint32 dword = 0;
   QByteArray binary;
 
-  static RegValue fromString(QString text);
-  static RegValue fromDWord(quint32 value);
-  static RegValue fromBinary(QByteArray bytes);
+  static RegValue FromString(QString text);
+  static RegValue FromDWord(quint32 value);
+  static RegValue FromBinary(QByteArray bytes);
 
   friend bool operator==(const RegValue&, const RegValue&) = default;
 };

@@ -34,7 +34,7 @@ class SharedMemory {
 
   // Creates the named section with the given size (zero-filled), or opens it when it exists
   // already, so that a second opener sees the same memory. Throws SharedMemoryError.
-  virtual std::unique_ptr<SharedSection> open(const QString& name, int size) = 0;
+  virtual std::unique_ptr<SharedSection> Open(const QString& name, int size) = 0;
 };
 
 }  // namespace meterly::platform

@@ -32,7 +32,7 @@ struct SocketEndpoint {
   QByteArray address;
   quint16 port = 0;
 
-  bool isIpv6() const { return address.size() == 16; }
+  bool IsIpv6() const { return address.size() == 16; }
   friend bool operator==(const SocketEndpoint&, const SocketEndpoint&) = default;
 };
 
@@ -57,7 +57,7 @@ class SocketTable {
 
   // TCP rows first, then UDP; each protocol's IPv4 rows before its IPv6 rows. A table that
   // cannot be read adds no rows.
-  virtual std::vector<SocketRow> sockets() = 0;
+  virtual std::vector<SocketRow> Sockets() = 0;
 };
 
 }  // namespace meterly::platform

@@ -4,8 +4,8 @@
 
 namespace meterly::platform {
 
-QString UserSession::iniFilePath() {
-  const QString exe = executablePath();
+QString UserSession::IniFilePath() {
+  const QString exe = ExecutablePath();
   const QFileInfo info(exe);
   const QString suffix = info.suffix();
   if (suffix.isEmpty()) return exe + QStringLiteral(".ini");

@@ -10,21 +10,21 @@ class UserSession {
   virtual ~UserSession() = default;
 
   // Login name of the effective user.
-  virtual QString userName() = 0;
+  virtual QString UserName() = 0;
 
   // Absolute path of the running executable.
-  virtual QString executablePath() = 0;
+  virtual QString ExecutablePath() = 0;
 
   // The executable's path with its extension replaced by ".ini" (or ".ini" appended).
-  QString iniFilePath();
+  QString IniFilePath();
 
   // Per-user folders, each ending in "Corvane/Meterly" (runtime: "Meterly"). Not created here.
-  virtual QString configDir() = 0;
-  virtual QString dataDir() = 0;
-  virtual QString runtimeDir() = 0;
+  virtual QString ConfigDir() = 0;
+  virtual QString DataDir() = 0;
+  virtual QString RuntimeDir() = 0;
 
   // The machine-wide data folder when it exists and is writable, else the per-user data folder.
-  virtual QString allUsersDataDir() = 0;
+  virtual QString AllUsersDataDir() = 0;
 };
 
 }  // namespace meterly::platform

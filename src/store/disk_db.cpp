@@ -37,7 +37,7 @@ QString JoinLines(const QStringList& lines) {
 }
 
 QString NameOfUser(platform::Platform& platform) {
-  const QString name = platform.userSession().userName();
+  const QString name = platform.userSession().UserName();
   return name.isEmpty() ? QStringLiteral("Error") : name;
 }
 
@@ -112,7 +112,7 @@ void TDiskDB::UpgradeToHourlyLayout() {
 }
 
 void TDiskDB::AddData(quint32 dialupSeconds, qint64 in, qint64 out) {
-  const QDateTime now = platform_.clock().now();
+  const QDateTime now = platform_.clock().Now();
   const qint32 day = DateToDaySerial(now.date());
   const int hour = now.time().hour();
   if (pending_.empty() || pending_.back().Day != day || pending_.back().Hour != hour) {
@@ -123,7 +123,7 @@ void TDiskDB::AddData(quint32 dialupSeconds, qint64 in, qint64 out) {
 
 bool TDiskDB::PendingHourEnded() const {
   if (pending_.empty()) return false;
-  const QDateTime now = platform_.clock().now();
+  const QDateTime now = platform_.clock().Now();
   return pending_.front().Day != DateToDaySerial(now.date()) || pending_.front().Hour != now.time().hour();
 }
 
@@ -234,11 +234,11 @@ void TDiskDB::AddDialupSession(const TRasItem& session) {
 
 void TDiskDB::ImportRegistryStats() {
   platform::Registry& registry = platform_.registry();
-  const std::optional<std::vector<RegistryStatsDay>> days = ReadRegistryStats(registry.hive());
+  const std::optional<std::vector<RegistryStatsDay>> days = ReadRegistryStats(registry.Hive());
   if (!days) return;
 
   LockGuard lock(*this);
-  const RegistryStatsValues removed = RemoveRegistryStats(registry.hive());
+  const RegistryStatsValues removed = RemoveRegistryStats(registry.Hive());
   bool registrySaved = false;
   try {
     RunInTransaction([&] {
@@ -246,15 +246,15 @@ void TDiskDB::ImportRegistryStats() {
       for (const RegistryStatsDay& day : *days) {
         FlushData(user, day.Day, 0, day.DataIn, day.DataOut, day.DialupDuration);
       }
-      registry.save();
+      registry.Save();
       registrySaved = true;
     });
   } catch (...) {
     // The totals were not committed: they must stay in the registry, or they would be lost.
-    RestoreRegistryStats(registry.hive(), removed);
+    RestoreRegistryStats(registry.Hive(), removed);
     if (registrySaved) {
       try {
-        registry.save();
+        registry.Save();
       } catch (const platform::RegistryError&) {
         // Still in the hive in memory: the next save of the settings writes them back.
       }
@@ -263,7 +263,7 @@ void TDiskDB::ImportRegistryStats() {
   }
 }
 
-qint32 TDiskDB::Today() const { return DateToDaySerial(platform_.clock().now().date()); }
+qint32 TDiskDB::Today() const { return DateToDaySerial(platform_.clock().Now().date()); }
 
 QString TDiskDB::DayCondition(qint32 firstDay, qint32 lastDay) const {
   if (firstDay == lastDay) return QStringLiteral("DAY = %1").arg(firstDay);

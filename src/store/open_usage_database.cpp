@@ -63,7 +63,7 @@ std::unique_ptr<TDiskDB> OpenFile(const QString& folder, platform::Platform& pla
 
 QString OpenUsageDatabase(platform::Platform& platform, const Settings& settings, std::unique_ptr<TDiskDB>& DiskDB) {
   const UsageDatabaseLocation location = FindUsageDatabaseLocation(platform.userSession());
-  const QString ownFolder = platform.userSession().dataDir();
+  const QString ownFolder = platform.userSession().DataDir();
   const bool shared = !location.Overridden && QDir(location.Folder) != QDir(ownFolder);
   const QString sharedFile = QDir(location.Folder).filePath(UsageDatabaseFileName);
   QString notice;

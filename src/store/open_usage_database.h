@@ -18,8 +18,8 @@ class UsageDatabaseOpenError : public SQLiteException {
  public:
   UsageDatabaseOpenError(const QString& fileName, const QString& reason);
 
-  const QString& fileName() const { return fileName_; }
-  const QString& reason() const { return reason_; }
+  const QString& FileName() const { return fileName_; }
+  const QString& Reason() const { return reason_; }
 
  private:
   QString fileName_;

@@ -15,7 +15,7 @@ using platform::RegValueType;
 constexpr qsizetype kMaxNameLength = 15;
 constexpr qsizetype kDataBytes = 40;
 
-[[noreturn]] void refuse(const QString& reason) {
+[[noreturn]] void Refuse(const QString& reason) {
   throw StatsImportError(QCoreApplication::translate("RegistryStats",
                                                      "The usage statistics of earlier versions (%1 in the settings) "
                                                      "could not be moved into the usage database: %2. They stay in "
@@ -24,7 +24,7 @@ constexpr qsizetype kDataBytes = 40;
 }
 
 // The value's bytes as the system that wrote them would hand them over.
-QByteArray rawBytes(const RegValue& value) {
+QByteArray RawBytes(const RegValue& value) {
   switch (value.type) {
     case RegValueType::Binary:
       return value.binary;
@@ -39,14 +39,14 @@ QByteArray rawBytes(const RegValue& value) {
   return {};
 }
 
-RegistryStatsDay readDay(const QString& name, const RegValue& value) {
+RegistryStatsDay ReadDay(const QString& name, const RegValue& value) {
   bool numeric = false;
   const qint32 day = name.toInt(&numeric, 10);
   if (name.size() > kMaxNameLength || !numeric)
-    refuse(QCoreApplication::translate("RegistryStats", "the value \"%1\" is not named by a day number").arg(name));
-  QByteArray data = rawBytes(value);
+    Refuse(QCoreApplication::translate("RegistryStats", "the value \"%1\" is not named by a day number").arg(name));
+  QByteArray data = RawBytes(value);
   if (data.size() > kDataBytes) {
-    refuse(QCoreApplication::translate("RegistryStats", "the value \"%1\" holds %2 bytes, more than a day's totals")
+    Refuse(QCoreApplication::translate("RegistryStats", "the value \"%1\" holds %2 bytes, more than a day's totals")
                .arg(name)
                .arg(data.size()));
   }
@@ -62,28 +62,28 @@ RegistryStatsDay readDay(const QString& name, const RegValue& value) {
 }  // namespace
 
 std::optional<std::vector<RegistryStatsDay>> ReadRegistryStats(const platform::RegistryHive& hive) {
-  if (!hive.keyExists(RegistryStatsKey)) return std::nullopt;
-  if (!hive.subKeyNames(RegistryStatsKey).isEmpty())
-    refuse(QCoreApplication::translate("RegistryStats", "the key has subkeys"));
+  if (!hive.KeyExists(RegistryStatsKey)) return std::nullopt;
+  if (!hive.SubKeyNames(RegistryStatsKey).isEmpty())
+    Refuse(QCoreApplication::translate("RegistryStats", "the key has subkeys"));
   std::vector<RegistryStatsDay> days;
-  for (const QString& name : hive.valueNames(RegistryStatsKey)) {
-    days.push_back(readDay(name, *hive.value(RegistryStatsKey, name)));
+  for (const QString& name : hive.ValueNames(RegistryStatsKey)) {
+    days.push_back(ReadDay(name, *hive.Value(RegistryStatsKey, name)));
   }
   return days;
 }
 
 RegistryStatsValues RemoveRegistryStats(platform::RegistryHive& hive) {
   RegistryStatsValues values;
-  for (const QString& name : hive.valueNames(RegistryStatsKey)) {
-    values.emplace_back(name, *hive.value(RegistryStatsKey, name));
+  for (const QString& name : hive.ValueNames(RegistryStatsKey)) {
+    values.emplace_back(name, *hive.Value(RegistryStatsKey, name));
   }
-  hive.deleteKey(RegistryStatsKey);
+  hive.DeleteKey(RegistryStatsKey);
   return values;
 }
 
 void RestoreRegistryStats(platform::RegistryHive& hive, const RegistryStatsValues& values) {
-  hive.createKey(RegistryStatsKey);
-  hive.setValues(RegistryStatsKey, values);
+  hive.CreateKey(RegistryStatsKey);
+  hive.SetValues(RegistryStatsKey, values);
 }
 
 }  // namespace meterly

@@ -45,7 +45,7 @@ constexpr std::array<const char*, 24> kErrorTexts = {
 const QString kSeparator = QStringLiteral(" : ");
 
 // A fixed-position field of SQLToDateTime's text, when it is all digits.
-std::optional<int> digitsAt(const QString& text, int position, int length) {
+std::optional<int> DigitsAt(const QString& text, int position, int length) {
   int value = 0;
   for (int i = position; i < position + length; ++i) {
     const QChar c = text.at(i);
@@ -85,17 +85,17 @@ QString DateTimeToSQL(const QDateTime& moment, bool withTime) {
 
 QDateTime SQLToDateTime(const QString& text) {
   if (text.size() != 19 && text.size() != 10) return ZeroDateTime();
-  const auto year = digitsAt(text, 0, 4);
-  const auto month = digitsAt(text, 5, 2);
-  const auto day = digitsAt(text, 8, 2);
+  const auto year = DigitsAt(text, 0, 4);
+  const auto month = DigitsAt(text, 5, 2);
+  const auto day = DigitsAt(text, 8, 2);
   if (!year || !month || !day || *year < 1) return ZeroDateTime();
   const QDate date(*year, *month, *day);
   if (!date.isValid()) return ZeroDateTime();
   if (text.size() == 10) return QDateTime(date, QTime(0, 0));
 
-  const auto hour = digitsAt(text, 11, 2);
-  const auto minute = digitsAt(text, 14, 2);
-  const auto second = digitsAt(text, 17, 2);
+  const auto hour = DigitsAt(text, 11, 2);
+  const auto minute = DigitsAt(text, 14, 2);
+  const auto second = DigitsAt(text, 17, 2);
   if (!hour || !minute || !second) return ZeroDateTime();
   const QTime time(*hour, *minute, *second);
   if (!time.isValid()) return ZeroDateTime();

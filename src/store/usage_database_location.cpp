@@ -11,14 +11,14 @@ namespace meterly {
 
 namespace {
 
-QString withoutQuotes(const QString& value) {
+QString WithoutQuotes(const QString& value) {
   if (value.size() >= 2 && value.startsWith(QLatin1Char('"')) && value.endsWith(QLatin1Char('"'))) {
     return value.mid(1, value.size() - 2);
   }
   return value;
 }
 
-bool isSectionHeader(const QString& line) {
+bool IsSectionHeader(const QString& line) {
   return line.startsWith(QLatin1Char('[')) && line.endsWith(QLatin1Char(']'));
 }
 
@@ -34,22 +34,22 @@ QString ReadIniValue(const QString& iniPath, const QString& section, const QStri
   for (const QString& rawLine : lines) {
     const QString line = rawLine.trimmed();
     if (line.isEmpty() || line.startsWith(QLatin1Char(';'))) continue;
-    if (isSectionHeader(line)) {
+    if (IsSectionHeader(line)) {
       inSection = line.mid(1, line.size() - 2).trimmed().compare(section, Qt::CaseInsensitive) == 0;
       continue;
     }
     const qsizetype equals = line.indexOf(QLatin1Char('='));
     if (!inSection || equals < 0) continue;
     if (line.left(equals).trimmed().compare(name, Qt::CaseInsensitive) != 0) continue;
-    return withoutQuotes(line.mid(equals + 1).trimmed());
+    return WithoutQuotes(line.mid(equals + 1).trimmed());
   }
   return QString();
 }
 
 UsageDatabaseLocation FindUsageDatabaseLocation(platform::UserSession& session) {
-  const QString iniPath = session.iniFilePath();
+  const QString iniPath = session.IniFilePath();
   const QString location = ReadIniValue(iniPath, QStringLiteral("DB"), QStringLiteral("Location"));
-  if (location.isEmpty()) return {session.allUsersDataDir(), false};
+  if (location.isEmpty()) return {session.AllUsersDataDir(), false};
   // A relative folder is taken from the .ini file's own folder, not from wherever the program
   // happened to be started.
   return {QDir::cleanPath(QFileInfo(iniPath).absoluteDir().absoluteFilePath(location)), true};

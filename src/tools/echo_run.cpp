@@ -9,24 +9,24 @@ QString RoundTripText(quint32 milliseconds) { return QString::number(millisecond
 void EchoStop::Stop() {
   stopped_ = true;
   std::lock_guard lock(mutex_);
-  if (handle_ != nullptr) handle_->cancel();
+  if (handle_ != nullptr) handle_->Cancel();
 }
 
 void EchoStop::Attach(platform::IcmpHandle* handle) {
   std::lock_guard lock(mutex_);
   handle_ = handle;
   // A stop that came before the channel existed still ends its first wait.
-  if (handle_ != nullptr && stopped_) handle_->cancel();
+  if (handle_ != nullptr && stopped_) handle_->Cancel();
 }
 
 EchoSetUp::EchoSetUp(platform::IcmpService& icmp, const QString& host, EchoStop& stop) : stop_(stop) {
-  const std::optional<quint32> address = icmp.resolveHost(host);
+  const std::optional<quint32> address = icmp.ResolveHost(host);
   if (!address) {
     ReturnCode = EchoReturnCode::HostNotResolved;
     return;
   }
   Destination = *address;
-  Handle = icmp.open();
+  Handle = icmp.Open();
   if (!Handle) {
     ReturnCode = EchoReturnCode::NoHandle;
     return;

@@ -220,7 +220,7 @@ void TNetStatForm::Refresh() {
   const TNetStatOptions options = Options();
   const std::optional<TNetStatRow> selected = SelectedRow();
   resolver_->BeginGeneration(++generation_);
-  rows_ = BuildNetStatRows(sockets_.sockets(), processes_, options, *resolver_);
+  rows_ = BuildNetStatRows(sockets_.Sockets(), processes_, options, *resolver_);
   shownResolved_ = options.ResolveAddresses;
   SortNetStatRows(rows_, sort_, shownResolved_);
   ShowRows(selected);
@@ -316,7 +316,7 @@ void TNetStatForm::PopupMenuOpen(const QPoint& at) {
 void TNetStatForm::ActionTerminateApplicationExecute() {
   const std::optional<TNetStatRow> row = CommandRow();
   if (!row || !row->Terminable) return;
-  const QString error = processes_.terminate(row->Process);
+  const QString error = processes_.Terminate(row->Process);
   if (error.isEmpty()) return;
   messages_(QMessageBox::Critical, QString(),
             tr("Unable to end %1 (process %2): %3").arg(row->Caption).arg(row->Process.pid).arg(error));

@@ -12,7 +12,7 @@ constexpr int kLookupThreads = 4;
 }  // namespace
 
 TNetStatResolver::TNetStatResolver(platform::NameLookup& lookup, QObject* parent)
-    : QObject(parent), lookup_(lookup), localHostName_(lookup.localHostName()) {
+    : QObject(parent), lookup_(lookup), localHostName_(lookup.LocalHostName()) {
   pool_.setMaxThreadCount(kLookupThreads);
 }
 
@@ -24,7 +24,7 @@ TNetStatResolver::~TNetStatResolver() {
 QString TNetStatResolver::ServiceName(quint16 port, platform::SocketProtocol protocol) {
   const auto key = std::make_pair(port, protocol);
   auto found = services_.find(key);
-  if (found == services_.end()) found = services_.emplace(key, lookup_.serviceName(port, protocol)).first;
+  if (found == services_.end()) found = services_.emplace(key, lookup_.ServiceName(port, protocol)).first;
   return found->second;
 }
 
@@ -33,7 +33,7 @@ QString TNetStatResolver::RemoteHostName(const QByteArray& address) {
   entry->second.Generation = generation_;
   if (fresh) {
     pool_.start([this, address] {
-      const QString name = lookup_.hostName(address);
+      const QString name = lookup_.HostName(address);
       // The window's thread takes the answer; this object outlives every task (see the destructor).
       QMetaObject::invokeMethod(
           this, [this, address, name] { HostFound(address, name); }, Qt::QueuedConnection);

@@ -70,7 +70,7 @@ std::vector<TNetStatRow> BuildNetStatRows(const std::vector<SocketRow>& sockets,
     row.Caption = QCoreApplication::translate("NetStatRows", "System");
     if (socket.pid > 0) {
       auto [known, fresh] = seen.try_emplace(socket.pid);
-      if (fresh) known->second = processes.info(socket.pid);
+      if (fresh) known->second = processes.Info(socket.pid);
       if (const auto& process = known->second) {
         row.Caption = process->name.isEmpty() ? row.Caption : process->name;
         row.Process = process->identity;

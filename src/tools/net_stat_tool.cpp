@@ -20,7 +20,7 @@ void TNetStatTool::AttachAction(QAction* actionNetStat) {
 
 void TNetStatTool::ActionNetStatExecute() {
   if (!form_) {
-    form_ = new TNetStatForm(platform_.socketTable(), platform_.processes(), platform_.nameLookup(), export_);
+    form_ = new TNetStatForm(platform_.socketTable(), platform_.Processes(), platform_.nameLookup(), export_);
     form_->setAttribute(Qt::WA_DeleteOnClose);
     // Escape ends the dialog without a close event: freed the same way.
     connect(form_, &QDialog::finished, form_, &QObject::deleteLater);

@@ -50,7 +50,7 @@ TNetworkTools::~TNetworkTools() {
 }
 
 void TNetworkTools::AttachActions(QAction* actionPing, QAction* actionTraceRoute) {
-  const bool available = icmp_.available();
+  const bool available = icmp_.Available();
   actionPing->setEnabled(available);
   actionTraceRoute->setEnabled(available);
   connect(actionPing, &QAction::triggered, this, &TNetworkTools::ActionPingExecute);

@@ -32,7 +32,7 @@ int RunPing(platform::IcmpService& icmp, const PingRequest& request, EchoStop& s
   if (setUp.ReturnCode != EchoReturnCode::Done) return setUp.ReturnCode;
   for (int n = 1; n <= request.Attempts && !stop.Stopped(); ++n) {
     const std::optional<platform::EchoReply> answer =
-        setUp.Handle->sendEcho(setUp.Destination, kPingTtl, request.TimeOut, EchoRequestData());
+        setUp.Handle->SendEcho(setUp.Destination, kPingTtl, request.TimeOut, EchoRequestData());
     // A wait cut short by the stop is no answer from the host.
     if (stop.Stopped()) break;
     show(PingRow(n, answer));

@@ -30,7 +30,7 @@ int RunTrace(platform::IcmpService& icmp, const TraceRequest& request, EchoStop&
   for (int hop = 1; hop <= kMaxHops && !stop.Stopped(); ++hop) {
     const QString caption = QString::number(hop);
     const std::optional<platform::EchoReply> answer =
-        setUp.Handle->sendEcho(setUp.Destination, hop, request.TimeOut, EchoRequestData());
+        setUp.Handle->SendEcho(setUp.Destination, hop, request.TimeOut, EchoRequestData());
     if (stop.Stopped()) break;
     if (!answer) {
       show(FailureRow(caption, QCoreApplication::translate("TraceRun", "No reply from host")));
@@ -40,7 +40,7 @@ int RunTrace(platform::IcmpService& icmp, const TraceRequest& request, EchoStop&
       show(FailureRow(caption, IcmpStatusText(answer->status)));
       continue;
     }
-    const QString hostName = request.Resolving ? icmp.hostNameOf(answer->address) : QString();
+    const QString hostName = request.Resolving ? icmp.HostNameOf(answer->address) : QString();
     show({caption, {QHostAddress(answer->address).toString(), hostName, RoundTripText(answer->roundTripMs)}});
     if (answer->address == setUp.Destination) {
       show({caption,

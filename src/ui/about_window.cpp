@@ -55,7 +55,7 @@ TAboutWindow::TAboutWindow(const QIcon& icon, const QString& productName, const 
 
 void TAboutWindow::SetUpdateCheckOffered(bool offered) { bbCheckUpdates->setVisible(offered); }
 
-void TAboutWindow::setNote(const QString& note) {
+void TAboutWindow::SetNote(const QString& note) {
   LabelNote->setText(note);
   LabelNote->setVisible(!note.isEmpty());
 }

@@ -22,7 +22,7 @@ class TAboutWindow : public QDialog {
   void SetUpdateCheckOffered(bool offered);
 
   // An extra line under the description; empty hides it.
-  void setNote(const QString& note);
+  void SetNote(const QString& note);
 
   QLabel* LabelProduct;
   QLabel* LabelDescription;

@@ -54,8 +54,8 @@ void TOnlineVersionCheck::QueryAutoCheck(QWidget* owner) {
 
 void TOnlineVersionCheck::AutoCheck(QWidget* owner) {
   if (!Enabled() || !settings_.AutoCheckEnabled) return;
-  if (!AutoCheckDue(settings_.LastAutoCheckDate, clock_.now())) return;
-  if (Check(owner, true)) settings_.LastAutoCheckDate = DateToDaySerial(clock_.now().date());
+  if (!AutoCheckDue(settings_.LastAutoCheckDate, clock_.Now())) return;
+  if (Check(owner, true)) settings_.LastAutoCheckDate = DateToDaySerial(clock_.Now().date());
 }
 
 bool TOnlineVersionCheck::Check(QWidget* owner, bool silent) {

@@ -38,7 +38,7 @@ class QuotaFormTest : public ::testing::Test {
     db = std::make_unique<TDiskDB>(dir.filePath(QStringLiteral("Meterly.db")), platform, settings);
   }
 
-  void setQuota(quint8 type, quint8 hours, qint32 onPeak, qint32 offPeak = 0) {
+  void SetQuota(quint8 type, quint8 hours, qint32 onPeak, qint32 offPeak = 0) {
     settings.Quota.QuotaType = type;
     settings.Quota.QuotaHours = hours;
     settings.Quota.QuotaTraffic = QuotaTrafficKind::Total;
@@ -48,13 +48,13 @@ class QuotaFormTest : public ::testing::Test {
   }
 
   // Today's use at an hour (10 is on-peak, 3 off-peak with the default peak hours).
-  void use(int hour, qint64 bytes) {
+  void Use(int hour, qint64 bytes) {
     TSQLiteDB::LockGuard lock(*db);
     const qint32 today = DateToDaySerial(platform.clockFake.localNow.date());
     db->RunInTransaction([&] { db->FlushData(QStringLiteral("tester"), today, hour, bytes, 0, 0); });
   }
 
-  std::unique_ptr<TQuotaForm> open() { return std::make_unique<TQuotaForm>(quota, settings); }
+  std::unique_ptr<TQuotaForm> Open() { return std::make_unique<TQuotaForm>(quota, settings); }
 
   static QStringList row(const TQuotaForm& form, int index) {
     const QTreeWidgetItem* item = form.QuotaReport->topLevelItem(index);
@@ -62,12 +62,12 @@ class QuotaFormTest : public ::testing::Test {
     return {item->text(0), item->text(1)};
   }
 
-  static QVariant gauge(const TQuotaForm& form, int index) {
+  static QVariant Gauge(const TQuotaForm& form, int index) {
     return form.QuotaReport->topLevelItem(index)->data(TQuotaForm::GaugeColumn, TQuotaGaugeDelegate::GaugeRole);
   }
 
   // Runs `inDialog` on the setup dialog once it is up, then clicks the setup button.
-  void setupWith(TQuotaForm& form, std::function<void(TQuotaModifyForm&)> inDialog) {
+  void SetupWith(TQuotaForm& form, std::function<void(TQuotaModifyForm&)> inDialog) {
     QTimer::singleShot(0, [inDialog] {
       auto* dialog = qobject_cast<TQuotaModifyForm*>(QApplication::activeModalWidget());
       ASSERT_NE(dialog, nullptr);
@@ -84,44 +84,44 @@ class QuotaFormTest : public ::testing::Test {
 };
 
 TEST_F(QuotaFormTest, ADailyPeriodShowsTheDateOnlyAndLongerPeriodsTheDaysLeft) {
-  setQuota(QuotaPeriod::Daily, QuotaHoursKind::FlatRate, 100);
-  EXPECT_EQ(row(*open(), 0), (QStringList{QStringLiteral("Period"), quota.GetPeriodText()}));
-  setQuota(QuotaPeriod::Weekly, QuotaHoursKind::FlatRate, 100);  // Tuesday 31 March: to Sunday
-  EXPECT_EQ(row(*open(), 0),
+  SetQuota(QuotaPeriod::Daily, QuotaHoursKind::FlatRate, 100);
+  EXPECT_EQ(row(*Open(), 0), (QStringList{QStringLiteral("Period"), quota.GetPeriodText()}));
+  SetQuota(QuotaPeriod::Weekly, QuotaHoursKind::FlatRate, 100);  // Tuesday 31 March: to Sunday
+  EXPECT_EQ(row(*Open(), 0),
             (QStringList{QStringLiteral("Period"), quota.GetPeriodText() + QStringLiteral(" (6 days left)")}));
 }
 
 TEST_F(QuotaFormTest, AFlatQuotaUsedBeyondItsAllowanceShowsNothingLeftAFullGaugeAndExceeded) {
-  setQuota(QuotaPeriod::Daily, QuotaHoursKind::FlatRate, 1);
-  use(10, 5 * kKB);
-  const auto form = open();
+  SetQuota(QuotaPeriod::Daily, QuotaHoursKind::FlatRate, 1);
+  Use(10, 5 * kKB);
+  const auto form = Open();
   ASSERT_EQ(form->QuotaReport->topLevelItemCount(), 3);
   EXPECT_EQ(row(*form, 1),
             (QStringList{QStringLiteral("Used"), QStringLiteral("5.00 KB of 1.00 KB with 0.00 KB left")}));
-  EXPECT_EQ(gauge(*form, 1).toInt(), 500);
+  EXPECT_EQ(Gauge(*form, 1).toInt(), 500);
   EXPECT_EQ(TQuotaGaugeDelegate::GaugeValue(500), 100);
   EXPECT_EQ(row(*form, 2), (QStringList{QStringLiteral("Suggested daily usage"), QStringLiteral("Quota exceeded")}));
-  EXPECT_FALSE(gauge(*form, 0).isValid());
+  EXPECT_FALSE(Gauge(*form, 0).isValid());
 }
 
 TEST_F(QuotaFormTest, OnOffPeakShowsTwoGaugesAndNamesTheExceededHalf) {
-  setQuota(QuotaPeriod::Daily, QuotaHoursKind::OnOffPeak, 10, 1);
-  use(10, 4 * kKB);
-  use(3, 2 * kKB);
-  const auto form = open();
+  SetQuota(QuotaPeriod::Daily, QuotaHoursKind::OnOffPeak, 10, 1);
+  Use(10, 4 * kKB);
+  Use(3, 2 * kKB);
+  const auto form = Open();
   ASSERT_EQ(form->QuotaReport->topLevelItemCount(), 4);
   EXPECT_EQ(row(*form, 1).value(0), QStringLiteral("Used On-Peak"));
-  EXPECT_EQ(gauge(*form, 1).toInt(), 40);
+  EXPECT_EQ(Gauge(*form, 1).toInt(), 40);
   EXPECT_EQ(row(*form, 2),
             (QStringList{QStringLiteral("Used Off-Peak"), QStringLiteral("2.00 KB of 1.00 KB with 0.00 KB left")}));
-  EXPECT_EQ(gauge(*form, 2).toInt(), 200);
+  EXPECT_EQ(Gauge(*form, 2).toInt(), 200);
   EXPECT_EQ(row(*form, 3).value(1), QStringLiteral("On-peak 6.00 KB : Off-peak quota exceeded"));
 }
 
 TEST_F(QuotaFormTest, TheSetupIsWrittenAndShownOnlyWhenAccepted) {
-  setQuota(QuotaPeriod::Daily, QuotaHoursKind::FlatRate, 1);
+  SetQuota(QuotaPeriod::Daily, QuotaHoursKind::FlatRate, 1);
   const QuotaDefinition before = settings.Quota;
-  const auto form = open();
+  const auto form = Open();
   const QString summary = form->QuotaInfoLabel->text();
   const auto edit = [](TQuotaModifyForm& dialog, QPushButton* closing) {
     dialog.QuotaTypeCombo->setCurrentIndex(2);
@@ -129,11 +129,11 @@ TEST_F(QuotaFormTest, TheSetupIsWrittenAndShownOnlyWhenAccepted) {
     dialog.OnPeakAllowanceEdit->setText(QStringLiteral("500"));
     closing->click();
   };
-  setupWith(*form, [&](TQuotaModifyForm& dialog) { edit(dialog, dialog.CancelButton); });
+  SetupWith(*form, [&](TQuotaModifyForm& dialog) { edit(dialog, dialog.CancelButton); });
   EXPECT_EQ(settings.Quota, before);
   EXPECT_EQ(form->QuotaInfoLabel->text(), summary);
 
-  setupWith(*form, [&](TQuotaModifyForm& dialog) { edit(dialog, dialog.OKButton); });
+  SetupWith(*form, [&](TQuotaModifyForm& dialog) { edit(dialog, dialog.OKButton); });
   EXPECT_EQ(settings.Quota.QuotaType, QuotaPeriod::Monthly);
   EXPECT_EQ(settings.Quota.OnPeakAllowance, 500);
   EXPECT_EQ(form->QuotaInfoLabel->text(), QStringLiteral("Type: 每月, Hours: Flat rate, Traffic: Total, 500 MB"));
@@ -142,7 +142,7 @@ TEST_F(QuotaFormTest, TheSetupIsWrittenAndShownOnlyWhenAccepted) {
 
 TEST_F(QuotaFormTest, FlatRateHidesTheOffPeakAllowanceButKeepsAndWritesIt) {
   TQuotaModifyForm dialog;
-  setQuota(QuotaPeriod::Weekly, QuotaHoursKind::OnOffPeak, 10, 7);
+  SetQuota(QuotaPeriod::Weekly, QuotaHoursKind::OnOffPeak, 10, 7);
   dialog.LoadFrom(settings.Quota);
   EXPECT_FALSE(dialog.OffPeakAllowanceEdit->isHidden());
   EXPECT_EQ(dialog.OnPeakAllowanceLabel->text(), QStringLiteral("On-peak allowance"));
@@ -182,7 +182,7 @@ TEST_F(QuotaFormTest, AnAllowanceBeyond32BitsIsRefusedByTheEditAndStoredAs0) {
 TEST_F(QuotaFormTest, ClosingCopiesTheOveruseSwitchAndThreshold) {
   settings.EnableQuotaOveruseMessage = false;
   settings.QuotaOverusePercentage = 80;
-  const auto form = open();
+  const auto form = Open();
   EXPECT_EQ(form->QuotaUsedUpPercent->minimum(), 10);
   EXPECT_EQ(form->QuotaUsedUpPercent->value(), 80);
   form->EnableMessageWhenQuotaUsedUp->setChecked(true);

@@ -38,12 +38,12 @@ class QuotaTest : public ::testing::Test {
  protected:
   QuotaTest() {
     settings.WeekStartsOn = 1;
-    setToday(QDate(2026, 3, 31));
+    SetToday(QDate(2026, 3, 31));
   }
 
-  void setToday(QDate day, QTime time = QTime(12, 0)) { platform.clockFake.localNow = QDateTime(day, time); }
+  void SetToday(QDate day, QTime time = QTime(12, 0)) { platform.clockFake.localNow = QDateTime(day, time); }
 
-  void setQuota(quint8 type, quint8 hours, quint8 traffic, quint8 unit, qint32 onPeak, qint32 offPeak = 0) {
+  void SetQuota(quint8 type, quint8 hours, quint8 traffic, quint8 unit, qint32 onPeak, qint32 offPeak = 0) {
     settings.Quota.QuotaType = type;
     settings.Quota.QuotaHours = hours;
     settings.Quota.QuotaTraffic = traffic;
@@ -52,12 +52,12 @@ class QuotaTest : public ::testing::Test {
     settings.Quota.OffPeakAllowance = offPeak;
   }
 
-  TDiskDB& openDatabase() {
+  TDiskDB& OpenDatabase() {
     db = std::make_unique<TDiskDB>(dir.filePath(QStringLiteral("Meterly.db")), platform, settings);
     return *db;
   }
 
-  void writeRow(const QString& user, qint32 day, qint32 hour, qint64 in, qint64 out) {
+  void WriteRow(const QString& user, qint32 day, qint32 hour, qint64 in, qint64 out) {
     TSQLiteDB::LockGuard lock(*db);
     db->RunInTransaction([&] { db->FlushData(user, day, hour, in, out, 0); });
   }
@@ -71,9 +71,9 @@ class QuotaTest : public ::testing::Test {
 
 // The periods are the quota period rule's; here, that the setup gives it the settings and today.
 TEST_F(QuotaTest, ThePeriodFollowsTheSettingsAndToday) {
-  setQuota(QuotaPeriod::Weekly, QuotaHoursKind::FlatRate, QuotaTrafficKind::Total, 1, 1);
+  SetQuota(QuotaPeriod::Weekly, QuotaHoursKind::FlatRate, QuotaTrafficKind::Total, 1, 1);
   settings.WeekStartsOn = 7;
-  setToday(QDate(2026, 4, 1));  // a Wednesday
+  SetToday(QDate(2026, 4, 1));  // a Wednesday
   EXPECT_EQ(quota.GetPeriod(), Days(QDate(2026, 3, 29), QDate(2026, 4, 4)));
   settings.Quota.QuotaType = QuotaPeriod::Monthly;
   settings.MonthStartsOn = 15;
@@ -81,18 +81,18 @@ TEST_F(QuotaTest, ThePeriodFollowsTheSettingsAndToday) {
 }
 
 TEST_F(QuotaTest, DaysLeftCountsTodayAndTheLastDayAndIsOneOnTheLastDay) {
-  setQuota(QuotaPeriod::Monthly, QuotaHoursKind::FlatRate, QuotaTrafficKind::Total, 1, 1);
-  setToday(QDate(2026, 3, 1));
+  SetQuota(QuotaPeriod::Monthly, QuotaHoursKind::FlatRate, QuotaTrafficKind::Total, 1, 1);
+  SetToday(QDate(2026, 3, 1));
   EXPECT_EQ(quota.DaysLeft(), 31);
-  setToday(QDate(2026, 3, 30));
+  SetToday(QDate(2026, 3, 30));
   EXPECT_EQ(quota.DaysLeft(), 2);
-  setToday(QDate(2026, 3, 31), QTime(23, 59, 59));
+  SetToday(QDate(2026, 3, 31), QTime(23, 59, 59));
   EXPECT_EQ(quota.DaysLeft(), 1);
 
   settings.Quota.QuotaType = QuotaPeriod::Daily;
   EXPECT_EQ(quota.DaysLeft(), 1);
   settings.Quota.QuotaType = QuotaPeriod::Weekly;
-  setToday(QDate(2026, 3, 30));  // a Monday, the first day of the week
+  SetToday(QDate(2026, 3, 30));  // a Monday, the first day of the week
   EXPECT_EQ(quota.DaysLeft(), 7);
 }
 
@@ -117,7 +117,7 @@ TEST_F(QuotaTest, UsedPercentRoundsHalvesToTheEvenNeighbourAndCountsNoAllowanceA
 }
 
 TEST_F(QuotaTest, AllowancesAreCountedInTheUnitAndFollowTheSettingsAtOnce) {
-  setQuota(QuotaPeriod::Daily, QuotaHoursKind::OnOffPeak, QuotaTrafficKind::Total, 0, 3, 5);
+  SetQuota(QuotaPeriod::Daily, QuotaHoursKind::OnOffPeak, QuotaTrafficKind::Total, 0, 3, 5);
   EXPECT_EQ(quota.GetAllowance(), (QuotaAmounts{3 * 1024, 5 * 1024}));
   settings.Quota.QuotaUnit = 1;
   EXPECT_EQ(quota.GetAllowance(), (QuotaAmounts{3 * kMB, 5 * kMB}));
@@ -133,12 +133,12 @@ TEST_F(QuotaTest, TheSuggestedDailyUsage) {
 }
 
 TEST_F(QuotaTest, FlatRateCountsEveryHourOfThePeriodForEveryUser) {
-  setQuota(QuotaPeriod::Weekly, QuotaHoursKind::FlatRate, QuotaTrafficKind::Total, 1, 1);
-  openDatabase();
-  writeRow(QStringLiteral("tester"), Day(2026, 3, 30), 0, 100, 10);
-  writeRow(QStringLiteral("other"), Day(2026, 4, 5), 23, 200, 20);
-  writeRow(QStringLiteral("tester"), Day(2026, 3, 29), 12, 5000, 5000);  // the week before
-  writeRow(QStringLiteral("tester"), Day(2026, 4, 6), 12, 7000, 7000);   // the week after
+  SetQuota(QuotaPeriod::Weekly, QuotaHoursKind::FlatRate, QuotaTrafficKind::Total, 1, 1);
+  OpenDatabase();
+  WriteRow(QStringLiteral("tester"), Day(2026, 3, 30), 0, 100, 10);
+  WriteRow(QStringLiteral("other"), Day(2026, 4, 5), 23, 200, 20);
+  WriteRow(QStringLiteral("tester"), Day(2026, 3, 29), 12, 5000, 5000);  // the week before
+  WriteRow(QStringLiteral("tester"), Day(2026, 4, 6), 12, 7000, 7000);   // the week after
   db->AddData(0, 3, 4);                                                  // not written yet: this hour of this user
 
   EXPECT_EQ(quota.GetUsed(), (QuotaAmounts{100 + 10 + 200 + 20 + 3 + 4, 0}));
@@ -148,26 +148,26 @@ TEST_F(QuotaTest, FlatRateCountsEveryHourOfThePeriodForEveryUser) {
 }
 
 TEST_F(QuotaTest, OnOffPeakSplitsTheHoursAcrossMidnightAndCountsDownloadsPerHalf) {
-  setQuota(QuotaPeriod::Daily, QuotaHoursKind::OnOffPeak, QuotaTrafficKind::DownloadsOnly, 1, 1, 1);
+  SetQuota(QuotaPeriod::Daily, QuotaHoursKind::OnOffPeak, QuotaTrafficKind::DownloadsOnly, 1, 1, 1);
   settings.PeakHourFrom = 22;
   settings.PeakHourTo = 6;
-  openDatabase();
+  OpenDatabase();
   const qint32 today = Day(2026, 3, 31);
-  writeRow(QStringLiteral("tester"), today, 22, 1, 1000);
-  writeRow(QStringLiteral("tester"), today, 0, 10, 1000);
-  writeRow(QStringLiteral("tester"), today, 6, 100, 1000);
-  writeRow(QStringLiteral("tester"), today, 7, 2000, 1000);
-  writeRow(QStringLiteral("other"), today, 21, 30000, 1000);
+  WriteRow(QStringLiteral("tester"), today, 22, 1, 1000);
+  WriteRow(QStringLiteral("tester"), today, 0, 10, 1000);
+  WriteRow(QStringLiteral("tester"), today, 6, 100, 1000);
+  WriteRow(QStringLiteral("tester"), today, 7, 2000, 1000);
+  WriteRow(QStringLiteral("other"), today, 21, 30000, 1000);
   db->AddData(0, 400000, 1000);  // at 12:00, an off-peak hour
 
   EXPECT_EQ(quota.GetUsed(), (QuotaAmounts{111, 432000}));
 }
 
 TEST_F(QuotaTest, EitherHalfUsesTheQuotaUpAtTheThreshold) {
-  setQuota(QuotaPeriod::Daily, QuotaHoursKind::FlatRate, QuotaTrafficKind::Total, 0, 1, 0);
+  SetQuota(QuotaPeriod::Daily, QuotaHoursKind::FlatRate, QuotaTrafficKind::Total, 0, 1, 0);
   EXPECT_FALSE(quota.IsUsedUp(1)) << "nothing is used without a database";
-  openDatabase();
-  writeRow(QStringLiteral("tester"), Day(2026, 3, 31), 3, 512, 307);  // 819 of 1024 bytes: 79.98 %
+  OpenDatabase();
+  WriteRow(QStringLiteral("tester"), Day(2026, 3, 31), 3, 512, 307);  // 819 of 1024 bytes: 79.98 %
   EXPECT_TRUE(quota.IsUsedUp(80));
   EXPECT_FALSE(quota.IsUsedUp(81)) << "a flat rate ignores the off-peak allowance of 0";
   settings.Quota.QuotaHours = QuotaHoursKind::OnOffPeak;
@@ -175,24 +175,24 @@ TEST_F(QuotaTest, EitherHalfUsesTheQuotaUpAtTheThreshold) {
   EXPECT_FALSE(quota.IsUsedUp(101));
 
   settings.Quota.OffPeakAllowance = 1;
-  writeRow(QStringLiteral("tester"), Day(2026, 3, 31), 10, 900, 0);  // on-peak: 88 %
+  WriteRow(QStringLiteral("tester"), Day(2026, 3, 31), 10, 900, 0);  // on-peak: 88 %
   EXPECT_FALSE(quota.IsUsedUp(90));
-  writeRow(QStringLiteral("tester"), Day(2026, 3, 31), 2, 181, 0);  // off-peak: 1000 bytes, 98 %
+  WriteRow(QStringLiteral("tester"), Day(2026, 3, 31), 2, 181, 0);  // off-peak: 1000 bytes, 98 %
   EXPECT_TRUE(quota.IsUsedUp(90));
 }
 
 TEST_F(QuotaTest, TheSummaryNamesEveryChoice) {
-  setQuota(QuotaPeriod::Monthly, QuotaHoursKind::FlatRate, QuotaTrafficKind::Total, 1, 500);
+  SetQuota(QuotaPeriod::Monthly, QuotaHoursKind::FlatRate, QuotaTrafficKind::Total, 1, 500);
   EXPECT_EQ(quota.GetSummary(), QStringLiteral("Type: 每月, Hours: Flat rate, Traffic: Total, 500 MB"));
-  setQuota(QuotaPeriod::Weekly, QuotaHoursKind::OnOffPeak, QuotaTrafficKind::DownloadsOnly, 2, 30, 70);
+  SetQuota(QuotaPeriod::Weekly, QuotaHoursKind::OnOffPeak, QuotaTrafficKind::DownloadsOnly, 2, 30, 70);
   EXPECT_EQ(quota.GetSummary(), QStringLiteral("Type: 每周, Hours: On/Off-peak, Traffic: Downloads only, 30/70 GB"));
-  setQuota(QuotaPeriod::Daily, QuotaHoursKind::FlatRate, QuotaTrafficKind::UploadsOnly, 0, 64);
+  SetQuota(QuotaPeriod::Daily, QuotaHoursKind::FlatRate, QuotaTrafficKind::UploadsOnly, 0, 64);
   EXPECT_EQ(quota.GetSummary(), QStringLiteral("Type: 每天, Hours: Flat rate, Traffic: Uploads only, 64 KB"));
 }
 
 TEST_F(QuotaTest, ThePeriodTextIsOneDateOrTheFirstAndLastInTheShortFormat) {
   const QLocale german(QLocale::German, QLocale::Germany);
-  setQuota(QuotaPeriod::Daily, QuotaHoursKind::FlatRate, QuotaTrafficKind::Total, 1, 1);
+  SetQuota(QuotaPeriod::Daily, QuotaHoursKind::FlatRate, QuotaTrafficKind::Total, 1, 1);
   EXPECT_EQ(quota.GetPeriodText(german), QStringLiteral("31.03.26"));
   settings.Quota.QuotaType = QuotaPeriod::Monthly;
   settings.MonthStartsOn = 15;
@@ -200,7 +200,7 @@ TEST_F(QuotaTest, ThePeriodTextIsOneDateOrTheFirstAndLastInTheShortFormat) {
 }
 
 TEST_F(QuotaTest, ValuesOutsideTheirRangeFailTheQuotasCheck) {
-  setQuota(QuotaPeriod::Daily, QuotaHoursKind::FlatRate, QuotaTrafficKind::Total, 1, 1);
+  SetQuota(QuotaPeriod::Daily, QuotaHoursKind::FlatRate, QuotaTrafficKind::Total, 1, 1);
   settings.Quota.QuotaType = 3;
   ExpectAssertion("Quota", [&] { quota.GetPeriod(); });
   ExpectAssertion("Quota", [&] { quota.GetSummary(); });

@@ -19,7 +19,7 @@ constexpr int kFastPollMs = 5;
 
 class RasLoggerTest : public ::testing::Test, protected RasFixture {
  protected:
-  std::unique_ptr<TRasLogger> start(int pollMs = kFastPollMs) {
+  std::unique_ptr<TRasLogger> Start(int pollMs = kFastPollMs) {
     return std::make_unique<TRasLogger>(
         dialup(), platform.clockFake, *db,
         [this](const QString& problem) {
@@ -32,7 +32,7 @@ class RasLoggerTest : public ::testing::Test, protected RasFixture {
 
   // Polls until the condition holds (at most ten seconds).
   template <typename Condition>
-  bool eventually(Condition condition) {
+  bool Eventually(Condition condition) {
     QDeadlineTimer deadline(10000);
     while (!condition()) {
       if (deadline.hasExpired()) return false;
@@ -41,7 +41,7 @@ class RasLoggerTest : public ::testing::Test, protected RasFixture {
     return true;
   }
 
-  std::vector<QString> reported() {
+  std::vector<QString> Reported() {
     std::lock_guard lock(problemsMutex);
     return problems;
   }
@@ -53,76 +53,76 @@ class RasLoggerTest : public ::testing::Test, protected RasFixture {
 
 TEST_F(RasLoggerTest, AConnectionUpAtStartIsLoggedFromTheStartWithAllItsBytes) {
   platform.clockFake.localNow = QDateTime(QDate(2026, 3, 31), QTime(7, 6, 5));
-  dialup().connect(QStringLiteral("dsl0"), 4);
-  dialup().setCounters(4, 123456, 789);
-  auto logger = start();
-  ASSERT_TRUE(eventually([&] { return dialup().enumerations() >= 1; }));
+  dialup().Connect(QStringLiteral("dsl0"), 4);
+  dialup().SetCounters(4, 123456, 789);
+  auto logger = Start();
+  ASSERT_TRUE(Eventually([&] { return dialup().Enumerations() >= 1; }));
   QThread::msleep(40 * kFastPollMs);  // some polls, even on a busy machine
-  dialup().disconnect(QStringLiteral("dsl0"));
-  dialup().signalEvent();
-  ASSERT_TRUE(eventually([&] { return loggedSessions().size() == 1; }));
-  EXPECT_TRUE(loggedSessions().front().startsWith(QStringLiteral("dsl0|2026-03-31 07:06:05|")));
-  EXPECT_TRUE(loggedSessions().front().endsWith(QStringLiteral("|123456|789")))
-      << loggedSessions().front().toStdString();
-  EXPECT_TRUE(reported().empty());
+  dialup().Disconnect(QStringLiteral("dsl0"));
+  dialup().SignalEvent();
+  ASSERT_TRUE(Eventually([&] { return LoggedSessions().size() == 1; }));
+  EXPECT_TRUE(LoggedSessions().front().startsWith(QStringLiteral("dsl0|2026-03-31 07:06:05|")));
+  EXPECT_TRUE(LoggedSessions().front().endsWith(QStringLiteral("|123456|789")))
+      << LoggedSessions().front().toStdString();
+  EXPECT_TRUE(Reported().empty());
 }
 
 TEST_F(RasLoggerTest, StopWakesTheThreadInsteadOfWaitingOutThePoll) {
   const auto started = std::chrono::steady_clock::now();
   {
-    auto logger = start(600000);
-    ASSERT_TRUE(eventually([&] { return dialup().longestWaitMs() > 0; })) << "the thread waits";
+    auto logger = Start(600000);
+    ASSERT_TRUE(Eventually([&] { return dialup().LongestWaitMs() > 0; })) << "the thread waits";
     logger->Stop();
-    EXPECT_TRUE(eventually([&] { return logger->Finished(); }));
+    EXPECT_TRUE(Eventually([&] { return logger->Finished(); }));
   }
   EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(60));
-  EXPECT_FALSE(dialup().watchOpen());
+  EXPECT_FALSE(dialup().WatchOpen());
 }
 
 TEST_F(RasLoggerTest, StatisticsArePolledOnTimeUnderAStreamOfEvents) {
-  dialup().connect(QStringLiteral("ppp0"), 10);
-  dialup().setCounters(10, 42, 0);
-  auto logger = start();
-  dialup().signalEvent(true);  // every wait ends with an event at once
+  dialup().Connect(QStringLiteral("ppp0"), 10);
+  dialup().SetCounters(10, 42, 0);
+  auto logger = Start();
+  dialup().SignalEvent(true);  // every wait ends with an event at once
   QThread::msleep(40 * kFastPollMs);
-  dialup().disconnect(QStringLiteral("ppp0"));
-  ASSERT_TRUE(eventually([&] { return loggedSessions().size() == 1; }));
-  EXPECT_TRUE(loggedSessions().front().endsWith(QStringLiteral("|42|0"))) << "polled although events never stopped";
+  dialup().Disconnect(QStringLiteral("ppp0"));
+  ASSERT_TRUE(Eventually([&] { return LoggedSessions().size() == 1; }));
+  EXPECT_TRUE(LoggedSessions().front().endsWith(QStringLiteral("|42|0"))) << "polled although events never stopped";
 }
 
 // Keeping the session for a later write is the sessions' part.
 TEST_F(RasLoggerTest, ADatabaseErrorIsReportedOnceAndWithoutTheLock) {
-  dialup().connect(QStringLiteral("ppp0"), 10);
-  auto logger = start();
-  ASSERT_TRUE(eventually([&] { return dialup().enumerations() >= 1; }));
+  dialup().Connect(QStringLiteral("ppp0"), 10);
+  auto logger = Start();
+  ASSERT_TRUE(Eventually([&] { return dialup().Enumerations() >= 1; }));
   {
     TSQLiteDB::LockGuard lock(*db);
     db->ExecSQL(QStringLiteral("ALTER TABLE dialup RENAME TO dialup_away"));
   }
-  dialup().disconnect(QStringLiteral("ppp0"));
-  dialup().signalEvent();
-  ASSERT_TRUE(eventually([&] { return !reported().empty(); }));
-  dialup().signalEvent();  // a second failing attempt is not told again
-  ASSERT_TRUE(eventually([&] { return dialup().enumerations() >= 3; }));
-  dialup().signalEvent();  // begun only once that attempt is over
-  ASSERT_TRUE(eventually([&] { return dialup().enumerations() >= 4; }));
-  ASSERT_EQ(reported().size(), 1u);
-  EXPECT_TRUE(reported().front().contains(QStringLiteral("kept and logged again later")));
+  dialup().Disconnect(QStringLiteral("ppp0"));
+  dialup().SignalEvent();
+  ASSERT_TRUE(Eventually([&] { return !Reported().empty(); }));
+  dialup().SignalEvent();  // a second failing attempt is not told again
+  ASSERT_TRUE(Eventually([&] { return dialup().Enumerations() >= 3; }));
+  dialup().SignalEvent();  // begun only once that attempt is over
+  ASSERT_TRUE(Eventually([&] { return dialup().Enumerations() >= 4; }));
+  ASSERT_EQ(Reported().size(), 1u);
+  EXPECT_TRUE(Reported().front().contains(QStringLiteral("kept and logged again later")));
   EXPECT_FALSE(lockHeldWhileReporting);
 }
 
 TEST_F(RasLoggerTest, ABrokenWatchIsReportedAndEndsTheThread) {
-  auto logger = start();
-  dialup().setWatchFailing(true);
-  ASSERT_TRUE(eventually([&] { return logger->Finished(); }));
-  ASSERT_EQ(reported().size(), 1u);
-  EXPECT_TRUE(reported().front().contains(QStringLiteral("the fake watch broke")));
+  auto logger = Start();
+  dialup().SetWatchFailing(true);
+  ASSERT_TRUE(Eventually([&] { return logger->Finished(); }));
+  ASSERT_EQ(Reported().size(), 1u);
+  EXPECT_TRUE(Reported().front().contains(QStringLiteral("the fake watch broke")));
 }
 
 TEST_F(RasLoggerTest, WithoutDialupTheLoggerCannotBeCreated) {
-  dialup().setAvailable(false);
-  EXPECT_ANY_THROW(start());
-  EXPECT_FALSE(dialup().watchOpen());
+  dialup().SetAvailable(false);
+  EXPECT_ANY_THROW(Start());
+  EXPECT_FALSE(dialup().WatchOpen());
 }
 
 // The tick's pending sums and their flush run on this thread while the logger logs a session on
@@ -138,33 +138,33 @@ TEST_F(RasLoggerTest, LoggerAndFlushShareTheLockWithoutOverlapOrDeadlock) {
     ++sessionRows;
     if (mainInside.load()) ++overlaps;
   });
-  auto logger = start(1);
+  auto logger = Start(1);
   int connects = 0;
   for (int i = 0; i < kIterations; ++i) {
     if (i % 2 == 0) {
-      dialup().connect(QStringLiteral("ppp0"), static_cast<quint64>(100 + i));
+      dialup().Connect(QStringLiteral("ppp0"), static_cast<quint64>(100 + i));
       ++connects;
     } else {
-      dialup().disconnect(QStringLiteral("ppp0"));
+      dialup().Disconnect(QStringLiteral("ppp0"));
     }
-    dialup().signalEvent();
+    dialup().SignalEvent();
     TSQLiteDB::LockGuard lock(*db);
     mainInside = true;
     db->AddData(1, 1000, 100);
     if (i % 10 == 0) db->FlushPending();
     mainInside = false;
   }
-  dialup().disconnect(QStringLiteral("ppp0"));
-  dialup().signalEvent();
+  dialup().Disconnect(QStringLiteral("ppp0"));
+  dialup().SignalEvent();
   logger.reset();
   TSQLiteDB::LockGuard lock(*db);
   db->FlushPending();
   EXPECT_EQ(overlaps.load(), 0);
   EXPECT_GT(sessionRows.load(), 0);
   EXPECT_LE(sessionRows.load(), connects);
-  EXPECT_EQ(static_cast<int>(loggedSessions().size()), sessionRows.load());
+  EXPECT_EQ(static_cast<int>(LoggedSessions().size()), sessionRows.load());
   EXPECT_EQ(db->GetTotalsSince(std::nullopt).Totals.DataIn, 1000LL * kIterations);
-  EXPECT_TRUE(reported().empty());
+  EXPECT_TRUE(Reported().empty());
 }
 
 }  // namespace

@@ -13,7 +13,7 @@ class RasSessionsTest : public ::testing::Test, protected RasFixture {
  protected:
   RasSessions sessions{dialup(), platform.clockFake, *db};
 
-  const TRasItem& session(const QString& name) {
+  const TRasItem& Session(const QString& name) {
     const TRasItem* item = sessions.Sessions().Find(name);
     EXPECT_NE(item, nullptr) << name.toStdString();
     static const TRasItem none;
@@ -23,44 +23,44 @@ class RasSessionsTest : public ::testing::Test, protected RasFixture {
 
 TEST_F(RasSessionsTest, OfTwoConnectionsOnlyTheOneThatEndedIsLogged) {
   platform.clockFake.localNow = QDateTime(QDate(2026, 3, 31), QTime(8, 0, 0));
-  dialup().connect(QStringLiteral("ppp0"), 10);
-  dialup().connect(QStringLiteral("ppp1"), 11);
+  dialup().Connect(QStringLiteral("ppp0"), 10);
+  dialup().Connect(QStringLiteral("ppp1"), 11);
   sessions.RefreshConnections();
-  dialup().setCounters(10, 500, 50);
-  dialup().setCounters(11, 700, 70);
+  dialup().SetCounters(10, 500, 50);
+  dialup().SetCounters(11, 700, 70);
   sessions.UpdateStatistics();
   sessions.UpdateStatistics();
 
-  dialup().disconnect(QStringLiteral("ppp0"));
+  dialup().Disconnect(QStringLiteral("ppp0"));
   sessions.RefreshConnections();
   EXPECT_EQ(sessions.WriteFinished(), QString());
-  EXPECT_EQ(loggedSessions(), QStringList{QStringLiteral("ppp0|2026-03-31 08:00:00|2|500|50")});
+  EXPECT_EQ(LoggedSessions(), QStringList{QStringLiteral("ppp0|2026-03-31 08:00:00|2|500|50")});
 
-  dialup().setCounters(11, 900, 90);
+  dialup().SetCounters(11, 900, 90);
   sessions.UpdateStatistics();
   ASSERT_EQ(sessions.Sessions().Count(), 1);
-  EXPECT_EQ(session(QStringLiteral("ppp1")).Duration, 3u) << "the other goes on being polled";
-  EXPECT_EQ(session(QStringLiteral("ppp1")).DataIn, 900);
+  EXPECT_EQ(Session(QStringLiteral("ppp1")).Duration, 3u) << "the other goes on being polled";
+  EXPECT_EQ(Session(QStringLiteral("ppp1")).DataIn, 900);
 }
 
 TEST_F(RasSessionsTest, AReconnectUnderTheSameNameIsOneSessionThatKeepsCountingOnTheNewLink) {
-  dialup().connect(QStringLiteral("ppp0"), 10);
+  dialup().Connect(QStringLiteral("ppp0"), 10);
   sessions.RefreshConnections();
-  dialup().setCounters(10, 1000, 100);
+  dialup().SetCounters(10, 1000, 100);
   sessions.UpdateStatistics();
 
   // Down and up again before the logger looked: a new link under the old name.
-  dialup().connect(QStringLiteral("ppp0"), 12);
-  dialup().setCounters(12, 300, 30);
+  dialup().Connect(QStringLiteral("ppp0"), 12);
+  dialup().SetCounters(12, 300, 30);
   sessions.RefreshConnections();
   ASSERT_EQ(sessions.Sessions().Count(), 1);
   EXPECT_TRUE(sessions.Unwritten().IsEmpty());
-  EXPECT_EQ(session(QStringLiteral("ppp0")).Handle, 12u);
+  EXPECT_EQ(Session(QStringLiteral("ppp0")).Handle, 12u);
 
   sessions.UpdateStatistics();
-  dialup().setCounters(12, 400, 40);
+  dialup().SetCounters(12, 400, 40);
   sessions.UpdateStatistics();
-  const TRasItem& item = session(QStringLiteral("ppp0"));
+  const TRasItem& item = Session(QStringLiteral("ppp0"));
   EXPECT_EQ(item.Duration, 3u) << "every poll of the new link counts";
   EXPECT_EQ(item.DataIn, 1000 + 400);
   EXPECT_EQ(item.DataOut, 100 + 40);
@@ -78,15 +78,15 @@ struct CounterCase {
 class RasCounterTest : public RasSessionsTest, public ::testing::WithParamInterface<CounterCase> {};
 
 TEST_P(RasCounterTest, DataInAndTheDurationFollowTheCounter) {
-  dialup().connect(QStringLiteral("ppp0"), 10);
+  dialup().Connect(QStringLiteral("ppp0"), 10);
   sessions.RefreshConnections();
   for (const std::optional<quint64> reading : GetParam().readings) {
-    dialup().setStatisticsFailing(10, !reading);
-    if (reading) dialup().setCounters(10, *reading, 0);
+    dialup().SetStatisticsFailing(10, !reading);
+    if (reading) dialup().SetCounters(10, *reading, 0);
     sessions.UpdateStatistics();
   }
-  EXPECT_EQ(session(QStringLiteral("ppp0")).DataIn, GetParam().expectedIn);
-  EXPECT_EQ(session(QStringLiteral("ppp0")).Duration, GetParam().expectedDuration);
+  EXPECT_EQ(Session(QStringLiteral("ppp0")).DataIn, GetParam().expectedIn);
+  EXPECT_EQ(Session(QStringLiteral("ppp0")).Duration, GetParam().expectedDuration);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -101,26 +101,26 @@ INSTANTIATE_TEST_SUITE_P(
     [](const ::testing::TestParamInfo<CounterCase>& row) { return std::string(row.param.name); });
 
 TEST_F(RasSessionsTest, AnUnreadableConnectionListEndsNoSessionAndIsReadAgainAtTheNextPoll) {
-  dialup().connect(QStringLiteral("ppp0"), 10);
+  dialup().Connect(QStringLiteral("ppp0"), 10);
   sessions.RefreshConnections();
-  dialup().setEnumerationFailing(true);
+  dialup().SetEnumerationFailing(true);
   sessions.RefreshConnections();
   EXPECT_EQ(sessions.Sessions().Count(), 1);
   EXPECT_TRUE(sessions.Unwritten().IsEmpty());
 
-  dialup().setEnumerationFailing(false);
-  dialup().disconnect(QStringLiteral("ppp0"));
+  dialup().SetEnumerationFailing(false);
+  dialup().Disconnect(QStringLiteral("ppp0"));
   sessions.UpdateStatistics();
   EXPECT_EQ(sessions.Sessions().Count(), 0);
   EXPECT_EQ(sessions.Unwritten().Count(), 1);
 }
 
 TEST_F(RasSessionsTest, AFailedWriteKeepsTheSessionsForTheNextAndWritesThemOnce) {
-  dialup().connect(QStringLiteral("ppp0"), 10);
-  dialup().connect(QStringLiteral("ppp1"), 11);
+  dialup().Connect(QStringLiteral("ppp0"), 10);
+  dialup().Connect(QStringLiteral("ppp1"), 11);
   sessions.RefreshConnections();
-  dialup().disconnect(QStringLiteral("ppp0"));
-  dialup().disconnect(QStringLiteral("ppp1"));
+  dialup().Disconnect(QStringLiteral("ppp0"));
+  dialup().Disconnect(QStringLiteral("ppp1"));
   sessions.RefreshConnections();
   {
     TSQLiteDB::LockGuard lock(*db);
@@ -134,21 +134,21 @@ TEST_F(RasSessionsTest, AFailedWriteKeepsTheSessionsForTheNextAndWritesThemOnce)
     db->ExecSQL(QStringLiteral("ALTER TABLE dialup_away RENAME TO dialup"));
   }
   EXPECT_EQ(sessions.WriteFinished(), QString());
-  EXPECT_EQ(loggedSessions().size(), 2);
+  EXPECT_EQ(LoggedSessions().size(), 2);
   EXPECT_TRUE(sessions.Unwritten().IsEmpty());
 }
 
 TEST_F(RasSessionsTest, ConnectionsAreAskedToEndInListOrderAndOnlyWhereDialupExists) {
-  dialup().connect(QStringLiteral("ppp1"), 11);
-  dialup().connect(QStringLiteral("ppp0"), 10);
+  dialup().Connect(QStringLiteral("ppp1"), 11);
+  dialup().Connect(QStringLiteral("ppp0"), 10);
   EXPECT_TRUE(IsDialupActive(dialup()));
   HangUpAllDialup(dialup());
-  EXPECT_EQ(dialup().hungUp(), (std::vector<QString>{QStringLiteral("ppp1"), QStringLiteral("ppp0")}));
+  EXPECT_EQ(dialup().HungUp(), (std::vector<QString>{QStringLiteral("ppp1"), QStringLiteral("ppp0")}));
 
-  dialup().setAvailable(false);
+  dialup().SetAvailable(false);
   EXPECT_FALSE(IsDialupActive(dialup()));
   HangUpAllDialup(dialup());
-  EXPECT_EQ(dialup().hungUp().size(), 2u);
+  EXPECT_EQ(dialup().HungUp().size(), 2u);
 }
 
 }  // namespace

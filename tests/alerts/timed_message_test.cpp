@@ -28,13 +28,13 @@ class TimedMessageTest : public ::testing::Test {
  protected:
   ~TimedMessageTest() override { testing_support::DeleteTopLevel<TTimedMessageForm>(); }
 
-  QPointer<TTimedMessageForm> open(bool shutdown, int seconds) {
+  QPointer<TTimedMessageForm> Open(bool shutdown, int seconds) {
     auto* window = new TTimedMessageForm(power, shutdown, QStringLiteral("Traffic above 1 MB"), seconds);
     window->show();
     return window;
   }
 
-  static void countDown(TTimedMessageForm& window, int steps) {
+  static void CountDown(TTimedMessageForm& window, int steps) {
     for (int step = 0; step < steps; ++step) window.TimerTimer();
   }
 
@@ -42,13 +42,13 @@ class TimedMessageTest : public ::testing::Test {
 };
 
 TEST_F(TimedMessageTest, TheCountdownShowsTheSecondsGivenFirstAndOneLessEachStep) {
-  const QPointer<TTimedMessageForm> window = open(false, 30);
+  const QPointer<TTimedMessageForm> window = Open(false, 30);
   EXPECT_EQ(window->ButtonOk->text(), QStringLiteral("确定(&O) (30)"));
   EXPECT_TRUE(window->Timer->isActive());
 
   window->TimerTimer();
   EXPECT_EQ(window->ButtonOk->text(), QStringLiteral("确定(&O) (29)"));
-  countDown(*window, 28);
+  CountDown(*window, 28);
   EXPECT_EQ(window->ButtonOk->text(), QStringLiteral("确定(&O) (1)"));
   EXPECT_TRUE(window->isVisible());
 }
@@ -64,7 +64,7 @@ TEST_F(TimedMessageTest, EveryWayOfClosingFreesTheWindowAndOnlyAShutdownsOkPower
       {"OK", [](TTimedMessageForm& w) { w.ButtonOk->click(); }, true},
       {"Cancel", [](TTimedMessageForm& w) { w.ButtonCancel->click(); }, false},
       {"close box", [](TTimedMessageForm& w) { w.close(); }, false},
-      {"time up", [](TTimedMessageForm& w) { countDown(w, 60); }, true},
+      {"time up", [](TTimedMessageForm& w) { CountDown(w, 60); }, true},
   };
   for (const bool refusing : {false, true}) {
     for (const bool shutdown : {false, true}) {
@@ -73,7 +73,7 @@ TEST_F(TimedMessageTest, EveryWayOfClosingFreesTheWindowAndOnlyAShutdownsOkPower
                                         << (refusing ? ", refused" : ""));
         power.powerOffCalls = 0;
         power.refusing = refusing;
-        const QPointer<TTimedMessageForm> window = open(shutdown, 60);
+        const QPointer<TTimedMessageForm> window = Open(shutdown, 60);
         EXPECT_TRUE(window->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
         closing.closeIt(*window);
         EXPECT_EQ(power.powerOffCalls, shutdown && closing.powersOffAShutdown ? 1 : 0);
@@ -121,9 +121,9 @@ bool ShowsRedText(QLabel& label) {
 }
 
 TEST_F(TimedMessageTest, AShutdownWarningsTextIsRed) {
-  const QPointer<TTimedMessageForm> warning = open(true, 60);
+  const QPointer<TTimedMessageForm> warning = Open(true, 60);
   EXPECT_TRUE(ShowsRedText(*warning->LabelInfo));
-  const QPointer<TTimedMessageForm> notification = open(false, 30);
+  const QPointer<TTimedMessageForm> notification = Open(false, 30);
   EXPECT_FALSE(ShowsRedText(*notification->LabelInfo));
 }
 
@@ -133,7 +133,7 @@ TEST_F(TimedMessageTest, AnyTimedMessageOpenIgnoresOtherWindows) {
   QWidget other;
   other.show();
   EXPECT_FALSE(AnyTimedMessageOpen());
-  const QPointer<TTimedMessageForm> window = open(false, 30);
+  const QPointer<TTimedMessageForm> window = Open(false, 30);
   EXPECT_TRUE(AnyTimedMessageOpen());
 }
 

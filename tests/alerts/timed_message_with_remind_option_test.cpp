@@ -40,18 +40,18 @@ class RemindWindowTest : public ::testing::Test {
 
   ~RemindWindowTest() override { testing_support::DeleteTopLevel<TTimedMessageForm>(); }
 
-  static std::vector<TTimedMessageWithRemindOptionForm*> openWindows() {
+  static std::vector<TTimedMessageWithRemindOptionForm*> OpenWindows() {
     return testing_support::VisibleTopLevel<TTimedMessageWithRemindOptionForm>();
   }
 
   // Runs the check and returns the window it opened.
-  QPointer<TTimedMessageWithRemindOptionForm> openByCheck() {
+  QPointer<TTimedMessageWithRemindOptionForm> OpenByCheck() {
     check->CheckQuotaOveruse();
-    const auto windows = openWindows();
+    const auto windows = OpenWindows();
     return windows.size() == 1 ? windows.front() : nullptr;
   }
 
-  QDateTime nextNotify() const { return SerialToDateTime(settings.Quota.QuotaNextNotify); }
+  QDateTime NextNotify() const { return SerialToDateTime(settings.Quota.QuotaNextNotify); }
 
   fakes::FakePlatform platform;
   Settings settings;
@@ -59,7 +59,7 @@ class RemindWindowTest : public ::testing::Test {
   std::vector<QDateTime> saved;  // QuotaNextNotify at each save
   std::unique_ptr<QuotaOveruseCheck> check = std::make_unique<QuotaOveruseCheck>(
       settings, quota, platform.clockFake, AnyTimedMessageOpen, RemindWindowOpener(platform.powerFake),
-      [this] { saved.push_back(nextNotify()); });
+      [this] { saved.push_back(NextNotify()); });
 };
 
 TEST_F(RemindWindowTest, EveryWayOfClosingAppliesTheChosenItemAndSavesAtOnce) {
@@ -78,12 +78,12 @@ TEST_F(RemindWindowTest, EveryWayOfClosingAppliesTheChosenItemAndSavesAtOnce) {
   for (size_t i = 0; i < closings.size(); ++i) {
     settings.Quota.QuotaNextNotify = DateTimeToSerial(kNow) - 1;
     saved.clear();
-    const QPointer<TTimedMessageWithRemindOptionForm> window = openByCheck();
+    const QPointer<TTimedMessageWithRemindOptionForm> window = OpenByCheck();
     ASSERT_FALSE(window.isNull()) << "closing " << i;
     window->RemindMeComboBox->setCurrentIndex(closings[i].first);
     closings[i].second(*window);
     EXPECT_EQ(saved, std::vector<QDateTime>{expected[i]}) << "closing " << i;
-    EXPECT_EQ(nextNotify(), expected[i]) << "closing " << i;
+    EXPECT_EQ(NextNotify(), expected[i]) << "closing " << i;
     testing_support::RunDeferredDeletes();
     EXPECT_TRUE(window.isNull()) << "closing " << i;
   }
@@ -93,29 +93,29 @@ TEST_F(RemindWindowTest, NoSecondWindowOpensAndTheMessageWaitsForTheChosenTime) 
   settings.QuotaOverusePercentage = 80;
   settings.Quota.OnPeakAllowance = 1;  // unused: below the threshold
   check->CheckQuotaOveruse();
-  EXPECT_TRUE(openWindows().empty());
+  EXPECT_TRUE(OpenWindows().empty());
   settings.Quota.OnPeakAllowance = 0;
-  QPointer<TTimedMessageWithRemindOptionForm> window = openByCheck();
+  QPointer<TTimedMessageWithRemindOptionForm> window = OpenByCheck();
   ASSERT_FALSE(window.isNull());
   EXPECT_EQ(window->LabelInfo->text(), QStringLiteral("Your quota has been used up at least 80 percent. Please choose "
                                                       "'Quota' from the popup menu for details."));
   check->CheckQuotaOveruse();
   check->CheckQuotaOveruse();
-  EXPECT_EQ(openWindows().size(), 1u);
+  EXPECT_EQ(OpenWindows().size(), 1u);
 
-  platform.clockFake.advanceMs(5000);  // the hour counts from the choice, not from the opening
+  platform.clockFake.AdvanceMs(5000);  // the hour counts from the choice, not from the opening
   window->ButtonCancel->click();       // the first item: in an hour
-  EXPECT_EQ(nextNotify(), kNow.addSecs(3605));
-  platform.clockFake.advanceMs(3600 * 1000);  // exactly at QuotaNextNotify: not yet
+  EXPECT_EQ(NextNotify(), kNow.addSecs(3605));
+  platform.clockFake.AdvanceMs(3600 * 1000);  // exactly at QuotaNextNotify: not yet
   check->CheckQuotaOveruse();
-  EXPECT_TRUE(openWindows().empty());
-  platform.clockFake.advanceMs(1);
-  window = openByCheck();
+  EXPECT_TRUE(OpenWindows().empty());
+  platform.clockFake.AdvanceMs(1);
+  window = OpenByCheck();
   EXPECT_FALSE(window.isNull());
 }
 
 TEST_F(RemindWindowTest, AWindowClosingAfterTheCheckIsGoneChangesNothing) {
-  const QPointer<TTimedMessageWithRemindOptionForm> window = openByCheck();
+  const QPointer<TTimedMessageWithRemindOptionForm> window = OpenByCheck();
   ASSERT_FALSE(window.isNull());
   const double before = settings.Quota.QuotaNextNotify;
   check.reset();

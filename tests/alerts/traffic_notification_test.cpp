@@ -52,7 +52,7 @@ class TrafficNotificationTest : public ::testing::Test {
   }
   ~TrafficNotificationTest() override { DeleteTopLevel<TTimedMessageForm>(); }
 
-  TTrafficNotification::Hooks recordingHooks() {
+  TTrafficNotification::Hooks RecordingHooks() {
     const auto note = [this](const char* what) {
       return [this, what] {
         log.entries.push_back(QString::fromLatin1(what) + (AnyTimedMessageOpen() ? " (window open)" : ""));
@@ -62,7 +62,7 @@ class TrafficNotificationTest : public ::testing::Test {
   }
 
   // One block of a minute: `last` on its last second, nothing before.
-  void minuteEndingWith(quint32 lastIn, quint32 lastOut) {
+  void MinuteEndingWith(quint32 lastIn, quint32 lastOut) {
     for (int second = 1; second < 60; ++second) notification.NotificationStep(0, 0);
     notification.NotificationStep(lastIn, lastOut);
   }
@@ -71,7 +71,7 @@ class TrafficNotificationTest : public ::testing::Test {
   Settings settings;
   ActionLog log;
   fakes::FakePowerService power;
-  TTrafficNotification notification{settings, log, log, power, recordingHooks()};
+  TTrafficNotification notification{settings, log, log, power, RecordingHooks()};
 };
 
 TEST_F(TrafficNotificationTest, AnIdleLineFiresEveryMinuteWithoutStackingWindowsButWithEverySound) {
@@ -80,8 +80,8 @@ TEST_F(TrafficNotificationTest, AnIdleLineFiresEveryMinuteWithoutStackingWindows
   for (int second = 1; second < 60; ++second) notification.NotificationStep(0, 0);
   EXPECT_TRUE(log.entries.empty()) << "nothing before the block ends";
   notification.NotificationStep(0, 0);
-  minuteEndingWith(0, 0);
-  minuteEndingWith(0, 0);
+  MinuteEndingWith(0, 0);
+  MinuteEndingWith(0, 0);
   const QString sound = QStringLiteral("sound ") + settings.NotifySound;
   EXPECT_EQ(log.entries, (std::vector<QString>{sound, sound, sound}));
   ASSERT_EQ(OpenTimedMessages().size(), 1U);
@@ -94,7 +94,7 @@ TEST_F(TrafficNotificationTest, TheMessageSaysWhatTheBlockCounted) {
   settings.NotifyCondition = 2;  // received more
   settings.NotifyActions = NotifyAction::MsgAndSound;
   settings.VolumeUnit = 3;  // always KB
-  minuteEndingWith(2 * 1048576, 512 * 1024);
+  MinuteEndingWith(2 * 1048576, 512 * 1024);
   ASSERT_EQ(OpenTimedMessages().size(), 1U);
   EXPECT_EQ(OpenTimedMessages()[0]->LabelInfo->text(),
             QStringLiteral("Within the last 1 minutes there was received more than 1024.00 KB of data: received "
@@ -105,7 +105,7 @@ TEST_F(TrafficNotificationTest, TheActionsRunInTheirOrder) {
   settings.NotifyCondition = 0;
   settings.NotifyActions =
       NotifyAction::ExecProg | NotifyAction::DropDialup | NotifyAction::Shutdown | NotifyAction::ShowGraph;
-  minuteEndingWith(0, 0);
+  MinuteEndingWith(0, 0);
   EXPECT_EQ(log.entries, (std::vector<QString>{QStringLiteral("program /opt/tools/on-traffic"),
                                                QStringLiteral("hang up"), QStringLiteral("show graph (window open)")}));
   ASSERT_EQ(OpenTimedMessages().size(), 1U);
@@ -118,7 +118,7 @@ TEST_F(TrafficNotificationTest, TheActionsRunInTheirOrder) {
 
   DeleteTopLevel<TTimedMessageForm>();
   settings.NotifyActions = NotifyAction::MsgAndSound | NotifyAction::Shutdown;
-  minuteEndingWith(0, 0);
+  MinuteEndingWith(0, 0);
   ASSERT_EQ(OpenTimedMessages().size(), 1U) << "with the message on, only the message opens";
   EXPECT_FALSE(OpenTimedMessages()[0]->IsShutdownWarning());
 }
@@ -141,10 +141,10 @@ TEST_F(TrafficNotificationTest, AThresholdOf5000MbIsNotCutTo32Bits) {
 TEST_F(TrafficNotificationTest, ABlockWithoutTheConditionHidesTheGraphOnlyWhenThatActionIsOn) {
   settings.NotifyCondition = 2;  // received more: an idle line never fires
   settings.NotifyActions = NotifyAction::MsgAndSound;
-  minuteEndingWith(0, 0);
+  MinuteEndingWith(0, 0);
   EXPECT_TRUE(log.entries.empty());
   settings.NotifyActions = NotifyAction::ShowGraph;
-  minuteEndingWith(0, 0);
+  MinuteEndingWith(0, 0);
   EXPECT_EQ(log.entries, (std::vector<QString>{QStringLiteral("hide graph")}));
 }
 

@@ -157,7 +157,7 @@ TEST_F(MainFormGraphTest, ClickThroughIsRefusedWhileOpacityIsOff) {
   EXPECT_TRUE(graph->ClickThrough());
   EXPECT_TRUE(ClickThroughBox()->isChecked());
 
-  platform.hotKeyFake.emitActivated();
+  platform.hotKeyFake.EmitActivated();
   EXPECT_FALSE(settings.EnableClickThrough);
   EXPECT_FALSE(action->isChecked());
   EXPECT_FALSE(graph->ClickThrough());

@@ -53,7 +53,7 @@ TEST_F(MainFormNetworkToolsTest, ThePingItemOpensTheWindowAndExitStopsItsRun) {
 
   form->ExitApplication();
   EXPECT_FALSE(ping[0]->Running()) << "the exit path stops the worker";
-  EXPECT_EQ(platform.icmpFake.cancels(), 1);
+  EXPECT_EQ(platform.icmpFake.Cancels(), 1);
   EXPECT_EQ(settings.Ping.HostName, QStringLiteral("192.0.2.1")) << "the window's values reach the settings";
 }
 

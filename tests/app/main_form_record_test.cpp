@@ -23,7 +23,7 @@ class MainFormRecordTest : public testing_support::MainFormOnVethLater {
 TEST_F(MainFormRecordTest, ExitCompletesWhenTheSettingsCannotBeSavedAndWritesEveryByteUpToTheStop) {
   Create();
   Ticks(2, 300, 3);
-  platform.interfaces.addTraffic(QStringLiteral("veth9"), 40, 4);  // after the last tick
+  platform.interfaces.AddTraffic(QStringLiteral("veth9"), 40, 4);  // after the last tick
   platform.registryFile.failWrites = true;
 
   int closed = 0;
@@ -35,10 +35,10 @@ TEST_F(MainFormRecordTest, ExitCompletesWhenTheSettingsCannotBeSavedAndWritesEve
 }
 
 TEST_F(MainFormRecordTest, WithoutDialupSupportThereIsNoLoggerNoMessageAndNoDialupTime) {
-  platform.dialupFake.setAvailable(false);
-  platform.dialupFake.connect(QStringLiteral("ppp0"), 7);  // not to be seen
+  platform.dialupFake.SetAvailable(false);
+  platform.dialupFake.Connect(QStringLiteral("ppp0"), 7);  // not to be seen
   Create();
-  EXPECT_FALSE(platform.dialupFake.watchOpen());
+  EXPECT_FALSE(platform.dialupFake.WatchOpen());
   EXPECT_TRUE(testing_support::VisibleTopLevel<QMessageBox>().empty());
   Ticks(4);
   TSQLiteDB::LockGuard lock(*form->UsageDatabase());
@@ -46,11 +46,11 @@ TEST_F(MainFormRecordTest, WithoutDialupSupportThereIsNoLoggerNoMessageAndNoDial
 }
 
 TEST_F(MainFormRecordTest, EachCountedSecondWithALinkUpIsDialupTimeShownByTheTrayUntilExitStopsTheLogger) {
-  platform.dialupFake.connect(QStringLiteral("ppp0"), 7);
+  platform.dialupFake.Connect(QStringLiteral("ppp0"), 7);
   Create();
-  EXPECT_TRUE(platform.dialupFake.watchOpen());
+  EXPECT_TRUE(platform.dialupFake.WatchOpen());
   Ticks(4);  // a baseline and three counted seconds
-  platform.dialupFake.disconnect(QStringLiteral("ppp0"));
+  platform.dialupFake.Disconnect(QStringLiteral("ppp0"));
   Ticks(3);
 
   settings.TrayIconMode = TrayIconModes::DialupDuration;
@@ -61,7 +61,7 @@ TEST_F(MainFormRecordTest, EachCountedSecondWithALinkUpIsDialupTimeShownByTheTra
   EXPECT_EQ(TrayText(settings, figures).Title, QStringLiteral("Dialup Duration"));
 
   form->ExitApplication(false);
-  EXPECT_FALSE(platform.dialupFake.watchOpen()) << "the exit path stops and frees the logger";
+  EXPECT_FALSE(platform.dialupFake.WatchOpen()) << "the exit path stops and frees the logger";
 }
 
 }  // namespace

@@ -46,7 +46,7 @@ class MainFormVersionCheckTest : public testing_support::MainFormOnVethLater {
 };
 
 TEST_F(MainFormVersionCheckTest, WithAServerTheQuestionComesOnceAfterCreationAndIsKept) {
-  store->WriteString(kSection, QStringLiteral("VersionHost"), server.host());
+  store->WriteString(kSection, QStringLiteral("VersionHost"), server.Host());
   DialogScript script;
   script.boxAnswer = QMessageBox::Yes;
   Create();
@@ -65,7 +65,7 @@ TEST_F(MainFormVersionCheckTest, WithAServerTheQuestionComesOnceAfterCreationAnd
 }
 
 TEST_F(MainFormVersionCheckTest, AboutWindowButtonRunsTheInteractiveCheck) {
-  store->WriteString(kSection, QStringLiteral("VersionHost"), server.host());
+  store->WriteString(kSection, QStringLiteral("VersionHost"), server.Host());
   store->WriteBool(kSection, QStringLiteral("QueryForAutoCheck"), false);
   Create();
   RunEvents();

@@ -68,13 +68,13 @@ class SettingsWindowTest : public ::testing::Test {
     window.show();
   }
 
-  QRadioButton* TrayRadio(int index) { return radio(window.rgTrayIconModeItems, index); }
-  QRadioButton* UnitRadio(int index) { return radio(window.rgUnitItems, index); }
+  QRadioButton* TrayRadio(int index) { return Radio(window.rgTrayIconModeItems, index); }
+  QRadioButton* UnitRadio(int index) { return Radio(window.rgUnitItems, index); }
 
   TSettingsWindow window;
 
  private:
-  static QRadioButton* radio(QButtonGroup* group, int index) {
+  static QRadioButton* Radio(QButtonGroup* group, int index) {
     auto* button = qobject_cast<QRadioButton*>(group->button(index));
     EXPECT_NE(button, nullptr) << index;
     return button;
@@ -262,7 +262,7 @@ TEST(SettingsWindowLifetimeTest, ClosingOnlyHidesUntilTheProgramEnds) {
   ASSERT_FALSE(window.isNull());
 
   window->show();
-  window->setTerminating(true);
+  window->SetTerminating(true);
   EXPECT_TRUE(window->close());
   testing_support::RunDeferredDeletes();
   EXPECT_TRUE(window.isNull());

@@ -18,8 +18,8 @@ TEST(AssertionTest, CarriesMessageUnitAndLineAndStaysQuietWhenTrue) {
     FAIL() << "no exception";
   } catch (const EAssertionFailed& e) {
     EXPECT_EQ(e.message(), QStringLiteral("Volume unit out of range"));
-    EXPECT_EQ(e.unit(), QStringLiteral("Conversion"));
-    EXPECT_EQ(e.line(), line);
+    EXPECT_EQ(e.Unit(), QStringLiteral("Conversion"));
+    EXPECT_EQ(e.Line(), line);
     EXPECT_EQ(ExceptionMessage(std::current_exception()),
               QStringLiteral("Volume unit out of range (Conversion, line %1)").arg(line));
   }

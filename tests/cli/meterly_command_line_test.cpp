@@ -16,9 +16,9 @@ const QString kProgram = QStringLiteral(METERLY_PROGRAM);
 
 TEST(MeterlyCommandLineTest, HelpAndVersionPrintWithoutADisplayALockOrSettings) {
   ProgramHome home;
-  home.unset(QStringLiteral("DISPLAY"));
-  home.unset(QStringLiteral("WAYLAND_DISPLAY"));
-  home.unset(QStringLiteral("QT_QPA_PLATFORM"));
+  home.Unset(QStringLiteral("DISPLAY"));
+  home.Unset(QStringLiteral("WAYLAND_DISPLAY"));
+  home.Unset(QStringLiteral("QT_QPA_PLATFORM"));
   for (const QString& option : {QStringLiteral("--help"), QStringLiteral("/?")}) {
     const ProgramResult help = home.run(kProgram, {QStringLiteral("-auto"), option});
     EXPECT_EQ(help.Status, 0) << help.Err.toStdString();
@@ -28,13 +28,13 @@ TEST(MeterlyCommandLineTest, HelpAndVersionPrintWithoutADisplayALockOrSettings) 
   EXPECT_EQ(version.Status, 0);
   EXPECT_EQ(version.Out, QByteArray("meterly " METERLY_VERSION_TEXT "\n"));
   // Nothing was created: no lock in the runtime folder, no settings file.
-  EXPECT_FALSE(QDir(home.path(QStringLiteral("run"))).exists());
-  EXPECT_FALSE(QDir(home.path(QStringLiteral("config"))).exists());
+  EXPECT_FALSE(QDir(home.Path(QStringLiteral("run"))).exists());
+  EXPECT_FALSE(QDir(home.Path(QStringLiteral("config"))).exists());
 }
 
 TEST(MeterlyCommandLineTest, AnUnknownOptionPrintsTheUsageOnErrorAndEndsWithTwo) {
   ProgramHome home;
-  home.set(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+  home.Set(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
   // Qt's own options are Qt's, not unknown ones.
   const ProgramResult result =
       home.run(kProgram, {QStringLiteral("-platform"), QStringLiteral("offscreen"), QStringLiteral("--frobnicate")});
@@ -42,8 +42,8 @@ TEST(MeterlyCommandLineTest, AnUnknownOptionPrintsTheUsageOnErrorAndEndsWithTwo)
   EXPECT_TRUE(result.Out.isEmpty());
   EXPECT_TRUE(result.Err.startsWith("meterly: unknown option --frobnicate\nUsage: meterly "))
       << result.Err.toStdString();
-  EXPECT_FALSE(QDir(home.path(QStringLiteral("run/Meterly"))).exists());
-  EXPECT_FALSE(QDir(home.path(QStringLiteral("config"))).exists());
+  EXPECT_FALSE(QDir(home.Path(QStringLiteral("run/Meterly"))).exists());
+  EXPECT_FALSE(QDir(home.Path(QStringLiteral("config"))).exists());
 }
 
 }  // namespace

@@ -31,7 +31,7 @@ class MeterlyReportTest : public ::testing::Test {
  protected:
   MeterlyReportTest() {
     platform.clockFake.localNow = QDateTime(QDate(2026, 3, 31), QTime(12, 0));
-    TDiskDB db(database(), platform, settings);
+    TDiskDB db(Database(), platform, settings);
     TSQLiteDB::LockGuard lock(db);
     db.RunInTransaction([&] {
       db.FlushData(QStringLiteral("ann"), Day(2026, 3, 2), 9, 3 * kMB, 1 * kMB, 0);
@@ -41,15 +41,15 @@ class MeterlyReportTest : public ::testing::Test {
     });
   }
 
-  QString database() const { return home.path(QStringLiteral("Meterly.db")); }
+  QString Database() const { return home.Path(QStringLiteral("Meterly.db")); }
 
-  ProgramResult report(QStringList arguments) const {
-    arguments << QStringLiteral("--database") << database();
+  ProgramResult Report(QStringList arguments) const {
+    arguments << QStringLiteral("--database") << Database();
     return home.run(kReport, arguments);
   }
 
-  QJsonObject json(const QStringList& arguments) const {
-    const ProgramResult result = report(arguments + QStringList{QStringLiteral("--format"), QStringLiteral("json")});
+  QJsonObject Json(const QStringList& arguments) const {
+    const ProgramResult result = Report(arguments + QStringList{QStringLiteral("--format"), QStringLiteral("json")});
     EXPECT_EQ(result.Status, 0) << result.Err.toStdString();
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(result.Out, &error);
@@ -63,7 +63,7 @@ class MeterlyReportTest : public ::testing::Test {
 };
 
 TEST_F(MeterlyReportTest, TheTableIsTheWindowsCopiedTable) {
-  const ProgramResult result = report({QStringLiteral("daily")});
+  const ProgramResult result = Report({QStringLiteral("daily")});
   EXPECT_EQ(result.Status, 0) << result.Err.toStdString();
   EXPECT_EQ(QString::fromUtf8(result.Out), QStringLiteral("Date\t接收\t发送\t总共\t拨号\n"
                                                           "====\t==\t==\t==\t==\n"
@@ -76,8 +76,8 @@ TEST_F(MeterlyReportTest, TheTableIsTheWindowsCopiedTable) {
 // Scripts read it: the same texts whatever the desktop's language.
 TEST_F(MeterlyReportTest, CsvIsTheWindowsExportForOneUserInEveryLanguage) {
   for (const char* language : {"C", "en", "zh_CN"}) {
-    home.set(QStringLiteral("LANGUAGE"), QString::fromLatin1(language));
-    const ProgramResult result = report({QStringLiteral("monthly"), QStringLiteral("-u"), QStringLiteral("ann"),
+    home.Set(QStringLiteral("LANGUAGE"), QString::fromLatin1(language));
+    const ProgramResult result = Report({QStringLiteral("monthly"), QStringLiteral("-u"), QStringLiteral("ann"),
                                          QStringLiteral("-f"), QStringLiteral("csv")});
     EXPECT_EQ(result.Status, 0) << result.Err.toStdString();
     EXPECT_EQ(QString::fromUtf8(result.Out), QStringLiteral("Month,接收,发送,总共,拨号\r\n"
@@ -88,7 +88,7 @@ TEST_F(MeterlyReportTest, CsvIsTheWindowsExportForOneUserInEveryLanguage) {
 }
 
 TEST_F(MeterlyReportTest, JsonGivesTheAmountsAsNumbersAndThePeriodsAsDays) {
-  const QJsonObject weekly = json({QStringLiteral("weekly")});
+  const QJsonObject weekly = Json({QStringLiteral("weekly")});
   EXPECT_EQ(weekly[QStringLiteral("report")].toString(), QStringLiteral("weekly"));
   EXPECT_TRUE(weekly[QStringLiteral("user")].isNull());
   const QJsonArray rows = weekly[QStringLiteral("rows")].toArray();
@@ -105,17 +105,17 @@ TEST_F(MeterlyReportTest, JsonGivesTheAmountsAsNumbersAndThePeriodsAsDays) {
   EXPECT_EQ(total[QStringLiteral("total")].toInteger(), 16 * kMB + 12300);
 
   // Every recorded hour lies within the default peak hours, 9 to 23.
-  const QJsonObject offPeak = json({QStringLiteral("daily"), QStringLiteral("--hours"), QStringLiteral("off-peak")});
+  const QJsonObject offPeak = Json({QStringLiteral("daily"), QStringLiteral("--hours"), QStringLiteral("off-peak")});
   EXPECT_TRUE(offPeak[QStringLiteral("rows")].toArray().isEmpty());
   EXPECT_EQ(offPeak[QStringLiteral("total")].toObject()[QStringLiteral("total")].toInteger(), 0);
 
   // The custom range in either order, oldest day first; one user's hours with their averages.
-  const QJsonArray custom = json({QStringLiteral("custom"), QStringLiteral("--from"), QStringLiteral("2026-03-31"),
+  const QJsonArray custom = Json({QStringLiteral("custom"), QStringLiteral("--from"), QStringLiteral("2026-03-31"),
                                   QStringLiteral("--to"), QStringLiteral("2026-03-01")})[QStringLiteral("rows")]
                                 .toArray();
   ASSERT_EQ(custom.size(), 2);
   EXPECT_EQ(custom[0].toObject()[QStringLiteral("first_day")].toString(), QStringLiteral("2026-03-02"));
-  const QJsonArray hours = json({QStringLiteral("hourly"), QStringLiteral("--user"), QStringLiteral("ann"),
+  const QJsonArray hours = Json({QStringLiteral("hourly"), QStringLiteral("--user"), QStringLiteral("ann"),
                                  QStringLiteral("--from"), QStringLiteral("2026-03-10")})[QStringLiteral("rows")]
                                .toArray();
   ASSERT_EQ(hours.size(), 1);
@@ -127,7 +127,7 @@ TEST_F(MeterlyReportTest, JsonGivesTheAmountsAsNumbersAndThePeriodsAsDays) {
 }
 
 TEST_F(MeterlyReportTest, OpenMetricsCountsEverythingPerUser) {
-  const ProgramResult all = report({QStringLiteral("--format"), QStringLiteral("openmetrics")});
+  const ProgramResult all = Report({QStringLiteral("--format"), QStringLiteral("openmetrics")});
   EXPECT_EQ(all.Status, 0) << all.Err.toStdString();
   EXPECT_EQ(all.Out.toStdString(),
             "# HELP meterly_received_bytes_total Bytes received, as recorded by Meterly.\n"
@@ -144,19 +144,19 @@ TEST_F(MeterlyReportTest, OpenMetricsCountsEverythingPerUser) {
             "meterly_dialup_seconds_total{user=\"bob \\\"the\\\" \\\\ builder\"} 0\n");
   // A user named but never recorded still has its series.
   const ProgramResult nobody =
-      report({QStringLiteral("-f"), QStringLiteral("openmetrics"), QStringLiteral("--user"), QStringLiteral("eve")});
+      Report({QStringLiteral("-f"), QStringLiteral("openmetrics"), QStringLiteral("--user"), QStringLiteral("eve")});
   EXPECT_TRUE(nobody.Out.contains("meterly_sent_bytes_total{user=\"eve\"} 0\n")) << nobody.Out.toStdString();
 }
 
 TEST_F(MeterlyReportTest, ExitStatusesAndMessages) {
-  const QString notes = home.path(QStringLiteral("notes.db"));
+  const QString notes = home.Path(QStringLiteral("notes.db"));
   WriteFile(notes, "these are not the usage records you are looking for\n");
   const struct {
     QStringList Arguments;
     int Status;
     const char* ErrorStart;
   } cases[] = {
-      {{QStringLiteral("--database"), home.path(QStringLiteral("missing.db"))},
+      {{QStringLiteral("--database"), home.Path(QStringLiteral("missing.db"))},
        1,
        "meterly-report: cannot open the usage database "},
       {{QStringLiteral("--database"), notes}, 1, "meterly-report: cannot open the usage database "},
@@ -181,31 +181,31 @@ TEST_F(MeterlyReportTest, ExitStatusesAndMessages) {
 }
 
 TEST_F(MeterlyReportTest, TheDatabaseIsNeverChanged) {
-  const QByteArray bytes = FileBytes(database());
-  const QDateTime modified = QFileInfo(database()).lastModified();
-  const QStringList neighbours = QDir(home.path(QString())).entryList(QDir::Files);
+  const QByteArray bytes = FileBytes(Database());
+  const QDateTime modified = QFileInfo(Database()).lastModified();
+  const QStringList neighbours = QDir(home.Path(QString())).entryList(QDir::Files);
   for (const char* kind : {"daily", "weekly", "monthly", "custom", "hourly"}) {
     for (const char* format : {"table", "csv", "json", "openmetrics"}) {
-      const ProgramResult result = report({QLatin1String(kind), QStringLiteral("--format"), QLatin1String(format)});
+      const ProgramResult result = Report({QLatin1String(kind), QStringLiteral("--format"), QLatin1String(format)});
       EXPECT_EQ(result.Status, 0) << kind << " " << format << ": " << result.Err.toStdString();
     }
   }
-  EXPECT_EQ(FileBytes(database()), bytes);
-  EXPECT_EQ(QFileInfo(database()).lastModified(), modified);
-  EXPECT_EQ(QDir(home.path(QString())).entryList(QDir::Files), neighbours);
+  EXPECT_EQ(FileBytes(Database()), bytes);
+  EXPECT_EQ(QFileInfo(Database()).lastModified(), modified);
+  EXPECT_EQ(QDir(home.Path(QString())).entryList(QDir::Files), neighbours);
 }
 
 TEST_F(MeterlyReportTest, TheMonitorsSettingsApplyAndAreOnlyRead) {
-  const QString folder = home.path(QStringLiteral("config/Corvane/Meterly"));
+  const QString folder = home.Path(QStringLiteral("config/Corvane/Meterly"));
   WriteFile(folder + QStringLiteral("/registry.reg"),
             "REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\Corvane\\Meterly\\Usage]\n\"MonthStartsOn\"=dword:0000000f\n");
-  const QJsonArray months = json({QStringLiteral("monthly")})[QStringLiteral("rows")].toArray();
+  const QJsonArray months = Json({QStringLiteral("monthly")})[QStringLiteral("rows")].toArray();
   ASSERT_EQ(months.size(), 2);
   EXPECT_EQ(months[0].toObject()[QStringLiteral("caption")].toString(), QStringLiteral("3/15/26 - 4/14/26"));
 
   // A damaged file stays where it is (the monitor would move it aside) and the defaults apply.
   WriteFile(folder + QStringLiteral("/registry.reg"), "this is not REGEDIT4\n");
-  EXPECT_EQ(json({QStringLiteral("monthly")})[QStringLiteral("rows")].toArray().size(), 2);
+  EXPECT_EQ(Json({QStringLiteral("monthly")})[QStringLiteral("rows")].toArray().size(), 2);
   EXPECT_EQ(QDir(folder).entryList(QDir::Files), QStringList{QStringLiteral("registry.reg")});
 }
 

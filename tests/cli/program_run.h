@@ -31,9 +31,9 @@ class ProgramHome {
     environment_.insert(QStringLiteral("TZ"), QStringLiteral("UTC"));
   }
 
-  QString path(const QString& name) const { return home_.filePath(name); }
-  void set(const QString& name, const QString& value) { environment_.insert(name, value); }
-  void unset(const QString& name) { environment_.remove(name); }
+  QString Path(const QString& name) const { return home_.filePath(name); }
+  void Set(const QString& name, const QString& value) { environment_.insert(name, value); }
+  void Unset(const QString& name) { environment_.remove(name); }
 
   ProgramResult run(const QString& program, const QStringList& arguments) const {
     QProcess process;

@@ -18,10 +18,10 @@ namespace IfType = platform::IfType;
 // Records every hand-over call as text, in order.
 class RecordingHandover : public TickHandover {
  public:
-  void GraphAddSample(quint32 in, quint32 out) override { record("graph", in, out); }
+  void GraphAddSample(quint32 in, quint32 out) override { Record("graph", in, out); }
   void TrayGraphStep() override { calls.push_back("tray"); }
-  void FeedPublish(quint32 in, quint32 out) override { record("feed", in, out); }
-  void NotificationStep(quint32 in, quint32 out) override { record("notify", in, out); }
+  void FeedPublish(quint32 in, quint32 out) override { Record("feed", in, out); }
+  void NotificationStep(quint32 in, quint32 out) override { Record("notify", in, out); }
   void CheckQuotaOveruse() override {
     calls.push_back("quota");
     if (quotaFails) throw std::runtime_error("bad quota value");
@@ -39,7 +39,7 @@ class RecordingHandover : public TickHandover {
   void AdapterListRebuilt() override { calls.push_back("rebuilt"); }
   void SpeedMeterStep(quint64 in, quint64 out) override { speedMeter.emplace_back(in, out); }
 
-  std::vector<std::string> take() { return std::exchange(calls, {}); }
+  std::vector<std::string> Take() { return std::exchange(calls, {}); }
 
   std::vector<std::string> calls;
   bool dialup = false;
@@ -48,7 +48,7 @@ class RecordingHandover : public TickHandover {
   std::vector<std::pair<quint64, quint64>> speedMeter;  // apart from calls: it comes every tick
 
  private:
-  void record(const char* what, quint32 in, quint32 out) {
+  void Record(const char* what, quint32 in, quint32 out) {
     calls.push_back(std::string(what) + " " + std::to_string(in) + " " + std::to_string(out));
   }
 };
@@ -77,17 +77,17 @@ using Calls = std::vector<std::string>;
 class MainTickTest : public ::testing::Test {
  protected:
   MainTickTest() {
-    platform.addInterface(2, QStringLiteral("eth0"), IfType::Ethernet, 1000, 100);
+    platform.AddInterface(2, QStringLiteral("eth0"), IfType::Ethernet, 1000, 100);
     sources.BuildAdapterList();
     settings.InterfaceGuid = QStringLiteral("eth0");
     tray.tick = &tick;
   }
 
   // Adds traffic, then runs one tick and returns what it handed over.
-  Calls tickWith(quint64 in, quint64 out) {
-    platform.interfaces.addTraffic(QStringLiteral("eth0"), in, out);
+  Calls TickWith(quint64 in, quint64 out) {
+    platform.interfaces.AddTraffic(QStringLiteral("eth0"), in, out);
     tick.TimerTimer();
-    return handover.take();
+    return handover.Take();
   }
 
   fakes::FakePlatform platform;
@@ -99,8 +99,8 @@ class MainTickTest : public ::testing::Test {
 };
 
 TEST_F(MainTickTest, FirstTickIsOnlyABaselineAndTheSecondCounts) {
-  EXPECT_EQ(tickWith(0, 0), (Calls{"feed 0 0", "tooltip"}));
-  EXPECT_EQ(tickWith(1500, 40), (Calls{"graph 1500 40", "feed 1500 40", "add 0 1500 40", "tooltip"}));
+  EXPECT_EQ(TickWith(0, 0), (Calls{"feed 0 0", "tooltip"}));
+  EXPECT_EQ(TickWith(1500, 40), (Calls{"graph 1500 40", "feed 1500 40", "add 0 1500 40", "tooltip"}));
 }
 
 TEST_F(MainTickTest, EveryStepRunsInOrderWhenSwitchedOnAndMinuteStepsEverySixtyTicks) {
@@ -108,80 +108,80 @@ TEST_F(MainTickTest, EveryStepRunsInOrderWhenSwitchedOnAndMinuteStepsEverySixtyT
   settings.EnableNotifications = true;
   settings.EnableQuotaOveruseMessage = true;
   handover.dialup = true;
-  tickWith(0, 0);
+  TickWith(0, 0);
   for (int second = 1; second < 60; ++second) {
-    EXPECT_EQ(tickWith(10, 1), (Calls{"graph 10 1", "tray", "feed 10 1", "notify 10 1", "add 1 10 1", "tooltip"}));
+    EXPECT_EQ(TickWith(10, 1), (Calls{"graph 10 1", "tray", "feed 10 1", "notify 10 1", "add 1 10 1", "tooltip"}));
   }
-  EXPECT_EQ(tickWith(10, 1),
+  EXPECT_EQ(TickWith(10, 1),
             (Calls{"graph 10 1", "tray", "feed 10 1", "notify 10 1", "quota", "add 1 10 1", "flush", "tooltip"}));
   EXPECT_EQ(tick.SampleTicks, 61u) << "the baseline and sixty counted seconds";
 
   settings.LineType = LineTypes::NumbersOnly;  // no icon graph
-  EXPECT_EQ(tickWith(10, 1), (Calls{"graph 10 1", "feed 10 1", "notify 10 1", "add 1 10 1", "tooltip"}));
+  EXPECT_EQ(TickWith(10, 1), (Calls{"graph 10 1", "feed 10 1", "notify 10 1", "add 1 10 1", "tooltip"}));
   tray.shown = false;  // a hidden icon draws no graph either; it is shown again first
   tray.nextAttemptSucceeds = false;
   settings.LineType = 0;
-  EXPECT_EQ(tickWith(10, 1), (Calls{"graph 10 1", "feed 10 1", "notify 10 1", "add 1 10 1", "tooltip"}));
+  EXPECT_EQ(TickWith(10, 1), (Calls{"graph 10 1", "feed 10 1", "notify 10 1", "add 1 10 1", "tooltip"}));
 }
 
 TEST_F(MainTickTest, ACounterGoingDownMakesThatReadingTheBaselineAndTheNextTickCounts) {
-  tickWith(0, 0);
-  tickWith(100, 100);
+  TickWith(0, 0);
+  TickWith(100, 100);
   platform.interfaces.table[0].inOctets -= 50;  // an adapter reset
-  EXPECT_EQ(tickWith(0, 10), (Calls{"feed 0 0", "tooltip"}));
-  EXPECT_EQ(tickWith(30, 30), (Calls{"graph 30 30", "feed 30 30", "add 0 30 30", "tooltip"}));
+  EXPECT_EQ(TickWith(0, 10), (Calls{"feed 0 0", "tooltip"}));
+  EXPECT_EQ(TickWith(30, 30), (Calls{"graph 30 30", "feed 30 30", "add 0 30 30", "tooltip"}));
 }
 
 // A fresh interface that has not received yet, or a send-only link, reads a real zero.
 TEST_F(MainTickTest, AZeroReadingIsARealValue) {
   platform.interfaces.table[0].inOctets = 0;
   platform.interfaces.table[0].outOctets = 0;
-  tickWith(0, 0);
-  EXPECT_EQ(tickWith(0, 50), (Calls{"graph 0 50", "feed 0 50", "add 0 0 50", "tooltip"}));
-  EXPECT_EQ(tickWith(70, 0), (Calls{"graph 70 0", "feed 70 0", "add 0 70 0", "tooltip"}));
+  TickWith(0, 0);
+  EXPECT_EQ(TickWith(0, 50), (Calls{"graph 0 50", "feed 0 50", "add 0 0 50", "tooltip"}));
+  EXPECT_EQ(TickWith(70, 0), (Calls{"graph 70 0", "feed 70 0", "add 0 70 0", "tooltip"}));
 }
 
 // Removed and created again under the same name, the interface's counters start afresh: the
 // first reading of the new one is a baseline, never a difference against the old one.
 TEST_F(MainTickTest, AnInterfaceCreatedAgainIsABaselineNotTraffic) {
-  tickWith(0, 0);
-  tickWith(10, 10);
+  TickWith(0, 0);
+  TickWith(10, 10);
   platform.interfaces.table[0].index = 9;
   platform.interfaces.table[0].inOctets = 2000;  // more than before, but another instance's
-  EXPECT_EQ(tickWith(0, 0), (Calls{"feed 0 0", "tooltip"}));
-  EXPECT_EQ(tickWith(5, 5), (Calls{"graph 5 5", "feed 5 5", "add 0 5 5", "tooltip"}));
+  EXPECT_EQ(TickWith(0, 0), (Calls{"feed 0 0", "tooltip"}));
+  EXPECT_EQ(TickWith(5, 5), (Calls{"graph 5 5", "feed 5 5", "add 0 5 5", "tooltip"}));
 
-  platform.addInterface(3, QStringLiteral("eth1"), IfType::Ethernet, 9000, 9000);
+  platform.AddInterface(3, QStringLiteral("eth1"), IfType::Ethernet, 9000, 9000);
   sources.BuildAdapterList();
   settings.InterfaceGuid = AllEthernetGuid;
   tick.RestartSampling();
-  tickWith(0, 0);
+  TickWith(0, 0);
   platform.interfaces.table.pop_back();  // a member leaves the aggregate
-  EXPECT_EQ(tickWith(1, 1), (Calls{"feed 0 0", "tooltip"}));
-  EXPECT_EQ(tickWith(1, 1), (Calls{"graph 1 1", "feed 1 1", "add 0 1 1", "tooltip"}));
+  EXPECT_EQ(TickWith(1, 1), (Calls{"feed 0 0", "tooltip"}));
+  EXPECT_EQ(TickWith(1, 1), (Calls{"graph 1 1", "feed 1 1", "add 0 1 1", "tooltip"}));
 }
 
 TEST_F(MainTickTest, AVanishedInterfaceFeedsZerosAndKeepsTheLastFigures) {
-  tickWith(0, 0);
-  tickWith(800, 80);
+  TickWith(0, 0);
+  TickWith(800, 80);
   platform.interfaces.table.clear();
-  EXPECT_EQ(tickWith(0, 0), (Calls{"feed 0 0", "tooltip"}));
-  EXPECT_EQ(tickWith(0, 0), (Calls{"feed 0 0", "tooltip"}));
+  EXPECT_EQ(TickWith(0, 0), (Calls{"feed 0 0", "tooltip"}));
+  EXPECT_EQ(TickWith(0, 0), (Calls{"feed 0 0", "tooltip"}));
   EXPECT_EQ(tick.LastDeltaIn, 800u);
   EXPECT_EQ(tick.LastDeltaOut, 80u);
 
   settings.InterfaceGuid = QStringLiteral("wlan9");  // a source that is not in the list
-  EXPECT_EQ(tickWith(0, 0), (Calls{"feed 0 0", "tooltip"}));
+  EXPECT_EQ(TickWith(0, 0), (Calls{"feed 0 0", "tooltip"}));
   EXPECT_EQ(tick.SampleTicks, 0u);
 }
 
 // The meter counts seconds by the tick: a second that counted nothing adds nothing, never the
 // last counted second again.
 TEST_F(MainTickTest, TheSpeedMeterGetsEveryTickWithItsFullBytesOrZeros) {
-  tickWith(0, 0);
-  tickWith(5'000'000'000ull, 80);
+  TickWith(0, 0);
+  TickWith(5'000'000'000ull, 80);
   platform.interfaces.table.clear();
-  tickWith(0, 0);
+  TickWith(0, 0);
   tick.AttachTickHandler(false);
   tick.TimerTimer();
   using Seconds = std::vector<std::pair<quint64, quint64>>;
@@ -189,11 +189,11 @@ TEST_F(MainTickTest, TheSpeedMeterGetsEveryTickWithItsFullBytesOrZeros) {
 }
 
 TEST_F(MainTickTest, AnAddressChangeRebuildsTheListAndCostsNoTick) {
-  tickWith(0, 0);
-  tickWith(10, 10);
-  platform.addInterface(3, QStringLiteral("eth1"), IfType::Ethernet, 5, 5);
+  TickWith(0, 0);
+  TickWith(10, 10);
+  platform.AddInterface(3, QStringLiteral("eth1"), IfType::Ethernet, 5, 5);
   platform.addressWatch.pendingChanges = 1;
-  EXPECT_EQ(tickWith(10, 10), (Calls{"rebuilt", "graph 10 10", "feed 10 10", "add 0 10 10", "tooltip"}));
+  EXPECT_EQ(TickWith(10, 10), (Calls{"rebuilt", "graph 10 10", "feed 10 10", "add 0 10 10", "tooltip"}));
   EXPECT_EQ(sources.Adapters().size(), 5u);
 }
 
@@ -201,12 +201,12 @@ TEST_F(MainTickTest, AnAddressChangeRebuildsTheListAndCostsNoTick) {
 // every sixty counted seconds.
 TEST_F(MainTickTest, TheMinuteWriteComesEverySixtyCountedSecondsWhateverHappensBetween) {
   settings.EnableQuotaOveruseMessage = true;
-  tickWith(0, 0);
+  TickWith(0, 0);
   int flushes = 0;
   for (int second = 1; second <= 180; ++second) {
     if (second % 7 == 0) platform.addressWatch.pendingChanges = 1;
     if (second % 50 == 0) tick.RestartSampling();  // another source chosen: one baseline tick
-    const Calls calls = tickWith(1, 1);
+    const Calls calls = TickWith(1, 1);
     flushes += static_cast<int>(std::count(calls.begin(), calls.end(), "flush"));
   }
   EXPECT_EQ(flushes, 2) << "177 counted seconds";
@@ -214,20 +214,20 @@ TEST_F(MainTickTest, TheMinuteWriteComesEverySixtyCountedSecondsWhateverHappensB
 }
 
 TEST_F(MainTickTest, TheAmountsOfAnEndedHourAreWrittenBeforeTheNextSecondJoinsThem) {
-  tickWith(0, 0);
+  TickWith(0, 0);
   handover.hourEnded = true;
-  EXPECT_EQ(tickWith(3, 4), (Calls{"graph 3 4", "feed 3 4", "flush", "add 0 3 4", "tooltip"}));
+  EXPECT_EQ(TickWith(3, 4), (Calls{"graph 3 4", "feed 3 4", "flush", "add 0 3 4", "tooltip"}));
   EXPECT_EQ(tick.TicksSinceFlush, 0u) << "a write starts the next minute";
 }
 
 TEST_F(MainTickTest, AFailingStepIsReportedOnceAndNothingCountedIsLost) {
   settings.EnableQuotaOveruseMessage = true;
   handover.quotaFails = true;
-  tickWith(0, 0);
+  TickWith(0, 0);
   int failures = 0;
   int flushes = 0;
   for (int second = 1; second <= 120; ++second) {
-    const Calls calls = tickWith(2, 2);
+    const Calls calls = TickWith(2, 2);
     for (const std::string& call : calls) {
       failures += call.rfind("failed ", 0) == 0 ? 1 : 0;
       flushes += call == "flush" ? 1 : 0;
@@ -239,27 +239,27 @@ TEST_F(MainTickTest, AFailingStepIsReportedOnceAndNothingCountedIsLost) {
 }
 
 TEST_F(MainTickTest, TheFinalSampleAddsTheBytesUpToTheStopAndNothingElse) {
-  tickWith(0, 0);
-  tickWith(10, 10);
-  platform.interfaces.addTraffic(QStringLiteral("eth0"), 777, 1);
+  TickWith(0, 0);
+  TickWith(10, 10);
+  platform.interfaces.AddTraffic(QStringLiteral("eth0"), 777, 1);
   tick.TakeFinalSample();
-  EXPECT_EQ(handover.take(), (Calls{"add 0 777 1"}));
+  EXPECT_EQ(handover.Take(), (Calls{"add 0 777 1"}));
   tick.RestartSampling();
   tick.TakeFinalSample();  // only a baseline: nothing to add
-  EXPECT_EQ(handover.take(), Calls{});
+  EXPECT_EQ(handover.Take(), Calls{});
 }
 
 TEST_F(MainTickTest, DeltasAboveFourGigabytesSaturateForRatesButReachTheStoreInFull) {
-  tickWith(0, 0);
+  TickWith(0, 0);
   const quint64 huge = 5'000'000'000ull;
-  EXPECT_EQ(tickWith(huge, 1), (Calls{"graph 4294967295 1", "feed 4294967295 1", "add 0 5000000000 1", "tooltip"}));
+  EXPECT_EQ(TickWith(huge, 1), (Calls{"graph 4294967295 1", "feed 4294967295 1", "add 0 5000000000 1", "tooltip"}));
   EXPECT_EQ(tick.InHistory[0], 4294967295u);
 }
 
 TEST_F(MainTickTest, HistoriesKeepTheFiveNewestAndTheirTruncatedMean) {
   tick.ClearHistories();
-  tickWith(0, 0);
-  for (quint64 in : {1, 2, 3, 4, 5, 6}) tickWith(in, in * 10);
+  TickWith(0, 0);
+  for (quint64 in : {1, 2, 3, 4, 5, 6}) TickWith(in, in * 10);
   EXPECT_EQ(tick.InHistory.Values(), (std::array<quint32, 5>{6, 5, 4, 3, 2}));
   EXPECT_EQ(tick.OutHistory.Values(), (std::array<quint32, 5>{60, 50, 40, 30, 20}));
   EXPECT_EQ(tick.InHistory.Mean(), 4u);
@@ -273,10 +273,10 @@ TEST_F(MainTickTest, HistoriesKeepTheFiveNewestAndTheirTruncatedMean) {
 TEST_F(MainTickTest, WithoutATrayTheHundredTwentiethFailureIsToldOnceAndTheMonitorGoesOn) {
   tray.shown = false;
   for (int i = 0; i < 119; ++i) {
-    tickWith(0, 0);
+    TickWith(0, 0);
     if (i == 50) {  // failures need not be consecutive
       tray.nextAttemptSucceeds = true;
-      tickWith(0, 0);
+      TickWith(0, 0);
       tray.shown = false;
       tray.nextAttemptSucceeds = false;
     }
@@ -285,20 +285,20 @@ TEST_F(MainTickTest, WithoutATrayTheHundredTwentiethFailureIsToldOnceAndTheMonit
   EXPECT_TRUE(tick.TickHandlerAttached());
   EXPECT_EQ(tick.TrayFailCount, 119u);
   EXPECT_EQ(tray.fatalMessages, 0);
-  tickWith(0, 0);
+  TickWith(0, 0);
   EXPECT_EQ(tray.fatalMessages, 1);
-  EXPECT_EQ(tickWith(700, 70), (Calls{"graph 700 70", "feed 700 70", "add 0 700 70", "tooltip"}));
-  for (int i = 0; i < 200; ++i) tickWith(0, 0);
+  EXPECT_EQ(TickWith(700, 70), (Calls{"graph 700 70", "feed 700 70", "add 0 700 70", "tooltip"}));
+  for (int i = 0; i < 200; ++i) TickWith(0, 0);
   EXPECT_EQ(tray.fatalMessages, 1) << "told once in the process's life";
   EXPECT_EQ(tray.attempts, 322);
   tray.nextAttemptSucceeds = true;
-  tickWith(0, 0);
+  TickWith(0, 0);
   EXPECT_TRUE(tray.shown) << "a tray that appears late gets the icon";
 }
 
 TEST_F(MainTickTest, ADetachedHandlerDoesNothing) {
   tick.AttachTickHandler(false);
-  EXPECT_EQ(tickWith(10, 10), Calls{});
+  EXPECT_EQ(TickWith(10, 10), Calls{});
   EXPECT_EQ(tick.SampleTicks, 0u);
 }
 

@@ -33,7 +33,7 @@ SettingsContext FixedContext() {
 
 Settings Load(fakes::FakeRegistryFile& file) {
   platform::Registry registry(file);
-  registry.load();
+  registry.Load();
   SettingsStore store(registry);
   Settings settings;
   LoadSettings(store, settings, FixedContext());
@@ -42,7 +42,7 @@ Settings Load(fakes::FakeRegistryFile& file) {
 
 void Save(fakes::FakeRegistryFile& file, const Settings& settings) {
   platform::Registry registry(file);
-  registry.load();
+  registry.Load();
   SettingsStore store(registry);
   SaveSettings(store, settings);
 }
@@ -148,13 +148,13 @@ int LineCount(const QByteArray& text) {
 
 // The parser's part: an error on a line of the file, or a hive that formats and parses back equal.
 bool ParserHolds(const QByteArray& text) {
-  const auto result = platform::parseRegedit(text);
+  const auto result = platform::ParseRegedit(text);
   if (const auto* error = std::get_if<RegeditParseError>(&result)) {
     EXPECT_TRUE(error->line >= 1 && error->line <= LineCount(text) && !error->reason.isEmpty())
         << "line " << error->line << " of " << LineCount(text) << ": " << error->reason.toStdString();
     return false;
   }
-  const auto again = platform::parseRegedit(platform::formatRegedit(std::get<RegistryHive>(result)));
+  const auto again = platform::ParseRegedit(platform::FormatRegedit(std::get<RegistryHive>(result)));
   EXPECT_TRUE(std::holds_alternative<RegistryHive>(again) &&
               std::get<RegistryHive>(again) == std::get<RegistryHive>(result))
       << "the accepted hive does not survive a round trip";

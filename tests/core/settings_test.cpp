@@ -14,7 +14,7 @@
 namespace meterly {
 namespace {
 
-QByteArray fileWith(const char* body) { return QByteArray("REGEDIT4\n\n") + body; }
+QByteArray FileWith(const char* body) { return QByteArray("REGEDIT4\n\n") + body; }
 
 class SettingsTest : public ::testing::Test {
  protected:
@@ -25,16 +25,16 @@ class SettingsTest : public ::testing::Test {
     context.now = QDateTime(QDate(2026, 3, 31), QTime(12, 0));
   }
 
-  Settings loadFrom(const QByteArray& text, QStringList* problems = nullptr) {
+  Settings LoadFrom(const QByteArray& text, QStringList* problems = nullptr) {
     file.contents = text;
-    registry.load();
+    registry.Load();
     SettingsStore store(registry);
     Settings settings;
     LoadSettings(store, settings, context, problems);
     return settings;
   }
 
-  void save(const Settings& settings) {
+  void Save(const Settings& settings) {
     SettingsStore store(registry);
     SaveSettings(store, settings);
   }
@@ -48,14 +48,14 @@ class SettingsTest : public ::testing::Test {
 // as text. Here Sunday starts the week, the screen is 1920 x 1080 and it is noon on 31 March, so
 // the custom report runs from 28 February (a month back, cut to the month's last day).
 TEST_F(SettingsTest, AnEmptyStoreSavesTheReferenceDefaults) {
-  save(loadFrom(QByteArray()));
+  Save(LoadFrom(QByteArray()));
   testing_support::ExpectMatchesReferenceText(testing_support::ReferenceFolder(__FILE__),
                                               QStringLiteral("default_settings.reg"), file.contents.value_or(""));
 }
 
 TEST_F(SettingsTest, HandWrittenValuesFollowTheReadingRules) {
   const Settings s =
-      loadFrom(fileWith("[HKEY_CURRENT_USER\\Software\\Corvane\\Meterly\\Main]\n"
+      LoadFrom(FileWith("[HKEY_CURRENT_USER\\Software\\Corvane\\Meterly\\Main]\n"
                         "\"DisplayOnStartup\"=dword:00000001\n"  // a boolean as a number
                         "\"EnableAutoRun\"=\"0\"\n"
                         "\"EnableGradient\"=\"7\"\n"          // any number but 0 is true
@@ -95,7 +95,7 @@ TEST_F(SettingsTest, HandWrittenValuesFollowTheReadingRules) {
 // and is named, so that the program starts whatever the file holds.
 TEST_F(SettingsTest, StoredNumbersOutsideTheirRangeTakeTheirDefaultsAndAreNamed) {
   QStringList problems;
-  const Settings s = loadFrom(fileWith("[HKEY_CURRENT_USER\\Software\\Corvane\\Meterly\\Graph]\n"
+  const Settings s = LoadFrom(FileWith("[HKEY_CURRENT_USER\\Software\\Corvane\\Meterly\\Graph]\n"
                                        "\"LineType\"=dword:00000003\n"
                                        "\"LineStep\"=dword:7fffffff\n"
                                        "\"TransparentValue\"=dword:00000065\n"
@@ -133,13 +133,13 @@ TEST_F(SettingsTest, EveryValueSurvivesALoadAndASave) {
   QFile reference(testing_support::ReferenceFolder(__FILE__) + QStringLiteral("/changed_settings.reg"));
   ASSERT_TRUE(reference.open(QIODevice::ReadOnly));
   const QByteArray changed = reference.readAll();
-  Settings s = loadFrom(changed);
+  Settings s = LoadFrom(changed);
   SettingsStore store(registry);
   s.AutoUpdate.Load(store, 0);  // as the version checker does
-  save(s);
+  Save(s);
   EXPECT_EQ(file.contents->toStdString(), changed.toStdString());
 
-  save(DefaultSettings(context));
+  Save(DefaultSettings(context));
   const QList<QByteArray> defaults = file.contents->split('\n');
   for (const QByteArray& line : changed.split('\n')) {
     EXPECT_FALSE(line.startsWith('"') && defaults.contains(line)) << "at its default: " << line.toStdString();
@@ -147,7 +147,7 @@ TEST_F(SettingsTest, EveryValueSurvivesALoadAndASave) {
 }
 
 TEST_F(SettingsTest, QuotaKeepsItsFieldsWhenItsValuesAreMissing) {
-  registry.hive().createKey(SettingsKey);
+  registry.Hive().CreateKey(SettingsKey);
   SettingsStore store(registry);
   QuotaDefinition quota;
   quota.QuotaType = 2;
@@ -164,7 +164,7 @@ TEST_F(SettingsTest, QuotaKeepsItsFieldsWhenItsValuesAreMissing) {
 // What the version checker loads is read back in the load-and-save test above.
 TEST_F(SettingsTest, AutoUpdateIsLeftToTheVersionCheckerWhenLoading) {
   const Settings s =
-      loadFrom(fileWith("[HKEY_CURRENT_USER\\Software\\Corvane\\Meterly\\AutoUpdate]\n"
+      LoadFrom(FileWith("[HKEY_CURRENT_USER\\Software\\Corvane\\Meterly\\AutoUpdate]\n"
                         "\"AutoCheckEnabled\"=\"1\"\n"));
   EXPECT_FALSE(s.AutoUpdate.AutoCheckEnabled);
 }
@@ -179,9 +179,9 @@ TEST_F(SettingsTest, WeekStartFollowsTheLocale) {
 }
 
 TEST_F(SettingsTest, FailedWriteReachesTheCaller) {
-  Settings s = loadFrom(QByteArray());
+  Settings s = LoadFrom(QByteArray());
   file.failWrites = true;
-  EXPECT_THROW(save(s), platform::RegistryError);
+  EXPECT_THROW(Save(s), platform::RegistryError);
 }
 
 }  // namespace

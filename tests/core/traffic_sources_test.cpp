@@ -22,7 +22,7 @@ class TrafficSourcesTest : public ::testing::Test {
   TrafficSources sources{platform.interfaces, platform.addresses};
 
   // The received and sent octets of a source; nullopt when it cannot be read.
-  std::optional<Octets> sample(const QString& guid) {
+  std::optional<Octets> Sample(const QString& guid) {
     const TAdapterEntry* entry = sources.FindSelectedAdapter(guid);
     EXPECT_NE(entry, nullptr) << guid.toStdString();
     return entry ? octets(sources.SampleCounters(*entry)) : std::nullopt;
@@ -35,7 +35,7 @@ class TrafficSourcesTest : public ::testing::Test {
 };
 
 TEST_F(TrafficSourcesTest, UnreadableTableLeavesExactlyTheThreeAggregates) {
-  platform.addInterface(2, QStringLiteral("eth0"), IfType::Ethernet, 100, 100);
+  platform.AddInterface(2, QStringLiteral("eth0"), IfType::Ethernet, 100, 100);
   platform.interfaces.failing = true;
   sources.BuildAdapterList();
   ASSERT_EQ(sources.Adapters().size(), 3u);
@@ -48,17 +48,17 @@ TEST_F(TrafficSourcesTest, UnreadableTableLeavesExactlyTheThreeAggregates) {
   EXPECT_EQ(sources.Adapters()[2].Description, QStringLiteral("All Dial-up Connections"));
   EXPECT_EQ(sources.Adapters()[2].Guid, QStringLiteral("{F6C34987-34D0-4633-89FC-075131B63695}"));
   EXPECT_EQ(sources.Adapters()[2].Kind, akAllDialup);
-  EXPECT_EQ(sample(AllConnectionsGuid), std::nullopt) << "the table cannot be read";
+  EXPECT_EQ(Sample(AllConnectionsGuid), std::nullopt) << "the table cannot be read";
 }
 
 TEST_F(TrafficSourcesTest, ListsEveryInterfaceButLoopbackAndFirewire) {
-  platform.addInterface(1, QStringLiteral("lo"), IfType::SoftwareLoopback);
-  platform.addInterface(2, QStringLiteral("enp3s0"), IfType::Ethernet).description = QStringLiteral("Büro");
-  platform.addInterface(3, QStringLiteral("wlan0"), IfType::Wireless);
-  platform.addInterface(4, QStringLiteral("veth1"), IfType::Tunnel);
-  platform.addInterface(5, QStringLiteral("ppp0"), IfType::Ppp).physAddr.clear();
-  platform.addInterface(6, QStringLiteral("fw0"), IfType::Ieee1394);
-  platform.addInterface(7, QStringLiteral("ib0"), IfType::Other).physAddr = QByteArray(20, '\x7f');
+  platform.AddInterface(1, QStringLiteral("lo"), IfType::SoftwareLoopback);
+  platform.AddInterface(2, QStringLiteral("enp3s0"), IfType::Ethernet).description = QStringLiteral("Büro");
+  platform.AddInterface(3, QStringLiteral("wlan0"), IfType::Wireless);
+  platform.AddInterface(4, QStringLiteral("veth1"), IfType::Tunnel);
+  platform.AddInterface(5, QStringLiteral("ppp0"), IfType::Ppp).physAddr.clear();
+  platform.AddInterface(6, QStringLiteral("fw0"), IfType::Ieee1394);
+  platform.AddInterface(7, QStringLiteral("ib0"), IfType::Other).physAddr = QByteArray(20, '\x7f');
   sources.BuildAdapterList();
 
   ASSERT_EQ(sources.Adapters().size(), 8u);
@@ -75,8 +75,8 @@ TEST_F(TrafficSourcesTest, ListsEveryInterfaceButLoopbackAndFirewire) {
 }
 
 TEST_F(TrafficSourcesTest, EachInterfaceKeepsTheLastAddressOfTheTable) {
-  platform.addInterface(2, QStringLiteral("eth0"), IfType::Ethernet);
-  platform.addInterface(3, QStringLiteral("eth1"), IfType::Ethernet);
+  platform.AddInterface(2, QStringLiteral("eth0"), IfType::Ethernet);
+  platform.AddInterface(3, QStringLiteral("eth1"), IfType::Ethernet);
   platform.addresses.table = {{2, 0xC0000201}, {9, 0x0A000001}, {2, 0xC0000202}};
   sources.BuildAdapterList();
   sources.UpdateAdapterAddresses();
@@ -90,8 +90,8 @@ TEST_F(TrafficSourcesTest, EachInterfaceKeepsTheLastAddressOfTheTable) {
 }
 
 TEST_F(TrafficSourcesTest, SelectionIsTheLastEntryWithTheExactIdentifier) {
-  platform.addInterface(2, QStringLiteral("eth0"), IfType::Ethernet);
-  platform.addInterface(3, QStringLiteral("eth0"), IfType::Ethernet);
+  platform.AddInterface(2, QStringLiteral("eth0"), IfType::Ethernet);
+  platform.AddInterface(3, QStringLiteral("eth0"), IfType::Ethernet);
   sources.BuildAdapterList();
   EXPECT_EQ(sources.FindSelectedAdapter(QStringLiteral("eth0"))->IfIndex, 3u);
   EXPECT_EQ(sources.FindSelectedAdapter(QStringLiteral("ETH0")), nullptr);
@@ -99,14 +99,14 @@ TEST_F(TrafficSourcesTest, SelectionIsTheLastEntryWithTheExactIdentifier) {
 }
 
 TEST_F(TrafficSourcesTest, OneInterfaceIsFoundAgainByItsNameAtEverySample) {
-  platform.addInterface(2, QStringLiteral("eth0"), IfType::Ethernet, 1000, 2000);
+  platform.AddInterface(2, QStringLiteral("eth0"), IfType::Ethernet, 1000, 2000);
   sources.BuildAdapterList();
   const TAdapterEntry entry = *sources.FindSelectedAdapter(QStringLiteral("eth0"));
   const std::optional<CounterReading> first = sources.SampleCounters(entry);
   EXPECT_EQ(octets(first), (Octets{1000, 2000}));
 
   platform.interfaces.table[0].index = 17;  // re-created under another index
-  platform.interfaces.addTraffic(QStringLiteral("eth0"), 5, 6);
+  platform.interfaces.AddTraffic(QStringLiteral("eth0"), 5, 6);
   const std::optional<CounterReading> second = sources.SampleCounters(entry);
   EXPECT_EQ(octets(second), (Octets{1005, 2006}));
   ASSERT_TRUE(first && second);
@@ -117,47 +117,47 @@ TEST_F(TrafficSourcesTest, OneInterfaceIsFoundAgainByItsNameAtEverySample) {
 }
 
 TEST_F(TrafficSourcesTest, AggregatesSumTheirTypesIn64Bits) {
-  platform.addInterface(1, QStringLiteral("lo"), IfType::SoftwareLoopback, 1u << 20, 1u << 20);
-  platform.addInterface(2, QStringLiteral("eth0"), IfType::Ethernet, 0xFFFFFFF0ull, 10);
-  platform.addInterface(3, QStringLiteral("eth1"), IfType::Ethernet, 0x20, 20);
-  platform.addInterface(4, QStringLiteral("wlan0"), IfType::Wireless, 300, 30);
-  platform.addInterface(5, QStringLiteral("ppp0"), IfType::Ppp, 4000, 40);
-  platform.addInterface(6, QStringLiteral("sl0"), IfType::Slip, 50000, 50);
-  platform.addInterface(7, QStringLiteral("docker0"), IfType::Tunnel, 600000, 60);
+  platform.AddInterface(1, QStringLiteral("lo"), IfType::SoftwareLoopback, 1u << 20, 1u << 20);
+  platform.AddInterface(2, QStringLiteral("eth0"), IfType::Ethernet, 0xFFFFFFF0ull, 10);
+  platform.AddInterface(3, QStringLiteral("eth1"), IfType::Ethernet, 0x20, 20);
+  platform.AddInterface(4, QStringLiteral("wlan0"), IfType::Wireless, 300, 30);
+  platform.AddInterface(5, QStringLiteral("ppp0"), IfType::Ppp, 4000, 40);
+  platform.AddInterface(6, QStringLiteral("sl0"), IfType::Slip, 50000, 50);
+  platform.AddInterface(7, QStringLiteral("docker0"), IfType::Tunnel, 600000, 60);
   sources.BuildAdapterList();
-  EXPECT_EQ(sample(QStringLiteral("docker0")), (Octets{600000, 60}));
-  EXPECT_EQ(sample(AllEthernetGuid), (Octets{0x100000010ull, 30}));
-  EXPECT_EQ(sample(AllDialupGuid), (Octets{54000, 90}));
-  EXPECT_EQ(sample(AllConnectionsGuid), (Octets{0x100000010ull + 300 + 54000, 150}));
+  EXPECT_EQ(Sample(QStringLiteral("docker0")), (Octets{600000, 60}));
+  EXPECT_EQ(Sample(AllEthernetGuid), (Octets{0x100000010ull, 30}));
+  EXPECT_EQ(Sample(AllDialupGuid), (Octets{54000, 90}));
+  EXPECT_EQ(Sample(AllConnectionsGuid), (Octets{0x100000010ull + 300 + 54000, 150}));
 }
 
 TEST_F(TrafficSourcesTest, AggregatesCountAnAdapterListedTwiceOnce) {
-  platform.addInterface(2, QStringLiteral("eth0"), IfType::Ethernet, 1000, 500);
-  platform.addInterface(3, QStringLiteral("eth0-copy"), IfType::Ethernet, 1000, 500).physAddr =
+  platform.AddInterface(2, QStringLiteral("eth0"), IfType::Ethernet, 1000, 500);
+  platform.AddInterface(3, QStringLiteral("eth0-copy"), IfType::Ethernet, 1000, 500).physAddr =
       platform.interfaces.table[0].physAddr;
   // Different adapters that happen to have equal counters and no hardware address.
-  platform.addInterface(4, QStringLiteral("ppp0"), IfType::Ppp, 70, 7).physAddr.clear();
-  platform.addInterface(5, QStringLiteral("ppp1"), IfType::Ppp, 70, 7).physAddr.clear();
+  platform.AddInterface(4, QStringLiteral("ppp0"), IfType::Ppp, 70, 7).physAddr.clear();
+  platform.AddInterface(5, QStringLiteral("ppp1"), IfType::Ppp, 70, 7).physAddr.clear();
   // Equal counters but another hardware address: both count.
-  platform.addInterface(6, QStringLiteral("eth2"), IfType::Ethernet, 1000, 500);
+  platform.AddInterface(6, QStringLiteral("eth2"), IfType::Ethernet, 1000, 500);
   sources.BuildAdapterList();
-  EXPECT_EQ(sample(AllEthernetGuid), (Octets{2000, 1000}));
-  EXPECT_EQ(sample(AllDialupGuid), (Octets{70, 7}));
-  EXPECT_EQ(sample(AllConnectionsGuid), (Octets{2070, 1007}));
+  EXPECT_EQ(Sample(AllEthernetGuid), (Octets{2000, 1000}));
+  EXPECT_EQ(Sample(AllDialupGuid), (Octets{70, 7}));
+  EXPECT_EQ(Sample(AllConnectionsGuid), (Octets{2070, 1007}));
 }
 
 TEST_F(TrafficSourcesTest, AnAggregateKnowsItsMembersAndReadsZerosWithoutAny) {
-  platform.addInterface(2, QStringLiteral("eth0"), IfType::Ethernet, 1000, 500);
-  platform.addInterface(3, QStringLiteral("wlan0"), IfType::Wireless, 10, 5);
+  platform.AddInterface(2, QStringLiteral("eth0"), IfType::Ethernet, 1000, 500);
+  platform.AddInterface(3, QStringLiteral("wlan0"), IfType::Wireless, 10, 5);
   sources.BuildAdapterList();
-  EXPECT_EQ(sample(AllDialupGuid), (Octets{0, 0})) << "a real reading of nothing, not a failure";
+  EXPECT_EQ(Sample(AllDialupGuid), (Octets{0, 0})) << "a real reading of nothing, not a failure";
   const std::optional<CounterReading> all = sources.SampleCounters(*sources.FindSelectedAdapter(AllConnectionsGuid));
   ASSERT_TRUE(all);
   EXPECT_EQ(all->Instances,
             (std::vector<InterfaceInstance>{{2, QStringLiteral("eth0")}, {3, QStringLiteral("wlan0")}}));
 
   platform.interfaces.failing = true;
-  EXPECT_EQ(sample(AllConnectionsGuid), std::nullopt);
+  EXPECT_EQ(Sample(AllConnectionsGuid), std::nullopt);
 }
 
 TEST_F(TrafficSourcesTest, AnUnknownKindIsAnInternalError) {

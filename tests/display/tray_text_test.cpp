@@ -24,12 +24,12 @@ qint32 Day(int month, int day) { return DateToDaySerial(QDate(2026, month, day))
 class TrayTextTest : public ::testing::Test {
  protected:
   TrayTextTest() {
-    store.write(Me, Day(3, 31), 9, 1 * MiB, MiB / 2, 3661);
-    store.write(Me, Day(3, 31), 10, 1 * MiB, 0, 60);
-    store.write(Me, Day(3, 30), 18, 10 * MiB, 1 * MiB);   // Monday: same week
-    store.write(Me, Day(3, 29), 20, 100 * MiB, MiB / 4);  // Sunday: last week, same month
-    store.write(Me, Day(2, 28), 8, 1024 * MiB, 0);        // last month
-    store.write(QStringLiteral("other"), Day(3, 31), 9, 5 * MiB, 5 * MiB, 600);
+    store.Write(Me, Day(3, 31), 9, 1 * MiB, MiB / 2, 3661);
+    store.Write(Me, Day(3, 31), 10, 1 * MiB, 0, 60);
+    store.Write(Me, Day(3, 30), 18, 10 * MiB, 1 * MiB);   // Monday: same week
+    store.Write(Me, Day(3, 29), 20, 100 * MiB, MiB / 4);  // Sunday: last week, same month
+    store.Write(Me, Day(2, 28), 8, 1024 * MiB, 0);        // last month
+    store.Write(QStringLiteral("other"), Day(3, 31), 9, 5 * MiB, 5 * MiB, 600);
     db->RefreshPeriodTotals();
   }
 

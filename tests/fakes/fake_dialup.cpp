@@ -14,7 +14,7 @@ FakeDialupEventWatch::~FakeDialupEventWatch() {
   service_.watchOpen_ = false;
 }
 
-DialupEventWatch::WaitResult FakeDialupEventWatch::wait(int timeoutMs) {
+DialupEventWatch::WaitResult FakeDialupEventWatch::Wait(int timeoutMs) {
   std::unique_lock lock(service_.mutex_);
   service_.longestWaitMs_ = std::max(service_.longestWaitMs_, timeoutMs);
   const bool ready = service_.changed_.wait_for(lock, std::chrono::milliseconds(timeoutMs), [this] {
@@ -30,18 +30,18 @@ DialupEventWatch::WaitResult FakeDialupEventWatch::wait(int timeoutMs) {
   return WaitResult::Event;
 }
 
-void FakeDialupEventWatch::wake() {
+void FakeDialupEventWatch::Wake() {
   std::lock_guard lock(service_.mutex_);
   ++service_.wakes_;
   service_.changed_.notify_all();
 }
 
-bool FakeDialupService::available() {
+bool FakeDialupService::Available() {
   std::lock_guard lock(mutex_);
   return available_;
 }
 
-std::optional<std::vector<DialupLink>> FakeDialupService::activeLinks() {
+std::optional<std::vector<DialupLink>> FakeDialupService::ActiveLinks() {
   std::lock_guard lock(mutex_);
   ++enumerations_;
   if (enumerationFailing_) return std::nullopt;
@@ -50,44 +50,44 @@ std::optional<std::vector<DialupLink>> FakeDialupService::activeLinks() {
   return links;
 }
 
-std::optional<DialupCounters> FakeDialupService::statistics(quint64 handle) {
+std::optional<DialupCounters> FakeDialupService::Statistics(quint64 handle) {
   std::lock_guard lock(mutex_);
   const bool up = std::any_of(links_.begin(), links_.end(), [&](const DialupLink& l) { return l.handle == handle; });
   if (!up || failingStatistics_.count(handle) > 0) return std::nullopt;
   return counters_[handle];
 }
 
-bool FakeDialupService::hangUp(const DialupLink& link, QString* /*error*/) {
+bool FakeDialupService::HangUp(const DialupLink& link, QString* /*error*/) {
   std::lock_guard lock(mutex_);
   hungUp_.push_back(link.name);
   return true;
 }
 
-std::unique_ptr<DialupEventWatch> FakeDialupService::watchEvents() {
+std::unique_ptr<DialupEventWatch> FakeDialupService::WatchEvents() {
   std::lock_guard lock(mutex_);
   if (!available_) throw platform::DialupError("no dial-up here (fake)");
   watchOpen_ = true;
   return std::make_unique<FakeDialupEventWatch>(*this);
 }
 
-void FakeDialupService::connect(const QString& name, quint64 handle) {
+void FakeDialupService::Connect(const QString& name, quint64 handle) {
   std::lock_guard lock(mutex_);
   std::erase_if(links_, [&](const DialupLink& link) { return link.name == name; });
   links_.push_back(DialupLink{name, handle, {}});
   counters_[handle] = {};
 }
 
-void FakeDialupService::disconnect(const QString& name) {
+void FakeDialupService::Disconnect(const QString& name) {
   std::lock_guard lock(mutex_);
   std::erase_if(links_, [&](const DialupLink& link) { return link.name == name; });
 }
 
-void FakeDialupService::setCounters(quint64 handle, quint64 received, quint64 sent) {
+void FakeDialupService::SetCounters(quint64 handle, quint64 received, quint64 sent) {
   std::lock_guard lock(mutex_);
   counters_[handle] = {received, sent};
 }
 
-void FakeDialupService::setStatisticsFailing(quint64 handle, bool failing) {
+void FakeDialupService::SetStatisticsFailing(quint64 handle, bool failing) {
   std::lock_guard lock(mutex_);
   if (failing) {
     failingStatistics_.insert(handle);
@@ -96,7 +96,7 @@ void FakeDialupService::setStatisticsFailing(quint64 handle, bool failing) {
   }
 }
 
-void FakeDialupService::signalEvent(bool endless) {
+void FakeDialupService::SignalEvent(bool endless) {
   std::lock_guard lock(mutex_);
   ++pendingEvents_;
   endlessEvents_ = endless;

@@ -17,9 +17,9 @@ class FakeDialupEventWatch : public platform::DialupEventWatch {
   explicit FakeDialupEventWatch(FakeDialupService& service) : service_(service) {}
   ~FakeDialupEventWatch() override;
 
-  WaitResult wait(int timeoutMs) override;
-  void wake() override;
-  QString failure() const override { return QStringLiteral("the fake watch broke"); }
+  WaitResult Wait(int timeoutMs) override;
+  void Wake() override;
+  QString Failure() const override { return QStringLiteral("the fake watch broke"); }
 
  private:
   FakeDialupService& service_;
@@ -29,29 +29,29 @@ class FakeDialupEventWatch : public platform::DialupEventWatch {
 // Safe to script from the test's thread while a logger thread asks.
 class FakeDialupService : public platform::DialupService {
  public:
-  bool available() override;
-  std::optional<std::vector<platform::DialupLink>> activeLinks() override;
-  std::optional<platform::DialupCounters> statistics(quint64 handle) override;
-  bool hangUp(const platform::DialupLink& link, QString* error) override;
-  std::unique_ptr<platform::DialupEventWatch> watchEvents() override;
+  bool Available() override;
+  std::optional<std::vector<platform::DialupLink>> ActiveLinks() override;
+  std::optional<platform::DialupCounters> Statistics(quint64 handle) override;
+  bool HangUp(const platform::DialupLink& link, QString* error) override;
+  std::unique_ptr<platform::DialupEventWatch> WatchEvents() override;
 
   // Scripting; each takes the fake's lock.
-  void setAvailable(bool available) { Set(available_, available); }
+  void SetAvailable(bool available) { Set(available_, available); }
   // The link comes up (or is replaced, when its name is up already) with zero counters.
-  void connect(const QString& name, quint64 handle);
+  void Connect(const QString& name, quint64 handle);
   // The link goes; its handle answers no more statistics.
-  void disconnect(const QString& name);
-  void setCounters(quint64 handle, quint64 received, quint64 sent);
-  void setStatisticsFailing(quint64 handle, bool failing);
-  void setEnumerationFailing(bool failing) { Set(enumerationFailing_, failing); }
-  void setWatchFailing(bool failing) { Set(watchFailing_, failing); }
+  void Disconnect(const QString& name);
+  void SetCounters(quint64 handle, quint64 received, quint64 sent);
+  void SetStatisticsFailing(quint64 handle, bool failing);
+  void SetEnumerationFailing(bool failing) { Set(enumerationFailing_, failing); }
+  void SetWatchFailing(bool failing) { Set(watchFailing_, failing); }
   // A connection event for the watch; with `endless`, every wait reports one at once.
-  void signalEvent(bool endless = false);
+  void SignalEvent(bool endless = false);
 
-  int enumerations() const { return Get(enumerations_); }
-  std::vector<QString> hungUp() const { return Get(hungUp_); }
-  bool watchOpen() const { return Get(watchOpen_); }
-  int longestWaitMs() const { return Get(longestWaitMs_); }
+  int Enumerations() const { return Get(enumerations_); }
+  std::vector<QString> HungUp() const { return Get(hungUp_); }
+  bool WatchOpen() const { return Get(watchOpen_); }
+  int LongestWaitMs() const { return Get(longestWaitMs_); }
 
  private:
   friend class FakeDialupEventWatch;

@@ -11,7 +11,7 @@ class FakeIcmpHandle : public platform::IcmpHandle {
  public:
   explicit FakeIcmpHandle(FakeIcmpService& service) : service_(service) {}
 
-  std::optional<platform::EchoReply> sendEcho(quint32 destination, int ttl, int timeoutMs,
+  std::optional<platform::EchoReply> SendEcho(quint32 destination, int ttl, int timeoutMs,
                                               const QByteArray& data) override {
     const FakeIcmpService::Request request{destination, ttl, timeoutMs, data, ++sequence_};
     {
@@ -33,7 +33,7 @@ class FakeIcmpHandle : public platform::IcmpHandle {
     return std::nullopt;
   }
 
-  void cancel() override {
+  void Cancel() override {
     std::lock_guard lock(service_.mutex_);
     cancelled_ = true;
     ++service_.cancels_;
@@ -46,7 +46,7 @@ class FakeIcmpHandle : public platform::IcmpHandle {
   bool cancelled_ = false;  // guarded by the service's mutex
 };
 
-std::unique_ptr<platform::IcmpHandle> FakeIcmpService::open(QString* error) {
+std::unique_ptr<platform::IcmpHandle> FakeIcmpService::Open(QString* error) {
   if (openFails || !unavailable.isEmpty()) {
     if (error != nullptr) *error = QStringLiteral("no ICMP channel (fake)");
     return nullptr;
@@ -56,7 +56,7 @@ std::unique_ptr<platform::IcmpHandle> FakeIcmpService::open(QString* error) {
   return std::make_unique<FakeIcmpHandle>(*this);
 }
 
-std::optional<quint32> FakeIcmpService::resolveHost(const QString& host) {
+std::optional<quint32> FakeIcmpService::ResolveHost(const QString& host) {
   const auto named = hosts.find(host);
   if (named != hosts.end()) return named->second;
   const QStringList parts = host.split(QLatin1Char('.'));
@@ -71,7 +71,7 @@ std::optional<quint32> FakeIcmpService::resolveHost(const QString& host) {
   return address;
 }
 
-QString FakeIcmpService::hostNameOf(quint32 address) {
+QString FakeIcmpService::HostNameOf(quint32 address) {
   const auto found = names.find(address);
   return found == names.end() ? QString() : found->second;
 }

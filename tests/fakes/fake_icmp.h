@@ -24,15 +24,15 @@ class FakeIcmpService : public platform::IcmpService {
   // The answer to a request; nullopt when nothing answers.
   using Responder = std::function<std::optional<platform::EchoReply>(const Request&)>;
 
-  QString unavailableReason() const override { return unavailable; }
-  std::unique_ptr<platform::IcmpHandle> open(QString* error = nullptr) override;
-  std::optional<quint32> resolveHost(const QString& host) override;
-  QString hostNameOf(quint32 address) override;
+  QString UnavailableReason() const override { return unavailable; }
+  std::unique_ptr<platform::IcmpHandle> Open(QString* error = nullptr) override;
+  std::optional<quint32> ResolveHost(const QString& host) override;
+  QString HostNameOf(quint32 address) override;
 
   // Every request sent so far, in order.
-  std::vector<Request> requests() const { return Get(requests_); }
-  int channelsOpened() const { return Get(channels_); }
-  int cancels() const { return Get(cancels_); }
+  std::vector<Request> Requests() const { return Get(requests_); }
+  int ChannelsOpened() const { return Get(channels_); }
+  int Cancels() const { return Get(cancels_); }
 
   QString unavailable;               // when set, the service says it cannot send
   bool openFails = false;            // open() gives no channel

@@ -4,20 +4,20 @@
 
 namespace meterly::fakes {
 
-std::vector<platform::SocketRow> FakeSocketTable::sockets() {
+std::vector<platform::SocketRow> FakeSocketTable::Sockets() {
   ++reads;
   if (duringRead) duringRead();
   return table;
 }
 
-std::optional<platform::ProcessInfo> FakeProcessService::info(qint64 pid) {
+std::optional<platform::ProcessInfo> FakeProcessService::Info(qint64 pid) {
   ++infoCalls;
   const auto found = processes.find(pid);
   if (found == processes.end()) return std::nullopt;
   return found->second;
 }
 
-QString FakeProcessService::terminate(const platform::ProcessIdentity& process) {
+QString FakeProcessService::Terminate(const platform::ProcessIdentity& process) {
   if (!failure.isEmpty()) return failure;
   const auto found = processes.find(process.pid);
   if (found == processes.end() || found->second.identity != process) return QStringLiteral("ended already (fake)");
@@ -26,11 +26,11 @@ QString FakeProcessService::terminate(const platform::ProcessIdentity& process) 
   return {};
 }
 
-void FakeProcessService::add(qint64 pid, quint64 startTime, const QString& name, bool mayTerminate) {
+void FakeProcessService::Add(qint64 pid, quint64 startTime, const QString& name, bool mayTerminate) {
   processes[pid] = {{pid, startTime}, name, QStringLiteral("/usr/bin/") + name, mayTerminate};
 }
 
-QString FakeNameLookup::hostName(const QByteArray& address) {
+QString FakeNameLookup::HostName(const QByteArray& address) {
   ++hostLookups_;
   {
     std::unique_lock lock(mutex_);
@@ -40,12 +40,12 @@ QString FakeNameLookup::hostName(const QByteArray& address) {
   return found == hosts.end() ? QString() : found->second;
 }
 
-void FakeNameLookup::hold() {
+void FakeNameLookup::Hold() {
   std::lock_guard lock(mutex_);
   held_ = true;
 }
 
-void FakeNameLookup::release() {
+void FakeNameLookup::Release() {
   {
     std::lock_guard lock(mutex_);
     held_ = false;

@@ -16,7 +16,7 @@ namespace meterly::fakes {
 // Answers with the rows a test sets, counting the reads.
 class FakeSocketTable : public platform::SocketTable {
  public:
-  std::vector<platform::SocketRow> sockets() override;
+  std::vector<platform::SocketRow> Sockets() override;
 
   std::vector<platform::SocketRow> table;
   int reads = 0;
@@ -26,11 +26,11 @@ class FakeSocketTable : public platform::SocketTable {
 // Processes a test describes; terminate() ends the described process if the identity matches.
 class FakeProcessService : public platform::ProcessService {
  public:
-  std::optional<platform::ProcessInfo> info(qint64 pid) override;
-  QString terminate(const platform::ProcessIdentity& process) override;
+  std::optional<platform::ProcessInfo> Info(qint64 pid) override;
+  QString Terminate(const platform::ProcessIdentity& process) override;
 
   // Describes a process that this user may end unless told otherwise.
-  void add(qint64 pid, quint64 startTime, const QString& name, bool mayTerminate = true);
+  void Add(qint64 pid, quint64 startTime, const QString& name, bool mayTerminate = true);
 
   std::map<qint64, platform::ProcessInfo> processes;
   std::vector<platform::ProcessIdentity> terminated;
@@ -42,14 +42,14 @@ class FakeProcessService : public platform::ProcessService {
 // Safe to call from several threads.
 class FakeNameLookup : public platform::NameLookup {
  public:
-  QString hostName(const QByteArray& address) override;
-  QString serviceName(quint16, platform::SocketProtocol) override { return {}; }
-  QString localHostName() override { return QStringLiteral("testhost"); }
+  QString HostName(const QByteArray& address) override;
+  QString ServiceName(quint16, platform::SocketProtocol) override { return {}; }
+  QString LocalHostName() override { return QStringLiteral("testhost"); }
 
   // Holds every host-name lookup until release().
-  void hold();
-  void release();
-  int hostLookups() const { return hostLookups_; }
+  void Hold();
+  void Release();
+  int HostLookups() const { return hostLookups_; }
 
   std::map<QByteArray, QString> hosts;  // fill before lookups start
 

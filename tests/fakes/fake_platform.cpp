@@ -4,12 +4,12 @@
 
 namespace meterly::fakes {
 
-std::optional<std::vector<platform::InterfaceRow>> FakeInterfaceTable::rows() {
+std::optional<std::vector<platform::InterfaceRow>> FakeInterfaceTable::Rows() {
   if (failing) return std::nullopt;
   return table;
 }
 
-std::optional<platform::InterfaceRow> FakeInterfaceTable::rowByName(const QString& name) {
+std::optional<platform::InterfaceRow> FakeInterfaceTable::RowByName(const QString& name) {
   if (failing) return std::nullopt;
   const auto it =
       std::find_if(table.begin(), table.end(), [&](const platform::InterfaceRow& row) { return row.name == name; });
@@ -17,7 +17,7 @@ std::optional<platform::InterfaceRow> FakeInterfaceTable::rowByName(const QStrin
   return *it;
 }
 
-void FakeInterfaceTable::addTraffic(const QString& name, quint64 received, quint64 sent) {
+void FakeInterfaceTable::AddTraffic(const QString& name, quint64 received, quint64 sent) {
   for (platform::InterfaceRow& row : table) {
     if (row.name != name) continue;
     row.inOctets += received;
@@ -25,18 +25,18 @@ void FakeInterfaceTable::addTraffic(const QString& name, quint64 received, quint
   }
 }
 
-std::optional<std::vector<platform::Ipv4AddressRow>> FakeAddressTable::ipv4Addresses() {
+std::optional<std::vector<platform::Ipv4AddressRow>> FakeAddressTable::Ipv4Addresses() {
   if (failing) return std::nullopt;
   return table;
 }
 
-bool FakeAddressChangeWatch::takeChange() {
+bool FakeAddressChangeWatch::TakeChange() {
   const bool changed = pendingChanges > 0;
   pendingChanges = 0;
   return changed;
 }
 
-void FakeClock::advanceMs(qint64 ms) {
+void FakeClock::AdvanceMs(qint64 ms) {
   ticks += static_cast<quint32>(ms);
   localNow = localNow.addMSecs(ms);
 }
@@ -65,7 +65,7 @@ class FakeSharedSection : public platform::SharedSection {
 
 }  // namespace
 
-std::unique_ptr<platform::SharedSection> FakeSharedMemory::open(const QString& name, int size) {
+std::unique_ptr<platform::SharedSection> FakeSharedMemory::Open(const QString& name, int size) {
   if (failing) throw platform::SharedMemoryError(QStringLiteral("fake failure opening ") + name);
   auto& bytes = sections[name];
   if (!bytes) bytes = std::make_shared<std::vector<quint8>>(static_cast<size_t>(size));
@@ -108,7 +108,7 @@ void FakeGlobalHotKey::Unregister() {
   held = QKeySequence();
 }
 
-platform::InterfaceRow& FakePlatform::addInterface(quint32 index, const QString& name, quint32 type, quint64 in,
+platform::InterfaceRow& FakePlatform::AddInterface(quint32 index, const QString& name, quint32 type, quint64 in,
                                                    quint64 out) {
   platform::InterfaceRow row;
   row.index = index;

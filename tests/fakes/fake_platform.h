@@ -15,11 +15,11 @@ namespace meterly::fakes {
 
 class FakeInterfaceTable : public platform::InterfaceTable {
  public:
-  std::optional<std::vector<platform::InterfaceRow>> rows() override;
-  std::optional<platform::InterfaceRow> rowByName(const QString& name) override;
+  std::optional<std::vector<platform::InterfaceRow>> Rows() override;
+  std::optional<platform::InterfaceRow> RowByName(const QString& name) override;
 
   // Adds traffic to the named interface's counters.
-  void addTraffic(const QString& name, quint64 received, quint64 sent);
+  void AddTraffic(const QString& name, quint64 received, quint64 sent);
 
   std::vector<platform::InterfaceRow> table;
   bool failing = false;  // every call answers "cannot be read"
@@ -27,7 +27,7 @@ class FakeInterfaceTable : public platform::InterfaceTable {
 
 class FakeAddressTable : public platform::AddressTable {
  public:
-  std::optional<std::vector<platform::Ipv4AddressRow>> ipv4Addresses() override;
+  std::optional<std::vector<platform::Ipv4AddressRow>> Ipv4Addresses() override;
 
   std::vector<platform::Ipv4AddressRow> table;
   bool failing = false;
@@ -35,19 +35,19 @@ class FakeAddressTable : public platform::AddressTable {
 
 class FakeAddressChangeWatch : public platform::AddressChangeWatch {
  public:
-  bool takeChange() override;
+  bool TakeChange() override;
 
   int pendingChanges = 0;  // a test raises this to signal changes
 };
 
 class FakeUserSession : public platform::UserSession {
  public:
-  QString userName() override { return user; }
-  QString executablePath() override { return executable; }
-  QString configDir() override { return config; }
-  QString dataDir() override { return data; }
-  QString runtimeDir() override { return runtime; }
-  QString allUsersDataDir() override { return allUsersData; }
+  QString UserName() override { return user; }
+  QString ExecutablePath() override { return executable; }
+  QString ConfigDir() override { return config; }
+  QString DataDir() override { return data; }
+  QString RuntimeDir() override { return runtime; }
+  QString AllUsersDataDir() override { return allUsersData; }
 
   QString user = QStringLiteral("tester");
   QString executable = QStringLiteral("/opt/meterly/meterly");
@@ -59,17 +59,17 @@ class FakeUserSession : public platform::UserSession {
 
 class FakeInstanceLock : public platform::InstanceLock {
  public:
-  bool acquireSingleInstance() override { return true; }
-  void holdMarkers() override {}
+  bool AcquireSingleInstance() override { return true; }
+  void HoldMarkers() override {}
 };
 
 class FakeClock : public platform::Clock {
  public:
-  quint32 tickCount() override { return ticks; }
-  QDateTime now() override { return localNow; }
+  quint32 TickCount() override { return ticks; }
+  QDateTime Now() override { return localNow; }
 
   // Moves both clocks on.
-  void advanceMs(qint64 ms);
+  void AdvanceMs(qint64 ms);
 
   quint32 ticks = 1000;
   QDateTime localNow = QDateTime(QDate(2026, 3, 31), QTime(12, 0, 0));
@@ -102,7 +102,7 @@ class FakeSoundService : public platform::SoundService {
 // Sections in memory: the same name gives the same bytes, as long as the fake lives.
 class FakeSharedMemory : public platform::SharedMemory {
  public:
-  std::unique_ptr<platform::SharedSection> open(const QString& name, int size) override;
+  std::unique_ptr<platform::SharedSection> Open(const QString& name, int size) override;
 
   // The bytes of a section opened before; throws std::out_of_range for an unknown name.
   std::vector<quint8>& bytes(const QString& name) { return *sections.at(name); }
@@ -139,7 +139,7 @@ class FakeGlobalHotKey : public platform::GlobalHotKey {
   bool Register(const QKeySequence& keys, QString* error) override;
   void Unregister() override;
 
-  void emitActivated() { Q_EMIT activated(); }
+  void EmitActivated() { Q_EMIT activated(); }
 
   std::vector<QKeySequence> registrations;  // every request, in order, failed ones too
   QKeySequence held;                        // empty while nothing is registered
@@ -153,7 +153,7 @@ class FakePlatform : public platform::Platform {
  public:
   FakePlatform() : registry_(registryFile) {}
 
-  QString unsupportedReason() override { return {}; }
+  QString UnsupportedReason() override { return {}; }
   platform::InterfaceTable& interfaceTable() override { return interfaces; }
   platform::AddressTable& addressTable() override { return addresses; }
   platform::AddressChangeWatch& addressChangeWatch() override { return addressWatch; }
@@ -164,17 +164,17 @@ class FakePlatform : public platform::Platform {
   platform::Shell& shell() override { return shellFake; }
   platform::SharedMemory& sharedMemory() override { return sharedMemoryFake; }
   platform::GlobalHotKey& globalHotKey() override { return hotKeyFake; }
-  platform::PowerService& power() override { return powerFake; }
-  platform::ShellTrayState& trayState() override { return trayStateFake; }
-  platform::IcmpService& icmp() override { return icmpFake; }
+  platform::PowerService& Power() override { return powerFake; }
+  platform::ShellTrayState& TrayState() override { return trayStateFake; }
+  platform::IcmpService& Icmp() override { return icmpFake; }
   platform::DialupService& dialup() override { return dialupFake; }
   platform::SocketTable& socketTable() override { return socketsFake; }
-  platform::ProcessService& processes() override { return processesFake; }
+  platform::ProcessService& Processes() override { return processesFake; }
   platform::NameLookup& nameLookup() override { return namesFake; }
-  platform::SoundService& sound() override { return soundFake; }
+  platform::SoundService& Sound() override { return soundFake; }
 
   // Adds an interface row with the given counters and returns it for further scripting.
-  platform::InterfaceRow& addInterface(quint32 index, const QString& name, quint32 type, quint64 in = 0,
+  platform::InterfaceRow& AddInterface(quint32 index, const QString& name, quint32 type, quint64 in = 0,
                                        quint64 out = 0);
 
   FakeInterfaceTable interfaces;

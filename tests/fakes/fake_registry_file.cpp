@@ -2,22 +2,22 @@
 
 namespace meterly::fakes {
 
-std::optional<QByteArray> FakeRegistryFile::read() {
+std::optional<QByteArray> FakeRegistryFile::Read() {
   if (failReads) throw platform::RegistryError(QStringLiteral("fake read failure"));
   return contents;
 }
 
-void FakeRegistryFile::write(const QByteArray& bytes) {
+void FakeRegistryFile::Write(const QByteArray& bytes) {
   if (failWrites) throw platform::RegistryError(QStringLiteral("fake write failure"));
   contents = bytes;
   ++writeCount;
 }
 
-QString FakeRegistryFile::setAside() {
+QString FakeRegistryFile::SetAside() {
   if (failSetAside) throw platform::RegistryError(QStringLiteral("fake set-aside failure"));
   setAsideAs = contents;
   contents.reset();
-  return location() + QStringLiteral(".bad");
+  return Location() + QStringLiteral(".bad");
 }
 
 }  // namespace meterly::fakes

@@ -9,10 +9,10 @@ namespace meterly::fakes {
 // A registry file in memory. Tests put text in, read what was saved, and make writes fail.
 class FakeRegistryFile : public platform::RegistryFile {
  public:
-  std::optional<QByteArray> read() override;
-  void write(const QByteArray& bytes) override;
-  QString setAside() override;
-  QString location() const override { return QStringLiteral("fake://registry.reg"); }
+  std::optional<QByteArray> Read() override;
+  void Write(const QByteArray& bytes) override;
+  QString SetAside() override;
+  QString Location() const override { return QStringLiteral("fake://registry.reg"); }
 
   std::optional<QByteArray> contents;    // what is stored now
   std::optional<QByteArray> setAsideAs;  // what setAside() moved away

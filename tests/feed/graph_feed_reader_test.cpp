@@ -24,7 +24,7 @@ struct ReaderRun {
   QString errors;
 };
 
-ReaderRun runReader(const QStringList& arguments) {
+ReaderRun RunReader(const QStringList& arguments) {
   QProcess reader;
   reader.start(QStringLiteral(METERLY_FEED_READER), arguments);
   ReaderRun run;
@@ -44,12 +44,12 @@ class GraphFeedReaderTest : public testing::Test {
  protected:
   void TearDown() override {
     for (const char* section : {"MMF$MeterlyGraphFeed", "MMF$MeterlyGraphComm"}) {
-      ::shm_unlink(memory.objectName(QString::fromLatin1(section)).toUtf8().constData());
+      ::shm_unlink(memory.ObjectName(QString::fromLatin1(section)).toUtf8().constData());
     }
   }
 
-  ReaderRun readOnce() {
-    return runReader({QStringLiteral("--count"), QStringLiteral("1"), QStringLiteral("--suffix"), suffix});
+  ReaderRun ReadOnce() {
+    return RunReader({QStringLiteral("--count"), QStringLiteral("1"), QStringLiteral("--suffix"), suffix});
   }
 
   const QString suffix =
@@ -74,7 +74,7 @@ TEST_F(GraphFeedReaderTest, PrintsTheFiguresAndTheSettingsRecord) {
   clock.ticks = 4000000001u;
   feed.Publish(3000000000u, 42);
 
-  const ReaderRun run = readOnce();
+  const ReaderRun run = ReadOnce();
   EXPECT_EQ(run.exitCode, 0) << run.errors.toStdString();
   EXPECT_EQ(run.output.toStdString(),
             "settings ColorBack 0x102030 ColorDataIn 0xCD0000 ColorDataOut 0x32CD32 ColorDataBoth 0x32CD32"
@@ -86,19 +86,19 @@ TEST_F(GraphFeedReaderTest, PrintsTheFiguresAndTheSettingsRecord) {
 TEST_F(GraphFeedReaderTest, ShowsTheLastRecordAfterAResetAndNoneBeforeAnyMessage) {
   TGraphFeed feed(memory, clock);
   TGraphComm comm(memory);
-  EXPECT_EQ(readOnce().output.toStdString(), "tick 0 received 0 sent 0\n");
+  EXPECT_EQ(ReadOnce().output.toStdString(), "tick 0 received 0 sent 0\n");
 
   Settings settings;
   settings.LineStep = 9;
   comm.SendSettings(settings);
   comm.SendReset();
-  const ReaderRun run = readOnce();
+  const ReaderRun run = ReadOnce();
   EXPECT_TRUE(run.output.startsWith(QStringLiteral("settings "))) << run.output.toStdString();
   EXPECT_TRUE(run.output.contains(QStringLiteral(" LineStep 9\ntick "))) << run.output.toStdString();
 }
 
 TEST_F(GraphFeedReaderTest, SaysSoWhenMeterlyIsNotRunning) {
-  const ReaderRun run = readOnce();
+  const ReaderRun run = ReadOnce();
   EXPECT_EQ(run.exitCode, 1);
   EXPECT_TRUE(run.output.isEmpty());
   EXPECT_TRUE(run.errors.contains(QStringLiteral("/MMF$MeterlyGraphFeed") + suffix)) << run.errors.toStdString();
@@ -108,7 +108,7 @@ TEST_F(GraphFeedReaderTest, SaysSoWhenMeterlyIsNotRunning) {
 TEST_F(GraphFeedReaderTest, RefusesUnknownOptions) {
   for (const QStringList& arguments : {QStringList{QStringLiteral("--count"), QStringLiteral("x")},
                                        QStringList{QStringLiteral("--count")}, QStringList{QStringLiteral("-v")}}) {
-    const ReaderRun run = runReader(arguments);
+    const ReaderRun run = RunReader(arguments);
     EXPECT_EQ(run.exitCode, 2) << arguments.join(QLatin1Char(' ')).toStdString();
     EXPECT_TRUE(run.errors.startsWith(QStringLiteral("usage: "))) << run.errors.toStdString();
   }

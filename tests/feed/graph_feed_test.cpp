@@ -18,10 +18,10 @@ const QString CommSection = QStringLiteral("MMF$MeterlyGraphComm");
 constexpr int SectionSize = 255;
 constexpr quint8 Untouched = 0xEE;
 
-Bytes slice(const Bytes& bytes, int from, int to) { return Bytes(bytes.begin() + from, bytes.begin() + to); }
+Bytes Slice(const Bytes& bytes, int from, int to) { return Bytes(bytes.begin() + from, bytes.begin() + to); }
 
 // Graph settings with a different value in every field of the record.
-Settings distinctGraphSettings() {
+Settings DistinctGraphSettings() {
   Settings s;
   s.ColorBack = 0x00030201;
   s.ColorDataIn = 0x00060504;
@@ -64,7 +64,7 @@ const Bytes DistinctRecord = {
 };
 
 TEST(GraphSettingsRecordTest, EveryFieldAtItsOffsetLittleEndian) {
-  const GraphSettingsBytes record = GraphSettingsRecord(distinctGraphSettings());
+  const GraphSettingsBytes record = GraphSettingsRecord(DistinctGraphSettings());
   ASSERT_EQ(DistinctRecord.size(), record.size());
   for (size_t i = 0; i < record.size(); ++i) EXPECT_EQ(record[i], DistinctRecord[i]) << "offset " << i;
 }
@@ -92,60 +92,60 @@ TEST(GraphSettingsRecordTest, EachFlagLandsInItsOwnByte) {
 class GraphFeedTest : public testing::Test {
  protected:
   // Fills a section with a marker, so that a test sees which bytes were written.
-  void markAsUntouched(const QString& section) {
+  void MarkAsUntouched(const QString& section) {
     std::fill(platform.sharedMemoryFake.bytes(section).begin(), platform.sharedMemoryFake.bytes(section).end(),
               Untouched);
   }
-  Bytes& feedBytes() { return platform.sharedMemoryFake.bytes(FeedSection); }
-  Bytes& commBytes() { return platform.sharedMemoryFake.bytes(CommSection); }
+  Bytes& FeedBytes() { return platform.sharedMemoryFake.bytes(FeedSection); }
+  Bytes& CommBytes() { return platform.sharedMemoryFake.bytes(CommSection); }
 
   fakes::FakePlatform platform;
 };
 
 TEST_F(GraphFeedTest, PublishWritesStampAndFiguresAndNothingElse) {
   TGraphFeed feed(platform.sharedMemory(), platform.clock());
-  markAsUntouched(FeedSection);
+  MarkAsUntouched(FeedSection);
   platform.clockFake.ticks = 0x11223344;
   feed.Publish(0xA1B2C3D4, 5);
-  EXPECT_EQ(slice(feedBytes(), 0, 12), (Bytes{0x44, 0x33, 0x22, 0x11, 0xD4, 0xC3, 0xB2, 0xA1, 5, 0, 0, 0}));
-  EXPECT_EQ(slice(feedBytes(), 12, SectionSize), Bytes(SectionSize - 12, Untouched));
+  EXPECT_EQ(Slice(FeedBytes(), 0, 12), (Bytes{0x44, 0x33, 0x22, 0x11, 0xD4, 0xC3, 0xB2, 0xA1, 5, 0, 0, 0}));
+  EXPECT_EQ(Slice(FeedBytes(), 12, SectionSize), Bytes(SectionSize - 12, Untouched));
 
   // A tick without a usable sample: a fresh stamp and zeros.
-  platform.clockFake.advanceMs(1000);
+  platform.clockFake.AdvanceMs(1000);
   feed.Publish(0, 0);
-  EXPECT_EQ(slice(feedBytes(), 0, 12), (Bytes{0x2C, 0x37, 0x22, 0x11, 0, 0, 0, 0, 0, 0, 0, 0}));
+  EXPECT_EQ(Slice(FeedBytes(), 0, 12), (Bytes{0x2C, 0x37, 0x22, 0x11, 0, 0, 0, 0, 0, 0, 0, 0}));
 }
 
 TEST_F(GraphFeedTest, SecondFeedOnTheSameNameSharesTheSection) {
   TGraphFeed first(platform.sharedMemory(), platform.clock());
   first.Publish(1, 2);
   TGraphFeed second(platform.sharedMemory(), platform.clock());
-  EXPECT_EQ(slice(feedBytes(), 4, 12), (Bytes{1, 0, 0, 0, 2, 0, 0, 0})) << "opening again must not clear it";
+  EXPECT_EQ(Slice(FeedBytes(), 4, 12), (Bytes{1, 0, 0, 0, 2, 0, 0, 0})) << "opening again must not clear it";
   second.Publish(3, 4);
-  EXPECT_EQ(slice(feedBytes(), 4, 12), (Bytes{3, 0, 0, 0, 4, 0, 0, 0}));
+  EXPECT_EQ(Slice(FeedBytes(), 4, 12), (Bytes{3, 0, 0, 0, 4, 0, 0, 0}));
 }
 
 TEST_F(GraphFeedTest, SettingsMessageIsKindOneAndTheRecord) {
   TGraphComm comm(platform.sharedMemory());
-  markAsUntouched(CommSection);
-  comm.SendSettings(distinctGraphSettings());
-  EXPECT_EQ(commBytes()[0], 1);
-  EXPECT_EQ(slice(commBytes(), 1, 53), DistinctRecord);
-  EXPECT_EQ(slice(commBytes(), 53, SectionSize), Bytes(SectionSize - 53, Untouched));
+  MarkAsUntouched(CommSection);
+  comm.SendSettings(DistinctGraphSettings());
+  EXPECT_EQ(CommBytes()[0], 1);
+  EXPECT_EQ(Slice(CommBytes(), 1, 53), DistinctRecord);
+  EXPECT_EQ(Slice(CommBytes(), 53, SectionSize), Bytes(SectionSize - 53, Untouched));
 }
 
 TEST_F(GraphFeedTest, ResetWritesOnlyTheKindAndKeepsTheLastRecord) {
   TGraphComm comm(platform.sharedMemory());
-  markAsUntouched(CommSection);
-  comm.SendSettings(distinctGraphSettings());
-  const Bytes before = commBytes();
+  MarkAsUntouched(CommSection);
+  comm.SendSettings(DistinctGraphSettings());
+  const Bytes before = CommBytes();
   comm.SendReset();
-  EXPECT_EQ(commBytes()[0], 2);
-  EXPECT_EQ(slice(commBytes(), 1, SectionSize), slice(before, 1, SectionSize));
+  EXPECT_EQ(CommBytes()[0], 2);
+  EXPECT_EQ(Slice(CommBytes(), 1, SectionSize), Slice(before, 1, SectionSize));
 
   comm.SendSettings(Settings());
-  EXPECT_EQ(commBytes()[0], 1) << "settings after a reset";
-  EXPECT_NE(slice(commBytes(), 1, 53), DistinctRecord);
+  EXPECT_EQ(CommBytes()[0], 1) << "settings after a reset";
+  EXPECT_NE(Slice(CommBytes(), 1, 53), DistinctRecord);
 }
 
 TEST_F(GraphFeedTest, CreationFailureReachesTheCaller) {

@@ -40,7 +40,7 @@ TEST(LinkTypeTest, MapsHardwareTypeAndDeviceToIfType) {
       {"wireless monitor mode", ARPHRD_IEEE80211_RADIOTAP, true, true, IfType::Other},
   };
   for (const TypeCase& c : cases) {
-    EXPECT_EQ(ifTypeOf(c.hardwareType, c.hasPhysicalDevice, c.isWireless), c.expected) << c.what;
+    EXPECT_EQ(IfTypeOf(c.hardwareType, c.hasPhysicalDevice, c.isWireless), c.expected) << c.what;
   }
 }
 
@@ -48,12 +48,12 @@ TEST(LinkTypeTest, KindAndSysfsDecideWhetherADeviceStandsBehind) {
   const SysfsLinkFacts unlisted{false, false, false};
   const SysfsLinkFacts virtualLink{true, false, false};
   const SysfsLinkFacts nic{true, true, false};
-  EXPECT_FALSE(hasPhysicalDevice(nic, true)) << "a link with a kind is virtual whatever sysfs says";
-  EXPECT_FALSE(hasPhysicalDevice(virtualLink, true));
-  EXPECT_FALSE(hasPhysicalDevice(unlisted, true)) << "veth in a namespace our sysfs does not show";
-  EXPECT_TRUE(hasPhysicalDevice(nic, false));
-  EXPECT_FALSE(hasPhysicalDevice(virtualLink, false)) << "a device without kind and without bus device";
-  EXPECT_TRUE(hasPhysicalDevice(unlisted, false)) << "a NIC moved into a namespace";
+  EXPECT_FALSE(HasPhysicalDevice(nic, true)) << "a link with a kind is virtual whatever sysfs says";
+  EXPECT_FALSE(HasPhysicalDevice(virtualLink, true));
+  EXPECT_FALSE(HasPhysicalDevice(unlisted, true)) << "veth in a namespace our sysfs does not show";
+  EXPECT_TRUE(HasPhysicalDevice(nic, false));
+  EXPECT_FALSE(HasPhysicalDevice(virtualLink, false)) << "a device without kind and without bus device";
+  EXPECT_TRUE(HasPhysicalDevice(unlisted, false)) << "a NIC moved into a namespace";
 }
 
 // A stand-in for /sys/class/net: <root>/net/<name>/{device,wireless,phy80211}.
@@ -63,25 +63,25 @@ class SysfsFactsTest : public ::testing::Test {
     ASSERT_TRUE(root.isValid());
     ASSERT_TRUE(QDir(root.path()).mkpath(QStringLiteral("net")));
     // Entries one level up, which a name that escaped the folder would find.
-    makeEntry(QStringLiteral("device"));
-    makeEntry(QStringLiteral("wireless"));
+    MakeEntry(QStringLiteral("device"));
+    MakeEntry(QStringLiteral("wireless"));
   }
 
-  void makeEntry(const QString& relativePath) {
+  void MakeEntry(const QString& relativePath) {
     ASSERT_TRUE(QDir(root.path()).mkpath(relativePath)) << relativePath.toStdString();
   }
 
-  SysfsLinkFacts facts(const QByteArray& name) { return sysfsLinkFacts(name, classNet()); }
-  QByteArray classNet() const { return QFile::encodeName(root.path() + QStringLiteral("/net")); }
+  SysfsLinkFacts Facts(const QByteArray& name) { return sysfsLinkFacts(name, ClassNet()); }
+  QByteArray ClassNet() const { return QFile::encodeName(root.path() + QStringLiteral("/net")); }
 
   QTemporaryDir root;
 };
 
 TEST_F(SysfsFactsTest, ReadsDeviceAndWirelessEntries) {
   // A wired device, phy80211 and a link without device: the cache test reads those.
-  makeEntry(QStringLiteral("net/wlan0/device"));
-  makeEntry(QStringLiteral("net/wlan0/wireless"));
-  makeEntry(QStringLiteral("net/usb0"));
+  MakeEntry(QStringLiteral("net/wlan0/device"));
+  MakeEntry(QStringLiteral("net/wlan0/wireless"));
+  MakeEntry(QStringLiteral("net/usb0"));
   ASSERT_TRUE(QFile::link(root.path() + QStringLiteral("/no-such-bus-device"),
                           root.path() + QStringLiteral("/net/usb0/device")));
 
@@ -96,7 +96,7 @@ TEST_F(SysfsFactsTest, ReadsDeviceAndWirelessEntries) {
       {"veth7", false, false, false},
   };
   for (const auto& row : rows) {
-    const SysfsLinkFacts f = facts(row.name);
+    const SysfsLinkFacts f = Facts(row.name);
     EXPECT_EQ(f.listed, row.listed) << row.name;
     EXPECT_EQ(f.hasDevice, row.hasDevice) << row.name;
     EXPECT_EQ(f.isWireless, row.isWireless) << row.name;
@@ -104,10 +104,10 @@ TEST_F(SysfsFactsTest, ReadsDeviceAndWirelessEntries) {
 }
 
 TEST_F(SysfsFactsTest, NamesThatWouldLeaveTheFolderHaveNoDevice) {
-  makeEntry(QStringLiteral("net/x/device"));
+  MakeEntry(QStringLiteral("net/x/device"));
   const QByteArray oddNames[] = {"", ".", "..", "../net/x", "x/..", QByteArray("x\0y", 3)};
   for (const QByteArray& name : oddNames) {
-    const SysfsLinkFacts f = facts(name);
+    const SysfsLinkFacts f = Facts(name);
     EXPECT_TRUE(f.listed) << name.toStdString();
     EXPECT_FALSE(f.hasDevice) << name.toStdString();
     EXPECT_FALSE(f.isWireless) << name.toStdString();

@@ -21,7 +21,7 @@ namespace {
 
 using ByteVector = std::vector<std::byte>;
 
-Bytes payloadOf(const ByteVector& message) { return asBytes(message).subspan(NLMSG_ALIGN(sizeof(nlmsghdr))); }
+Bytes PayloadOf(const ByteVector& message) { return AsBytes(message).subspan(NLMSG_ALIGN(sizeof(nlmsghdr))); }
 
 // A link message as the kernel sends it when pppd creates, raises or drops its interface: the
 // fixed header, the name, the statistics (other attributes a kernel adds are skipped alike).
@@ -37,17 +37,17 @@ ByteVector linkMessage(quint16 type, int index, const char* name, unsigned flags
   stats.rx_packets = 9;
   const quint32 mtu = 1492;
   return MessageBuilder(type, 0)
-      .appendStruct(header)
-      .appendTextAttribute(IFLA_IFNAME, name)
-      .appendAttribute(IFLA_MTU, valueBytes(mtu))
-      .appendAttribute(IFLA_STATS64, valueBytes(stats))
+      .AppendStruct(header)
+      .AppendTextAttribute(IFLA_IFNAME, name)
+      .AppendAttribute(IFLA_MTU, ValueBytes(mtu))
+      .AppendAttribute(IFLA_STATS64, ValueBytes(stats))
       .bytes();
 }
 
 constexpr unsigned kUp = IFF_UP | IFF_RUNNING | IFF_POINTOPOINT | IFF_NOARP;
 
 TEST(DialupLinksTest, APppLinkMessageGivesIndexNameStateAndCounters) {
-  const auto link = decodePppLink(payloadOf(linkMessage(RTM_NEWLINK, 7, "ppp0", kUp, ARPHRD_PPP, 6'000'000'000, 12)));
+  const auto link = DecodePppLink(PayloadOf(linkMessage(RTM_NEWLINK, 7, "ppp0", kUp, ARPHRD_PPP, 6'000'000'000, 12)));
   ASSERT_TRUE(link.has_value());
   EXPECT_EQ(link->index, 7);
   EXPECT_EQ(link->name, QByteArray("ppp0"));
@@ -56,11 +56,11 @@ TEST(DialupLinksTest, APppLinkMessageGivesIndexNameStateAndCounters) {
   EXPECT_EQ(link->counters->received, 6'000'000'000ull);
   EXPECT_EQ(link->counters->sent, 12u);
 
-  EXPECT_FALSE(decodePppLink(payloadOf(linkMessage(RTM_NEWLINK, 7, "ppp0", IFF_POINTOPOINT)))->up);
-  EXPECT_FALSE(decodePppLink(payloadOf(linkMessage(RTM_NEWLINK, 2, "eth0", kUp, ARPHRD_ETHER))).has_value());
+  EXPECT_FALSE(DecodePppLink(PayloadOf(linkMessage(RTM_NEWLINK, 7, "ppp0", IFF_POINTOPOINT)))->up);
+  EXPECT_FALSE(DecodePppLink(PayloadOf(linkMessage(RTM_NEWLINK, 2, "eth0", kUp, ARPHRD_ETHER))).has_value());
   ByteVector cut = linkMessage(RTM_NEWLINK, 7, "ppp0", kUp);
   cut.resize(cut.size() - 3);
-  EXPECT_FALSE(decodePppLink(payloadOf(cut)).has_value()) << "a truncated attribute";
+  EXPECT_FALSE(DecodePppLink(PayloadOf(cut)).has_value()) << "a truncated attribute";
 }
 
 // One step of a recorded message sequence and whether it is a connection event.
@@ -85,13 +85,13 @@ TEST(DialupLinksTest, OnlyAChangeOfTheLinksIndexNameOrUpStateIsAnEvent) {
       {"the reconnect gets a new index", linkMessage(RTM_NEWLINK, 8, "ppp0", kUp), true},
   };
   PppLinkSet links;
-  for (const EventStep& step : steps) EXPECT_EQ(links.applyDatagram(asBytes(step.message)), step.event) << step.what;
-  ASSERT_EQ(links.links().size(), 1u);
-  EXPECT_EQ(links.links().at(8), (PppLinkSet::State{"ppp0", true}));
+  for (const EventStep& step : steps) EXPECT_EQ(links.ApplyDatagram(AsBytes(step.message)), step.event) << step.what;
+  ASSERT_EQ(links.Links().size(), 1u);
+  EXPECT_EQ(links.Links().at(8), (PppLinkSet::State{"ppp0", true}));
 
   ByteVector garbage = linkMessage(RTM_NEWLINK, 7, "ppp0", kUp);
   garbage.resize(10);
-  EXPECT_TRUE(links.applyDatagram(asBytes(garbage))) << "an unreadable datagram makes the watch look again";
+  EXPECT_TRUE(links.ApplyDatagram(AsBytes(garbage))) << "an unreadable datagram makes the watch look again";
 }
 
 TEST(DialupLinksTest, ThePppChannelDeviceIsFoundAmongTheCharacterDevicesOnly) {
@@ -105,7 +105,7 @@ TEST(DialupLinksTest, ThePppChannelDeviceIsFoundAmongTheCharacterDevicesOnly) {
       {"Character devices:\n108 pppoe-thing\n", false},
       {"", false},
   };
-  for (const auto& row : rows) EXPECT_EQ(procDevicesOfferPpp(row.devices), row.ppp) << row.devices;
+  for (const auto& row : rows) EXPECT_EQ(ProcDevicesOfferPpp(row.devices), row.ppp) << row.devices;
 }
 
 TEST(DialupLinksTest, APidFileNamesAPidAboveOneOnItsFirstLine) {
@@ -114,12 +114,12 @@ TEST(DialupLinksTest, APidFileNamesAPidAboveOneOnItsFirstLine) {
     std::optional<int> pid;
   } rows[] = {{"1234\n", 1234},       {"  77\nppp0\n", 77},     {"1\n", std::nullopt}, {"0", std::nullopt},
               {"-5\n", std::nullopt}, {"12ab\n", std::nullopt}, {"", std::nullopt}};
-  for (const auto& row : rows) EXPECT_EQ(parsePppdPidFile(row.contents), row.pid) << row.contents;
+  for (const auto& row : rows) EXPECT_EQ(ParsePppdPidFile(row.contents), row.pid) << row.contents;
 }
 
 class PppdHangUpTest : public ::testing::Test {
  protected:
-  void writePidFile(const char* interface, qint64 pid) {
+  void WritePidFile(const char* interface, qint64 pid) {
     QFile file(run.filePath(QString::fromLatin1(interface) + QStringLiteral(".pid")));
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(QByteArray::number(pid) + "\n");
@@ -130,13 +130,13 @@ class PppdHangUpTest : public ::testing::Test {
 };
 
 TEST_F(PppdHangUpTest, AStalePidFileNamingAnotherProgramSignalsNothing) {
-  writePidFile("ppp0", QCoreApplication::applicationPid());  // this test program, not pppd
+  WritePidFile("ppp0", QCoreApplication::applicationPid());  // this test program, not pppd
   QString error;
-  EXPECT_FALSE(hangUp.hangUp("ppp0", &error));
+  EXPECT_FALSE(hangUp.HangUp("ppp0", &error));
   EXPECT_TRUE(error.contains(QStringLiteral("not pppd"))) << error.toStdString();
 
-  EXPECT_FALSE(hangUp.hangUp("ppp9", &error)) << "no pid file";
-  EXPECT_FALSE(hangUp.hangUp("../ppp0", &error)) << "not an interface name";
+  EXPECT_FALSE(hangUp.HangUp("ppp9", &error)) << "no pid file";
+  EXPECT_FALSE(hangUp.HangUp("../ppp0", &error)) << "not an interface name";
 }
 
 TEST_F(PppdHangUpTest, ThePppdOfTheInterfaceIsAskedToEnd) {
@@ -148,10 +148,10 @@ TEST_F(PppdHangUpTest, ThePppdOfTheInterfaceIsAskedToEnd) {
   QProcess process;
   process.start(pppd, {QStringLiteral("60")});
   ASSERT_TRUE(process.waitForStarted());
-  writePidFile("ppp0", process.processId());
+  WritePidFile("ppp0", process.processId());
 
   QString error;
-  EXPECT_TRUE(hangUp.hangUp("ppp0", &error)) << error.toStdString();
+  EXPECT_TRUE(hangUp.HangUp("ppp0", &error)) << error.toStdString();
   ASSERT_TRUE(process.waitForFinished(10000));
   EXPECT_EQ(process.exitStatus(), QProcess::CrashExit);
   EXPECT_EQ(process.exitCode(), SIGTERM);
@@ -159,10 +159,10 @@ TEST_F(PppdHangUpTest, ThePppdOfTheInterfaceIsAskedToEnd) {
 
 TEST(LinuxDialupServiceTest, WithoutKernelSupportItIsUnavailableAndWatchesNothing) {
   LinuxDialupService service(false);
-  EXPECT_FALSE(service.available());
-  EXPECT_EQ(service.activeLinks(), std::vector<DialupLink>{});
-  EXPECT_FALSE(service.statistics(1).has_value());
-  EXPECT_THROW(service.watchEvents(), DialupError);
+  EXPECT_FALSE(service.Available());
+  EXPECT_EQ(service.ActiveLinks(), std::vector<DialupLink>{});
+  EXPECT_FALSE(service.Statistics(1).has_value());
+  EXPECT_THROW(service.WatchEvents(), DialupError);
 }
 
 }  // namespace

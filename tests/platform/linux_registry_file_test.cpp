@@ -21,23 +21,23 @@ namespace {
 using testing_support::FileBytes;
 using testing_support::WriteFile;
 
-mode_t permissionsOf(const QString& path) {
+mode_t PermissionsOf(const QString& path) {
   struct stat info {};
   if (::lstat(QFile::encodeName(path).constData(), &info) != 0) return 07777;
   return info.st_mode & 07777;
 }
 
-bool isSymlink(const QString& path) {
+bool IsSymlink(const QString& path) {
   struct stat info {};
   return ::lstat(QFile::encodeName(path).constData(), &info) == 0 && S_ISLNK(info.st_mode);
 }
 
-QStringList entriesIn(const QString& folder) {
+QStringList EntriesIn(const QString& folder) {
   return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
 }
 
 // The message must name the file and give the system's reason.
-void expectFailureNaming(const std::function<void()>& action, const QString& path, const char* reason) {
+void ExpectFailureNaming(const std::function<void()>& action, const QString& path, const char* reason) {
   try {
     action();
     ADD_FAILURE() << "no RegistryError";
@@ -80,64 +80,64 @@ class LinuxRegistryFileTest : public testing::Test {
 };
 
 TEST_F(LinuxRegistryFileTest, MissingFileReadsAsNothingAndCannotBeSetAside) {
-  EXPECT_EQ(file.read(), std::nullopt);
-  expectFailureNaming([this] { file.setAside(); }, path, std::strerror(ENOENT));
+  EXPECT_EQ(file.Read(), std::nullopt);
+  ExpectFailureNaming([this] { file.SetAside(); }, path, std::strerror(ENOENT));
 }
 
 TEST_F(LinuxRegistryFileTest, WriteCreatesOwnerOnlyFoldersAndFileAndReplacesTheWholeContent) {
-  file.write(QByteArray("REGEDIT4\n").repeated(100));
-  file.write("REGEDIT4\n");
+  file.Write(QByteArray("REGEDIT4\n").repeated(100));
+  file.Write("REGEDIT4\n");
 
-  EXPECT_EQ(file.read(), QByteArray("REGEDIT4\n"));
-  EXPECT_EQ(permissionsOf(path), 0600u);
-  EXPECT_EQ(permissionsOf(folder), 0700u);
-  EXPECT_EQ(permissionsOf(temp.filePath(QStringLiteral("Corvane"))), 0700u);
-  EXPECT_EQ(entriesIn(folder), QStringList{QStringLiteral("registry.reg")});
+  EXPECT_EQ(file.Read(), QByteArray("REGEDIT4\n"));
+  EXPECT_EQ(PermissionsOf(path), 0600u);
+  EXPECT_EQ(PermissionsOf(folder), 0700u);
+  EXPECT_EQ(PermissionsOf(temp.filePath(QStringLiteral("Corvane"))), 0700u);
+  EXPECT_EQ(EntriesIn(folder), QStringList{QStringLiteral("registry.reg")});
 }
 
 TEST_F(LinuxRegistryFileTest, ExistingFolderKeepsItsPermissions) {
   ASSERT_TRUE(QDir().mkpath(folder));
   ASSERT_EQ(::chmod(QFile::encodeName(folder).constData(), 0750), 0);
-  file.write("REGEDIT4\n");
-  EXPECT_EQ(permissionsOf(folder), 0750u);
+  file.Write("REGEDIT4\n");
+  EXPECT_EQ(PermissionsOf(folder), 0750u);
 }
 
 TEST_F(LinuxRegistryFileTest, ReadFailuresNameTheFileAndTheReason) {
   ASSERT_TRUE(QDir().mkpath(path));  // a folder where the file should be
-  expectFailureNaming([this] { file.read(); }, path, "not a regular file");
+  ExpectFailureNaming([this] { file.Read(); }, path, "not a regular file");
 
   const QString blocker = temp.filePath(QStringLiteral("plain"));
   WriteFile(blocker, "x");
   const QString throughAFile = blocker + QStringLiteral("/registry.reg");
-  expectFailureNaming([&] { LinuxRegistryFile(throughAFile).read(); }, throughAFile, std::strerror(ENOTDIR));
+  ExpectFailureNaming([&] { LinuxRegistryFile(throughAFile).Read(); }, throughAFile, std::strerror(ENOTDIR));
 }
 
 TEST_F(LinuxRegistryFileTest, FailedRenameLeavesTheTargetAndNoTemporaryFile) {
   ASSERT_TRUE(QDir().mkpath(path + QStringLiteral("/inside")));  // rename cannot replace a folder
-  expectFailureNaming([this] { file.write("REGEDIT4\n"); }, path, std::strerror(EISDIR));
-  EXPECT_EQ(entriesIn(folder), QStringList{QStringLiteral("registry.reg")});
-  EXPECT_EQ(entriesIn(path), QStringList{QStringLiteral("inside")});
+  ExpectFailureNaming([this] { file.Write("REGEDIT4\n"); }, path, std::strerror(EISDIR));
+  EXPECT_EQ(EntriesIn(folder), QStringList{QStringLiteral("registry.reg")});
+  EXPECT_EQ(EntriesIn(path), QStringList{QStringLiteral("inside")});
 }
 
 TEST_F(LinuxRegistryFileTest, WriteFailingHalfWayLeavesTheOldFileAndNoTemporaryFile) {
-  file.write("old content\n");
+  file.Write("old content\n");
   const QByteArray large = QByteArray("\"Value\"=dword:00000001\n").repeated(1000);
   {
     const FileSizeLimit limit(100);
-    expectFailureNaming([&] { file.write(large); }, path, std::strerror(EFBIG));
+    ExpectFailureNaming([&] { file.Write(large); }, path, std::strerror(EFBIG));
   }
   EXPECT_EQ(FileBytes(path), QByteArray("old content\n"));
-  EXPECT_EQ(entriesIn(folder), QStringList{QStringLiteral("registry.reg")});
+  EXPECT_EQ(EntriesIn(folder), QStringList{QStringLiteral("registry.reg")});
 }
 
 TEST_F(LinuxRegistryFileTest, UnwritableFolderFailsWithoutTouchingTheOldFile) {
   if (::geteuid() == 0) GTEST_SKIP() << "running as root: folder permissions do not stop root's writes";
-  file.write("old content\n");
+  file.Write("old content\n");
   ASSERT_EQ(::chmod(QFile::encodeName(folder).constData(), 0500), 0);
-  expectFailureNaming([this] { file.write("new\n"); }, path, std::strerror(EACCES));
+  ExpectFailureNaming([this] { file.Write("new\n"); }, path, std::strerror(EACCES));
   ::chmod(QFile::encodeName(folder).constData(), 0700);
   EXPECT_EQ(FileBytes(path), QByteArray("old content\n"));
-  EXPECT_EQ(entriesIn(folder), QStringList{QStringLiteral("registry.reg")});
+  EXPECT_EQ(EntriesIn(folder), QStringList{QStringLiteral("registry.reg")});
 }
 
 TEST_F(LinuxRegistryFileTest, SymlinkIsReplacedNotWrittenThrough) {
@@ -146,26 +146,26 @@ TEST_F(LinuxRegistryFileTest, SymlinkIsReplacedNotWrittenThrough) {
   WriteFile(elsewhere, "precious\n");
   ASSERT_EQ(::symlink(QFile::encodeName(elsewhere).constData(), QFile::encodeName(path).constData()), 0);
 
-  file.write("REGEDIT4\n");
+  file.Write("REGEDIT4\n");
 
-  EXPECT_FALSE(isSymlink(path));
+  EXPECT_FALSE(IsSymlink(path));
   EXPECT_EQ(FileBytes(path), QByteArray("REGEDIT4\n"));
-  EXPECT_EQ(permissionsOf(path), 0600u);
+  EXPECT_EQ(PermissionsOf(path), 0600u);
   EXPECT_EQ(FileBytes(elsewhere), QByteArray("precious\n"));
 }
 
 TEST_F(LinuxRegistryFileTest, SetAsideNeverOverwritesAnEarlierKeptFileNorADanglingSymlink) {
-  file.write("first\n");
-  EXPECT_EQ(file.setAside(), path + QStringLiteral(".bad"));
-  EXPECT_EQ(file.read(), std::nullopt);
+  file.Write("first\n");
+  EXPECT_EQ(file.SetAside(), path + QStringLiteral(".bad"));
+  EXPECT_EQ(file.Read(), std::nullopt);
   ASSERT_EQ(::symlink("/nonexistent/target", QFile::encodeName(path + QStringLiteral(".bad.1")).constData()), 0);
-  file.write("second\n");
-  EXPECT_EQ(file.setAside(), path + QStringLiteral(".bad.2"));
+  file.Write("second\n");
+  EXPECT_EQ(file.SetAside(), path + QStringLiteral(".bad.2"));
 
   EXPECT_EQ(FileBytes(path + QStringLiteral(".bad")), QByteArray("first\n"));
-  EXPECT_TRUE(isSymlink(path + QStringLiteral(".bad.1")));
+  EXPECT_TRUE(IsSymlink(path + QStringLiteral(".bad.1")));
   EXPECT_EQ(FileBytes(path + QStringLiteral(".bad.2")), QByteArray("second\n"));
-  EXPECT_EQ(entriesIn(folder).size(), 3);
+  EXPECT_EQ(EntriesIn(folder).size(), 3);
 }
 
 }  // namespace

@@ -19,7 +19,7 @@ namespace {
 constexpr int SectionSize = 255;
 
 // Runs the action and expects a SharedMemoryError whose message contains every given part.
-void expectRefusal(const std::function<void()>& action, const QStringList& parts) {
+void ExpectRefusal(const std::function<void()>& action, const QStringList& parts) {
   try {
     action();
     ADD_FAILURE() << "no SharedMemoryError";
@@ -30,23 +30,23 @@ void expectRefusal(const std::function<void()>& action, const QStringList& parts
 
 class LinuxSharedMemoryTest : public testing::Test {
  protected:
-  void TearDown() override { ::shm_unlink(objectPath().constData()); }
+  void TearDown() override { ::shm_unlink(ObjectPath().constData()); }
 
-  QByteArray objectPath() const { return memory.objectName(name).toUtf8(); }
+  QByteArray ObjectPath() const { return memory.ObjectName(name).toUtf8(); }
 
   // Makes the object the way another program might have left it.
-  void createObjectDirectly(mode_t mode, off_t size) {
+  void CreateObjectDirectly(mode_t mode, off_t size) {
     const mode_t savedMask = ::umask(0);
-    const int fd = ::shm_open(objectPath().constData(), O_RDWR | O_CREAT | O_EXCL, mode);
+    const int fd = ::shm_open(ObjectPath().constData(), O_RDWR | O_CREAT | O_EXCL, mode);
     ::umask(savedMask);
     ASSERT_GE(fd, 0) << std::strerror(errno);
     EXPECT_EQ(::ftruncate(fd, size), 0);
     ::close(fd);
   }
 
-  struct stat objectInfo() const {
+  struct stat ObjectInfo() const {
     struct stat info {};
-    const int fd = ::shm_open(objectPath().constData(), O_RDONLY, 0);
+    const int fd = ::shm_open(ObjectPath().constData(), O_RDONLY, 0);
     EXPECT_GE(fd, 0) << "the object is gone: " << std::strerror(errno);
     if (fd >= 0) {
       EXPECT_EQ(::fstat(fd, &info), 0);
@@ -62,23 +62,23 @@ class LinuxSharedMemoryTest : public testing::Test {
 };
 
 TEST_F(LinuxSharedMemoryTest, NewSectionIsZeroedOwnerOnlyAndNamedAfterTheUser) {
-  EXPECT_EQ(memory.objectName(name), QStringLiteral("/%1.%2").arg(name).arg(::geteuid()));
+  EXPECT_EQ(memory.ObjectName(name), QStringLiteral("/%1.%2").arg(name).arg(::geteuid()));
 
   const mode_t savedMask = ::umask(0277);  // a creation mode of its own would come out 0400
-  const auto section = memory.open(name, SectionSize);
+  const auto section = memory.Open(name, SectionSize);
   ::umask(savedMask);
 
   ASSERT_EQ(section->size(), SectionSize);
   for (int i = 0; i < SectionSize; ++i) ASSERT_EQ(section->data()[i], 0) << "byte " << i;
-  const struct stat info = objectInfo();
+  const struct stat info = ObjectInfo();
   EXPECT_EQ(info.st_size, SectionSize);
   EXPECT_EQ(info.st_mode & 07777, 0600u);
   EXPECT_EQ(info.st_uid, ::geteuid());
 }
 
 TEST_F(LinuxSharedMemoryTest, SecondOpenerSharesTheMemoryAndOutlivesTheFirst) {
-  auto first = memory.open(name, SectionSize);
-  const auto second = memory.open(name, SectionSize);
+  auto first = memory.Open(name, SectionSize);
+  const auto second = memory.Open(name, SectionSize);
   ASSERT_NE(first->data(), second->data()) << "two separate mappings expected";
 
   first->data()[0] = 0x5A;
@@ -90,56 +90,56 @@ TEST_F(LinuxSharedMemoryTest, SecondOpenerSharesTheMemoryAndOutlivesTheFirst) {
 
   first.reset();
   second->data()[1] = 9;
-  EXPECT_EQ(objectInfo().st_size, SectionSize) << "closing one opener must leave the object in place";
-  const auto third = memory.open(name, SectionSize);
+  EXPECT_EQ(ObjectInfo().st_size, SectionSize) << "closing one opener must leave the object in place";
+  const auto third = memory.Open(name, SectionSize);
   EXPECT_EQ(third->data()[0], 0x5A);
   EXPECT_EQ(third->data()[1], 9);
 }
 
 TEST_F(LinuxSharedMemoryTest, ExistingObjectsAreSizedWhenEmptyAndClosedToOthers) {
-  createObjectDirectly(0666, 0);
-  const auto section = memory.open(name, SectionSize);
+  CreateObjectDirectly(0666, 0);
+  const auto section = memory.Open(name, SectionSize);
   EXPECT_EQ(section->size(), SectionSize);
-  const struct stat info = objectInfo();
+  const struct stat info = ObjectInfo();
   EXPECT_EQ(info.st_size, SectionSize);
   EXPECT_EQ(info.st_mode & 07777, 0600u);
 }
 
 TEST_F(LinuxSharedMemoryTest, RefusesAnObjectOfAnotherSize) {
-  createObjectDirectly(0600, 4096);
-  expectRefusal([&] { memory.open(name, SectionSize); },
-                {QString::fromUtf8(objectPath()), QStringLiteral("4096"), QStringLiteral("255")});
-  EXPECT_EQ(objectInfo().st_size, 4096) << "another program's object must be left as it was";
+  CreateObjectDirectly(0600, 4096);
+  ExpectRefusal([&] { memory.Open(name, SectionSize); },
+                {QString::fromUtf8(ObjectPath()), QStringLiteral("4096"), QStringLiteral("255")});
+  EXPECT_EQ(ObjectInfo().st_size, 4096) << "another program's object must be left as it was";
 }
 
 TEST_F(LinuxSharedMemoryTest, RefusesAnObjectOfAnotherUser) {
   if (::geteuid() != 0) GTEST_SKIP() << "needs root to give an object to another user";
-  createObjectDirectly(0600, SectionSize);
-  const int fd = ::shm_open(objectPath().constData(), O_RDWR, 0);
+  CreateObjectDirectly(0600, SectionSize);
+  const int fd = ::shm_open(ObjectPath().constData(), O_RDWR, 0);
   ASSERT_GE(fd, 0);
   ASSERT_EQ(::fchown(fd, 65534, 65534), 0) << std::strerror(errno);
   ::close(fd);
 
-  expectRefusal([&] { memory.open(name, SectionSize); },
-                {QString::fromUtf8(objectPath()), QStringLiteral("belongs to user 65534")});
+  ExpectRefusal([&] { memory.Open(name, SectionSize); },
+                {QString::fromUtf8(ObjectPath()), QStringLiteral("belongs to user 65534")});
 }
 
 TEST_F(LinuxSharedMemoryTest, FailuresNameTheObjectAndTheSystemsReason) {
   // A name beyond NAME_MAX: the C library answers EINVAL (glibc) or ENAMETOOLONG.
   const QString tooLong(300, QLatin1Char('x'));
   try {
-    memory.open(tooLong, SectionSize);
+    memory.Open(tooLong, SectionSize);
     ADD_FAILURE() << "no SharedMemoryError";
   } catch (const SharedMemoryError& error) {
     EXPECT_TRUE(error.message().startsWith(QStringLiteral("Cannot create or open the shared memory section ") +
-                                           memory.objectName(tooLong)))
+                                           memory.ObjectName(tooLong)))
         << error.what();
     EXPECT_TRUE(error.message().endsWith(QString::fromLocal8Bit(std::strerror(EINVAL))) ||
                 error.message().endsWith(QString::fromLocal8Bit(std::strerror(ENAMETOOLONG))))
         << error.what();
   }
-  expectRefusal([&] { memory.open(QStringLiteral("a/b"), SectionSize); }, {QStringLiteral("/a/b")});
-  expectRefusal([&] { memory.open(QString(), SectionSize); }, {QStringLiteral("Cannot name")});
+  ExpectRefusal([&] { memory.Open(QStringLiteral("a/b"), SectionSize); }, {QStringLiteral("/a/b")});
+  ExpectRefusal([&] { memory.Open(QString(), SectionSize); }, {QStringLiteral("Cannot name")});
 }
 
 }  // namespace

@@ -33,23 +33,23 @@ class LinuxShellTest : public ::testing::Test {
  protected:
   // A script of the test's own, standing in for xdg-open or a program: writes its argument count
   // and arguments to `record`, then ends with `status`. It never opens anything.
-  QString script(const QString& name, int status = 0) {
+  QString Script(const QString& name, int status = 0) {
     const QString path = dir.filePath(name);
     WriteFile(path, QStringLiteral("#!/bin/sh\nprintf '%s\\n' \"$#\" \"$@\" > '%1.tmp' && mv '%1.tmp' '%1'\nexit %2\n")
-                        .arg(record())
+                        .arg(Record())
                         .arg(status)
                         .toUtf8());
     QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     return path;
   }
 
-  QString record() const { return dir.filePath(QStringLiteral("record")); }
+  QString Record() const { return dir.filePath(QStringLiteral("record")); }
 
   // The arguments the script was given; it runs detached, so this waits for its record.
-  QStringList recorded() const {
+  QStringList Recorded() const {
     const QDeadlineTimer deadline(kWaitMs);
-    while (!QFile::exists(record()) && !deadline.hasExpired()) QThread::msleep(10);
-    QFile file(record());
+    while (!QFile::exists(Record()) && !deadline.hasExpired()) QThread::msleep(10);
+    QFile file(Record());
     if (!file.open(QIODevice::ReadOnly)) return {QStringLiteral("<nothing ran>")};
     QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
     lines.removeLast();  // after the last newline
@@ -58,7 +58,7 @@ class LinuxShellTest : public ::testing::Test {
   }
 
   // Opens the target and waits for the outcome, which must not come inside the call.
-  std::optional<int> open(LinuxShell& shell, const QString& target) {
+  std::optional<int> Open(LinuxShell& shell, const QString& target) {
     std::optional<int> result;
     QEventLoop loop;
     shell.OpenProgram(target, [&](int value) {
@@ -74,7 +74,7 @@ class LinuxShellTest : public ::testing::Test {
     return result;
   }
 
-  QString noOpener() const { return dir.filePath(QStringLiteral("no-such-opener")); }
+  QString NoOpener() const { return dir.filePath(QStringLiteral("no-such-opener")); }
 
   QTemporaryDir dir;
 };
@@ -82,17 +82,17 @@ class LinuxShellTest : public ::testing::Test {
 TEST_F(LinuxShellTest, AnExistingFileReachesTheOpenerAsOneAbsolutePath) {
   const QString document = dir.filePath(QStringLiteral("usage report; $(echo x) 'q'.csv"));
   WriteFile(document, {});
-  LinuxShell shell(script(QStringLiteral("opener")));
+  LinuxShell shell(Script(QStringLiteral("opener")));
   EXPECT_GT(shell.ShellExecute(document), 32);
-  EXPECT_EQ(recorded(), QStringList{document});
+  EXPECT_EQ(Recorded(), QStringList{document});
 }
 
 TEST_F(LinuxShellTest, ANameStartingWithADashIsNeverAnOption) {
   WriteFile(dir.filePath(QStringLiteral("-x")), {});
   const CurrentFolder inDocuments(dir.path());
-  LinuxShell shell(script(QStringLiteral("opener")));
+  LinuxShell shell(Script(QStringLiteral("opener")));
   EXPECT_GT(shell.ShellExecute(QStringLiteral("-x")), 32);
-  EXPECT_EQ(recorded(), QStringList{dir.filePath(QStringLiteral("-x"))});
+  EXPECT_EQ(Recorded(), QStringList{dir.filePath(QStringLiteral("-x"))});
 }
 
 TEST_F(LinuxShellTest, WebAddressesAndFileUrlsArePassedOn) {
@@ -103,14 +103,14 @@ TEST_F(LinuxShellTest, WebAddressesAndFileUrlsArePassedOn) {
   EXPECT_EQ(LinuxShell::OpenerArgument(QStringLiteral("file://") + document), document);
   EXPECT_EQ(LinuxShell::OpenerArgument(QStringLiteral("file://") + document + QStringLiteral(".gone")), std::nullopt);
 
-  LinuxShell shell(script(QStringLiteral("opener")));
+  LinuxShell shell(Script(QStringLiteral("opener")));
   const QString page = QStringLiteral("https://www.example.com/manual/?page=1#top");
   EXPECT_GT(shell.ShellExecute(page), 32);
-  EXPECT_EQ(recorded(), QStringList{page});
+  EXPECT_EQ(Recorded(), QStringList{page});
 }
 
 TEST_F(LinuxShellTest, AMissingFileIsNotFoundBeforeAnOpenerThatCannotStartIsTried) {
-  LinuxShell shell(noOpener());
+  LinuxShell shell(NoOpener());
   EXPECT_EQ(shell.ShellExecute(dir.filePath(QStringLiteral("missing.wav"))), ShellResult::FileNotFound);
   EXPECT_EQ(shell.ShellExecute(QString()), ShellResult::FileNotFound);
   EXPECT_EQ(shell.ShellExecute(QStringLiteral("-missing")), ShellResult::FileNotFound);
@@ -122,35 +122,35 @@ TEST_F(LinuxShellTest, AMissingFileIsNotFoundBeforeAnOpenerThatCannotStartIsTrie
 }
 
 TEST_F(LinuxShellTest, OpenProgramStartsAnExecutableFileDirectlyWithoutArguments) {
-  LinuxShell shell(noOpener());
-  EXPECT_EQ(open(shell, script(QStringLiteral("on traffic; $(x).sh"))), ShellResult::Started);
-  EXPECT_EQ(recorded(), QStringList{});
+  LinuxShell shell(NoOpener());
+  EXPECT_EQ(Open(shell, Script(QStringLiteral("on traffic; $(x).sh"))), ShellResult::Started);
+  EXPECT_EQ(Recorded(), QStringList{});
 }
 
 TEST_F(LinuxShellTest, OpenProgramGivesADocumentToTheOpenerAndItsExitStatusIsTheOutcome) {
   const QString document = dir.filePath(QStringLiteral("notes 'a' & b.txt"));
   WriteFile(document, "text");
-  LinuxShell shell(script(QStringLiteral("opener")));
-  EXPECT_EQ(open(shell, document), ShellResult::Started);
-  EXPECT_EQ(recorded(), QStringList{document});
+  LinuxShell shell(Script(QStringLiteral("opener")));
+  EXPECT_EQ(Open(shell, document), ShellResult::Started);
+  EXPECT_EQ(Recorded(), QStringList{document});
 
   const struct {
     int status;
     int result;
   } failures[] = {{2, ShellResult::FileNotFound}, {3, ShellResult::NoAssociation}, {4, ShellResult::NoAssociation}};
   for (const auto& failure : failures) {
-    LinuxShell failing(script(QStringLiteral("opener-%1").arg(failure.status), failure.status));
-    EXPECT_EQ(open(failing, document), failure.result) << "exit status " << failure.status;
+    LinuxShell failing(Script(QStringLiteral("opener-%1").arg(failure.status), failure.status));
+    EXPECT_EQ(Open(failing, document), failure.result) << "exit status " << failure.status;
   }
 }
 
 TEST_F(LinuxShellTest, OpenProgramFailsForWhatCannotBeStarted) {
-  LinuxShell shell(noOpener());
-  EXPECT_EQ(open(shell, dir.filePath(QStringLiteral("gone"))), ShellResult::FileNotFound);
+  LinuxShell shell(NoOpener());
+  EXPECT_EQ(Open(shell, dir.filePath(QStringLiteral("gone"))), ShellResult::FileNotFound);
 
   const QString document = dir.filePath(QStringLiteral("page.html"));
   WriteFile(document, "<p>");
-  EXPECT_EQ(open(shell, document), ShellResult::NoAssociation) << "no opener to hand it to";
+  EXPECT_EQ(Open(shell, document), ShellResult::NoAssociation) << "no opener to hand it to";
 
   // Marked executable, but nothing the system can run.
   const QString broken = dir.filePath(QStringLiteral("broken"));
@@ -158,7 +158,7 @@ TEST_F(LinuxShellTest, OpenProgramFailsForWhatCannotBeStarted) {
             "\x7f"
             "ELF garbage");
   QFile::setPermissions(broken, QFile::ReadOwner | QFile::ExeOwner);
-  EXPECT_EQ(open(shell, broken), ShellResult::InvalidExecutable);
+  EXPECT_EQ(Open(shell, broken), ShellResult::InvalidExecutable);
 }
 
 }  // namespace

@@ -27,12 +27,12 @@ TEST(RegistryTest, MissingFileLoadsAsAnEmptyHiveWithoutProblem) {
   FakeRegistryFile file;
   file.contents = GoodText;
   Registry registry(file);
-  registry.load();
+  registry.Load();
   file.contents.reset();
-  registry.load();  // replaces what was loaded before
-  EXPECT_TRUE(registry.hive().isEmpty());
-  EXPECT_TRUE(registry.loadProblem().isEmpty());
-  registry.save();
+  registry.Load();  // replaces what was loaded before
+  EXPECT_TRUE(registry.Hive().IsEmpty());
+  EXPECT_TRUE(registry.LoadProblem().isEmpty());
+  registry.Save();
   EXPECT_EQ(file.contents, QByteArray("REGEDIT4\n"));
 }
 
@@ -40,20 +40,20 @@ TEST(RegistryTest, DamagedFileIsKeptAsideAndTheDefaultsApply) {
   FakeRegistryFile file;
   file.contents = DamagedText;
   Registry registry(file);
-  registry.load();
+  registry.Load();
 
-  EXPECT_TRUE(registry.hive().isEmpty());
+  EXPECT_TRUE(registry.Hive().IsEmpty());
   EXPECT_EQ(file.setAsideAs, DamagedText);
-  const QString problem = registry.loadProblem();
+  const QString problem = registry.LoadProblem();
   EXPECT_TRUE(problem.contains(QStringLiteral("fake://registry.reg "))) << problem.toStdString();
   EXPECT_TRUE(problem.contains(QStringLiteral("kept as fake://registry.reg.bad"))) << problem.toStdString();
   EXPECT_TRUE(problem.contains(QStringLiteral("line 4: dword value needs 1 to 8 hex digits"))) << problem.toStdString();
 
-  registry.save();  // the damaged file is safe aside, so the defaults may be written
+  registry.Save();  // the damaged file is safe aside, so the defaults may be written
   EXPECT_EQ(file.contents, QByteArray("REGEDIT4\n"));
 
-  registry.load();
-  EXPECT_TRUE(registry.loadProblem().isEmpty());
+  registry.Load();
+  EXPECT_TRUE(registry.LoadProblem().isEmpty());
 }
 
 TEST(RegistryTest, DamagedFileThatCannotBeMovedAsideIsNeverOverwritten) {
@@ -61,24 +61,24 @@ TEST(RegistryTest, DamagedFileThatCannotBeMovedAsideIsNeverOverwritten) {
   file.contents = DamagedText;
   file.failSetAside = true;
   Registry registry(file);
-  registry.load();
+  registry.Load();
 
-  EXPECT_TRUE(registry.hive().isEmpty());
-  const QString problem = registry.loadProblem();
+  EXPECT_TRUE(registry.Hive().IsEmpty());
+  const QString problem = registry.LoadProblem();
   EXPECT_TRUE(problem.contains(QStringLiteral("could not be moved aside (fake set-aside failure)")))
       << problem.toStdString();
   EXPECT_TRUE(problem.contains(QStringLiteral("line 4"))) << problem.toStdString();
-  registry.hive().setValue(MainKey, QStringLiteral("TrayIconMode"), RegValue::fromDWord(1));
-  EXPECT_THROW(registry.save(), RegistryError);
-  EXPECT_THROW(registry.save(), RegistryError);
+  registry.Hive().SetValue(MainKey, QStringLiteral("TrayIconMode"), RegValue::FromDWord(1));
+  EXPECT_THROW(registry.Save(), RegistryError);
+  EXPECT_THROW(registry.Save(), RegistryError);
   EXPECT_EQ(file.writeCount, 0);
   EXPECT_EQ(file.contents, DamagedText);
 
   // Once the file has been repaired, a new load makes saving possible again.
   file.contents = GoodText;
-  registry.load();
-  EXPECT_TRUE(registry.loadProblem().isEmpty());
-  registry.save();
+  registry.Load();
+  EXPECT_TRUE(registry.LoadProblem().isEmpty());
+  registry.Save();
   EXPECT_EQ(file.writeCount, 1);
 }
 
@@ -87,21 +87,21 @@ TEST(RegistryTest, AFileThatCouldNotBeReadIsNeverOverwritten) {
   file.contents = GoodText;
   file.failReads = true;
   Registry registry(file);
-  EXPECT_THROW(registry.load(), RegistryError);
-  EXPECT_TRUE(registry.hive().isEmpty());
+  EXPECT_THROW(registry.Load(), RegistryError);
+  EXPECT_TRUE(registry.Hive().IsEmpty());
   EXPECT_FALSE(file.setAsideAs) << "a file that could not be read is no damaged file";
   try {
-    registry.save();
+    registry.Save();
     FAIL() << "saving the defaults over an unreadable file must be refused";
   } catch (const RegistryError& error) {
-    EXPECT_TRUE(error.message().contains(file.location()));
+    EXPECT_TRUE(error.message().contains(file.Location()));
   }
   EXPECT_EQ(file.writeCount, 0);
   EXPECT_EQ(file.contents, GoodText);
 
   file.failReads = false;  // readable again: a new load lifts the refusal
-  registry.load();
-  registry.save();
+  registry.Load();
+  registry.Save();
   EXPECT_EQ(file.writeCount, 1);
 }
 

@@ -8,7 +8,7 @@
 
 namespace meterly::platform {
 
-inline void PrintTo(const RegistryHive& hive, std::ostream* out) { *out << '\n' << formatRegedit(hive).toStdString(); }
+inline void PrintTo(const RegistryHive& hive, std::ostream* out) { *out << '\n' << FormatRegedit(hive).toStdString(); }
 
 inline void PrintTo(const RegValue& value, std::ostream* out) {
   switch (value.type) {

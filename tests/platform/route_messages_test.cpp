@@ -14,21 +14,21 @@ namespace {
 
 using ByteVector = std::vector<std::byte>;
 
-Bytes bytesOfText(const char* text, std::size_t size) { return Bytes(reinterpret_cast<const std::byte*>(text), size); }
+Bytes BytesOfText(const char* text, std::size_t size) { return Bytes(reinterpret_cast<const std::byte*>(text), size); }
 
 // The payload of a message (what follows the netlink header).
-Bytes payloadOf(const ByteVector& message) { return asBytes(message).subspan(NLMSG_ALIGN(sizeof(nlmsghdr))); }
+Bytes PayloadOf(const ByteVector& message) { return AsBytes(message).subspan(NLMSG_ALIGN(sizeof(nlmsghdr))); }
 
 MessageBuilder linkMessage(int index = 3, unsigned short type = ARPHRD_ETHER) {
   ifinfomsg header{};
   header.ifi_index = index;
   header.ifi_type = type;
   MessageBuilder builder(RTM_NEWLINK, 0);
-  builder.appendStruct(header).appendTextAttribute(IFLA_IFNAME, "veth0");
+  builder.AppendStruct(header).AppendTextAttribute(IFLA_IFNAME, "veth0");
   return builder;
 }
 
-rtnl_link_stats64 stats64(quint64 received, quint64 sent) {
+rtnl_link_stats64 Stats64(quint64 received, quint64 sent) {
   rtnl_link_stats64 stats{};
   stats.rx_bytes = received;
   stats.tx_bytes = sent;
@@ -38,7 +38,7 @@ rtnl_link_stats64 stats64(quint64 received, quint64 sent) {
   return stats;
 }
 
-rtnl_link_stats stats32(quint32 received, quint32 sent) {
+rtnl_link_stats Stats32(quint32 received, quint32 sent) {
   rtnl_link_stats stats{};
   stats.rx_bytes = received;
   stats.tx_bytes = sent;
@@ -50,15 +50,15 @@ rtnl_link_stats stats32(quint32 received, quint32 sent) {
 // The other fields of a link are read by the kernel tests of the interface table.
 TEST(RouteMessagesTest, SixtyFourBitCountersWinOverThirtyTwoBitOnesInEitherOrder) {
   const ByteVector statsFirst = linkMessage()
-                                    .appendAttribute(IFLA_STATS, valueBytes(stats32(1, 2)))
-                                    .appendAttribute(IFLA_STATS64, valueBytes(stats64(5'000'000'000ULL, 20)))
+                                    .AppendAttribute(IFLA_STATS, ValueBytes(Stats32(1, 2)))
+                                    .AppendAttribute(IFLA_STATS64, ValueBytes(Stats64(5'000'000'000ULL, 20)))
                                     .bytes();
   const ByteVector stats64First = linkMessage()
-                                      .appendAttribute(IFLA_STATS64, valueBytes(stats64(5'000'000'000ULL, 20)))
-                                      .appendAttribute(IFLA_STATS, valueBytes(stats32(1, 2)))
+                                      .AppendAttribute(IFLA_STATS64, ValueBytes(Stats64(5'000'000'000ULL, 20)))
+                                      .AppendAttribute(IFLA_STATS, ValueBytes(Stats32(1, 2)))
                                       .bytes();
   for (const ByteVector* message : {&statsFirst, &stats64First}) {
-    const auto link = decodeLinkMessage(payloadOf(*message));
+    const auto link = DecodeLinkMessage(PayloadOf(*message));
     ASSERT_TRUE(link && link->counters);
     EXPECT_EQ(link->counters->received, 5'000'000'000ULL);
     EXPECT_EQ(link->counters->sent, 20u);
@@ -66,23 +66,23 @@ TEST(RouteMessagesTest, SixtyFourBitCountersWinOverThirtyTwoBitOnesInEitherOrder
 }
 
 TEST(RouteMessagesTest, FallsBackOnThirtyTwoBitCountersAndToleratesShorterStructures) {
-  const auto only32 = decodeLinkMessage(
-      payloadOf(linkMessage().appendAttribute(IFLA_STATS, valueBytes(stats32(4'000'000'000U, 9))).bytes()));
+  const auto only32 = DecodeLinkMessage(
+      PayloadOf(linkMessage().AppendAttribute(IFLA_STATS, ValueBytes(Stats32(4'000'000'000U, 9))).bytes()));
   ASSERT_TRUE(only32 && only32->counters);
   EXPECT_EQ(only32->counters->received, 4'000'000'000ULL);
   EXPECT_EQ(only32->counters->sent, 9u);
 
   // An older kernel's structure ends earlier; the byte counters are among its first fields.
-  const auto full = stats64(30, 40);
-  const auto older = decodeLinkMessage(
-      payloadOf(linkMessage()
-                    .appendAttribute(IFLA_STATS64, valueBytes(full).first(offsetof(rtnl_link_stats64, rx_errors)))
+  const auto full = Stats64(30, 40);
+  const auto older = DecodeLinkMessage(
+      PayloadOf(linkMessage()
+                    .AppendAttribute(IFLA_STATS64, ValueBytes(full).first(offsetof(rtnl_link_stats64, rx_errors)))
                     .bytes()));
   ASSERT_TRUE(older && older->counters);
   EXPECT_EQ(older->counters->received, 30u);
   EXPECT_EQ(older->counters->sent, 40u);
 
-  const auto none = decodeLinkMessage(payloadOf(linkMessage().bytes()));
+  const auto none = DecodeLinkMessage(PayloadOf(linkMessage().bytes()));
   ASSERT_TRUE(none);
   EXPECT_FALSE(none->counters);
   EXPECT_TRUE(none->alias.isEmpty());
@@ -90,11 +90,11 @@ TEST(RouteMessagesTest, FallsBackOnThirtyTwoBitCountersAndToleratesShorterStruct
 }
 
 TEST(RouteMessagesTest, RejectsMalformedLinks) {
-  const auto stats = stats64(1, 2);
-  ByteVector badNesting = encodeAttribute(IFLA_INFO_KIND, bytesOfText("veth", 5));
+  const auto stats = Stats64(1, 2);
+  ByteVector badNesting = EncodeAttribute(IFLA_INFO_KIND, BytesOfText("veth", 5));
   badNesting[0] = std::byte{200};  // nested length points past the outer attribute
   ifinfomsg header{};
-  ByteVector nameless = MessageBuilder(RTM_NEWLINK, 0).appendStruct(header).bytes();
+  ByteVector nameless = MessageBuilder(RTM_NEWLINK, 0).AppendStruct(header).bytes();
 
   struct Case {
     const char* what;
@@ -103,18 +103,18 @@ TEST(RouteMessagesTest, RejectsMalformedLinks) {
   const Case cases[] = {
       {"statistics cut before tx_bytes",
        linkMessage()
-           .appendAttribute(IFLA_STATS64, valueBytes(stats).first(offsetof(rtnl_link_stats64, tx_bytes) + 4))
+           .AppendAttribute(IFLA_STATS64, ValueBytes(stats).first(offsetof(rtnl_link_stats64, tx_bytes) + 4))
            .bytes()},
       {"32-bit statistics cut short",
-       linkMessage().appendAttribute(IFLA_STATS, valueBytes(stats32(1, 2)).first(12)).bytes()},
-      {"nested kind with a bad length", linkMessage().appendAttribute(IFLA_LINKINFO, asBytes(badNesting)).bytes()},
+       linkMessage().AppendAttribute(IFLA_STATS, ValueBytes(Stats32(1, 2)).first(12)).bytes()},
+      {"nested kind with a bad length", linkMessage().AppendAttribute(IFLA_LINKINFO, AsBytes(badNesting)).bytes()},
       {"no name", nameless},
   };
-  for (const Case& c : cases) EXPECT_FALSE(decodeLinkMessage(payloadOf(c.message))) << c.what;
+  for (const Case& c : cases) EXPECT_FALSE(DecodeLinkMessage(PayloadOf(c.message))) << c.what;
 
   const ByteVector good = linkMessage().bytes();
-  EXPECT_FALSE(decodeLinkMessage(payloadOf(good).first(sizeof(ifinfomsg) - 1))) << "header cut short";
-  EXPECT_FALSE(decodeLinkMessage(payloadOf(good).first(payloadOf(good).size() - 4))) << "attribute cut short";
+  EXPECT_FALSE(DecodeLinkMessage(PayloadOf(good).first(sizeof(ifinfomsg) - 1))) << "header cut short";
+  EXPECT_FALSE(DecodeLinkMessage(PayloadOf(good).first(PayloadOf(good).size() - 4))) << "attribute cut short";
 }
 
 TEST(RouteMessagesTest, AddressPrefersTheLocalAddressAndRejectsDamage) {
@@ -124,22 +124,22 @@ TEST(RouteMessagesTest, AddressPrefersTheLocalAddressAndRejectsDamage) {
   const char peer[] = {10, 0, 0, 2};
   const char local[] = {10, 0, 0, 1};
   const ByteVector pointToPoint = MessageBuilder(RTM_NEWADDR, NLM_F_MULTI)
-                                      .appendStruct(header)
-                                      .appendAttribute(IFA_ADDRESS, bytesOfText(peer, 4))
-                                      .appendAttribute(IFA_LOCAL, bytesOfText(local, 4))
+                                      .AppendStruct(header)
+                                      .AppendAttribute(IFA_ADDRESS, BytesOfText(peer, 4))
+                                      .AppendAttribute(IFA_LOCAL, BytesOfText(local, 4))
                                       .bytes();
-  const auto address = decodeAddressMessage(payloadOf(pointToPoint));
+  const auto address = DecodeAddressMessage(PayloadOf(pointToPoint));
   ASSERT_TRUE(address);
   EXPECT_EQ(address->family, AF_INET);
   EXPECT_EQ(address->index, 4u);
   EXPECT_EQ(address->address, QByteArray(local, 4));
 
   const ByteVector addressOnly =
-      MessageBuilder(RTM_NEWADDR, 0).appendStruct(header).appendAttribute(IFA_ADDRESS, bytesOfText(peer, 4)).bytes();
-  EXPECT_EQ(decodeAddressMessage(payloadOf(addressOnly))->address, QByteArray(peer, 4));
+      MessageBuilder(RTM_NEWADDR, 0).AppendStruct(header).AppendAttribute(IFA_ADDRESS, BytesOfText(peer, 4)).bytes();
+  EXPECT_EQ(DecodeAddressMessage(PayloadOf(addressOnly))->address, QByteArray(peer, 4));
 
-  EXPECT_FALSE(decodeAddressMessage(payloadOf(addressOnly).first(sizeof(ifaddrmsg) - 1))) << "header cut short";
-  EXPECT_FALSE(decodeAddressMessage(payloadOf(pointToPoint).first(payloadOf(pointToPoint).size() - 2)))
+  EXPECT_FALSE(DecodeAddressMessage(PayloadOf(addressOnly).first(sizeof(ifaddrmsg) - 1))) << "header cut short";
+  EXPECT_FALSE(DecodeAddressMessage(PayloadOf(pointToPoint).first(PayloadOf(pointToPoint).size() - 2)))
       << "attribute cut short";
 }
 

@@ -26,7 +26,7 @@ class HourDisplayTest : public ::testing::Test {
   }
 
   // The colour inside each cell, away from its outline and its number.
-  std::vector<Colorref> cellColours() {
+  std::vector<Colorref> CellColours() {
     QImage image(strip.size(), QImage::Format_RGB32);
     strip.render(&image);
     std::vector<Colorref> colours;
@@ -63,7 +63,7 @@ TEST_F(HourDisplayTest, CellsAreTenPixelsWideOn241PixelsAndShareTheirBorders) {
 TEST_F(HourDisplayTest, PeakCellsTakeThePeakColourAcrossMidnightToo) {
   const quint32 mask = PeakHourMasks(22, 6).Peak;
   strip.SetHours(mask);
-  EXPECT_EQ(cellColours(), Expected(mask));
+  EXPECT_EQ(CellColours(), Expected(mask));
 }
 
 TEST_F(HourDisplayTest, AClickChangesTheColourOfTheClickedCellsCategoryOnly) {
@@ -74,9 +74,9 @@ TEST_F(HourDisplayTest, AClickChangesTheColourOfTheClickedCellsCategoryOnly) {
   EXPECT_EQ(dialogStarts, std::vector<Colorref>{kOffPeak});
   EXPECT_EQ(strip.OffPeakColor(), 0xFF0000u);
   EXPECT_EQ(strip.OnPeakColor(), kPeak);
-  EXPECT_EQ(cellColours()[3], 0xFF0000u);
-  EXPECT_EQ(cellColours()[8], 0xFF0000u);
-  EXPECT_EQ(cellColours()[9], kPeak);
+  EXPECT_EQ(CellColours()[3], 0xFF0000u);
+  EXPECT_EQ(CellColours()[8], 0xFF0000u);
+  EXPECT_EQ(CellColours()[9], kPeak);
 
   answer.reset();
   strip.Click(strip.CellRect(12).center());

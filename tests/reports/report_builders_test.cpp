@@ -35,7 +35,7 @@ class ReportBuildersTest : public ::testing::Test {
     return result;
   }
 
-  TDailyData load(const UserFilter& user = std::nullopt) { return LoadDailyData(db, user, settings); }
+  TDailyData Load(const UserFilter& user = std::nullopt) { return LoadDailyData(db, user, settings); }
 
   testing_support::UsageDatabase store;
   Settings& settings = store.settings;
@@ -44,7 +44,7 @@ class ReportBuildersTest : public ::testing::Test {
 };
 
 TEST_F(ReportBuildersTest, AnEmptyRecordGivesOnlyAZeroTotalRowAndOneDayOfZeroSamples) {
-  const TDailyData days = load();
+  const TDailyData days = Load();
   EXPECT_TRUE(days.empty());
   for (const auto& build : std::vector<std::function<void()>>{[&] { BuildDailyReport(panel, days); },
                                                               [&] {
@@ -68,10 +68,10 @@ TEST_F(ReportBuildersTest, AnEmptyRecordGivesOnlyAZeroTotalRowAndOneDayOfZeroSam
 }
 
 TEST_F(ReportBuildersTest, DailyRowsAreNewestFirstWithTextsHolderAndChartPoint) {
-  store.write(QStringLiteral("me"), Day(2026, 3, 1), 3, 1024, 2048, 61);
-  store.write(QStringLiteral("you"), Day(2026, 3, 1), 4, 1024, 0);
-  store.write(QStringLiteral("me"), Day(2026, 3, 2), 0, 5 * kGB, 0);
-  BuildDailyReport(panel, load());
+  store.Write(QStringLiteral("me"), Day(2026, 3, 1), 3, 1024, 2048, 61);
+  store.Write(QStringLiteral("you"), Day(2026, 3, 1), 4, 1024, 0);
+  store.Write(QStringLiteral("me"), Day(2026, 3, 2), 0, 5 * kGB, 0);
+  BuildDailyReport(panel, Load());
   EXPECT_EQ(captions(),
             (QStringList{QStringLiteral("02/03/2026"), QStringLiteral("01/03/2026"), QStringLiteral("Total")}));
   const TUsagePanelRow& first = panel.Rows().at(1);
@@ -90,43 +90,43 @@ TEST_F(ReportBuildersTest, DailyRowsAreNewestFirstWithTextsHolderAndChartPoint) 
 TEST_F(ReportBuildersTest, TheHoursFilterKeepsOnlyItsHours) {
   settings.PeakHourFrom = 9;
   settings.PeakHourTo = 17;
-  store.write(QStringLiteral("me"), Day(2026, 3, 1), 8, 100, 0);
-  store.write(QStringLiteral("me"), Day(2026, 3, 1), 9, 10, 0);
-  store.write(QStringLiteral("me"), Day(2026, 3, 2), 17, 1, 0);
+  store.Write(QStringLiteral("me"), Day(2026, 3, 1), 8, 100, 0);
+  store.Write(QStringLiteral("me"), Day(2026, 3, 1), 9, 10, 0);
+  store.Write(QStringLiteral("me"), Day(2026, 3, 2), 17, 1, 0);
   settings.HoursShown = 1;
-  EXPECT_EQ(load(), (TDailyData{{Day(2026, 3, 1), 10, 0, 0}, {Day(2026, 3, 2), 1, 0, 0}}));
+  EXPECT_EQ(Load(), (TDailyData{{Day(2026, 3, 1), 10, 0, 0}, {Day(2026, 3, 2), 1, 0, 0}}));
   settings.HoursShown = 2;
-  EXPECT_EQ(load(QStringLiteral("me")), (TDailyData{{Day(2026, 3, 1), 100, 0, 0}}));
+  EXPECT_EQ(Load(QStringLiteral("me")), (TDailyData{{Day(2026, 3, 1), 100, 0, 0}}));
   settings.PeakHourFrom = 0;
   settings.PeakHourTo = 23;
-  BuildDailyReport(panel, load());
+  BuildDailyReport(panel, Load());
   EXPECT_EQ(captions(), QStringList{QStringLiteral("Total")});
   settings.HoursShown = 3;
-  testing_support::ExpectAssertion("totals", [&] { load(); });
+  testing_support::ExpectAssertion("totals", [&] { Load(); });
 }
 
 TEST_F(ReportBuildersTest, PendingAmountsJoinTodayOnlyForTheirUserAndHours) {
   const qint32 today = Day(2026, 3, 31);
-  store.write(QStringLiteral("me"), today, 1, 100, 10);
-  store.write(QStringLiteral("you"), today, 1, 1000, 0);
+  store.Write(QStringLiteral("me"), today, 1, 100, 10);
+  store.Write(QStringLiteral("you"), today, 1, 1000, 0);
   db.AddData(5, 7, 3);
-  EXPECT_EQ(load(), (TDailyData{{today, 1107, 13, 5}}));
-  EXPECT_EQ(load(QStringLiteral("me")), (TDailyData{{today, 107, 13, 5}}));
-  EXPECT_EQ(load(QStringLiteral("you")), (TDailyData{{today, 1000, 0, 0}}));
+  EXPECT_EQ(Load(), (TDailyData{{today, 1107, 13, 5}}));
+  EXPECT_EQ(Load(QStringLiteral("me")), (TDailyData{{today, 107, 13, 5}}));
+  EXPECT_EQ(Load(QStringLiteral("you")), (TDailyData{{today, 1000, 0, 0}}));
   // 12:30 is a peak hour by default (9 to 23): off-peak reports leave the pending amounts out.
   settings.HoursShown = 2;
-  EXPECT_EQ(load(), (TDailyData{{today, 1100, 10, 0}}));
+  EXPECT_EQ(Load(), (TDailyData{{today, 1100, 10, 0}}));
   // A range that does not hold today adds nothing.
   EXPECT_TRUE(LoadDailyData(db, std::nullopt, Settings{}, DayRange{today - 10, today - 1}).empty());
 }
 
 TEST_F(ReportBuildersTest, WeeksFoldTheirDaysNewestFirst) {
   // 2026-03-01 is a Sunday; weeks start on Monday.
-  store.write(QStringLiteral("me"), Day(2026, 3, 1), 0, 1, 0);
-  store.write(QStringLiteral("me"), Day(2026, 3, 2), 0, 2, 0);
-  store.write(QStringLiteral("me"), Day(2026, 3, 8), 0, 4, 0);
-  store.write(QStringLiteral("me"), Day(2026, 3, 30), 0, 8, 0);
-  BuildWeeklyReport(panel, load(), {1, 1});
+  store.Write(QStringLiteral("me"), Day(2026, 3, 1), 0, 1, 0);
+  store.Write(QStringLiteral("me"), Day(2026, 3, 2), 0, 2, 0);
+  store.Write(QStringLiteral("me"), Day(2026, 3, 8), 0, 4, 0);
+  store.Write(QStringLiteral("me"), Day(2026, 3, 30), 0, 8, 0);
+  BuildWeeklyReport(panel, Load(), {1, 1});
   EXPECT_EQ(captions(),
             (QStringList{QStringLiteral("30/03/2026 - 05/04/2026"), QStringLiteral("02/03/2026 - 08/03/2026"),
                          QStringLiteral("23/02/2026 - 01/03/2026"), QStringLiteral("Total")}));
@@ -136,9 +136,9 @@ TEST_F(ReportBuildersTest, WeeksFoldTheirDaysNewestFirst) {
 }
 
 TEST_F(ReportBuildersTest, MonthCaptionsNameTheMonthOnlyWhenMonthsStartOnTheFirst) {
-  store.write(QStringLiteral("me"), Day(2025, 12, 20), 0, 1, 0);
-  store.write(QStringLiteral("me"), Day(2026, 1, 10), 0, 2, 0);
-  const TDailyData days = load();
+  store.Write(QStringLiteral("me"), Day(2025, 12, 20), 0, 1, 0);
+  store.Write(QStringLiteral("me"), Day(2026, 1, 10), 0, 2, 0);
+  const TDailyData days = Load();
   BuildMonthlyReport(panel, days, {1, 1});
   EXPECT_EQ(captions(),
             (QStringList{QStringLiteral("2026 January"), QStringLiteral("2025 December"), QStringLiteral("Total")}));
@@ -164,10 +164,10 @@ TEST_F(ReportBuildersTest, HourlyRowsSamplesAndColours) {
   settings.PeakHourTo = 17;
   settings.OnPeakColor = 0x0000FF;
   settings.OffPeakColor = 0x00FF00;
-  store.write(QStringLiteral("me"), Day(2026, 3, 1), 9, 3600 * 10, 3600 * 2);
-  store.write(QStringLiteral("you"), Day(2026, 3, 1), 9, 3600 * 5, 0);
-  store.write(QStringLiteral("me"), Day(2026, 3, 3), 9, 7200, 0);
-  store.write(QStringLiteral("me"), Day(2026, 3, 3), 23, 3599, 1 * kGB);
+  store.Write(QStringLiteral("me"), Day(2026, 3, 1), 9, 3600 * 10, 3600 * 2);
+  store.Write(QStringLiteral("you"), Day(2026, 3, 1), 9, 3600 * 5, 0);
+  store.Write(QStringLiteral("me"), Day(2026, 3, 3), 9, 7200, 0);
+  store.Write(QStringLiteral("me"), Day(2026, 3, 3), 23, 3599, 1 * kGB);
   THourlyList list(settings, kLocale);
   const std::vector<THourlySample> samples = BuildHourlyReport(db, list, std::nullopt);
   ASSERT_EQ(samples.size(), 48u);

@@ -35,24 +35,24 @@ class PanelSortingTest : public ::testing::Test {
     panel.BeginReport();
     // Key, received, sent, dial-up: each column orders the three rows differently, and the
     // amounts lie beyond 32 bits where a truncated comparison would go wrong.
-    add(QStringLiteral("a"), 3, k900MB, k5GB + 1, 7);
-    add(QStringLiteral("b"), 1, k5GB, 1, 4000000000u);
-    add(QStringLiteral("c"), 2, (1LL << 32) + 5, k5GB, 0);
+    Add(QStringLiteral("a"), 3, k900MB, k5GB + 1, 7);
+    Add(QStringLiteral("b"), 1, k5GB, 1, 4000000000u);
+    Add(QStringLiteral("c"), 2, (1LL << 32) + 5, k5GB, 0);
     panel.EndReport();
   }
 
-  void add(const QString& caption, qint32 key, qint64 in, qint64 out, quint32 dialup) {
+  void Add(const QString& caption, qint32 key, qint64 in, qint64 out, quint32 dialup) {
     panel.AddRow(caption, {}, {key, in, out, dialup}, dialup, out, in);
   }
 
-  QString order() const {
+  QString Order() const {
     QString result;
     for (const TUsagePanelRow& row : panel.Rows()) result += row.Caption.left(1);
     return result;
   }
 
   // Sorts ascending by the column, whatever the state before.
-  void sortBy(int column) {
+  void SortBy(int column) {
     panel.HeaderClicked(column);
     if (panel.SortState().Value() != column) panel.HeaderClicked(column);
   }
@@ -62,28 +62,28 @@ class PanelSortingTest : public ::testing::Test {
 };
 
 TEST_F(PanelSortingTest, EveryColumnBothDirectionsWithTheTotalRowAfterEveryRowAscending) {
-  EXPECT_EQ(order(), QStringLiteral("abcT"));
+  EXPECT_EQ(Order(), QStringLiteral("abcT"));
   struct Case {
     int column;
     const char* ascending;
   };
   for (const Case& c : {Case{1, "bcaT"}, Case{2, "acbT"}, Case{3, "bcaT"}, Case{4, "bacT"}, Case{5, "cabT"}}) {
-    sortBy(c.column);
-    EXPECT_EQ(order(), QString::fromLatin1(c.ascending)) << "column " << c.column;
+    SortBy(c.column);
+    EXPECT_EQ(Order(), QString::fromLatin1(c.ascending)) << "column " << c.column;
     panel.HeaderClicked(c.column);
     QString descending = QString::fromLatin1(c.ascending);
     std::reverse(descending.begin(), descending.end());
-    EXPECT_EQ(order(), descending) << "column " << c.column << " descending";
+    EXPECT_EQ(Order(), descending) << "column " << c.column << " descending";
   }
 }
 
 TEST_F(PanelSortingTest, ARebuiltReportKeepsTheChosenOrder) {
-  sortBy(2);
+  SortBy(2);
   panel.BeginReport();
-  add(QStringLiteral("x"), 1, 10, 0, 0);
-  add(QStringLiteral("y"), 2, 5, 0, 0);
+  Add(QStringLiteral("x"), 1, 10, 0, 0);
+  Add(QStringLiteral("y"), 2, 5, 0, 0);
   panel.EndReport();
-  EXPECT_EQ(order(), QStringLiteral("yxT"));
+  EXPECT_EQ(Order(), QStringLiteral("yxT"));
 }
 
 TEST(CompareHolders, TotalsOfTheGreatestAmountsDoNotWrap) {

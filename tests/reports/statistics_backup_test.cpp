@@ -109,15 +109,15 @@ TEST_F(BackupTest, AnEmptyDatabaseWritesEmptyElementTagsAndRestoringItEmptiesBot
   EXPECT_EQ(BackupBytes(db), QByteArray("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n<meterly-backup>\r\n"
                                         "\t<data/>\r\n\t<dialup/>\r\n</meterly-backup>\r\n"));
   UsageDatabase full;
-  full.write(QStringLiteral("x"), 46000, 3, 1, 2);
-  full.addSession(QStringLiteral("isp"), QStringLiteral("2026-03-01 10:00:00"), 60);
+  full.Write(QStringLiteral("x"), 46000, 3, 1, 2);
+  full.AddSession(QStringLiteral("isp"), QStringLiteral("2026-03-01 10:00:00"), 60);
   Restore(*full.db, BackupBytes(db));
-  EXPECT_EQ(full.contents(), QStringList());
+  EXPECT_EQ(full.Contents(), QStringList());
 }
 
 TEST_F(BackupTest, OneRowAndOneSessionAreLaidOutOneElementALineIndentedByTabs) {
-  store.write(QStringLiteral("me"), 46000, 5, 100, 200, 30);
-  store.addSession(QStringLiteral("isp"), QStringLiteral("2026-03-01 10:00:00"), 60, 7, 8);
+  store.Write(QStringLiteral("me"), 46000, 5, 100, 200, 30);
+  store.AddSession(QStringLiteral("isp"), QStringLiteral("2026-03-01 10:00:00"), 60, 7, 8);
   EXPECT_EQ(BackupBytes(db), QByteArray("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n<meterly-backup>\r\n"
                                         "\t<data>\r\n\t\t<item>\r\n\t\t\t<user>me</user>\r\n\t\t\t<day>46000</day>\r\n"
                                         "\t\t\t<in>100</in>\r\n\t\t\t<out>200</out>\r\n\t\t\t<dialup>30</dialup>\r\n"
@@ -132,16 +132,16 @@ TEST_F(BackupTest, ARoundTripRestoresEveryRowAndSessionIdentically) {
   const QStringList users{QStringLiteral("a<b&c"), QStringLiteral("O'Brien \"Q\""), QStringLiteral("张伟"),
                           QStringLiteral("cr\rlf\n tab\t"), QStringLiteral("R&D]]>")};
   for (int u = 0; u < users.size(); ++u) {
-    for (int hour : {0, 7, 23}) store.write(users[u], 45000 + u, hour, 1LL << 40 | hour, u * 1000 + hour, hour);
+    for (int hour : {0, 7, 23}) store.Write(users[u], 45000 + u, hour, 1LL << 40 | hour, u * 1000 + hour, hour);
   }
-  store.addSession(QStringLiteral("拨号 <1>"), QStringLiteral("2026-03-01 10:00:00"), 4000000000U, 1, 2);
-  store.addSession(QStringLiteral("isp's & co"), QStringLiteral("2025-12-31 23:59:59"), 1, 9223372036854775807LL, 0);
-  const QStringList before = store.contents();
+  store.AddSession(QStringLiteral("拨号 <1>"), QStringLiteral("2026-03-01 10:00:00"), 4000000000U, 1, 2);
+  store.AddSession(QStringLiteral("isp's & co"), QStringLiteral("2025-12-31 23:59:59"), 1, 9223372036854775807LL, 0);
+  const QStringList before = store.Contents();
   const QByteArray backup = BackupBytes(db);
 
-  store.write(QStringLiteral("later"), 46100, 1, 1, 1);
+  store.Write(QStringLiteral("later"), 46100, 1, 1, 1);
   Restore(db, backup);
-  EXPECT_EQ(store.contents(), before);
+  EXPECT_EQ(store.Contents(), before);
   EXPECT_EQ(BackupBytes(db), backup);
 }
 
@@ -152,12 +152,12 @@ TEST_F(BackupTest, TheAmountsNotYetWrittenAreInTheBackup) {
 }
 
 TEST_F(BackupTest, ItemsTakeHourZeroWithoutANumericHourAndDuplicatesAddUp) {
-  store.addSession(QStringLiteral("kept"), QStringLiteral("2026-03-01 10:00:00"), 60);
+  store.AddSession(QStringLiteral("kept"), QStringLiteral("2026-03-01 10:00:00"), 60);
   const QByteArray document = "<?xml version=\"1.0\"?><meterly-backup>\n  <data>\n" + Item(kFields) + "\n" +
                               Item(kFields + "<hour>x</hour>") + Item(kFields + "<hour>4</hour>") +
                               Item(kFields + "<hour> 4 </hour>") + "</data></meterly-backup>";
   Restore(db, document);
-  EXPECT_EQ(store.contents(), (QStringList{QStringLiteral("u|46000|0|10|12|14"), QStringLiteral("u|46000|4|10|12|14"),
+  EXPECT_EQ(store.Contents(), (QStringList{QStringLiteral("u|46000|0|10|12|14"), QStringLiteral("u|46000|4|10|12|14"),
                                            QStringLiteral("kept|2026-03-01 10:00:00|60|0|0")}));
 }
 
@@ -165,7 +165,7 @@ TEST_F(BackupTest, AnUnreadableSinceBecomesTheZeroDate) {
   Restore(db, Document("",
                        "<dialup><item><connection>c</connection><since>never</since><duration>1</duration>"
                        "<in>2</in><out>3</out></item></dialup>"));
-  EXPECT_EQ(store.rows(QStringLiteral("SELECT * FROM dialup"), 5),
+  EXPECT_EQ(store.Rows(QStringLiteral("SELECT * FROM dialup"), 5),
             QStringList{QStringLiteral("c|1899-12-30 00:00:00|1|2|3")});
 }
 
@@ -173,7 +173,7 @@ TEST_F(BackupTest, AWindows1252BackupOfAnOlderInstallationRestores) {
   Restore(db,
           "<?xml version=\"1.0\" encoding=\"windows-1252\"?><meterly-backup><data><item><user>Jos\xe9 \x80</user>"
           "<day>40000</day><in>1</in><out>2</out><dialup>0</dialup></item></data></meterly-backup>");
-  EXPECT_EQ(store.contents(), QStringList{QStringLiteral("José €|40000|0|1|2|0")});
+  EXPECT_EQ(store.Contents(), QStringList{QStringLiteral("José €|40000|0|1|2|0")});
 }
 
 TEST_F(BackupTest, ABadFileChangesNeitherTheDatabaseNorThePendingAmounts) {
@@ -209,10 +209,10 @@ TEST_F(BackupTest, ABadFileChangesNeitherTheDatabaseNorThePendingAmounts) {
       {"garbage after the root", Document(Item(kFields)) + "<x>", QString()},
       {"no element", "", QString()},
   };
-  store.write(QStringLiteral("me"), 46000, 1, 10, 20);
-  store.addSession(QStringLiteral("isp"), QStringLiteral("2026-03-01 10:00:00"), 60);
+  store.Write(QStringLiteral("me"), 46000, 1, 10, 20);
+  store.AddSession(QStringLiteral("isp"), QStringLiteral("2026-03-01 10:00:00"), 60);
   db.AddData(1, 2, 3);
-  const QStringList before = store.contents();
+  const QStringList before = store.Contents();
   for (const Case& test : cases) {
     const QString message = RestoreError(db, test.document);
     if (test.error.isEmpty()) {
@@ -220,7 +220,7 @@ TEST_F(BackupTest, ABadFileChangesNeitherTheDatabaseNorThePendingAmounts) {
     } else {
       EXPECT_EQ(message, test.error) << test.what;
     }
-    EXPECT_EQ(store.contents(), before) << test.what;
+    EXPECT_EQ(store.Contents(), before) << test.what;
     EXPECT_EQ(db.PendingIn(), 2) << test.what;
   }
 }
@@ -228,10 +228,10 @@ TEST_F(BackupTest, ABadFileChangesNeitherTheDatabaseNorThePendingAmounts) {
 // Random damage to a valid backup never crashes the reader, and the database changes only when
 // the file still reads as a whole backup.
 TEST_F(BackupTest, DamagedFilesNeverChangeTheDatabaseUnlessTheRestoreCommits) {
-  for (int u = 0; u < 3; ++u) store.write(QStringLiteral("user%1 <&>").arg(u), 46000 + u, u, 100 + u, 200, u);
-  store.addSession(QStringLiteral("isp"), QStringLiteral("2026-03-01 10:00:00"), 60, 1, 2);
+  for (int u = 0; u < 3; ++u) store.Write(QStringLiteral("user%1 <&>").arg(u), 46000 + u, u, 100 + u, 200, u);
+  store.AddSession(QStringLiteral("isp"), QStringLiteral("2026-03-01 10:00:00"), 60, 1, 2);
   const QByteArray original = BackupBytes(db);
-  const QStringList before = store.contents();
+  const QStringList before = store.Contents();
   QRandomGenerator random(20260331);
   const QByteArray alphabet = "<>/&;#x0123456789-\r\n\t amp";
   int restored = 0;
@@ -267,7 +267,7 @@ TEST_F(BackupTest, DamagedFilesNeverChangeTheDatabaseUnlessTheRestoreCommits) {
     } catch (const EBackupError&) {
       EXPECT_EQ(db.PendingIn(), pending);
     }
-    ASSERT_EQ(store.contents(), before) << damaged.toStdString();
+    ASSERT_EQ(store.Contents(), before) << damaged.toStdString();
     db.ClearPending();
   }
   EXPECT_GT(restored, 0);
@@ -277,7 +277,7 @@ TEST_F(BackupTest, DamagedFilesNeverChangeTheDatabaseUnlessTheRestoreCommits) {
 TEST_F(BackupTest, ATextXmlCannotHoldIsRefusedAndTheOldFileStays) {
   const QString path = store.dir.filePath(QStringLiteral("backup.xml"));
   testing_support::WriteFile(path, "old");
-  store.write(QStringLiteral("bell\x07"), 46000, 1, 1, 1);
+  store.Write(QStringLiteral("bell\x07"), 46000, 1, 1, 1);
   try {
     BackupStatistics(db, path);
     ADD_FAILURE() << "no error";

@@ -42,10 +42,10 @@ class StatisticsWindowTest : public ::testing::Test {
     store.settings.CustomDateTo = kToday;
     store.settings.PeakHourFrom = 9;
     store.settings.PeakHourTo = 17;
-    store.write(QStringLiteral("me"), kToday, 10, 1000, 24);
-    store.write(QStringLiteral("me"), kToday, 20, 100, 0);
-    store.write(QStringLiteral("O'Brien"), kToday - 2, 10, 2000, 0);
-    store.write(QStringLiteral("R&D"), kToday - 30, 3, 3000, 0);
+    store.Write(QStringLiteral("me"), kToday, 10, 1000, 24);
+    store.Write(QStringLiteral("me"), kToday, 20, 100, 0);
+    store.Write(QStringLiteral("O'Brien"), kToday - 2, 10, 2000, 0);
+    store.Write(QStringLiteral("R&D"), kToday - 30, 3, 3000, 0);
   }
 
   // Its menus are top-level widgets too: the windows are collected before any is deleted.
@@ -57,7 +57,7 @@ class StatisticsWindowTest : public ::testing::Test {
     for (const QPointer<TTotalsForm>& form : forms) delete form.data();
   }
 
-  TTotalsForm* open() {
+  TTotalsForm* Open() {
     TTotalsFormContext context;
     context.diskDB = store.db.get();
     context.settings = &store.settings;
@@ -76,7 +76,7 @@ class StatisticsWindowTest : public ::testing::Test {
     return form;
   }
 
-  QAction* userItem(TTotalsForm& form, const QString& text) {
+  QAction* UserItem(TTotalsForm& form, const QString& text) {
     for (QAction* item : form.UsersMenu->actions()) {
       if (item->text() == text) return item;
     }
@@ -95,7 +95,7 @@ class StatisticsWindowTest : public ::testing::Test {
 };
 
 TEST_F(StatisticsWindowTest, OpensForAllUsersWithTheSummaryAndEveryDayReport) {
-  TTotalsForm& form = *open();
+  TTotalsForm& form = *Open();
   EXPECT_EQ(form.windowTitle(), QStringLiteral("Usage Report for All Users Combined"));
   EXPECT_EQ(form.lblDailyRecvValue->text(), QStringLiteral("1.07 KB"));
   EXPECT_EQ(form.lblSinceRecvValue->text(), QStringLiteral("5.96 KB"));
@@ -107,20 +107,20 @@ TEST_F(StatisticsWindowTest, OpensForAllUsersWithTheSummaryAndEveryDayReport) {
 }
 
 TEST_F(StatisticsWindowTest, UsersMenuKeepsQuotesAndAmpersandsAndASwitchRefreshesEverything) {
-  TTotalsForm& form = *open();
+  TTotalsForm& form = *Open();
   QStringList texts;
   for (QAction* item : form.UsersMenu->actions()) texts.append(item->text());
   EXPECT_EQ(texts, (QStringList{QStringLiteral("All Users Combined"), QStringLiteral("O'Brien"), QStringLiteral("R&&D"),
                                 QStringLiteral("me")}));
   const QString firstDay = form.lblSince->text();
 
-  userItem(form, QStringLiteral("R&&D"))->trigger();
+  UserItem(form, QStringLiteral("R&&D"))->trigger();
   EXPECT_EQ(form.windowTitle(), QStringLiteral("Usage Report for R&D"));
   EXPECT_EQ(form.lblDailyRecvValue->text(), QStringLiteral("0 bytes"));
   EXPECT_EQ(form.lblSinceRecvValue->text(), QStringLiteral("2.93 KB"));
   EXPECT_EQ(firstDay, form.lblSince->text());  // R&D's first day is also the first of all
 
-  userItem(form, QStringLiteral("O'Brien"))->trigger();
+  UserItem(form, QStringLiteral("O'Brien"))->trigger();
   EXPECT_NE(form.lblSince->text(), firstDay);
   EXPECT_TRUE(
       form.lblSince->text().contains(QLocale::system().toString(DaySerialToDate(kToday - 2), QLocale::ShortFormat)));
@@ -129,7 +129,7 @@ TEST_F(StatisticsWindowTest, UsersMenuKeepsQuotesAndAmpersandsAndASwitchRefreshe
 }
 
 TEST_F(StatisticsWindowTest, TheCustomPageFollowsTheHoursShownAndTheDatePickers) {
-  TTotalsForm& form = *open();
+  TTotalsForm& form = *Open();
   form.Pages->setCurrentIndex(TTotalsForm::tsCustom);
   EXPECT_EQ(form.Reports().CustomPanel.TotalIn(), 6100);
   form.ActionDisplayPeakHours->trigger();
@@ -142,7 +142,7 @@ TEST_F(StatisticsWindowTest, TheCustomPageFollowsTheHoursShownAndTheDatePickers)
 }
 
 TEST_F(StatisticsWindowTest, ChartAndHoursActionsWorkOnlyOnTheFourReportPages) {
-  TTotalsForm& form = *open();
+  TTotalsForm& form = *Open();
   const auto enabled = [&] {
     return std::vector<bool>{form.ActionChart->isEnabled(), form.ActionDisplayAllHours->isEnabled(),
                              form.ActionDisplayPeakHours->isEnabled(), form.ActionDisplayFreeHours->isEnabled()};
@@ -156,7 +156,7 @@ TEST_F(StatisticsWindowTest, ChartAndHoursActionsWorkOnlyOnTheFourReportPages) {
 }
 
 TEST_F(StatisticsWindowTest, ExportOnTheSummaryPageAsksForAReportAndWritesNothing) {
-  TTotalsForm& form = *open();
+  TTotalsForm& form = *Open();
   MessageBoxAnswerer answerer(QMessageBox::Ok);
   form.ActionExport->trigger();
   EXPECT_EQ(answerer.texts,
@@ -167,7 +167,7 @@ TEST_F(StatisticsWindowTest, ExportOnTheSummaryPageAsksForAReportAndWritesNothin
 
 TEST_F(StatisticsWindowTest, ExportWritesTheCurrentPageInTheChosenFormatWithItsSuffix) {
   store.settings.ReportSaveFormat = 2;
-  TTotalsForm& form = *open();
+  TTotalsForm& form = *Open();
   form.Pages->setCurrentIndex(TTotalsForm::tsDailyStats);
   reportChoice = TSaveChoice{store.dir.filePath(QStringLiteral("report")), 5};
   form.ActionExport->trigger();
@@ -181,9 +181,9 @@ TEST_F(StatisticsWindowTest, ExportWritesTheCurrentPageInTheChosenFormatWithItsS
 }
 
 TEST_F(StatisticsWindowTest, ResettingOneUserKeepsTheOthersAndReturnsToAllUsers) {
-  store.addSession(QStringLiteral("isp"), QStringLiteral("2026-03-01 10:00:00"), 60);
-  TTotalsForm& form = *open();
-  userItem(form, QStringLiteral("O'Brien"))->trigger();
+  store.AddSession(QStringLiteral("isp"), QStringLiteral("2026-03-01 10:00:00"), 60);
+  TTotalsForm& form = *Open();
+  UserItem(form, QStringLiteral("O'Brien"))->trigger();
   MessageBoxAnswerer answerer(QMessageBox::Yes);
   form.ActionReset->trigger();
   EXPECT_EQ(answerer.texts, QStringList{QStringLiteral("Are you sure you want to reset all statistics for O'Brien?")});
@@ -195,19 +195,19 @@ TEST_F(StatisticsWindowTest, ResettingOneUserKeepsTheOthersAndReturnsToAllUsers)
 }
 
 TEST_F(StatisticsWindowTest, ResetAnsweredNoChangesNothing) {
-  TTotalsForm& form = *open();
+  TTotalsForm& form = *Open();
   MessageBoxAnswerer answerer(QMessageBox::No);
   form.ActionReset->trigger();
   EXPECT_EQ(answerer.texts.size(), 1);
   EXPECT_TRUE(tickStates.empty());
-  EXPECT_EQ(store.contents().size(), 4);
+  EXPECT_EQ(store.Contents().size(), 4);
 }
 
 TEST_F(StatisticsWindowTest, DialupSessionsAreListedLatestEndFirst) {
-  store.addSession(QStringLiteral("long"), QStringLiteral("2026-03-01 08:00:00"), 7200);  // ends 10:00
-  store.addSession(QStringLiteral("late"), QStringLiteral("2026-03-01 09:30:00"), 60);    // ends 09:31
-  store.addSession(QStringLiteral("last"), QStringLiteral("2026-03-01 09:00:00"), 3700);  // ends 10:01:40
-  TTotalsForm& form = *open();
+  store.AddSession(QStringLiteral("long"), QStringLiteral("2026-03-01 08:00:00"), 7200);  // ends 10:00
+  store.AddSession(QStringLiteral("late"), QStringLiteral("2026-03-01 09:30:00"), 60);    // ends 09:31
+  store.AddSession(QStringLiteral("last"), QStringLiteral("2026-03-01 09:00:00"), 3700);  // ends 10:01:40
+  TTotalsForm& form = *Open();
   QStringList names;
   for (const TRasItem& session : form.Reports().SessionList.Sessions()) names.append(session.Name);
   EXPECT_EQ(names, (QStringList{QStringLiteral("last"), QStringLiteral("long"), QStringLiteral("late")}));
@@ -216,7 +216,7 @@ TEST_F(StatisticsWindowTest, DialupSessionsAreListedLatestEndFirst) {
 
 TEST_F(StatisticsWindowTest, ReadOnlyModeTakesAwayResetBackupAndRestore) {
   readOnly = true;
-  TTotalsForm& form = *open();
+  TTotalsForm& form = *Open();
   for (QAction* action : {form.ActionReset, form.ActionBackup, form.ActionRestore}) {
     EXPECT_FALSE(action->isEnabled()) << action->objectName().toStdString();
     EXPECT_FALSE(action->isVisible()) << action->objectName().toStdString();
@@ -225,7 +225,7 @@ TEST_F(StatisticsWindowTest, ReadOnlyModeTakesAwayResetBackupAndRestore) {
 }
 
 TEST_F(StatisticsWindowTest, SetUpRunsOnceAndClosingSavesTheWindowsSettings) {
-  TTotalsForm& form = *open();
+  TTotalsForm& form = *Open();
   int statements = 0;
   store.db->SetStatementObserver([&](const QString&) { ++statements; });
   form.hide();
@@ -247,16 +247,16 @@ TEST_F(StatisticsWindowTest, SetUpRunsOnceAndClosingSavesTheWindowsSettings) {
 }
 
 TEST_F(StatisticsWindowTest, BackupThenRestoreBringsTheRecordBackAndRebuildsTheUsersMenu) {
-  TTotalsForm& form = *open();
-  const QStringList before = store.contents();
+  TTotalsForm& form = *Open();
+  const QStringList before = store.Contents();
   form.ActionBackup->trigger();
-  store.write(QStringLiteral("newcomer"), kToday, 1, 5, 5);
+  store.Write(QStringLiteral("newcomer"), kToday, 1, 5, 5);
   form.ActionRefresh->trigger();
   form.BuildUsersMenu();
   ASSERT_EQ(form.UsersMenu->actions().size(), 5);
 
   form.ActionRestore->trigger();
-  EXPECT_EQ(store.contents(), before);
+  EXPECT_EQ(store.Contents(), before);
   EXPECT_EQ(tickStates, (std::vector<bool>{false, true}));
   EXPECT_EQ(form.UsersMenu->actions().size(), 4);
   EXPECT_EQ(form.Reports().DailyPanel.TotalIn(), 6100);

@@ -39,7 +39,7 @@ class UsageChartTest : public ::testing::Test {
     chart.SetSentColor(kGreen);
   }
 
-  void addPoints(int count) {
+  void AddPoints(int count) {
     for (int i = 0; i < count; ++i) chart.AddPoint(QStringLiteral("p%1").arg(i), 100, 100);
   }
 
@@ -47,7 +47,7 @@ class UsageChartTest : public ::testing::Test {
 };
 
 TEST_F(UsageChartTest, FiveHundredFivePixelsShowEightPointsAndPagesThroughTwenty) {
-  addPoints(20);
+  AddPoints(20);
   EXPECT_EQ(chart.VisibleCount(), 8);
   EXPECT_EQ(chart.LastVisible(), 7);
   const auto state = [this] { return std::pair(chart.PageLeftEnabled(), chart.PageRightEnabled()); };
@@ -98,7 +98,7 @@ TEST_F(UsageChartTest, ValueLabelsGoThroughTheFormatter) {
 }
 
 TEST_F(UsageChartTest, EveryLowHeightPaintsAndReturns) {
-  addPoints(3);
+  AddPoints(3);
   for (int height = 1; height <= 49; ++height) {
     chart.SetClientSize(QSize(300, height));
     EXPECT_FALSE(Painted(chart).isNull()) << height;

@@ -23,9 +23,9 @@ const QString kDayTotals = QStringLiteral("SELECT * FROM usage_days ORDER BY USE
 
 class DayTotalsTableTest : public ::testing::Test {
  protected:
-  QString path() const { return dir.filePath(QStringLiteral("Meterly.db")); }
-  std::unique_ptr<TDiskDB> open(OpenMode mode = OpenMode::ReadWrite) {
-    return std::make_unique<TDiskDB>(path(), platform, settings, TDiskDB::DefaultBusyTimeoutMs, mode);
+  QString Path() const { return dir.filePath(QStringLiteral("Meterly.db")); }
+  std::unique_ptr<TDiskDB> Open(OpenMode mode = OpenMode::ReadWrite) {
+    return std::make_unique<TDiskDB>(Path(), platform, settings, TDiskDB::DefaultBusyTimeoutMs, mode);
   }
 
   QTemporaryDir dir;
@@ -36,7 +36,7 @@ class DayTotalsTableTest : public ::testing::Test {
 // Whatever writes the hourly rows (the minute write, a reset, a restore that replaces rows, another
 // program with plain SQL), the day totals stay their sums.
 TEST_F(DayTotalsTableTest, EveryKindOfWriteKeepsTheDayTotalsEqualToTheHourlySums) {
-  auto db = open();
+  auto db = Open();
   std::mt19937 random(11);
   const auto pick = [&](int n) { return std::uniform_int_distribution<int>(0, n - 1)(random); };
   const QStringList users{QStringLiteral("ann"), QStringLiteral("o'brien")};
@@ -70,28 +70,28 @@ TEST_F(DayTotalsTableTest, EveryKindOfWriteKeepsTheDayTotalsEqualToTheHourlySums
         break;
     }
   }
-  SqliteProbe probe(path());
-  EXPECT_EQ(probe.rows(kDayTotals), probe.rows(kSummedHours));
-  EXPECT_FALSE(probe.rows(kDayTotals).isEmpty());
+  SqliteProbe probe(Path());
+  EXPECT_EQ(probe.Rows(kDayTotals), probe.Rows(kSummedHours));
+  EXPECT_FALSE(probe.Rows(kDayTotals).isEmpty());
 }
 
 TEST_F(DayTotalsTableTest, AFileWithoutThemGetsThemFilledAndAReadOnlyOpenSumsTheHours) {
-  open();
+  Open();
   {
-    SqliteProbe probe(path());
-    probe.exec(QStringLiteral(
+    SqliteProbe probe(Path());
+    probe.Exec(QStringLiteral(
         "DROP TRIGGER usage_days_insert; DROP TRIGGER usage_days_delete; DROP TRIGGER usage_days_update; "
         "DROP TABLE usage_days; INSERT INTO usage VALUES ('ann', 46000, 3, 10, 20, 1), "
         "('ann', 46000, 4, 1, 2, 3), ('bob', 46001, 0, 5, 5, 5)"));
   }
-  EXPECT_EQ(open(OpenMode::ReadOnly)->DailyTable(), QStringLiteral("usage")) << "never changed for reading";
-  EXPECT_EQ(SqliteProbe(path()).value(QStringLiteral("SELECT COUNT(*) FROM sqlite_master WHERE name = 'usage_days'")),
+  EXPECT_EQ(Open(OpenMode::ReadOnly)->DailyTable(), QStringLiteral("usage")) << "never changed for reading";
+  EXPECT_EQ(SqliteProbe(Path()).Value(QStringLiteral("SELECT COUNT(*) FROM sqlite_master WHERE name = 'usage_days'")),
             QStringLiteral("0"));
 
-  auto db = open();
+  auto db = Open();
   EXPECT_EQ(db->DailyTable(), QStringLiteral("usage_days"));
-  SqliteProbe probe(path());
-  EXPECT_EQ(probe.rows(kDayTotals),
+  SqliteProbe probe(Path());
+  EXPECT_EQ(probe.Rows(kDayTotals),
             (QStringList{QStringLiteral("ann|46000|11|22|4"), QStringLiteral("bob|46001|5|5|5")}));
   TSQLiteDB::LockGuard lock(*db);
   EXPECT_EQ(db->GetTotalsSince(QStringLiteral("ann")).Totals, (UsageTotals{11, 22, 4}));

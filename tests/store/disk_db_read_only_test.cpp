@@ -32,9 +32,9 @@ class DiskDBReadOnlyTest : public ::testing::Test {
  protected:
   DiskDBReadOnlyTest() { platform.clockFake.localNow = QDateTime(QDate(2026, 3, 31), QTime(12, 30)); }
 
-  QString path() const { return dir.filePath(QStringLiteral("Meterly.db")); }
-  std::unique_ptr<TDiskDB> openReadOnly() {
-    return std::make_unique<TDiskDB>(path(), platform, settings, TDiskDB::DefaultBusyTimeoutMs, OpenMode::ReadOnly);
+  QString Path() const { return dir.filePath(QStringLiteral("Meterly.db")); }
+  std::unique_ptr<TDiskDB> OpenReadOnly() {
+    return std::make_unique<TDiskDB>(Path(), platform, settings, TDiskDB::DefaultBusyTimeoutMs, OpenMode::ReadOnly);
   }
 
   QTemporaryDir dir;
@@ -43,24 +43,24 @@ class DiskDBReadOnlyTest : public ::testing::Test {
 };
 
 TEST_F(DiskDBReadOnlyTest, AMissingFileIsNotCreated) {
-  EXPECT_THROW(openReadOnly(), SQLiteException);
-  EXPECT_FALSE(QFile::exists(path()));
+  EXPECT_THROW(OpenReadOnly(), SQLiteException);
+  EXPECT_FALSE(QFile::exists(Path()));
 }
 
 TEST_F(DiskDBReadOnlyTest, AFileOfAnotherLayoutOrNoDatabaseIsRefusedUnchanged) {
   const QList<QByteArray> contents{QByteArray(), QByteArray("not a database, just text\n")};
   for (const QByteArray& content : contents) {
-    testing_support::WriteFile(path(), content);
-    const FileState before(path());
-    EXPECT_THROW(openReadOnly(), SQLiteException) << content.toStdString();
-    EXPECT_TRUE(FileState(path()) == before);
+    testing_support::WriteFile(Path(), content);
+    const FileState before(Path());
+    EXPECT_THROW(OpenReadOnly(), SQLiteException) << content.toStdString();
+    EXPECT_TRUE(FileState(Path()) == before);
   }
   // The daily layout of earlier versions would need an upgrade, which a reader may not make.
-  QFile::remove(path());
-  SqliteProbe(path()).exec(QStringLiteral("CREATE TABLE usage (USER_NAME, DAY, DATA_IN, DATA_OUT, DIALUP_DURATION)"));
-  const FileState before(path());
-  EXPECT_THROW(openReadOnly(), SQLiteException);
-  EXPECT_TRUE(FileState(path()) == before);
+  QFile::remove(Path());
+  SqliteProbe(Path()).Exec(QStringLiteral("CREATE TABLE usage (USER_NAME, DAY, DATA_IN, DATA_OUT, DIALUP_DURATION)"));
+  const FileState before(Path());
+  EXPECT_THROW(OpenReadOnly(), SQLiteException);
+  EXPECT_TRUE(FileState(Path()) == before);
 }
 
 }  // namespace

@@ -37,23 +37,23 @@ QByteArray StatsValue(qint64 in, qint64 out, quint32 dialup) {
 
 class DiskDBTest : public ::testing::Test {
  protected:
-  DiskDBTest() { setNow(QDate(2026, 3, 31), QTime(12, 30)); }
+  DiskDBTest() { SetNow(QDate(2026, 3, 31), QTime(12, 30)); }
 
-  QString path() const { return dir.filePath(QStringLiteral("Meterly.db")); }
+  QString Path() const { return dir.filePath(QStringLiteral("Meterly.db")); }
 
-  std::unique_ptr<TDiskDB> open(int busyTimeoutMs = TDiskDB::DefaultBusyTimeoutMs) {
-    return std::make_unique<TDiskDB>(path(), platform, settings, busyTimeoutMs);
+  std::unique_ptr<TDiskDB> Open(int busyTimeoutMs = TDiskDB::DefaultBusyTimeoutMs) {
+    return std::make_unique<TDiskDB>(Path(), platform, settings, busyTimeoutMs);
   }
 
-  void setNow(QDate day, QTime time) { platform.clockFake.localNow = QDateTime(day, time); }
+  void SetNow(QDate day, QTime time) { platform.clockFake.localNow = QDateTime(day, time); }
 
   // Rows of the usage table as "user|day|hour|in|out|dialup", in key order.
-  QStringList usageRows() {
-    SqliteProbe probe(path());
-    return probe.rows(QStringLiteral("SELECT * FROM usage ORDER BY USER_NAME, DAY, HOUR"));
+  QStringList UsageRows() {
+    SqliteProbe probe(Path());
+    return probe.Rows(QStringLiteral("SELECT * FROM usage ORDER BY USER_NAME, DAY, HOUR"));
   }
 
-  void writeRow(TDiskDB& db, const QString& user, qint32 day, qint32 hour, qint64 in, qint64 out, quint32 dialup) {
+  void WriteRow(TDiskDB& db, const QString& user, qint32 day, qint32 hour, qint64 in, qint64 out, quint32 dialup) {
     TSQLiteDB::LockGuard lock(db);
     db.RunInTransaction([&] { db.FlushData(user, day, hour, in, out, dialup); });
   }
@@ -64,106 +64,106 @@ class DiskDBTest : public ::testing::Test {
 };
 
 TEST_F(DiskDBTest, ANewFileGetsBothTablesBothIndicesAndVersionOne) {
-  open();
-  SqliteProbe probe(path());
+  Open();
+  SqliteProbe probe(Path());
   EXPECT_EQ(
-      probe.rows(QStringLiteral("SELECT type, name FROM sqlite_master WHERE name NOT LIKE 'sqlite_%' ORDER BY name")),
+      probe.Rows(QStringLiteral("SELECT type, name FROM sqlite_master WHERE name NOT LIKE 'sqlite_%' ORDER BY name")),
       (QStringList{QStringLiteral("index|IDX_USAGE_DAY"), QStringLiteral("index|IDX_USAGE_HOUR"),
                    QStringLiteral("table|dialup"), QStringLiteral("table|usage"), QStringLiteral("table|usage_days"),
                    QStringLiteral("trigger|usage_days_delete"), QStringLiteral("trigger|usage_days_insert"),
                    QStringLiteral("trigger|usage_days_update")}));
-  EXPECT_EQ(probe.value(QStringLiteral("PRAGMA user_version")), QStringLiteral("1"));
-  EXPECT_EQ(probe.value(QStringLiteral("PRAGMA journal_mode")), QStringLiteral("delete"))
+  EXPECT_EQ(probe.Value(QStringLiteral("PRAGMA user_version")), QStringLiteral("1"));
+  EXPECT_EQ(probe.Value(QStringLiteral("PRAGMA journal_mode")), QStringLiteral("delete"))
       << "the journal mode belongs to the connection, not to the file";
 }
 
 TEST_F(DiskDBTest, ADailyFileKeepsEveryRowAtHourZeroAndASecondOpenChangesNothing) {
   {
-    SqliteProbe probe(path());
-    probe.exec(QStringLiteral(
+    SqliteProbe probe(Path());
+    probe.Exec(QStringLiteral(
         "CREATE TABLE usage (USER_NAME VARCHAR(64) NOT NULL, DAY INTEGER NOT NULL, DATA_IN BIGINT NOT NULL, "
         "DATA_OUT BIGINT NOT NULL, DIALUP_DURATION INTEGER NOT NULL, PRIMARY KEY (USER_NAME, DAY));"
         "CREATE INDEX IDX_USAGE_DAY ON usage (DAY);"
         "INSERT INTO usage VALUES ('ann', 40000, 10, 20, 30), ('ann', 40001, 5000000000, 6, 0), ('bob', 40000, 1, 2, "
         "3);"));
   }
-  open();
-  EXPECT_EQ(usageRows(),
+  Open();
+  EXPECT_EQ(UsageRows(),
             (QStringList{QStringLiteral("ann|40000|0|10|20|30"), QStringLiteral("ann|40001|0|5000000000|6|0"),
                          QStringLiteral("bob|40000|0|1|2|3")}));
   {
-    SqliteProbe probe(path());
-    EXPECT_EQ(probe.value(QStringLiteral("PRAGMA user_version")), QStringLiteral("1"));
+    SqliteProbe probe(Path());
+    EXPECT_EQ(probe.Value(QStringLiteral("PRAGMA user_version")), QStringLiteral("1"));
     EXPECT_EQ(
-        probe.value(QStringLiteral("SELECT COUNT(*) FROM sqlite_master WHERE type = 'index' AND name LIKE 'IDX_%'")),
+        probe.Value(QStringLiteral("SELECT COUNT(*) FROM sqlite_master WHERE type = 'index' AND name LIKE 'IDX_%'")),
         QStringLiteral("2"));
-    EXPECT_TRUE(probe.value(QStringLiteral("SELECT sql FROM sqlite_master WHERE name = 'usage'"))
+    EXPECT_TRUE(probe.Value(QStringLiteral("SELECT sql FROM sqlite_master WHERE name = 'usage'"))
                     .contains(QStringLiteral("CHECK (HOUR BETWEEN 0 AND 23)")));
   }
-  const QByteArray upgraded = FileBytes(path());
-  const QDateTime modified = QFileInfo(path()).lastModified();
-  open();
-  EXPECT_EQ(FileBytes(path()), upgraded);
-  EXPECT_EQ(QFileInfo(path()).lastModified(), modified);
+  const QByteArray upgraded = FileBytes(Path());
+  const QDateTime modified = QFileInfo(Path()).lastModified();
+  Open();
+  EXPECT_EQ(FileBytes(Path()), upgraded);
+  EXPECT_EQ(QFileInfo(Path()).lastModified(), modified);
 }
 
 TEST_F(DiskDBTest, WritesOfOneHourAddUpInOneRow) {
-  auto db = open();
+  auto db = Open();
   db->AddData(0, 100, 200);
   db->AddData(1, 5000000000LL, 6000000000LL);  // amounts beyond 32 bits are kept whole
   db->FlushPending();
   EXPECT_EQ(db->PendingIn(), 0);
   EXPECT_EQ(db->PendingOut(), 0);
   EXPECT_EQ(db->PendingDialup(), 0u);
-  setNow(QDate(2026, 3, 31), QTime(12, 59, 59));
+  SetNow(QDate(2026, 3, 31), QTime(12, 59, 59));
   db->AddData(1, 1, 2);
   db->FlushPending();
-  EXPECT_EQ(usageRows(), QStringList{QStringLiteral("tester|%1|12|5000000101|6000000202|2").arg(kMarch31)});
+  EXPECT_EQ(UsageRows(), QStringList{QStringLiteral("tester|%1|12|5000000101|6000000202|2").arg(kMarch31)});
 }
 
 // Each hour has its row. Before midnight, and before a suspend that lasts hours: whenever they
 // are written, amounts go to the hour they were counted in.
 TEST_F(DiskDBTest, AmountsAreWrittenToTheHourTheyWereCountedIn) {
-  auto db = open();
-  setNow(QDate(2026, 3, 31), QTime(23, 59, 30));
+  auto db = Open();
+  SetNow(QDate(2026, 3, 31), QTime(23, 59, 30));
   db->AddData(0, 10, 20);
   EXPECT_FALSE(db->PendingHourEnded());
-  setNow(QDate(2026, 4, 1), QTime(0, 0, 1));
+  SetNow(QDate(2026, 4, 1), QTime(0, 0, 1));
   EXPECT_TRUE(db->PendingHourEnded());
   db->AddData(0, 1, 2);
-  setNow(QDate(2026, 4, 1), QTime(9, 15));  // resumed from a suspend
+  SetNow(QDate(2026, 4, 1), QTime(9, 15));  // resumed from a suspend
   db->AddData(0, 3, 4);
   EXPECT_EQ(db->PendingIn(), 14);
   db->FlushPending();
   EXPECT_FALSE(db->PendingHourEnded());
-  EXPECT_EQ(usageRows(), (QStringList{QStringLiteral("tester|%1|23|10|20|0").arg(kMarch31),
+  EXPECT_EQ(UsageRows(), (QStringList{QStringLiteral("tester|%1|23|10|20|0").arg(kMarch31),
                                       QStringLiteral("tester|%1|0|1|2|0").arg(kMarch31 + 1),
                                       QStringLiteral("tester|%1|9|3|4|0").arg(kMarch31 + 1)}));
 }
 
 TEST_F(DiskDBTest, NothingPendingTouchesNothing) {
-  auto db = open();
+  auto db = Open();
   QStringList issued;
   db->SetStatementObserver([&](const QString& sql) { issued.append(sql); });
-  const QByteArray before = FileBytes(path());
+  const QByteArray before = FileBytes(Path());
   db->AddData(0, 0, 0);
   db->FlushPending();
   EXPECT_TRUE(issued.isEmpty()) << issued.join(QLatin1Char('\n')).toStdString();
-  EXPECT_EQ(FileBytes(path()), before);
+  EXPECT_EQ(FileBytes(Path()), before);
 
   db->AddData(1, 0, 0);  // a dial-up second alone is worth a write
   db->FlushPending();
   EXPECT_TRUE(issued.contains(QStringLiteral("BEGIN")));
-  EXPECT_EQ(usageRows(), QStringList{QStringLiteral("tester|%1|12|0|0|1").arg(kMarch31)});
+  EXPECT_EQ(UsageRows(), QStringList{QStringLiteral("tester|%1|12|0|0|1").arg(kMarch31)});
 }
 
 // Another program's lock keeps the write from beginning, a reader keeps it from being committed.
 TEST_F(DiskDBTest, AFailedWriteOrCommitKeepsThePendingAmountsForTheNextOne) {
-  auto db = open(0);
+  auto db = Open(0);
   db->AddData(1, 300, 400);
   for (const char* blocker : {"BEGIN EXCLUSIVE", "BEGIN; SELECT COUNT(*) FROM usage"}) {
-    SqliteProbe other(path());
-    other.exec(QString::fromLatin1(blocker));
+    SqliteProbe other(Path());
+    other.Exec(QString::fromLatin1(blocker));
     try {
       db->FlushPending();
       ADD_FAILURE() << "written despite " << blocker;
@@ -175,19 +175,19 @@ TEST_F(DiskDBTest, AFailedWriteOrCommitKeepsThePendingAmountsForTheNextOne) {
     EXPECT_EQ(db->PendingIn(), 300);
     EXPECT_EQ(db->PendingOut(), 400);
     EXPECT_EQ(db->PendingDialup(), 1u);
-    other.exec(QStringLiteral("ROLLBACK"));
+    other.Exec(QStringLiteral("ROLLBACK"));
   }
-  EXPECT_TRUE(usageRows().isEmpty());
+  EXPECT_TRUE(UsageRows().isEmpty());
   db->AddData(0, 1, 1);
-  setNow(QDate(2026, 3, 31), QTime(13, 1));
+  SetNow(QDate(2026, 3, 31), QTime(13, 1));
   db->AddData(0, 2, 2);
   db->FlushPending();
-  EXPECT_EQ(usageRows(), (QStringList{QStringLiteral("tester|%1|12|301|401|1").arg(kMarch31),
+  EXPECT_EQ(UsageRows(), (QStringList{QStringLiteral("tester|%1|12|301|401|1").arg(kMarch31),
                                       QStringLiteral("tester|%1|13|2|2|0").arg(kMarch31)}));
 }
 
 TEST_F(DiskDBTest, FlushDataOutsideATransactionFailsTheCheck) {
-  auto db = open();
+  auto db = Open();
   TSQLiteDB::LockGuard lock(*db);
   testing_support::ExpectAssertion("Main", [&] { db->FlushData(QStringLiteral("ann"), kMarch31, 1, 1, 1, 1); });
 }
@@ -195,12 +195,12 @@ TEST_F(DiskDBTest, FlushDataOutsideATransactionFailsTheCheck) {
 TEST_F(DiskDBTest, AUserNameWithQuotesAndPlaceholdersIsStoredAndFoundAsItIs) {
   const QString name = QStringLiteral("o'brien %1 %4");
   platform.session.user = name;
-  auto db = open();
+  auto db = Open();
   db->AddData(0, 11, 22);
   db->FlushPending();
   db->AddData(0, 1, 1);
   db->FlushPending();
-  EXPECT_EQ(usageRows(), QStringList{name + QStringLiteral("|%1|12|12|23|0").arg(kMarch31)});
+  EXPECT_EQ(UsageRows(), QStringList{name + QStringLiteral("|%1|12|12|23|0").arg(kMarch31)});
   TSQLiteDB::LockGuard lock(*db);
   EXPECT_EQ(db->GetTotals(kMarch31, kMarch31, name), (UsageTotals{12, 23, 0}));
   EXPECT_EQ(db->GetTotalsSince(name).Totals, (UsageTotals{12, 23, 0}));
@@ -208,24 +208,24 @@ TEST_F(DiskDBTest, AUserNameWithQuotesAndPlaceholdersIsStoredAndFoundAsItIs) {
 
 TEST_F(DiskDBTest, AnUnknownUserIsRecordedAsError) {
   platform.session.user.clear();
-  auto db = open();
+  auto db = Open();
   db->AddData(0, 1, 2);
   db->FlushPending();
-  EXPECT_EQ(usageRows(), QStringList{QStringLiteral("Error|%1|12|1|2|0").arg(kMarch31)});
+  EXPECT_EQ(UsageRows(), QStringList{QStringLiteral("Error|%1|12|1|2|0").arg(kMarch31)});
 }
 
 class DiskDBTotalsTest : public DiskDBTest {
  protected:
   DiskDBTotalsTest() {
-    db = open();
+    db = Open();
     const QString ann = QStringLiteral("ann");
-    writeRow(*db, ann, kMarch31 - 1, 10, 1, 2, 3);
-    writeRow(*db, ann, kMarch31, 0, 10, 20, 30);
-    writeRow(*db, ann, kMarch31, 6, 100, 200, 0);
-    writeRow(*db, ann, kMarch31, 7, 1000, 2000, 0);
-    writeRow(*db, ann, kMarch31, 21, 10000, 20000, 0);
-    writeRow(*db, ann, kMarch31, 22, 100000, 200000, 0);
-    writeRow(*db, QStringLiteral("bob"), kMarch31, 23, 1000000, 2000000, 5);
+    WriteRow(*db, ann, kMarch31 - 1, 10, 1, 2, 3);
+    WriteRow(*db, ann, kMarch31, 0, 10, 20, 30);
+    WriteRow(*db, ann, kMarch31, 6, 100, 200, 0);
+    WriteRow(*db, ann, kMarch31, 7, 1000, 2000, 0);
+    WriteRow(*db, ann, kMarch31, 21, 10000, 20000, 0);
+    WriteRow(*db, ann, kMarch31, 22, 100000, 200000, 0);
+    WriteRow(*db, QStringLiteral("bob"), kMarch31, 23, 1000000, 2000000, 5);
     settings.PeakHourFrom = 22;
     settings.PeakHourTo = 6;
   }
@@ -244,7 +244,7 @@ TEST_F(DiskDBTotalsTest, TotalsSumTheRangeAndTheUser) {
 
 TEST_F(DiskDBTotalsTest, PendingAmountsCountWhereTheyWillBeWritten) {
   platform.session.user = QStringLiteral("ann");
-  db = std::make_unique<TDiskDB>(path(), platform, settings);
+  db = std::make_unique<TDiskDB>(Path(), platform, settings);
   db->AddData(2, 5, 6);
   TSQLiteDB::LockGuard lock(*db);
   EXPECT_EQ(db->GetTotals(kMarch31, kMarch31, QStringLiteral("ann")), (UsageTotals{111115, 222226, 32}));
@@ -255,7 +255,7 @@ TEST_F(DiskDBTotalsTest, PendingAmountsCountWhereTheyWillBeWritten) {
 }
 
 TEST_F(DiskDBTotalsTest, HourTotalsFollowThePeakHoursAndCountPendingInTheHalfOfItsHour) {
-  setNow(QDate(2026, 3, 31), QTime(23, 10));
+  SetNow(QDate(2026, 3, 31), QTime(23, 10));
   db->AddData(0, 5, 6);
   TSQLiteDB::LockGuard lock(*db);
   EXPECT_EQ(db->GetHoursTotals(kMarch31, kMarch31, std::nullopt, THourFilter::PeakHours),
@@ -264,7 +264,7 @@ TEST_F(DiskDBTotalsTest, HourTotalsFollowThePeakHoursAndCountPendingInTheHalfOfI
             (UsageTotals{11000, 22000, 0}));
   EXPECT_EQ(db->GetHoursTotals(kMarch31, kMarch31, QStringLiteral("ann"), THourFilter::AllHours),
             (UsageTotals{111110, 222220, 0}));
-  setNow(QDate(2026, 4, 1), QTime(7, 0));  // the amounts of 23:10 stay in their hour
+  SetNow(QDate(2026, 4, 1), QTime(7, 0));  // the amounts of 23:10 stay in their hour
   EXPECT_EQ(db->GetHoursTotals(kMarch31, kMarch31, std::nullopt, THourFilter::PeakHours),
             (UsageTotals{1100115, 2200226, 0}));
   EXPECT_EQ(db->GetHoursTotals(kMarch31 + 1, kMarch31 + 1, std::nullopt, THourFilter::AllHours),
@@ -283,7 +283,7 @@ TEST_F(DiskDBTotalsTest, TotalsSinceStartAtTheFirstRecordedDay) {
 }
 
 TEST_F(DiskDBTest, TotalsSinceOnAnEmptyTableAreThePendingAmountsFromToday) {
-  auto db = open();
+  auto db = Open();
   db->AddData(3, 40, 50);
   TSQLiteDB::LockGuard lock(*db);
   const TotalsSince since = db->GetTotalsSince(std::nullopt);
@@ -294,13 +294,13 @@ TEST_F(DiskDBTest, TotalsSinceOnAnEmptyTableAreThePendingAmountsFromToday) {
 TEST_F(DiskDBTest, PeriodTotalsComeFromMemoryAndStayCurrent) {
   settings.WeekStartsOn = 1;
   settings.MonthStartsOn = 15;
-  auto db = open();
-  writeRow(*db, QStringLiteral("tester"), DateToDaySerial(QDate(2026, 3, 14)), 5, 1, 0, 0);
-  writeRow(*db, QStringLiteral("tester"), DateToDaySerial(QDate(2026, 3, 15)), 5, 10, 0, 0);
-  writeRow(*db, QStringLiteral("tester"), DateToDaySerial(QDate(2026, 3, 29)), 5, 100, 0, 0);
-  writeRow(*db, QStringLiteral("tester"), DateToDaySerial(QDate(2026, 3, 30)), 5, 1000, 0, 0);
-  writeRow(*db, QStringLiteral("tester"), kMarch31, 5, 10000, 0, 3);
-  writeRow(*db, QStringLiteral("other"), kMarch31, 5, 7777, 0, 0);
+  auto db = Open();
+  WriteRow(*db, QStringLiteral("tester"), DateToDaySerial(QDate(2026, 3, 14)), 5, 1, 0, 0);
+  WriteRow(*db, QStringLiteral("tester"), DateToDaySerial(QDate(2026, 3, 15)), 5, 10, 0, 0);
+  WriteRow(*db, QStringLiteral("tester"), DateToDaySerial(QDate(2026, 3, 29)), 5, 100, 0, 0);
+  WriteRow(*db, QStringLiteral("tester"), DateToDaySerial(QDate(2026, 3, 30)), 5, 1000, 0, 0);
+  WriteRow(*db, QStringLiteral("tester"), kMarch31, 5, 10000, 0, 3);
+  WriteRow(*db, QStringLiteral("other"), kMarch31, 5, 7777, 0, 0);
   db->RefreshPeriodTotals();
   int statements = 0;
   db->SetStatementObserver([&statements](const QString&) { ++statements; });
@@ -318,7 +318,7 @@ TEST_F(DiskDBTest, PeriodTotalsComeFromMemoryAndStayCurrent) {
   EXPECT_EQ(statements, 5) << "the version check and the transaction: BEGIN, UPDATE, INSERT, COMMIT";
 
   // Another program's write is seen at the next write, not before.
-  SqliteProbe(path()).exec(QStringLiteral("UPDATE usage SET DATA_IN = DATA_IN + 500 WHERE USER_NAME = 'tester' "
+  SqliteProbe(Path()).Exec(QStringLiteral("UPDATE usage SET DATA_IN = DATA_IN + 500 WHERE USER_NAME = 'tester' "
                                           "AND DAY = %1 AND HOUR = 5")
                                .arg(kMarch31));
   EXPECT_EQ(in(QuotaPeriod::Daily), 10005);
@@ -327,10 +327,10 @@ TEST_F(DiskDBTest, PeriodTotalsComeFromMemoryAndStayCurrent) {
   EXPECT_EQ(in(QuotaPeriod::Daily), 10506);
 
   // A new day starts empty, and the file is read again at the next write.
-  setNow(QDate(2026, 4, 1), QTime(0, 0, 5));
+  SetNow(QDate(2026, 4, 1), QTime(0, 0, 5));
   EXPECT_EQ(in(QuotaPeriod::Daily), 0);
   EXPECT_EQ(in(QuotaPeriod::Weekly), 11506);
-  writeRow(*db, QStringLiteral("tester"), kMarch31 + 1, 0, 42, 0, 0);
+  WriteRow(*db, QStringLiteral("tester"), kMarch31 + 1, 0, 42, 0, 0);
   db->AddData(0, 1, 0);
   db->FlushPending();
   EXPECT_EQ(in(QuotaPeriod::Daily), 43);
@@ -338,21 +338,21 @@ TEST_F(DiskDBTest, PeriodTotalsComeFromMemoryAndStayCurrent) {
 
 class RegistryImportTest : public DiskDBTest {
  protected:
-  platform::RegistryHive& hive() { return platform.registry().hive(); }
+  platform::RegistryHive& Hive() { return platform.registry().Hive(); }
 };
 
 TEST_F(RegistryImportTest, ADayOfTheOldStatisticsBecomesHourZeroOfThatDayAndTheKeyIsGone) {
-  hive().setValue(RegistryStatsKey, QStringLiteral("36526"),
-                  platform::RegValue::fromBinary(StatsValue(5000000000LL, 2000, 30)));
-  hive().setValue(RegistryStatsKey, QStringLiteral("36527"), platform::RegValue::fromBinary(StatsValue(1, 2, 0)));
-  hive().setValue(QStringLiteral("Software\\Corvane\\Meterly\\Main"), QStringLiteral("Unit"),
-                  platform::RegValue::fromDWord(1));
-  auto db = open();
-  writeRow(*db, QStringLiteral("tester"), 36527, 0, 10, 10, 10);
+  Hive().SetValue(RegistryStatsKey, QStringLiteral("36526"),
+                  platform::RegValue::FromBinary(StatsValue(5000000000LL, 2000, 30)));
+  Hive().SetValue(RegistryStatsKey, QStringLiteral("36527"), platform::RegValue::FromBinary(StatsValue(1, 2, 0)));
+  Hive().SetValue(QStringLiteral("Software\\Corvane\\Meterly\\Main"), QStringLiteral("Unit"),
+                  platform::RegValue::FromDWord(1));
+  auto db = Open();
+  WriteRow(*db, QStringLiteral("tester"), 36527, 0, 10, 10, 10);
   db->ImportRegistryStats();
-  EXPECT_EQ(usageRows(), (QStringList{QStringLiteral("tester|36526|0|5000000000|2000|30"),
+  EXPECT_EQ(UsageRows(), (QStringList{QStringLiteral("tester|36526|0|5000000000|2000|30"),
                                       QStringLiteral("tester|36527|0|11|12|10")}));
-  EXPECT_FALSE(hive().keyExists(RegistryStatsKey));
+  EXPECT_FALSE(Hive().KeyExists(RegistryStatsKey));
   ASSERT_TRUE(platform.registryFile.contents.has_value());
   EXPECT_FALSE(platform.registryFile.contents->contains("Stats"));
   EXPECT_TRUE(platform.registryFile.contents->contains("\"Unit\"=dword:00000001"));
@@ -362,70 +362,70 @@ TEST_F(RegistryImportTest, ADayOfTheOldStatisticsBecomesHourZeroOfThatDayAndTheK
   const int writes = platform.registryFile.writeCount;
   db->ImportRegistryStats();
   EXPECT_EQ(platform.registryFile.writeCount, writes);
-  EXPECT_EQ(usageRows().size(), 2);
+  EXPECT_EQ(UsageRows().size(), 2);
 }
 
 TEST_F(RegistryImportTest, ShortValuesReadAsZerosForTheMissingBytes) {
-  hive().setValue(RegistryStatsKey, QStringLiteral("40000"),
-                  platform::RegValue::fromBinary(StatsValue(7, 8, 9).left(12)));
-  auto db = open();
+  Hive().SetValue(RegistryStatsKey, QStringLiteral("40000"),
+                  platform::RegValue::FromBinary(StatsValue(7, 8, 9).left(12)));
+  auto db = Open();
   db->ImportRegistryStats();
-  EXPECT_EQ(usageRows(), QStringList{QStringLiteral("tester|40000|0|7|8|0")});
+  EXPECT_EQ(UsageRows(), QStringList{QStringLiteral("tester|40000|0|7|8|0")});
 }
 
 TEST_F(RegistryImportTest, AValueThatIsNoDayRollsEverythingBackAndLeavesTheRegistryAsItWas) {
-  hive().setValue(RegistryStatsKey, QStringLiteral("36526"), platform::RegValue::fromBinary(StatsValue(1, 2, 3)));
-  hive().setValue(RegistryStatsKey, QStringLiteral("yesterday"), platform::RegValue::fromBinary(StatsValue(4, 5, 6)));
-  hive().setValue(RegistryStatsKey, QStringLiteral("36528"), platform::RegValue::fromBinary(StatsValue(4, 5, 6)));
-  const platform::RegistryHive before = hive();
-  auto db = open();
+  Hive().SetValue(RegistryStatsKey, QStringLiteral("36526"), platform::RegValue::FromBinary(StatsValue(1, 2, 3)));
+  Hive().SetValue(RegistryStatsKey, QStringLiteral("yesterday"), platform::RegValue::FromBinary(StatsValue(4, 5, 6)));
+  Hive().SetValue(RegistryStatsKey, QStringLiteral("36528"), platform::RegValue::FromBinary(StatsValue(4, 5, 6)));
+  const platform::RegistryHive before = Hive();
+  auto db = Open();
   EXPECT_THROW(db->ImportRegistryStats(), StatsImportError);
-  EXPECT_TRUE(usageRows().isEmpty());
-  EXPECT_EQ(hive(), before);
+  EXPECT_TRUE(UsageRows().isEmpty());
+  EXPECT_EQ(Hive(), before);
   EXPECT_EQ(platform.registryFile.writeCount, 0);
   EXPECT_EQ(db->LockCount(), 0);
 }
 
 TEST_F(RegistryImportTest, ValuesTooLargeForADayAreRefusedRatherThanDropped) {
-  hive().setValue(RegistryStatsKey, QStringLiteral("36526"), platform::RegValue::fromBinary(QByteArray(41, '\1')));
-  auto db = open();
+  Hive().SetValue(RegistryStatsKey, QStringLiteral("36526"), platform::RegValue::FromBinary(QByteArray(41, '\1')));
+  auto db = Open();
   EXPECT_THROW(db->ImportRegistryStats(), StatsImportError);
-  EXPECT_TRUE(hive().keyExists(RegistryStatsKey));
-  hive().deleteKey(RegistryStatsKey);
-  hive().setValue(RegistryStatsKey + QStringLiteral("\\Inner"), QStringLiteral("x"), platform::RegValue::fromDWord(1));
+  EXPECT_TRUE(Hive().KeyExists(RegistryStatsKey));
+  Hive().DeleteKey(RegistryStatsKey);
+  Hive().SetValue(RegistryStatsKey + QStringLiteral("\\Inner"), QStringLiteral("x"), platform::RegValue::FromDWord(1));
   EXPECT_THROW(db->ImportRegistryStats(), StatsImportError);
-  EXPECT_TRUE(usageRows().isEmpty());
+  EXPECT_TRUE(UsageRows().isEmpty());
 }
 
 TEST_F(RegistryImportTest, ARegistryThatCannotBeSavedKeepsTheStatisticsAndTheDatabaseUnchanged) {
-  hive().setValue(RegistryStatsKey, QStringLiteral("36526"), platform::RegValue::fromBinary(StatsValue(1, 2, 3)));
-  const platform::RegistryHive before = hive();
+  Hive().SetValue(RegistryStatsKey, QStringLiteral("36526"), platform::RegValue::FromBinary(StatsValue(1, 2, 3)));
+  const platform::RegistryHive before = Hive();
   platform.registryFile.failWrites = true;
-  auto db = open();
+  auto db = Open();
   EXPECT_THROW(db->ImportRegistryStats(), platform::RegistryError);
-  EXPECT_TRUE(usageRows().isEmpty());
-  EXPECT_EQ(hive(), before);
+  EXPECT_TRUE(UsageRows().isEmpty());
+  EXPECT_EQ(Hive(), before);
 }
 
 TEST_F(RegistryImportTest, ACommitThatFailsPutsTheStatisticsBackIntoTheSavedRegistry) {
-  hive().setValue(RegistryStatsKey, QStringLiteral("36526"), platform::RegValue::fromBinary(StatsValue(1, 2, 3)));
-  const platform::RegistryHive before = hive();
-  auto db = open(0);
+  Hive().SetValue(RegistryStatsKey, QStringLiteral("36526"), platform::RegValue::FromBinary(StatsValue(1, 2, 3)));
+  const platform::RegistryHive before = Hive();
+  auto db = Open(0);
   {
-    SqliteProbe reader(path());
-    reader.exec(QStringLiteral("BEGIN"));
-    reader.rows(QStringLiteral("SELECT COUNT(*) FROM usage"));
+    SqliteProbe reader(Path());
+    reader.Exec(QStringLiteral("BEGIN"));
+    reader.Rows(QStringLiteral("SELECT COUNT(*) FROM usage"));
     EXPECT_THROW(db->ImportRegistryStats(), SQLiteException);
-    reader.exec(QStringLiteral("COMMIT"));
+    reader.Exec(QStringLiteral("COMMIT"));
   }
-  EXPECT_TRUE(usageRows().isEmpty());
-  EXPECT_EQ(hive(), before);
+  EXPECT_TRUE(UsageRows().isEmpty());
+  EXPECT_EQ(Hive(), before);
   ASSERT_TRUE(platform.registryFile.contents.has_value());
   EXPECT_TRUE(platform.registryFile.contents->contains("Stats"));
   EXPECT_FALSE(db->InTransaction());
 
   db->ImportRegistryStats();
-  EXPECT_EQ(usageRows(), QStringList{QStringLiteral("tester|36526|0|1|2|3")});
+  EXPECT_EQ(UsageRows(), QStringList{QStringLiteral("tester|36526|0|1|2|3")});
   EXPECT_FALSE(platform.registryFile.contents->contains("Stats"));
 }
 

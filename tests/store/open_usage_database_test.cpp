@@ -28,15 +28,15 @@ class OpenUsageDatabaseTest : public ::testing::Test {
     platform.session.executable = dir.filePath(QStringLiteral("bin/meterly"));
     platform.session.allUsersData = dir.filePath(QStringLiteral("shared/Corvane/Meterly"));
     QDir(dir.path()).mkpath(QStringLiteral("bin"));
-    platform.registry().hive().setValue(RegistryStatsKey, QStringLiteral("36526"),
-                                        platform::RegValue::fromBinary(QByteArray("\x05\0\0\0\0\0\0\0", 8)));
+    platform.registry().Hive().SetValue(RegistryStatsKey, QStringLiteral("36526"),
+                                        platform::RegValue::FromBinary(QByteArray("\x05\0\0\0\0\0\0\0", 8)));
   }
 
-  QString defaultFile() const { return dir.filePath(QStringLiteral("shared/Corvane/Meterly/Meterly.db")); }
-  void writeIni(const QByteArray& text) { WriteFile(dir.filePath(QStringLiteral("bin/meterly.ini")), text); }
+  QString DefaultFile() const { return dir.filePath(QStringLiteral("shared/Corvane/Meterly/Meterly.db")); }
+  void WriteIni(const QByteArray& text) { WriteFile(dir.filePath(QStringLiteral("bin/meterly.ini")), text); }
 
   // Opens and expects it to fail; returns the error.
-  UsageDatabaseOpenError expectOpenFailure() {
+  UsageDatabaseOpenError ExpectOpenFailure() {
     try {
       OpenUsageDatabase(platform, settings, DiskDB);
     } catch (const UsageDatabaseOpenError& error) {
@@ -56,10 +56,10 @@ class OpenUsageDatabaseTest : public ::testing::Test {
 TEST_F(OpenUsageDatabaseTest, TheDefaultPlaceIsCreatedAndTheOldStatisticsAreMovedIn) {
   OpenUsageDatabase(platform, settings, DiskDB);
   ASSERT_NE(DiskDB, nullptr);
-  EXPECT_TRUE(QFileInfo::exists(defaultFile()));
-  EXPECT_FALSE(platform.registry().hive().keyExists(RegistryStatsKey));
-  SqliteProbe probe(defaultFile());
-  EXPECT_EQ(probe.rows(QStringLiteral("SELECT DAY, HOUR, DATA_IN FROM usage")),
+  EXPECT_TRUE(QFileInfo::exists(DefaultFile()));
+  EXPECT_FALSE(platform.registry().Hive().KeyExists(RegistryStatsKey));
+  SqliteProbe probe(DefaultFile());
+  EXPECT_EQ(probe.Rows(QStringLiteral("SELECT DAY, HOUR, DATA_IN FROM usage")),
             QStringList{QStringLiteral("36526|0|5")});
 }
 
@@ -69,10 +69,10 @@ TEST_F(OpenUsageDatabaseTest, TheSharedFileIsMadeGroupWritable) {
   platform.session.data = dir.filePath(QStringLiteral("own"));
   EXPECT_TRUE(OpenUsageDatabase(platform, settings, DiskDB).isEmpty());
   const QFileDevice::Permissions groupWrite = QFileDevice::WriteGroup;
-  EXPECT_EQ(QFileInfo(defaultFile()).permissions() & groupWrite, groupWrite);
+  EXPECT_EQ(QFileInfo(DefaultFile()).permissions() & groupWrite, groupWrite);
   DiskDB->AddData(0, 1, 1);
   DiskDB->FlushPending();
-  const QString journal = defaultFile() + QStringLiteral("-journal");
+  const QString journal = DefaultFile() + QStringLiteral("-journal");
   ASSERT_TRUE(QFileInfo::exists(journal)) << "a truncated journal stays";
   EXPECT_EQ(QFileInfo(journal).permissions() & groupWrite, groupWrite);
 }
@@ -80,31 +80,31 @@ TEST_F(OpenUsageDatabaseTest, TheSharedFileIsMadeGroupWritable) {
 TEST_F(OpenUsageDatabaseTest, AUserWhoMayNotWriteTheSharedFileRecordsInTheirOwnAndIsTold) {
   if (::geteuid() == 0) GTEST_SKIP() << "root may write any file";
   platform.session.data = dir.filePath(QStringLiteral("own"));
-  WriteFile(defaultFile(), "");
-  QFile(defaultFile()).setPermissions(QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther);
+  WriteFile(DefaultFile(), "");
+  QFile(DefaultFile()).setPermissions(QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther);
   const QString notice = OpenUsageDatabase(platform, settings, DiskDB);
   ASSERT_NE(DiskDB, nullptr);
   EXPECT_TRUE(QFileInfo::exists(dir.filePath(QStringLiteral("own/Meterly.db"))));
-  EXPECT_TRUE(notice.contains(defaultFile())) << notice.toStdString();
+  EXPECT_TRUE(notice.contains(DefaultFile())) << notice.toStdString();
 }
 
 TEST_F(OpenUsageDatabaseTest, TheIniBesideTheProgramNamesAnotherFolderAndNothingIsImported) {
   const QString custom = dir.filePath(QStringLiteral("elsewhere/db"));
-  writeIni("; where the usage goes\n[Main]\nLocation=/wrong\n[db]\r\n  location = \"" + custom.toUtf8() + "\"  \r\n");
+  WriteIni("; where the usage goes\n[Main]\nLocation=/wrong\n[db]\r\n  location = \"" + custom.toUtf8() + "\"  \r\n");
   OpenUsageDatabase(platform, settings, DiskDB);
   ASSERT_NE(DiskDB, nullptr);
   EXPECT_TRUE(QFileInfo::exists(custom + QStringLiteral("/Meterly.db")));
-  EXPECT_FALSE(QFileInfo::exists(defaultFile()));
-  EXPECT_TRUE(platform.registry().hive().keyExists(RegistryStatsKey));
+  EXPECT_FALSE(QFileInfo::exists(DefaultFile()));
+  EXPECT_TRUE(platform.registry().Hive().KeyExists(RegistryStatsKey));
 }
 
 TEST_F(OpenUsageDatabaseTest, AnEmptyLocationKeepsTheDefaultAndARelativeOneStartsBesideTheIni) {
-  writeIni("[DB]\nLocation=\n");
+  WriteIni("[DB]\nLocation=\n");
   UsageDatabaseLocation location = FindUsageDatabaseLocation(platform.session);
   EXPECT_FALSE(location.Overridden);
-  EXPECT_EQ(location.FilePath(), defaultFile());
+  EXPECT_EQ(location.FilePath(), DefaultFile());
 
-  writeIni("[DB]\nLocation=data/usage\n");
+  WriteIni("[DB]\nLocation=data/usage\n");
   location = FindUsageDatabaseLocation(platform.session);
   EXPECT_TRUE(location.Overridden);
   EXPECT_EQ(location.FilePath(), dir.filePath(QStringLiteral("bin/data/usage/Meterly.db")));
@@ -123,14 +123,14 @@ TEST(ReadIniValueTest, MissingFilesSectionsAndNamesGiveEmptyText) {
 TEST_F(OpenUsageDatabaseTest, AFileThatIsNoDatabaseIsNamedInTheErrorAndLeftAlone) {
   QByteArray notADatabase;
   for (int i = 0; i < 200; ++i) notADatabase += "these are somebody's notes, not a database\n";
-  WriteFile(defaultFile(), notADatabase);
+  WriteFile(DefaultFile(), notADatabase);
 
-  const UsageDatabaseOpenError error = expectOpenFailure();
-  EXPECT_EQ(error.fileName(), defaultFile());
-  EXPECT_TRUE(error.message().contains(defaultFile())) << error.what();
+  const UsageDatabaseOpenError error = ExpectOpenFailure();
+  EXPECT_EQ(error.FileName(), DefaultFile());
+  EXPECT_TRUE(error.message().contains(DefaultFile())) << error.what();
   EXPECT_TRUE(error.message().contains(QStringLiteral("file is not a database"))) << error.what();
-  EXPECT_EQ(FileBytes(defaultFile()), notADatabase);
-  EXPECT_TRUE(platform.registry().hive().keyExists(RegistryStatsKey));
+  EXPECT_EQ(FileBytes(DefaultFile()), notADatabase);
+  EXPECT_TRUE(platform.registry().Hive().KeyExists(RegistryStatsKey));
 }
 
 TEST_F(OpenUsageDatabaseTest, ADamagedFileIsNamedInTheErrorAndLeftAlone) {
@@ -138,57 +138,57 @@ TEST_F(OpenUsageDatabaseTest, ADamagedFileIsNamedInTheErrorAndLeftAlone) {
   DiskDB->AddData(0, 1, 2);
   DiskDB->FlushPending();
   DiskDB.reset();
-  QByteArray damaged = FileBytes(defaultFile());
+  QByteArray damaged = FileBytes(DefaultFile());
   ASSERT_GT(damaged.size(), 200);
   damaged.replace(100, 60, QByteArray(60, '\xee'));  // the page that lists the tables
-  WriteFile(defaultFile(), damaged);
+  WriteFile(DefaultFile(), damaged);
 
-  const UsageDatabaseOpenError error = expectOpenFailure();
-  EXPECT_TRUE(error.message().contains(defaultFile())) << error.what();
-  EXPECT_TRUE(error.reason().contains(QStringLiteral("The database disk image is malformed"))) << error.what();
-  EXPECT_EQ(FileBytes(defaultFile()), damaged);
+  const UsageDatabaseOpenError error = ExpectOpenFailure();
+  EXPECT_TRUE(error.message().contains(DefaultFile())) << error.what();
+  EXPECT_TRUE(error.Reason().contains(QStringLiteral("The database disk image is malformed"))) << error.what();
+  EXPECT_EQ(FileBytes(DefaultFile()), damaged);
 }
 
 TEST_F(OpenUsageDatabaseTest, AFolderThatCannotBeMadeIsReported) {
   WriteFile(dir.filePath(QStringLiteral("shared")), "a file where a folder should be");
-  const UsageDatabaseOpenError error = expectOpenFailure();
-  EXPECT_EQ(error.fileName(), defaultFile());
-  EXPECT_EQ(error.reason(), QStringLiteral("its folder could not be created"));
+  const UsageDatabaseOpenError error = ExpectOpenFailure();
+  EXPECT_EQ(error.FileName(), DefaultFile());
+  EXPECT_EQ(error.Reason(), QStringLiteral("its folder could not be created"));
 }
 
 TEST_F(OpenUsageDatabaseTest, AFileThatMayOnlyBeReadIsRefused) {
-  platform.session.data = QFileInfo(defaultFile()).path();  // the user's own file: nowhere else to go
+  platform.session.data = QFileInfo(DefaultFile()).path();  // the user's own file: nowhere else to go
   OpenUsageDatabase(platform, settings, DiskDB);
   DiskDB.reset();
-  QFile::setPermissions(defaultFile(), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
-  QFile probe(defaultFile());
+  QFile::setPermissions(DefaultFile(), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+  QFile probe(DefaultFile());
   if (probe.open(QIODevice::ReadWrite)) GTEST_SKIP() << "file permissions do not bind this user (root)";
-  const QByteArray before = FileBytes(defaultFile());
-  const UsageDatabaseOpenError error = expectOpenFailure();
-  EXPECT_EQ(error.reason(), QStringLiteral("the file may be read but not written"));
-  EXPECT_EQ(FileBytes(defaultFile()), before);
+  const QByteArray before = FileBytes(DefaultFile());
+  const UsageDatabaseOpenError error = ExpectOpenFailure();
+  EXPECT_EQ(error.Reason(), QStringLiteral("the file may be read but not written"));
+  EXPECT_EQ(FileBytes(DefaultFile()), before);
 }
 
 TEST_F(OpenUsageDatabaseTest, AFolderThatMayNotBeWrittenIsRefused) {
-  const QString folder = QFileInfo(defaultFile()).path();
+  const QString folder = QFileInfo(DefaultFile()).path();
   QDir().mkpath(folder);
   QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther);
   if (QFileInfo(folder).isWritable()) GTEST_SKIP() << "file permissions do not bind this user (root)";
-  const UsageDatabaseOpenError error = expectOpenFailure();
-  EXPECT_EQ(error.reason(), QStringLiteral("its folder may not be written"));
-  EXPECT_FALSE(QFileInfo::exists(defaultFile()));
+  const UsageDatabaseOpenError error = ExpectOpenFailure();
+  EXPECT_EQ(error.Reason(), QStringLiteral("its folder may not be written"));
+  EXPECT_FALSE(QFileInfo::exists(DefaultFile()));
   QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);  // for the clean-up
 }
 
 TEST_F(OpenUsageDatabaseTest, AFailedImportLeavesAWorkingDatabase) {
-  platform.registry().hive().setValue(RegistryStatsKey, QStringLiteral("not a day"),
-                                      platform::RegValue::fromBinary(QByteArray(20, '\0')));
+  platform.registry().Hive().SetValue(RegistryStatsKey, QStringLiteral("not a day"),
+                                      platform::RegValue::FromBinary(QByteArray(20, '\0')));
   EXPECT_THROW(OpenUsageDatabase(platform, settings, DiskDB), StatsImportError);
   ASSERT_NE(DiskDB, nullptr);
   DiskDB->AddData(0, 3, 4);
   DiskDB->FlushPending();
-  SqliteProbe probe(defaultFile());
-  EXPECT_EQ(probe.value(QStringLiteral("SELECT SUM(DATA_IN) FROM usage")), QStringLiteral("3"));
+  SqliteProbe probe(DefaultFile());
+  EXPECT_EQ(probe.Value(QStringLiteral("SELECT SUM(DATA_IN) FROM usage")), QStringLiteral("3"));
 }
 
 }  // namespace

@@ -51,7 +51,7 @@ QString AssertionFailure(const std::function<void()>& action) {
   try {
     action();
   } catch (const EAssertionFailed& error) {
-    EXPECT_EQ(error.unit(), QStringLiteral("SQLiteDB"));
+    EXPECT_EQ(error.Unit(), QStringLiteral("SQLiteDB"));
     return error.message();
   }
   ADD_FAILURE() << "no internal consistency error";
@@ -60,10 +60,10 @@ QString AssertionFailure(const std::function<void()>& action) {
 
 class SQLiteDBTest : public ::testing::Test {
  protected:
-  QString path(const QString& name = QStringLiteral("test.db")) const { return dir.filePath(name); }
+  QString Path(const QString& name = QStringLiteral("test.db")) const { return dir.filePath(name); }
 
   QTemporaryDir dir;
-  TTestDB db{path(), true};
+  TTestDB db{Path(), true};
 };
 
 TEST(ErrorTextTest, KnownCodesHaveTheirTextsAndEveryOtherCodeIsUnknown) {
@@ -158,7 +158,7 @@ TEST_F(SQLiteDBTest, WithThreadSafeEveryOperationWantsTheLock) {
 }
 
 TEST_F(SQLiteDBTest, WithoutThreadSafeNoLockIsAskedForButStatementAndTableChecksStay) {
-  TTestDB free(path(QStringLiteral("free.db")), false);
+  TTestDB free(Path(QStringLiteral("free.db")), false);
   free.ExecSQL(QStringLiteral("INSERT INTO t (amount) VALUES (4)"));
   EXPECT_EQ(free.GetRowsAffected(), 1);
   EXPECT_EQ(free.FetchFirstRow(QStringLiteral("SELECT amount FROM t")), QStringList{QStringLiteral("4")});
@@ -206,17 +206,17 @@ TEST_F(SQLiteDBTest, AFailedTransactionIsRolledBackAndTheFirstErrorPassesOn) {
 
   db.RunInTransaction([&] { db.ExecSQL(QStringLiteral("INSERT INTO t (amount) VALUES (1)")); });
   EXPECT_FALSE(db.InTransaction());
-  SqliteProbe probe(path());
-  EXPECT_EQ(probe.value(QStringLiteral("SELECT COUNT(*) FROM t")), QStringLiteral("1"));
+  SqliteProbe probe(Path());
+  EXPECT_EQ(probe.Value(QStringLiteral("SELECT COUNT(*) FROM t")), QStringLiteral("1"));
 }
 
 TEST_F(SQLiteDBTest, FileNamesCrossAsUtf8AndAnUnopenableFileRaisesFromCreate) {
-  const QString name = path(QStringLiteral("Zähler 東京.db"));
+  const QString name = Path(QStringLiteral("Zähler 東京.db"));
   { TTestDB named(name, false); }
   EXPECT_TRUE(QFileInfo::exists(name));
 
   QDir(dir.path()).mkdir(QStringLiteral("folder.db"));
-  EXPECT_EQ(SqliteFailure([&] { TTestDB folder(path(QStringLiteral("folder.db")), false); }),
+  EXPECT_EQ(SqliteFailure([&] { TTestDB folder(Path(QStringLiteral("folder.db")), false); }),
             QStringLiteral("TTestDB.Create : Unable to open the database file"));
 }
 

@@ -27,7 +27,7 @@ class SqliteProbe {
   SqliteProbe& operator=(const SqliteProbe&) = delete;
 
   // Runs the statements; a failure fails the test.
-  void exec(const QString& sql) {
+  void Exec(const QString& sql) {
     char* message = nullptr;
     const int code = sqlite3_exec(handle_, sql.toUtf8().constData(), nullptr, nullptr, &message);
     EXPECT_EQ(code, SQLITE_OK) << (message != nullptr ? message : "") << " in " << sql.toStdString();
@@ -35,19 +35,19 @@ class SqliteProbe {
   }
 
   // Every row of the query, its values joined by '|' (null as "NULL").
-  QStringList rows(const QString& sql) {
+  QStringList Rows(const QString& sql) {
     QStringList result;
     char* message = nullptr;
-    const int code = sqlite3_exec(handle_, sql.toUtf8().constData(), &SqliteProbe::collect, &result, &message);
+    const int code = sqlite3_exec(handle_, sql.toUtf8().constData(), &SqliteProbe::Collect, &result, &message);
     EXPECT_EQ(code, SQLITE_OK) << (message != nullptr ? message : "") << " in " << sql.toStdString();
     sqlite3_free(message);
     return result;
   }
 
-  QString value(const QString& sql) { return rows(sql).value(0); }
+  QString Value(const QString& sql) { return Rows(sql).value(0); }
 
  private:
-  static int collect(void* target, int columns, char** values, char** /*names*/) {
+  static int Collect(void* target, int columns, char** values, char** /*names*/) {
     QStringList cells;
     for (int i = 0; i < columns; ++i) {
       cells.append(values[i] != nullptr ? QString::fromUtf8(values[i]) : QStringLiteral("NULL"));

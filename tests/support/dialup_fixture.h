@@ -8,7 +8,7 @@ namespace meterly::testing_support {
 struct RasFixture : UsageDatabase {
   // The dialup table as "name|since|duration|in|out", in insertion order, read through the
   // program's own connection under its lock (the logger may be writing).
-  QStringList loggedSessions() { return rows(QStringLiteral("SELECT * FROM dialup ORDER BY rowid"), 5); }
+  QStringList LoggedSessions() { return Rows(QStringLiteral("SELECT * FROM dialup ORDER BY rowid"), 5); }
 
   fakes::FakeDialupService& dialup() { return platform.dialupFake; }
 };

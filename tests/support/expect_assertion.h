@@ -14,7 +14,7 @@ inline void ExpectAssertion(const char* unit, const std::function<void()>& actio
     action();
     ADD_FAILURE() << "no internal consistency error from " << unit;
   } catch (const EAssertionFailed& error) {
-    EXPECT_EQ(error.unit(), QString::fromUtf8(unit));
+    EXPECT_EQ(error.Unit(), QString::fromUtf8(unit));
   }
 }
 

@@ -21,7 +21,7 @@ class MainFormOnVeth : public ::testing::Test {
   explicit MainFormOnVeth(bool createNow = true) {
     platform.session.data = folder.filePath(QStringLiteral("data"));
     platform.session.allUsersData = platform.session.data;
-    platform.addInterface(2, QStringLiteral("veth9"), platform::IfType::Ethernet, 1000, 1000);
+    platform.AddInterface(2, QStringLiteral("veth9"), platform::IfType::Ethernet, 1000, 1000);
     settings.InterfaceGuid = QStringLiteral("veth9");
     store = std::make_unique<SettingsStore>(platform.registry());
     if (createNow) Create();
@@ -34,7 +34,7 @@ class MainFormOnVeth : public ::testing::Test {
   // Runs count ticks, the given traffic coming before each.
   void Ticks(int count, quint64 in = 10, quint64 out = 1) {
     for (int i = 0; i < count; ++i) {
-      platform.interfaces.addTraffic(QStringLiteral("veth9"), in, out);
+      platform.interfaces.AddTraffic(QStringLiteral("veth9"), in, out);
       form->Tick().TimerTimer();
     }
   }

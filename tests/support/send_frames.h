@@ -19,15 +19,15 @@
 
 namespace meterly::platform::kerneltest {
 
-inline QString lastError() { return QString::fromLocal8Bit(std::strerror(errno)); }
+inline QString LastError() { return QString::fromLocal8Bit(std::strerror(errno)); }
 
 // Sends `count` broadcast Ethernet frames of `frameSize` bytes out of the link, with a
 // local-experimental ethertype nothing answers. Empty on success; otherwise why not.
-inline QString sendFrames(const QString& link, int count, int frameSize) {
+inline QString SendFrames(const QString& link, int count, int frameSize) {
   const unsigned index = ::if_nametoindex(link.toUtf8().constData());
   if (index == 0) return QStringLiteral("no link %1").arg(link);
   const int fd = ::socket(AF_PACKET, SOCK_RAW | SOCK_CLOEXEC, 0);
-  if (fd < 0) return QStringLiteral("packet socket: %1").arg(lastError());
+  if (fd < 0) return QStringLiteral("packet socket: %1").arg(LastError());
 
   constexpr quint16 kEtherType = 0x88B5;
   sockaddr_ll address{};
@@ -36,7 +36,7 @@ inline QString sendFrames(const QString& link, int count, int frameSize) {
   address.sll_ifindex = static_cast<int>(index);
   QString failure;
   if (::bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof(address)) != 0) {
-    failure = QStringLiteral("bind to %1: %2").arg(link, lastError());
+    failure = QStringLiteral("bind to %1: %2").arg(link, LastError());
   }
 
   std::vector<unsigned char> frame(static_cast<std::size_t>(frameSize), 0);
@@ -46,7 +46,7 @@ inline QString sendFrames(const QString& link, int count, int frameSize) {
   frame[12] = kEtherType >> 8;
   frame[13] = kEtherType & 0xFF;
   for (int i = 0; failure.isEmpty() && i < count; ++i) {
-    if (::send(fd, frame.data(), frame.size(), 0) != frameSize) failure = QStringLiteral("send: %1").arg(lastError());
+    if (::send(fd, frame.data(), frame.size(), 0) != frameSize) failure = QStringLiteral("send: %1").arg(LastError());
   }
   ::close(fd);
   return failure;

@@ -38,8 +38,8 @@ class TestHttpServer {
     return [response](const QByteArray&) { return response; };
   }
 
-  QString host() const { return QStringLiteral("127.0.0.1:%1").arg(server_.serverPort()); }
-  quint16 port() const { return server_.serverPort(); }
+  QString Host() const { return QStringLiteral("127.0.0.1:%1").arg(server_.serverPort()); }
+  quint16 Port() const { return server_.serverPort(); }
 
   QList<QByteArray> requests;  // the heads received, in order
 

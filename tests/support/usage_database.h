@@ -21,12 +21,12 @@ struct UsageDatabase {
     db = std::make_unique<TDiskDB>(dir.filePath(QStringLiteral("Meterly.db")), platform, settings);
   }
 
-  void write(const QString& user, qint32 day, qint32 hour, qint64 in, qint64 out, quint32 dialup = 0) {
+  void Write(const QString& user, qint32 day, qint32 hour, qint64 in, qint64 out, quint32 dialup = 0) {
     TSQLiteDB::LockGuard lock(*db);
     db->RunInTransaction([&] { db->FlushData(user, day, hour, in, out, dialup); });
   }
 
-  void addSession(const QString& name, const QString& since, quint32 duration, qint64 in = 0, qint64 out = 0) {
+  void AddSession(const QString& name, const QString& since, quint32 duration, qint64 in = 0, qint64 out = 0) {
     TSQLiteDB::LockGuard lock(*db);
     db->ExecSQL(QStringLiteral("INSERT INTO dialup VALUES (%1, %2, %3, %4, %5)")
                     .arg(QuotedSQL(name), QuotedSQL(since))
@@ -36,7 +36,7 @@ struct UsageDatabase {
   }
 
   // Every row of a query with that many columns, its cells joined by "|".
-  QStringList rows(const QString& sql, int columns) {
+  QStringList Rows(const QString& sql, int columns) {
     QStringList result;
     TSQLiteDB::LockGuard lock(*db);
     db->OpenQuery(sql);
@@ -50,11 +50,11 @@ struct UsageDatabase {
   }
 
   // Both tables, in a fixed order.
-  QStringList contents() {
-    return rows(QStringLiteral("SELECT USER_NAME, DAY, HOUR, DATA_IN, DATA_OUT, DIALUP_DURATION FROM usage ORDER BY "
+  QStringList Contents() {
+    return Rows(QStringLiteral("SELECT USER_NAME, DAY, HOUR, DATA_IN, DATA_OUT, DIALUP_DURATION FROM usage ORDER BY "
                                "USER_NAME, DAY, HOUR"),
                 6) +
-           rows(QStringLiteral("SELECT * FROM dialup ORDER BY CONN_NAME, SINCE"), 5);
+           Rows(QStringLiteral("SELECT * FROM dialup ORDER BY CONN_NAME, SINCE"), 5);
   }
 
   QTemporaryDir dir;

@@ -61,7 +61,7 @@ TEST(PingRunTest, EachAttemptGivesItsRowAndOnlyStatusZeroCountsAsAReply) {
       {"5", {"Unknown ICMP error code 11023", "", ""}, RowImage::Failure},
   };
   EXPECT_EQ(run.rows, expected);
-  const auto requests = icmp.requests();
+  const auto requests = icmp.Requests();
   ASSERT_EQ(requests.size(), 5u);
   for (const auto& request : requests) {
     EXPECT_EQ(request.destination, kDestination);
@@ -77,7 +77,7 @@ TEST(PingRunTest, SetUpFailuresEndTheRunWithoutRows) {
   RunResult run = Ping(icmp, "no-such-host.invalid");
   EXPECT_EQ(run.returnCode, EchoReturnCode::HostNotResolved);
   EXPECT_TRUE(run.rows.empty());
-  EXPECT_EQ(icmp.channelsOpened(), 0) << "no channel for a host that does not resolve";
+  EXPECT_EQ(icmp.ChannelsOpened(), 0) << "no channel for a host that does not resolve";
 
   icmp.openFails = true;
   run = Ping(icmp, "meterly.example");
@@ -91,7 +91,7 @@ TEST(PingRunTest, AStopWakesTheWaitAndTheCutShortRequestGivesNoRow) {
   EchoStop stop;
   std::vector<TToolRow> rows;
   std::thread stopper([&] {
-    while (icmp.requests().empty()) std::this_thread::yield();
+    while (icmp.Requests().empty()) std::this_thread::yield();
     stop.Stop();
   });
   const int returnCode =
@@ -99,8 +99,8 @@ TEST(PingRunTest, AStopWakesTheWaitAndTheCutShortRequestGivesNoRow) {
   stopper.join();
   EXPECT_EQ(returnCode, EchoReturnCode::Stopped);
   EXPECT_TRUE(rows.empty());
-  EXPECT_EQ(icmp.requests().size(), 1u);
-  EXPECT_EQ(icmp.cancels(), 1);
+  EXPECT_EQ(icmp.Requests().size(), 1u);
+  EXPECT_EQ(icmp.Cancels(), 1);
 }
 
 TEST(TraceRunTest, RisingTtlUntilTheDestinationAnswersThenTraceComplete) {
@@ -128,8 +128,8 @@ TEST(TraceRunTest, RisingTtlUntilTheDestinationAnswersThenTraceComplete) {
       {"4", {"Trace complete", "", ""}, RowImage::TraceComplete},
   };
   EXPECT_EQ(run.rows, expected);
-  ASSERT_EQ(icmp.requests().size(), 4u);
-  EXPECT_EQ(icmp.requests()[3].ttl, 4);
+  ASSERT_EQ(icmp.Requests().size(), 4u);
+  EXPECT_EQ(icmp.Requests()[3].ttl, 4);
 
   EXPECT_EQ(Trace(icmp, "198.51.100.2", false).rows[0].Cells[1], QString()) << "no lookup with resolving off";
 }
@@ -139,7 +139,7 @@ TEST(TraceRunTest, ADestinationThatNeverAnswersEndsAfterTheLastHop) {
   const RunResult run = Trace(icmp, "203.0.113.5");
   EXPECT_EQ(run.returnCode, EchoReturnCode::Done);
   EXPECT_EQ(run.rows.size(), static_cast<size_t>(kMaxHops));
-  EXPECT_EQ(icmp.requests().back().ttl, 255);
+  EXPECT_EQ(icmp.Requests().back().ttl, 255);
 }
 
 }  // namespace

@@ -137,7 +137,7 @@ TEST_F(TraceRouteFormTest, StoppingDuringAFloodOfInstantAnswersNeitherFreezesNor
 TEST_F(TraceRouteFormTest, StopShowsTheWaitWindowUntilTheWorkerHasFinished) {
   icmp.holdMs = 300;  // a wait that cannot be cut short, like a name lookup
   Start("203.0.113.9");
-  ASSERT_TRUE(WaitUntil([this] { return !icmp.requests().empty(); }));
+  ASSERT_TRUE(WaitUntil([this] { return !icmp.Requests().empty(); }));
   bool waitWindowShown = false;
   bool formBlocked = false;
   QTimer::singleShot(100, [&] {
@@ -151,7 +151,7 @@ TEST_F(TraceRouteFormTest, StopShowsTheWaitWindowUntilTheWorkerHasFinished) {
   EXPECT_TRUE(formBlocked);
   EXPECT_FALSE(form.Running());
   EXPECT_EQ(QApplication::activeModalWidget(), nullptr) << "the wait window is gone";
-  EXPECT_EQ(icmp.cancels(), 1);
+  EXPECT_EQ(icmp.Cancels(), 1);
   QCoreApplication::processEvents();
   EXPECT_TRUE(messages.empty());
 }
@@ -161,7 +161,7 @@ TEST_F(TraceRouteFormTest, ClosingTheWindowStopsItsWorkerFirst) {
   form.SpinTimeOut->setValue(10000);
   form.show();
   Start("203.0.113.9");
-  ASSERT_TRUE(WaitUntil([this] { return !icmp.requests().empty(); }));
+  ASSERT_TRUE(WaitUntil([this] { return !icmp.Requests().empty(); }));
   form.close();
   EXPECT_FALSE(form.Running());
   EXPECT_FALSE(form.isVisible());

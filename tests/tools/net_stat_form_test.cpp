@@ -37,8 +37,8 @@ ListExport ReportWriters() {
 class NetStatFormTest : public ::testing::Test {
  protected:
   NetStatFormTest() : form(sockets, processes, names, ReportWriters()) {
-    processes.add(500, 7, QStringLiteral("nginx"));
-    processes.add(1, 1, QStringLiteral("systemd"));
+    processes.Add(500, 7, QStringLiteral("nginx"));
+    processes.Add(1, 1, QStringLiteral("systemd"));
     sockets.table = {TcpRow(Ipv4(0, 0, 0, 0), 80, Ipv4(0, 0, 0, 0), 0, TcpState::Listen, 500),
                      TcpRow(Ipv4(10, 0, 0, 2), 80, Ipv4(198, 51, 100, 7), 50000, TcpState::Established, 500),
                      UdpRow(Ipv4(0, 0, 0, 0), 68, 1)};
@@ -135,7 +135,7 @@ TEST_F(NetStatFormTest, TerminateEndsTheProcessOfTheRowTheMenuWasOpenedFor) {
 TEST_F(NetStatFormTest, AReusedProcessNumberIsNotEndedAndTheUserIsTold) {
   form.Refresh();
   form.ListView->selectRow(RowOf("nginx", "TCP"));
-  processes.add(500, 99, QStringLiteral("bash"));  // nginx ended; its number went to a new process
+  processes.Add(500, 99, QStringLiteral("bash"));  // nginx ended; its number went to a new process
   form.ActionTerminateApplication->trigger();
   EXPECT_TRUE(processes.terminated.empty());
   ASSERT_EQ(messages.size(), 1);
@@ -154,28 +154,28 @@ TEST_F(NetStatFormTest, ARowThatMayNotBeEndedOffersNoTermination) {
 
 TEST_F(NetStatFormTest, RemoteNamesFillInAsTheyArriveWithoutHoldingTheWindow) {
   names.hosts[Ipv4(198, 51, 100, 7)] = QStringLiteral("client.example");
-  names.hold();
+  names.Hold();
   form.cbResolveAddresses->click();
   Settle();
   const int row = RowOf("nginx", "TCP");
   const int established = form.Rows()[static_cast<size_t>(row)].State == "ESTABLISHED" ? row : row + 1;
   EXPECT_EQ(Cell(established, 3), QStringLiteral("198.51.100.7: 50000")) << "numbers while the lookup runs";
   EXPECT_EQ(Cell(established, 2), QStringLiteral("testhost: 80"));
-  names.release();
+  names.Release();
   ASSERT_TRUE(form.Resolver().WaitForLookups(5000));
   EXPECT_EQ(Cell(established, 3), QStringLiteral("client.example: 50000"));
   form.Refresh();
-  EXPECT_EQ(names.hostLookups(), 1) << "an address is looked up once";
+  EXPECT_EQ(names.HostLookups(), 1) << "an address is looked up once";
 }
 
 TEST_F(NetStatFormTest, AnAnswerForAnOlderListLeavesTheCurrentOneAlone) {
   names.hosts[Ipv4(198, 51, 100, 7)] = QStringLiteral("client.example");
-  names.hold();
+  names.Hold();
   form.cbResolveAddresses->click();
   Settle();
   form.cbResolveAddresses->click();  // resolving off again before the answer
   Settle();
-  names.release();
+  names.Release();
   ASSERT_TRUE(form.Resolver().WaitForLookups(5000));
   for (int row = 0; row < form.ListView->rowCount(); ++row) {
     EXPECT_FALSE(Cell(row, 3).contains(QStringLiteral("client"))) << row;

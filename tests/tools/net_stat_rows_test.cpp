@@ -51,7 +51,7 @@ TEST(TcpStateName, NamesEveryKernelStateAndShowsOthersAsNumbers) {
 }
 
 TEST_F(NetStatRowsTest, RowsShowProgramProtocolAddressesAndState) {
-  processes.add(700, 11, QStringLiteral("sshd"));
+  processes.Add(700, 11, QStringLiteral("sshd"));
   sockets = {TcpRow(Ipv4(0, 0, 0, 0), 22, Ipv4(0, 0, 0, 0), 0, TcpState::Listen, 700),
              TcpRow(Ipv4(10, 0, 0, 2), 22, Ipv4(10, 0, 0, 9), 51000, TcpState::Established, 700),
              TcpRow(Ipv6("::"), 22, Ipv6("::"), 0, TcpState::Listen, 700),
@@ -83,9 +83,9 @@ TEST_F(NetStatRowsTest, OnlyEstablishedKeepsEstablishedTcpAlone) {
 }
 
 TEST_F(NetStatRowsTest, OnlyProcessesThisUserMayEndAreTerminable) {
-  processes.add(1, 1, QStringLiteral("systemd"));
-  processes.add(500, 2, QStringLiteral("mine"));
-  processes.add(600, 3, QStringLiteral("theirs"), false);
+  processes.Add(1, 1, QStringLiteral("systemd"));
+  processes.Add(500, 2, QStringLiteral("mine"));
+  processes.Add(600, 3, QStringLiteral("theirs"), false);
   sockets = {UdpRow(Ipv4(0, 0, 0, 1), 1, 1), UdpRow(Ipv4(0, 0, 0, 1), 2, 500), UdpRow(Ipv4(0, 0, 0, 1), 3, 600),
              UdpRow(Ipv4(0, 0, 0, 1), 4, 0), UdpRow(Ipv4(0, 0, 0, 1), 5, 900)};
   const std::vector<TNetStatRow> rows = Build();
@@ -140,9 +140,9 @@ TEST_F(NetStatSortTest, AddressesSortByTheirNumbersWithIpv6AfterIpv4) {
 }
 
 TEST_F(NetStatSortTest, TextColumnsSortIgnoringCaseAndKeepTiesInOrder) {
-  processes.add(10, 1, QStringLiteral("zebra"));
-  processes.add(11, 1, QStringLiteral("Apache"));
-  processes.add(12, 1, QStringLiteral("bind"));
+  processes.Add(10, 1, QStringLiteral("zebra"));
+  processes.Add(11, 1, QStringLiteral("Apache"));
+  processes.Add(12, 1, QStringLiteral("bind"));
   sockets = {UdpRow(Ipv4(0, 0, 0, 0), 1, 10), UdpRow(Ipv4(0, 0, 0, 0), 2, 11), UdpRow(Ipv4(0, 0, 0, 0), 3, 12),
              UdpRow(Ipv4(0, 0, 0, 0), 4, 11)};
   std::vector<TNetStatRow> rows = Build();

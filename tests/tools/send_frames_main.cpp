@@ -10,7 +10,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: %s LINK COUNT SIZE\n", argv[0]);
     return 2;
   }
-  const QString failure = meterly::platform::kerneltest::sendFrames(QString::fromLocal8Bit(argv[1]), std::atoi(argv[2]),
+  const QString failure = meterly::platform::kerneltest::SendFrames(QString::fromLocal8Bit(argv[1]), std::atoi(argv[2]),
                                                                     std::atoi(argv[3]));
   if (!failure.isEmpty()) {
     std::fprintf(stderr, "%s\n", qUtf8Printable(failure));

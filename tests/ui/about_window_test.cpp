@@ -32,10 +32,10 @@ TEST(AboutWindowTest, NoteLineShowsOnlyWithText) {
   TAboutWindow window(QIcon(), QStringLiteral("Meterly"), QStringLiteral("1.2.0.3"));
   window.show();
   EXPECT_FALSE(window.LabelNote->isVisible());
-  window.setNote(QStringLiteral("Ping is unavailable: no ICMP socket."));
+  window.SetNote(QStringLiteral("Ping is unavailable: no ICMP socket."));
   EXPECT_TRUE(window.LabelNote->isVisible());
   EXPECT_EQ(window.LabelNote->text(), QStringLiteral("Ping is unavailable: no ICMP socket."));
-  window.setNote(QString());
+  window.SetNote(QString());
   EXPECT_FALSE(window.LabelNote->isVisible());
 }
 

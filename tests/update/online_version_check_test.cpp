@@ -56,7 +56,7 @@ class OnlineVersionCheckTest : public ::testing::Test {
   DialogScript::Box FailureOf(HttpResponse response) {
     TestHttpServer server(TestHttpServer::Always(std::move(response)));
     DialogScript script;
-    EXPECT_FALSE(Checker(server.host()).Check(&owner, false));
+    EXPECT_FALSE(Checker(server.Host()).Check(&owner, false));
     EXPECT_EQ(script.boxes.size(), 1u);
     EXPECT_TRUE(script.updateMessages.isEmpty());
     return script.boxes.empty() ? DialogScript::Box{} : script.boxes.front();
@@ -80,7 +80,7 @@ TEST_F(OnlineVersionCheckTest, SameOrOlderVersionSaysSoUnlessSilent) {
     SCOPED_TRACE(c.body.toStdString() + (c.silent ? " silent" : ""));
     TestHttpServer server(TestHttpServer::Always(Body(c.body)));
     DialogScript script;
-    EXPECT_TRUE(Checker(server.host()).Check(&owner, c.silent));
+    EXPECT_TRUE(Checker(server.Host()).Check(&owner, c.silent));
     EXPECT_TRUE(script.updateMessages.isEmpty());
     ASSERT_EQ(script.boxes.size(), c.silent ? 0u : 1u);
     if (!c.silent) {
@@ -99,13 +99,13 @@ TEST_F(OnlineVersionCheckTest, NewerVersionOffersTheDownloadPageEvenWhenSilent) 
     DialogScript script;
     script.download = silent;
     shell.targets.clear();
-    EXPECT_TRUE(Checker(server.host()).Check(&owner, silent));
+    EXPECT_TRUE(Checker(server.Host()).Check(&owner, silent));
     EXPECT_TRUE(script.boxes.empty());
     ASSERT_EQ(script.updateMessages.size(), 1);
     EXPECT_EQ(script.updateMessages[0], QStringLiteral("新版本 Meterly 已可用!\n\n目前版本:2.1\n新版本:2.10"));
     if (silent) {
       ASSERT_EQ(shell.targets.size(), 1u);
-      EXPECT_EQ(shell.targets[0], QStringLiteral("http://%1/products/meterly/?from=auto").arg(server.host()));
+      EXPECT_EQ(shell.targets[0], QStringLiteral("http://%1/products/meterly/?from=auto").arg(server.Host()));
     } else {
       EXPECT_TRUE(shell.targets.empty());
     }
@@ -140,7 +140,7 @@ TEST_F(OnlineVersionCheckTest, UnreachableServerGivesTheConnectFailureText) {
   quint16 closedPort = 0;
   {
     TestHttpServer gone(TestHttpServer::Always(Body("2.1")));
-    closedPort = gone.port();
+    closedPort = gone.Port();
   }
   DialogScript script;
   EXPECT_FALSE(Checker(QStringLiteral("127.0.0.1:%1").arg(closedPort)).Check(&owner, false));
@@ -150,7 +150,7 @@ TEST_F(OnlineVersionCheckTest, UnreachableServerGivesTheConnectFailureText) {
 
 TEST_F(OnlineVersionCheckTest, StalledServerTimesOutWhileTimersGoOnAndASecondCheckIsRefused) {
   TestHttpServer server(TestHttpServer::Always({200, "OK", "", {}, true}));
-  TOnlineVersionCheck& check = Checker(server.host(), 300);
+  TOnlineVersionCheck& check = Checker(server.Host(), 300);
   int ticks = 0;
   QTimer tick;
   QObject::connect(&tick, &QTimer::timeout, [&ticks] { ++ticks; });
@@ -174,7 +174,7 @@ TEST_F(OnlineVersionCheckTest, UnreadableLocalVersionIsReportedBeforeAnyRequest)
   TestHttpServer server(TestHttpServer::Always(Body("2.1")));
   fileVersion = QStringLiteral("2.1");
   DialogScript script;
-  EXPECT_FALSE(Checker(server.host()).Check(&owner, false));
+  EXPECT_FALSE(Checker(server.Host()).Check(&owner, false));
   ASSERT_EQ(script.boxes.size(), 1u);
   EXPECT_TRUE(script.boxes[0].text.startsWith(QStringLiteral("Unable to read local version information: ")));
   EXPECT_TRUE(server.requests.isEmpty());
@@ -194,7 +194,7 @@ class ProxyTest : public OnlineVersionCheckTest {
           }
           return Body("2.1\n");
         }) {
-    setenv("http_proxy", qPrintable(QStringLiteral("http://%1").arg(proxy.host())), 1);
+    setenv("http_proxy", qPrintable(QStringLiteral("http://%1").arg(proxy.Host())), 1);
   }
   ~ProxyTest() override { ClearProxyEnvironment(); }
 
@@ -253,7 +253,7 @@ TEST_F(OnlineVersionCheckTest, AutoCheckRunsSilentlyEightDaysAfterTheLastOne) {
     settings.AutoCheckEnabled = c.enabled;
     settings.LastAutoCheckDate = Today() - c.daysAgo;
     DialogScript script;
-    Checker(server.host()).AutoCheck(&owner);
+    Checker(server.Host()).AutoCheck(&owner);
     EXPECT_EQ(server.requests.size(), c.checked ? 1 : 0);
     EXPECT_EQ(settings.LastAutoCheckDate, c.dateMoves ? Today() : Today() - c.daysAgo);
     EXPECT_TRUE(script.boxes.empty());

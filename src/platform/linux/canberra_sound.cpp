@@ -10,7 +10,7 @@ CanberraSoundService::~CanberraSoundService() {
   if (context_ != nullptr) ca_context_destroy(context_);
 }
 
-bool CanberraSoundService::ensureContext() {
+bool CanberraSoundService::EnsureContext() {
   if (context_ != nullptr) return true;
   if (ca_context_create(&context_) != CA_SUCCESS) {
     context_ = nullptr;
@@ -23,7 +23,7 @@ bool CanberraSoundService::ensureContext() {
 bool CanberraSoundService::PlaySoundFile(const QString& fileName) {
   if (fileName.isEmpty()) return false;
   const std::lock_guard<std::mutex> lock(mutex_);
-  if (!ensureContext()) return false;
+  if (!EnsureContext()) return false;
   const QByteArray path = fileName.toUtf8();
   return ca_context_play(context_, 0, CA_PROP_MEDIA_FILENAME, path.constData(), nullptr) == CA_SUCCESS;
 }

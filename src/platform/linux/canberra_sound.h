@@ -21,7 +21,7 @@ class CanberraSoundService : public SoundService {
   bool PlaySoundFile(const QString& fileName) override;
 
  private:
-  bool ensureContext();
+  bool EnsureContext();
 
   std::mutex mutex_;
   ca_context* context_ = nullptr;

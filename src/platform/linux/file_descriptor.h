@@ -14,8 +14,8 @@ class FileDescriptor {
   FileDescriptor(const FileDescriptor&) = delete;
   FileDescriptor& operator=(const FileDescriptor&) = delete;
 
-  int get() const { return fd_; }
-  bool isOpen() const { return fd_ >= 0; }
+  int Get() const { return fd_; }
+  bool IsOpen() const { return fd_ >= 0; }
 
  private:
   int fd_;

@@ -9,7 +9,7 @@ namespace meterly::platform {
 
 namespace {
 
-bool isTunnel(unsigned hardwareType) {
+bool IsTunnel(unsigned hardwareType) {
   switch (hardwareType) {
     case ARPHRD_TUNNEL:
     case ARPHRD_TUNNEL6:
@@ -23,52 +23,52 @@ bool isTunnel(unsigned hardwareType) {
   }
 }
 
-bool isSlip(unsigned hardwareType) {
+bool IsSlip(unsigned hardwareType) {
   return hardwareType == ARPHRD_SLIP || hardwareType == ARPHRD_CSLIP || hardwareType == ARPHRD_SLIP6 ||
          hardwareType == ARPHRD_CSLIP6;
 }
 
-quint32 ethernetType(bool hasPhysicalDevice, bool isWireless) {
+quint32 EthernetType(bool hasPhysicalDevice, bool isWireless) {
   if (!hasPhysicalDevice) return IfType::Tunnel;
   return isWireless ? IfType::Wireless : IfType::Ethernet;
 }
 
-bool exists(const QByteArray& path) {
+bool Exists(const QByteArray& path) {
   struct stat status {};
   return ::lstat(path.constData(), &status) == 0;
 }
 
-bool canLeaveFolder(const QByteArray& name) {
+bool CanLeaveFolder(const QByteArray& name) {
   return name.isEmpty() || name == "." || name == ".." || name.contains('/') || name.contains('\0');
 }
 
 }  // namespace
 
-quint32 ifTypeOf(unsigned hardwareType, bool hasPhysicalDevice, bool isWireless) {
+quint32 IfTypeOf(unsigned hardwareType, bool hasPhysicalDevice, bool isWireless) {
   if (hardwareType == ARPHRD_LOOPBACK) return IfType::SoftwareLoopback;
   if (hardwareType == ARPHRD_PPP) return IfType::Ppp;
-  if (isSlip(hardwareType)) return IfType::Slip;
+  if (IsSlip(hardwareType)) return IfType::Slip;
   if (hardwareType == ARPHRD_IEEE1394) return IfType::Ieee1394;
-  if (isTunnel(hardwareType)) return IfType::Tunnel;
-  if (hardwareType == ARPHRD_ETHER) return ethernetType(hasPhysicalDevice, isWireless);
+  if (IsTunnel(hardwareType)) return IfType::Tunnel;
+  if (hardwareType == ARPHRD_ETHER) return EthernetType(hasPhysicalDevice, isWireless);
   return IfType::Other;
 }
 
 SysfsLinkFacts sysfsLinkFacts(const QByteArray& name, const QByteArray& classNetFolder) {
   SysfsLinkFacts facts;
-  if (canLeaveFolder(name)) {
+  if (CanLeaveFolder(name)) {
     facts.listed = true;
     return facts;
   }
   const QByteArray linkFolder = classNetFolder + '/' + name;
-  facts.listed = exists(linkFolder);
+  facts.listed = Exists(linkFolder);
   if (!facts.listed) return facts;
-  facts.hasDevice = exists(linkFolder + "/device");
-  facts.isWireless = exists(linkFolder + "/wireless") || exists(linkFolder + "/phy80211");
+  facts.hasDevice = Exists(linkFolder + "/device");
+  facts.isWireless = Exists(linkFolder + "/wireless") || Exists(linkFolder + "/phy80211");
   return facts;
 }
 
-bool hasPhysicalDevice(const SysfsLinkFacts& sysfs, bool hasLinkKind) {
+bool HasPhysicalDevice(const SysfsLinkFacts& sysfs, bool hasLinkKind) {
   if (hasLinkKind) return false;
   return sysfs.listed ? sysfs.hasDevice : true;
 }

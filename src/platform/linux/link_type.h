@@ -8,7 +8,7 @@ namespace meterly::platform {
 // The interface type (IfType) of a link from its hardware type (ARPHRD_*) and what stands
 // behind it. Tunnels and Ethernet-type links without a physical device are 131, so that the
 // traffic of virtual devices, which also crosses a physical one, is not counted twice.
-quint32 ifTypeOf(unsigned hardwareType, bool hasPhysicalDevice, bool isWireless);
+quint32 IfTypeOf(unsigned hardwareType, bool hasPhysicalDevice, bool isWireless);
 
 // What /sys/class/net/<name> tells about a link.
 struct SysfsLinkFacts {
@@ -25,6 +25,6 @@ SysfsLinkFacts sysfsLinkFacts(const QByteArray& name, const QByteArray& classNet
 // tun, wireguard...) never has one. Otherwise sysfs decides; a link sysfs does not list (its
 // sysfs shows another network namespace) and that has no kind is taken as physical, as a NIC
 // moved into a namespace would be.
-bool hasPhysicalDevice(const SysfsLinkFacts& sysfs, bool hasLinkKind);
+bool HasPhysicalDevice(const SysfsLinkFacts& sysfs, bool hasLinkKind);
 
 }  // namespace meterly::platform

@@ -16,10 +16,10 @@ class LinuxAddressTable : public AddressTable {
  public:
   LinuxAddressTable();
 
-  bool available() const { return channel_.available(); }
-  QString failure() const { return channel_.failure(); }
+  bool Available() const { return channel_.Available(); }
+  QString Failure() const { return channel_.Failure(); }
 
-  std::optional<std::vector<Ipv4AddressRow>> ipv4Addresses() override;
+  std::optional<std::vector<Ipv4AddressRow>> Ipv4Addresses() override;
 
  private:
   netlink::RouteChannel channel_;

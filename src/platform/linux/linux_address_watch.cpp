@@ -12,21 +12,21 @@ namespace {
 // A flood of messages cannot hold the caller here: what is left is looked at on the next call.
 constexpr int kMaxDatagramsPerCall = 4096;
 
-netlink::SocketOptions watchOptions() {
+netlink::SocketOptions WatchOptions() {
   netlink::SocketOptions options;
   options.multicastGroups = RTMGRP_LINK | RTMGRP_IPV4_IFADDR;
   options.nonBlocking = true;
   return options;
 }
 
-bool mayChangeIdentity(const netlink::Message& message) {
+bool MayChangeIdentity(const netlink::Message& message) {
   switch (message.header.nlmsg_type) {
     case RTM_NEWLINK:
     case RTM_DELLINK:
       return true;
     case RTM_NEWADDR:
     case RTM_DELADDR: {
-      const auto header = netlink::readStruct<ifaddrmsg>(message.payload);
+      const auto header = netlink::ReadStruct<ifaddrmsg>(message.payload);
       return !header || header->ifa_family == AF_INET;
     }
     default:
@@ -34,34 +34,34 @@ bool mayChangeIdentity(const netlink::Message& message) {
   }
 }
 
-bool datagramMayChangeIdentity(netlink::Bytes datagram) {
+bool DatagramMayChangeIdentity(netlink::Bytes datagram) {
   netlink::MessageCursor cursor(datagram);
-  while (const auto message = cursor.next()) {
-    if (mayChangeIdentity(*message)) return true;
+  while (const auto message = cursor.Next()) {
+    if (MayChangeIdentity(*message)) return true;
   }
-  return cursor.malformed();
+  return cursor.Malformed();
 }
 
 }  // namespace
 
 LinuxAddressChangeWatch::LinuxAddressChangeWatch(InterfaceTable& interfaces, AddressTable& addresses)
-    : interfaces_(interfaces), addresses_(addresses), socket_(netlink::Socket::open(watchOptions())) {
-  if (!socket_.isOpen()) {
+    : interfaces_(interfaces), addresses_(addresses), socket_(netlink::Socket::Open(WatchOptions())) {
+  if (!socket_.IsOpen()) {
     failure_ = QCoreApplication::translate("AddressWatch", "cannot listen for address changes: %1")
-                   .arg(netlink::errorText(socket_.openError()));
+                   .arg(netlink::ErrorText(socket_.OpenError()));
     return;
   }
   // Read after subscribing, so that no change falls between the two.
   identity_ = NetworkIdentity::Read(interfaces_, addresses_);
 }
 
-bool LinuxAddressChangeWatch::drainMessages() {
+bool LinuxAddressChangeWatch::DrainMessages() {
   bool mayHaveChanged = false;
   for (int taken = 0; taken < kMaxDatagramsPerCall; ++taken) {
-    const netlink::Datagram datagram = socket_.receive(MSG_DONTWAIT);
+    const netlink::Datagram datagram = socket_.Receive(MSG_DONTWAIT);
     switch (datagram.status) {
       case netlink::Datagram::Status::Data:
-        if (!mayHaveChanged) mayHaveChanged = datagramMayChangeIdentity(datagram.bytes);
+        if (!mayHaveChanged) mayHaveChanged = DatagramMayChangeIdentity(datagram.bytes);
         break;
       case netlink::Datagram::Status::Overrun:  // messages were lost: look again
         mayHaveChanged = true;
@@ -74,8 +74,8 @@ bool LinuxAddressChangeWatch::drainMessages() {
   return mayHaveChanged;
 }
 
-bool LinuxAddressChangeWatch::takeChange() {
-  if (!socket_.isOpen() || !drainMessages()) return false;
+bool LinuxAddressChangeWatch::TakeChange() {
+  if (!socket_.IsOpen() || !DrainMessages()) return false;
   std::optional<NetworkIdentity> now = NetworkIdentity::Read(interfaces_, addresses_);
   if (now == identity_) return false;
   identity_ = std::move(now);

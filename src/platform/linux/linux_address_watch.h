@@ -20,15 +20,15 @@ class LinuxAddressChangeWatch : public AddressChangeWatch {
  public:
   LinuxAddressChangeWatch(InterfaceTable& interfaces, AddressTable& addresses);
 
-  bool available() const { return socket_.isOpen(); }
+  bool Available() const { return socket_.IsOpen(); }
   // Why the watch cannot work; empty when it can.
-  QString failure() const { return failure_; }
+  QString Failure() const { return failure_; }
 
-  bool takeChange() override;
+  bool TakeChange() override;
 
  private:
   // Drains the socket; true when a message that may change the identity arrived.
-  bool drainMessages();
+  bool DrainMessages();
 
   InterfaceTable& interfaces_;
   AddressTable& addresses_;

@@ -8,7 +8,7 @@ namespace {
 
 constexpr qint64 kZoneReadSeconds = 60;
 
-timespec clockTime(clockid_t clock) {
+timespec ClockTime(clockid_t clock) {
   timespec now{};
   clock_gettime(clock, &now);
   return now;
@@ -16,20 +16,20 @@ timespec clockTime(clockid_t clock) {
 
 }  // namespace
 
-quint32 LinuxClock::tickCount() {
-  const timespec now = clockTime(CLOCK_MONOTONIC);
+quint32 LinuxClock::TickCount() {
+  const timespec now = ClockTime(CLOCK_MONOTONIC);
   const quint64 ms = static_cast<quint64>(now.tv_sec) * 1000u + static_cast<quint64>(now.tv_nsec) / 1000000u;
   return static_cast<quint32>(ms);
 }
 
-QDateTime LinuxClock::now() {
-  const qint64 monotonic = clockTime(CLOCK_MONOTONIC).tv_sec;
+QDateTime LinuxClock::Now() {
+  const qint64 monotonic = ClockTime(CLOCK_MONOTONIC).tv_sec;
   const qint64 readAt = zoneReadAt_.load(std::memory_order_relaxed);
   if (readAt < 0 || monotonic - readAt >= kZoneReadSeconds) {
     tzset();
     zoneReadAt_.store(monotonic, std::memory_order_relaxed);
   }
-  const timespec real = clockTime(CLOCK_REALTIME);
+  const timespec real = ClockTime(CLOCK_REALTIME);
   return LocalDateTimeAt(static_cast<qint64>(real.tv_sec) * 1000 + real.tv_nsec / 1000000);
 }
 

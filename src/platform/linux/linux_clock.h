@@ -15,8 +15,8 @@ namespace meterly::platform {
 // zone's rules and show at once.
 class LinuxClock : public Clock {
  public:
-  quint32 tickCount() override;
-  QDateTime now() override;
+  quint32 TickCount() override;
+  QDateTime Now() override;
 
  private:
   std::atomic<qint64> zoneReadAt_{-1};  // monotonic seconds

@@ -18,16 +18,16 @@ class LinuxDialupService : public DialupService {
   // For tests: the kernel's support as given.
   explicit LinuxDialupService(bool kernelOffersPpp);
 
-  bool available() override { return available_; }
-  std::optional<std::vector<DialupLink>> activeLinks() override;
-  std::optional<DialupCounters> statistics(quint64 handle) override;
-  bool hangUp(const DialupLink& link, QString* error) override;
-  std::unique_ptr<DialupEventWatch> watchEvents() override;
+  bool Available() override { return available_; }
+  std::optional<std::vector<DialupLink>> ActiveLinks() override;
+  std::optional<DialupCounters> Statistics(quint64 handle) override;
+  bool HangUp(const DialupLink& link, QString* error) override;
+  std::unique_ptr<DialupEventWatch> WatchEvents() override;
 
  private:
   // Every PPP link the kernel has, up or not; nullopt when they cannot be read.
-  std::optional<std::vector<netlink::PppLink>> pppLinks(const std::vector<std::byte>& request);
-  std::optional<netlink::PppLinkSet> linkSet();
+  std::optional<std::vector<netlink::PppLink>> PppLinks(const std::vector<std::byte>& request);
+  std::optional<netlink::PppLinkSet> LinkSet();
 
   const bool available_;
   std::mutex channelMutex_;
@@ -44,14 +44,14 @@ class LinuxDialupEventWatch : public DialupEventWatch {
   explicit LinuxDialupEventWatch(Resync resync);
   ~LinuxDialupEventWatch() override;
 
-  WaitResult wait(int timeoutMs) override;
-  void wake() override;
-  QString failure() const override { return failure_; }
+  WaitResult Wait(int timeoutMs) override;
+  void Wake() override;
+  QString Failure() const override { return failure_; }
 
  private:
   enum class Drained { Nothing, Changed, Broken };
   // Reads what the socket holds.
-  Drained drain();
+  Drained Drain();
 
   Resync resync_;
   netlink::Socket socket_;

@@ -25,16 +25,16 @@ const QString kNetworkManager = QStringLiteral("org.freedesktop.NetworkManager")
 const QString kNetworkManagerPath = QStringLiteral("/org/freedesktop/NetworkManager");
 const QString kDeviceInterface = QStringLiteral("org.freedesktop.NetworkManager.Device");
 
-QString systemErrorText(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
+QString SystemErrorText(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
 
-bool fail(QString* error, const QString& text) {
+bool Fail(QString* error, const QString& text) {
   if (error != nullptr) *error = text;
   return false;
 }
 
 }  // namespace
 
-std::optional<int> parsePppdPidFile(const QByteArray& contents) {
+std::optional<int> ParsePppdPidFile(const QByteArray& contents) {
   const QByteArray firstLine = contents.left(contents.indexOf('\n')).trimmed();
   bool ok = false;
   const int pid = firstLine.toInt(&ok);
@@ -42,39 +42,39 @@ std::optional<int> parsePppdPidFile(const QByteArray& contents) {
   return pid;
 }
 
-bool PppdHangUp::hangUp(const QByteArray& interfaceName, QString* error) const {
+bool PppdHangUp::HangUp(const QByteArray& interfaceName, QString* error) const {
   if (interfaceName.isEmpty() || interfaceName.contains('/') || interfaceName.startsWith('.')) {
-    return fail(
+    return Fail(
         error,
         QCoreApplication::translate("Dialup", "\"%1\" is not an interface name").arg(QString::fromUtf8(interfaceName)));
   }
   const QByteArray pidFile = runDir_ + '/' + interfaceName + ".pid";
-  const auto pid = parsePppdPidFile(ReadProcFile(pidFile));
+  const auto pid = ParsePppdPidFile(ReadProcFile(pidFile));
   if (!pid)
-    return fail(error,
+    return Fail(error,
                 QCoreApplication::translate("Dialup", "no pppd is named in %1").arg(QString::fromLocal8Bit(pidFile)));
 
   const FileDescriptor process(static_cast<int>(::syscall(SYS_pidfd_open, *pid, 0)));
-  if (process.get() < 0) {
-    return fail(error, QCoreApplication::translate("Dialup", "pppd %1 of %2: %3")
+  if (process.Get() < 0) {
+    return Fail(error, QCoreApplication::translate("Dialup", "pppd %1 of %2: %3")
                            .arg(*pid)
-                           .arg(QString::fromUtf8(interfaceName), systemErrorText(errno)));
+                           .arg(QString::fromUtf8(interfaceName), SystemErrorText(errno)));
   }
   const QByteArray name = ReadProcFile("/proc/" + QByteArray::number(*pid) + "/comm").trimmed();
   if (name != "pppd") {
-    return fail(error, QCoreApplication::translate("Dialup", "%1 names process %2, which is not pppd")
+    return Fail(error, QCoreApplication::translate("Dialup", "%1 names process %2, which is not pppd")
                            .arg(QString::fromLocal8Bit(pidFile))
                            .arg(*pid));
   }
-  if (::syscall(SYS_pidfd_send_signal, process.get(), SIGTERM, nullptr, 0) != 0) {
-    return fail(
+  if (::syscall(SYS_pidfd_send_signal, process.Get(), SIGTERM, nullptr, 0) != 0) {
+    return Fail(
         error,
-        QCoreApplication::translate("Dialup", "pppd %1 cannot be ended: %2").arg(*pid).arg(systemErrorText(errno)));
+        QCoreApplication::translate("Dialup", "pppd %1 cannot be ended: %2").arg(*pid).arg(SystemErrorText(errno)));
   }
   return true;
 }
 
-std::optional<bool> deactivateThroughNetworkManager(const QString& interfaceName, QString* error) {
+std::optional<bool> DeactivateThroughNetworkManager(const QString& interfaceName, QString* error) {
   QDBusConnection bus = QDBusConnection::systemBus();
   if (!bus.isConnected()) return std::nullopt;
   QDBusInterface manager(kNetworkManager, kNetworkManagerPath, kNetworkManager, bus);
@@ -91,7 +91,7 @@ std::optional<bool> deactivateThroughNetworkManager(const QString& interfaceName
 
   const QDBusMessage reply =
       manager.call(QStringLiteral("DeactivateConnection"), QVariant::fromValue(QDBusObjectPath(activePath)));
-  if (reply.type() == QDBusMessage::ErrorMessage) return fail(error, reply.errorMessage());
+  if (reply.type() == QDBusMessage::ErrorMessage) return Fail(error, reply.errorMessage());
   return true;
 }
 

@@ -8,7 +8,7 @@
 namespace meterly::platform {
 
 // The pid a pppd pid file names: the first line, a decimal number above 1; nullopt otherwise.
-std::optional<int> parsePppdPidFile(const QByteArray& contents);
+std::optional<int> ParsePppdPidFile(const QByteArray& contents);
 
 // Ends the pppd that owns a PPP interface, found through the pid file <runDir>/<ifname>.pid
 // that pppd writes. Only a process whose name (/proc/<pid>/comm) is "pppd" is sent SIGTERM:
@@ -19,7 +19,7 @@ class PppdHangUp {
   explicit PppdHangUp(QByteArray runDir = QByteArrayLiteral("/run")) : runDir_(std::move(runDir)) {}
 
   // False with the reason in *error when no pppd could be asked to end.
-  bool hangUp(const QByteArray& interfaceName, QString* error) const;
+  bool HangUp(const QByteArray& interfaceName, QString* error) const;
 
  private:
   QByteArray runDir_;
@@ -29,6 +29,6 @@ class PppdHangUp {
 // NetworkManager is asked over the system bus to deactivate the connection whose IP interface
 // this is. nullopt when NetworkManager is not there or does not own the interface; otherwise
 // whether the request was accepted (*error says why not).
-std::optional<bool> deactivateThroughNetworkManager(const QString& interfaceName, QString* error);
+std::optional<bool> DeactivateThroughNetworkManager(const QString& interfaceName, QString* error);
 
 }  // namespace meterly::platform

@@ -7,34 +7,34 @@
 
 namespace meterly::platform::netlink {
 
-std::optional<PppLink> decodePppLink(Bytes payload) {
-  const auto header = readStruct<ifinfomsg>(payload);
+std::optional<PppLink> DecodePppLink(Bytes payload) {
+  const auto header = ReadStruct<ifinfomsg>(payload);
   if (!header || header->ifi_type != ARPHRD_PPP) return std::nullopt;
-  const auto link = decodeLinkMessage(payload);
+  const auto link = DecodeLinkMessage(payload);
   if (!link) return std::nullopt;
   return PppLink{link->index, link->name, (header->ifi_flags & IFF_UP) != 0, link->counters};
 }
 
-bool PppLinkSet::applyDatagram(Bytes datagram) {
+bool PppLinkSet::ApplyDatagram(Bytes datagram) {
   MessageCursor cursor(datagram);
   bool changed = false;
-  while (const auto message = cursor.next()) {
-    if (apply(*message)) changed = true;
+  while (const auto message = cursor.Next()) {
+    if (Apply(*message)) changed = true;
   }
-  return changed || cursor.malformed();
+  return changed || cursor.Malformed();
 }
 
-bool PppLinkSet::apply(const Message& message) {
+bool PppLinkSet::Apply(const Message& message) {
   if (message.header.nlmsg_type == RTM_DELLINK) {
-    const auto header = readStruct<ifinfomsg>(message.payload);
+    const auto header = ReadStruct<ifinfomsg>(message.payload);
     return header && links_.erase(header->ifi_index) > 0;
   }
   if (message.header.nlmsg_type != RTM_NEWLINK) return false;
-  const auto link = decodePppLink(message.payload);
-  return link && insert(*link);
+  const auto link = DecodePppLink(message.payload);
+  return link && Insert(*link);
 }
 
-bool PppLinkSet::insert(const PppLink& link) {
+bool PppLinkSet::Insert(const PppLink& link) {
   const State state{link.name, link.up};
   const auto known = links_.find(link.index);
   if (known != links_.end() && known->second == state) return false;
@@ -42,13 +42,13 @@ bool PppLinkSet::insert(const PppLink& link) {
   return true;
 }
 
-bool PppLinkSet::replace(const PppLinkSet& fresh) {
+bool PppLinkSet::Replace(const PppLinkSet& fresh) {
   if (fresh == *this) return false;
   links_ = fresh.links_;
   return true;
 }
 
-bool procDevicesOfferPpp(const QByteArray& procDevices) {
+bool ProcDevicesOfferPpp(const QByteArray& procDevices) {
   bool characterDevices = false;
   for (const QByteArray& rawLine : procDevices.split('\n')) {
     const QByteArray line = rawLine.trimmed();

@@ -22,7 +22,7 @@ struct PppLink {
 
 // The PPP link a RTM_NEWLINK payload describes; nullopt for every other link type and for a
 // malformed payload.
-std::optional<PppLink> decodePppLink(Bytes payload);
+std::optional<PppLink> DecodePppLink(Bytes payload);
 
 // The PPP links as the kernel's link messages describe them. Only what makes a connection
 // event counts: a link appearing or going, its name, its up state. Counters, carrier and
@@ -37,15 +37,15 @@ class PppLinkSet {
 
   // Applies the messages of one datagram; true when the set changed or the datagram could not
   // be read whole (what it said is then unknown).
-  bool applyDatagram(Bytes datagram);
+  bool ApplyDatagram(Bytes datagram);
   // Applies one RTM_NEWLINK or RTM_DELLINK message (others are ignored); true when the set changed.
-  bool apply(const Message& message);
+  bool Apply(const Message& message);
   // Takes the set from a fresh dump; true when it differs from the one held.
-  bool replace(const PppLinkSet& fresh);
+  bool Replace(const PppLinkSet& fresh);
   // Adds or updates one link (while building a set from a dump); true when the set changed.
-  bool insert(const PppLink& link);
+  bool Insert(const PppLink& link);
 
-  const std::map<int, State>& links() const { return links_; }
+  const std::map<int, State>& Links() const { return links_; }
 
   friend bool operator==(const PppLinkSet&, const PppLinkSet&) = default;
 
@@ -54,6 +54,6 @@ class PppLinkSet {
 };
 
 // Whether the kernel behind /proc/devices offers the PPP channel device (major 108, "ppp").
-bool procDevicesOfferPpp(const QByteArray& procDevices);
+bool ProcDevicesOfferPpp(const QByteArray& procDevices);
 
 }  // namespace meterly::platform::netlink

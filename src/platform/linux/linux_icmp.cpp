@@ -31,13 +31,13 @@ constexpr int kControlBufferSize = 512;
 // host, and a flood must not keep the request from being sent.
 constexpr int kMaxStaleMessages = 1024;
 
-QString errnoText(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
+QString ErrnoText(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
 
-int openIcmpSocket(bool datagram) {
+int OpenIcmpSocket(bool datagram) {
   return ::socket(AF_INET, (datagram ? SOCK_DGRAM : SOCK_RAW) | SOCK_CLOEXEC | SOCK_NONBLOCK, IPPROTO_ICMP);
 }
 
-quint32 elapsedMs(SteadyClock::time_point since) {
+quint32 ElapsedMs(SteadyClock::time_point since) {
   return static_cast<quint32>(
       std::chrono::duration_cast<std::chrono::milliseconds>(SteadyClock::now() - since).count());
 }
@@ -50,7 +50,7 @@ struct Received {
   msghdr header{};
 };
 
-bool receive(int fd, int flags, Received& message) {
+bool Receive(int fd, int flags, Received& message) {
   char buffer[kReceiveBufferSize];
   iovec vector{buffer, sizeof buffer};
   message.header = msghdr{};
@@ -66,7 +66,7 @@ bool receive(int fd, int flags, Received& message) {
   return true;
 }
 
-int receivedTtl(msghdr& header) {
+int ReceivedTtl(msghdr& header) {
   for (cmsghdr* c = CMSG_FIRSTHDR(&header); c != nullptr; c = CMSG_NXTHDR(&header, c)) {
     if (c->cmsg_level == IPPROTO_IP && c->cmsg_type == IP_TTL) {
       int ttl = 0;
@@ -77,7 +77,7 @@ int receivedTtl(msghdr& header) {
   return -1;
 }
 
-const sock_extended_err* extendedError(msghdr& header) {
+const sock_extended_err* ExtendedError(msghdr& header) {
   for (cmsghdr* c = CMSG_FIRSTHDR(&header); c != nullptr; c = CMSG_NXTHDR(&header, c)) {
     if (c->cmsg_level == IPPROTO_IP && c->cmsg_type == IP_RECVERR) {
       return reinterpret_cast<const sock_extended_err*>(CMSG_DATA(c));
@@ -96,9 +96,9 @@ class LinuxIcmpHandle : public IcmpHandle {
     ::close(wake_);
   }
 
-  std::optional<EchoReply> sendEcho(quint32 destination, int ttl, int timeoutMs, const QByteArray& data) override {
+  std::optional<EchoReply> SendEcho(quint32 destination, int ttl, int timeoutMs, const QByteArray& data) override {
     if (cancelled_) return std::nullopt;
-    dropStaleMessages();
+    DropStaleMessages();
     const quint16 sequence = ++sequence_;
     ::setsockopt(socket_, IPPROTO_IP, IP_TTL, &ttl, sizeof ttl);
     const QByteArray request = BuildEchoRequest(identifier_, sequence, data);
@@ -109,22 +109,22 @@ class LinuxIcmpHandle : public IcmpHandle {
     if (::sendto(socket_, request.constData(), static_cast<size_t>(request.size()), 0,
                  reinterpret_cast<const sockaddr*>(&to), sizeof to) < 0) {
       const int error = errno;
-      dropStaleMessages();  // the same failure, queued again as an error message
-      return EchoReply{StatusOfErrno(error), 0, elapsedMs(start), -1};
+      DropStaleMessages();  // the same failure, queued again as an error message
+      return EchoReply{StatusOfErrno(error), 0, ElapsedMs(start), -1};
     }
-    const std::optional<IcmpAnswer> answer = awaitAnswer(sequence, start + std::chrono::milliseconds(timeoutMs));
+    const std::optional<IcmpAnswer> answer = AwaitAnswer(sequence, start + std::chrono::milliseconds(timeoutMs));
     if (!answer) return std::nullopt;
-    return EchoReply{answer->status, answer->from, elapsedMs(start), answer->ttl};
+    return EchoReply{answer->status, answer->from, ElapsedMs(start), answer->ttl};
   }
 
-  void cancel() override {
+  void Cancel() override {
     cancelled_ = true;
     const quint64 one = 1;
     [[maybe_unused]] const ssize_t written = ::write(wake_, &one, sizeof one);
   }
 
  private:
-  std::optional<IcmpAnswer> awaitAnswer(quint16 sequence, SteadyClock::time_point deadline) {
+  std::optional<IcmpAnswer> AwaitAnswer(quint16 sequence, SteadyClock::time_point deadline) {
     for (;;) {
       const auto remaining = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - SteadyClock::now());
       if (remaining.count() <= 0 || cancelled_) return std::nullopt;
@@ -133,41 +133,41 @@ class LinuxIcmpHandle : public IcmpHandle {
       if (cancelled_) return std::nullopt;
       std::optional<IcmpAnswer> answer;
       if ((watched[0].revents & POLLERR) != 0) {
-        answer = receiveError(sequence);
+        answer = ReceiveError(sequence);
       } else if ((watched[0].revents & POLLIN) != 0) {
-        answer = receiveReply(sequence);
+        answer = ReceiveReply(sequence);
       }
       if (answer) return answer;
     }
   }
 
-  std::optional<IcmpAnswer> receiveReply(quint16 sequence) {
+  std::optional<IcmpAnswer> ReceiveReply(quint16 sequence) {
     Received message;
-    if (!receive(socket_, 0, message)) return std::nullopt;
+    if (!Receive(socket_, 0, message)) return std::nullopt;
     if (!datagram_) return ParseRawAnswer(message.bytes, identifier_, sequence);
     // The kernel hands a datagram socket only the replies that carry its own identifier.
     if (EchoSequence(message.bytes, ICMP_ECHOREPLY) != sequence) return std::nullopt;
-    return IcmpAnswer{IcmpStatus::Success, ntohl(message.from.sin_addr.s_addr), receivedTtl(message.header)};
+    return IcmpAnswer{IcmpStatus::Success, ntohl(message.from.sin_addr.s_addr), ReceivedTtl(message.header)};
   }
 
   // An error queued on a datagram socket (IP_RECVERR): the ICMP error that a router or the
   // destination sent back, or a local failure, with our request's ICMP header as payload.
-  std::optional<IcmpAnswer> receiveError(quint16 sequence) {
+  std::optional<IcmpAnswer> ReceiveError(quint16 sequence) {
     Received message;
-    if (!receive(socket_, MSG_ERRQUEUE, message)) {
+    if (!Receive(socket_, MSG_ERRQUEUE, message)) {
       int pending = 0;
       socklen_t size = sizeof pending;
       ::getsockopt(socket_, SOL_SOCKET, SO_ERROR, &pending, &size);  // clears a plain pending error
       return std::nullopt;
     }
-    const sock_extended_err* error = extendedError(message.header);
+    const sock_extended_err* error = ExtendedError(message.header);
     if (error == nullptr) return std::nullopt;
     const std::optional<quint16> requestSequence = EchoSequence(message.bytes, ICMP_ECHO);
     if (error->ee_origin == SO_EE_ORIGIN_ICMP) {
       if (requestSequence != sequence) return std::nullopt;
       const auto* offender = reinterpret_cast<const sockaddr_in*>(SO_EE_OFFENDER(error));
       return IcmpAnswer{StatusOfIcmpError(error->ee_type, error->ee_code), ntohl(offender->sin_addr.s_addr),
-                        receivedTtl(message.header)};
+                        ReceivedTtl(message.header)};
     }
     if (error->ee_origin == SO_EE_ORIGIN_LOCAL && (!requestSequence || requestSequence == sequence)) {
       return IcmpAnswer{StatusOfErrno(static_cast<int>(error->ee_errno)), 0, -1};
@@ -175,12 +175,12 @@ class LinuxIcmpHandle : public IcmpHandle {
     return std::nullopt;
   }
 
-  void dropStaleMessages() {
+  void DropStaleMessages() {
     Received message;
-    for (int count = 0; count < kMaxStaleMessages && receive(socket_, 0, message); ++count) {
+    for (int count = 0; count < kMaxStaleMessages && Receive(socket_, 0, message); ++count) {
     }
     if (!datagram_) return;
-    for (int count = 0; count < kMaxStaleMessages && receive(socket_, MSG_ERRQUEUE, message); ++count) {
+    for (int count = 0; count < kMaxStaleMessages && Receive(socket_, MSG_ERRQUEUE, message); ++count) {
     }
   }
 
@@ -193,7 +193,7 @@ class LinuxIcmpHandle : public IcmpHandle {
 };
 
 // Raw sockets see each other's traffic: every channel of the process gets an identifier of its own.
-quint16 nextRawIdentifier() {
+quint16 NextRawIdentifier() {
   static std::atomic<quint16> next{static_cast<quint16>(::getpid() * 17)};
   return next++;
 }
@@ -203,7 +203,7 @@ quint16 nextRawIdentifier() {
 LinuxIcmpService::LinuxIcmpService(Socket allowed) {
   QStringList failures;
   if (allowed != Socket::RawOnly) {
-    const int fd = openIcmpSocket(true);
+    const int fd = OpenIcmpSocket(true);
     if (fd >= 0) {
       ::close(fd);
       datagram_ = true;
@@ -213,45 +213,45 @@ LinuxIcmpService::LinuxIcmpService(Socket allowed) {
                     "Icmp",
                     "no ICMP datagram socket (%1: the system setting net.ipv4.ping_group_range does not admit "
                     "the user's groups)")
-                    .arg(errnoText(errno));
+                    .arg(ErrnoText(errno));
   }
   if (allowed != Socket::DatagramOnly) {
-    const int fd = openIcmpSocket(false);
+    const int fd = OpenIcmpSocket(false);
     if (fd >= 0) {
       ::close(fd);
       return;
     }
     failures << QCoreApplication::translate("Icmp", "no raw socket (%1: it needs root or the CAP_NET_RAW capability)")
-                    .arg(errnoText(errno));
+                    .arg(ErrnoText(errno));
   }
   unavailableReason_ = QCoreApplication::translate("Icmp", "Ping and trace route are not available: %1.")
                            .arg(failures.join(QCoreApplication::translate("Icmp", "; ")));
 }
 
-std::unique_ptr<IcmpHandle> LinuxIcmpService::open(QString* error) {
+std::unique_ptr<IcmpHandle> LinuxIcmpService::Open(QString* error) {
   const auto fail = [error](const QString& what) -> std::unique_ptr<IcmpHandle> {
     if (error != nullptr) *error = what;
     return nullptr;
   };
-  if (!available()) return fail(unavailableReason_);
-  const int socketFd = openIcmpSocket(datagram_);
+  if (!Available()) return fail(unavailableReason_);
+  const int socketFd = OpenIcmpSocket(datagram_);
   if (socketFd < 0)
-    return fail(QCoreApplication::translate("Icmp", "Cannot open an ICMP socket: %1").arg(errnoText(errno)));
+    return fail(QCoreApplication::translate("Icmp", "Cannot open an ICMP socket: %1").arg(ErrnoText(errno)));
   const int wakeFd = ::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
   if (wakeFd < 0) {
     const int failure = errno;
     ::close(socketFd);
-    return fail(QCoreApplication::translate("Icmp", "Cannot create an event descriptor: %1").arg(errnoText(failure)));
+    return fail(QCoreApplication::translate("Icmp", "Cannot create an event descriptor: %1").arg(ErrnoText(failure)));
   }
   if (datagram_) {
     const int on = 1;
     ::setsockopt(socketFd, IPPROTO_IP, IP_RECVERR, &on, sizeof on);
     ::setsockopt(socketFd, IPPROTO_IP, IP_RECVTTL, &on, sizeof on);
   }
-  return std::make_unique<LinuxIcmpHandle>(socketFd, wakeFd, datagram_, datagram_ ? 0 : nextRawIdentifier());
+  return std::make_unique<LinuxIcmpHandle>(socketFd, wakeFd, datagram_, datagram_ ? 0 : NextRawIdentifier());
 }
 
-std::optional<quint32> LinuxIcmpService::resolveHost(const QString& host) {
+std::optional<quint32> LinuxIcmpService::ResolveHost(const QString& host) {
   const QByteArray name = host.trimmed().toUtf8();
   if (name.isEmpty()) return std::nullopt;
   in_addr dotted{};
@@ -267,7 +267,7 @@ std::optional<quint32> LinuxIcmpService::resolveHost(const QString& host) {
   return first;
 }
 
-QString LinuxIcmpService::hostNameOf(quint32 address) {
+QString LinuxIcmpService::HostNameOf(quint32 address) {
   sockaddr_in socketAddress{};
   socketAddress.sin_family = AF_INET;
   socketAddress.sin_addr.s_addr = htonl(address);

@@ -13,13 +13,13 @@ class LinuxIcmpService : public IcmpService {
 
   explicit LinuxIcmpService(Socket allowed = Socket::Automatic);
 
-  QString unavailableReason() const override { return unavailableReason_; }
-  std::unique_ptr<IcmpHandle> open(QString* error = nullptr) override;
-  std::optional<quint32> resolveHost(const QString& host) override;
-  QString hostNameOf(quint32 address) override;
+  QString UnavailableReason() const override { return unavailableReason_; }
+  std::unique_ptr<IcmpHandle> Open(QString* error = nullptr) override;
+  std::optional<quint32> ResolveHost(const QString& host) override;
+  QString HostNameOf(quint32 address) override;
 
   // Which socket the channels use, once available.
-  bool usesDatagramSocket() const { return datagram_; }
+  bool UsesDatagramSocket() const { return datagram_; }
 
  private:
   bool datagram_ = false;

@@ -13,32 +13,32 @@ constexpr int kIcmpHeaderSize = 8;
 constexpr int kMinIpHeaderSize = 20;
 constexpr quint8 kProtocolIcmp = 1;
 
-quint8 byteAt(const QByteArray& bytes, qsizetype at) { return static_cast<quint8>(bytes[at]); }
+quint8 ByteAt(const QByteArray& bytes, qsizetype at) { return static_cast<quint8>(bytes[at]); }
 
-quint16 wordAt(const QByteArray& bytes, qsizetype at) {
-  return static_cast<quint16>((byteAt(bytes, at) << 8) | byteAt(bytes, at + 1));
+quint16 WordAt(const QByteArray& bytes, qsizetype at) {
+  return static_cast<quint16>((ByteAt(bytes, at) << 8) | ByteAt(bytes, at + 1));
 }
 
-quint32 longAt(const QByteArray& bytes, qsizetype at) {
-  return (static_cast<quint32>(wordAt(bytes, at)) << 16) | wordAt(bytes, at + 2);
+quint32 LongAt(const QByteArray& bytes, qsizetype at) {
+  return (static_cast<quint32>(WordAt(bytes, at)) << 16) | WordAt(bytes, at + 2);
 }
 
-void putWord(QByteArray& bytes, qsizetype at, quint16 value) {
+void PutWord(QByteArray& bytes, qsizetype at, quint16 value) {
   bytes[at] = static_cast<char>(value >> 8);
   bytes[at + 1] = static_cast<char>(value & 0xFF);
 }
 
 // The length of the IPv4 header at `at`, or 0 when no whole ICMP-carrying header is there.
-int icmpIpHeaderLength(const QByteArray& bytes, qsizetype at) {
+int IcmpIpHeaderLength(const QByteArray& bytes, qsizetype at) {
   if (bytes.size() < at + kMinIpHeaderSize) return 0;
-  const quint8 versionAndLength = byteAt(bytes, at);
+  const quint8 versionAndLength = ByteAt(bytes, at);
   const int length = (versionAndLength & 0x0F) * 4;
   if ((versionAndLength >> 4) != 4 || length < kMinIpHeaderSize || bytes.size() < at + length) return 0;
-  if (byteAt(bytes, at + 9) != kProtocolIcmp) return 0;
+  if (ByteAt(bytes, at + 9) != kProtocolIcmp) return 0;
   return length;
 }
 
-bool isError(int type) {
+bool IsError(int type) {
   return type == ICMP_DEST_UNREACH || type == ICMP_SOURCE_QUENCH || type == ICMP_TIME_EXCEEDED ||
          type == ICMP_PARAMETERPROB;
 }
@@ -48,8 +48,8 @@ bool isError(int type) {
 quint16 InternetChecksum(const QByteArray& bytes) {
   quint32 sum = 0;
   qsizetype at = 0;
-  for (; at + 1 < bytes.size(); at += 2) sum += wordAt(bytes, at);
-  if (at < bytes.size()) sum += static_cast<quint32>(byteAt(bytes, at)) << 8;
+  for (; at + 1 < bytes.size(); at += 2) sum += WordAt(bytes, at);
+  if (at < bytes.size()) sum += static_cast<quint32>(ByteAt(bytes, at)) << 8;
   while ((sum >> 16) != 0) sum = (sum & 0xFFFF) + (sum >> 16);
   return static_cast<quint16>(~sum & 0xFFFF);
 }
@@ -57,38 +57,38 @@ quint16 InternetChecksum(const QByteArray& bytes) {
 QByteArray BuildEchoRequest(quint16 identifier, quint16 sequence, const QByteArray& data) {
   QByteArray message(kIcmpHeaderSize, '\0');
   message[0] = static_cast<char>(ICMP_ECHO);
-  putWord(message, 4, identifier);
-  putWord(message, 6, sequence);
+  PutWord(message, 4, identifier);
+  PutWord(message, 6, sequence);
   message += data;
-  putWord(message, 2, InternetChecksum(message));
+  PutWord(message, 2, InternetChecksum(message));
   return message;
 }
 
 std::optional<quint16> EchoSequence(const QByteArray& icmp, int type) {
-  if (icmp.size() < kIcmpHeaderSize || byteAt(icmp, 0) != type || byteAt(icmp, 1) != 0) return std::nullopt;
-  return wordAt(icmp, 6);
+  if (icmp.size() < kIcmpHeaderSize || ByteAt(icmp, 0) != type || ByteAt(icmp, 1) != 0) return std::nullopt;
+  return WordAt(icmp, 6);
 }
 
 std::optional<IcmpAnswer> ParseRawAnswer(const QByteArray& packet, quint16 identifier, quint16 sequence) {
-  const int outerLength = icmpIpHeaderLength(packet, 0);
+  const int outerLength = IcmpIpHeaderLength(packet, 0);
   if (outerLength == 0 || packet.size() < outerLength + kIcmpHeaderSize) return std::nullopt;
-  const IcmpAnswer sender{IcmpStatus::Success, longAt(packet, 12), byteAt(packet, 8)};
-  const int type = byteAt(packet, outerLength);
+  const IcmpAnswer sender{IcmpStatus::Success, LongAt(packet, 12), ByteAt(packet, 8)};
+  const int type = ByteAt(packet, outerLength);
   const auto ours = [&](qsizetype at, int echoType) {
-    return EchoSequence(packet.mid(at), echoType) == sequence && wordAt(packet, at + 4) == identifier;
+    return EchoSequence(packet.mid(at), echoType) == sequence && WordAt(packet, at + 4) == identifier;
   };
   if (type == ICMP_ECHOREPLY) {
     if (!ours(outerLength, ICMP_ECHOREPLY)) return std::nullopt;
     return sender;
   }
-  if (!isError(type)) return std::nullopt;
+  if (!IsError(type)) return std::nullopt;
   // An error carries the IP header of our request and the first 8 bytes of its ICMP message.
   const qsizetype inner = outerLength + kIcmpHeaderSize;
-  const int innerLength = icmpIpHeaderLength(packet, inner);
+  const int innerLength = IcmpIpHeaderLength(packet, inner);
   if (innerLength == 0 || packet.size() < inner + innerLength + kIcmpHeaderSize) return std::nullopt;
   if (!ours(inner + innerLength, ICMP_ECHO)) return std::nullopt;
   IcmpAnswer answer = sender;
-  answer.status = StatusOfIcmpError(type, byteAt(packet, outerLength + 1));
+  answer.status = StatusOfIcmpError(type, ByteAt(packet, outerLength + 1));
   return answer;
 }
 

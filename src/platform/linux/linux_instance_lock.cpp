@@ -14,14 +14,14 @@ namespace meterly::platform {
 
 namespace {
 
-QString errnoText() { return QString::fromLocal8Bit(std::strerror(errno)); }
+QString ErrnoText() { return QString::fromLocal8Bit(std::strerror(errno)); }
 
 // Creates the folder with mode 0700 when missing and checks that it is a real folder of ours,
 // so that nobody else can plant the lock files in a shared place such as /tmp.
-bool ensurePrivateDir(const QString& path, QString& problem) {
+bool EnsurePrivateDir(const QString& path, QString& problem) {
   const QByteArray native = path.toLocal8Bit();
   if (mkdir(native.constData(), 0700) != 0 && errno != EEXIST) {
-    problem = QCoreApplication::translate("InstanceLock", "Cannot create %1: %2").arg(path, errnoText());
+    problem = QCoreApplication::translate("InstanceLock", "Cannot create %1: %2").arg(path, ErrnoText());
     return false;
   }
   struct stat info {};
@@ -41,14 +41,14 @@ LinuxInstanceLock::~LinuxInstanceLock() {
   for (int fd : heldDescriptors_) close(fd);
 }
 
-int LinuxInstanceLock::openLocked(const QString& path, int mode, int lockOperation) {
+int LinuxInstanceLock::OpenLocked(const QString& path, int mode, int lockOperation) {
   const QByteArray native = path.toLocal8Bit();
   int fd = open(native.constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
   if (fd < 0 && errno == ENOENT)
     fd = open(native.constData(), O_RDONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
   if (fd < 0 && errno == EEXIST) fd = open(native.constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
   if (fd < 0) {
-    problem_ = QCoreApplication::translate("InstanceLock", "Cannot open %1: %2").arg(path, errnoText());
+    problem_ = QCoreApplication::translate("InstanceLock", "Cannot open %1: %2").arg(path, ErrnoText());
     return -1;
   }
   if (flock(fd, lockOperation | LOCK_NB) != 0) {
@@ -61,17 +61,17 @@ int LinuxInstanceLock::openLocked(const QString& path, int mode, int lockOperati
   return fd;
 }
 
-bool LinuxInstanceLock::acquireSingleInstance() {
+bool LinuxInstanceLock::AcquireSingleInstance() {
   // A lock that cannot be made at all must not keep the monitor from running.
-  if (!ensurePrivateDir(runtimeDir_, problem_)) return true;
+  if (!EnsurePrivateDir(runtimeDir_, problem_)) return true;
   const QString path = runtimeDir_ + QStringLiteral("/TMainMeterlyForm.lock");
-  if (openLocked(path, 0600, LOCK_EX) >= 0) return true;
+  if (OpenLocked(path, 0600, LOCK_EX) >= 0) return true;
   return errno != EWOULDBLOCK;
 }
 
-void LinuxInstanceLock::holdMarkers() {
-  if (ensurePrivateDir(runtimeDir_, problem_)) openLocked(runtimeDir_ + QStringLiteral("/MTRMUTEX"), 0600, LOCK_SH);
-  openLocked(machineMarker_, 0644, LOCK_SH);
+void LinuxInstanceLock::HoldMarkers() {
+  if (EnsurePrivateDir(runtimeDir_, problem_)) OpenLocked(runtimeDir_ + QStringLiteral("/MTRMUTEX"), 0600, LOCK_SH);
+  OpenLocked(machineMarker_, 0644, LOCK_SH);
 }
 
 }  // namespace meterly::platform

@@ -18,14 +18,14 @@ class LinuxInstanceLock : public InstanceLock {
   LinuxInstanceLock(const LinuxInstanceLock&) = delete;
   LinuxInstanceLock& operator=(const LinuxInstanceLock&) = delete;
 
-  bool acquireSingleInstance() override;
-  void holdMarkers() override;
+  bool AcquireSingleInstance() override;
+  void HoldMarkers() override;
 
   // Why the lock or a marker could not be made, when that happened (the program runs anyway).
-  const QString& problem() const { return problem_; }
+  const QString& Problem() const { return problem_; }
 
  private:
-  int openLocked(const QString& path, int mode, int lockOperation);
+  int OpenLocked(const QString& path, int mode, int lockOperation);
 
   QString runtimeDir_;
   QString machineMarker_;

@@ -24,14 +24,14 @@ constexpr int kDumpsAfterChange = 2;
 // A flood of notifications cannot hold the caller: the links are dumped again in any case.
 constexpr int kMaxNotificationsPerCall = 4096;
 
-netlink::SocketOptions linkChangeOptions() {
+netlink::SocketOptions LinkChangeOptions() {
   netlink::SocketOptions options;
   options.multicastGroups = RTMGRP_LINK;
   options.nonBlocking = true;
   return options;
 }
 
-std::vector<std::byte> linkDumpRequest() {
+std::vector<std::byte> LinkDumpRequest() {
   ifinfomsg header{};
   header.ifi_family = AF_UNSPEC;
   // Without an extension mask the kernel sizes dump parts for ordinary links only and leaves
@@ -40,46 +40,46 @@ std::vector<std::byte> linkDumpRequest() {
   // would add per-VF data we do not want.
   const quint32 extensionMask = RTEXT_FILTER_BRVLAN;
   return MessageBuilder(RTM_GETLINK, NLM_F_REQUEST | NLM_F_DUMP)
-      .appendStruct(header)
-      .appendAttribute(IFLA_EXT_MASK, netlink::valueBytes(extensionMask))
+      .AppendStruct(header)
+      .AppendAttribute(IFLA_EXT_MASK, netlink::ValueBytes(extensionMask))
       .bytes();
 }
 
 // The byte counters of one link, or with index 0 of every link.
-std::vector<std::byte> statsRequest(quint32 index) {
+std::vector<std::byte> StatsRequest(quint32 index) {
   if_stats_msg header{};
   header.family = AF_UNSPEC;
   header.ifindex = index;
   header.filter_mask = IFLA_STATS_FILTER_BIT(IFLA_STATS_LINK_64);
   const auto flags = static_cast<quint16>(index == 0 ? NLM_F_REQUEST | NLM_F_DUMP : NLM_F_REQUEST);
-  return MessageBuilder(RTM_GETSTATS, flags).appendStruct(header).bytes();
+  return MessageBuilder(RTM_GETSTATS, flags).AppendStruct(header).bytes();
 }
 
-void setCounters(InterfaceRow& row, const netlink::StatsMessage& stats) {
+void SetCounters(InterfaceRow& row, const netlink::StatsMessage& stats) {
   row.inOctets = stats.counters ? stats.counters->received : 0;
   row.outOctets = stats.counters ? stats.counters->sent : 0;
 }
 
-std::vector<std::byte> linkByNameRequest(const QByteArray& name) {
+std::vector<std::byte> LinkByNameRequest(const QByteArray& name) {
   ifinfomsg header{};
   header.ifi_family = AF_UNSPEC;
-  return MessageBuilder(RTM_GETLINK, NLM_F_REQUEST).appendStruct(header).appendTextAttribute(IFLA_IFNAME, name).bytes();
+  return MessageBuilder(RTM_GETLINK, NLM_F_REQUEST).AppendStruct(header).AppendTextAttribute(IFLA_IFNAME, name).bytes();
 }
 
 // The kernel's own rule for interface names; anything else cannot name a link.
-bool isPossibleLinkName(const QByteArray& name) {
+bool IsPossibleLinkName(const QByteArray& name) {
   if (name.isEmpty() || name.size() >= IFNAMSIZ || name == "." || name == "..") return false;
   return std::none_of(name.begin(), name.end(),
                       [](char c) { return c == '/' || c == ':' || c == '\0' || c == ' ' || (c >= '\t' && c <= '\r'); });
 }
 
-InterfaceRow rowOf(const LinkMessage& link, SysfsFactsCache& sysfs) {
+InterfaceRow RowOf(const LinkMessage& link, SysfsFactsCache& sysfs) {
   InterfaceRow row;
   row.index = static_cast<quint32>(link.index);
   row.name = QString::fromUtf8(link.name);
   row.description = link.alias.isEmpty() ? row.name : QString::fromUtf8(link.alias);
-  const SysfsLinkFacts facts = sysfs.factsFor(link.index, link.name);
-  row.type = ifTypeOf(link.hardwareType, hasPhysicalDevice(facts, !link.kind.isEmpty()), facts.isWireless);
+  const SysfsLinkFacts facts = sysfs.FactsFor(link.index, link.name);
+  row.type = IfTypeOf(link.hardwareType, HasPhysicalDevice(facts, !link.kind.isEmpty()), facts.isWireless);
   row.physAddr = link.hardwareAddress;
   if (link.counters) {
     row.inOctets = link.counters->received;
@@ -93,22 +93,22 @@ class LinkCollector {
  public:
   explicit LinkCollector(SysfsFactsCache& sysfs) : sysfs_(sysfs) {}
 
-  void restart() {
+  void Restart() {
     rows_.clear();
     malformed_ = false;
   }
 
-  void take(const Message& message) {
+  void Take(const Message& message) {
     if (message.header.nlmsg_type != RTM_NEWLINK) return;
-    const auto link = netlink::decodeLinkMessage(message.payload);
+    const auto link = netlink::DecodeLinkMessage(message.payload);
     if (!link) {
       malformed_ = true;
       return;
     }
-    rows_.push_back(rowOf(*link, sysfs_));
+    rows_.push_back(RowOf(*link, sysfs_));
   }
 
-  std::optional<std::vector<InterfaceRow>> result(bool complete) && {
+  std::optional<std::vector<InterfaceRow>> Result(bool complete) && {
     if (!complete || malformed_) return std::nullopt;
     return std::move(rows_);
   }
@@ -119,58 +119,58 @@ class LinkCollector {
   bool malformed_ = false;
 };
 
-std::optional<std::vector<InterfaceRow>> collectLinks(netlink::RouteChannel& channel, SysfsFactsCache& sysfs,
+std::optional<std::vector<InterfaceRow>> CollectLinks(netlink::RouteChannel& channel, SysfsFactsCache& sysfs,
                                                       const std::vector<std::byte>& request) {
   LinkCollector collector(sysfs);
   const bool complete = channel.run(
-      request, [&] { collector.restart(); }, [&](const Message& message) { collector.take(message); });
-  return std::move(collector).result(complete);
+      request, [&] { collector.Restart(); }, [&](const Message& message) { collector.Take(message); });
+  return std::move(collector).Result(complete);
 }
 
 }  // namespace
 
 LinuxInterfaceTable::LinuxInterfaceTable()
-    : dumpRequest_(linkDumpRequest()),
-      statsRequest_(statsRequest(0)),
-      linkChanges_(netlink::Socket::open(linkChangeOptions())),
+    : dumpRequest_(LinkDumpRequest()),
+      statsRequest_(StatsRequest(0)),
+      linkChanges_(netlink::Socket::Open(LinkChangeOptions())),
       dumpsOwed_(kDumpsAfterChange) {}
 
-std::optional<std::vector<InterfaceRow>> LinuxInterfaceTable::rows() {
-  if (linksKnown()) {
+std::optional<std::vector<InterfaceRow>> LinuxInterfaceTable::Rows() {
+  if (LinksKnown()) {
     std::vector<InterfaceRow> rows = links_;
-    if (countersHold(readCounters(rows))) return rows;
+    if (CountersHold(ReadCounters(rows))) return rows;
   }
-  return dumpLinks();
+  return DumpLinks();
 }
 
-std::optional<InterfaceRow> LinuxInterfaceTable::rowByName(const QString& name) {
+std::optional<InterfaceRow> LinuxInterfaceTable::RowByName(const QString& name) {
   const QByteArray kernelName = name.toUtf8();
-  if (!isPossibleLinkName(kernelName)) return std::nullopt;
-  if (watching() && dumpsOwed_ > 0) dumpLinks();
-  if (linksKnown()) {
+  if (!IsPossibleLinkName(kernelName)) return std::nullopt;
+  if (Watching() && dumpsOwed_ > 0) DumpLinks();
+  if (LinksKnown()) {
     const auto link =
         std::find_if(links_.begin(), links_.end(), [&](const InterfaceRow& row) { return row.name == name; });
     if (link == links_.end()) {
-      if (countersHold(true)) return std::nullopt;
+      if (CountersHold(true)) return std::nullopt;
     } else {
       InterfaceRow row = *link;
-      if (countersHold(readCounters(row))) return row;
+      if (CountersHold(ReadCounters(row))) return row;
     }
   }
-  auto rows = collectLinks(channel_, sysfs_, linkByNameRequest(kernelName));
+  auto rows = CollectLinks(channel_, sysfs_, LinkByNameRequest(kernelName));
   // The kernel also finds a link by one of its alternative names; the caller asked for this name.
   if (!rows || rows->size() != 1 || rows->front().name != name) return std::nullopt;
   return std::move(rows->front());
 }
 
-bool LinuxInterfaceTable::watching() const { return linkChanges_.isOpen() && countersReadable_; }
+bool LinuxInterfaceTable::Watching() const { return linkChanges_.IsOpen() && countersReadable_; }
 
-bool LinuxInterfaceTable::linksKnown() const { return watching() && dumpsOwed_ == 0; }
+bool LinuxInterfaceTable::LinksKnown() const { return Watching() && dumpsOwed_ == 0; }
 
 // Counters read from the kept links hold when no link changed meanwhile (a link that changed
 // before they were read has announced it by now); otherwise the links are dumped again.
-bool LinuxInterfaceTable::countersHold(bool read) {
-  const bool unchanged = linksUnchanged();
+bool LinuxInterfaceTable::CountersHold(bool read) {
+  const bool unchanged = LinksUnchanged();
   if (read && unchanged) return true;
   // Counters that cannot be read while the links stay as they are will not be readable later
   // either: every call dumps the links from now on.
@@ -179,16 +179,16 @@ bool LinuxInterfaceTable::countersHold(bool read) {
   return false;
 }
 
-std::optional<std::vector<InterfaceRow>> LinuxInterfaceTable::dumpLinks() {
+std::optional<std::vector<InterfaceRow>> LinuxInterfaceTable::DumpLinks() {
   // Whatever was announced until now is in the dump.
-  linksUnchanged();
-  sysfs_.startSweep();
-  auto rows = collectLinks(channel_, sysfs_, dumpRequest_);
+  LinksUnchanged();
+  sysfs_.StartSweep();
+  auto rows = CollectLinks(channel_, sysfs_, dumpRequest_);
   if (!rows) {
     dumpsOwed_ = kDumpsAfterChange;
     return std::nullopt;
   }
-  sysfs_.finishSweep();
+  sysfs_.FinishSweep();
   std::sort(rows->begin(), rows->end(), [](const InterfaceRow& a, const InterfaceRow& b) { return a.index < b.index; });
   links_ = *rows;
   if (dumpsOwed_ > 0) --dumpsOwed_;
@@ -197,7 +197,7 @@ std::optional<std::vector<InterfaceRow>> LinuxInterfaceTable::dumpLinks() {
 
 // Every row's counters from one statistics dump; false when it cannot be read or lists other
 // links than the rows.
-bool LinuxInterfaceTable::readCounters(std::vector<InterfaceRow>& rows) {
+bool LinuxInterfaceTable::ReadCounters(std::vector<InterfaceRow>& rows) {
   std::vector<bool> found;
   bool sameLinks = true;
   const auto restart = [&] {
@@ -206,7 +206,7 @@ bool LinuxInterfaceTable::readCounters(std::vector<InterfaceRow>& rows) {
   };
   const auto take = [&](const Message& message) {
     if (message.header.nlmsg_type != RTM_NEWSTATS) return;
-    const auto stats = netlink::decodeStatsMessage(message.payload);
+    const auto stats = netlink::DecodeStatsMessage(message.payload);
     const auto row = !stats ? rows.end()
                             : std::lower_bound(rows.begin(), rows.end(), stats->index,
                                                [](const InterfaceRow& r, quint32 index) { return r.index < index; });
@@ -216,32 +216,32 @@ bool LinuxInterfaceTable::readCounters(std::vector<InterfaceRow>& rows) {
       return;
     }
     found[position] = true;
-    setCounters(*row, *stats);
+    SetCounters(*row, *stats);
   };
   const bool complete = channel_.run(statsRequest_, restart, take);
   return complete && sameLinks && std::find(found.begin(), found.end(), false) == found.end();
 }
 
-bool LinuxInterfaceTable::readCounters(InterfaceRow& row) {
+bool LinuxInterfaceTable::ReadCounters(InterfaceRow& row) {
   bool found = false;
   const auto take = [&](const Message& message) {
     if (message.header.nlmsg_type != RTM_NEWSTATS) return;
-    const auto stats = netlink::decodeStatsMessage(message.payload);
+    const auto stats = netlink::DecodeStatsMessage(message.payload);
     if (!stats || stats->index != row.index) return;
     found = true;
-    setCounters(row, *stats);
+    SetCounters(row, *stats);
   };
   const bool complete = channel_.run(
-      statsRequest(row.index), [&] { found = false; }, take);
+      StatsRequest(row.index), [&] { found = false; }, take);
   return complete && found;
 }
 
 // Takes the link notifications queued since the last call; false when there was one (or some
 // were lost, or the socket failed).
-bool LinuxInterfaceTable::linksUnchanged() {
+bool LinuxInterfaceTable::LinksUnchanged() {
   bool unchanged = true;
   for (int taken = 0; taken < kMaxNotificationsPerCall; ++taken) {
-    switch (linkChanges_.receive(MSG_DONTWAIT).status) {
+    switch (linkChanges_.Receive(MSG_DONTWAIT).status) {
       case netlink::Datagram::Status::Data:
       case netlink::Datagram::Status::Overrun:
         unchanged = false;

@@ -23,20 +23,20 @@ class LinuxInterfaceTable : public InterfaceTable {
   LinuxInterfaceTable();
 
   // False when no routing netlink socket can be opened (failure() says why).
-  bool available() const { return channel_.available(); }
-  QString failure() const { return channel_.failure(); }
+  bool Available() const { return channel_.Available(); }
+  QString Failure() const { return channel_.Failure(); }
 
-  std::optional<std::vector<InterfaceRow>> rows() override;
-  std::optional<InterfaceRow> rowByName(const QString& name) override;
+  std::optional<std::vector<InterfaceRow>> Rows() override;
+  std::optional<InterfaceRow> RowByName(const QString& name) override;
 
  private:
-  bool watching() const;
-  bool linksKnown() const;
-  bool countersHold(bool read);
-  std::optional<std::vector<InterfaceRow>> dumpLinks();
-  bool readCounters(std::vector<InterfaceRow>& rows);
-  bool readCounters(InterfaceRow& row);
-  bool linksUnchanged();
+  bool Watching() const;
+  bool LinksKnown() const;
+  bool CountersHold(bool read);
+  std::optional<std::vector<InterfaceRow>> DumpLinks();
+  bool ReadCounters(std::vector<InterfaceRow>& rows);
+  bool ReadCounters(InterfaceRow& row);
+  bool LinksUnchanged();
 
   netlink::RouteChannel channel_;
   std::vector<std::byte> dumpRequest_;

@@ -24,7 +24,7 @@ void ShortenResolverWait() {
 
 }  // namespace
 
-QString LinuxNameLookup::hostName(const QByteArray& address) {
+QString LinuxNameLookup::HostName(const QByteArray& address) {
   sockaddr_storage storage{};
   socklen_t length = 0;
   if (address.size() == 4) {
@@ -49,7 +49,7 @@ QString LinuxNameLookup::hostName(const QByteArray& address) {
   return QString::fromUtf8(host);
 }
 
-QString LinuxNameLookup::serviceName(quint16 port, SocketProtocol protocol) {
+QString LinuxNameLookup::ServiceName(quint16 port, SocketProtocol protocol) {
   servent entry{};
   servent* found = nullptr;
   char buffer[1024];
@@ -60,7 +60,7 @@ QString LinuxNameLookup::serviceName(quint16 port, SocketProtocol protocol) {
   return QString::fromUtf8(found->s_name);
 }
 
-QString LinuxNameLookup::localHostName() {
+QString LinuxNameLookup::LocalHostName() {
   char name[256] = {};
   if (::gethostname(name, sizeof name - 1) != 0) return {};
   return QString::fromUtf8(name);

@@ -8,9 +8,9 @@ namespace meterly::platform {
 // for one try of one second per server, so a silent name server holds a lookup only briefly.
 class LinuxNameLookup : public NameLookup {
  public:
-  QString hostName(const QByteArray& address) override;
-  QString serviceName(quint16 port, SocketProtocol protocol) override;
-  QString localHostName() override;
+  QString HostName(const QByteArray& address) override;
+  QString ServiceName(quint16 port, SocketProtocol protocol) override;
+  QString LocalHostName() override;
 };
 
 }  // namespace meterly::platform

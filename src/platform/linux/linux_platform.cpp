@@ -35,9 +35,9 @@ LinuxPlatform::LinuxPlatform()
       interfaces_(std::make_unique<LinuxInterfaceTable>()),
       addresses_(std::make_unique<LinuxAddressTable>()),
       addressWatch_(std::make_unique<LinuxAddressChangeWatch>(*interfaces_, *addresses_)),
-      registryFile_(std::make_unique<LinuxRegistryFile>(registryPath())),
+      registryFile_(std::make_unique<LinuxRegistryFile>(RegistryPath())),
       registry_(std::make_unique<Registry>(*registryFile_)),
-      lock_(std::make_unique<LinuxInstanceLock>(session_->runtimeDir())),
+      lock_(std::make_unique<LinuxInstanceLock>(session_->RuntimeDir())),
       clock_(std::make_unique<LinuxClock>()),
       shell_(std::make_unique<LinuxShell>()),
       sharedMemory_(std::make_unique<LinuxSharedMemory>()),
@@ -53,9 +53,9 @@ LinuxPlatform::LinuxPlatform()
 
 LinuxPlatform::~LinuxPlatform() = default;
 
-QString LinuxPlatform::registryPath() { return session_->configDir() + QStringLiteral("/registry.reg"); }
+QString LinuxPlatform::RegistryPath() { return session_->ConfigDir() + QStringLiteral("/registry.reg"); }
 
-QString LinuxPlatform::unsupportedReason() {
+QString LinuxPlatform::UnsupportedReason() {
   const int fd = socket(AF_NETLINK, SOCK_RAW | SOCK_CLOEXEC, NETLINK_ROUTE);
   if (fd < 0) {
     return QCoreApplication::translate("LinuxPlatform",
@@ -76,13 +76,13 @@ Clock& LinuxPlatform::clock() { return *clock_; }
 Shell& LinuxPlatform::shell() { return *shell_; }
 SharedMemory& LinuxPlatform::sharedMemory() { return *sharedMemory_; }
 GlobalHotKey& LinuxPlatform::globalHotKey() { return *hotKey_; }
-PowerService& LinuxPlatform::power() { return *power_; }
-ShellTrayState& LinuxPlatform::trayState() { return *trayState_; }
-IcmpService& LinuxPlatform::icmp() { return *icmp_; }
+PowerService& LinuxPlatform::Power() { return *power_; }
+ShellTrayState& LinuxPlatform::TrayState() { return *trayState_; }
+IcmpService& LinuxPlatform::Icmp() { return *icmp_; }
 DialupService& LinuxPlatform::dialup() { return *dialup_; }
 SocketTable& LinuxPlatform::socketTable() { return *sockets_; }
-ProcessService& LinuxPlatform::processes() { return *processes_; }
+ProcessService& LinuxPlatform::Processes() { return *processes_; }
 NameLookup& LinuxPlatform::nameLookup() { return *names_; }
-SoundService& LinuxPlatform::sound() { return *sound_; }
+SoundService& LinuxPlatform::Sound() { return *sound_; }
 
 }  // namespace meterly::platform

@@ -31,7 +31,7 @@ class LinuxPlatform : public Platform {
   LinuxPlatform();
   ~LinuxPlatform() override;
 
-  QString unsupportedReason() override;
+  QString UnsupportedReason() override;
   InterfaceTable& interfaceTable() override;
   AddressTable& addressTable() override;
   AddressChangeWatch& addressChangeWatch() override;
@@ -42,17 +42,17 @@ class LinuxPlatform : public Platform {
   Shell& shell() override;
   SharedMemory& sharedMemory() override;
   GlobalHotKey& globalHotKey() override;
-  PowerService& power() override;
-  ShellTrayState& trayState() override;
-  IcmpService& icmp() override;
+  PowerService& Power() override;
+  ShellTrayState& TrayState() override;
+  IcmpService& Icmp() override;
   DialupService& dialup() override;
   SocketTable& socketTable() override;
-  ProcessService& processes() override;
+  ProcessService& Processes() override;
   NameLookup& nameLookup() override;
-  SoundService& sound() override;
+  SoundService& Sound() override;
 
   // Where the registry store keeps its file.
-  QString registryPath();
+  QString RegistryPath();
 
  private:
   std::unique_ptr<LinuxUserSession> session_;

@@ -32,18 +32,18 @@ int SignalProcess(int pidfd, qint64 pid) {
 
 LinuxProcessService::LinuxProcessService(QString procRoot) : procRoot_(procRoot.toLocal8Bit()) {}
 
-QByteArray LinuxProcessService::processFolder(qint64 pid) const { return procRoot_ + '/' + QByteArray::number(pid); }
+QByteArray LinuxProcessService::ProcessFolder(qint64 pid) const { return procRoot_ + '/' + QByteArray::number(pid); }
 
-std::optional<quint64> LinuxProcessService::startTime(qint64 pid) const {
-  return ParseStatStartTime(ReadProcFile(processFolder(pid) + "/stat"));
+std::optional<quint64> LinuxProcessService::StartTime(qint64 pid) const {
+  return ParseStatStartTime(ReadProcFile(ProcessFolder(pid) + "/stat"));
 }
 
-std::optional<ProcessInfo> LinuxProcessService::info(qint64 pid) {
+std::optional<ProcessInfo> LinuxProcessService::Info(qint64 pid) {
   if (pid <= 0) return std::nullopt;
-  const QByteArray folder = processFolder(pid);
+  const QByteArray folder = ProcessFolder(pid);
   struct stat owner {};
   if (::stat(folder.constData(), &owner) != 0) return std::nullopt;
-  const std::optional<quint64> started = startTime(pid);
+  const std::optional<quint64> started = StartTime(pid);
   if (!started) return std::nullopt;
   ProcessInfo process;
   process.identity = {pid, *started};
@@ -54,14 +54,14 @@ std::optional<ProcessInfo> LinuxProcessService::info(qint64 pid) {
   return process;
 }
 
-QString LinuxProcessService::terminate(const ProcessIdentity& process) {
+QString LinuxProcessService::Terminate(const ProcessIdentity& process) {
   if (process.pid <= 1) return QCoreApplication::translate("ProcessService", "This process cannot be ended.");
   const int pidfd = OpenProcess(process.pid);
   if (pidfd < 0 && errno == ESRCH)
     return QCoreApplication::translate("ProcessService", "The program has ended already.");
   // Checked after the descriptor was opened: if the start time still matches, the descriptor
   // holds that very process.
-  if (startTime(process.pid) != process.startTime) {
+  if (StartTime(process.pid) != process.startTime) {
     if (pidfd >= 0) ::close(pidfd);
     return QCoreApplication::translate("ProcessService",
                                        "The program has ended already; another one now has its process number.");

@@ -11,12 +11,12 @@ class LinuxProcessService : public ProcessService {
   // procRoot is "/proc" except in tests.
   explicit LinuxProcessService(QString procRoot = QStringLiteral("/proc"));
 
-  std::optional<ProcessInfo> info(qint64 pid) override;
-  QString terminate(const ProcessIdentity& process) override;
+  std::optional<ProcessInfo> Info(qint64 pid) override;
+  QString Terminate(const ProcessIdentity& process) override;
 
  private:
-  QByteArray processFolder(qint64 pid) const;
-  std::optional<quint64> startTime(qint64 pid) const;
+  QByteArray ProcessFolder(qint64 pid) const;
+  std::optional<quint64> StartTime(qint64 pid) const;
 
   QByteArray procRoot_;
 };

@@ -13,10 +13,10 @@ class LinuxRegistryFile : public RegistryFile {
  public:
   explicit LinuxRegistryFile(QString path);
 
-  std::optional<QByteArray> read() override;
-  void write(const QByteArray& bytes) override;
-  QString setAside() override;  // "<path>.bad", else "<path>.bad.1", ".bad.2", ...
-  QString location() const override { return path_; }
+  std::optional<QByteArray> Read() override;
+  void Write(const QByteArray& bytes) override;
+  QString SetAside() override;  // "<path>.bad", else "<path>.bad.1", ".bad.2", ...
+  QString Location() const override { return path_; }
 
  private:
   QString path_;

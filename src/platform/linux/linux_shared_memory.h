@@ -19,10 +19,10 @@ class LinuxSharedMemory : public SharedMemory {
 
   // Refuses an existing object owned by another user, or one of another size (a zero-size
   // object, just created by a racing opener, is given the size).
-  std::unique_ptr<SharedSection> open(const QString& name, int size) override;
+  std::unique_ptr<SharedSection> Open(const QString& name, int size) override;
 
   // The object name that stands for a section name: "/" + name + suffix.
-  QString objectName(const QString& name) const;
+  QString ObjectName(const QString& name) const;
 
  private:
   QString nameSuffix_;

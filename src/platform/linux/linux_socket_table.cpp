@@ -30,26 +30,26 @@ std::optional<qint64> ProcessNumber(const char* name) {
 
 LinuxSocketTable::LinuxSocketTable(QString procRoot) : procRoot_(procRoot.toLocal8Bit()) {}
 
-std::vector<SocketRow> LinuxSocketTable::sockets() {
+std::vector<SocketRow> LinuxSocketTable::Sockets() {
   std::vector<SocketRow> rows;
-  readTable("tcp", SocketProtocol::Tcp, rows);
-  readTable("tcp6", SocketProtocol::Tcp, rows);
-  readTable("udp", SocketProtocol::Udp, rows);
-  readTable("udp6", SocketProtocol::Udp, rows);
+  ReadTable("tcp", SocketProtocol::Tcp, rows);
+  ReadTable("tcp6", SocketProtocol::Tcp, rows);
+  ReadTable("udp", SocketProtocol::Udp, rows);
+  ReadTable("udp6", SocketProtocol::Udp, rows);
 
   std::unordered_map<quint64, qint64> owners;
   owners.reserve(rows.size());
   for (const SocketRow& row : rows) {
     if (row.inode != 0) owners.emplace(row.inode, 0);
   }
-  findOwners(owners);
+  FindOwners(owners);
   for (SocketRow& row : rows) {
     if (const auto found = owners.find(row.inode); found != owners.end()) row.pid = found->second;
   }
   return rows;
 }
 
-void LinuxSocketTable::readTable(const char* name, SocketProtocol protocol, std::vector<SocketRow>& rows) const {
+void LinuxSocketTable::ReadTable(const char* name, SocketProtocol protocol, std::vector<SocketRow>& rows) const {
   const QByteArray contents = ReadProcFile(procRoot_ + "/net/" + name);
   const QByteArrayView text(contents);
   for (qsizetype start = 0; start < text.size();) {
@@ -60,7 +60,7 @@ void LinuxSocketTable::readTable(const char* name, SocketProtocol protocol, std:
   }
 }
 
-void LinuxSocketTable::findOwners(std::unordered_map<quint64, qint64>& owners) const {
+void LinuxSocketTable::FindOwners(std::unordered_map<quint64, qint64>& owners) const {
   const DirHandle processes(::opendir(procRoot_.constData()));
   if (!processes) return;
   while (const dirent* process = ::readdir(processes.get())) {

@@ -15,12 +15,12 @@ class LinuxSocketTable : public SocketTable {
   // procRoot is "/proc" except in tests.
   explicit LinuxSocketTable(QString procRoot = QStringLiteral("/proc"));
 
-  std::vector<SocketRow> sockets() override;
+  std::vector<SocketRow> Sockets() override;
 
  private:
-  void readTable(const char* name, SocketProtocol protocol, std::vector<SocketRow>& rows) const;
+  void ReadTable(const char* name, SocketProtocol protocol, std::vector<SocketRow>& rows) const;
   // For every inode asked for, the first process found holding it (processes in /proc's order).
-  void findOwners(std::unordered_map<quint64, qint64>& owners) const;
+  void FindOwners(std::unordered_map<quint64, qint64>& owners) const;
 
   QByteArray procRoot_;
 };

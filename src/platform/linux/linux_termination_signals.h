@@ -16,7 +16,7 @@ class LinuxTerminationSignals : public TerminationSignals {
   ~LinuxTerminationSignals() override;
 
  private:
-  void readSignal();
+  void ReadSignal();
 
   QSocketNotifier* notifier_ = nullptr;
 };

@@ -15,7 +15,7 @@ namespace {
 const QString kAppFolder = QStringLiteral("Corvane/Meterly");
 const QString kMachineDataDir = QStringLiteral("/var/lib/Corvane/Meterly");
 
-QString homeDir() {
+QString HomeDir() {
   const char* home = std::getenv("HOME");
   if (home != nullptr && home[0] == '/') return QString::fromLocal8Bit(home);
   if (const passwd* entry = getpwuid(geteuid())) return QString::fromLocal8Bit(entry->pw_dir);
@@ -23,7 +23,7 @@ QString homeDir() {
 }
 
 // An XDG base folder: the variable when it holds an absolute path, else the fallback.
-QString xdgDir(const char* variable, const QString& fallback) {
+QString XdgDir(const char* variable, const QString& fallback) {
   const char* value = std::getenv(variable);
   if (value != nullptr && value[0] == '/') return QString::fromLocal8Bit(value);
   return fallback;
@@ -31,31 +31,31 @@ QString xdgDir(const char* variable, const QString& fallback) {
 
 }  // namespace
 
-QString LinuxUserSession::userName() {
+QString LinuxUserSession::UserName() {
   if (const passwd* entry = getpwuid(geteuid())) return QString::fromLocal8Bit(entry->pw_name);
   return QString::number(geteuid());
 }
 
-QString LinuxUserSession::executablePath() { return QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath(); }
+QString LinuxUserSession::ExecutablePath() { return QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath(); }
 
-QString LinuxUserSession::configDir() {
-  return xdgDir("XDG_CONFIG_HOME", homeDir() + QStringLiteral("/.config")) + QLatin1Char('/') + kAppFolder;
+QString LinuxUserSession::ConfigDir() {
+  return XdgDir("XDG_CONFIG_HOME", HomeDir() + QStringLiteral("/.config")) + QLatin1Char('/') + kAppFolder;
 }
 
-QString LinuxUserSession::dataDir() {
-  return xdgDir("XDG_DATA_HOME", homeDir() + QStringLiteral("/.local/share")) + QLatin1Char('/') + kAppFolder;
+QString LinuxUserSession::DataDir() {
+  return XdgDir("XDG_DATA_HOME", HomeDir() + QStringLiteral("/.local/share")) + QLatin1Char('/') + kAppFolder;
 }
 
-QString LinuxUserSession::runtimeDir() {
+QString LinuxUserSession::RuntimeDir() {
   const QString fallback = QStringLiteral("/tmp/meterly-%1").arg(geteuid());
-  const QString base = xdgDir("XDG_RUNTIME_DIR", QString());
+  const QString base = XdgDir("XDG_RUNTIME_DIR", QString());
   return base.isEmpty() ? fallback : base + QStringLiteral("/Meterly");
 }
 
-QString LinuxUserSession::allUsersDataDir() {
+QString LinuxUserSession::AllUsersDataDir() {
   const QByteArray machine = kMachineDataDir.toLocal8Bit();
   if (access(machine.constData(), W_OK | X_OK) == 0) return kMachineDataDir;
-  return dataDir();
+  return DataDir();
 }
 
 }  // namespace meterly::platform

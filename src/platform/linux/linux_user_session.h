@@ -7,12 +7,12 @@ namespace meterly::platform {
 // Folders follow the XDG base directory rules.
 class LinuxUserSession : public UserSession {
  public:
-  QString userName() override;
-  QString executablePath() override;
-  QString configDir() override;
-  QString dataDir() override;
-  QString runtimeDir() override;
-  QString allUsersDataDir() override;
+  QString UserName() override;
+  QString ExecutablePath() override;
+  QString ConfigDir() override;
+  QString DataDir() override;
+  QString RuntimeDir() override;
+  QString AllUsersDataDir() override;
 };
 
 }  // namespace meterly::platform

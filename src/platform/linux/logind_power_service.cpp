@@ -13,7 +13,7 @@ const QString kService = QStringLiteral("org.freedesktop.login1");
 const QString kPath = QStringLiteral("/org/freedesktop/login1");
 const QString kManager = QStringLiteral("org.freedesktop.login1.Manager");
 
-bool fail(QString* error, const QString& reason) {
+bool Fail(QString* error, const QString& reason) {
   if (error != nullptr) *error = reason;
   return false;
 }
@@ -23,13 +23,13 @@ bool fail(QString* error, const QString& reason) {
 bool LogindPowerService::PowerOff(QString* error) {
   QDBusConnection bus = QDBusConnection::systemBus();
   if (!bus.isConnected())
-    return fail(error, QCoreApplication::translate("Power", "No system bus: %1").arg(bus.lastError().message()));
+    return Fail(error, QCoreApplication::translate("Power", "No system bus: %1").arg(bus.lastError().message()));
 
   QDBusMessage call = QDBusMessage::createMethodCall(kService, kPath, kManager, QStringLiteral("PowerOff"));
   call << false;  // not interactive: polkit must not prompt
   const QDBusMessage reply = bus.call(call);
   if (reply.type() == QDBusMessage::ErrorMessage) {
-    return fail(error, reply.errorName() + QStringLiteral(": ") + reply.errorMessage());
+    return Fail(error, reply.errorName() + QStringLiteral(": ") + reply.errorMessage());
   }
   return true;
 }

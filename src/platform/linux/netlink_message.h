@@ -32,8 +32,8 @@ class MessageCursor {
   explicit MessageCursor(Bytes datagram) : rest_(datagram) {}
 
   // The next message; nullopt at the end or when the rest is malformed (see malformed()).
-  std::optional<Message> next();
-  bool malformed() const { return malformed_; }
+  std::optional<Message> Next();
+  bool Malformed() const { return malformed_; }
 
  private:
   Bytes rest_;
@@ -50,8 +50,8 @@ class AttributeCursor {
  public:
   explicit AttributeCursor(Bytes area) : rest_(area) {}
 
-  std::optional<Attribute> next();
-  bool malformed() const { return malformed_; }
+  std::optional<Attribute> Next();
+  bool Malformed() const { return malformed_; }
 
  private:
   Bytes rest_;
@@ -60,7 +60,7 @@ class AttributeCursor {
 
 // A copy of the fixed-size structure at the start of `bytes`; nullopt when it is too short.
 template <typename T>
-std::optional<T> readStruct(Bytes bytes) {
+std::optional<T> ReadStruct(Bytes bytes) {
   static_assert(std::is_trivially_copyable_v<T>);
   if (bytes.size() < sizeof(T)) return std::nullopt;
   T value;
@@ -70,27 +70,27 @@ std::optional<T> readStruct(Bytes bytes) {
 
 // The attribute area that follows a message's fixed header of type T (empty when there is none).
 template <typename T>
-Bytes attributesAfter(Bytes payload) {
+Bytes AttributesAfter(Bytes payload) {
   const std::size_t offset = NLMSG_ALIGN(sizeof(T));
   return offset < payload.size() ? payload.subspan(offset) : Bytes{};
 }
 
 // The bytes of a plain value, for a fixed structure or a numeric attribute.
 template <typename T>
-Bytes valueBytes(const T& value) {
+Bytes ValueBytes(const T& value) {
   static_assert(std::is_trivially_copyable_v<T>);
   return Bytes(reinterpret_cast<const std::byte*>(&value), sizeof(T));
 }
 
 // Overwrites the bytes at `offset` with a plain value (a header field of a built message).
 template <typename T>
-void writeValueAt(std::vector<std::byte>& buffer, std::size_t offset, const T& value) {
-  const Bytes bytes = valueBytes(value);
+void WriteValueAt(std::vector<std::byte>& buffer, std::size_t offset, const T& value) {
+  const Bytes bytes = ValueBytes(value);
   if (offset + bytes.size() <= buffer.size()) std::copy(bytes.begin(), bytes.end(), buffer.begin() + offset);
 }
 
 // A string attribute's text: its bytes up to the first NUL, or all of them when there is none.
-QByteArray attributeText(Bytes payload);
+QByteArray AttributeText(Bytes payload);
 
 // Builds one request message: header, then a fixed structure, then attributes.
 class MessageBuilder {
@@ -98,26 +98,26 @@ class MessageBuilder {
   MessageBuilder(quint16 type, quint16 flags);
 
   template <typename T>
-  MessageBuilder& appendStruct(const T& value) {
-    appendAligned(valueBytes(value));
+  MessageBuilder& AppendStruct(const T& value) {
+    AppendAligned(ValueBytes(value));
     return *this;
   }
-  MessageBuilder& appendAttribute(quint16 type, Bytes payload);
+  MessageBuilder& AppendAttribute(quint16 type, Bytes payload);
   // Appends the text with its terminating NUL, as the kernel expects for names.
-  MessageBuilder& appendTextAttribute(quint16 type, const QByteArray& text);
+  MessageBuilder& AppendTextAttribute(quint16 type, const QByteArray& text);
 
   // The finished message with nlmsg_len filled in; the builder can go on being used.
   std::vector<std::byte> bytes() const;
 
  private:
-  void appendAligned(Bytes data);
+  void AppendAligned(Bytes data);
 
   std::vector<std::byte> buffer_;
 };
 
 // One attribute encoded on its own, padded to the attribute alignment (for nesting).
-std::vector<std::byte> encodeAttribute(quint16 type, Bytes payload);
+std::vector<std::byte> EncodeAttribute(quint16 type, Bytes payload);
 
-inline Bytes asBytes(const std::vector<std::byte>& data) { return Bytes(data.data(), data.size()); }
+inline Bytes AsBytes(const std::vector<std::byte>& data) { return Bytes(data.data(), data.size()); }
 
 }  // namespace meterly::platform::netlink

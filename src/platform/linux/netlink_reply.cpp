@@ -8,8 +8,8 @@ namespace {
 
 ReplyStatus status(ReplyStatus::Outcome outcome, int error = 0) { return ReplyStatus{outcome, error}; }
 
-ReplyStatus errorStatus(const Message& error) {
-  const auto code = readStruct<int>(error.payload);
+ReplyStatus ErrorStatus(const Message& error) {
+  const auto code = ReadStruct<int>(error.payload);
   if (!code) return status(ReplyStatus::Outcome::Broken, EBADMSG);
   if (*code == 0) return status(ReplyStatus::Outcome::Complete);  // an acknowledgement
   return status(ReplyStatus::Outcome::Refused, -*code);
@@ -17,17 +17,17 @@ ReplyStatus errorStatus(const Message& error) {
 
 }  // namespace
 
-std::optional<ReplyStatus> ReplyReader::feed(Bytes datagram) {
+std::optional<ReplyStatus> ReplyReader::Feed(Bytes datagram) {
   MessageCursor cursor(datagram);
-  while (const auto message = cursor.next()) {
+  while (const auto message = cursor.Next()) {
     if (message->header.nlmsg_seq != sequence_) continue;
-    if (auto done = take(*message)) return done;
+    if (auto done = Take(*message)) return done;
   }
-  if (cursor.malformed()) return status(ReplyStatus::Outcome::Broken, EBADMSG);
+  if (cursor.Malformed()) return status(ReplyStatus::Outcome::Broken, EBADMSG);
   return std::nullopt;
 }
 
-std::optional<ReplyStatus> ReplyReader::take(const Message& message) {
+std::optional<ReplyStatus> ReplyReader::Take(const Message& message) {
   const nlmsghdr& header = message.header;
   if (header.nlmsg_flags & NLM_F_DUMP_INTR) interrupted_ = true;
   switch (header.nlmsg_type) {
@@ -35,12 +35,12 @@ std::optional<ReplyStatus> ReplyReader::take(const Message& message) {
       return std::nullopt;
     case NLMSG_DONE: {
       // It may carry the dump's own result: a negative errno when the dump failed part-way.
-      const auto result = readStruct<int>(message.payload);
+      const auto result = ReadStruct<int>(message.payload);
       if (result && *result < 0) return status(ReplyStatus::Outcome::Refused, -*result);
       return finished();
     }
     case NLMSG_ERROR:
-      return errorStatus(message);
+      return ErrorStatus(message);
     case NLMSG_OVERRUN:
       return status(ReplyStatus::Outcome::Broken, ENOBUFS);
     default:

@@ -31,10 +31,10 @@ class ReplyReader {
 
   // Hands the datagram's reply messages over; the final status once the reply is complete,
   // nullopt while more datagrams are to come.
-  std::optional<ReplyStatus> feed(Bytes datagram);
+  std::optional<ReplyStatus> Feed(Bytes datagram);
 
  private:
-  std::optional<ReplyStatus> take(const Message& message);
+  std::optional<ReplyStatus> Take(const Message& message);
   ReplyStatus finished() const;
 
   quint32 sequence_;

@@ -18,7 +18,7 @@ constexpr std::size_t kInitialBufferSize = 32 * 1024;
 // A blocking request never waits longer than this for the kernel's next datagram.
 constexpr time_t kReplyTimeoutSeconds = 2;
 
-Datagram failedDatagram(int error) {
+Datagram FailedDatagram(int error) {
   Datagram datagram;
   datagram.error = error;
   if (error == EAGAIN || error == EWOULDBLOCK) {
@@ -31,7 +31,7 @@ Datagram failedDatagram(int error) {
   return datagram;
 }
 
-ssize_t receiveInto(int fd, void* data, std::size_t size, int flags, sockaddr_nl& sender) {
+ssize_t ReceiveInto(int fd, void* data, std::size_t size, int flags, sockaddr_nl& sender) {
   iovec vector{data, size};
   msghdr header{};
   header.msg_name = &sender;
@@ -47,7 +47,7 @@ ssize_t receiveInto(int fd, void* data, std::size_t size, int flags, sockaddr_nl
 
 }  // namespace
 
-Socket Socket::open(const SocketOptions& options) {
+Socket Socket::Open(const SocketOptions& options) {
   const int type = SOCK_RAW | SOCK_CLOEXEC | (options.nonBlocking ? SOCK_NONBLOCK : 0);
   const int fd = ::socket(AF_NETLINK, type, NETLINK_ROUTE);
   if (fd < 0) return Socket(-1, errno);
@@ -77,7 +77,7 @@ Socket::Socket(Socket&& other) noexcept
 
 Socket& Socket::operator=(Socket&& other) noexcept {
   if (this != &other) {
-    close();
+    Close();
     fd_ = std::exchange(other.fd_, -1);
     openError_ = other.openError_;
     nextSequence_ = other.nextSequence_;
@@ -86,26 +86,26 @@ Socket& Socket::operator=(Socket&& other) noexcept {
   return *this;
 }
 
-Socket::~Socket() { close(); }
+Socket::~Socket() { Close(); }
 
-void Socket::close() {
+void Socket::Close() {
   if (fd_ >= 0) ::close(fd_);
   fd_ = -1;
 }
 
-Datagram Socket::receive(int flags) {
-  if (!isOpen()) return failedDatagram(EBADF);
+Datagram Socket::Receive(int flags) {
+  if (!IsOpen()) return FailedDatagram(EBADF);
   for (;;) {
     sockaddr_nl sender{};
-    const ssize_t size = receiveInto(fd_, nullptr, 0, flags | MSG_PEEK | MSG_TRUNC, sender);
-    if (size < 0) return failedDatagram(errno);
+    const ssize_t size = ReceiveInto(fd_, nullptr, 0, flags | MSG_PEEK | MSG_TRUNC, sender);
+    if (size < 0) return FailedDatagram(errno);
     if (static_cast<std::size_t>(size) > buffer_.size()) buffer_.resize(static_cast<std::size_t>(size));
 
     // Read with exactly its size: the kernel sizes later dump parts after the largest read a
     // reader made (up to 32 KiB), and parts of a page cost it far less to allocate for every
     // request than 32 KiB ones.
-    const ssize_t received = receiveInto(fd_, buffer_.data(), static_cast<std::size_t>(size), flags, sender);
-    if (received < 0) return failedDatagram(errno);
+    const ssize_t received = ReceiveInto(fd_, buffer_.data(), static_cast<std::size_t>(size), flags, sender);
+    if (received < 0) return FailedDatagram(errno);
     if (sender.nl_pid != 0) continue;  // only the kernel speaks for the routing tables
     Datagram datagram;
     datagram.status = Datagram::Status::Data;
@@ -115,15 +115,15 @@ Datagram Socket::receive(int flags) {
 }
 
 ReplyStatus Socket::request(std::vector<std::byte> message, const MessageHandler& onMessage) {
-  if (!isOpen()) return ReplyStatus{ReplyStatus::Outcome::Broken, EBADF};
+  if (!IsOpen()) return ReplyStatus{ReplyStatus::Outcome::Broken, EBADF};
   if (message.size() < sizeof(nlmsghdr)) return ReplyStatus{ReplyStatus::Outcome::Broken, EINVAL};
   const quint32 sequence = nextSequence_++;
-  writeValueAt(message, offsetof(nlmsghdr, nlmsg_seq), sequence);
-  if (!send(message)) return ReplyStatus{ReplyStatus::Outcome::Broken, errno};
-  return readReply(sequence, onMessage);
+  WriteValueAt(message, offsetof(nlmsghdr, nlmsg_seq), sequence);
+  if (!Send(message)) return ReplyStatus{ReplyStatus::Outcome::Broken, errno};
+  return ReadReply(sequence, onMessage);
 }
 
-bool Socket::send(const std::vector<std::byte>& message) {
+bool Socket::Send(const std::vector<std::byte>& message) {
   sockaddr_nl kernel{};
   kernel.nl_family = AF_NETLINK;
   ssize_t sent;
@@ -133,19 +133,19 @@ bool Socket::send(const std::vector<std::byte>& message) {
   return sent == static_cast<ssize_t>(message.size());
 }
 
-ReplyStatus Socket::readReply(quint32 sequence, const MessageHandler& onMessage) {
+ReplyStatus Socket::ReadReply(quint32 sequence, const MessageHandler& onMessage) {
   ReplyReader reader(sequence, onMessage);
   for (;;) {
-    const Datagram datagram = receive(0);
+    const Datagram datagram = Receive(0);
     if (datagram.status != Datagram::Status::Data) {
       const int error = datagram.status == Datagram::Status::WouldBlock ? ETIMEDOUT : datagram.error;
       return ReplyStatus{ReplyStatus::Outcome::Broken, error};
     }
-    if (auto status = reader.feed(datagram.bytes)) return *status;
+    if (auto status = reader.Feed(datagram.bytes)) return *status;
   }
 }
 
-QString errorText(int error) {
+QString ErrorText(int error) {
   return QString::fromStdString(std::error_code(error, std::generic_category()).message());
 }
 

@@ -26,7 +26,7 @@ struct Datagram {
 // An AF_NETLINK / NETLINK_ROUTE socket. Only datagrams sent by the kernel are ever handed out.
 class Socket {
  public:
-  static Socket open(const SocketOptions& options);
+  static Socket Open(const SocketOptions& options);
 
   Socket(Socket&& other) noexcept;
   Socket& operator=(Socket&& other) noexcept;
@@ -34,12 +34,12 @@ class Socket {
   Socket& operator=(const Socket&) = delete;
   ~Socket();
 
-  bool isOpen() const { return fd_ >= 0; }
-  int openError() const { return openError_; }  // errno of a failed open()
-  int fd() const { return fd_; }                // for poll(); -1 while closed
+  bool IsOpen() const { return fd_ >= 0; }
+  int OpenError() const { return openError_; }  // errno of a failed open()
+  int Fd() const { return fd_; }                // for poll(); -1 while closed
 
   // The next datagram, whatever its size (the receive buffer grows to fit it).
-  Datagram receive(int flags);
+  Datagram Receive(int flags);
 
   // Sends a request (its sequence number is filled in here) and hands each message of its reply
   // to onMessage (see ReplyReader).
@@ -47,9 +47,9 @@ class Socket {
 
  private:
   Socket(int fd, int openError);
-  bool send(const std::vector<std::byte>& message);
-  ReplyStatus readReply(quint32 sequence, const MessageHandler& onMessage);
-  void close();
+  bool Send(const std::vector<std::byte>& message);
+  ReplyStatus ReadReply(quint32 sequence, const MessageHandler& onMessage);
+  void Close();
 
   int fd_ = -1;
   int openError_ = 0;
@@ -58,6 +58,6 @@ class Socket {
 };
 
 // The text of an errno value, for failure() accessors.
-QString errorText(int error);
+QString ErrorText(int error);
 
 }  // namespace meterly::platform::netlink

@@ -10,14 +10,14 @@ constexpr int kAttemptsPerRequest = 3;
 
 }  // namespace
 
-RouteChannel::RouteChannel() { ensureOpen(); }
+RouteChannel::RouteChannel() { EnsureOpen(); }
 
-bool RouteChannel::ensureOpen() {
+bool RouteChannel::EnsureOpen() {
   if (socket_) return true;
-  Socket socket = Socket::open(SocketOptions{});
-  if (!socket.isOpen()) {
+  Socket socket = Socket::Open(SocketOptions{});
+  if (!socket.IsOpen()) {
     failure_ = QCoreApplication::translate("RouteChannel", "cannot open a routing netlink socket: %1")
-                   .arg(errorText(socket.openError()));
+                   .arg(ErrorText(socket.OpenError()));
     return false;
   }
   socket_ = std::move(socket);
@@ -28,7 +28,7 @@ bool RouteChannel::ensureOpen() {
 bool RouteChannel::run(const std::vector<std::byte>& request, const std::function<void()>& restart,
                        const MessageHandler& onMessage) {
   for (int attempt = 0; attempt < kAttemptsPerRequest; ++attempt) {
-    if (!ensureOpen()) return false;
+    if (!EnsureOpen()) return false;
     restart();
     const ReplyStatus reply = socket_->request(request, onMessage);
     switch (reply.outcome) {
@@ -41,7 +41,7 @@ bool RouteChannel::run(const std::vector<std::byte>& request, const std::functio
       case ReplyStatus::Outcome::Broken:
         // Whatever is still queued on it belongs to a reply nobody reads any more.
         socket_.reset();
-        ensureOpen();
+        EnsureOpen();
         return false;
     }
   }

@@ -17,8 +17,8 @@ class RouteChannel {
   RouteChannel();
 
   // False while no socket could be opened; failure() says why.
-  bool available() const { return socket_.has_value(); }
-  QString failure() const { return failure_; }
+  bool Available() const { return socket_.has_value(); }
+  QString Failure() const { return failure_; }
 
   // Runs one request. A dump that the kernel reports as interrupted by a concurrent change is
   // read again (a few times at most); `restart` is called before every attempt so that the
@@ -27,7 +27,7 @@ class RouteChannel {
            const MessageHandler& onMessage);
 
  private:
-  bool ensureOpen();
+  bool EnsureOpen();
 
   std::optional<Socket> socket_;
   QString failure_;

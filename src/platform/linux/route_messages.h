@@ -28,7 +28,7 @@ struct LinkMessage {
 };
 
 // nullopt when the payload is malformed or names no interface.
-std::optional<LinkMessage> decodeLinkMessage(Bytes payload);
+std::optional<LinkMessage> DecodeLinkMessage(Bytes payload);
 
 struct StatsMessage {
   quint32 index = 0;
@@ -36,7 +36,7 @@ struct StatsMessage {
 };
 
 // nullopt when the payload is malformed.
-std::optional<StatsMessage> decodeStatsMessage(Bytes payload);
+std::optional<StatsMessage> DecodeStatsMessage(Bytes payload);
 
 struct AddressMessage {
   quint8 family = 0;
@@ -45,6 +45,6 @@ struct AddressMessage {
 };
 
 // nullopt when the payload is malformed.
-std::optional<AddressMessage> decodeAddressMessage(Bytes payload);
+std::optional<AddressMessage> DecodeAddressMessage(Bytes payload);
 
 }  // namespace meterly::platform::netlink

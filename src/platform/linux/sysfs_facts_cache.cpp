@@ -6,7 +6,7 @@ namespace meterly::platform {
 
 SysfsFactsCache::SysfsFactsCache(QByteArray classNetFolder) : classNetFolder_(std::move(classNetFolder)) {}
 
-SysfsLinkFacts SysfsFactsCache::factsFor(int index, const QByteArray& name) {
+SysfsLinkFacts SysfsFactsCache::FactsFor(int index, const QByteArray& name) {
   constexpr int kTimesToAsk = 2;
   Entry& entry = entries_[index];
   if (entry.name != name) {
@@ -21,7 +21,7 @@ SysfsLinkFacts SysfsFactsCache::factsFor(int index, const QByteArray& name) {
   return entry.facts;
 }
 
-void SysfsFactsCache::finishSweep() {
+void SysfsFactsCache::FinishSweep() {
   std::erase_if(entries_, [this](const auto& item) { return item.second.lastSweep != sweep_; });
 }
 

@@ -17,11 +17,11 @@ class SysfsFactsCache {
   explicit SysfsFactsCache(QByteArray classNetFolder = "/sys/class/net");
 
   // The facts for a link; sysfs is asked only while this index is new under this name.
-  SysfsLinkFacts factsFor(int index, const QByteArray& name);
+  SysfsLinkFacts FactsFor(int index, const QByteArray& name);
 
   // Starts a full pass over the links; finishSweep() forgets every link not asked for since.
-  void startSweep() { ++sweep_; }
-  void finishSweep();
+  void StartSweep() { ++sweep_; }
+  void FinishSweep();
 
  private:
   struct Entry {

@@ -42,7 +42,7 @@ std::vector<quint16> LockStates(quint16 locks) {
 
 bool SwitchesConsoles(const X11Keyboard& keyboard, xcb_keycode_t keycode, Qt::KeyboardModifiers modifiers) {
   return modifiers.testFlags(Qt::ControlModifier | Qt::AltModifier) && !modifiers.testFlag(Qt::ShiftModifier) &&
-         keyboard.switchesConsoles(keycode);
+         keyboard.SwitchesConsoles(keycode);
 }
 
 QString GrabErrorText(const xcb_generic_error_t& error) {
@@ -86,13 +86,13 @@ QString X11GlobalHotKey::Grab(const QKeySequence& keys) {
   const std::optional<quint32> symbol = KeySymbolOf(combination.key(), modifiers.testFlag(Qt::KeypadModifier));
   if (!symbol) return QCoreApplication::translate("HotKey", "X11 has no key symbol for this key");
   const X11Keyboard keyboard(connection);
-  const std::optional<xcb_keycode_t> keycode = keyboard.keycodeOf(*symbol);
+  const std::optional<xcb_keycode_t> keycode = keyboard.KeycodeOf(*symbol);
   if (!keycode) return QCoreApplication::translate("HotKey", "the key is not on this keyboard");
 
   if (SwitchesConsoles(keyboard, *keycode, modifiers)) {
     return QCoreApplication::translate("HotKey", "the X server keeps this key combination for switching consoles");
   }
-  const X11ModifierMasks masks = keyboard.modifierMasks();
+  const X11ModifierMasks masks = keyboard.ModifierMasks();
   const HeldKey key{connection, *keycode, ModifierMaskOf(modifiers, masks),
                     static_cast<quint16>(XCB_MOD_MASK_LOCK | masks.numLock)};
   const QString failure = GrabOnEveryRoot(key);

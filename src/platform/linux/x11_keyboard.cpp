@@ -41,7 +41,7 @@ X11Keyboard::X11Keyboard(xcb_connection_t* connection) {
   }
 }
 
-bool X11Keyboard::produces(xcb_keycode_t keycode, xcb_keysym_t symbol) const {
+bool X11Keyboard::Produces(xcb_keycode_t keycode, xcb_keysym_t symbol) const {
   if (keycode < firstKeycode_ || symbolsPerKeycode_ == 0) return false;
   const size_t first = static_cast<size_t>(keycode - firstKeycode_) * static_cast<size_t>(symbolsPerKeycode_);
   for (size_t level = 0; level < static_cast<size_t>(symbolsPerKeycode_); ++level) {
@@ -50,28 +50,28 @@ bool X11Keyboard::produces(xcb_keycode_t keycode, xcb_keysym_t symbol) const {
   return false;
 }
 
-std::optional<xcb_keycode_t> X11Keyboard::keycodeOf(xcb_keysym_t symbol) const {
+std::optional<xcb_keycode_t> X11Keyboard::KeycodeOf(xcb_keysym_t symbol) const {
   if (symbolsPerKeycode_ == 0) return std::nullopt;
   const size_t keycodes = symbols_.size() / static_cast<size_t>(symbolsPerKeycode_);
   for (size_t index = 0; index < keycodes; ++index) {
     const auto keycode = static_cast<xcb_keycode_t>(firstKeycode_ + index);
-    if (produces(keycode, symbol)) return keycode;
+    if (Produces(keycode, symbol)) return keycode;
   }
   return std::nullopt;
 }
 
-bool X11Keyboard::switchesConsoles(xcb_keycode_t keycode) const {
+bool X11Keyboard::SwitchesConsoles(xcb_keycode_t keycode) const {
   for (xcb_keysym_t symbol = XF86XK_Switch_VT_1; symbol <= XF86XK_Switch_VT_12; ++symbol) {
-    if (produces(keycode, symbol)) return true;
+    if (Produces(keycode, symbol)) return true;
   }
   return false;
 }
 
-quint16 X11Keyboard::maskOf(xcb_keysym_t symbol, quint16 fallback) const {
+quint16 X11Keyboard::MaskOf(xcb_keysym_t symbol, quint16 fallback) const {
   for (int modifier = 0; modifier < ModifierCount; ++modifier) {
     for (int slot = 0; slot < keycodesPerModifier_; ++slot) {
       const size_t index = static_cast<size_t>(modifier * keycodesPerModifier_ + slot);
-      if (index < modifierKeycodes_.size() && produces(modifierKeycodes_[index], symbol)) {
+      if (index < modifierKeycodes_.size() && Produces(modifierKeycodes_[index], symbol)) {
         return static_cast<quint16>(1U << modifier);
       }
     }
@@ -79,9 +79,9 @@ quint16 X11Keyboard::maskOf(xcb_keysym_t symbol, quint16 fallback) const {
   return fallback;
 }
 
-X11ModifierMasks X11Keyboard::modifierMasks() const {
-  return X11ModifierMasks{maskOf(XK_Alt_L, StandardModifierMasks.alt), maskOf(XK_Super_L, StandardModifierMasks.meta),
-                          maskOf(XK_Num_Lock, StandardModifierMasks.numLock)};
+X11ModifierMasks X11Keyboard::ModifierMasks() const {
+  return X11ModifierMasks{MaskOf(XK_Alt_L, StandardModifierMasks.alt), MaskOf(XK_Super_L, StandardModifierMasks.meta),
+                          MaskOf(XK_Num_Lock, StandardModifierMasks.numLock)};
 }
 
 }  // namespace meterly::platform

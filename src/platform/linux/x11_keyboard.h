@@ -15,18 +15,18 @@ class X11Keyboard {
   explicit X11Keyboard(xcb_connection_t* connection);
 
   // The first key code that produces the symbol in any of its levels.
-  std::optional<xcb_keycode_t> keycodeOf(xcb_keysym_t symbol) const;
+  std::optional<xcb_keycode_t> KeycodeOf(xcb_keysym_t symbol) const;
 
   // Whether the key carries the console switch symbols that the server itself acts on when it
   // is pressed with Ctrl+Alt (and no Shift), never passing the press on.
-  bool switchesConsoles(xcb_keycode_t keycode) const;
+  bool SwitchesConsoles(xcb_keycode_t keycode) const;
 
   // Where Alt, Meta and NumLock sit; the protocol's defaults for any the map does not name.
-  X11ModifierMasks modifierMasks() const;
+  X11ModifierMasks ModifierMasks() const;
 
  private:
-  bool produces(xcb_keycode_t keycode, xcb_keysym_t symbol) const;
-  quint16 maskOf(xcb_keysym_t symbol, quint16 fallback) const;
+  bool Produces(xcb_keycode_t keycode, xcb_keysym_t symbol) const;
+  quint16 MaskOf(xcb_keysym_t symbol, quint16 fallback) const;
 
   xcb_keycode_t firstKeycode_ = 0;
   int symbolsPerKeycode_ = 0;

@@ -19,7 +19,7 @@ namespace meterly {
 namespace {
 
 using platform::kerneltest::PrivateNetworkTest;
-using platform::kerneltest::sendFrames;
+using platform::kerneltest::SendFrames;
 
 // Sums what the tick counts and hands it to the usage database, as the main form does.
 class RecordingHandover : public TickHandover {
@@ -60,7 +60,7 @@ class TickAccuracyTest : public PrivateNetworkTest {
                                "REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\Corvane\\Meterly\\Main]\n"
                                "\"InterfaceGuid\"=\"veth1\"\n");
     platform.emplace();
-    platform->registry().load();
+    platform->registry().Load();
     SettingsStore store(platform->registry());
     SettingsContext context;
     context.now = QDateTime::currentDateTime();
@@ -74,7 +74,7 @@ class TickAccuracyTest : public PrivateNetworkTest {
     tick.emplace(settings, *sources, platform->addressChangeWatch(), tray, *handover);
   }
 
-  quint64 recordedIn() {
+  quint64 RecordedIn() {
     db->FlushPending();
     TSQLiteDB::LockGuard lock(*db);
     return static_cast<quint64>(db->GetTotalsSince(UserFilter{}).Totals.DataIn);
@@ -94,28 +94,28 @@ class TickAccuracyTest : public PrivateNetworkTest {
 // counters start afresh, which must never show as traffic; at most the second of the change is
 // not counted.
 TEST_F(TickAccuracyTest, ALinkCreatedAgainUnderTrafficAddsNoPhantom) {
-  ASSERT_TRUE(sendFrames(QStringLiteral("veth0"), 50, 1400).isEmpty());  // the old link's counters are high
+  ASSERT_TRUE(SendFrames(QStringLiteral("veth0"), 50, 1400).isEmpty());  // the old link's counters are high
   tick->TimerTimer();
   for (int second = 0; second < 3; ++second) {
-    ASSERT_TRUE(sendFrames(QStringLiteral("veth0"), 5, 1000).isEmpty());
+    ASSERT_TRUE(SendFrames(QStringLiteral("veth0"), 5, 1000).isEmpty());
     tick->TimerTimer();
   }
   const quint64 countedBefore = handover->receivedSum;
   EXPECT_EQ(countedBefore, 15000u);
 
-  ip(QStringLiteral("link del veth0"));
+  Ip(QStringLiteral("link del veth0"));
   tick->TimerTimer();                                             // veth1 is gone with its peer
-  createLink(QStringLiteral("veth0 type veth peer name veth1"));  // veth0 comes up with it
-  ip(QStringLiteral("link set veth1 up"));
-  ASSERT_TRUE(sendFrames(QStringLiteral("veth0"), 2, 700).isEmpty());  // the transition second
+  CreateLink(QStringLiteral("veth0 type veth peer name veth1"));  // veth0 comes up with it
+  Ip(QStringLiteral("link set veth1 up"));
+  ASSERT_TRUE(SendFrames(QStringLiteral("veth0"), 2, 700).isEmpty());  // the transition second
   tick->TimerTimer();
   for (int second = 0; second < 4; ++second) {
-    ASSERT_TRUE(sendFrames(QStringLiteral("veth0"), 3, 900).isEmpty());
+    ASSERT_TRUE(SendFrames(QStringLiteral("veth0"), 3, 900).isEmpty());
     tick->TimerTimer();
   }
   const quint64 afterChange = handover->receivedSum - countedBefore;
   EXPECT_EQ(afterChange, 4u * 3u * 900u) << "only what the new link received after its first reading";
-  EXPECT_EQ(recordedIn(), handover->receivedSum);
+  EXPECT_EQ(RecordedIn(), handover->receivedSum);
 }
 
 }  // namespace

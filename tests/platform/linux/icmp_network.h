@@ -9,7 +9,7 @@
 namespace meterly::platform::kerneltest {
 
 // Writes a value under /proc/sys/net of the namespace this process is in. Empty or why not.
-inline QString writeNetSetting(const QString& name, const QByteArray& value) {
+inline QString WriteNetSetting(const QString& name, const QByteArray& value) {
   QFile file(QStringLiteral("/proc/sys/net/") + name);
   if (!file.open(QIODevice::WriteOnly) || file.write(value + '\n') < 0) {
     return QStringLiteral("cannot write %1: %2").arg(name, file.errorString());
@@ -17,19 +17,19 @@ inline QString writeNetSetting(const QString& name, const QByteArray& value) {
   return QString();
 }
 
-inline QString admitAllToPingSockets() {
-  return writeNetSetting(QStringLiteral("ipv4/ping_group_range"), "0 2147483647");
+inline QString AdmitAllToPingSockets() {
+  return WriteNetSetting(QStringLiteral("ipv4/ping_group_range"), "0 2147483647");
 }
-inline QString admitNobodyToPingSockets() { return writeNetSetting(QStringLiteral("ipv4/ping_group_range"), "1 0"); }
+inline QString AdmitNobodyToPingSockets() { return WriteNetSetting(QStringLiteral("ipv4/ping_group_range"), "1 0"); }
 
 // Root only: the process's own namespace with loopback up.
 class IcmpNamespaceTest : public ::testing::Test {
  protected:
   void SetUp() override {
     if (::geteuid() != 0) GTEST_SKIP() << "needs root to create a network namespace";
-    const QString failure = enterPrivateNetworkNamespace();
+    const QString failure = EnterPrivateNetworkNamespace();
     if (!failure.isEmpty()) GTEST_SKIP() << failure.toStdString();
-    ASSERT_EQ(runIp(QStringLiteral("link set lo up")), QString());
+    ASSERT_EQ(RunIp(QStringLiteral("link set lo up")), QString());
   }
 };
 
@@ -37,11 +37,11 @@ class IcmpNamespaceTest : public ::testing::Test {
 // r2 (198.51.100.2 | 203.0.113.1) -> dst (203.0.113.2), forwarding on in both routers. Their
 // namespaces are named in a /run of this process's own mount namespace: they go away with it.
 // Empty once the path is up; otherwise why not.
-inline QString buildThreeHopPath() {
+inline QString BuildThreeHopPath() {
   static const QString failure = [] {
     if (::unshare(CLONE_NEWNS) != 0 || ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
         ::mount("tmpfs", "/run", "tmpfs", MS_NOSUID | MS_NODEV, nullptr) != 0) {
-      return QStringLiteral("no /run of this process's own: %1").arg(lastError());
+      return QStringLiteral("no /run of this process's own: %1").arg(LastError());
     }
     const QString router = QStringLiteral("netns exec %1 sysctl -qw net.ipv4.ip_forward=1 net.ipv4.icmp_ratelimit=0");
     const std::pair<QString, QStringList> batches[] = {
@@ -61,7 +61,7 @@ inline QString buildThreeHopPath() {
     for (const auto& [name, lines] : batches) {
       const QStringList inNamespace = name.isEmpty() ? QStringList() : QStringList{QStringLiteral("-n"), name};
       const QString batchFailure =
-          runIp(inNamespace + QStringList{QStringLiteral("-batch"), QStringLiteral("-")}, lines);
+          RunIp(inNamespace + QStringList{QStringLiteral("-batch"), QStringLiteral("-")}, lines);
       if (!batchFailure.isEmpty()) return batchFailure;
     }
     return QString();

@@ -4,7 +4,7 @@
 namespace meterly::platform::kerneltest {
 namespace {
 
-bool contains(const std::vector<Ipv4AddressRow>& rows, quint32 ifIndex, quint32 address) {
+bool Contains(const std::vector<Ipv4AddressRow>& rows, quint32 ifIndex, quint32 address) {
   return std::any_of(rows.begin(), rows.end(),
                      [&](const Ipv4AddressRow& row) { return row.ifIndex == ifIndex && row.address == address; });
 }
@@ -21,18 +21,18 @@ class LinuxAddressTableTest : public PrivateNetworkTest {
 };
 
 TEST_F(LinuxAddressTableTest, AddedAddressAppearsInHostOrderOnItsLink) {
-  ASSERT_TRUE(table->available()) << table->failure().toStdString();
-  const auto before = table->ipv4Addresses();
+  ASSERT_TRUE(table->Available()) << table->Failure().toStdString();
+  const auto before = table->Ipv4Addresses();
   ASSERT_TRUE(before);
-  EXPECT_FALSE(contains(*before, indexOf(spare), 0xC0000201));
+  EXPECT_FALSE(Contains(*before, IndexOf(spare), 0xC0000201));
 
-  ip(QStringLiteral("addr add 192.0.2.1/24 dev ") + spare);
-  ip(QStringLiteral("addr add 198.51.100.7/32 dev veth1"));
+  Ip(QStringLiteral("addr add 192.0.2.1/24 dev ") + spare);
+  Ip(QStringLiteral("addr add 198.51.100.7/32 dev veth1"));
 
-  const auto after = table->ipv4Addresses();
+  const auto after = table->Ipv4Addresses();
   ASSERT_TRUE(after);
-  EXPECT_TRUE(contains(*after, indexOf(spare), 0xC0000201)) << "192.0.2.1 on " << spare.toStdString();
-  EXPECT_TRUE(contains(*after, indexOf(QStringLiteral("veth1")), 0xC6336407)) << "198.51.100.7 on veth1";
+  EXPECT_TRUE(Contains(*after, IndexOf(spare), 0xC0000201)) << "192.0.2.1 on " << spare.toStdString();
+  EXPECT_TRUE(Contains(*after, IndexOf(QStringLiteral("veth1")), 0xC6336407)) << "198.51.100.7 on veth1";
   EXPECT_EQ(after->size(), before->size() + 2);
 }
 

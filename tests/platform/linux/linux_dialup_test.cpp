@@ -19,24 +19,24 @@ class LinuxDialupServiceTest : public PrivateNetworkTest {
 };
 
 TEST_F(LinuxDialupServiceTest, OtherLinksAreNeitherConnectionsNorEvents) {
-  const auto links = service->activeLinks();
+  const auto links = service->ActiveLinks();
   ASSERT_TRUE(links.has_value()) << "the links can be read";
   EXPECT_TRUE(links->empty());
-  EXPECT_FALSE(service->statistics(1).has_value()) << "loopback is no dial-up link";
+  EXPECT_FALSE(service->Statistics(1).has_value()) << "loopback is no dial-up link";
 
-  auto watch = service->watchEvents();
-  ASSERT_NO_FATAL_FAILURE(createLink(QStringLiteral("veth2 type veth peer name veth3")));
-  runIp(QStringLiteral("link set %1 down").arg(spare));
-  EXPECT_EQ(watch->wait(300), DialupEventWatch::WaitResult::TimedOut);
+  auto watch = service->WatchEvents();
+  ASSERT_NO_FATAL_FAILURE(CreateLink(QStringLiteral("veth2 type veth peer name veth3")));
+  RunIp(QStringLiteral("link set %1 down").arg(spare));
+  EXPECT_EQ(watch->Wait(300), DialupEventWatch::WaitResult::TimedOut);
 }
 
 TEST_F(LinuxDialupServiceTest, WakeEndsTheWaitAtOnceAndIsKeptUntilTheNextWait) {
-  auto watch = service->watchEvents();
-  watch->wake();
+  auto watch = service->WatchEvents();
+  watch->Wake();
   const auto started = std::chrono::steady_clock::now();
-  EXPECT_EQ(watch->wait(60000), DialupEventWatch::WaitResult::Woken);
+  EXPECT_EQ(watch->Wait(60000), DialupEventWatch::WaitResult::Woken);
   EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(30));
-  EXPECT_EQ(watch->wait(10), DialupEventWatch::WaitResult::TimedOut) << "one wake, one woken wait";
+  EXPECT_EQ(watch->Wait(10), DialupEventWatch::WaitResult::TimedOut) << "one wake, one woken wait";
 }
 
 }  // namespace

@@ -25,29 +25,29 @@ class LinuxIcmpTest : public IcmpNamespaceTest, public ::testing::WithParamInter
   void SetUp() override {
     IcmpNamespaceTest::SetUp();
     if (IsSkipped() || HasFatalFailure()) return;
-    ASSERT_EQ(GetParam() == Socket::DatagramOnly ? admitAllToPingSockets() : admitNobodyToPingSockets(), QString());
+    ASSERT_EQ(GetParam() == Socket::DatagramOnly ? AdmitAllToPingSockets() : AdmitNobodyToPingSockets(), QString());
     service = std::make_unique<LinuxIcmpService>(GetParam());
-    ASSERT_TRUE(service->available()) << service->unavailableReason().toStdString();
-    ASSERT_EQ(service->usesDatagramSocket(), GetParam() == Socket::DatagramOnly);
-    handle = service->open();
+    ASSERT_TRUE(service->Available()) << service->UnavailableReason().toStdString();
+    ASSERT_EQ(service->UsesDatagramSocket(), GetParam() == Socket::DatagramOnly);
+    handle = service->Open();
     ASSERT_TRUE(handle);
   }
 
-  void TearDown() override { writeNetSetting(QStringLiteral("ipv4/icmp_echo_ignore_all"), "0"); }
+  void TearDown() override { WriteNetSetting(QStringLiteral("ipv4/icmp_echo_ignore_all"), "0"); }
 
   std::unique_ptr<LinuxIcmpService> service;
   std::unique_ptr<IcmpHandle> handle;
 };
 
 TEST_P(LinuxIcmpTest, LoopbackAnswersWithTtl64AndAnAddressWithoutRouteIsNetworkUnreachable) {
-  const auto reply = handle->sendEcho(kLoopback, 64, 1000, kData);
+  const auto reply = handle->SendEcho(kLoopback, 64, 1000, kData);
   ASSERT_TRUE(reply);
   EXPECT_EQ(reply->status, IcmpStatus::Success);
   EXPECT_EQ(reply->address, kLoopback);
   EXPECT_EQ(reply->ttl, 64);
   EXPECT_LT(reply->roundTripMs, 1000u);
 
-  const auto unreachable = handle->sendEcho(0xC0000263, 64, 1000, kData);  // 192.0.2.99, no route here
+  const auto unreachable = handle->SendEcho(0xC0000263, 64, 1000, kData);  // 192.0.2.99, no route here
   ASSERT_TRUE(unreachable);
   EXPECT_EQ(unreachable->status, IcmpStatus::DestinationNetUnreachable);
 }
@@ -59,7 +59,7 @@ class ReplyForger {
   ~ReplyForger() { ::close(fd_); }
 
   // The identifier and sequence of the next echo request seen on loopback.
-  std::optional<std::pair<quint16, quint16>> nextRequest() {
+  std::optional<std::pair<quint16, quint16>> NextRequest() {
     char buffer[2048];
     for (int tries = 0; tries < 100; ++tries) {
       pollfd watched{fd_, POLLIN, 0};
@@ -76,7 +76,7 @@ class ReplyForger {
     return std::nullopt;
   }
 
-  void reply(quint16 identifier, quint16 sequence) {
+  void Reply(quint16 identifier, quint16 sequence) {
     QByteArray message = BuildEchoRequest(identifier, sequence, kData);
     message[0] = 0;
     message[2] = message[3] = 0;
@@ -95,43 +95,43 @@ class ReplyForger {
 };
 
 TEST_P(LinuxIcmpTest, ALateReplyIsNeverTakenForTheAnswerToTheNextRequest) {
-  ASSERT_EQ(writeNetSetting(QStringLiteral("ipv4/icmp_echo_ignore_all"), "1"), QString());
+  ASSERT_EQ(WriteNetSetting(QStringLiteral("ipv4/icmp_echo_ignore_all"), "1"), QString());
   ReplyForger forger;
   std::optional<std::pair<quint16, quint16>> first;
-  std::thread watcher([&] { first = forger.nextRequest(); });
-  EXPECT_FALSE(handle->sendEcho(kLoopback, 64, 200, kData)) << "nobody answers here";
+  std::thread watcher([&] { first = forger.NextRequest(); });
+  EXPECT_FALSE(handle->SendEcho(kLoopback, 64, 200, kData)) << "nobody answers here";
   watcher.join();
   ASSERT_TRUE(first);
 
   // The answer to the first request arrives while the second one waits.
   std::thread lateAnswer([&] {
-    if (forger.nextRequest()) forger.reply(first->first, first->second);
+    if (forger.NextRequest()) forger.Reply(first->first, first->second);
   });
-  EXPECT_FALSE(handle->sendEcho(kLoopback, 64, 500, kData));
+  EXPECT_FALSE(handle->SendEcho(kLoopback, 64, 500, kData));
   lateAnswer.join();
 
   // The forged answer itself is good: given to the request it belongs to, it is taken.
   std::thread rightAnswer([&] {
-    if (const auto third = forger.nextRequest()) forger.reply(third->first, third->second);
+    if (const auto third = forger.NextRequest()) forger.Reply(third->first, third->second);
   });
-  const auto reply = handle->sendEcho(kLoopback, 64, 2000, kData);
+  const auto reply = handle->SendEcho(kLoopback, 64, 2000, kData);
   rightAnswer.join();
   ASSERT_TRUE(reply);
   EXPECT_EQ(reply->status, IcmpStatus::Success);
 }
 
 TEST_P(LinuxIcmpTest, CancelEndsTheWaitAtOnce) {
-  ASSERT_EQ(writeNetSetting(QStringLiteral("ipv4/icmp_echo_ignore_all"), "1"), QString());
+  ASSERT_EQ(WriteNetSetting(QStringLiteral("ipv4/icmp_echo_ignore_all"), "1"), QString());
   QElapsedTimer timer;
   timer.start();
   std::thread canceller([&] {
     std::this_thread::sleep_for(std::chrono::milliseconds(100));
-    handle->cancel();
+    handle->Cancel();
   });
-  EXPECT_FALSE(handle->sendEcho(kLoopback, 64, 10000, kData));
+  EXPECT_FALSE(handle->SendEcho(kLoopback, 64, 10000, kData));
   canceller.join();
   EXPECT_LT(timer.elapsed(), 5000) << "the 10 s wait was not woken";
-  EXPECT_FALSE(handle->sendEcho(kLoopback, 64, 10000, kData)) << "a cancelled channel sends nothing more";
+  EXPECT_FALSE(handle->SendEcho(kLoopback, 64, 10000, kData)) << "a cancelled channel sends nothing more";
 }
 
 INSTANTIATE_TEST_SUITE_P(BothSockets, LinuxIcmpTest, ::testing::Values(Socket::DatagramOnly, Socket::RawOnly),
@@ -143,7 +143,7 @@ class EffectiveCapabilities {
   EffectiveCapabilities() { ::syscall(SYS_capget, &header_, saved_); }
   ~EffectiveCapabilities() { ::syscall(SYS_capset, &header_, saved_); }
 
-  bool drop(int capability) {
+  bool Drop(int capability) {
     __user_cap_data_struct changed[2] = {saved_[0], saved_[1]};
     changed[capability / 32].effective &= ~(1u << (capability % 32));
     return ::syscall(SYS_capset, &header_, changed) == 0;
@@ -155,37 +155,37 @@ class EffectiveCapabilities {
 };
 
 TEST_F(IcmpNamespaceTest, TheDatagramSocketFollowsPingGroupRangeAndTheRawOneNeedsCapNetRaw) {
-  ASSERT_EQ(admitNobodyToPingSockets(), QString());
+  ASSERT_EQ(AdmitNobodyToPingSockets(), QString());
   const LinuxIcmpService refused(Socket::DatagramOnly);
-  EXPECT_FALSE(refused.available());
-  EXPECT_TRUE(refused.unavailableReason().contains(QStringLiteral("ping_group_range")));
+  EXPECT_FALSE(refused.Available());
+  EXPECT_TRUE(refused.UnavailableReason().contains(QStringLiteral("ping_group_range")));
 
   {
     EffectiveCapabilities capabilities;
-    ASSERT_TRUE(capabilities.drop(CAP_NET_RAW));
+    ASSERT_TRUE(capabilities.Drop(CAP_NET_RAW));
     LinuxIcmpService neither;
-    EXPECT_FALSE(neither.available());
-    EXPECT_TRUE(neither.unavailableReason().contains(QStringLiteral("CAP_NET_RAW")));
-    EXPECT_FALSE(neither.open()) << "no channel without a socket";
+    EXPECT_FALSE(neither.Available());
+    EXPECT_TRUE(neither.UnavailableReason().contains(QStringLiteral("CAP_NET_RAW")));
+    EXPECT_FALSE(neither.Open()) << "no channel without a socket";
 
-    ASSERT_EQ(admitAllToPingSockets(), QString());
+    ASSERT_EQ(AdmitAllToPingSockets(), QString());
     const LinuxIcmpService unprivileged;
-    EXPECT_TRUE(unprivileged.available()) << unprivileged.unavailableReason().toStdString();
-    EXPECT_TRUE(unprivileged.usesDatagramSocket());
+    EXPECT_TRUE(unprivileged.Available()) << unprivileged.UnavailableReason().toStdString();
+    EXPECT_TRUE(unprivileged.UsesDatagramSocket());
   }
-  ASSERT_EQ(admitNobodyToPingSockets(), QString());
+  ASSERT_EQ(AdmitNobodyToPingSockets(), QString());
   const LinuxIcmpService root;
-  EXPECT_TRUE(root.available());
-  EXPECT_FALSE(root.usesDatagramSocket()) << "root falls back to the raw socket";
+  EXPECT_TRUE(root.Available());
+  EXPECT_FALSE(root.UsesDatagramSocket()) << "root falls back to the raw socket";
 }
 
 TEST_F(IcmpNamespaceTest, HostNamesResolveToIpv4) {
   LinuxIcmpService service;
-  EXPECT_EQ(service.resolveHost(QStringLiteral("127.0.0.1")), kLoopback);
-  EXPECT_EQ(service.resolveHost(QStringLiteral(" 192.0.2.7 ")), 0xC0000207u);
-  EXPECT_EQ(service.resolveHost(QStringLiteral("localhost")), kLoopback);
-  EXPECT_EQ(service.resolveHost(QStringLiteral("no-such-host.invalid")), std::nullopt);
-  EXPECT_EQ(service.resolveHost(QString()), std::nullopt);
+  EXPECT_EQ(service.ResolveHost(QStringLiteral("127.0.0.1")), kLoopback);
+  EXPECT_EQ(service.ResolveHost(QStringLiteral(" 192.0.2.7 ")), 0xC0000207u);
+  EXPECT_EQ(service.ResolveHost(QStringLiteral("localhost")), kLoopback);
+  EXPECT_EQ(service.ResolveHost(QStringLiteral("no-such-host.invalid")), std::nullopt);
+  EXPECT_EQ(service.ResolveHost(QString()), std::nullopt);
 }
 
 }  // namespace

@@ -10,7 +10,7 @@
 namespace meterly::platform::kerneltest {
 namespace {
 
-const InterfaceRow* findRow(const std::vector<InterfaceRow>& rows, const QString& name) {
+const InterfaceRow* FindRow(const std::vector<InterfaceRow>& rows, const QString& name) {
   const auto it = std::find_if(rows.begin(), rows.end(), [&](const InterfaceRow& row) { return row.name == name; });
   return it == rows.end() ? nullptr : &*it;
 }
@@ -24,21 +24,21 @@ class LinuxInterfaceTableTest : public PrivateNetworkTest {
   }
 
   // Every row of the table; fails the test when it cannot be read.
-  std::vector<InterfaceRow> readRows() {
-    auto rows = table->rows();
-    EXPECT_TRUE(rows) << table->failure().toStdString();
+  std::vector<InterfaceRow> ReadRows() {
+    auto rows = table->Rows();
+    EXPECT_TRUE(rows) << table->Failure().toStdString();
     return rows ? *rows : std::vector<InterfaceRow>{};
   }
 
-  InterfaceRow readRow(const QString& name) {
-    const auto rows = readRows();
-    const InterfaceRow* row = findRow(rows, name);
+  InterfaceRow ReadRow(const QString& name) {
+    const auto rows = ReadRows();
+    const InterfaceRow* row = FindRow(rows, name);
     EXPECT_TRUE(row) << name.toStdString() << " missing from the table";
     return row ? *row : InterfaceRow{};
   }
 
   // Virtual links of every kind this kernel can make here are tunnels (131); loopback is 24.
-  void expectVirtualLinksAreTunnels() {
+  void ExpectVirtualLinksAreTunnels() {
     // Each kind with the command that makes it, after "ip".
     const std::pair<QString, QString> kinds[] = {
         {QStringLiteral("tap0"), QStringLiteral("tuntap add dev tap0 mode tap")},
@@ -48,22 +48,22 @@ class LinuxInterfaceTableTest : public PrivateNetworkTest {
     };
     std::vector<QString> checked = {QStringLiteral("veth0"), QStringLiteral("veth1"), spare};
     for (const auto& [name, command] : kinds) {
-      const QString failure = runIp(command);
+      const QString failure = RunIp(command);
       if (failure.isEmpty()) {
-        remember(name);
+        Remember(name);
         checked.push_back(name);
       } else {
         std::cerr << "not checked, this kernel cannot make it: " << failure.toStdString() << '\n';
       }
     }
 
-    const auto rows = readRows();
+    const auto rows = ReadRows();
     for (const QString& name : checked) {
-      const InterfaceRow* row = findRow(rows, name);
+      const InterfaceRow* row = FindRow(rows, name);
       ASSERT_TRUE(row) << name.toStdString();
       EXPECT_EQ(row->type, IfType::Tunnel) << name.toStdString();
     }
-    const InterfaceRow* loopback = findRow(rows, QStringLiteral("lo"));
+    const InterfaceRow* loopback = FindRow(rows, QStringLiteral("lo"));
     ASSERT_TRUE(loopback);
     EXPECT_EQ(loopback->type, IfType::SoftwareLoopback);
     EXPECT_EQ(loopback->physAddr, QByteArray(6, '\0')) << "every byte of the link-layer address";
@@ -77,17 +77,17 @@ constexpr int kFrameBytes = 1000;
 constexpr quint64 kSentBytes = quint64{kFrames} * kFrameBytes;
 
 TEST_F(LinuxInterfaceTableTest, CountersRiseByTheFramesSentThroughVeth) {
-  ASSERT_TRUE(table->available()) << table->failure().toStdString();
-  const InterfaceRow sender = readRow(QStringLiteral("veth0"));
-  const InterfaceRow receiver = readRow(QStringLiteral("veth1"));
+  ASSERT_TRUE(table->Available()) << table->Failure().toStdString();
+  const InterfaceRow sender = ReadRow(QStringLiteral("veth0"));
+  const InterfaceRow receiver = ReadRow(QStringLiteral("veth1"));
 
-  const QString failure = sendFrames(QStringLiteral("veth0"), kFrames, kFrameBytes);
+  const QString failure = SendFrames(QStringLiteral("veth0"), kFrames, kFrameBytes);
   ASSERT_TRUE(failure.isEmpty()) << failure.toStdString();
 
   InterfaceRow sent, received;
-  const bool counted = waitUntil([&] {
-    sent = readRow(QStringLiteral("veth0"));
-    received = readRow(QStringLiteral("veth1"));
+  const bool counted = WaitUntil([&] {
+    sent = ReadRow(QStringLiteral("veth0"));
+    received = ReadRow(QStringLiteral("veth1"));
     return sent.outOctets - sender.outOctets >= kSentBytes && received.inOctets - receiver.inOctets >= kSentBytes;
   });
   EXPECT_TRUE(counted) << "veth0 sent " << sent.outOctets - sender.outOctets << ", veth1 received "
@@ -101,25 +101,25 @@ TEST_F(LinuxInterfaceTableTest, VirtualLinksAreTunnelsWhereSysfsShowsAnotherName
   // kind can tell the virtual links apart here.
   if (sysfsLinkFacts("veth0").listed) GTEST_SKIP() << "this sysfs lists a veth0 of another namespace";
   std::cerr << "stand-alone link: " << spare.toStdString() << '\n';
-  expectVirtualLinksAreTunnels();
+  ExpectVirtualLinksAreTunnels();
 }
 
 TEST_F(LinuxInterfaceTableTest, VirtualLinksAreTunnelsWhereSysfsShowsThisNamespace) {
-  const QString failure = mountOwnSysfs();
+  const QString failure = MountOwnSysfs();
   if (!failure.isEmpty()) GTEST_SKIP() << failure.toStdString();
   const SysfsLinkFacts veth = sysfsLinkFacts("veth0");
   ASSERT_TRUE(veth.listed) << "the sysfs mounted here should show this namespace's links";
   EXPECT_FALSE(veth.hasDevice);
-  expectVirtualLinksAreTunnels();
+  ExpectVirtualLinksAreTunnels();
 }
 
 TEST_F(LinuxInterfaceTableTest, RowByNameAgreesWithTheTableAndFindsNothingElse) {
-  const QString failure = sendFrames(QStringLiteral("veth0"), kFrames, kFrameBytes);
+  const QString failure = SendFrames(QStringLiteral("veth0"), kFrames, kFrameBytes);
   ASSERT_TRUE(failure.isEmpty()) << failure.toStdString();
 
-  const InterfaceRow before = readRow(QStringLiteral("veth0"));
-  const auto single = table->rowByName(QStringLiteral("veth0"));
-  const InterfaceRow after = readRow(QStringLiteral("veth0"));
+  const InterfaceRow before = ReadRow(QStringLiteral("veth0"));
+  const auto single = table->RowByName(QStringLiteral("veth0"));
+  const InterfaceRow after = ReadRow(QStringLiteral("veth0"));
   ASSERT_TRUE(single);
   EXPECT_EQ(single->index, before.index);
   EXPECT_EQ(single->name, before.name);
@@ -138,26 +138,26 @@ TEST_F(LinuxInterfaceTableTest, RowByNameAgreesWithTheTableAndFindsNothingElse) 
                               QStringLiteral("veth0\n"),
                               QStringLiteral(".."),
                               QStringLiteral("veth0:1")};
-  for (const QString& name : oddNames) EXPECT_FALSE(table->rowByName(name)) << name.toStdString();
+  for (const QString& name : oddNames) EXPECT_FALSE(table->RowByName(name)) << name.toStdString();
 
-  const auto again = table->rowByName(QStringLiteral("veth1"));
+  const auto again = table->RowByName(QStringLiteral("veth1"));
   ASSERT_TRUE(again) << "a refused request must leave the socket usable";
-  EXPECT_EQ(again->index, indexOf(QStringLiteral("veth1")));
+  EXPECT_EQ(again->index, IndexOf(QStringLiteral("veth1")));
 }
 
 TEST_F(LinuxInterfaceTableTest, DescriptionIsTheAliasInUtf8AndHardwareAddressIsTheLinks) {
   const QString alias = QStringLiteral("B\u00fcro link");
-  ip({QStringLiteral("link"), QStringLiteral("set"), spare, QStringLiteral("alias"), alias});
-  ip(QStringLiteral("link set veth0 address 02:12:34:56:78:9a"));
+  Ip({QStringLiteral("link"), QStringLiteral("set"), spare, QStringLiteral("alias"), alias});
+  Ip(QStringLiteral("link set veth0 address 02:12:34:56:78:9a"));
 
-  EXPECT_EQ(readRow(spare).description, alias);
-  EXPECT_EQ(table->rowByName(spare)->description, alias);
-  const InterfaceRow veth = readRow(QStringLiteral("veth0"));
+  EXPECT_EQ(ReadRow(spare).description, alias);
+  EXPECT_EQ(table->RowByName(spare)->description, alias);
+  const InterfaceRow veth = ReadRow(QStringLiteral("veth0"));
   EXPECT_EQ(veth.description, QStringLiteral("veth0"));
   EXPECT_EQ(veth.physAddr, QByteArray::fromHex("02123456789a"));
 
-  ip({QStringLiteral("link"), QStringLiteral("set"), spare, QStringLiteral("alias"), QString()});
-  EXPECT_EQ(readRow(spare).description, spare);
+  Ip({QStringLiteral("link"), QStringLiteral("set"), spare, QStringLiteral("alias"), QString()});
+  EXPECT_EQ(ReadRow(spare).description, spare);
 }
 
 TEST_F(LinuxInterfaceTableTest, HundredsOfLinksArriveCompleteOrderedAndWithTheirKernelIndex) {
@@ -165,11 +165,11 @@ TEST_F(LinuxInterfaceTableTest, HundredsOfLinksArriveCompleteOrderedAndWithTheir
   QStringList batch;
   for (int i = 0; i < kPairs; ++i) {
     batch << QStringLiteral("link add many%1a type veth peer name many%1b").arg(i);
-    remember(QStringLiteral("many%1a").arg(i));
+    Remember(QStringLiteral("many%1a").arg(i));
   }
-  ip({QStringLiteral("-batch"), QStringLiteral("-")}, batch);
+  Ip({QStringLiteral("-batch"), QStringLiteral("-")}, batch);
 
-  const auto rows = readRows();
+  const auto rows = ReadRows();
   for (int i = 0; i < kPairs; ++i) {
     for (const QString& name : {QStringLiteral("many%1a").arg(i), QStringLiteral("many%1b").arg(i)}) {
       EXPECT_EQ(std::count_if(rows.begin(), rows.end(), [&](const InterfaceRow& row) { return row.name == name; }), 1)
@@ -177,17 +177,17 @@ TEST_F(LinuxInterfaceTableTest, HundredsOfLinksArriveCompleteOrderedAndWithTheir
     }
   }
   for (std::size_t i = 1; i < rows.size(); ++i) EXPECT_LT(rows[i - 1].index, rows[i].index);
-  for (const InterfaceRow& row : rows) EXPECT_EQ(row.index, indexOf(row.name)) << row.name.toStdString();
+  for (const InterfaceRow& row : rows) EXPECT_EQ(row.index, IndexOf(row.name)) << row.name.toStdString();
 }
 
 // The size of the kernel's answer about one link, read straight from the socket.
-std::size_t linkMessageSize(const QString& name) {
-  netlink::Socket socket = netlink::Socket::open({});
+std::size_t LinkMessageSize(const QString& name) {
+  netlink::Socket socket = netlink::Socket::Open({});
   ifinfomsg header{};
   std::size_t size = 0;
   socket.request(netlink::MessageBuilder(RTM_GETLINK, NLM_F_REQUEST)
-                     .appendStruct(header)
-                     .appendTextAttribute(IFLA_IFNAME, name.toUtf8())
+                     .AppendStruct(header)
+                     .AppendTextAttribute(IFLA_IFNAME, name.toUtf8())
                      .bytes(),
                  [&](const netlink::Message& message) { size = message.payload.size(); });
   return size;
@@ -202,20 +202,20 @@ TEST_F(LinuxInterfaceTableTest, LinkWhoseMessageOutgrowsTheReceiveBufferIsRead) 
                  .arg(QStringLiteral("alt%1-").arg(i).leftJustified(120, QLatin1Char('x')));
   }
   batch << QStringLiteral("link property add dev veth0 altname shortalt");
-  ip({QStringLiteral("-batch"), QStringLiteral("-")}, batch);
-  ASSERT_GT(linkMessageSize(QStringLiteral("veth0")), 40'000u);
+  Ip({QStringLiteral("-batch"), QStringLiteral("-")}, batch);
+  ASSERT_GT(LinkMessageSize(QStringLiteral("veth0")), 40'000u);
 
-  const QString failure = sendFrames(QStringLiteral("veth0"), kFrames, kFrameBytes);
+  const QString failure = SendFrames(QStringLiteral("veth0"), kFrames, kFrameBytes);
   ASSERT_TRUE(failure.isEmpty()) << failure.toStdString();
-  const InterfaceRow fromDump = readRow(QStringLiteral("veth0"));
-  EXPECT_EQ(fromDump.index, indexOf(QStringLiteral("veth0")));
+  const InterfaceRow fromDump = ReadRow(QStringLiteral("veth0"));
+  EXPECT_EQ(fromDump.index, IndexOf(QStringLiteral("veth0")));
   EXPECT_GE(fromDump.outOctets, kSentBytes);
-  EXPECT_TRUE(findRow(readRows(), QStringLiteral("veth1")));
+  EXPECT_TRUE(FindRow(ReadRows(), QStringLiteral("veth1")));
 
-  const auto single = table->rowByName(QStringLiteral("veth0"));
+  const auto single = table->RowByName(QStringLiteral("veth0"));
   ASSERT_TRUE(single);
   EXPECT_GE(single->outOctets, kSentBytes);
-  EXPECT_FALSE(table->rowByName(QStringLiteral("shortalt"))) << "an alternative name is not the link's name";
+  EXPECT_FALSE(table->RowByName(QStringLiteral("shortalt"))) << "an alternative name is not the link's name";
 }
 
 }  // namespace

@@ -26,9 +26,9 @@
 namespace meterly::platform::kerneltest {
 
 // Empty when this process now lives in a network namespace of its own; otherwise why not.
-inline QString enterPrivateNetworkNamespace() {
+inline QString EnterPrivateNetworkNamespace() {
   static QString failure = [] {
-    if (::unshare(CLONE_NEWNET) != 0) return QStringLiteral("unshare(CLONE_NEWNET) failed: %1").arg(lastError());
+    if (::unshare(CLONE_NEWNET) != 0) return QStringLiteral("unshare(CLONE_NEWNET) failed: %1").arg(LastError());
     // No IPv6 autoconfiguration: it would send and change things on its own while a test runs.
     for (const char* path :
          {"/proc/sys/net/ipv6/conf/all/disable_ipv6", "/proc/sys/net/ipv6/conf/default/disable_ipv6"}) {
@@ -42,15 +42,15 @@ inline QString enterPrivateNetworkNamespace() {
 
 // Empty when /sys now shows this process's network namespace: a private mount namespace with
 // a sysfs of its own mounted over /sys. Otherwise why not.
-inline QString mountOwnSysfs() {
+inline QString MountOwnSysfs() {
   static QString failure = [] {
-    if (::unshare(CLONE_NEWNS) != 0) return QStringLiteral("unshare(CLONE_NEWNS) failed: %1").arg(lastError());
+    if (::unshare(CLONE_NEWNS) != 0) return QStringLiteral("unshare(CLONE_NEWNS) failed: %1").arg(LastError());
     // Without this the new mount would propagate back to the host's mount namespace.
     if (::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0) {
-      return QStringLiteral("making mounts private failed: %1").arg(lastError());
+      return QStringLiteral("making mounts private failed: %1").arg(LastError());
     }
     if (::mount("sysfs", "/sys", "sysfs", MS_NOSUID | MS_NODEV | MS_NOEXEC, nullptr) != 0) {
-      return QStringLiteral("mounting sysfs failed: %1").arg(lastError());
+      return QStringLiteral("mounting sysfs failed: %1").arg(LastError());
     }
     return QString();
   }();
@@ -59,7 +59,7 @@ inline QString mountOwnSysfs() {
 
 // Runs `ip` with the arguments (and the lines of a batch on its standard input, if any).
 // Empty when it succeeded; otherwise what went wrong.
-inline QString runIp(const QStringList& arguments, const QStringList& batch = {}) {
+inline QString RunIp(const QStringList& arguments, const QStringList& batch = {}) {
   QProcess ip;
   ip.start(QStringLiteral("ip"), arguments);
   if (!ip.waitForStarted(5000)) return QStringLiteral("ip did not start: %1").arg(ip.errorString());
@@ -74,10 +74,10 @@ inline QString runIp(const QStringList& arguments, const QStringList& batch = {}
 }
 
 // The same with the arguments written as one line, split at its spaces.
-inline QString runIp(const QString& arguments) { return runIp(arguments.split(QLatin1Char(' '))); }
+inline QString RunIp(const QString& arguments) { return RunIp(arguments.split(QLatin1Char(' '))); }
 
 // Polls `condition` until it holds or `milliseconds` pass; whether it held.
-inline bool waitUntil(const std::function<bool()>& condition, int milliseconds = 2000) {
+inline bool WaitUntil(const std::function<bool()>& condition, int milliseconds = 2000) {
   QDeadlineTimer deadline(milliseconds);
   while (!condition()) {
     if (deadline.hasExpired()) return false;
@@ -93,47 +93,47 @@ class PrivateNetworkTest : public ::testing::Test {
  protected:
   void SetUp() override {
     if (::geteuid() != 0) GTEST_SKIP() << "needs root to create a network namespace and links in it";
-    const QString namespaceFailure = enterPrivateNetworkNamespace();
+    const QString namespaceFailure = EnterPrivateNetworkNamespace();
     if (!namespaceFailure.isEmpty()) GTEST_SKIP() << namespaceFailure.toStdString();
 
-    ASSERT_NO_FATAL_FAILURE(createLink(QStringLiteral("veth0 type veth peer name veth1")));
-    ASSERT_NO_FATAL_FAILURE(ip(QStringLiteral("link set veth1 up")));
+    ASSERT_NO_FATAL_FAILURE(CreateLink(QStringLiteral("veth0 type veth peer name veth1")));
+    ASSERT_NO_FATAL_FAILURE(Ip(QStringLiteral("link set veth1 up")));
     spare = QStringLiteral("dummy0");
-    if (!tryCreateLink(QStringLiteral("dummy0 type dummy")).isEmpty()) {
+    if (!TryCreateLink(QStringLiteral("dummy0 type dummy")).isEmpty()) {
       spare = QStringLiteral("bridge0");
-      ASSERT_NO_FATAL_FAILURE(createLink(QStringLiteral("bridge0 type bridge")));
+      ASSERT_NO_FATAL_FAILURE(CreateLink(QStringLiteral("bridge0 type bridge")));
     }
   }
 
   void TearDown() override {
-    for (const QString& link : created_) runIp(QStringLiteral("link del ") + link);
+    for (const QString& link : created_) RunIp(QStringLiteral("link del ") + link);
   }
 
   // Adds a link (arguments after "ip link add", its name first) and brings it up; it is deleted
   // after the test. Empty when that worked; otherwise why not.
-  QString tryCreateLink(const QString& arguments) {
-    const QString failure = runIp(QStringLiteral("link add ") + arguments);
+  QString TryCreateLink(const QString& arguments) {
+    const QString failure = RunIp(QStringLiteral("link add ") + arguments);
     if (!failure.isEmpty()) return failure;
     const QString link = arguments.section(QLatin1Char(' '), 0, 0);
     created_.push_back(link);
-    return runIp(QStringLiteral("link set %1 up").arg(link));
+    return RunIp(QStringLiteral("link set %1 up").arg(link));
   }
 
-  void createLink(const QString& arguments) {
-    const QString failure = tryCreateLink(arguments);
+  void CreateLink(const QString& arguments) {
+    const QString failure = TryCreateLink(arguments);
     ASSERT_TRUE(failure.isEmpty()) << failure.toStdString();
   }
 
   // A link a test made by other means, to be deleted after it.
-  void remember(const QString& link) { created_.push_back(link); }
+  void Remember(const QString& link) { created_.push_back(link); }
 
-  void ip(const QStringList& arguments, const QStringList& batch = {}) {
-    const QString failure = runIp(arguments, batch);
+  void Ip(const QStringList& arguments, const QStringList& batch = {}) {
+    const QString failure = RunIp(arguments, batch);
     ASSERT_TRUE(failure.isEmpty()) << failure.toStdString();
   }
-  void ip(const QString& arguments) { ip(arguments.split(QLatin1Char(' '))); }
+  void Ip(const QString& arguments) { Ip(arguments.split(QLatin1Char(' '))); }
 
-  static quint32 indexOf(const QString& link) { return ::if_nametoindex(link.toUtf8().constData()); }
+  static quint32 IndexOf(const QString& link) { return ::if_nametoindex(link.toUtf8().constData()); }
 
   QString spare;
 

@@ -18,13 +18,13 @@ class EchoKernelTest : public IcmpNamespaceTest, public ::testing::WithParamInte
   void SetUp() override {
     IcmpNamespaceTest::SetUp();
     if (IsSkipped() || HasFatalFailure()) return;
-    ASSERT_EQ(GetParam() == Socket::DatagramOnly ? admitAllToPingSockets() : admitNobodyToPingSockets(), QString());
+    ASSERT_EQ(GetParam() == Socket::DatagramOnly ? AdmitAllToPingSockets() : AdmitNobodyToPingSockets(), QString());
     // Created here, so that it looks at the sockets of this namespace.
     icmp.emplace(GetParam());
-    ASSERT_TRUE(icmp->available()) << icmp->unavailableReason().toStdString();
+    ASSERT_TRUE(icmp->Available()) << icmp->UnavailableReason().toStdString();
   }
 
-  void TearDown() override { writeNetSetting(QStringLiteral("ipv4/icmp_echo_ignore_all"), "0"); }
+  void TearDown() override { WriteNetSetting(QStringLiteral("ipv4/icmp_echo_ignore_all"), "0"); }
 
   std::vector<TToolRow> Ping(const QString& host) {
     std::vector<TToolRow> rows;
@@ -56,7 +56,7 @@ class EchoKernelTest : public IcmpNamespaceTest, public ::testing::WithParamInte
 };
 
 TEST_P(EchoKernelTest, ThreeUnansweredAttemptsTakeTheirThreeTimeouts) {
-  ASSERT_EQ(writeNetSetting(QStringLiteral("ipv4/icmp_echo_ignore_all"), "1"), QString());
+  ASSERT_EQ(WriteNetSetting(QStringLiteral("ipv4/icmp_echo_ignore_all"), "1"), QString());
   QElapsedTimer timer;
   timer.start();
   const std::vector<TToolRow> rows = Ping(QStringLiteral("127.0.0.1"));
@@ -68,7 +68,7 @@ TEST_P(EchoKernelTest, ThreeUnansweredAttemptsTakeTheirThreeTimeouts) {
 }
 
 TEST_P(EchoKernelTest, TraceListsEveryHopOfAThreeHopPathAndTheOwnAddressInOne) {
-  ASSERT_EQ(buildThreeHopPath(), QString());
+  ASSERT_EQ(BuildThreeHopPath(), QString());
   const std::vector<TToolRow> expected = {
       {"1", {"192.0.2.2", "", "ms"}, RowImage::Reply},
       {"2", {"198.51.100.2", "", "ms"}, RowImage::Reply},

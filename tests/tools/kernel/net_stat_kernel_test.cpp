@@ -79,20 +79,20 @@ TEST_F(NetStatKernelTest, AProcessIsEndedOnlyWhileItIsStillTheOneIdentified) {
   child.start(QStringLiteral("sleep"), {QStringLiteral("60")});
   ASSERT_TRUE(child.waitForStarted());
   const auto pid = static_cast<pid_t>(child.processId());
-  const std::optional<platform::ProcessInfo> info = processes.info(pid);
+  const std::optional<platform::ProcessInfo> info = processes.Info(pid);
   ASSERT_TRUE(info);
   EXPECT_TRUE(info->mayTerminate);
   EXPECT_FALSE(info->path.isEmpty());
 
-  EXPECT_FALSE(processes.terminate({pid, info->identity.startTime + 1}).isEmpty());
-  EXPECT_FALSE(processes.terminate({1, 1}).isEmpty()) << "init is never signalled";
-  EXPECT_FALSE(processes.terminate({0, 0}).isEmpty());
+  EXPECT_FALSE(processes.Terminate({pid, info->identity.startTime + 1}).isEmpty());
+  EXPECT_FALSE(processes.Terminate({1, 1}).isEmpty()) << "init is never signalled";
+  EXPECT_FALSE(processes.Terminate({0, 0}).isEmpty());
   EXPECT_FALSE(child.waitForFinished(200)) << "still running";
-  EXPECT_EQ(processes.terminate(info->identity), QString());
+  EXPECT_EQ(processes.Terminate(info->identity), QString());
   ASSERT_TRUE(child.waitForFinished(5000));
   EXPECT_EQ(child.exitStatus(), QProcess::CrashExit);
   EXPECT_EQ(child.exitCode(), SIGTERM) << "asked to end, not killed";
-  EXPECT_FALSE(processes.terminate(info->identity).isEmpty()) << "it has ended";
+  EXPECT_FALSE(processes.Terminate(info->identity).isEmpty()) << "it has ended";
 }
 
 }  // namespace
