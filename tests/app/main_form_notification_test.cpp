@@ -3,6 +3,7 @@
 #include "alerts/timed_message.h"
 #include "app/settings_window.h"
 #include "display/graph_form.h"
+#include "support/files.h"
 #include "support/main_form_on_veth.h"
 #include "support/windows.h"
 #include "ui/file_chooser.h"
@@ -11,7 +12,6 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFile>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTimer>
@@ -43,10 +43,8 @@ class MainFormNotificationTest : public testing_support::MainFormOnVethLater {
   }
 
   QString file(const char* name) {
-    const QString path = folder.filePath(QLatin1String(name));
-    QFile created(path);
-    created.open(QIODevice::WriteOnly);
-    return path;
+    testing_support::WriteFile(folder.filePath(QLatin1String(name)), {});
+    return folder.filePath(QLatin1String(name));
   }
 
   TNotificationsPage& page() { return *form->SettingsWindow().tsNotifications; }
