@@ -63,12 +63,6 @@ const Bytes DistinctRecord = {
     0x17, 0x18, 0x19, 0x20,  // LineStep
 };
 
-TEST(GraphSettingsRecordTest, EveryFieldAtItsOffsetLittleEndian) {
-  const GraphSettingsBytes record = GraphSettingsRecord(distinctGraphSettings());
-  ASSERT_EQ(DistinctRecord.size(), record.size());
-  for (size_t i = 0; i < record.size(); ++i) EXPECT_EQ(record[i], DistinctRecord[i]) << "offset " << i;
-}
-
 TEST(GraphSettingsRecordTest, EachFlagLandsInItsOwnByte) {
   struct Flag {
     bool Settings::*field;
