@@ -4,9 +4,10 @@
 #include "cli/read_only_settings.h"
 #include "cli/report_output.h"
 #include "cli/report_request.h"
-#include "platform/linux/linux_platform.h"
+#include "platform/linux/linux_clock.h"
 #include "platform/linux/linux_registry_file.h"
 #include "platform/linux/linux_translations.h"
+#include "platform/linux/linux_user_session.h"
 #include "store/disk_db.h"
 #include "store/usage_database_location.h"
 
@@ -64,17 +65,21 @@ SettingsContext settingsContext(platform::Clock& clock) {
 }
 
 int run(const ReportRequest& request) {
-  platform::LinuxPlatform platform;
-  platform::LinuxRegistryFile settingsFile(platform.registryPath());
-  const Settings settings = ReadSettingsUnchanged(settingsFile, settingsContext(platform.clock()));
-  MonitorSession session(platform.userSession());
+  // Only the services a reader of the database needs: no devices, tray, sound or bus.
+  platform::LinuxUserSession userSession;
+  platform::LinuxClock clock;
+  platform::LinuxRegistryFile settingsFile(platform::RegistryFilePath(userSession));
+  platform::Registry registry(settingsFile);
+  const Settings settings = ReadSettingsUnchanged(settingsFile, settingsContext(clock));
+  MonitorSession session(userSession);
   const QString file = request.Database.isEmpty() ? FindUsageDatabaseLocation(session).FilePath() : request.Database;
 
   std::unique_ptr<TDiskDB> db;
   try {
     if (!QFileInfo::exists(file))
       throw SQLiteException(QCoreApplication::translate("ReportMain", "there is no such file"));
-    db = std::make_unique<TDiskDB>(file, platform, settings, kBusyTimeoutMs, OpenMode::ReadOnly);
+    db = std::make_unique<TDiskDB>(file, DiskDbServices{userSession, clock, registry}, settings, kBusyTimeoutMs,
+                                   OpenMode::ReadOnly);
   } catch (...) {
     return fail(kDatabaseStatus, QCoreApplication::translate("ReportMain", "cannot open the usage database %1: %2")
                                      .arg(file, ExceptionMessage(std::current_exception())));

@@ -53,7 +53,7 @@ LinuxPlatform::LinuxPlatform()
 
 LinuxPlatform::~LinuxPlatform() = default;
 
-QString LinuxPlatform::registryPath() { return session_->configDir() + QStringLiteral("/registry.reg"); }
+QString LinuxPlatform::registryPath() { return RegistryFilePath(*session_); }
 
 QString LinuxPlatform::unsupportedReason() {
   const int fd = socket(AF_NETLINK, SOCK_RAW | SOCK_CLOEXEC, NETLINK_ROUTE);

@@ -1,6 +1,7 @@
 #include "platform/linux/linux_registry_file.h"
 
 #include "platform/linux/file_descriptor.h"
+#include "platform/user_session.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -125,6 +126,8 @@ bool renameWithoutReplacing(const QByteArray& from, const QByteArray& to) {
 }
 
 }  // namespace
+
+QString RegistryFilePath(UserSession& session) { return session.configDir() + QStringLiteral("/registry.reg"); }
 
 LinuxRegistryFile::LinuxRegistryFile(QString path) : path_(std::move(path)) {}
 
