@@ -44,16 +44,14 @@ class FakeUserSession : public platform::UserSession {
  public:
   QString userName() override { return user; }
   QString executablePath() override { return executable; }
-  QString configDir() override { return config; }
+  QString configDir() override { return QStringLiteral("/tmp/fake-config/Corvane/Meterly"); }
   QString dataDir() override { return data; }
-  QString runtimeDir() override { return runtime; }
+  QString runtimeDir() override { return QStringLiteral("/tmp/fake-runtime/Meterly"); }
   QString allUsersDataDir() override { return allUsersData; }
 
   QString user = QStringLiteral("tester");
   QString executable = QStringLiteral("/opt/meterly/meterly");
-  QString config = QStringLiteral("/tmp/fake-config/Corvane/Meterly");
   QString data = QStringLiteral("/tmp/fake-data/Corvane/Meterly");
-  QString runtime = QStringLiteral("/tmp/fake-runtime/Meterly");
   QString allUsersData = QStringLiteral("/tmp/fake-data/Corvane/Meterly");
 };
 
