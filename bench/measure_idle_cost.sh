@@ -4,6 +4,8 @@
 # the sum over the program's threads of /proc/<pid>/task/*/schedstat (nanoseconds on a CPU),
 # taken after a settling time; memory is the resident set (VmRSS) at the end.
 # Usage: bench/measure_idle_cost.sh [seconds per run, default 120]
+# METERLY_BENCH_BUILD=<dir> picks the Release build directory; METERLY_BENCH_BUILT=1 measures the
+# program already built there without configuring or building it again.
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -11,9 +13,11 @@ seconds=${1:-120}
 settle=10
 build=${METERLY_BENCH_BUILD:-$root/build/release}
 
-"$root/scripts/install-deps"
-cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DMETERLY_TESTS=OFF >/dev/null
-cmake --build "$build" --target meterly >/dev/null
+if [[ ${METERLY_BENCH_BUILT:-0} != 1 ]]; then
+  "$root/scripts/install-deps"
+  cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DMETERLY_TESTS=OFF >/dev/null
+  cmake --build "$build" --target meterly >/dev/null
+fi
 
 export E2E_WORK=$(mktemp -d /tmp/meterly-bench.XXXXXX)
 source "$root/tests/e2e/lib.sh"

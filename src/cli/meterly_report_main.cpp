@@ -4,9 +4,10 @@
 #include "cli/read_only_settings.h"
 #include "cli/report_output.h"
 #include "cli/report_request.h"
-#include "platform/linux/linux_platform.h"
+#include "platform/linux/linux_clock.h"
 #include "platform/linux/linux_registry_file.h"
 #include "platform/linux/linux_translations.h"
+#include "platform/linux/linux_user_session.h"
 #include "store/disk_db.h"
 #include "store/usage_database_location.h"
 
@@ -46,13 +47,13 @@ class MonitorSession final : public platform::UserSession {
   platform::UserSession& session_;
 };
 
-void Print(std::FILE* stream, const QString& text) {
+void print(std::FILE* stream, const QString& text) {
   const QByteArray bytes = text.toUtf8();
   std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stream);
 }
 
-int Fail(int status, const QString& message) {
-  Print(stderr, QStringLiteral("meterly-report: ") + message + QLatin1Char('\n'));
+int fail(int status, const QString& message) {
+  print(stderr, QStringLiteral("meterly-report: ") + message + QLatin1Char('\n'));
   return status;
 }
 
@@ -64,19 +65,23 @@ SettingsContext settingsContext(platform::Clock& clock) {
 }
 
 int run(const ReportRequest& request) {
-  platform::LinuxPlatform platform;
-  platform::LinuxRegistryFile settingsFile(platform.RegistryPath());
-  const Settings settings = ReadSettingsUnchanged(settingsFile, settingsContext(platform.clock()));
-  MonitorSession session(platform.userSession());
+  // Only the services a reader of the database needs: no devices, tray, sound or bus.
+  platform::LinuxUserSession userSession;
+  platform::LinuxClock clock;
+  platform::LinuxRegistryFile settingsFile(platform::RegistryFilePath(userSession));
+  platform::Registry registry(settingsFile);
+  const Settings settings = ReadSettingsUnchanged(settingsFile, settingsContext(clock));
+  MonitorSession session(userSession);
   const QString file = request.Database.isEmpty() ? FindUsageDatabaseLocation(session).FilePath() : request.Database;
 
   std::unique_ptr<TDiskDB> db;
   try {
     if (!QFileInfo::exists(file))
       throw SQLiteException(QCoreApplication::translate("ReportMain", "there is no such file"));
-    db = std::make_unique<TDiskDB>(file, platform, settings, kBusyTimeoutMs, OpenMode::ReadOnly);
+    db = std::make_unique<TDiskDB>(file, DiskDbServices{userSession, clock, registry}, settings, kBusyTimeoutMs,
+                                   OpenMode::ReadOnly);
   } catch (...) {
-    return Fail(kDatabaseStatus, QCoreApplication::translate("ReportMain", "cannot open the usage database %1: %2")
+    return fail(kDatabaseStatus, QCoreApplication::translate("ReportMain", "cannot open the usage database %1: %2")
                                      .arg(file, ExceptionMessage(std::current_exception())));
   }
   QByteArray output;
@@ -86,12 +91,12 @@ int run(const ReportRequest& request) {
     if (request.Format == ReportFormat::Csv || request.Format == ReportFormat::Json) untranslated.emplace();
     output = ReportOutput(*db, settings, request, QLocale::system());
   } catch (...) {
-    return Fail(kDatabaseStatus, QCoreApplication::translate("ReportMain", "cannot read the usage database %1: %2")
+    return fail(kDatabaseStatus, QCoreApplication::translate("ReportMain", "cannot read the usage database %1: %2")
                                      .arg(file, ExceptionMessage(std::current_exception())));
   }
   std::fwrite(output.constData(), 1, static_cast<std::size_t>(output.size()), stdout);
   if (std::fflush(stdout) != 0)
-    return Fail(kDatabaseStatus, QCoreApplication::translate("ReportMain", "cannot write the report"));
+    return fail(kDatabaseStatus, QCoreApplication::translate("ReportMain", "cannot write the report"));
   return 0;
 }
 
@@ -106,15 +111,15 @@ int main(int argc, char** argv) {
   try {
     request = ParseReportArguments(arguments);
   } catch (const ReportUsageError& error) {
-    return Fail(kUsageStatus,
+    return fail(kUsageStatus,
                 QCoreApplication::translate("ReportMain", "%1\nTry 'meterly-report --help'.").arg(error.message()));
   }
   if (request.Help) {
-    Print(stdout, ReportUsage());
+    print(stdout, ReportUsage());
     return 0;
   }
   if (request.Version) {
-    Print(stdout, QStringLiteral("meterly-report " METERLY_VERSION "\n"));
+    print(stdout, QStringLiteral("meterly-report " METERLY_VERSION "\n"));
     return 0;
   }
   return run(request);

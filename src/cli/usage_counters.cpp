@@ -2,8 +2,10 @@
 
 #include "reports/report_query.h"
 
+#include <QHash>
 #include <QStringList>
 
+#include <algorithm>
 #include <array>
 #include <vector>
 
@@ -28,16 +30,32 @@ constexpr std::array<Counter, 3> kCounters{{
 }};
 
 std::vector<UserTotals> TotalsPerUser(TDiskDB& db, const UserFilter& user) {
-  QStringList sql{QStringLiteral("SELECT USER_NAME, COALESCE(SUM(DATA_IN), 0), COALESCE(SUM(DATA_OUT), 0), "
-                                 "COALESCE(SUM(DIALUP_DURATION), 0)"),
+  // Summed here rather than with GROUP BY, for which SQLite sorts every row of the table: that
+  // took three times as long as reading them.
+  QStringList sql{QStringLiteral("SELECT USER_NAME, DATA_IN, DATA_OUT, DIALUP_DURATION"),
                   QStringLiteral("FROM ") + db.DailyTable()};
   if (user) sql.append(QStringLiteral("WHERE USER_NAME = ") + QuotedSQL(*user));
-  sql.append(QStringLiteral("GROUP BY USER_NAME ORDER BY USER_NAME"));
   std::vector<UserTotals> totals;
+  QHash<QString, std::size_t> places;
   TSQLiteDB::LockGuard lock(db);
   ForEachRow(db, sql.join(QLatin1Char('\n')), [&] {
-    totals.push_back({db.ColumnText(0), {db.ColumnInt64(1), db.ColumnInt64(2), db.ColumnInt64(3)}});
+    const QString name = db.ColumnText(0);
+    const auto place = places.constFind(name);
+    const std::size_t at = place != places.constEnd() ? *place : totals.size();
+    if (at == totals.size()) {
+      places.insert(name, at);
+      totals.push_back({name, {}});
+    }
+    std::array<qint64, 3>& values = totals[at].Values;
+    for (std::size_t i = 0; i < values.size(); ++i) {
+      // As SQLite's SUM does, a total beyond 64 bits fails rather than wraps.
+      if (__builtin_add_overflow(values[i], db.ColumnInt64(static_cast<int>(i) + 1), &values[i]))
+        throw SQLiteException(QStringLiteral("integer overflow"));
+    }
   });
+  // In SQLite's order of names: their UTF-8 bytes.
+  std::sort(totals.begin(), totals.end(),
+            [](const UserTotals& a, const UserTotals& b) { return a.User.toUtf8() < b.User.toUtf8(); });
   // A user asked for by name always has its series, so that a collector sees it from the start.
   if (user && totals.empty()) totals.push_back({*user, {}});
   return totals;

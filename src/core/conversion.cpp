@@ -5,8 +5,11 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
 #include <array>
+#include <bit>
 #include <charconv>
+#include <cstring>
 #include <initializer_list>
 #include <limits>
 #include <variant>
@@ -76,6 +79,10 @@ constexpr UnitScale BitScale{BitThreshold, BitStep, {"bit", "kbit", "Mbit", "GBi
 
 enum class Decimals { ByMagnitude, AlwaysTwo };
 
+// The decimals of an amount shown in a unit: two below 10, one below 100, none above. The choice
+// is made on the unrounded value, so 9.999 prints as "10.00".
+int PrecisionDecimals(double scaled) { return scaled < 10 ? 2 : scaled < 100 ? 1 : 0; }
+
 // Negative values stay below the first threshold and print as a plain count.
 int AutomaticRank(qint64 value, qint64 threshold) {
   int rank = 0;
@@ -89,14 +96,61 @@ long double Divisor(qint64 step, int rank) {
   return divisor;
 }
 
+// The digits of the value with the decimals given, "." as the point, written from at on.
+char* FixedDigits(char* at, char* end, long double value, int decimals) {
+  const auto [last, error] = std::to_chars(at, end, value, std::chars_format::fixed, decimals);
+  METERLY_ASSERT(error == std::errc(), "Conversion", "Number too long to format");
+  return last;
+}
+
+// The same digits as FixedDigits of value / 2^shift for a value not below zero, worked out in
+// integers: that quotient is exact in extended precision, and the C library rounds it to nearest,
+// ties to even, as done here. A tenth of the cost of the C library's formatting.
+char* PowerOfTwoQuotientDigits(char* at, char* end, qint64 value, int shift, int decimals) {
+  quint64 unit = 1;
+  for (int i = 0; i < decimals; ++i) unit *= 10;
+  // value * unit / 2^shift, split so that no product leaves 64 bits: the whole part of the
+  // quotient times unit, plus the remainder times unit, which stays below 2^(shift + 7).
+  const auto count = static_cast<quint64>(value);
+  const quint64 mask = (quint64{1} << shift) - 1;
+  const quint64 remainder = (count & mask) * unit;
+  quint64 rounded = (count >> shift) * unit + (remainder >> shift);
+  const quint64 rest = remainder & mask;
+  const quint64 half = quint64{1} << (shift - 1);
+  if (rest > half || (rest == half && rounded % 2 == 1)) ++rounded;
+  at = std::to_chars(at, end, rounded / unit).ptr;
+  if (decimals == 0) return at;
+  *at++ = '.';
+  quint64 fraction = rounded % unit;
+  for (int i = decimals - 1; i >= 0; --i, fraction /= 10) at[i] = static_cast<char>('0' + fraction % 10);
+  return at + decimals;
+}
+
+// "%d %s" or "%.Nf %s" of the number and the unit, made in one buffer: reports fill tens of
+// thousands of cells with it.
 QString FormatInUnit(qint64 value, const UnitScale& scale, int rank, Decimals decimals, const QLocale& locale) {
-  const QString unit = QString::fromLatin1(scale.names[static_cast<std::size_t>(rank)]);
-  if (rank == 0) return FillFormat(u"%d %s", {value, unit}, locale);
-  // Extended precision, so that counts beyond 2^53 keep every bit before rounding.
-  const long double scaled = static_cast<long double>(value) / Divisor(scale.step, rank);
-  const QString format =
-      decimals == Decimals::AlwaysTwo ? QStringLiteral("%.2f %s") : PrecisionFormat(static_cast<double>(scaled));
-  return FillFormat(format, {scaled, unit}, locale);
+  std::array<char, 72> text{};
+  char* const end = text.data() + text.size();
+  int places = 0;
+  char* at = nullptr;
+  if (rank == 0) {
+    at = std::to_chars(text.data(), end, value).ptr;
+  } else {
+    // Extended precision, so that counts beyond 2^53 keep every bit before rounding.
+    const long double scaled = static_cast<long double>(value) / Divisor(scale.step, rank);
+    places = decimals == Decimals::AlwaysTwo ? 2 : PrecisionDecimals(static_cast<double>(scaled));
+    const bool powerOfTwo = (scale.step & (scale.step - 1)) == 0;
+    at = powerOfTwo && value >= 0
+             ? PowerOfTwoQuotientDigits(text.data(), end - 8, value,
+                                        rank * std::countr_zero(static_cast<quint64>(scale.step)), places)
+             : FixedDigits(text.data(), end - 8, scaled, places);
+  }
+  *at++ = ' ';
+  const char* const unit = scale.names[static_cast<std::size_t>(rank)];
+  at = std::copy(unit, unit + std::strlen(unit), at);
+  QString result = QString::fromLatin1(text.data(), at - text.data());
+  // The units have no ".": only the number's point is the locale's.
+  return places > 0 ? result.replace(u'.', locale.decimalPoint()) : result;
 }
 
 QString FormatAutomatic(qint64 value, const UnitScale& scale, const QLocale& locale) {
@@ -122,17 +176,10 @@ qint64 SaturatingBits(qint64 bytes) {
 
 QString FixedNumber(long double value, int decimals, const QLocale& locale) {
   std::array<char, 64> digits{};
-  const auto [end, error] =
-      std::to_chars(digits.data(), digits.data() + digits.size(), value, std::chars_format::fixed, decimals);
-  METERLY_ASSERT(error == std::errc(), "Conversion", "Number too long to format");
+  const char* const end = FixedDigits(digits.data(), digits.data() + digits.size(), value, decimals);
   QString text = QString::fromLatin1(digits.data(), end - digits.data());
-  return text.replace(u'.', locale.decimalPoint());
-}
-
-QString PrecisionFormat(double scaled) {
-  if (scaled < 10) return QStringLiteral("%.2f %s");
-  if (scaled < 100) return QStringLiteral("%.1f %s");
-  return QStringLiteral("%.0f %s");
+  // Without decimals there is no point to replace, and no need to ask the locale for one.
+  return decimals > 0 ? text.replace(u'.', locale.decimalPoint()) : text;
 }
 
 QString FormatVolume(bool forceAutomatic, qint64 bytes, quint8 volumeUnit, const QLocale& locale) {

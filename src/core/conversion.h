@@ -37,10 +37,6 @@ constexpr quint8 BitsPerSecond = 1;
 // Every number these routines write has ASCII digits and no thousands separators; only the
 // decimal separator is the locale's.
 
-// The format text for a scaled value and its unit: two decimals below 10, one below 100,
-// none above. The choice is made on the unrounded value, so 9.999 prints as "10.00".
-QString PrecisionFormat(double scaled);
-
 // A byte count. Unless forceAutomatic is set, a volumeUnit other than Automatic fixes the unit
 // and the number always has two decimals. Automatic scaling stops at "GB" (1 TiB reads
 // "1024 GB"). A volumeUnit outside 0 to 4 raises EAssertionFailed naming "Conversion" when

@@ -2,6 +2,7 @@
 
 #include "base/assertion.h"
 #include "display/averages_strip.h"
+#include "display/colorref.h"
 #include "display/histogram_background.h"
 #include "display/histogram_format.h"
 #include "display/histogram_grid.h"
@@ -12,6 +13,8 @@
 #include <QRandomGenerator>
 #include <QtMath>
 
+#include <algorithm>
+#include <cstring>
 #include <limits>
 
 namespace meterly {
@@ -29,13 +32,19 @@ bool IsKnown(TLineType type) { return static_cast<int>(type) >= 0 && static_cast
 QString Labelled(const QString& label, const QString& value) { return label + QStringLiteral(": ") + value; }
 
 // Surfaces follow the control's size and the screen's pixel ratio lazily and are only replaced
-// when either changed. They hold device pixels, so nothing is blurred by scaling; everything is
-// drawn in the control's own (logical) pixels.
-void FitSurface(QImage& surface, const QSize& size, qreal ratio) {
+// when either changed (then true). They hold device pixels, so nothing is blurred by scaling;
+// everything is drawn in the control's own (logical) pixels.
+bool FitSurface(QImage& surface, const QSize& size, qreal ratio) {
   const QSize device(qCeil(size.width() * ratio), qCeil(size.height() * ratio));
-  if (surface.size() == device && surface.devicePixelRatio() == ratio) return;
+  if (surface.size() == device && surface.devicePixelRatio() == ratio) return false;
   surface = size.isEmpty() ? QImage() : QImage(device, QImage::Format_RGB32);
   surface.setDevicePixelRatio(ratio);
+  return true;
+}
+
+bool Uniform(const SampleSeries& series, quint32 value) {
+  return std::all_of(series.Values().begin(), series.Values().end(),
+                     [value](quint32 stored) { return stored == value; });
 }
 
 QSize LogicalSize(const QImage& surface) { return surface.deviceIndependentSize().toSize(); }
@@ -48,9 +57,13 @@ THistogram::THistogram(QWidget* parent) : QWidget(parent), unitDivisor_(ByteUnit
 }
 
 void THistogram::AddSample(quint32 inValue, quint32 outValue) {
-  in_.Push(InUnit(inValue));
-  out_.Push(InUnit(outValue));
-  update();
+  const quint32 in = InUnit(inValue);
+  const quint32 out = InUnit(outValue);
+  // A hidden control paints when it is shown again.
+  const bool changesDrawing = isVisible() && !(Uniform(in_, in) && Uniform(out_, out));
+  in_.Push(in);
+  out_.Push(out);
+  if (changesDrawing) update();
 }
 
 void THistogram::Clear() {
@@ -96,7 +109,7 @@ void THistogram::SetCompactMode(TCompactMode mode) {
   options_.EnableAverages = mode != TCompactMode::cmNumLeft;
   options_.EnableGrid = mode == TCompactMode::cmNone;
   if (mode != TCompactMode::cmNone) options_.BackImage = QImage();
-  update();
+  OptionsChanged();
 }
 
 void THistogram::SetLineType(TLineType type) {
@@ -107,6 +120,12 @@ void THistogram::SetLineType(TLineType type) {
 void THistogram::SetLineStep(int step) {
   METERLY_ASSERT(step >= 1, "histogram", "The line step must be at least one pixel");
   Assign(options_.LineStep, step);
+}
+
+void THistogram::OptionsChanged() {
+  backgroundCurrent_ = false;
+  averagesCurrent_ = false;
+  update();
 }
 
 void THistogram::paintEvent(QPaintEvent* /*event*/) {
@@ -121,11 +140,13 @@ void THistogram::paintEvent(QPaintEvent* /*event*/) {
 void THistogram::PaintSurfaces() {
   const bool showsPlot = options_.ShowsPlot();
   const qreal ratio = SurfaceRatio();
-  if (showsPlot) {
-    FitSurface(graphSurface_, QSize(width(), height() - (options_.EnableAverages ? AveragesStripHeight : 0)), ratio);
+  if (showsPlot && FitSurface(graphSurface_,
+                              QSize(width(), height() - (options_.EnableAverages ? AveragesStripHeight : 0)), ratio)) {
+    backgroundCurrent_ = false;
   }
-  if (options_.EnableAverages) {
-    FitSurface(averagesSurface_, QSize(width(), showsPlot ? AveragesStripHeight : height()), ratio);
+  if (options_.EnableAverages &&
+      FitSurface(averagesSurface_, QSize(width(), showsPlot ? AveragesStripHeight : height()), ratio)) {
+    averagesCurrent_ = false;
   }
   PaintGraphSurface();
   if (options_.EnableAverages) PaintAveragesSurface();
@@ -133,10 +154,17 @@ void THistogram::PaintSurfaces() {
 
 void THistogram::PaintGraphSurface() {
   if (graphSurface_.isNull()) return;
-  {
-    QPainter painter(&graphSurface_);
-    DrawGraphBackground(painter, LogicalSize(graphSurface_), options_);
+  if (!backgroundCurrent_) {
+    graphBackground_ = QImage(graphSurface_.size(), graphSurface_.format());
+    graphBackground_.setDevicePixelRatio(graphSurface_.devicePixelRatio());
+    // Where a back image is transparent, the back colour shows.
+    graphBackground_.fill(ColorrefToQColor(options_.BackColor));
+    QPainter painter(&graphBackground_);
+    DrawGraphBackground(painter, LogicalSize(graphBackground_), options_);
+    backgroundCurrent_ = true;
   }
+  std::memcpy(graphSurface_.bits(), graphBackground_.constBits(),
+              static_cast<std::size_t>(graphSurface_.sizeInBytes()));
   if (options_.ShowsPlot()) PaintPlot();
 }
 
@@ -159,9 +187,12 @@ void THistogram::PaintPlot() {
 
 void THistogram::PaintAveragesSurface() {
   if (averagesSurface_.isNull()) return;
-  const AveragesTexts texts{AverageText(options_.LabelIn, AverageIn()), AverageText(options_.LabelOut, AverageOut())};
+  AveragesTexts texts{AverageText(options_.LabelIn, AverageIn()), AverageText(options_.LabelOut, AverageOut())};
+  if (averagesCurrent_ && texts.In == paintedAverages_.In && texts.Out == paintedAverages_.Out) return;
   QPainter painter(&averagesSurface_);
   DrawAveragesStrip(painter, LogicalSize(averagesSurface_), texts, options_);
+  paintedAverages_ = std::move(texts);
+  averagesCurrent_ = true;
 }
 
 // The compact modes show the bare value; the full strip names the series and lets the host

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "display/averages_strip.h"
 #include "display/histogram_options.h"
 #include "display/sample_series.h"
 
@@ -17,7 +18,9 @@ namespace meterly {
 //
 // Everything is drawn offscreen, into the graph surface (plot, frame, grid, labels) and the
 // averages surface (the strip), and each is copied to the control in one operation, so a
-// repaint every second never flickers. RenderBitmap draws without a visible control.
+// repaint every second never flickers. A sample that leaves every stored value as it was (the
+// same value as all before it, as when nothing is transferred) changes nothing drawn and
+// repaints nothing. RenderBitmap draws without a visible control.
 class THistogram : public QWidget {
   Q_OBJECT
 
@@ -116,8 +119,9 @@ class THistogram : public QWidget {
   template <typename T, typename V>
   void Assign(T& field, V&& value) {
     field = std::forward<V>(value);
-    update();
+    OptionsChanged();
   }
+  void OptionsChanged();
 
   void PaintSurfaces();
   void PaintGraphSurface();
@@ -134,6 +138,12 @@ class THistogram : public QWidget {
   QImage graphSurface_;
   QImage averagesSurface_;
   qreal renderRatio_ = 0;
+  // What no sample changes: the background and frame of the graph surface, and the texts the
+  // averages surface shows; both kept until the options or the surfaces change.
+  QImage graphBackground_;
+  bool backgroundCurrent_ = false;
+  AveragesTexts paintedAverages_;
+  bool averagesCurrent_ = false;
 };
 
 }  // namespace meterly

@@ -92,15 +92,21 @@ void FillBarColumn(QImage& surface, int x, int baseRow, const BarColumn& bar, co
   const auto device = [ratio](int logical) { return static_cast<int>(std::lround(logical * ratio)); };
   const int left = device(x);
   const int right = std::min(device(x + 1), surface.width());
-  const int top = bar.Top();
-  for (int height = 0; height < top; ++height) {
-    const QRgb colour = height < bar.Overlap ? colours.Overlap : height < bar.Out ? colours.Out : colours.In;
-    const int row = baseRow - height;
-    for (int y = device(row); y < std::min(device(row + 1), surface.height()); ++y) {
+  // The heights from..to-1 are the rows baseRow-to+1..baseRow-from, which cover the device rows
+  // from the top of the first to the bottom of the last.
+  const auto fill = [&](int from, int to, QRgb colour) {
+    const int bottom = std::min(device(baseRow - from + 1), surface.height());
+    for (int y = device(baseRow - to + 1); y < bottom; ++y) {
       QRgb* const line = reinterpret_cast<QRgb*>(bits + y * stride);
       std::fill(line + left, line + right, colour);
     }
-  }
+  };
+  const int top = bar.Top();
+  const int overlapTop = std::min(bar.Overlap, top);
+  const int outTop = std::max(overlapTop, std::min(bar.Out, top));
+  fill(0, overlapTop, colours.Overlap);
+  fill(overlapTop, outTop, colours.Out);
+  fill(outTop, top, colours.In);
 }
 
 void DrawBars(QImage& surface, const PlotArea& area, double scale, const SampleSeries& in, const SampleSeries& out,

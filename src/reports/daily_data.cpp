@@ -5,9 +5,11 @@
 #include "reports/report_query.h"
 #include "store/peak_hours.h"
 
+#include <QHash>
 #include <QStringList>
 
 #include <algorithm>
+#include <array>
 
 namespace meterly {
 
@@ -26,28 +28,49 @@ QString DailyDataQuery(const UserFilter& user, const Settings& settings, const R
   QStringList conditions;
   if (user) conditions.append(QStringLiteral("USER_NAME = ") + QuotedSQL(*user));
   if (settings.HoursShown != 0) {
-    // "+HOUR" keeps SQLite on the day index; through the hour index it reads most of the table.
+    // "+HOUR" keeps SQLite off the hour index, through which it reads most of the table.
     conditions.append(QStringLiteral("+HOUR IN (%1)").arg(HourList(KeptHours(settings))));
   }
   if (days) conditions.append(QStringLiteral("DAY BETWEEN %1 AND %2").arg(days->First).arg(days->Last));
-  QStringList lines{QStringLiteral("SELECT DAY, COALESCE(SUM(DATA_IN), 0), COALESCE(SUM(DATA_OUT), 0), "
-                                   "COALESCE(SUM(DIALUP_DURATION), 0)"),
+  QStringList lines{QStringLiteral("SELECT DAY, DATA_IN, DATA_OUT, DIALUP_DURATION"),
                     QStringLiteral("FROM ") + (settings.HoursShown != 0 ? QStringLiteral("usage") : dailyTable)};
   for (qsizetype i = 0; i < conditions.size(); ++i) {
     lines.append((i == 0 ? QStringLiteral("WHERE ") : QStringLiteral("AND ")) + conditions.at(i));
   }
-  lines.append(QStringLiteral("GROUP BY DAY"));
   return lines.join(QLatin1Char('\n'));
 }
 
 TDailyData LoadDailyData(TDiskDB& db, const UserFilter& user, const Settings& settings, const ReportDays& days) {
   const quint32 hours = KeptHours(settings);
   const QString sql = DailyDataQuery(user, settings, days, db.DailyTable());
-  TDailyData data;
+  // The rows are summed per day here: with GROUP BY, SQLite looks every row up again through the
+  // day index, which took three times as long as reading the table.
+  struct DaySums {
+    qint32 Day = 0;
+    std::array<qint64, 3> Values{};  // received, sent, dial-up seconds
+  };
+  std::vector<DaySums> sums;
+  QHash<qint32, std::size_t> places;
   TSQLiteDB::LockGuard lock(db);
   ForEachRow(db, sql, [&] {
-    data.push_back({db.ColumnInt(0), db.ColumnInt64(1), db.ColumnInt64(2), static_cast<quint32>(db.ColumnInt64(3))});
+    const qint32 day = db.ColumnInt(0);
+    const auto place = places.constFind(day);
+    const std::size_t at = place != places.constEnd() ? *place : sums.size();
+    if (at == sums.size()) {
+      places.insert(day, at);
+      sums.push_back({day, {}});
+    }
+    std::array<qint64, 3>& values = sums[at].Values;
+    for (std::size_t i = 0; i < values.size(); ++i) {
+      // As SQLite's SUM does, a total beyond 64 bits fails rather than wraps.
+      if (__builtin_add_overflow(values[i], db.ColumnInt64(static_cast<int>(i) + 1), &values[i]))
+        throw SQLiteException(QStringLiteral("integer overflow"));
+    }
   });
+  TDailyData data;
+  data.reserve(sums.size());
+  for (const DaySums& day : sums)
+    data.push_back({day.Day, day.Values[0], day.Values[1], static_cast<quint32>(day.Values[2])});
   std::sort(data.begin(), data.end(), [](const TDayUsage& a, const TDayUsage& b) { return a.Day < b.Day; });
 
   const qint32 today = db.Today();

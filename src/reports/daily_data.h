@@ -13,8 +13,9 @@ struct Settings;
 // The days a report covers: every recorded day, or the days first ... last.
 using ReportDays = std::optional<DayRange>;
 
-// The SQL of the per-day totals for a user (or all users), the hours the settings' HoursShown
-// keeps and the days; without an hours filter it sums the given table of day totals.
+// The SQL of the rows that make the per-day totals (DAY, DATA_IN, DATA_OUT, DIALUP_DURATION) for
+// a user (or all users), the hours the settings' HoursShown keeps and the days; without an hours
+// filter it reads the given table of day totals.
 QString DailyDataQuery(const UserFilter& user, const Settings& settings, const ReportDays& days,
                        const QString& dailyTable = QStringLiteral("usage"));
 

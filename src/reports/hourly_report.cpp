@@ -108,9 +108,14 @@ QVariant THourlyList::data(const QModelIndex& index, int role) const {
   const THourlyRow& row = rows_.at(static_cast<std::size_t>(index.row()));
   if (role == Qt::DisplayRole) return CellText(row.Record, index.column());
   if (role != Qt::BackgroundRole) return {};
-  if (index.column() != 1) return QColor(Qt::white);
   const HourMasks masks = PeakHourMasks(settings_.PeakHourFrom, settings_.PeakHourTo);
-  return ColorrefToQColor(HourInMask(masks.Peak, row.Record.Hour) ? settings_.OnPeakColor : settings_.OffPeakColor);
+  const QColor colour =
+      index.column() != 1
+          ? QColor(0xFF, 0xFF, 0xFF)
+          : ColorrefToQColor(HourInMask(masks.Peak, row.Record.Hour) ? settings_.OnPeakColor : settings_.OffPeakColor);
+  // Through the colour's type as the painting library registers it when loaded, so that the list
+  // builds reports in a program without that library (which then never asks for colours).
+  return QVariant(QMetaType(QMetaType::QColor), &colour);
 }
 
 QVariant THourlyList::headerData(int section, Qt::Orientation orientation, int role) const {

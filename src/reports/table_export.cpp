@@ -159,8 +159,17 @@ QString TableToText(const TReportTable& table) {
   QStringList lines{table.Columns.join(tab), Mapped(table.Columns, [](const QString& caption) {
                                                return QString(CharacterCount(caption), QLatin1Char('='));
                                              }).join(tab)};
-  for (const TReportRow& row : table.Rows) lines.append(CellsOf(row).join(tab));
-  return lines.join(kLineEnd) + kLineEnd;
+  QString text = lines.join(kLineEnd) + kLineEnd;
+  // The rows go straight into the text, without a list and a joined line for each.
+  for (const TReportRow& row : table.Rows) {
+    text += row.Caption;
+    for (const QString& cell : row.SubItems) {
+      text += tab;
+      text += cell;
+    }
+    text += kLineEnd;
+  }
+  return text;
 }
 
 void ExportXLS(const TReportTable& table, const QString& fileName, const QString& title) {

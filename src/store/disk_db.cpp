@@ -36,8 +36,8 @@ QString JoinLines(const QStringList& lines) {
   return present.join(QLatin1Char('\n'));
 }
 
-QString NameOfUser(platform::Platform& platform) {
-  const QString name = platform.userSession().UserName();
+QString NameOfUser(platform::UserSession& session) {
+  const QString name = session.UserName();
   return name.isEmpty() ? QStringLiteral("Error") : name;
 }
 
@@ -53,10 +53,16 @@ void Add(UsageTotals& sum, const UsageTotals& amounts) {
 
 TDiskDB::TDiskDB(const QString& fileName, platform::Platform& platform, const Settings& settings, int busyTimeoutMs,
                  OpenMode mode)
+    : TDiskDB(fileName, DiskDbServices{platform.userSession(), platform.clock(), platform.registry()}, settings,
+              busyTimeoutMs, mode) {}
+
+TDiskDB::TDiskDB(const QString& fileName, const DiskDbServices& services, const Settings& settings, int busyTimeoutMs,
+                 OpenMode mode)
     : TSQLiteDB(fileName, true, QStringLiteral("TDiskDB"), mode),
-      platform_(platform),
+      clock_(services.Clock),
+      registry_(services.Registry),
       settings_(settings),
-      userName_(NameOfUser(platform)),
+      userName_(NameOfUser(services.Session)),
       mode_(mode) {
   SetBusyTimeout(busyTimeoutMs);
   InitSchema();
@@ -112,7 +118,7 @@ void TDiskDB::UpgradeToHourlyLayout() {
 }
 
 void TDiskDB::AddData(quint32 dialupSeconds, qint64 in, qint64 out) {
-  const QDateTime now = platform_.clock().Now();
+  const QDateTime now = clock_.Now();
   const qint32 day = DateToDaySerial(now.date());
   const int hour = now.time().hour();
   if (pending_.empty() || pending_.back().Day != day || pending_.back().Hour != hour) {
@@ -123,7 +129,7 @@ void TDiskDB::AddData(quint32 dialupSeconds, qint64 in, qint64 out) {
 
 bool TDiskDB::PendingHourEnded() const {
   if (pending_.empty()) return false;
-  const QDateTime now = platform_.clock().Now();
+  const QDateTime now = clock_.Now();
   return pending_.front().Day != DateToDaySerial(now.date()) || pending_.front().Hour != now.time().hour();
 }
 
@@ -233,7 +239,7 @@ void TDiskDB::AddDialupSession(const TRasItem& session) {
 }
 
 void TDiskDB::ImportRegistryStats() {
-  platform::Registry& registry = platform_.registry();
+  platform::Registry& registry = registry_;
   const std::optional<std::vector<RegistryStatsDay>> days = ReadRegistryStats(registry.Hive());
   if (!days) return;
 
@@ -263,7 +269,7 @@ void TDiskDB::ImportRegistryStats() {
   }
 }
 
-qint32 TDiskDB::Today() const { return DateToDaySerial(platform_.clock().Now().date()); }
+qint32 TDiskDB::Today() const { return DateToDaySerial(clock_.Now().date()); }
 
 QString TDiskDB::DayCondition(qint32 firstDay, qint32 lastDay) const {
   if (firstDay == lastDay) return QStringLiteral("DAY = %1").arg(firstDay);

@@ -14,8 +14,19 @@ namespace meterly {
 struct Settings;
 
 namespace platform {
+class Clock;
 class Platform;
-}
+class Registry;
+class UserSession;
+}  // namespace platform
+
+// What the database takes from the system: the user name, the clock and the registry of
+// ImportRegistryStats.
+struct DiskDbServices {
+  platform::UserSession& Session;
+  platform::Clock& Clock;
+  platform::Registry& Registry;
+};
 
 // A user whose rows are counted, or nullopt for every user.
 using UserFilter = std::optional<QString>;
@@ -50,6 +61,9 @@ class TDiskDB final : public TSQLiteDB {
   // Opened read-only, the file is only checked to hold the current layout (SQLiteException
   // otherwise) and is never changed: only the queries may be used.
   TDiskDB(const QString& fileName, platform::Platform& platform, const Settings& settings,
+          int busyTimeoutMs = DefaultBusyTimeoutMs, OpenMode mode = OpenMode::ReadWrite);
+  // The same with only the services it uses, for a program that has no whole platform.
+  TDiskDB(const QString& fileName, const DiskDbServices& services, const Settings& settings,
           int busyTimeoutMs = DefaultBusyTimeoutMs, OpenMode mode = OpenMode::ReadWrite);
 
   // Adds to the amounts not yet written, under the current local day and hour.
@@ -132,7 +146,8 @@ class TDiskDB final : public TSQLiteDB {
   qint64 DataVersion();
   void KeepPeriodsCurrent(const std::vector<PendingHour>& written);
 
-  platform::Platform& platform_;
+  platform::Clock& clock_;
+  platform::Registry& registry_;
   const Settings& settings_;
   const QString userName_;
   const OpenMode mode_;

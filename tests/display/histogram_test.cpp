@@ -17,6 +17,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <limits>
 
 namespace meterly {
@@ -101,15 +102,9 @@ TEST(HistogramSamplesTest, BitsAreStoredEightTimesTheBytesAndSaturate) {
   EXPECT_EQ(graph.SeriesIn()[0], Top32);
 }
 
-TEST(HistogramLayoutTest, GridRowsSitAboveTheBottomLabelAtAThirdOfTheRemainingHeight) {
-  const auto rows = GridRows(114, 13, 2.5);
-  const int labelTops[GridRowCount] = {99, 67, 35, 3};
-  const int lineRows[GridRowCount] = {105, 73, 41, 9};
-  for (int i = 0; i < GridRowCount; ++i) {
-    EXPECT_EQ(rows[i].LabelTop, labelTops[i]);
-    EXPECT_EQ(rows[i].LineY, lineRows[i]);
-  }
-  EXPECT_EQ(rows[0].Value, 22u);  // 9 pixels at 2.5 per pixel
+// Where the rows sit, the reference images of the grid show.
+TEST(HistogramLayoutTest, GridRowValuesAreTheirHeightsAtTheScaleAndSaturate) {
+  EXPECT_EQ(GridRows(114, 13, 2.5)[0].Value, 22u);  // 9 pixels at 2.5 per pixel
   EXPECT_EQ(GridRows(114, 13, 5e9)[3].Value, 4294967295u);
 }
 
@@ -133,6 +128,37 @@ TEST(HistogramLayoutTest, SurfacesAreOnlyReplacedWhenTheSizeChanges) {
   EXPECT_EQ(graph.RenderBitmap().constBits(), first);
   graph.resize(17, 16);
   EXPECT_EQ(graph.RenderBitmap().size(), QSize(17, 16));
+}
+
+// What a painting keeps for the next one (the background, the averages strip) never outlives a
+// change: a control changed after a painting paints as one that had the change from the start.
+TEST(HistogramLayoutTest, AChangeAfterAPaintingShowsAsInAFreshControl) {
+  const std::function<void(THistogram&)> changes[] = {
+      [](THistogram& g) { g.SetBackColor(0x123456); },
+      [](THistogram& g) { g.SetEnableGradient(true); },
+      [](THistogram& g) { g.SetFrameColor(0x00FF00); },
+      [](THistogram& g) { g.SetLeftToRight(true); },
+      [](THistogram& g) { g.SetEnableGrid(false); },
+      [](THistogram& g) { g.SetLabelIn(QStringLiteral("Down")); },
+      [](THistogram& g) { g.SetFontAverages(HistogramFont(12)); },
+      [](THistogram& g) { g.SetCompactMode(TCompactMode::cmNumBottom); },
+      [](THistogram& g) { g.SetMeasurementUnit(TMeasurementUnit::muBits); },
+      [](THistogram& g) { g.AddSample(5000, 100); },
+      [](THistogram& g) { g.resize(150, 90); },
+      [](THistogram& g) { g.SetDevicePixelRatio(2); }};
+  for (std::size_t i = 0; i < std::size(changes); ++i) {
+    THistogram painted;
+    THistogram fresh;
+    for (THistogram* graph : {&painted, &fresh}) {
+      graph->resize(120, 80);
+      Feed(*graph, {{3000, 700}, {10, 2000}});
+    }
+    painted.RenderBitmap();
+    changes[i](painted);
+    changes[i](fresh);
+    EXPECT_EQ(painted.RenderBitmap(), fresh.RenderBitmap()) << "change " << i;
+    EXPECT_EQ(painted.AveragesImage(), fresh.AveragesImage()) << "change " << i;
+  }
 }
 
 TEST(HistogramModeTest, CompactModesPickTheirGridAndAveragesAndDropTheBackImage) {

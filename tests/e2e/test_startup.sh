@@ -54,3 +54,19 @@ test_damaged_settings_file_is_kept_aside_and_defaults_apply() {
   cmp -s "$REGISTRY_FILE.bad" "$TEST_HOME/original" || fail "the damaged file was not kept as registry.reg.bad"
   [[ $(settings_value Graph Width) == dword:00000122 ]] || fail "Width: $(settings_value Graph Width)"
 }
+
+test_hand_edited_values_keep_their_form() {
+  new_home
+  write_settings <<'REG'
+[Graph]
+"TransparentValue"="25"
+"StayOnTop"=dword:00000000
+[Main]
+"InterfaceGuid"="veth-测试"
+REG
+  start_until_tray_icon
+  stop_meterly 10
+  [[ $(settings_value Graph TransparentValue) == '"25"' ]] || fail "TransparentValue: $(settings_value Graph TransparentValue)"
+  [[ $(settings_value Graph StayOnTop) == '"0"' ]] || fail "StayOnTop: $(settings_value Graph StayOnTop)"
+  [[ $(settings_value Main InterfaceGuid) == '"veth-测试"' ]] || fail "InterfaceGuid: $(settings_value Main InterfaceGuid)"
+}

@@ -44,16 +44,14 @@ class FakeUserSession : public platform::UserSession {
  public:
   QString UserName() override { return user; }
   QString ExecutablePath() override { return executable; }
-  QString ConfigDir() override { return config; }
+  QString ConfigDir() override { return QStringLiteral("/tmp/fake-config/Corvane/Meterly"); }
   QString DataDir() override { return data; }
-  QString RuntimeDir() override { return runtime; }
+  QString RuntimeDir() override { return QStringLiteral("/tmp/fake-runtime/Meterly"); }
   QString AllUsersDataDir() override { return allUsersData; }
 
   QString user = QStringLiteral("tester");
   QString executable = QStringLiteral("/opt/meterly/meterly");
-  QString config = QStringLiteral("/tmp/fake-config/Corvane/Meterly");
   QString data = QStringLiteral("/tmp/fake-data/Corvane/Meterly");
-  QString runtime = QStringLiteral("/tmp/fake-runtime/Meterly");
   QString allUsersData = QStringLiteral("/tmp/fake-data/Corvane/Meterly");
 };
 
@@ -133,7 +131,7 @@ class FakePowerService : public platform::PowerService {
   bool refusing = false;  // every request fails, as logind does for a user without the right
 };
 
-// Records what is registered and answers as told; emitActivated() plays the key being pressed.
+// Records what is registered and answers as told; EmitActivated() plays the key being pressed.
 class FakeGlobalHotKey : public platform::GlobalHotKey {
  public:
   bool Register(const QKeySequence& keys, QString* error) override;

@@ -36,26 +36,7 @@ TEST(RegistryTest, MissingFileLoadsAsAnEmptyHiveWithoutProblem) {
   EXPECT_EQ(file.contents, QByteArray("REGEDIT4\n"));
 }
 
-TEST(RegistryTest, DamagedFileIsKeptAsideAndTheDefaultsApply) {
-  FakeRegistryFile file;
-  file.contents = DamagedText;
-  Registry registry(file);
-  registry.Load();
-
-  EXPECT_TRUE(registry.Hive().IsEmpty());
-  EXPECT_EQ(file.setAsideAs, DamagedText);
-  const QString problem = registry.LoadProblem();
-  EXPECT_TRUE(problem.contains(QStringLiteral("fake://registry.reg "))) << problem.toStdString();
-  EXPECT_TRUE(problem.contains(QStringLiteral("kept as fake://registry.reg.bad"))) << problem.toStdString();
-  EXPECT_TRUE(problem.contains(QStringLiteral("line 4: dword value needs 1 to 8 hex digits"))) << problem.toStdString();
-
-  registry.Save();  // the damaged file is safe aside, so the defaults may be written
-  EXPECT_EQ(file.contents, QByteArray("REGEDIT4\n"));
-
-  registry.Load();
-  EXPECT_TRUE(registry.LoadProblem().isEmpty());
-}
-
+// A damaged file kept aside with the defaults applied is the end-to-end test's.
 TEST(RegistryTest, DamagedFileThatCannotBeMovedAsideIsNeverOverwritten) {
   FakeRegistryFile file;
   file.contents = DamagedText;

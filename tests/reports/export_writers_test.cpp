@@ -34,24 +34,13 @@ const TReportTable kHostile{{QStringLiteral("Name"), QStringLiteral("接收")},
                             {{QStringLiteral("a{b}\\c"), {QStringLiteral("<b>&x")}},
                              {QStringLiteral("x,y;\"z\""), {QStringLiteral("line\nbreak")}}}};
 
+// Where the cells sit, the code pages and the markup of the other formats: Calc reads every export
+// back in the round-trip test.
 TEST(XlsExport, TitleOnlyTableIsTheExactBytesOfTheMinimalWorksheet) {
   EXPECT_EQ(XLSBytes({}, QStringLiteral("T")), Hex("0908060000001000 0000"
                                                    "0000080000 00E803 00006400"
                                                    "0400090000000000000000 0154"
                                                    "0A000000"));
-}
-
-TEST(XlsExport, CellsSitFromRowThreeAndANonAsciiTableNamesItsCodePage) {
-  const QByteArray ascii = XLSBytes(kThreeColumns, QStringLiteral("T"));
-  // Caption "In" at column 1 of row 3 (0-based 1 and 2); "2.00 MB" at column 1 of row 5.
-  EXPECT_TRUE(ascii.contains(Hex("04000A00 0200 0100 000000 02") + "In"));
-  EXPECT_TRUE(ascii.contains(Hex("04000F00 0400 0100 000000 07") + "2.00 MB"));
-  EXPECT_FALSE(ascii.contains(Hex("42000200")));
-
-  const QByteArray chinese = XLSBytes(kHostile, QStringLiteral("T"));
-  // GBK code page right after the beginning of the file, the caption in its two-byte form.
-  EXPECT_EQ(chinese.mid(10, 6), Hex("42000200 A803"));
-  EXPECT_TRUE(chinese.contains(Hex("04000C00 0200 0100 000000 04 BDD3CAD5")));
 }
 
 TEST(XlsExport, LongTextsAreCutOnACharacterBoundaryWithin255Bytes) {
@@ -92,15 +81,6 @@ TEST(HtmlExport, WidthsRowColoursAndEmptyCells) {
                       "<tr bgcolor=\"#E0E0F0\">\r\n <td width=\"33%\">2/3/26</td>\r\n"
                       " <td width=\"33%\">2.00 MB</td>\r\n <td width=\"33%\">3 B</td>\r\n</tr>\r\n"
                       "</table>\r\n</body></html>\r\n"));
-}
-
-TEST(HtmlExport, MarkupAndNonAsciiBecomeEntities) {
-  const QByteArray html = HTMLBytes(kHostile, QStringLiteral("<T>"));
-  EXPECT_TRUE(html.contains("<title>&lt;T&gt;</title>"));
-  EXPECT_TRUE(html.contains("<th width=\"50%\">&#25509;&#25910;</th>"));
-  EXPECT_TRUE(html.contains("<td width=\"50%\">&lt;b&gt;&amp;x</td>"));
-  EXPECT_TRUE(html.contains("x,y;&quot;z&quot;"));
-  EXPECT_TRUE(std::all_of(html.begin(), html.end(), [](char c) { return static_cast<quint8>(c) < 0x80; }));
 }
 
 TEST(RtfExport, AsciiTableIsWrittenLineByLine) {

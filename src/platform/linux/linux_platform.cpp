@@ -53,7 +53,7 @@ LinuxPlatform::LinuxPlatform()
 
 LinuxPlatform::~LinuxPlatform() = default;
 
-QString LinuxPlatform::RegistryPath() { return session_->ConfigDir() + QStringLiteral("/registry.reg"); }
+QString LinuxPlatform::RegistryPath() { return RegistryFilePath(*session_); }
 
 QString LinuxPlatform::UnsupportedReason() {
   const int fd = socket(AF_NETLINK, SOCK_RAW | SOCK_CLOEXEC, NETLINK_ROUTE);

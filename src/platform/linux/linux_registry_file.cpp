@@ -1,6 +1,7 @@
 #include "platform/linux/linux_registry_file.h"
 
 #include "platform/linux/file_descriptor.h"
+#include "platform/user_session.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -19,7 +20,7 @@ namespace meterly::platform {
 
 namespace {
 
-// How many earlier set-aside files may pile up before setAside() gives up.
+// How many earlier set-aside files may pile up before SetAside() gives up.
 constexpr int MaxKeptFiles = 1000;
 
 // The failure's text names the path as %1 and the system's reason as %2.
@@ -125,6 +126,8 @@ bool RenameWithoutReplacing(const QByteArray& from, const QByteArray& to) {
 }
 
 }  // namespace
+
+QString RegistryFilePath(UserSession& session) { return session.ConfigDir() + QStringLiteral("/registry.reg"); }
 
 LinuxRegistryFile::LinuxRegistryFile(QString path) : path_(std::move(path)) {}
 

@@ -6,6 +6,11 @@
 
 namespace meterly::platform {
 
+class UserSession;
+
+// Where the registry store keeps its file: registry.reg in the user's configuration folder.
+QString RegistryFilePath(UserSession& session);
+
 // The registry store's file on a Linux file system. Writes go to a fresh temporary file in
 // the same folder that is then renamed over the old one, so a crash leaves the old or the
 // new file, never a mix. A symlink in the file's place is replaced, not written through.

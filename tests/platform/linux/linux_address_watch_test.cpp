@@ -11,8 +11,7 @@ class LinuxAddressWatchTest : public PrivateNetworkTest {
   void SetUp() override {
     PrivateNetworkTest::SetUp();
     if (IsSkipped() || HasFatalFailure()) return;
-    // A netlink socket belongs to the namespace it was opened in: open it in ours.
-    // Tables and watch alike must be opened in the test's namespace.
+    // A netlink socket belongs to the namespace it was opened in: tables and watch alike open in ours.
     interfaces.emplace();
     addresses.emplace();
     watch.emplace(*interfaces, *addresses);
