@@ -47,13 +47,13 @@ class MonitorSession final : public platform::UserSession {
   platform::UserSession& session_;
 };
 
-void print(std::FILE* stream, const QString& text) {
+void Print(std::FILE* stream, const QString& text) {
   const QByteArray bytes = text.toUtf8();
   std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stream);
 }
 
-int fail(int status, const QString& message) {
-  print(stderr, QStringLiteral("meterly-report: ") + message + QLatin1Char('\n'));
+int Fail(int status, const QString& message) {
+  Print(stderr, QStringLiteral("meterly-report: ") + message + QLatin1Char('\n'));
   return status;
 }
 
@@ -81,7 +81,7 @@ int run(const ReportRequest& request) {
     db = std::make_unique<TDiskDB>(file, DiskDbServices{userSession, clock, registry}, settings, kBusyTimeoutMs,
                                    OpenMode::ReadOnly);
   } catch (...) {
-    return fail(kDatabaseStatus, QCoreApplication::translate("ReportMain", "cannot open the usage database %1: %2")
+    return Fail(kDatabaseStatus, QCoreApplication::translate("ReportMain", "cannot open the usage database %1: %2")
                                      .arg(file, ExceptionMessage(std::current_exception())));
   }
   QByteArray output;
@@ -91,12 +91,12 @@ int run(const ReportRequest& request) {
     if (request.Format == ReportFormat::Csv || request.Format == ReportFormat::Json) untranslated.emplace();
     output = ReportOutput(*db, settings, request, QLocale::system());
   } catch (...) {
-    return fail(kDatabaseStatus, QCoreApplication::translate("ReportMain", "cannot read the usage database %1: %2")
+    return Fail(kDatabaseStatus, QCoreApplication::translate("ReportMain", "cannot read the usage database %1: %2")
                                      .arg(file, ExceptionMessage(std::current_exception())));
   }
   std::fwrite(output.constData(), 1, static_cast<std::size_t>(output.size()), stdout);
   if (std::fflush(stdout) != 0)
-    return fail(kDatabaseStatus, QCoreApplication::translate("ReportMain", "cannot write the report"));
+    return Fail(kDatabaseStatus, QCoreApplication::translate("ReportMain", "cannot write the report"));
   return 0;
 }
 
@@ -111,15 +111,15 @@ int main(int argc, char** argv) {
   try {
     request = ParseReportArguments(arguments);
   } catch (const ReportUsageError& error) {
-    return fail(kUsageStatus,
+    return Fail(kUsageStatus,
                 QCoreApplication::translate("ReportMain", "%1\nTry 'meterly-report --help'.").arg(error.message()));
   }
   if (request.Help) {
-    print(stdout, ReportUsage());
+    Print(stdout, ReportUsage());
     return 0;
   }
   if (request.Version) {
-    print(stdout, QStringLiteral("meterly-report " METERLY_VERSION "\n"));
+    Print(stdout, QStringLiteral("meterly-report " METERLY_VERSION "\n"));
     return 0;
   }
   return run(request);

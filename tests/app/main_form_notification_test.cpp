@@ -32,8 +32,8 @@ class MainFormNotificationTest : public testing_support::MainFormOnVethLater {
     settings.EnableNotifications = true;
     settings.NotifyCondition = 0;  // received less: an idle line fires
     settings.NotifyActions = NotifyAction::MsgAndSound | NotifyAction::ExecProg;
-    settings.NotifySound = file("applied.wav");
-    settings.ExecProg = file("applied-program");
+    settings.NotifySound = File("applied.wav");
+    settings.ExecProg = File("applied-program");
     Create();
     form->Tick().TimerTimer();  // the baseline
   }
@@ -42,12 +42,12 @@ class MainFormNotificationTest : public testing_support::MainFormOnVethLater {
     DeleteTopLevel<TTimedMessageForm>();
   }
 
-  QString file(const char* name) {
+  QString File(const char* name) {
     testing_support::WriteFile(folder.filePath(QLatin1String(name)), {});
     return folder.filePath(QLatin1String(name));
   }
 
-  TNotificationsPage& page() { return *form->SettingsWindow().tsNotifications; }
+  TNotificationsPage& Page() { return *form->SettingsWindow().tsNotifications; }
   qint32 TicksInBlock() { return form->Notification().Block().TickCount; }
 };
 
@@ -62,7 +62,7 @@ TEST_F(MainFormNotificationTest, TicksWithoutAUsableSampleDoNotCount) {
 
 TEST_F(MainFormNotificationTest, ApplyingWhileOnStartsAFreshBlock) {
   Ticks(30);
-  page().SpinEditorNotifyMin->setValue(2);
+  Page().SpinEditorNotifyMin->setValue(2);
   form->SettingsWindow().ButtonApply->click();
   EXPECT_EQ(settings.NotifyTimeMin, 2);
   Ticks(119);
@@ -73,24 +73,24 @@ TEST_F(MainFormNotificationTest, ApplyingWhileOnStartsAFreshBlock) {
 
 // The choosers may hold edits the user never applied (or cancelled): firing ignores them.
 TEST_F(MainFormNotificationTest, FiringUsesTheAppliedFilesNotWhatTheChoosersHold) {
-  page().AlertChooser->SetFileName(file("edited.wav"));
-  page().ExecChooser->SetFileName(file("edited-program"));
+  Page().AlertChooser->SetFileName(File("edited.wav"));
+  Page().ExecChooser->SetFileName(File("edited-program"));
   Ticks(60);
   EXPECT_EQ(platform.soundFake.played, std::vector<QString>{settings.NotifySound});
   EXPECT_EQ(platform.shellFake.programs, std::vector<QString>{settings.ExecProg});
 }
 
 TEST_F(MainFormNotificationTest, TheTestButtonsUseTheChoosersAndReportAFailedStart) {
-  const QString edited = file("edited.wav");
-  page().AlertChooser->SetFileName(edited);
-  page().btnTestSoundNotify->click();
+  const QString edited = File("edited.wav");
+  Page().AlertChooser->SetFileName(edited);
+  Page().btnTestSoundNotify->click();
   EXPECT_EQ(platform.soundFake.played, std::vector<QString>{edited});
   EXPECT_TRUE(AnyTimedMessageOpen());
 
-  page().ExecChooser->SetFileName(QStringLiteral("/nowhere/tool"));
+  Page().ExecChooser->SetFileName(QStringLiteral("/nowhere/tool"));
   platform.shellFake.programResult = platform::ShellResult::FileNotFound;
   MessageBoxAnswerer answerer(QMessageBox::Ok);
-  page().btnTestExec->click();
+  Page().btnTestExec->click();
   EXPECT_EQ(platform.shellFake.programs, std::vector<QString>{QStringLiteral("/nowhere/tool")});
   EXPECT_EQ(answerer.texts, QStringList{QStringLiteral("The specified file was not found.")});
 }
@@ -110,16 +110,16 @@ TEST_F(MainFormNotificationTest, AFiringShowsTheGraphWindowAndABlockWithoutItHid
 }
 
 TEST_F(MainFormNotificationTest, TheEnableBoxEnablesEveryTaggedControl) {
-  EXPECT_TRUE(page().cmbNotifyCondition->isEnabled()) << "loaded on";
-  page().cbEnableNotifications->setChecked(false);
+  EXPECT_TRUE(Page().cmbNotifyCondition->isEnabled()) << "loaded on";
+  Page().cbEnableNotifications->setChecked(false);
   int tagged = 0;
-  for (QWidget* control : page().findChildren<QWidget*>()) {
+  for (QWidget* control : Page().findChildren<QWidget*>()) {
     if (control->property("tag").toInt() != TNotificationsPage::EnablingTag) continue;
     ++tagged;
     EXPECT_FALSE(control->isEnabled()) << control->objectName().toStdString();
   }
   EXPECT_EQ(tagged, 17);
-  EXPECT_TRUE(page().cbEnableNotifications->isEnabled());
+  EXPECT_TRUE(Page().cbEnableNotifications->isEnabled());
 }
 
 TEST_F(MainFormNotificationTest, TheQuotaItemOpensTheQuotaWindowAndSavesItsSwitchWhenItCloses) {
