@@ -1,8 +1,8 @@
 #include "cli/usage_counters.h"
 
 #include "reports/report_query.h"
+#include "reports/sums_by_key.h"
 
-#include <QHash>
 #include <QStringList>
 
 #include <algorithm>
@@ -13,10 +13,7 @@ namespace meterly {
 
 namespace {
 
-struct UserTotals {
-  QString User;
-  std::array<qint64, 3> Values{};  // received, sent, dial-up seconds
-};
+using UserTotals = KeySums<QString>;
 
 struct Counter {
   const char* Name;
@@ -30,32 +27,14 @@ constexpr std::array<Counter, 3> kCounters{{
 }};
 
 std::vector<UserTotals> TotalsPerUser(TDiskDB& db, const UserFilter& user) {
-  // Summed here rather than with GROUP BY, for which SQLite sorts every row of the table: that
-  // took three times as long as reading them.
   QStringList sql{QStringLiteral("SELECT USER_NAME, DATA_IN, DATA_OUT, DIALUP_DURATION"),
                   QStringLiteral("FROM ") + db.DailyTable()};
   if (user) sql.append(QStringLiteral("WHERE USER_NAME = ") + QuotedSQL(*user));
-  std::vector<UserTotals> totals;
-  QHash<QString, std::size_t> places;
-  TSQLiteDB::LockGuard lock(db);
-  ForEachRow(db, sql.join(QLatin1Char('\n')), [&] {
-    const QString name = db.ColumnText(0);
-    const auto place = places.constFind(name);
-    const std::size_t at = place != places.constEnd() ? *place : totals.size();
-    if (at == totals.size()) {
-      places.insert(name, at);
-      totals.push_back({name, {}});
-    }
-    std::array<qint64, 3>& values = totals[at].Values;
-    for (std::size_t i = 0; i < values.size(); ++i) {
-      // As SQLite's SUM does, a total beyond 64 bits fails rather than wraps.
-      if (__builtin_add_overflow(values[i], db.ColumnInt64(static_cast<int>(i) + 1), &values[i]))
-        throw SQLiteException(QStringLiteral("integer overflow"));
-    }
-  });
+  std::vector<UserTotals> totals =
+      SumsByKey<QString>(db, sql.join(QLatin1Char('\n')), [&] { return db.ColumnText(0); });
   // In SQLite's order of names: their UTF-8 bytes.
   std::sort(totals.begin(), totals.end(),
-            [](const UserTotals& a, const UserTotals& b) { return a.User.toUtf8() < b.User.toUtf8(); });
+            [](const UserTotals& a, const UserTotals& b) { return a.Key.toUtf8() < b.Key.toUtf8(); });
   // A user asked for by name always has its series, so that a collector sees it from the start.
   if (user && totals.empty()) totals.push_back({*user, {}});
   return totals;
@@ -80,7 +59,7 @@ QByteArray UsageCounters(TDiskDB& db, const UserFilter& user) {
     for (const UserTotals& row : totals) {
       // One pass of arg(): a user name holding "%3" must stay as it is.
       text +=
-          QStringLiteral("%1{user=\"%2\"} %3\n").arg(name, MetricLabelValue(row.User), QString::number(row.Values[i]));
+          QStringLiteral("%1{user=\"%2\"} %3\n").arg(name, MetricLabelValue(row.Key), QString::number(row.Values[i]));
     }
   }
   return text.toUtf8();

@@ -3,9 +3,9 @@
 #include "base/assertion.h"
 #include "core/settings.h"
 #include "reports/report_query.h"
+#include "reports/sums_by_key.h"
 #include "store/peak_hours.h"
 
-#include <QHash>
 #include <QStringList>
 
 #include <algorithm>
@@ -43,34 +43,11 @@ QString DailyDataQuery(const UserFilter& user, const Settings& settings, const R
 TDailyData LoadDailyData(TDiskDB& db, const UserFilter& user, const Settings& settings, const ReportDays& days) {
   const quint32 hours = KeptHours(settings);
   const QString sql = DailyDataQuery(user, settings, days, db.DailyTable());
-  // The rows are summed per day here: with GROUP BY, SQLite looks every row up again through the
-  // day index, which took three times as long as reading the table.
-  struct DaySums {
-    qint32 Day = 0;
-    std::array<qint64, 3> Values{};  // received, sent, dial-up seconds
-  };
-  std::vector<DaySums> sums;
-  QHash<qint32, std::size_t> places;
-  TSQLiteDB::LockGuard lock(db);
-  ForEachRow(db, sql, [&] {
-    const qint32 day = db.ColumnInt(0);
-    const auto place = places.constFind(day);
-    const std::size_t at = place != places.constEnd() ? *place : sums.size();
-    if (at == sums.size()) {
-      places.insert(day, at);
-      sums.push_back({day, {}});
-    }
-    std::array<qint64, 3>& values = sums[at].Values;
-    for (std::size_t i = 0; i < values.size(); ++i) {
-      // As SQLite's SUM does, a total beyond 64 bits fails rather than wraps.
-      if (__builtin_add_overflow(values[i], db.ColumnInt64(static_cast<int>(i) + 1), &values[i]))
-        throw SQLiteException(QStringLiteral("integer overflow"));
-    }
-  });
+  const auto sums = SumsByKey<qint32>(db, sql, [&] { return db.ColumnInt(0); });
   TDailyData data;
   data.reserve(sums.size());
-  for (const DaySums& day : sums)
-    data.push_back({day.Day, day.Values[0], day.Values[1], static_cast<quint32>(day.Values[2])});
+  for (const KeySums<qint32>& day : sums)
+    data.push_back({day.Key, day.Values[0], day.Values[1], static_cast<quint32>(day.Values[2])});
   std::sort(data.begin(), data.end(), [](const TDayUsage& a, const TDayUsage& b) { return a.Day < b.Day; });
 
   const qint32 today = db.Today();
