@@ -1,6 +1,7 @@
 #include "cli/report_output.h"
 
 #include "base/date_serial.h"
+#include "cli/indented_json.h"
 #include "cli/usage_counters.h"
 #include "core/settings.h"
 #include "reports/daily_data.h"
@@ -10,9 +11,7 @@
 #include "reports/table_export.h"
 
 #include <QCoreApplication>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
+#include <QDate>
 
 namespace meterly {
 
@@ -20,13 +19,32 @@ namespace {
 
 const char* const kKindNames[] = {"daily", "weekly", "monthly", "custom", "hourly"};
 
-QString IsoDay(qint32 day) { return DaySerialToDate(day).toString(Qt::ISODate); }
+// yyyy-mm-dd, as QDate writes Qt::ISODate, without its general formatting for every row.
+QString IsoDay(qint32 day) {
+  const QDate date = DaySerialToDate(day);
+  const int year = date.year();
+  if (year < 0 || year > 9999) return date.toString(Qt::ISODate);
+  const int month = date.month();
+  const int dayOfMonth = date.day();
+  const char16_t text[] = {char16_t(u'0' + year / 1000),
+                           char16_t(u'0' + year / 100 % 10),
+                           char16_t(u'0' + year / 10 % 10),
+                           char16_t(u'0' + year % 10),
+                           u'-',
+                           char16_t(u'0' + month / 10),
+                           char16_t(u'0' + month % 10),
+                           u'-',
+                           char16_t(u'0' + dayOfMonth / 10),
+                           char16_t(u'0' + dayOfMonth % 10)};
+  return QString(reinterpret_cast<const QChar*>(text), 10);
+}
 
-QJsonObject Amounts(qint64 received, qint64 sent, quint32 dialup) {
-  return {{QStringLiteral("received"), received},
-          {QStringLiteral("sent"), sent},
-          {QStringLiteral("total"), received + sent},
-          {QStringLiteral("dialup_seconds"), static_cast<qint64>(dialup)}};
+// The members of an amounts object, in QJsonObject's order of keys.
+void WriteAmounts(IndentedJson& json, qint64 received, qint64 sent, quint32 dialup) {
+  json.Key("dialup_seconds").Value(static_cast<qint64>(dialup));
+  json.Key("received").Value(received);
+  json.Key("sent").Value(sent);
+  json.Key("total").Value(received + sent);
 }
 
 // The last day of a row: a day row ends where it begins, a period row where its period does.
@@ -36,51 +54,71 @@ qint32 LastDayOf(ReportKind kind, qint32 firstDay, const TPeriodStarts& starts) 
   return firstDay;
 }
 
-QJsonObject PanelJson(const TUsagePanel& panel, ReportKind kind, const TPeriodStarts& starts) {
-  QJsonArray rows;
-  QJsonObject total = Amounts(0, 0, 0);
+// The members a report's JSON begins with, before its rows.
+void BeginReportJson(IndentedJson& json, const QAbstractItemModel& model, const ReportRequest& request) {
+  json.BeginObject();
+  json.Key("columns").BeginArray();
+  for (const QString& title : ColumnTitles(model)) json.Value(title);
+  json.EndArray();
+  json.Key("report").Value(QString::fromLatin1(kKindNames[static_cast<int>(request.Kind)]));
+  json.Key("rows").BeginArray();
+}
+
+QByteArray EndReportJson(IndentedJson& json, const ReportRequest& request) {
+  if (request.User) {
+    json.Key("user").Value(*request.User);
+  } else {
+    json.Key("user").Null();
+  }
+  json.EndObject();
+  return json.Take();
+}
+
+QByteArray PanelJson(const TUsagePanel& panel, const ReportRequest& request, const TPeriodStarts& starts) {
+  IndentedJson json;
+  BeginReportJson(json, panel, request);
   for (const TUsagePanelRow& row : panel.Rows()) {
     if (row.Image == 1) continue;  // the totals row: below, with its numbers
-    QJsonObject entry = Amounts(row.Holder.DataIn, row.Holder.DataOut, row.Holder.Dialup);
-    entry.insert(QStringLiteral("caption"), row.Caption);
-    entry.insert(QStringLiteral("first_day"), IsoDay(row.Holder.Key));
-    entry.insert(QStringLiteral("last_day"), IsoDay(LastDayOf(kind, row.Holder.Key, starts)));
-    rows.append(entry);
+    json.BeginObject();
+    json.Key("caption").Value(row.Caption);
+    json.Key("dialup_seconds").Value(static_cast<qint64>(row.Holder.Dialup));
+    json.Key("first_day").Value(IsoDay(row.Holder.Key));
+    json.Key("last_day").Value(IsoDay(LastDayOf(request.Kind, row.Holder.Key, starts)));
+    json.Key("received").Value(row.Holder.DataIn);
+    json.Key("sent").Value(row.Holder.DataOut);
+    json.Key("total").Value(row.Holder.DataIn + row.Holder.DataOut);
+    json.EndObject();
   }
-  return {{QStringLiteral("rows"), rows},
-          {QStringLiteral("total"), Amounts(panel.TotalIn(), panel.TotalOut(), panel.TotalDialup())}};
+  json.EndArray();
+  json.Key("total").BeginObject();
+  WriteAmounts(json, panel.TotalIn(), panel.TotalOut(), panel.TotalDialup());
+  json.EndObject();
+  return EndReportJson(json, request);
 }
 
-QJsonObject HourlyJson(const THourlyList& list) {
-  QJsonArray rows;
+QByteArray HourlyJson(const THourlyList& list, const ReportRequest& request) {
+  IndentedJson json;
+  BeginReportJson(json, list, request);
   for (const THourlyRow& row : list.Rows()) {
     const THourlyRecord& record = row.Record;
-    rows.append(QJsonObject{{QStringLiteral("day"), IsoDay(record.Day)},
-                            {QStringLiteral("hour"), record.Hour},
-                            {QStringLiteral("received"), record.DataIn},
-                            {QStringLiteral("sent"), record.DataOut},
-                            {QStringLiteral("average_received_per_second"), static_cast<qint64>(record.AvgIn)},
-                            {QStringLiteral("average_sent_per_second"), static_cast<qint64>(record.AvgOut)}});
+    json.BeginObject();
+    json.Key("average_received_per_second").Value(static_cast<qint64>(record.AvgIn));
+    json.Key("average_sent_per_second").Value(static_cast<qint64>(record.AvgOut));
+    json.Key("day").Value(IsoDay(record.Day));
+    json.Key("hour").Value(static_cast<qint64>(record.Hour));
+    json.Key("received").Value(record.DataIn);
+    json.Key("sent").Value(record.DataOut);
+    json.EndObject();
   }
-  return {{QStringLiteral("rows"), rows}};
+  json.EndArray();
+  return EndReportJson(json, request);
 }
 
-QByteArray Written(const QAbstractItemModel& model, QJsonObject json, const ReportRequest& request,
-                   const QLocale& locale) {
+// A table, as the window copies it (with a terminal's line ends) or exports it as CSV.
+QByteArray TableOutput(const QAbstractItemModel& model, const ReportRequest& request, const QLocale& locale) {
   const TReportTable table = TableFromItemModel(model);
-  switch (request.Format) {
-    case ReportFormat::Csv:
-      return CSVBytes(table, locale);
-    case ReportFormat::Json: {
-      json.insert(QStringLiteral("report"), QLatin1String(kKindNames[static_cast<int>(request.Kind)]));
-      json.insert(QStringLiteral("user"), request.User ? QJsonValue(*request.User) : QJsonValue());
-      json.insert(QStringLiteral("columns"), QJsonArray::fromStringList(table.Columns));
-      return QJsonDocument(json).toJson(QJsonDocument::Indented);
-    }
-    default:
-      // The window's copy text, with the line ends of a terminal.
-      return TableToText(table).replace(QStringLiteral("\r\n"), QStringLiteral("\n")).toUtf8();
-  }
+  if (request.Format == ReportFormat::Csv) return CSVBytes(table, locale);
+  return TableToText(table).replace(QStringLiteral("\r\n"), QStringLiteral("\n")).toUtf8();
 }
 
 QByteArray HourlyOutput(TDiskDB& db, const Settings& settings, const ReportRequest& request, const QLocale& locale) {
@@ -91,7 +129,7 @@ QByteArray HourlyOutput(TDiskDB& db, const Settings& settings, const ReportReque
   }
   THourlyList list(settings, locale);
   BuildHourlyReport(db, list, request.User, days);
-  return Written(list, request.Format == ReportFormat::Json ? HourlyJson(list) : QJsonObject(), request, locale);
+  return request.Format == ReportFormat::Json ? HourlyJson(list, request) : TableOutput(list, request, locale);
 }
 
 }  // namespace
@@ -127,9 +165,7 @@ QByteArray ReportOutput(TDiskDB& db, const Settings& given, const ReportRequest&
       panel.SetKeyTitle(QCoreApplication::translate("ReportOutput", "Date"));
       BuildDailyReport(panel, LoadDailyData(db, request.User, settings));
   }
-  // The JSON object only for JSON: for a table of ten years it costs more than the table.
-  return Written(panel, request.Format == ReportFormat::Json ? PanelJson(panel, request.Kind, starts) : QJsonObject(),
-                 request, locale);
+  return request.Format == ReportFormat::Json ? PanelJson(panel, request, starts) : TableOutput(panel, request, locale);
 }
 
 }  // namespace meterly

@@ -4,10 +4,16 @@
 
 namespace meterly {
 
+QStringList ColumnTitles(const QAbstractItemModel& model) {
+  QStringList titles;
+  for (int c = 0; c < model.columnCount(); ++c) titles.append(model.headerData(c, Qt::Horizontal).toString());
+  return titles;
+}
+
 TReportTable TableFromItemModel(const QAbstractItemModel& model) {
   TReportTable table;
   const int columns = model.columnCount();
-  for (int c = 0; c < columns; ++c) table.Columns.append(model.headerData(c, Qt::Horizontal).toString());
+  table.Columns = ColumnTitles(model);
   const int rows = model.rowCount();
   table.Rows.reserve(rows);
   for (int r = 0; r < rows; ++r) {

@@ -25,6 +25,9 @@ struct TReportTable {
   friend bool operator==(const TReportTable&, const TReportTable&) = default;
 };
 
+// The column titles of a model, as its horizontal header gives them.
+QStringList ColumnTitles(const QAbstractItemModel& model);
+
 // The table a view shows of a model: the horizontal header texts as the columns and the display
 // texts of the top-level rows, in the model's order.
 TReportTable TableFromItemModel(const QAbstractItemModel& model);
