@@ -11,7 +11,9 @@ start_display() {
   local n
   for n in $(seq 90 120); do
     [[ -e /tmp/.X11-unix/X$n || -e /tmp/.X$n-lock ]] && continue
-    Xvfb ":$n" -screen 0 1280x800x24 -nolisten tcp >"$E2E_WORK/xvfb.log" 2>&1 &
+    # -noreset: otherwise the server resets when its last client leaves (a test that stops the
+    # tray), and a program that connects during the reset is refused.
+    Xvfb ":$n" -screen 0 1280x800x24 -nolisten tcp -noreset >"$E2E_WORK/xvfb.log" 2>&1 &
     XVFB_PID=$!
     export DISPLAY=":$n"
     if wait_for 20 xdpyinfo; then
