@@ -30,15 +30,13 @@ TEST(ExceptionMessageTest, UsesTheExceptionsOwnText) {
   EXPECT_EQ(ExceptionMessage(std::make_exception_ptr(42)), QStringLiteral("An unknown error occurred."));
 }
 
-TEST(DateSerialTest, DaysCountFromTheLastDaysOf1899) {
+TEST(DateSerialTest, DaysCountFromTheLastDaysOf1899AndTheTimeOfDayIsTheFraction) {
   EXPECT_EQ(DateToDaySerial(QDate(1899, 12, 30)), 0);
   EXPECT_EQ(DateToDaySerial(QDate(2000, 1, 1)), 36526);
   EXPECT_EQ(DaySerialToDate(36526), QDate(2000, 1, 1));
   EXPECT_EQ(DateToDaySerial(QDate(1899, 12, 29)), -1);
   EXPECT_EQ(DaySerialToDate(DateToDaySerial(QDate(2028, 2, 29))), QDate(2028, 2, 29));
-}
-
-TEST(DateSerialTest, TimeOfDayIsTheFraction) {
+  // The time of day is the fraction.
   const QDateTime noon(QDate(2000, 1, 1), QTime(12, 0));
   EXPECT_DOUBLE_EQ(DateTimeToSerial(noon), 36526.5);
   EXPECT_EQ(SerialToDateTime(36526.5), noon);

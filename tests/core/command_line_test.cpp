@@ -12,11 +12,7 @@ CommandLineSwitches Parse(std::initializer_list<const char*> arguments) {
 }
 
 CommandLineSwitches SwitchesOf(bool readOnly, bool autoStart, bool hello) {
-  CommandLineSwitches switches;
-  switches.ReadOnly = readOnly;
-  switches.AutoStart = autoStart;
-  switches.Hello = hello;
-  return switches;
+  return {readOnly, autoStart, hello, false, false, {}};
 }
 
 TEST(CommandLineTest, SwitchesTakeADashOrSlashInAnyCaseAnywhere) {

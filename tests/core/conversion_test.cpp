@@ -120,24 +120,21 @@ TEST(ConversionTest, DurationsShowSecondsOnlyBelowAnHour) {
   for (const auto& [seconds, text] : rows) EXPECT_EQ(FormatDuration(seconds).toStdString(), text) << seconds;
 }
 
-TEST(ConversionTest, VolumeUnitOutsideZeroToFourIsAConsistencyErrorOfConversion) {
-  for (const quint8 volumeUnit : {quint8{5}, quint8{255}}) {
-    testing_support::ExpectAssertion("Conversion", [volumeUnit] { FormatVolume(false, 1000, volumeUnit); });
-  }
-  Settings settings;
-  settings.VolumeUnit = 5;
-  testing_support::ExpectAssertion("Conversion", [&settings] { FormatVolume(false, 0, settings); });
-  // Speeds scale automatically and never look at the volume unit.
-  EXPECT_EQ(FormatSpeed(settings, 1000, QLocale::c()), QStringLiteral("0.98 KB/s"));
-}
-
-TEST(ConversionTest, SettingsOverloadsFollowVolumeUnitAndUnit) {
+TEST(ConversionTest, SettingsOverloadsFollowVolumeUnitAndUnitAndRefuseAVolumeUnitOutsideZeroToFour) {
   Settings settings;
   settings.VolumeUnit = TVolumeUnit::Kilobytes;
   EXPECT_EQ(FormatVolume(false, 1048576, settings, QLocale::c()), QStringLiteral("1024.00 KB"));
   EXPECT_EQ(FormatSpeed(settings, 1048576, QLocale::c()), QStringLiteral("1.00 MB/s"));
   settings.Unit = RateUnit::BitsPerSecond;
   EXPECT_EQ(FormatSpeed(settings, 125, QLocale::c()), QStringLiteral("1.00 kbit/s"));
+
+  for (const quint8 volumeUnit : {quint8{5}, quint8{255}}) {
+    testing_support::ExpectAssertion("Conversion", [volumeUnit] { FormatVolume(false, 1000, volumeUnit); });
+  }
+  settings.VolumeUnit = 5;
+  testing_support::ExpectAssertion("Conversion", [&settings] { FormatVolume(false, 0, settings); });
+  // Speeds scale automatically and never look at the volume unit.
+  EXPECT_EQ(FormatSpeed(settings, 1000, QLocale::c()), QStringLiteral("8.00 kbit/s"));
 }
 
 }  // namespace

@@ -98,7 +98,11 @@ class MainTickTest : public ::testing::Test {
   MainTick tick{settings, sources, platform.addressWatch, tray, handover};
 };
 
-TEST_F(MainTickTest, FirstTickIsOnlyABaselineAndTheSecondCounts) {
+TEST_F(MainTickTest, ADetachedHandlerDoesNothingAndOnceAttachedTheFirstTickIsOnlyABaseline) {
+  tick.AttachTickHandler(false);
+  EXPECT_EQ(TickWith(10, 10), Calls{});
+  EXPECT_EQ(tick.SampleTicks, 0u);
+  tick.AttachTickHandler(true);
   EXPECT_EQ(TickWith(0, 0), (Calls{"feed 0 0", "tooltip"}));
   EXPECT_EQ(TickWith(1500, 40), (Calls{"graph 1500 40", "feed 1500 40", "add 0 1500 40", "tooltip"}));
 }
@@ -294,12 +298,6 @@ TEST_F(MainTickTest, WithoutATrayTheHundredTwentiethFailureIsToldOnceAndTheMonit
   tray.nextAttemptSucceeds = true;
   TickWith(0, 0);
   EXPECT_TRUE(tray.shown) << "a tray that appears late gets the icon";
-}
-
-TEST_F(MainTickTest, ADetachedHandlerDoesNothing) {
-  tick.AttachTickHandler(false);
-  EXPECT_EQ(TickWith(10, 10), Calls{});
-  EXPECT_EQ(tick.SampleTicks, 0u);
 }
 
 }  // namespace

@@ -28,14 +28,12 @@ DayRange Month(QDate date, quint8 monthStartsOn) {
   return GetPeriod(QuotaPeriod::Monthly, DateToDaySerial(date), 1, monthStartsOn, 1);
 }
 
-TEST(QuotaPeriodTest, ADayIsItsOwnPeriodAndDateZeroMeansToday) {
+TEST(QuotaPeriodTest, ADayIsItsOwnPeriodDateZeroMeansTodayAndANegativeDateIsRefused) {
   EXPECT_EQ(GetPeriod(QuotaPeriod::Daily, Day(2026, 3, 31), 1, 1, 99), (DayRange{Day(2026, 3, 31), Day(2026, 3, 31)}));
   EXPECT_EQ(GetPeriod(QuotaPeriod::Daily, 0, 1, 1, Day(2026, 1, 1)), (DayRange{Day(2026, 1, 1), Day(2026, 1, 1)}));
   EXPECT_EQ(GetPeriod(QuotaPeriod::Monthly, 0, 1, 1, Day(2026, 2, 10)), Range(QDate(2026, 2, 1), QDate(2026, 2, 28)));
   EXPECT_EQ(GetPeriod(7, Day(2026, 3, 31), 1, 1, 0), (DayRange{Day(2026, 3, 31), Day(2026, 3, 31)}));
-}
-
-TEST(QuotaPeriodTest, ANegativeDateFailsTheQuotasCheck) {
+  // A negative date fails the quota's check.
   testing_support::ExpectAssertion("Quota", [] { GetPeriod(QuotaPeriod::Weekly, -1, 1, 1, Day(2026, 1, 1)); });
 }
 
