@@ -51,18 +51,12 @@ TEST_F(DayTotalsTableTest, EveryKindOfWriteKeepsTheDayTotalsEqualToTheHourlySums
         break;
       case 1:
         db->ExecSQL(QStringLiteral("INSERT OR REPLACE INTO usage VALUES (%1, %2, %3, %4, %5, %6)")
-                        .arg(user)
-                        .arg(day)
-                        .arg(hour)
-                        .arg(pick(1000))
-                        .arg(pick(1000))
-                        .arg(pick(60)));
+                        .arg(user, QString::number(day), QString::number(hour), QString::number(pick(1000)),
+                             QString::number(pick(1000)), QString::number(pick(60))));
         break;
       case 2:
         db->ExecSQL(QStringLiteral("DELETE FROM usage WHERE USER_NAME = %1 AND DAY = %2 AND HOUR < %3")
-                        .arg(user)
-                        .arg(day)
-                        .arg(hour));
+                        .arg(user, QString::number(day), QString::number(hour)));
         break;
       default:
         db->ExecSQL(QStringLiteral("UPDATE usage SET DATA_IN = DATA_IN + 7, DATA_OUT = DATA_OUT / 2 WHERE HOUR = %1")

@@ -8,11 +8,16 @@
 #include "store/sqlite_probe.h"
 #include "support/expect_assertion.h"
 
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QtEndian>
 
 #include <gtest/gtest.h>
+
+#include <functional>
+#include <tuple>
 
 namespace meterly {
 
@@ -22,6 +27,7 @@ void PrintTo(const UsageTotals& totals, std::ostream* out) {
 
 namespace {
 
+using platform::RegValue;
 using testing_support::FileBytes;
 using testing_support::SqliteProbe;
 
@@ -41,8 +47,9 @@ class DiskDBTest : public ::testing::Test {
 
   QString Path() const { return dir.filePath(QStringLiteral("Meterly.db")); }
 
-  std::unique_ptr<TDiskDB> Open(int busyTimeoutMs = TDiskDB::DefaultBusyTimeoutMs) {
-    return std::make_unique<TDiskDB>(Path(), platform, settings, busyTimeoutMs);
+  std::unique_ptr<TDiskDB> Open(int busyTimeoutMs = TDiskDB::DefaultBusyTimeoutMs,
+                                OpenMode mode = OpenMode::ReadWrite) {
+    return std::make_unique<TDiskDB>(Path(), platform, settings, busyTimeoutMs, mode);
   }
 
   void SetNow(QDate day, QTime time) { platform.clockFake.localNow = QDateTime(day, time); }
@@ -112,9 +119,6 @@ TEST_F(DiskDBTest, WritesOfOneHourAddUpInOneRow) {
   db->AddData(0, 100, 200);
   db->AddData(1, 5000000000LL, 6000000000LL);  // amounts beyond 32 bits are kept whole
   db->FlushPending();
-  EXPECT_EQ(db->PendingIn(), 0);
-  EXPECT_EQ(db->PendingOut(), 0);
-  EXPECT_EQ(db->PendingDialup(), 0u);
   SetNow(QDate(2026, 3, 31), QTime(12, 59, 59));
   db->AddData(1, 1, 2);
   db->FlushPending();
@@ -172,9 +176,6 @@ TEST_F(DiskDBTest, AFailedWriteOrCommitKeepsThePendingAmountsForTheNextOne) {
     }
     EXPECT_FALSE(db->InTransaction());
     EXPECT_EQ(db->LockCount(), 0);
-    EXPECT_EQ(db->PendingIn(), 300);
-    EXPECT_EQ(db->PendingOut(), 400);
-    EXPECT_EQ(db->PendingDialup(), 1u);
     other.Exec(QStringLiteral("ROLLBACK"));
   }
   EXPECT_TRUE(UsageRows().isEmpty());
@@ -192,7 +193,7 @@ TEST_F(DiskDBTest, FlushDataOutsideATransactionFailsTheCheck) {
   testing_support::ExpectAssertion("Main", [&] { db->FlushData(QStringLiteral("ann"), kMarch31, 1, 1, 1, 1); });
 }
 
-TEST_F(DiskDBTest, AUserNameWithQuotesAndPlaceholdersIsStoredAndFoundAsItIs) {
+TEST_F(DiskDBTest, AUserNameWithQuotesAndPlaceholdersIsStoredAndFoundAsItIsAndAnUnknownOneAsError) {
   const QString name = QStringLiteral("o'brien %1 %4");
   platform.session.user = name;
   auto db = Open();
@@ -200,18 +201,52 @@ TEST_F(DiskDBTest, AUserNameWithQuotesAndPlaceholdersIsStoredAndFoundAsItIs) {
   db->FlushPending();
   db->AddData(0, 1, 1);
   db->FlushPending();
-  EXPECT_EQ(UsageRows(), QStringList{name + QStringLiteral("|%1|12|12|23|0").arg(kMarch31)});
-  TSQLiteDB::LockGuard lock(*db);
-  EXPECT_EQ(db->GetTotals(kMarch31, kMarch31, name), (UsageTotals{12, 23, 0}));
-  EXPECT_EQ(db->GetTotalsSince(name).Totals, (UsageTotals{12, 23, 0}));
-}
-
-TEST_F(DiskDBTest, AnUnknownUserIsRecordedAsError) {
+  {
+    TSQLiteDB::LockGuard lock(*db);
+    EXPECT_EQ(db->GetTotals(kMarch31, kMarch31, name), (UsageTotals{12, 23, 0}));
+    EXPECT_EQ(db->GetTotalsSince(name).Totals, (UsageTotals{12, 23, 0}));
+  }
   platform.session.user.clear();
-  auto db = Open();
+  db = Open();
   db->AddData(0, 1, 2);
   db->FlushPending();
-  EXPECT_EQ(UsageRows(), QStringList{QStringLiteral("Error|%1|12|1|2|0").arg(kMarch31)});
+  EXPECT_EQ(UsageRows(), (QStringList{QStringLiteral("Error|%1|12|1|2|0").arg(kMarch31),
+                                      name + QStringLiteral("|%1|12|12|23|0").arg(kMarch31)}));
+}
+
+// What a reader must never change: the bytes, the time of the last change, the files beside it.
+struct FileState {
+  explicit FileState(const QString& path)
+      : bytes(FileBytes(path)),
+        modified(QFileInfo(path).lastModified()),
+        neighbours(QFileInfo(path).dir().entryList(QDir::Files)) {}
+  QByteArray bytes;
+  QDateTime modified;
+  QStringList neighbours;
+  friend bool operator==(const FileState&, const FileState&) = default;
+};
+
+// A missing file is not created; an empty one, text, and the daily layout of earlier versions
+// (which would need an upgrade) are refused unchanged.
+TEST_F(DiskDBTest, ReadingOnlyRefusesWhatItCannotReadAsItIs) {
+  const auto openReadOnly = [this] { return Open(TDiskDB::DefaultBusyTimeoutMs, OpenMode::ReadOnly); };
+  EXPECT_THROW(openReadOnly(), SQLiteException);
+  EXPECT_FALSE(QFile::exists(Path()));
+  const std::function<void()> files[] = {
+      [&] { testing_support::WriteFile(Path(), QByteArray()); },
+      [&] { testing_support::WriteFile(Path(), "not a database, just text\n"); },
+      [&] {
+        SqliteProbe(Path()).Exec(
+            QStringLiteral("CREATE TABLE usage (USER_NAME, DAY, DATA_IN, DATA_OUT, DIALUP_DURATION)"));
+      },
+  };
+  for (const auto& makeFile : files) {
+    QFile::remove(Path());
+    makeFile();
+    const FileState before(Path());
+    EXPECT_THROW(openReadOnly(), SQLiteException);
+    EXPECT_TRUE(FileState(Path()) == before);
+  }
 }
 
 class DiskDBTotalsTest : public DiskDBTest {
@@ -342,16 +377,17 @@ class RegistryImportTest : public DiskDBTest {
 };
 
 TEST_F(RegistryImportTest, ADayOfTheOldStatisticsBecomesHourZeroOfThatDayAndTheKeyIsGone) {
-  Hive().SetValue(RegistryStatsKey, QStringLiteral("36526"),
-                  platform::RegValue::FromBinary(StatsValue(5000000000LL, 2000, 30)));
-  Hive().SetValue(RegistryStatsKey, QStringLiteral("36527"), platform::RegValue::FromBinary(StatsValue(1, 2, 0)));
-  Hive().SetValue(QStringLiteral("Software\\Corvane\\Meterly\\Main"), QStringLiteral("Unit"),
-                  platform::RegValue::FromDWord(1));
+  Hive().SetValue(RegistryStatsKey, QStringLiteral("36526"), RegValue::FromBinary(StatsValue(5000000000LL, 2000, 30)));
+  Hive().SetValue(RegistryStatsKey, QStringLiteral("36527"), RegValue::FromBinary(StatsValue(1, 2, 0)));
+  // A short value reads as zeros for the missing bytes.
+  Hive().SetValue(RegistryStatsKey, QStringLiteral("40000"), RegValue::FromBinary(StatsValue(7, 8, 9).left(12)));
+  Hive().SetValue(QStringLiteral("Software\\Corvane\\Meterly\\Main"), QStringLiteral("Unit"), RegValue::FromDWord(1));
   auto db = Open();
   WriteRow(*db, QStringLiteral("tester"), 36527, 0, 10, 10, 10);
   db->ImportRegistryStats();
-  EXPECT_EQ(UsageRows(), (QStringList{QStringLiteral("tester|36526|0|5000000000|2000|30"),
-                                      QStringLiteral("tester|36527|0|11|12|10")}));
+  EXPECT_EQ(UsageRows(),
+            (QStringList{QStringLiteral("tester|36526|0|5000000000|2000|30"), QStringLiteral("tester|36527|0|11|12|10"),
+                         QStringLiteral("tester|40000|0|7|8|0")}));
   EXPECT_FALSE(Hive().KeyExists(RegistryStatsKey));
   ASSERT_TRUE(platform.registryFile.contents.has_value());
   EXPECT_FALSE(platform.registryFile.contents->contains("Stats"));
@@ -362,43 +398,32 @@ TEST_F(RegistryImportTest, ADayOfTheOldStatisticsBecomesHourZeroOfThatDayAndTheK
   const int writes = platform.registryFile.writeCount;
   db->ImportRegistryStats();
   EXPECT_EQ(platform.registryFile.writeCount, writes);
-  EXPECT_EQ(UsageRows().size(), 2);
+  EXPECT_EQ(UsageRows().size(), 3);
 }
 
-TEST_F(RegistryImportTest, ShortValuesReadAsZerosForTheMissingBytes) {
-  Hive().SetValue(RegistryStatsKey, QStringLiteral("40000"),
-                  platform::RegValue::FromBinary(StatsValue(7, 8, 9).left(12)));
+// A value that is no day, one too large for a day (refused rather than dropped), a key below.
+TEST_F(RegistryImportTest, StatisticsThatAreNoDaysAreRefusedAndLeaveTheRegistryAsItWas) {
   auto db = Open();
-  db->ImportRegistryStats();
-  EXPECT_EQ(UsageRows(), QStringList{QStringLiteral("tester|40000|0|7|8|0")});
-}
-
-TEST_F(RegistryImportTest, AValueThatIsNoDayRollsEverythingBackAndLeavesTheRegistryAsItWas) {
-  Hive().SetValue(RegistryStatsKey, QStringLiteral("36526"), platform::RegValue::FromBinary(StatsValue(1, 2, 3)));
-  Hive().SetValue(RegistryStatsKey, QStringLiteral("yesterday"), platform::RegValue::FromBinary(StatsValue(4, 5, 6)));
-  Hive().SetValue(RegistryStatsKey, QStringLiteral("36528"), platform::RegValue::FromBinary(StatsValue(4, 5, 6)));
-  const platform::RegistryHive before = Hive();
-  auto db = Open();
-  EXPECT_THROW(db->ImportRegistryStats(), StatsImportError);
-  EXPECT_TRUE(UsageRows().isEmpty());
-  EXPECT_EQ(Hive(), before);
-  EXPECT_EQ(platform.registryFile.writeCount, 0);
-  EXPECT_EQ(db->LockCount(), 0);
-}
-
-TEST_F(RegistryImportTest, ValuesTooLargeForADayAreRefusedRatherThanDropped) {
-  Hive().SetValue(RegistryStatsKey, QStringLiteral("36526"), platform::RegValue::FromBinary(QByteArray(41, '\1')));
-  auto db = Open();
-  EXPECT_THROW(db->ImportRegistryStats(), StatsImportError);
-  EXPECT_TRUE(Hive().KeyExists(RegistryStatsKey));
-  Hive().DeleteKey(RegistryStatsKey);
-  Hive().SetValue(RegistryStatsKey + QStringLiteral("\\Inner"), QStringLiteral("x"), platform::RegValue::FromDWord(1));
-  EXPECT_THROW(db->ImportRegistryStats(), StatsImportError);
-  EXPECT_TRUE(UsageRows().isEmpty());
+  const std::tuple<QString, QString, RegValue> damages[] = {
+      {RegistryStatsKey, QStringLiteral("yesterday"), RegValue::FromBinary({})},
+      {RegistryStatsKey, QStringLiteral("36528"), RegValue::FromBinary(QByteArray(41, 1))},
+      {RegistryStatsKey + QStringLiteral("\\Inner"), QStringLiteral("x"), RegValue::FromDWord(1)},
+  };
+  for (const auto& [key, name, value] : damages) {
+    Hive().DeleteKey(RegistryStatsKey);
+    Hive().SetValue(RegistryStatsKey, QStringLiteral("36526"), RegValue::FromBinary(StatsValue(1, 2, 3)));
+    Hive().SetValue(key, name, value);
+    const platform::RegistryHive before = Hive();
+    EXPECT_THROW(db->ImportRegistryStats(), StatsImportError);
+    EXPECT_TRUE(UsageRows().isEmpty());
+    EXPECT_EQ(Hive(), before);
+    EXPECT_EQ(platform.registryFile.writeCount, 0);
+    EXPECT_EQ(db->LockCount(), 0);
+  }
 }
 
 TEST_F(RegistryImportTest, ARegistryThatCannotBeSavedKeepsTheStatisticsAndTheDatabaseUnchanged) {
-  Hive().SetValue(RegistryStatsKey, QStringLiteral("36526"), platform::RegValue::FromBinary(StatsValue(1, 2, 3)));
+  Hive().SetValue(RegistryStatsKey, QStringLiteral("36526"), RegValue::FromBinary(StatsValue(1, 2, 3)));
   const platform::RegistryHive before = Hive();
   platform.registryFile.failWrites = true;
   auto db = Open();
@@ -408,7 +433,7 @@ TEST_F(RegistryImportTest, ARegistryThatCannotBeSavedKeepsTheStatisticsAndTheDat
 }
 
 TEST_F(RegistryImportTest, ACommitThatFailsPutsTheStatisticsBackIntoTheSavedRegistry) {
-  Hive().SetValue(RegistryStatsKey, QStringLiteral("36526"), platform::RegValue::FromBinary(StatsValue(1, 2, 3)));
+  Hive().SetValue(RegistryStatsKey, QStringLiteral("36526"), RegValue::FromBinary(StatsValue(1, 2, 3)));
   const platform::RegistryHive before = Hive();
   auto db = Open(0);
   {

@@ -35,12 +35,15 @@ class OpenUsageDatabaseTest : public ::testing::Test {
   QString DefaultFile() const { return dir.filePath(QStringLiteral("shared/Corvane/Meterly/Meterly.db")); }
   void WriteIni(const QByteArray& text) { WriteFile(dir.filePath(QStringLiteral("bin/meterly.ini")), text); }
 
-  // Opens and expects it to fail; returns the error.
-  UsageDatabaseOpenError ExpectOpenFailure() {
+  // Opens and expects a refusal that names the default file and leaves it as it was.
+  UsageDatabaseOpenError ExpectRefused() {
+    const QByteArray before = FileBytes(DefaultFile());
     try {
       OpenUsageDatabase(platform, settings, DiskDB);
     } catch (const UsageDatabaseOpenError& error) {
       EXPECT_EQ(DiskDB, nullptr);
+      EXPECT_EQ(error.FileName(), DefaultFile());
+      EXPECT_EQ(FileBytes(DefaultFile()), before);
       return error;
     }
     ADD_FAILURE() << "the database was opened";
@@ -53,21 +56,15 @@ class OpenUsageDatabaseTest : public ::testing::Test {
   std::unique_ptr<TDiskDB> DiskDB;
 };
 
-TEST_F(OpenUsageDatabaseTest, TheDefaultPlaceIsCreatedAndTheOldStatisticsAreMovedIn) {
-  OpenUsageDatabase(platform, settings, DiskDB);
-  ASSERT_NE(DiskDB, nullptr);
-  EXPECT_TRUE(QFileInfo::exists(DefaultFile()));
-  EXPECT_FALSE(platform.registry().Hive().KeyExists(RegistryStatsKey));
-  SqliteProbe probe(DefaultFile());
-  EXPECT_EQ(probe.Rows(QStringLiteral("SELECT DAY, HOUR, DATA_IN FROM usage")),
-            QStringList{QStringLiteral("36526|0|5")});
-}
-
 // Every local user records into the machine-wide file: whoever creates it lets the group write
 // it, and the journal SQLite makes beside it gets the same rights.
-TEST_F(OpenUsageDatabaseTest, TheSharedFileIsMadeGroupWritable) {
+TEST_F(OpenUsageDatabaseTest, TheSharedFileIsMadeGroupWritableAndTheOldStatisticsAreMovedIn) {
   platform.session.data = dir.filePath(QStringLiteral("own"));
   EXPECT_TRUE(OpenUsageDatabase(platform, settings, DiskDB).isEmpty());
+  ASSERT_NE(DiskDB, nullptr);
+  EXPECT_FALSE(platform.registry().Hive().KeyExists(RegistryStatsKey));
+  EXPECT_EQ(SqliteProbe(DefaultFile()).Rows(QStringLiteral("SELECT DAY, HOUR, DATA_IN FROM usage")),
+            QStringList{QStringLiteral("36526|0|5")});
   const QFileDevice::Permissions groupWrite = QFileDevice::WriteGroup;
   EXPECT_EQ(QFileInfo(DefaultFile()).permissions() & groupWrite, groupWrite);
   DiskDB->AddData(0, 1, 1);
@@ -120,20 +117,16 @@ TEST(ReadIniValueTest, MissingFilesSectionsAndNamesGiveEmptyText) {
   EXPECT_EQ(ReadIniValue(ini, QStringLiteral("DB"), QStringLiteral("Location")), QStringLiteral("/srv/Zähler=1"));
 }
 
-TEST_F(OpenUsageDatabaseTest, AFileThatIsNoDatabaseIsNamedInTheErrorAndLeftAlone) {
+TEST_F(OpenUsageDatabaseTest, AFileThatIsNoDatabaseOrIsDamagedIsNamedInTheErrorAndLeftAlone) {
   QByteArray notADatabase;
   for (int i = 0; i < 200; ++i) notADatabase += "these are somebody's notes, not a database\n";
   WriteFile(DefaultFile(), notADatabase);
-
-  const UsageDatabaseOpenError error = ExpectOpenFailure();
-  EXPECT_EQ(error.FileName(), DefaultFile());
+  const UsageDatabaseOpenError error = ExpectRefused();
   EXPECT_TRUE(error.message().contains(DefaultFile())) << error.what();
-  EXPECT_TRUE(error.message().contains(QStringLiteral("file is not a database"))) << error.what();
-  EXPECT_EQ(FileBytes(DefaultFile()), notADatabase);
+  EXPECT_TRUE(error.Reason().contains(QStringLiteral("file is not a database"))) << error.what();
   EXPECT_TRUE(platform.registry().Hive().KeyExists(RegistryStatsKey));
-}
 
-TEST_F(OpenUsageDatabaseTest, ADamagedFileIsNamedInTheErrorAndLeftAlone) {
+  QFile::remove(DefaultFile());
   OpenUsageDatabase(platform, settings, DiskDB);
   DiskDB->AddData(0, 1, 2);
   DiskDB->FlushPending();
@@ -142,18 +135,12 @@ TEST_F(OpenUsageDatabaseTest, ADamagedFileIsNamedInTheErrorAndLeftAlone) {
   ASSERT_GT(damaged.size(), 200);
   damaged.replace(100, 60, QByteArray(60, '\xee'));  // the page that lists the tables
   WriteFile(DefaultFile(), damaged);
-
-  const UsageDatabaseOpenError error = ExpectOpenFailure();
-  EXPECT_TRUE(error.message().contains(DefaultFile())) << error.what();
-  EXPECT_TRUE(error.Reason().contains(QStringLiteral("The database disk image is malformed"))) << error.what();
-  EXPECT_EQ(FileBytes(DefaultFile()), damaged);
+  EXPECT_TRUE(ExpectRefused().Reason().contains(QStringLiteral("The database disk image is malformed")));
 }
 
 TEST_F(OpenUsageDatabaseTest, AFolderThatCannotBeMadeIsReported) {
   WriteFile(dir.filePath(QStringLiteral("shared")), "a file where a folder should be");
-  const UsageDatabaseOpenError error = ExpectOpenFailure();
-  EXPECT_EQ(error.FileName(), DefaultFile());
-  EXPECT_EQ(error.Reason(), QStringLiteral("its folder could not be created"));
+  EXPECT_EQ(ExpectRefused().Reason(), QStringLiteral("its folder could not be created"));
 }
 
 TEST_F(OpenUsageDatabaseTest, AFileThatMayOnlyBeReadIsRefused) {
@@ -163,10 +150,7 @@ TEST_F(OpenUsageDatabaseTest, AFileThatMayOnlyBeReadIsRefused) {
   QFile::setPermissions(DefaultFile(), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
   QFile probe(DefaultFile());
   if (probe.open(QIODevice::ReadWrite)) GTEST_SKIP() << "file permissions do not bind this user (root)";
-  const QByteArray before = FileBytes(DefaultFile());
-  const UsageDatabaseOpenError error = ExpectOpenFailure();
-  EXPECT_EQ(error.Reason(), QStringLiteral("the file may be read but not written"));
-  EXPECT_EQ(FileBytes(DefaultFile()), before);
+  EXPECT_EQ(ExpectRefused().Reason(), QStringLiteral("the file may be read but not written"));
 }
 
 TEST_F(OpenUsageDatabaseTest, AFolderThatMayNotBeWrittenIsRefused) {
@@ -174,8 +158,7 @@ TEST_F(OpenUsageDatabaseTest, AFolderThatMayNotBeWrittenIsRefused) {
   QDir().mkpath(folder);
   QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther);
   if (QFileInfo(folder).isWritable()) GTEST_SKIP() << "file permissions do not bind this user (root)";
-  const UsageDatabaseOpenError error = ExpectOpenFailure();
-  EXPECT_EQ(error.Reason(), QStringLiteral("its folder may not be written"));
+  EXPECT_EQ(ExpectRefused().Reason(), QStringLiteral("its folder may not be written"));
   EXPECT_FALSE(QFileInfo::exists(DefaultFile()));
   QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);  // for the clean-up
 }

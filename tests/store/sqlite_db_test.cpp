@@ -101,10 +101,8 @@ TEST_F(SQLiteDBTest, AFailingStepEndsTheLoopQuietlyAndFreeQueryReportsIt) {
   EXPECT_FALSE(db.Next());
   EXPECT_EQ(SqliteFailure([&] { db.FreeQuery(); }),
             QStringLiteral("TTestDB.FreeQuery : Abort due to constraint violation"));
-  // The statement is gone all the same.
-  EXPECT_EQ(AssertionFailure([&] { db.Next(); }), QStringLiteral("TTestDB.Next: not prepared or lock is not set"));
-  EXPECT_EQ(AssertionFailure([&] { db.FreeQuery(); }),
-            QStringLiteral("TTestDB.FreeQuery: not prepared or lock is not set"));
+  EXPECT_EQ(AssertionFailure([&] { db.Next(); }), QStringLiteral("TTestDB.Next: not prepared or lock is not set"))
+      << "the statement is gone all the same";
 }
 
 TEST_F(SQLiteDBTest, StepsThroughRowsAndReadsColumnsAsNumbersAndUtf8Text) {
@@ -129,32 +127,26 @@ TEST_F(SQLiteDBTest, StepsThroughRowsAndReadsColumnsAsNumbersAndUtf8Text) {
             QStringLiteral("TTestDB.EnsureColumnAccessible: not prepared or lock is not set"));
 }
 
+// A table and a statement made under the lock cannot be used after it was given back either.
 TEST_F(SQLiteDBTest, WithThreadSafeEveryOperationWantsTheLock) {
+  db.Lock();
+  db.FetchTable(QStringLiteral("SELECT 1"));
+  db.OpenQuery(QStringLiteral("SELECT 1"));
+  db.Unlock();
   const std::vector<std::pair<std::function<void()>, QString>> cases = {
       {[&] { db.ExecSQL(QStringLiteral("SELECT 1")); }, QStringLiteral("TTestDB.ExecSQL: lock is not set")},
       {[&] { db.FetchTable(QStringLiteral("SELECT 1")); }, QStringLiteral("TTestDB.FetchTable: lock is not set")},
       {[&] { db.GetRowsAffected(); }, QStringLiteral("TTestDB.GetRowsAffected: lock is not set")},
       {[&] { db.OpenQuery(QStringLiteral("SELECT 1")); }, QStringLiteral("TTestDB.OpenQuery: lock is not set")},
       {[&] { db.BeginTransaction(); }, QStringLiteral("TTestDB.ExecSQL: lock is not set")},
+      {[&] { db.CloseTable(); }, QStringLiteral("TTestDB.CloseTable: lock is not set or no result set")},
+      {[&] { db.Next(); }, QStringLiteral("TTestDB.Next: not prepared or lock is not set")},
+      {[&] { db.ColumnInt(0); }, QStringLiteral("TTestDB.EnsureColumnAccessible: not prepared or lock is not set")},
+      {[&] { db.FreeQuery(); }, QStringLiteral("TTestDB.FreeQuery: not prepared or lock is not set")},
   };
   for (const auto& [action, message] : cases) EXPECT_EQ(AssertionFailure(action), message);
   EXPECT_FALSE(db.InTransaction());
-
-  // A table and a statement made under the lock cannot be used after it was given back.
-  db.Lock();
-  db.FetchTable(QStringLiteral("SELECT 1"));
-  db.OpenQuery(QStringLiteral("SELECT 1"));
-  db.Unlock();
-  EXPECT_EQ(AssertionFailure([&] { db.CloseTable(); }),
-            QStringLiteral("TTestDB.CloseTable: lock is not set or no result set"));
-  EXPECT_EQ(AssertionFailure([&] { db.Next(); }), QStringLiteral("TTestDB.Next: not prepared or lock is not set"));
-  EXPECT_EQ(AssertionFailure([&] { db.ColumnInt(0); }),
-            QStringLiteral("TTestDB.EnsureColumnAccessible: not prepared or lock is not set"));
-  EXPECT_EQ(AssertionFailure([&] { db.FreeQuery(); }),
-            QStringLiteral("TTestDB.FreeQuery: not prepared or lock is not set"));
-
-  // The busy timeout needs no lock.
-  db.SetBusyTimeout(100);
+  db.SetBusyTimeout(100);  // needs no lock
 }
 
 TEST_F(SQLiteDBTest, WithoutThreadSafeNoLockIsAskedForButStatementAndTableChecksStay) {
