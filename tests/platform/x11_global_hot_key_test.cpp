@@ -11,15 +11,11 @@ namespace {
 TEST(X11GlobalHotKey, WithoutAnX11ConnectionRegistrationSaysWhy) {
   if (QGuiApplication::platformName() == QStringLiteral("xcb")) GTEST_SKIP() << "this test needs a session without X11";
   X11GlobalHotKey hotKey;
-  int activations = 0;
-  QObject::connect(&hotKey, &GlobalHotKey::activated, [&] { ++activations; });
-
   QString error;
   EXPECT_FALSE(hotKey.Register(QKeySequence(QStringLiteral("Ctrl+Alt+F12")), &error));
   EXPECT_EQ(error.toStdString(), "global hot keys need an X11 session");
   EXPECT_FALSE(hotKey.Register(QKeySequence(QStringLiteral("Ctrl+Alt+F12")), nullptr));
   hotKey.Unregister();
-  EXPECT_EQ(activations, 0);
 }
 
 TEST(X11GlobalHotKey, AnEmptySequenceIsRefused) {

@@ -6,38 +6,28 @@ namespace meterly::platform {
 namespace {
 
 TEST(X11KeySymbols, KeysMapToTheSymbolsXNamesThemBy) {
-  // Values from the X protocol's key symbol table.
+  // Values from the X protocol's key symbol table: the ends of the runs, and names X spells its own way.
   const struct {
     Qt::Key key;
     bool keypad;
     std::optional<quint32> symbol;
   } rows[] = {
-      {Qt::Key_T, false, 0x0054},
-      {Qt::Key_7, false, 0x0037},
-      {Qt::Key_Slash, false, 0x002F},
-      {Qt::Key_BracketLeft, false, 0x005B},
       {Qt::Key_Space, false, 0x0020},
+      {Qt::Key_T, false, 0x0054},
+      {Qt::Key_AsciiTilde, false, 0x007E},
+      {Qt::Key_Eacute, false, 0x00C9},
       {Qt::Key_F1, false, 0xFFBE},
       {Qt::Key_F24, false, 0xFFD5},
-      {Qt::Key_Escape, false, 0xFF1B},
       {Qt::Key_Return, false, 0xFF0D},
-      {Qt::Key_Backspace, false, 0xFF08},
-      {Qt::Key_Tab, false, 0xFF09},
       {Qt::Key_PageUp, false, 0xFF55},
-      {Qt::Key_Home, false, 0xFF50},
-      {Qt::Key_Left, false, 0xFF51},
-      {Qt::Key_Insert, false, 0xFF63},
       {Qt::Key_Delete, false, 0xFFFF},
       {Qt::Key_5, true, 0xFFB5},
-      {Qt::Key_Asterisk, true, 0xFFAA},
       {Qt::Key_Period, true, 0xFFAE},
       {Qt::Key_Enter, true, 0xFF8D},
-      {Qt::Key_Eacute, false, 0x00C9},
       // A keypad key without a symbol of its own is the main key
       {Qt::Key_Home, true, 0xFF50},
       // Keys X does not name
       {Qt::Key_VolumeUp, false, std::nullopt},
-      {Qt::Key_Shift, false, std::nullopt},
       {Qt::Key_unknown, false, std::nullopt},
   };
   for (const auto& row : rows) {
