@@ -15,18 +15,19 @@ using Outcome = ReplyStatus::Outcome;
 
 constexpr quint32 kSequence = 42;
 
-ByteVector message(quint16 type, quint16 flags, quint32 sequence = kSequence, int index = 0) {
-  ifinfomsg link{};
-  link.ifi_index = index;
-  ByteVector bytes = MessageBuilder(type, flags).AppendStruct(link).bytes();
+ByteVector WithSequence(ByteVector bytes, quint32 sequence = kSequence) {
   WriteValueAt(bytes, offsetof(nlmsghdr, nlmsg_seq), sequence);
   return bytes;
 }
 
+ByteVector message(quint16 type, quint16 flags, quint32 sequence = kSequence, int index = 0) {
+  ifinfomsg link{};
+  link.ifi_index = index;
+  return WithSequence(MessageBuilder(type, flags).AppendStruct(link).bytes(), sequence);
+}
+
 ByteVector MessageWithCode(quint16 type, int code, quint32 sequence = kSequence) {
-  ByteVector bytes = MessageBuilder(type, NLM_F_MULTI).AppendStruct(code).bytes();
-  WriteValueAt(bytes, offsetof(nlmsghdr, nlmsg_seq), sequence);
-  return bytes;
+  return WithSequence(MessageBuilder(type, NLM_F_MULTI).AppendStruct(code).bytes(), sequence);
 }
 
 ByteVector LinkPart(int index, quint16 extraFlags = 0) {
@@ -70,8 +71,7 @@ struct EndCase {
 };
 
 TEST(ReplyReaderEndTest, ErrorsAndInterruptionsEndTheReply) {
-  ByteVector truncatedError = MessageBuilder(NLMSG_ERROR, 0).bytes();
-  WriteValueAt(truncatedError, offsetof(nlmsghdr, nlmsg_seq), kSequence);
+  const ByteVector truncatedError = WithSequence(MessageBuilder(NLMSG_ERROR, 0).bytes());
   ByteVector garbage = datagram({LinkPart(1)});
   garbage.resize(garbage.size() + 3);
 
