@@ -23,10 +23,15 @@ const QByteArray DamagedText =
     "[HKEY_CURRENT_USER\\Software\\Corvane\\Meterly\\Main]\n"
     "\"TrayIconMode\"=dword:123456789\n";
 
-TEST(RegistryTest, MissingFileLoadsAsAnEmptyHiveWithoutProblem) {
+class RegistryTest : public testing::Test {
+ protected:
+  void SetUp() override { file.contents = GoodText; }
+
   FakeRegistryFile file;
-  file.contents = GoodText;
-  Registry registry(file);
+  Registry registry{file};
+};
+
+TEST_F(RegistryTest, MissingFileLoadsAsAnEmptyHiveWithoutProblem) {
   registry.Load();
   file.contents.reset();
   registry.Load();  // replaces what was loaded before
@@ -37,11 +42,9 @@ TEST(RegistryTest, MissingFileLoadsAsAnEmptyHiveWithoutProblem) {
 }
 
 // A damaged file kept aside with the defaults applied is the end-to-end test's.
-TEST(RegistryTest, DamagedFileThatCannotBeMovedAsideIsNeverOverwritten) {
-  FakeRegistryFile file;
+TEST_F(RegistryTest, DamagedFileThatCannotBeMovedAsideIsNeverOverwritten) {
   file.contents = DamagedText;
   file.failSetAside = true;
-  Registry registry(file);
   registry.Load();
 
   EXPECT_TRUE(registry.Hive().IsEmpty());
@@ -63,11 +66,8 @@ TEST(RegistryTest, DamagedFileThatCannotBeMovedAsideIsNeverOverwritten) {
   EXPECT_EQ(file.writeCount, 1);
 }
 
-TEST(RegistryTest, AFileThatCouldNotBeReadIsNeverOverwritten) {
-  FakeRegistryFile file;
-  file.contents = GoodText;
+TEST_F(RegistryTest, AFileThatCouldNotBeReadIsNeverOverwritten) {
   file.failReads = true;
-  Registry registry(file);
   EXPECT_THROW(registry.Load(), RegistryError);
   EXPECT_TRUE(registry.Hive().IsEmpty());
   EXPECT_FALSE(file.setAsideAs) << "a file that could not be read is no damaged file";
