@@ -79,46 +79,41 @@ class LinuxShellTest : public ::testing::Test {
   QTemporaryDir dir;
 };
 
-TEST_F(LinuxShellTest, AnExistingFileReachesTheOpenerAsOneAbsolutePath) {
+TEST_F(LinuxShellTest, TheOpenersArgumentIsOneAbsolutePathOrARemoteAddress) {
+  const QString notes = dir.filePath(QStringLiteral("notes.txt"));
+  WriteFile(notes, {});
+  WriteFile(dir.filePath(QStringLiteral("-x")), {});
+  const CurrentFolder inDocuments(dir.path());
+  const QString page = QStringLiteral("https://www.example.com/manual/?page=1#top");
+  const QString mail = QStringLiteral("mailto:support@example.com");
+  const struct {
+    QString target;
+    std::optional<QString> argument;
+  } cases[] = {
+      {notes, notes},
+      {QStringLiteral("-x"), dir.filePath(QStringLiteral("-x"))},  // never an option
+      {QStringLiteral("file://") + notes, notes},
+      {QStringLiteral("file://") + notes + QStringLiteral(".gone"), std::nullopt},
+      {page, page},
+      {mail, mail},
+      {dir.filePath(QStringLiteral("missing.wav")), std::nullopt},
+      {QString(), std::nullopt},
+      {QStringLiteral("-missing"), std::nullopt},
+      {QStringLiteral("no such file"), std::nullopt},
+  };
+  for (const auto& c : cases) EXPECT_EQ(LinuxShell::OpenerArgument(c.target), c.argument) << c.target.toStdString();
+}
+
+TEST_F(LinuxShellTest, ShellExecuteHandsTheArgumentOnAndFindsAMissingFileBeforeTheOpenerFails) {
   const QString document = dir.filePath(QStringLiteral("usage report; $(echo x) 'q'.csv"));
   WriteFile(document, {});
   LinuxShell shell(Script(QStringLiteral("opener")));
   EXPECT_GT(shell.ShellExecute(document), 32);
   EXPECT_EQ(Recorded(), QStringList{document});
-}
 
-TEST_F(LinuxShellTest, ANameStartingWithADashIsNeverAnOption) {
-  WriteFile(dir.filePath(QStringLiteral("-x")), {});
-  const CurrentFolder inDocuments(dir.path());
-  LinuxShell shell(Script(QStringLiteral("opener")));
-  EXPECT_GT(shell.ShellExecute(QStringLiteral("-x")), 32);
-  EXPECT_EQ(Recorded(), QStringList{dir.filePath(QStringLiteral("-x"))});
-}
-
-TEST_F(LinuxShellTest, WebAddressesAndFileUrlsArePassedOn) {
-  EXPECT_EQ(LinuxShell::OpenerArgument(QStringLiteral("mailto:support@example.com")),
-            QStringLiteral("mailto:support@example.com"));
-  const QString document = dir.filePath(QStringLiteral("notes.txt"));
-  WriteFile(document, {});
-  EXPECT_EQ(LinuxShell::OpenerArgument(QStringLiteral("file://") + document), document);
-  EXPECT_EQ(LinuxShell::OpenerArgument(QStringLiteral("file://") + document + QStringLiteral(".gone")), std::nullopt);
-
-  LinuxShell shell(Script(QStringLiteral("opener")));
-  const QString page = QStringLiteral("https://www.example.com/manual/?page=1#top");
-  EXPECT_GT(shell.ShellExecute(page), 32);
-  EXPECT_EQ(Recorded(), QStringList{page});
-}
-
-TEST_F(LinuxShellTest, AMissingFileIsNotFoundBeforeAnOpenerThatCannotStartIsTried) {
-  LinuxShell shell(NoOpener());
-  EXPECT_EQ(shell.ShellExecute(dir.filePath(QStringLiteral("missing.wav"))), ShellResult::FileNotFound);
-  EXPECT_EQ(shell.ShellExecute(QString()), ShellResult::FileNotFound);
-  EXPECT_EQ(shell.ShellExecute(QStringLiteral("-missing")), ShellResult::FileNotFound);
-  EXPECT_EQ(shell.ShellExecute(QStringLiteral("no such file")), ShellResult::FileNotFound);
-
-  const QString document = dir.filePath(QStringLiteral("page.html"));
-  WriteFile(document, {});
-  EXPECT_EQ(shell.ShellExecute(document), ShellResult::NoAssociation);
+  LinuxShell noOpener(NoOpener());
+  EXPECT_EQ(noOpener.ShellExecute(dir.filePath(QStringLiteral("missing.wav"))), ShellResult::FileNotFound);
+  EXPECT_EQ(noOpener.ShellExecute(document), ShellResult::NoAssociation);
 }
 
 TEST_F(LinuxShellTest, OpenProgramStartsAnExecutableFileDirectlyWithoutArguments) {
