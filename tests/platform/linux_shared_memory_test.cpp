@@ -19,13 +19,15 @@ namespace {
 constexpr int SectionSize = 255;
 
 // Runs the action and expects a SharedMemoryError whose message contains every given part.
-void ExpectRefusal(const std::function<void()>& action, const QStringList& parts) {
+QString ExpectRefusal(const std::function<void()>& action, const QStringList& parts = {}) {
   try {
     action();
     ADD_FAILURE() << "no SharedMemoryError";
   } catch (const SharedMemoryError& error) {
     for (const QString& part : parts) EXPECT_TRUE(error.message().contains(part)) << error.what();
+    return error.message();
   }
+  return QString();
 }
 
 class LinuxSharedMemoryTest : public testing::Test {
@@ -109,17 +111,13 @@ TEST_F(LinuxSharedMemoryTest, RefusesAnObjectOfAnotherUser) {
 TEST_F(LinuxSharedMemoryTest, FailuresNameTheObjectAndTheSystemsReason) {
   // A name beyond NAME_MAX: the C library answers EINVAL (glibc) or ENAMETOOLONG.
   const QString tooLong(300, QLatin1Char('x'));
-  try {
-    memory.Open(tooLong, SectionSize);
-    ADD_FAILURE() << "no SharedMemoryError";
-  } catch (const SharedMemoryError& error) {
-    EXPECT_TRUE(error.message().startsWith(QStringLiteral("Cannot create or open the shared memory section ") +
-                                           memory.ObjectName(tooLong)))
-        << error.what();
-    EXPECT_TRUE(error.message().endsWith(QString::fromLocal8Bit(std::strerror(EINVAL))) ||
-                error.message().endsWith(QString::fromLocal8Bit(std::strerror(ENAMETOOLONG))))
-        << error.what();
-  }
+  const QString message = ExpectRefusal([&] { memory.Open(tooLong, SectionSize); });
+  EXPECT_TRUE(message.startsWith(QStringLiteral("Cannot create or open the shared memory section ") +
+                                 memory.ObjectName(tooLong)))
+      << message.toStdString();
+  EXPECT_TRUE(message.endsWith(QString::fromLocal8Bit(std::strerror(EINVAL))) ||
+              message.endsWith(QString::fromLocal8Bit(std::strerror(ENAMETOOLONG))))
+      << message.toStdString();
   ExpectRefusal([&] { memory.Open(QStringLiteral("a/b"), SectionSize); }, {QStringLiteral("/a/b")});
   ExpectRefusal([&] { memory.Open(QString(), SectionSize); }, {QStringLiteral("Cannot name")});
 }
