@@ -77,7 +77,6 @@ TEST(LedLabelTest, APointJoinsTheCellBeforeItOnlyWhenDecimalsAreAllowed) {
   EXPECT_EQ(decimal.ShownCode(2), 0xDA);
 
   const LedFixture plain(QStringLiteral("12.5"), 3, false);
-  EXPECT_EQ(plain.ShownCode(0), 0x84);
   EXPECT_EQ(plain.ShownCode(1), 0x6E);
   EXPECT_EQ(plain.ShownCode(2), 0x00) << "the point's own cell, whose point lies beyond the control";
   EXPECT_EQ(CellCodes(QStringLiteral("12.5"), 3, false, TTARight), (QList<quint8>{0x84, 0x6E, 0x01, 0xDA}))
