@@ -23,7 +23,8 @@ struct ItemPixels {
   QRgb bar;
 };
 
-::testing::AssertionResult HasPixels(const QImage& image, const QRect& item, const ItemPixels& expected) {
+::testing::AssertionResult HasPixels(const QImage& image, const ItemPixels& expected, QRect item = {}) {
+  if (item.isNull()) item = image.rect();
   const QRect bar = item.adjusted(1, 1, -1, -1);
   const QRect inside = bar.adjusted(1, 1, -1, -1);
   for (int y = item.top(); y <= item.bottom(); ++y) {
@@ -49,27 +50,19 @@ QImage DrawItem(const QColor& color, bool selected) {
   return image;
 }
 
-TEST(ColorItem, LightColoursAreFramedInBlackSelectedOrNot) {
+TEST(ColorItem, LightColoursAreFramedInBlackDarkerOnesInWhiteWhileSelectedAndInThemselvesOtherwise) {
   const QColor light[] = {QColor(193, 0, 0), QColor(0, 193, 0), QColor(0, 0, 193), QColor(Qt::white)};
-  for (const QColor& color : light) {
-    for (const bool selected : {false, true}) {
-      EXPECT_TRUE(HasPixels(DrawItem(color, selected), QRect(0, 0, Width, Height),
-                            {ListBack.rgb(), qRgb(0, 0, 0), color.rgb()}))
+  const QColor dark[] = {QColor(192, 192, 192), QColor(0, 0, 0x80), QColor(Qt::black)};  // 192 is not yet light
+  for (const bool selected : {false, true}) {
+    for (const QColor& color : light) {
+      EXPECT_TRUE(HasPixels(DrawItem(color, selected), {ListBack.rgb(), qRgb(0, 0, 0), color.rgb()}))
           << color.name().toStdString() << (selected ? " selected" : "");
     }
-  }
-}
-
-TEST(ColorItem, DarkerColoursAreFramedInWhiteWhileSelectedAndInThemselvesOtherwise) {
-  // 192 in every component is not yet light.
-  const QColor dark[] = {QColor(192, 192, 192), QColor(0, 0, 0x80), QColor(Qt::black)};
-  for (const QColor& color : dark) {
-    EXPECT_TRUE(HasPixels(DrawItem(color, true), QRect(0, 0, Width, Height),
-                          {ListBack.rgb(), qRgb(255, 255, 255), color.rgb()}))
-        << color.name().toStdString();
-    EXPECT_TRUE(
-        HasPixels(DrawItem(color, false), QRect(0, 0, Width, Height), {ListBack.rgb(), color.rgb(), color.rgb()}))
-        << color.name().toStdString();
+    for (const QColor& color : dark) {
+      const QRgb frame = selected ? qRgb(255, 255, 255) : color.rgb();
+      EXPECT_TRUE(HasPixels(DrawItem(color, selected), {ListBack.rgb(), frame, color.rgb()}))
+          << color.name().toStdString() << (selected ? " selected" : "");
+    }
   }
 }
 
@@ -89,7 +82,7 @@ TEST(ColorItem, DelegateDrawsTheItemsColourInItsRectangleOnTheListsBase) {
     QPainter painter(&image);
     TColorItemDelegate().paint(&painter, option, model.index(0, 0));
   }
-  EXPECT_TRUE(HasPixels(image, option.rect, {ListBack.rgb(), qRgb(255, 255, 255), qRgb(0, 0, 0x80)}));
+  EXPECT_TRUE(HasPixels(image, {ListBack.rgb(), qRgb(255, 255, 255), qRgb(0, 0, 0x80)}, option.rect));
   // Every pixel of the item is accounted for above, so no name was drawn; nothing outside it.
   EXPECT_EQ(image.pixel(0, Height - 1), QColor(Qt::magenta).rgb());
   EXPECT_EQ(image.pixel(Width - 1, 2 * Height), QColor(Qt::magenta).rgb());
