@@ -45,7 +45,6 @@ TEST(LinkTypeTest, KindAndSysfsDecideWhetherADeviceStandsBehind) {
   const SysfsLinkFacts virtualLink{true, false, false};
   const SysfsLinkFacts nic{true, true, false};
   EXPECT_FALSE(HasPhysicalDevice(nic, true)) << "a link with a kind is virtual whatever sysfs says";
-  EXPECT_FALSE(HasPhysicalDevice(virtualLink, true));
   EXPECT_FALSE(HasPhysicalDevice(unlisted, true)) << "veth in a namespace our sysfs does not show";
   EXPECT_TRUE(HasPhysicalDevice(nic, false));
   EXPECT_FALSE(HasPhysicalDevice(virtualLink, false)) << "a device without kind and without bus device";

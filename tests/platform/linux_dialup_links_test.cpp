@@ -63,15 +63,12 @@ TEST(DialupLinksTest, APppLinkMessageGivesIndexNameStateAndCounters) {
   EXPECT_FALSE(DecodePppLink(PayloadOf(cut)).has_value()) << "a truncated attribute";
 }
 
-// One step of a recorded message sequence and whether it is a connection event.
-struct EventStep {
-  const char* what;
-  ByteVector message;
-  bool event;
-};
-
 TEST(DialupLinksTest, OnlyAChangeOfTheLinksIndexNameOrUpStateIsAnEvent) {
-  const EventStep steps[] = {
+  const struct {
+    const char* what;
+    ByteVector message;
+    bool event;
+  } steps[] = {
       {"pppd creates ppp0, still down", linkMessage(RTM_NEWLINK, 7, "ppp0", IFF_POINTOPOINT), true},
       {"the same message again", linkMessage(RTM_NEWLINK, 7, "ppp0", IFF_POINTOPOINT), false},
       {"ppp0 comes up", linkMessage(RTM_NEWLINK, 7, "ppp0", kUp), true},
@@ -85,7 +82,7 @@ TEST(DialupLinksTest, OnlyAChangeOfTheLinksIndexNameOrUpStateIsAnEvent) {
       {"the reconnect gets a new index", linkMessage(RTM_NEWLINK, 8, "ppp0", kUp), true},
   };
   PppLinkSet links;
-  for (const EventStep& step : steps) EXPECT_EQ(links.ApplyDatagram(AsBytes(step.message)), step.event) << step.what;
+  for (const auto& step : steps) EXPECT_EQ(links.ApplyDatagram(AsBytes(step.message)), step.event) << step.what;
   ASSERT_EQ(links.Links().size(), 1u);
   EXPECT_EQ(links.Links().at(8), (PppLinkSet::State{"ppp0", true}));
 

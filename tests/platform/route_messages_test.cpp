@@ -93,8 +93,6 @@ TEST(RouteMessagesTest, RejectsMalformedLinks) {
   const auto stats = Stats64(1, 2);
   ByteVector badNesting = EncodeAttribute(IFLA_INFO_KIND, BytesOfText("veth", 5));
   badNesting[0] = std::byte{200};  // nested length points past the outer attribute
-  ifinfomsg header{};
-  ByteVector nameless = MessageBuilder(RTM_NEWLINK, 0).AppendStruct(header).bytes();
 
   struct Case {
     const char* what;
@@ -108,7 +106,7 @@ TEST(RouteMessagesTest, RejectsMalformedLinks) {
       {"32-bit statistics cut short",
        linkMessage().AppendAttribute(IFLA_STATS, ValueBytes(Stats32(1, 2)).first(12)).bytes()},
       {"nested kind with a bad length", linkMessage().AppendAttribute(IFLA_LINKINFO, AsBytes(badNesting)).bytes()},
-      {"no name", nameless},
+      {"no name", MessageBuilder(RTM_NEWLINK, 0).AppendStruct(ifinfomsg{}).bytes()},
   };
   for (const Case& c : cases) EXPECT_FALSE(DecodeLinkMessage(PayloadOf(c.message))) << c.what;
 
