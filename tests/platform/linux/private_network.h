@@ -44,13 +44,10 @@ inline QString EnterPrivateNetworkNamespace() {
 // a sysfs of its own mounted over /sys. Otherwise why not.
 inline QString MountOwnSysfs() {
   static QString failure = [] {
-    if (::unshare(CLONE_NEWNS) != 0) return QStringLiteral("unshare(CLONE_NEWNS) failed: %1").arg(LastError());
-    // Without this the new mount would propagate back to the host's mount namespace.
-    if (::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0) {
-      return QStringLiteral("making mounts private failed: %1").arg(LastError());
-    }
-    if (::mount("sysfs", "/sys", "sysfs", MS_NOSUID | MS_NODEV | MS_NOEXEC, nullptr) != 0) {
-      return QStringLiteral("mounting sysfs failed: %1").arg(LastError());
+    // Mounts made private first: the new one must not propagate back to the host's mount namespace.
+    if (::unshare(CLONE_NEWNS) != 0 || ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
+        ::mount("sysfs", "/sys", "sysfs", MS_NOSUID | MS_NODEV | MS_NOEXEC, nullptr) != 0) {
+      return QStringLiteral("no sysfs of this process's own: %1").arg(LastError());
     }
     return QString();
   }();
