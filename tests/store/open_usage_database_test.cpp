@@ -87,7 +87,7 @@ TEST_F(OpenUsageDatabaseTest, AUserWhoMayNotWriteTheSharedFileRecordsInTheirOwnA
 
 TEST_F(OpenUsageDatabaseTest, TheIniBesideTheProgramNamesAnotherFolderAndNothingIsImported) {
   const QString custom = dir.filePath(QStringLiteral("elsewhere/db"));
-  WriteIni("; where the usage goes\n[Main]\nLocation=/wrong\n[db]\r\n  location = \"" + custom.toUtf8() + "\"  \r\n");
+  WriteIni("[DB]\nLocation=" + custom.toUtf8() + "\n");
   OpenUsageDatabase(platform, settings, DiskDB);
   ASSERT_NE(DiskDB, nullptr);
   EXPECT_TRUE(QFileInfo::exists(custom + QStringLiteral("/Meterly.db")));
@@ -95,26 +95,24 @@ TEST_F(OpenUsageDatabaseTest, TheIniBesideTheProgramNamesAnotherFolderAndNothing
   EXPECT_TRUE(platform.registry().Hive().KeyExists(RegistryStatsKey));
 }
 
-TEST_F(OpenUsageDatabaseTest, AnEmptyLocationKeepsTheDefaultAndARelativeOneStartsBesideTheIni) {
-  WriteIni("[DB]\nLocation=\n");
-  UsageDatabaseLocation location = FindUsageDatabaseLocation(platform.session);
-  EXPECT_FALSE(location.Overridden);
-  EXPECT_EQ(location.FilePath(), DefaultFile());
-
-  WriteIni("[DB]\nLocation=data/usage\n");
-  location = FindUsageDatabaseLocation(platform.session);
-  EXPECT_TRUE(location.Overridden);
-  EXPECT_EQ(location.FilePath(), dir.filePath(QStringLiteral("bin/data/usage/Meterly.db")));
-}
-
-TEST(ReadIniValueTest, MissingFilesSectionsAndNamesGiveEmptyText) {
-  QTemporaryDir dir;
-  const QString ini = dir.filePath(QStringLiteral("x.ini"));
-  EXPECT_EQ(ReadIniValue(ini, QStringLiteral("DB"), QStringLiteral("Location")), QString());
-  WriteFile(ini, "Location=/top\n[DB]\n;Location=/comment\nOther=1\n[DB2]\nLocation=/other\n");
-  EXPECT_EQ(ReadIniValue(ini, QStringLiteral("DB"), QStringLiteral("Location")), QString());
-  WriteFile(ini, "[DB]\nLocation=/srv/Zähler=1\n");
-  EXPECT_EQ(ReadIniValue(ini, QStringLiteral("DB"), QStringLiteral("Location")), QStringLiteral("/srv/Zähler=1"));
+// Only a Location in the [DB] section counts, in any case, with spaces, quotes and any line ends;
+// an empty one keeps the default, and a relative one starts beside the ini.
+TEST_F(OpenUsageDatabaseTest, TheIniLocationIsReadFromItsSectionOnly) {
+  EXPECT_EQ(FindUsageDatabaseLocation(platform.session).FilePath(), DefaultFile()) << "no ini";
+  const std::pair<QByteArray, QString> rows[] = {
+      {"Location=/top\n[DB]\n;Location=/comment\nOther=1\n[DB2]\nLocation=/other\n", DefaultFile()},
+      {"[DB]\nLocation=\n", DefaultFile()},
+      {"; where the usage goes\n[Main]\nLocation=/wrong\n[db]\r\n  location = \"/srv/usage\"  \r\n",
+       QStringLiteral("/srv/usage/Meterly.db")},
+      {"[DB]\nLocation=/srv/Zähler=1\n", QStringLiteral("/srv/Zähler=1/Meterly.db")},
+      {"[DB]\nLocation=data/usage\n", dir.filePath(QStringLiteral("bin/data/usage/Meterly.db"))},
+  };
+  for (const auto& [ini, file] : rows) {
+    WriteIni(ini);
+    const UsageDatabaseLocation location = FindUsageDatabaseLocation(platform.session);
+    EXPECT_EQ(location.FilePath(), file) << ini.toStdString();
+    EXPECT_EQ(location.Overridden, file != DefaultFile()) << ini.toStdString();
+  }
 }
 
 TEST_F(OpenUsageDatabaseTest, AFileThatIsNoDatabaseOrIsDamagedIsNamedInTheErrorAndLeftAlone) {
