@@ -61,9 +61,6 @@ TEST_F(TrayMenuTest, ItemsComeInTheirOrder) {
 TEST_F(TrayMenuTest, AnItemTriggersItsActionAndFollowsItsChanges) {
   int usageStats = 0;
   QObject::connect(actions.ActionUsageStats, &QAction::triggered, [&usageStats] { ++usageStats; });
-  Item("pmiTotals").trigger();
-  EXPECT_EQ(usageStats, 0) << "a disabled action does nothing";
-
   actions.ActionUsageStats->setEnabled(true);
   actions.ActionUsageStats->setText(QStringLiteral("Usage"));
   EXPECT_TRUE(Item("pmiTotals").isEnabled());
