@@ -120,7 +120,7 @@ void TMainMeterlyForm::CreateTrayIcon() {
   if (switches_.ReadOnly) ApplyReadOnlyMode(actions);
   trayIcon_ = std::make_unique<TTrayIcon>(
       platform_.TrayState(), settings_, actions, MeterlyIcon(),
-      [this] { return CurrentTrayText(settings_, tick_, DiskDB.get()); },
+      [this] { return trayText_.Text(settings_, CurrentTrayFigures(settings_, tick_, DiskDB.get())); },
       [this] { return CurrentTrayMenuConditions(); }, this);
   // A failure here is left to the tick, which tries again every second.
   TryShowTrayIcon();

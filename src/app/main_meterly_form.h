@@ -170,6 +170,7 @@ class TMainMeterlyForm : public QObject, private TickHandover, private TrayIconH
   QTimer Timer;
   bool terminating_ = false;
   std::unique_ptr<TSettingsWindow> settingsWindow_;
+  TrayTextCache trayText_;
   std::unique_ptr<TTrayIcon> trayIcon_;
   std::unique_ptr<TNetworkTools> networkTools_;
   std::unique_ptr<TNetStatTool> netStat_;

@@ -77,6 +77,8 @@ void TTrayIcon::Hide() {
 }
 
 void TTrayIcon::SetToolTip(const QString& tooltip) {
+  // A status-notifier host hears of every change over the bus, so an unchanged text is not sent.
+  if (tooltip == tooltip_) return;
   tooltip_ = tooltip;
   if (trayIcon_) trayIcon_->setToolTip(tooltip);
 }

@@ -79,10 +79,10 @@ QString TransferRateText(const Settings& settings, const TrayTextFigures& figure
       .join(LineBreak);
 }
 
-QString TrafficText(const Settings& settings, const CaptionedTotals& period, const QLocale& locale) {
+QString TrafficText(const Settings& settings, TrayPeriod period, const PeriodTotals& figures, const QLocale& locale) {
   const auto volume = [&](qint64 bytes) { return FormatVolume(false, bytes, settings, locale); };
-  const UsageTotals& totals = period.Totals;
-  return QStringList{period.Caption, QString(), Texts::tr("DL: %1").arg(volume(totals.DataIn)),
+  const UsageTotals& totals = figures.Totals;
+  return QStringList{PeriodCaption(period, figures.Days), QString(), Texts::tr("DL: %1").arg(volume(totals.DataIn)),
                      Texts::tr("UL: %1").arg(volume(totals.DataOut)),
                      Texts::tr("SUM: %1").arg(volume(totals.DataIn + totals.DataOut))}
       .join(LineBreak);
@@ -93,10 +93,10 @@ QString DialupText(const UsageTotals& totals) {
   return FormatDuration(static_cast<quint32>(seconds));
 }
 
-QString UsageText(quint8 mode, const Settings& settings, const TrayPeriodFigures& period, const QLocale& locale) {
-  if (!period.Totals) return period.Unavailable;
-  if (mode == TrayIconModes::DialupDuration) return DialupText(period.Totals->Totals);
-  return TrafficText(settings, *period.Totals, locale);
+QString UsageText(quint8 mode, const Settings& settings, const TrayPeriodFigures& figures, const QLocale& locale) {
+  if (!figures.Totals) return figures.Unavailable;
+  if (mode == TrayIconModes::DialupDuration) return DialupText(figures.Totals->Totals);
+  return TrafficText(settings, ModeTextOf(mode).Period, *figures.Totals, locale);
 }
 
 }  // namespace
@@ -112,8 +112,7 @@ TrayPeriodFigures ReadTrayPeriod(TDiskDB* db, quint8 mode) {
   try {
     // From memory: the tooltip is refreshed every second and must never wait for the file.
     const quint8 type = PeriodType(period);
-    const QString caption = PeriodCaption(period, db->CurrentPeriod(type));
-    return {CaptionedTotals{db->CachedPeriodTotals(type), caption}, QString()};
+    return {PeriodTotals{db->CachedPeriodTotals(type), db->CurrentPeriod(type)}, QString()};
   } catch (const std::exception& error) {
     // Once a second on the user-interface thread: a message box here would come back every tick.
     return {std::nullopt, Texts::tr("Usage cannot be read: %1").arg(QString::fromUtf8(error.what()))};
@@ -132,12 +131,32 @@ TrayTextResult TrayText(const Settings& settings, const TrayTextFigures& figures
   return result;
 }
 
-TrayTextResult CurrentTrayText(const Settings& settings, const MainTick& tick, TDiskDB* db, const QLocale& locale) {
+TrayTextFigures CurrentTrayFigures(const Settings& settings, const MainTick& tick, TDiskDB* db) {
   TrayTextFigures figures;
   figures.MeanIn = tick.InHistory.Mean();
   figures.MeanOut = tick.OutHistory.Mean();
   figures.Period = ReadTrayPeriod(db, settings.TrayIconMode);
-  return TrayText(settings, figures, locale);
+  return figures;
+}
+
+TrayTextResult CurrentTrayText(const Settings& settings, const MainTick& tick, TDiskDB* db, const QLocale& locale) {
+  return TrayText(settings, CurrentTrayFigures(settings, tick, db), locale);
+}
+
+struct TrayTextCache::Inputs {
+  Settings Shown;
+  TrayTextFigures Figures;
+  QLocale Locale;
+};
+
+const TrayTextResult& TrayTextCache::Text(const Settings& settings, const TrayTextFigures& figures,
+                                          const QLocale& locale) {
+  if (inputs_ && inputs_->Figures == figures && inputs_->Locale == locale && inputs_->Shown == settings) {
+    return text_;
+  }
+  text_ = TrayText(settings, figures, locale);
+  inputs_ = std::make_shared<const Inputs>(Inputs{settings, figures, locale});
+  return text_;
 }
 
 }  // namespace meterly

@@ -5,6 +5,7 @@
 #include <QLocale>
 #include <QString>
 
+#include <memory>
 #include <optional>
 
 namespace meterly {
@@ -26,22 +27,28 @@ constexpr quint8 MonthlyTraffic = 5;
 // read as the transfer rate, the default.
 quint8 EffectiveTrayIconMode(quint8 stored);
 
-// Usage totals with the caption of their period.
-struct CaptionedTotals {
+// Usage totals with the days of their period, which the text names.
+struct PeriodTotals {
   UsageTotals Totals;
-  QString Caption;
+  DayRange Days;
+
+  friend bool operator==(const PeriodTotals&, const PeriodTotals&) = default;
 };
 
 // The usage totals of the period a mode shows.
 struct TrayPeriodFigures {
-  std::optional<CaptionedTotals> Totals;  // nullopt when they cannot be had
-  QString Unavailable;                    // why not, shown in place of the figures
+  std::optional<PeriodTotals> Totals;  // nullopt when they cannot be had
+  QString Unavailable;                 // why not, shown in place of the figures
+
+  friend bool operator==(const TrayPeriodFigures&, const TrayPeriodFigures&) = default;
 };
 
 struct TrayTextFigures {
   quint32 MeanIn = 0;  // the means of the tick's received and sent histories
   quint32 MeanOut = 0;
   TrayPeriodFigures Period;  // only read by the modes that show usage
+
+  friend bool operator==(const TrayTextFigures&, const TrayTextFigures&) = default;
 };
 
 struct TrayTextResult {
@@ -59,8 +66,23 @@ TrayPeriodFigures ReadTrayPeriod(TDiskDB* db, quint8 mode);
 TrayTextResult TrayText(const Settings& settings, const TrayTextFigures& figures,
                         const QLocale& locale = QLocale::system());
 
-// The text of the moment: the tick's histories and the current user's totals.
+// The figures of the moment: the tick's histories and the current user's totals.
+TrayTextFigures CurrentTrayFigures(const Settings& settings, const MainTick& tick, TDiskDB* db);
 TrayTextResult CurrentTrayText(const Settings& settings, const MainTick& tick, TDiskDB* db,
                                const QLocale& locale = QLocale::system());
+
+// The tray text, formatted again only when its figures, the settings or the language changed:
+// the tooltip asks for it every second, and formatting numbers and dates would otherwise be most
+// of what an idle second costs.
+class TrayTextCache {
+ public:
+  const TrayTextResult& Text(const Settings& settings, const TrayTextFigures& figures,
+                             const QLocale& locale = QLocale::system());
+
+ private:
+  struct Inputs;
+  std::shared_ptr<const Inputs> inputs_;
+  TrayTextResult text_;
+};
 
 }  // namespace meterly
