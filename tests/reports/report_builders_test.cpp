@@ -46,14 +46,11 @@ class ReportBuildersTest : public ::testing::Test {
 TEST_F(ReportBuildersTest, AnEmptyRecordGivesOnlyAZeroTotalRowAndOneDayOfZeroSamples) {
   const TDailyData days = Load();
   EXPECT_TRUE(days.empty());
-  for (const auto& build : std::vector<std::function<void()>>{[&] { BuildDailyReport(panel, days); },
-                                                              [&] {
-                                                                BuildWeeklyReport(panel, days, {1, 1});
-                                                              },
-                                                              [&] {
-                                                                BuildMonthlyReport(panel, days, {1, 1});
-                                                              },
-                                                              [&] { BuildCustomReport(panel, days, 0, 99999); }}) {
+  const TPeriodStarts starts{1, 1};
+  const std::function<void()> builds[] = {
+      [&] { BuildDailyReport(panel, days); }, [&] { BuildWeeklyReport(panel, days, starts); },
+      [&] { BuildMonthlyReport(panel, days, starts); }, [&] { BuildCustomReport(panel, days, 0, 99999); }};
+  for (const auto& build : builds) {
     build();
     ASSERT_EQ(panel.Rows().size(), 1u);
     EXPECT_EQ(panel.Rows().front().Caption, QStringLiteral("Total"));

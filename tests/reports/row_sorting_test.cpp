@@ -86,15 +86,6 @@ TEST_F(PanelSortingTest, ARebuiltReportKeepsTheChosenOrder) {
   EXPECT_EQ(Order(), QStringLiteral("yxT"));
 }
 
-TEST(CompareHolders, TotalsOfTheGreatestAmountsDoNotWrap) {
-  const TDataHolder total = TDataHolder::Greatest();
-  const TDataHolder row{1, k5GB, k5GB, 1};
-  for (int column = 1; column <= 5; ++column) {
-    EXPECT_TRUE(CompareHolders(row, total, column) < 0) << column;
-    EXPECT_TRUE(CompareHolders(total, row, column) > 0) << column;
-  }
-}
-
 TEST(HourlyListSorting, EveryColumnOrdersByItsNumber) {
   Settings settings;
   THourlyList list(settings, QLocale::c());
