@@ -13,6 +13,7 @@
 
 #include "store/qt_printing.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <sys/resource.h>
@@ -58,12 +59,8 @@ TEST(XlsExport, RefusesATableBeyondTheWorksheetLimitsNamingThem) {
   EXPECT_NO_THROW(XLSBytes({{}, tall.Rows.mid(1)}, QStringLiteral("T")));
   QTemporaryDir dir;
   const QString path = dir.filePath(QStringLiteral("r.xls"));
-  try {
-    ExportXLS(tall, path, QStringLiteral("T"));
-    ADD_FAILURE() << "a 65,537-row worksheet was written";
-  } catch (const EExportError& error) {
-    EXPECT_TRUE(error.message().contains(QStringLiteral("65536 rows"))) << error.what();
-  }
+  EXPECT_THAT([&] { ExportXLS(tall, path, QStringLiteral("T")); },
+              testing::ThrowsMessage<EExportError>(testing::HasSubstr("65536 rows")));
   EXPECT_FALSE(QFile::exists(path));
   TReportTable wide;
   for (int c = 0; c < 257; ++c) wide.Columns.append(QStringLiteral("c"));
@@ -139,12 +136,10 @@ TEST(WritersWithoutColumns, HtmlAndTextStillWriteTheirRows) {
 TEST(CsvExport, SeparatorFollowsTheLocaleAndOnlyAmbiguousValuesAreQuoted) {
   EXPECT_EQ(CSVBytes(kThreeColumns, QLocale(QLocale::English, QLocale::UnitedStates)),
             "Date,In,Out\r\n1/3/26,1.00 KB,\r\n2/3/26,2.00 MB,3 B\r\n");
-  EXPECT_EQ(CSVBytes(kThreeColumns, QLocale(QLocale::German, QLocale::Germany)),
-            "Date;In;Out\r\n1/3/26;1.00 KB;\r\n2/3/26;2.00 MB;3 B\r\n");
   EXPECT_EQ(CSVBytes(kHostile, QLocale(QLocale::English, QLocale::UnitedStates)),
             QStringLiteral("Name,接收\r\na{b}\\c,<b>&x\r\n\"x,y;\"\"z\"\"\",\"line\nbreak\"\r\n").toUtf8());
-  // With ";" as the separator the comma needs no quotes, the double quotes still do.
-  EXPECT_TRUE(CSVBytes(kHostile, QLocale(QLocale::French, QLocale::France)).contains("\"x,y;\"\"z\"\"\";"));
+  EXPECT_EQ(CSVBytes(kHostile, QLocale(QLocale::German, QLocale::Germany)),
+            QStringLiteral("Name;接收\r\na{b}\\c;<b>&x\r\n\"x,y;\"\"z\"\"\";\"line\nbreak\"\r\n").toUtf8());
 }
 
 TEST(TableToText, TabsAndUnderlines) {
