@@ -97,19 +97,16 @@ TEST_F(UsageChartTest, ValueLabelsGoThroughTheFormatter) {
   EXPECT_EQ(values, (std::vector<qint64>{0, 98, 195, 293}));
 }
 
-TEST_F(UsageChartTest, EveryLowHeightPaintsAndReturns) {
+TEST_F(UsageChartTest, AllZeroPointsDrawAxesButNoBarsAndEveryLowHeightPaints) {
+  chart.AddPoint(QStringLiteral("a"), 0, 0);
+  const QImage image = Painted(chart);
+  EXPECT_EQ(RowsOf(image, 85, ColorrefToQColor(kBlue)) + RowsOf(image, 85, ColorrefToQColor(kGreen)), 0);
+  EXPECT_EQ(image.pixelColor(70, 100), QColor(Qt::black));
   AddPoints(3);
   for (int height = 1; height <= 49; ++height) {
     chart.SetClientSize(QSize(300, height));
     EXPECT_FALSE(Painted(chart).isNull()) << height;
   }
-}
-
-TEST_F(UsageChartTest, AllZeroPointsDrawAxesButNoBars) {
-  chart.AddPoint(QStringLiteral("a"), 0, 0);
-  const QImage image = Painted(chart);
-  EXPECT_EQ(RowsOf(image, 85, ColorrefToQColor(kBlue)) + RowsOf(image, 85, ColorrefToQColor(kGreen)), 0);
-  EXPECT_EQ(image.pixelColor(70, 100), QColor(Qt::black));
 }
 
 TEST(BrightColor, LiftsEveryComponentByTheSameAmount) {
