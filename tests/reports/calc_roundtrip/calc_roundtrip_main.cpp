@@ -117,13 +117,7 @@ void CompareTable(const QString& name, const Grid& read, const TReportTable& tab
     if (Trimmed(read.at(i)) == expected.first()) start = i;
   }
   Check(start >= 0, name + QStringLiteral(": the caption row is found"));
-  if (start < 0) {
-    for (qsizetype i = 0; i < std::min<qsizetype>(read.size(), 4); ++i) {
-      std::printf("     line %lld: [%s]\n", static_cast<long long>(i),
-                  qPrintable(read.at(i).join(QStringLiteral("|"))));
-    }
-    return;
-  }
+  if (start < 0) start = 0;  // the rows compared below then show what was read
   bool titleSeen = false;
   for (qsizetype i = 0; i < start; ++i) titleSeen = titleSeen || Trimmed(read.at(i)) == QStringList{title};
   Check(titleSeen, name + QStringLiteral(": the title stands above the table"));
