@@ -1,7 +1,7 @@
 #include "alerts/ras_logger.h"
 #include "support/dialup_fixture.h"
 
-#include <QDeadlineTimer>
+#include <qtestsupport_core.h>
 #include <QThread>
 
 #include <gtest/gtest.h>
@@ -16,6 +16,7 @@ namespace {
 using testing_support::RasFixture;
 
 constexpr int kFastPollMs = 5;
+constexpr int kWaitMs = 10000;
 
 class RasLoggerTest : public ::testing::Test, protected RasFixture {
  protected:
@@ -28,17 +29,6 @@ class RasLoggerTest : public ::testing::Test, protected RasFixture {
           lockHeldWhileReporting = lockHeldWhileReporting || db->LockCount() != 0;
         },
         pollMs);
-  }
-
-  // Polls until the condition holds (at most ten seconds).
-  template <typename Condition>
-  bool Eventually(Condition condition) {
-    QDeadlineTimer deadline(10000);
-    while (!condition()) {
-      if (deadline.hasExpired()) return false;
-      QThread::msleep(2);
-    }
-    return true;
   }
 
   std::vector<QString> Reported() {
@@ -56,11 +46,11 @@ TEST_F(RasLoggerTest, AConnectionUpAtStartIsLoggedFromTheStartWithAllItsBytes) {
   dialup().Connect(QStringLiteral("dsl0"), 4);
   dialup().SetCounters(4, 123456, 789);
   auto logger = Start();
-  ASSERT_TRUE(Eventually([&] { return dialup().Enumerations() >= 1; }));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return dialup().Enumerations() >= 1; }, kWaitMs));
   QThread::msleep(40 * kFastPollMs);  // some polls, even on a busy machine
   dialup().Disconnect(QStringLiteral("dsl0"));
   dialup().SignalEvent();
-  ASSERT_TRUE(Eventually([&] { return LoggedSessions().size() == 1; }));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return LoggedSessions().size() == 1; }, kWaitMs));
   EXPECT_TRUE(LoggedSessions().front().startsWith(QStringLiteral("dsl0|2026-03-31 07:06:05|")));
   EXPECT_TRUE(LoggedSessions().front().endsWith(QStringLiteral("|123456|789")))
       << LoggedSessions().front().toStdString();
@@ -71,9 +61,9 @@ TEST_F(RasLoggerTest, StopWakesTheThreadInsteadOfWaitingOutThePoll) {
   const auto started = std::chrono::steady_clock::now();
   {
     auto logger = Start(600000);
-    ASSERT_TRUE(Eventually([&] { return dialup().LongestWaitMs() > 0; })) << "the thread waits";
+    ASSERT_TRUE(QTest::qWaitFor([&] { return dialup().LongestWaitMs() > 0; }, kWaitMs)) << "the thread waits";
     logger->Stop();
-    EXPECT_TRUE(Eventually([&] { return logger->Finished(); }));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return logger->Finished(); }, kWaitMs));
   }
   EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(60));
   EXPECT_FALSE(dialup().WatchOpen());
@@ -86,7 +76,7 @@ TEST_F(RasLoggerTest, StatisticsArePolledOnTimeUnderAStreamOfEvents) {
   dialup().SignalEvent(true);  // every wait ends with an event at once
   QThread::msleep(40 * kFastPollMs);
   dialup().Disconnect(QStringLiteral("ppp0"));
-  ASSERT_TRUE(Eventually([&] { return LoggedSessions().size() == 1; }));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return LoggedSessions().size() == 1; }, kWaitMs));
   EXPECT_TRUE(LoggedSessions().front().endsWith(QStringLiteral("|42|0"))) << "polled although events never stopped";
 }
 
@@ -94,18 +84,18 @@ TEST_F(RasLoggerTest, StatisticsArePolledOnTimeUnderAStreamOfEvents) {
 TEST_F(RasLoggerTest, ADatabaseErrorIsReportedOnceAndWithoutTheLock) {
   dialup().Connect(QStringLiteral("ppp0"), 10);
   auto logger = Start();
-  ASSERT_TRUE(Eventually([&] { return dialup().Enumerations() >= 1; }));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return dialup().Enumerations() >= 1; }, kWaitMs));
   {
     TSQLiteDB::LockGuard lock(*db);
     db->ExecSQL(QStringLiteral("ALTER TABLE dialup RENAME TO dialup_away"));
   }
   dialup().Disconnect(QStringLiteral("ppp0"));
   dialup().SignalEvent();
-  ASSERT_TRUE(Eventually([&] { return !Reported().empty(); }));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !Reported().empty(); }, kWaitMs));
   dialup().SignalEvent();  // a second failing attempt is not told again
-  ASSERT_TRUE(Eventually([&] { return dialup().Enumerations() >= 3; }));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return dialup().Enumerations() >= 3; }, kWaitMs));
   dialup().SignalEvent();  // begun only once that attempt is over
-  ASSERT_TRUE(Eventually([&] { return dialup().Enumerations() >= 4; }));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return dialup().Enumerations() >= 4; }, kWaitMs));
   ASSERT_EQ(Reported().size(), 1u);
   EXPECT_TRUE(Reported().front().contains(QStringLiteral("kept and logged again later")));
   EXPECT_FALSE(lockHeldWhileReporting);
@@ -114,7 +104,7 @@ TEST_F(RasLoggerTest, ADatabaseErrorIsReportedOnceAndWithoutTheLock) {
 TEST_F(RasLoggerTest, ABrokenWatchIsReportedAndEndsTheThread) {
   auto logger = Start();
   dialup().SetWatchFailing(true);
-  ASSERT_TRUE(Eventually([&] { return logger->Finished(); }));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return logger->Finished(); }, kWaitMs));
   ASSERT_EQ(Reported().size(), 1u);
   EXPECT_TRUE(Reported().front().contains(QStringLiteral("the fake watch broke")));
 }

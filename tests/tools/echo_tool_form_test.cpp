@@ -2,12 +2,12 @@
 #include "tools/ping_form.h"
 #include "tools/trace_route_form.h"
 
+#include <qtestsupport_core.h>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
-#include <QDeadlineTimer>
 #include <QLabel>
 #include <QPushButton>
 #include <QSpinBox>
@@ -30,15 +30,7 @@ struct Message {
   QString text;
 };
 
-bool WaitUntil(const std::function<bool()>& condition, int milliseconds = 10000) {
-  QDeadlineTimer deadline(milliseconds);
-  while (!condition()) {
-    if (deadline.hasExpired()) return false;
-    QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    QThread::msleep(1);
-  }
-  return true;
-}
+constexpr int kWaitMs = 10000;
 
 // A window of the given kind over the fake ICMP, recording the messages it would show.
 template <typename Form>
@@ -56,7 +48,7 @@ class ToolFormTest : public ::testing::Test {
   }
 
   bool Finishes() {
-    return WaitUntil([this] { return !form.Running(); });
+    return QTest::qWaitFor([this] { return !form.Running(); }, kWaitMs);
   }
 
   fakes::FakeIcmpService icmp;
@@ -104,7 +96,7 @@ TEST_F(PingFormTest, SetUpFailuresAreReportedOnceTheRunEnds) {
     icmp.openFails = c.openFails;
     Start(QString::fromLatin1(c.host));
     ASSERT_TRUE(Finishes());
-    ASSERT_TRUE(WaitUntil([this] { return !messages.empty(); }));
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !messages.empty(); }, kWaitMs));
     EXPECT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].icon, c.icon);
     EXPECT_EQ(messages[0].text, QString::fromLatin1(c.text));
@@ -114,16 +106,14 @@ TEST_F(PingFormTest, SetUpFailuresAreReportedOnceTheRunEnds) {
 }
 
 TEST_F(TraceRouteFormTest, StoppingDuringAFloodOfInstantAnswersNeitherFreezesNorShowsAnEndMessage) {
-  // Every hop answers at once from a router and the destination never does: 255 rows as fast
-  // as the worker can send them.
+  // Every hop answers at once from a router, never the destination: 255 rows at full speed.
   icmp.responder = [](const Request&) {
     return std::optional<EchoReply>(EchoReply{Status::TtlExpiredTransit, 0xC0000202, 0, 64});
   };
   form.cbEnableResolving->setChecked(false);
   for (int round = 0; round < 3; ++round) {
     Start("203.0.113.9");
-    // Rows pile up while this thread does not look at its events; then the stop comes. Until
-    // the window has seen the run end, the button stops it, however far the worker got.
+    // Rows pile up unseen; until the window has seen the run end, the button stops it.
     QThread::msleep(2);
     form.TraceButton->click();
     EXPECT_FALSE(form.Running());
@@ -137,7 +127,7 @@ TEST_F(TraceRouteFormTest, StoppingDuringAFloodOfInstantAnswersNeitherFreezesNor
 TEST_F(TraceRouteFormTest, StopShowsTheWaitWindowUntilTheWorkerHasFinished) {
   icmp.holdMs = 300;  // a wait that cannot be cut short, like a name lookup
   Start("203.0.113.9");
-  ASSERT_TRUE(WaitUntil([this] { return !icmp.Requests().empty(); }));
+  ASSERT_TRUE(QTest::qWaitFor([this] { return !icmp.Requests().empty(); }, kWaitMs));
   bool waitWindowShown = false;
   bool formBlocked = false;
   QTimer::singleShot(100, [&] {
@@ -161,7 +151,7 @@ TEST_F(TraceRouteFormTest, ClosingTheWindowStopsItsWorkerFirst) {
   form.SpinTimeOut->setValue(10000);
   form.show();
   Start("203.0.113.9");
-  ASSERT_TRUE(WaitUntil([this] { return !icmp.Requests().empty(); }));
+  ASSERT_TRUE(QTest::qWaitFor([this] { return !icmp.Requests().empty(); }, kWaitMs));
   form.close();
   EXPECT_FALSE(form.Running());
   EXPECT_FALSE(form.isVisible());
