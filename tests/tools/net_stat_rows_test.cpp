@@ -5,8 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
-
 namespace meterly {
 namespace {
 
@@ -41,13 +39,10 @@ class NetStatRowsTest : public ::testing::Test {
   KnownNames names;
 };
 
-TEST(TcpStateName, NamesEveryKernelStateAndShowsOthersAsNumbers) {
-  const std::map<int, QString> expected = {
-      {1, "ESTABLISHED"},     {2, "SYN_SENT"},   {3, "SYN_RECEIVED"}, {4, "FIN_WAIT"},
-      {5, "FIN_WAIT2"},       {6, "TIME_WAIT"},  {7, "CLOSED"},       {8, "CLOSE_WAIT"},
-      {9, "LAST_ACK"},        {10, "LISTENING"}, {11, "CLOSING"},     {12, "NEW_SYN_RECV"},
-      {13, "BOUND_INACTIVE"}, {0, "0"},          {14, "14"},          {-3, "-3"}};
-  for (const auto& [state, name] : expected) EXPECT_EQ(TcpStateName(state), name) << state;
+// The names between are the table's; the rows test shows two of them.
+TEST(TcpStateName, NamesTheKernelsStatesToTheLastAndShowsOthersAsNumbers) {
+  EXPECT_EQ(TcpStateName(13), QStringLiteral("BOUND_INACTIVE"));
+  for (const int state : {0, 14, -3}) EXPECT_EQ(TcpStateName(state), QString::number(state));
 }
 
 TEST_F(NetStatRowsTest, RowsShowProgramProtocolAddressesAndState) {
