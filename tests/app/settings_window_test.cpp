@@ -101,50 +101,35 @@ TEST_F(SettingsWindowTest, SettingsComeBackAsTheyWentIn) {
   EXPECT_EQ(readBack, edited);  // and nothing else touched
 }
 
-TEST_F(SettingsWindowTest, MonthAndWeekStartsSelectTheirItems) {
+// A stored value the controls cannot show (an unreadable locale stored week start 0, an unknown
+// speed unit) leaves no week selected and the unit as it was; accepting stores those again. A
+// volume unit out of range is the mapping's check.
+TEST_F(SettingsWindowTest, ListsAndRadiosStandForTheirStoredValues) {
   Settings s;
   s.MonthStartsOn = 31;
   s.WeekStartsOn = 7;
+  s.TrayIconMode = 2;  // dial-up time
+  s.Unit = 1;
   window.SettingsToControls(s);
   EXPECT_EQ(window.ComboBoxMonthStarts->currentText(), QStringLiteral("31st"));
   EXPECT_EQ(window.ComboBoxWeekStarts->currentText(), QStringLiteral("周日"));
+  EXPECT_TRUE(TrayRadio(4)->isChecked());
 
-  // An unreadable locale stored 0: no selection, and accepting stores 0 again.
   s.WeekStartsOn = 0;
+  s.TrayIconMode = 4;  // weekly traffic
+  s.Unit = 7;
   window.SettingsToControls(s);
   EXPECT_EQ(window.ComboBoxWeekStarts->currentIndex(), -1);
-  Settings back;
-  back.WeekStartsOn = 5;
-  window.ControlsToSettings(back);
-  EXPECT_EQ(back.WeekStartsOn, 0);
-}
-
-TEST_F(SettingsWindowTest, TrayIconModeUsesTheRadioOrder) {
-  Settings s;
-  s.TrayIconMode = 2;  // dial-up time
-  window.SettingsToControls(s);
-  EXPECT_TRUE(TrayRadio(4)->isChecked());
-  s.TrayIconMode = 4;  // weekly traffic
-  window.SettingsToControls(s);
   EXPECT_TRUE(TrayRadio(2)->isChecked());
+  EXPECT_TRUE(UnitRadio(1)->isChecked());
 
   TrayRadio(0)->click();
   TrayRadio(2)->click();
   Settings back;
+  back.WeekStartsOn = 5;
   window.ControlsToSettings(back);
+  EXPECT_EQ(back.WeekStartsOn, 0);
   EXPECT_EQ(back.TrayIconMode, 4);
-}
-
-// A volume unit out of range is the mapping's check.
-TEST_F(SettingsWindowTest, AnUnknownSpeedUnitLeavesTheChoiceAndAcceptingKeepsTheStoredValue) {
-  Settings s;
-  s.Unit = 1;
-  window.SettingsToControls(s);
-  s.Unit = 7;
-  window.SettingsToControls(s);
-  EXPECT_TRUE(UnitRadio(1)->isChecked());
-  Settings back;
-  window.ControlsToSettings(back);
   EXPECT_EQ(back.Unit, 1);
 }
 
@@ -231,23 +216,18 @@ TEST_F(SettingsWindowTest, CancelKeepsTheEditsInTheControlsOnly) {
   EXPECT_EQ(window.cmbInterfaces->currentText(), QStringLiteral("wlan0"));
 }
 
-TEST_F(SettingsWindowTest, ButtonsTellTheOwnerAndOkHides) {
-  int shown = 0, ok = 0, apply = 0, help = 0;
-  QObject::connect(&window, &TSettingsWindow::aboutToShow, [&] { ++shown; });
+// Apply and the showing reach the owner in the main form's tests.
+TEST_F(SettingsWindowTest, OkAndHelpTellTheOwnerAndOnlyOkHides) {
+  int ok = 0, help = 0;
   QObject::connect(&window, &TSettingsWindow::okClicked, [&] { ++ok; });
-  QObject::connect(&window, &TSettingsWindow::applyClicked, [&] { ++apply; });
   QObject::connect(&window, &TSettingsWindow::helpClicked, [&] { ++help; });
-
   window.show();
   window.ButtonApply->click();
   window.bbHelp->click();
   EXPECT_TRUE(window.isVisible());
   window.bbOk->click();
   EXPECT_FALSE(window.isVisible());
-  window.show();
-  EXPECT_EQ(shown, 2);
   EXPECT_EQ(ok, 1);
-  EXPECT_EQ(apply, 1);
   EXPECT_EQ(help, 1);
 }
 
