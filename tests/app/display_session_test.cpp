@@ -31,17 +31,25 @@ TEST(DisplaySessionTest, OnWaylandWithXWaylandTheProgramAsksForX11UnlessTheUserC
   }
 }
 
-TEST(DisplaySessionTest, OnlyNativeWaylandLacksFeaturesAndOnlyThoseTheSettingsUse) {
+TEST(DisplaySessionTest, OnlyNativeWaylandLacksFeaturesOnlyThoseTheSettingsUseAndEachIsToldOnce) {
+  QTemporaryDir runtime;
+  SessionNotice notice(runtime.filePath(QStringLiteral("Meterly")));
   Settings settings;
   settings.StayOnTop = true;
   settings.ClickThruShortCut = 0;
+  const QString wayland = QStringLiteral("wayland");
   EXPECT_TRUE(UnavailableWindowFeatures(QStringLiteral("xcb"), settings).isEmpty());
-  EXPECT_EQ(UnavailableWindowFeatures(QStringLiteral("wayland"), settings).size(), 2);
-  settings.StayOnTop = false;
+  EXPECT_EQ(UnavailableWindowFeatures(wayland, settings).size(), 2);
+  EXPECT_TRUE(UnavailableFeaturesNotice(wayland, settings, notice).contains(QStringLiteral("on top")));
+  EXPECT_EQ(UnavailableFeaturesNotice(wayland, settings, notice), QString()) << "Apply again";
+
   settings.ClickThruShortCut = 0x4054;
-  const QStringList features = UnavailableWindowFeatures(QStringLiteral("wayland"), settings);
-  ASSERT_EQ(features.size(), 2);
-  EXPECT_TRUE(features.last().contains(QStringLiteral("hot key")));
+  const QString later = UnavailableFeaturesNotice(wayland, settings, notice);
+  EXPECT_TRUE(later.contains(QStringLiteral("hot key")));
+  EXPECT_FALSE(later.contains(QStringLiteral("on top")));
+  settings.StayOnTop = false;
+  EXPECT_EQ(UnavailableWindowFeatures(wayland, settings).size(), 2);
+
   EXPECT_EQ(UnavailableFeaturesMessage({QStringLiteral("a"), QStringLiteral("b")}),
             QStringLiteral("On this Wayland session without XWayland, Meterly cannot a, nor b."));
 }
@@ -61,21 +69,6 @@ TEST(SessionNoticeTest, ANoticeIsGivenOnceASessionAcrossStartsAndOnceAProcessWit
   SessionNotice unwritable(blocker.fileName() + QStringLiteral("/Meterly"));
   EXPECT_TRUE(unwritable.FirstTime(QStringLiteral("wayland")));
   EXPECT_FALSE(unwritable.FirstTime(QStringLiteral("wayland")));
-}
-
-TEST(SessionNoticeTest, EachUnavailableFeatureIsToldOnceEvenWhenTheSettingsLaterUseAnother) {
-  QTemporaryDir runtime;
-  SessionNotice notice(runtime.filePath(QStringLiteral("Meterly")));
-  Settings settings;
-  settings.StayOnTop = true;
-  settings.ClickThruShortCut = 0;
-  const QString wayland = QStringLiteral("wayland");
-  EXPECT_TRUE(UnavailableFeaturesNotice(wayland, settings, notice).contains(QStringLiteral("on top")));
-  EXPECT_EQ(UnavailableFeaturesNotice(wayland, settings, notice), QString()) << "Apply again";
-  settings.ClickThruShortCut = 0x4054;
-  const QString later = UnavailableFeaturesNotice(wayland, settings, notice);
-  EXPECT_TRUE(later.contains(QStringLiteral("hot key")));
-  EXPECT_FALSE(later.contains(QStringLiteral("on top")));
 }
 
 }  // namespace
