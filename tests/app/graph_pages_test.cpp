@@ -139,8 +139,6 @@ TEST_F(GraphPagesTest, MaxRateTakesDigitsAndAnythingElseIsZero) {
 }
 
 TEST_F(GraphPagesTest, EnablingFollowsFixedScaleAndTransparency) {
-  Settings s;
-  window.SettingsToControls(s);
   EXPECT_FALSE(view.leMaxRate->isEnabled());
   EXPECT_FALSE(view.cbEnableClickThrough->isEnabled());
   EXPECT_FALSE(view.ClickThruHotKey->isEnabled());
@@ -154,6 +152,7 @@ TEST_F(GraphPagesTest, EnablingFollowsFixedScaleAndTransparency) {
   EXPECT_FALSE(view.cbEnableClickThrough->isEnabled());
 
   // Loading sets the enabling without a click: the boxes may already hold these states.
+  Settings s;
   s.FixedScale = false;
   s.EnableTransparent = true;
   window.SettingsToControls(s);

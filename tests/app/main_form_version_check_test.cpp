@@ -1,10 +1,10 @@
 #include "support/dialog_script.h"
 #include "support/main_form_on_veth.h"
 #include "support/test_http_server.h"
+#include "support/windows.h"
 #include "ui/about_window.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QPushButton>
 #include <QThread>
 
@@ -36,10 +36,8 @@ class MainFormVersionCheckTest : public testing_support::MainFormOnVethLater {
 
   TAboutWindow* OpenAbout() {
     form->findChild<QAction*>(QStringLiteral("ActionAbout"))->trigger();
-    for (QWidget* widget : QApplication::topLevelWidgets()) {
-      if (auto* about = qobject_cast<TAboutWindow*>(widget); about != nullptr && about->isVisible()) return about;
-    }
-    return nullptr;
+    const std::vector<TAboutWindow*> about = testing_support::VisibleTopLevel<TAboutWindow>();
+    return about.empty() ? nullptr : about.front();
   }
 
   TestHttpServer server;
@@ -86,7 +84,6 @@ TEST_F(MainFormVersionCheckTest, WithoutAServerNothingIsAskedAndNoButtonIsOffere
   Create();
   RunEvents();
   EXPECT_TRUE(script.boxes.empty());
-  EXPECT_TRUE(settings.AutoUpdate.QueryForAutoCheck);
   TAboutWindow* about = OpenAbout();
   ASSERT_NE(about, nullptr);
   EXPECT_FALSE(about->bbCheckUpdates->isVisible());
