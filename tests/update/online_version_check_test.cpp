@@ -52,14 +52,18 @@ class OnlineVersionCheckTest : public ::testing::Test {
 
   qint32 Today() { return DateToDaySerial(clock.localNow.date()); }
 
-  // Runs an interactive check of the answer and returns the one message box it showed.
-  DialogScript::Box FailureOf(HttpResponse response) {
-    TestHttpServer server(TestHttpServer::Always(std::move(response)));
+  // Runs an interactive check that fails and returns the one message box it showed.
+  DialogScript::Box FailureAt(const QString& host) {
     DialogScript script;
-    EXPECT_FALSE(Checker(server.Host()).Check(&owner, false));
+    EXPECT_FALSE(Checker(host).Check(&owner, false));
     EXPECT_EQ(script.boxes.size(), 1u);
     EXPECT_TRUE(script.updateMessages.isEmpty());
     return script.boxes.empty() ? DialogScript::Box{} : script.boxes.front();
+  }
+
+  DialogScript::Box FailureOf(HttpResponse response) {
+    TestHttpServer server(TestHttpServer::Always(std::move(response)));
+    return FailureAt(server.Host());
   }
 
   AutoUpdateSettings settings;
@@ -142,10 +146,8 @@ TEST_F(OnlineVersionCheckTest, UnreachableServerGivesTheConnectFailureText) {
     TestHttpServer gone(TestHttpServer::Always(Body("2.1")));
     closedPort = gone.Port();
   }
-  DialogScript script;
-  EXPECT_FALSE(Checker(QStringLiteral("127.0.0.1:%1").arg(closedPort)).Check(&owner, false));
-  ASSERT_EQ(script.boxes.size(), 1u);
-  EXPECT_EQ(script.boxes[0].text, kRemoteFailure + QStringLiteral("The attempt to connect to the server failed."));
+  EXPECT_EQ(FailureAt(QStringLiteral("127.0.0.1:%1").arg(closedPort)).text,
+            kRemoteFailure + QStringLiteral("The attempt to connect to the server failed."));
 }
 
 TEST_F(OnlineVersionCheckTest, StalledServerTimesOutWhileTimersGoOnAndASecondCheckIsRefused) {
@@ -173,10 +175,7 @@ TEST_F(OnlineVersionCheckTest, StalledServerTimesOutWhileTimersGoOnAndASecondChe
 TEST_F(OnlineVersionCheckTest, UnreadableLocalVersionIsReportedBeforeAnyRequest) {
   TestHttpServer server(TestHttpServer::Always(Body("2.1")));
   fileVersion = QStringLiteral("2.1");
-  DialogScript script;
-  EXPECT_FALSE(Checker(server.Host()).Check(&owner, false));
-  ASSERT_EQ(script.boxes.size(), 1u);
-  EXPECT_TRUE(script.boxes[0].text.startsWith(QStringLiteral("Unable to read local version information: ")));
+  EXPECT_TRUE(FailureAt(server.Host()).text.startsWith(QStringLiteral("Unable to read local version information: ")));
   EXPECT_TRUE(server.requests.isEmpty());
 }
 
