@@ -42,11 +42,6 @@ bool FitSurface(QImage& surface, const QSize& size, qreal ratio) {
   return true;
 }
 
-bool Uniform(const SampleSeries& series, quint32 value) {
-  return std::all_of(series.Values().begin(), series.Values().end(),
-                     [value](quint32 stored) { return stored == value; });
-}
-
 QSize LogicalSize(const QImage& surface) { return surface.deviceIndependentSize().toSize(); }
 
 }  // namespace
@@ -60,7 +55,7 @@ void THistogram::AddSample(quint32 inValue, quint32 outValue) {
   const quint32 in = InUnit(inValue);
   const quint32 out = InUnit(outValue);
   // A hidden control paints when it is shown again.
-  const bool changesDrawing = isVisible() && !(Uniform(in_, in) && Uniform(out_, out));
+  const bool changesDrawing = isVisible() && !(in_.AllEqual(in) && out_.AllEqual(out));
   in_.Push(in);
   out_.Push(out);
   if (changesDrawing) update();

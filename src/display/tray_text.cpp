@@ -139,10 +139,6 @@ TrayTextFigures CurrentTrayFigures(const Settings& settings, const MainTick& tic
   return figures;
 }
 
-TrayTextResult CurrentTrayText(const Settings& settings, const MainTick& tick, TDiskDB* db, const QLocale& locale) {
-  return TrayText(settings, CurrentTrayFigures(settings, tick, db), locale);
-}
-
 struct TrayTextCache::Inputs {
   Settings Shown;
   TrayTextFigures Figures;

@@ -54,6 +54,8 @@ struct TrayTextFigures {
 struct TrayTextResult {
   QString Title;
   QString Text;
+
+  friend bool operator==(const TrayTextResult&, const TrayTextResult&) = default;
 };
 
 // The current user's totals the mode shows (today for the daily and dial-up modes, the current
@@ -68,8 +70,6 @@ TrayTextResult TrayText(const Settings& settings, const TrayTextFigures& figures
 
 // The figures of the moment: the tick's histories and the current user's totals.
 TrayTextFigures CurrentTrayFigures(const Settings& settings, const MainTick& tick, TDiskDB* db);
-TrayTextResult CurrentTrayText(const Settings& settings, const MainTick& tick, TDiskDB* db,
-                               const QLocale& locale = QLocale::system());
 
 // The tray text, formatted again only when its figures, the settings or the language changed:
 // the tooltip asks for it every second, and formatting numbers and dates would otherwise be most

@@ -81,15 +81,14 @@ TEST_F(TrayIconTest, TheTooltipIsTheProductNameUntilTheFirstRefreshAndWhileTheDe
 
   // A desktop that cannot tell changes nothing: still hidden.
   shell.hidesInactiveIcons = std::nullopt;
-  text.Text = QStringLiteral("changed");
   icon.RefreshTooltip();
   EXPECT_EQ(Tooltip(), Product);
 
-  // Switched off while running: refreshed again from this tick on.
+  // Switched off while running: refreshed again from this tick on, even with the text unchanged.
   shell.hidesInactiveIcons = false;
   icon.RefreshTooltip();
   EXPECT_FALSE(icon.HidesInactiveIcons());
-  EXPECT_EQ(Tooltip(), QStringLiteral("Transfer Rate\nchanged"));
+  EXPECT_EQ(Tooltip(), QStringLiteral("Transfer Rate\nDL: 1\nUL: 2"));
   EXPECT_EQ(shell.questions, 4) << "asked once per tick";
 }
 

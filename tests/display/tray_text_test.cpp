@@ -121,11 +121,11 @@ TEST_F(TrayTextTest, TheTextOfTheMomentUsesTheTickHistoriesAndTheCurrentUsersRec
   tick.OutHistory.Push(4);  // a mean below one byte is none
 
   settings.TrayIconMode = 0;
-  EXPECT_EQ(CurrentTrayText(settings, tick, db.get(), QLocale::c()).Text,
+  EXPECT_EQ(TrayText(settings, CurrentTrayFigures(settings, tick, db.get()), QLocale::c()).Text,
             QStringLiteral("DL: 2.93 KB/s\r\nUL: 0 bytes/s"));
 
   settings.TrayIconMode = 1;  // the other user's 5 MB of today are not counted
-  EXPECT_EQ(CurrentTrayText(settings, tick, db.get(), QLocale::c()).Text,
+  EXPECT_EQ(TrayText(settings, CurrentTrayFigures(settings, tick, db.get()), QLocale::c()).Text,
             QStringLiteral("March 31, 2026\r\n\r\nDL: 2.00 MB\r\nUL: 512 KB\r\nSUM: 2.50 MB"));
 }
 
