@@ -80,7 +80,7 @@ void TMainMeterlyForm::FormCreate() {
   CreateTrayIcon();
   settingsWindow_ = std::make_unique<TSettingsWindow>();
   settingsWindow_->PrepareControls();
-  settingsWindow_->tsNotifications->AttachNotifications(&notification_);
+  settingsWindow_->AttachNotifications(&notification_);
   TrayIcon().SetToolTip(QStringLiteral("Meterly"));
   tick_.ClearHistories();
   BuildSourceList();

@@ -332,6 +332,10 @@ void TSettingsWindow::SetAutoCheck(bool enabled) { cbAutoCheck->setChecked(enabl
 
 void TSettingsWindow::ShowClickThrough(bool enabled) { tsView->cbEnableClickThrough->setChecked(enabled); }
 
+void TSettingsWindow::AttachNotifications(TTrafficNotification* notifications) {
+  tsNotifications->AttachNotifications(notifications);
+}
+
 void TSettingsWindow::cmbInterfacesChange() { ShowInterfaceInfo(); }
 
 void TSettingsWindow::bbOkClick() {

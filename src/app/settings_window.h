@@ -20,6 +20,7 @@ class TGraphColoursPage;
 class TGraphViewPage;
 class THourDisplay;
 class TNotificationsPage;
+class TTrafficNotification;
 
 // The settings window: edits the process-wide settings in its controls and copies them back
 // when the owner accepts. It is created once and every close only hides it, so the controls
@@ -60,6 +61,8 @@ class TSettingsWindow : public QWidget {
   void PeakColoursToControls(const Settings& settings);
   // The click-through switch changed elsewhere (the hot key, the tray menu).
   void ShowClickThrough(bool enabled);
+  // The notifications page's test buttons run through the running program's notifications.
+  void AttachNotifications(TTrafficNotification* notifications);
 
   // Until the program ends, closing only hides the window.
   void SetTerminating(bool terminating) { terminating_ = terminating; }
