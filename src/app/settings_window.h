@@ -68,6 +68,38 @@ class TSettingsWindow : public QWidget {
   void SetTerminating(bool terminating) { terminating_ = terminating; }
   bool Terminating() const { return terminating_; }
 
+ Q_SIGNALS:
+  // Sent each time the window is about to be shown, before it is painted.
+  void aboutToShow();
+  void okClicked();
+  void applyClicked();
+  void helpClicked();
+  // The graph page's "reset the graph window" button.
+  void resetGraphClicked();
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  QWidget* BuildGeneralPage();
+  QWidget* BuildAdvancedPage();
+  QWidget* BuildOptionsBox();
+  QWidget* BuildInterfacesBox();
+  QWidget* BuildPeakHoursBox();
+  QWidget* BuildPeriodsBox();
+  QLayout* BuildButtonRow();
+  void ConnectControls();
+  void CentreOnScreen();
+  // Takes the chosen entry's Guid when it differs; true when it did.
+  bool TakeChosenInterface(QString& interfaceGuid) const;
+  void cmbInterfacesChange();
+  void bbOkClick();
+
+  AdapterList adapters_;  // what the items of cmbInterfaces stand for
+  bool terminating_ = false;
+
   // General page.
   QTabWidget* pcPages;
   QCheckBox* cbEnableAutorun;
@@ -105,38 +137,6 @@ class TSettingsWindow : public QWidget {
   QPushButton* bbOk;
   QPushButton* bbCancel;
   QPushButton* ButtonApply;
-
- Q_SIGNALS:
-  // Sent each time the window is about to be shown, before it is painted.
-  void aboutToShow();
-  void okClicked();
-  void applyClicked();
-  void helpClicked();
-  // The graph page's "reset the graph window" button.
-  void resetGraphClicked();
-
- protected:
-  void showEvent(QShowEvent* event) override;
-  void closeEvent(QCloseEvent* event) override;
-  void keyPressEvent(QKeyEvent* event) override;
-
- private:
-  QWidget* BuildGeneralPage();
-  QWidget* BuildAdvancedPage();
-  QWidget* BuildOptionsBox();
-  QWidget* BuildInterfacesBox();
-  QWidget* BuildPeakHoursBox();
-  QWidget* BuildPeriodsBox();
-  QLayout* BuildButtonRow();
-  void ConnectControls();
-  void CentreOnScreen();
-  // Takes the chosen entry's Guid when it differs; true when it did.
-  bool TakeChosenInterface(QString& interfaceGuid) const;
-  void cmbInterfacesChange();
-  void bbOkClick();
-
-  AdapterList adapters_;  // what the items of cmbInterfaces stand for
-  bool terminating_ = false;
 };
 
 }  // namespace meterly

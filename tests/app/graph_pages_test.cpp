@@ -5,6 +5,7 @@
 #include "core/shortcut.h"
 #include "display/histogram.h"
 #include "support/expect_assertion.h"
+#include "support/windows.h"
 #include "ui/color_box.h"
 #include "ui/file_chooser.h"
 
@@ -16,6 +17,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QValidator>
 
@@ -58,7 +60,11 @@ Settings EditedGraphSettings() {
 
 class GraphPagesTest : public ::testing::Test {
  protected:
-  GraphPagesTest() : view(*window.tsView), colours(*window.tsColours) { window.SettingsToControls(Settings()); }
+  GraphPagesTest()
+      : view(testing_support::Child<TGraphViewPage>(window, "tsView")),
+        colours(testing_support::Child<TGraphColoursPage>(window, "tsColours")) {
+    window.SettingsToControls(Settings());
+  }
 
   Settings RoundTrip(const Settings& in) {
     window.SettingsToControls(in);
@@ -82,7 +88,7 @@ TEST_F(GraphPagesTest, PreviewShowsDemoDataUncovered) {
   EXPECT_GT(preview->AverageOut(), 0u);
 
   // Nothing of the page's layout covers the preview.
-  window.pcPages->setCurrentWidget(&colours);
+  testing_support::Child<QTabWidget>(window, "pcPages").setCurrentWidget(&colours);
   window.show();
   for (QWidget* child : colours.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
     if (child == preview || !child->isVisible()) continue;
@@ -114,7 +120,7 @@ TEST_F(GraphPagesTest, LineTypeOutOfRangeIsAConsistencyError) {
   TSettingsWindow fresh;  // no line type chosen yet
   testing_support::ExpectAssertion("Main", [&] {
     Settings out;
-    fresh.tsColours->ControlsToSettings(out);
+    testing_support::Child<TGraphColoursPage>(fresh, "tsColours").ControlsToSettings(out);
   });
 }
 

@@ -21,6 +21,7 @@ namespace {
 
 constexpr quint16 CtrlAltT = ShortCutModifier::Ctrl | ShortCutModifier::Alt | 'T';
 
+using testing_support::Child;
 using testing_support::MessageBoxAnswerer;
 
 class MainFormGraphTest : public testing_support::MainFormOnVethLater {
@@ -45,7 +46,7 @@ class MainFormGraphTest : public testing_support::MainFormOnVethLater {
     EXPECT_EQ(settings.EnableClickThrough, on);
     EXPECT_EQ(Action("ActionToggleClickThrough")->isChecked(), on);
     EXPECT_EQ(graph->ClickThrough(), on);
-    EXPECT_EQ(form->SettingsWindow().tsView->cbEnableClickThrough->isChecked(), on);
+    EXPECT_EQ(Child<QCheckBox>(form->SettingsWindow(), "cbEnableClickThrough").isChecked(), on);
   }
 
   qint32 Saved(const char* name) { return store->ReadInteger(QStringLiteral("Graph"), QLatin1String(name), -1); }
@@ -178,7 +179,7 @@ TEST_F(MainFormGraphTest, TheHotKeyIsRegisteredAgainOnEveryApplyAndEachRefusalIs
 TEST_F(MainFormGraphTest, ResetButtonAsksThenRestoresTheFirstStartPlace) {
   settings.GraphWindow = {-5000, -5000, 120, 60};
   Create();
-  QPushButton* reset = form->SettingsWindow().tsView->ButtonResetGraph;
+  QPushButton* reset = &Child<QPushButton>(form->SettingsWindow(), "ButtonResetGraph");
   {
     MessageBoxAnswerer answerer(QMessageBox::Cancel);
     reset->click();

@@ -21,6 +21,7 @@
 namespace meterly {
 namespace {
 
+using testing_support::Child;
 using testing_support::DeleteTopLevel;
 using testing_support::MessageBoxAnswerer;
 
@@ -47,7 +48,7 @@ class MainFormNotificationTest : public testing_support::MainFormOnVethLater {
     return folder.filePath(QLatin1String(name));
   }
 
-  TNotificationsPage& Page() { return *form->SettingsWindow().tsNotifications; }
+  TNotificationsPage& Page() { return Child<TNotificationsPage>(form->SettingsWindow(), "tsNotifications"); }
   qint32 TicksInBlock() { return form->Notification().Block().TickCount; }
 };
 
@@ -63,7 +64,7 @@ TEST_F(MainFormNotificationTest, TicksWithoutAUsableSampleDoNotCount) {
 TEST_F(MainFormNotificationTest, ApplyingWhileOnStartsAFreshBlock) {
   Ticks(30);
   Page().SpinEditorNotifyMin->setValue(2);
-  form->SettingsWindow().ButtonApply->click();
+  Child<QPushButton>(form->SettingsWindow(), "ButtonApply").click();
   EXPECT_EQ(settings.NotifyTimeMin, 2);
   Ticks(119);
   EXPECT_TRUE(platform.shellFake.programs.empty());

@@ -58,24 +58,24 @@ TEST_F(MainFormStatisticsTest, PeakStripFollowsTheSpinEditorsApplyKeepsItsColour
   settings.OffPeakColor = 0x00FF00;
   Create();
   TSettingsWindow& window = form->SettingsWindow();
-  THourDisplay& strip = *window.HourDisplay;
+  THourDisplay& strip = testing_support::Child<THourDisplay>(window, "HourDisplay");
   QColor answer(0, 0, 255);
   strip.SetColorDialog([&](const QColor&, QWidget*) { return std::optional<QColor>(answer); });
   window.show();
   EXPECT_EQ(strip.Hours(), 0xFFFE00u);  // 9 to 23
-  window.SpinPeakTo->setValue(10);
+  testing_support::Child<QSpinBox>(window, "SpinPeakTo").setValue(10);
   EXPECT_EQ(strip.Hours(), 0x000600u);
-  EXPECT_EQ(strip.size(), window.HourDisplayHost->size());
+  EXPECT_EQ(strip.size(), testing_support::Child<QWidget>(window, "HourDisplayHost").size());
 
   strip.Click(strip.CellRect(0).center());
-  window.ButtonApply->click();
+  testing_support::Child<QPushButton>(window, "ButtonApply").click();
   EXPECT_EQ(settings.OffPeakColor, 0xFF0000u);
   EXPECT_EQ(settings.OnPeakColor, 0x0000FFu);
 
   answer = QColor(1, 2, 3);
   strip.Click(strip.CellRect(9).center());
   EXPECT_EQ(strip.OnPeakColor(), 0x030201u);
-  window.bbCancel->click();
+  testing_support::Child<QPushButton>(window, "bbCancel").click();
   window.show();
   EXPECT_EQ(strip.OnPeakColor(), 0x0000FFu);
   EXPECT_EQ(settings.OnPeakColor, 0x0000FFu);

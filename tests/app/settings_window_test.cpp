@@ -21,6 +21,8 @@
 namespace meterly {
 namespace {
 
+using testing_support::Child;
+
 TAdapterEntry Entry(const char* description, TAdapterKind kind, const QString& guid, quint32 address = 0,
                     std::array<quint8, 8> mac = {}) {
   return {QString::fromUtf8(description), kind == akInterface ? 2u : 0u, kind, mac, address, guid};
@@ -67,14 +69,25 @@ class SettingsWindowTest : public ::testing::Test {
     window.show();
   }
 
-  QRadioButton* TrayRadio(int index) { return Radio(window.rgTrayIconModeItems, index); }
-  QRadioButton* UnitRadio(int index) { return Radio(window.rgUnitItems, index); }
+  QRadioButton* TrayRadio(int index) { return Radio(Child<QButtonGroup>(window, "rgTrayIconModeItems"), index); }
+  QRadioButton* UnitRadio(int index) { return Radio(Child<QButtonGroup>(window, "rgUnitItems"), index); }
 
   TSettingsWindow window;
+  QComboBox& cmbVolumeUnit = Child<QComboBox>(window, "cmbVolumeUnit");
+  QComboBox& ComboBoxMonthStarts = Child<QComboBox>(window, "ComboBoxMonthStarts");
+  QComboBox& ComboBoxWeekStarts = Child<QComboBox>(window, "ComboBoxWeekStarts");
+  QComboBox& cmbInterfaces = Child<QComboBox>(window, "cmbInterfaces");
+  QLabel& lblIfInfo = Child<QLabel>(window, "lblIfInfo");
+  QCheckBox& cbEnableAutorun = Child<QCheckBox>(window, "cbEnableAutorun");
+  QSpinBox& SpinPeakTo = Child<QSpinBox>(window, "SpinPeakTo");
+  QPushButton& bbCancel = Child<QPushButton>(window, "bbCancel");
+  QPushButton& ButtonApply = Child<QPushButton>(window, "ButtonApply");
+  QPushButton& bbHelp = Child<QPushButton>(window, "bbHelp");
+  QPushButton& bbOk = Child<QPushButton>(window, "bbOk");
 
  private:
-  static QRadioButton* Radio(QButtonGroup* group, int index) {
-    auto* button = qobject_cast<QRadioButton*>(group->button(index));
+  static QRadioButton* Radio(QButtonGroup& group, int index) {
+    auto* button = qobject_cast<QRadioButton*>(group.button(index));
     EXPECT_NE(button, nullptr) << index;
     return button;
   }
@@ -82,10 +95,10 @@ class SettingsWindowTest : public ::testing::Test {
 
 // The lists whose item index is the stored value.
 TEST_F(SettingsWindowTest, ListsHoldTheirItemsInStoredOrder) {
-  ASSERT_EQ(window.cmbVolumeUnit->count(), 5);
-  EXPECT_EQ(window.cmbVolumeUnit->itemText(1), QStringLiteral("十亿字节"));
-  EXPECT_EQ(window.cmbVolumeUnit->itemText(4), QStringLiteral("字节"));
-  EXPECT_EQ(window.ComboBoxMonthStarts->count(), 31);
+  ASSERT_EQ(cmbVolumeUnit.count(), 5);
+  EXPECT_EQ(cmbVolumeUnit.itemText(1), QStringLiteral("十亿字节"));
+  EXPECT_EQ(cmbVolumeUnit.itemText(4), QStringLiteral("字节"));
+  EXPECT_EQ(ComboBoxMonthStarts.count(), 31);
   const QStringList trayItems = {QStringLiteral("当前传送率"),   QStringLiteral("每日通信量"),
                                  QStringLiteral("每周通信量"),   QStringLiteral("每月通信量"),
                                  QStringLiteral("拨号持续时间"), QStringLiteral("图表使用情况")};
@@ -111,15 +124,15 @@ TEST_F(SettingsWindowTest, ListsAndRadiosStandForTheirStoredValues) {
   s.TrayIconMode = 2;  // dial-up time
   s.Unit = 1;
   window.SettingsToControls(s);
-  EXPECT_EQ(window.ComboBoxMonthStarts->currentText(), QStringLiteral("31st"));
-  EXPECT_EQ(window.ComboBoxWeekStarts->currentText(), QStringLiteral("周日"));
+  EXPECT_EQ(ComboBoxMonthStarts.currentText(), QStringLiteral("31st"));
+  EXPECT_EQ(ComboBoxWeekStarts.currentText(), QStringLiteral("周日"));
   EXPECT_TRUE(TrayRadio(4)->isChecked());
 
   s.WeekStartsOn = 0;
   s.TrayIconMode = 4;  // weekly traffic
   s.Unit = 7;
   window.SettingsToControls(s);
-  EXPECT_EQ(window.ComboBoxWeekStarts->currentIndex(), -1);
+  EXPECT_EQ(ComboBoxWeekStarts.currentIndex(), -1);
   EXPECT_TRUE(TrayRadio(2)->isChecked());
   EXPECT_TRUE(UnitRadio(1)->isChecked());
 
@@ -139,7 +152,7 @@ TEST_F(SettingsWindowTest, ChoosingAnotherInterfaceRestartsSampling) {
   EXPECT_FALSE(window.ControlsToSettings(s));
   EXPECT_EQ(s.InterfaceGuid, AllConnectionsGuid);
 
-  window.cmbInterfaces->setCurrentIndex(3);
+  cmbInterfaces.setCurrentIndex(3);
   EXPECT_TRUE(window.ControlsToSettings(s));
   EXPECT_EQ(s.InterfaceGuid, QStringLiteral("enp3s0"));
   EXPECT_FALSE(window.ControlsToSettings(s));  // the same choice again
@@ -147,7 +160,7 @@ TEST_F(SettingsWindowTest, ChoosingAnotherInterfaceRestartsSampling) {
   // A monitored source that is not listed leaves nothing selected, and nothing changes.
   s.InterfaceGuid = QStringLiteral("ppp0");
   window.SelectCurrentInterface(s.InterfaceGuid);
-  EXPECT_EQ(window.cmbInterfaces->currentIndex(), -1);
+  EXPECT_EQ(cmbInterfaces.currentIndex(), -1);
   EXPECT_FALSE(window.ControlsToSettings(s));
   EXPECT_EQ(s.InterfaceGuid, QStringLiteral("ppp0"));
 }
@@ -156,7 +169,7 @@ TEST_F(SettingsWindowTest, ChoosingAnotherInterfaceRestartsSampling) {
 // picked while it is listed.
 TEST_F(SettingsWindowTest, ARefillKeepsTheUnappliedPick) {
   window.SelectCurrentInterface(AllConnectionsGuid);
-  window.cmbInterfaces->setCurrentIndex(3);
+  cmbInterfaces.setCurrentIndex(3);
   AdapterList more = Adapters;
   more.insert(more.begin() + 3, Entry("new link", akInterface, QStringLiteral("veth7")));
   window.RefillInterfaceCombo(more, AllConnectionsGuid);
@@ -171,26 +184,26 @@ TEST_F(SettingsWindowTest, TheFirstOfEqualIdentifiersIsSelected) {
   AdapterList twice = Adapters;
   twice.push_back(Entry("Büro again", akInterface, QStringLiteral("enp3s0")));
   window.FillInterfaceCombo(twice);
-  EXPECT_EQ(window.cmbInterfaces->currentIndex(), -1);
+  EXPECT_EQ(cmbInterfaces.currentIndex(), -1);
   window.SelectCurrentInterface(QStringLiteral("enp3s0"));
-  EXPECT_EQ(window.cmbInterfaces->currentIndex(), 3);
+  EXPECT_EQ(cmbInterfaces.currentIndex(), 3);
   window.SelectCurrentInterface(QStringLiteral("ENP3S0"));  // exact comparison
-  EXPECT_EQ(window.cmbInterfaces->currentIndex(), -1);
+  EXPECT_EQ(cmbInterfaces.currentIndex(), -1);
 }
 
 TEST_F(SettingsWindowTest, InterfaceInformationFollowsTheList) {
   window.SelectCurrentInterface(QStringLiteral("enp3s0"));
-  EXPECT_EQ(window.lblIfInfo->text(), QStringLiteral("IP地址: 192.0.2.1    MAC: 52-54-00-AB-CD-EF-00-00"));
-  window.cmbInterfaces->setCurrentIndex(4);
-  EXPECT_EQ(window.lblIfInfo->text(), QStringLiteral("IP地址: 198.51.100.1    MAC: 0A-0B-0C-0D-0E-0F-00-00"));
+  EXPECT_EQ(lblIfInfo.text(), QStringLiteral("IP地址: 192.0.2.1    MAC: 52-54-00-AB-CD-EF-00-00"));
+  cmbInterfaces.setCurrentIndex(4);
+  EXPECT_EQ(lblIfInfo.text(), QStringLiteral("IP地址: 198.51.100.1    MAC: 0A-0B-0C-0D-0E-0F-00-00"));
   window.SelectCurrentInterface(QStringLiteral("gone0"));
-  EXPECT_EQ(window.lblIfInfo->text(), QStringLiteral("Not Available"));
+  EXPECT_EQ(lblIfInfo.text(), QStringLiteral("Not Available"));
 
   // A rebuilt list with fewer entries never shows a stale entry.
   window.FillInterfaceCombo(AdapterList(Adapters.begin(), Adapters.begin() + 3));
-  EXPECT_EQ(window.lblIfInfo->text(), QStringLiteral("Not Available"));
+  EXPECT_EQ(lblIfInfo.text(), QStringLiteral("Not Available"));
   window.SelectCurrentInterface(AllDialupGuid);
-  EXPECT_EQ(window.cmbInterfaces->currentText(), QStringLiteral("All Dial-up Connections"));
+  EXPECT_EQ(cmbInterfaces.currentText(), QStringLiteral("All Dial-up Connections"));
 }
 
 TEST_F(SettingsWindowTest, CancelKeepsTheEditsInTheControlsOnly) {
@@ -201,19 +214,19 @@ TEST_F(SettingsWindowTest, CancelKeepsTheEditsInTheControlsOnly) {
   QObject::connect(&window, &TSettingsWindow::applyClicked, [&] { ++accepted; });
   ShowAsTheOwnerDoes(settings);
 
-  window.cbEnableAutorun->click();
-  window.SpinPeakTo->setValue(20);
-  window.cmbInterfaces->setCurrentIndex(0);
-  window.bbCancel->click();
+  cbEnableAutorun.click();
+  SpinPeakTo.setValue(20);
+  cmbInterfaces.setCurrentIndex(0);
+  bbCancel.click();
   EXPECT_FALSE(window.isVisible());
   EXPECT_EQ(accepted, 0);
   EXPECT_EQ(settings, EditedSettings());
 
   // Shown again: the edits are still there, the interface follows the settings again.
   ShowAsTheOwnerDoes(settings);
-  EXPECT_TRUE(window.cbEnableAutorun->isChecked());
-  EXPECT_EQ(window.SpinPeakTo->value(), 20);
-  EXPECT_EQ(window.cmbInterfaces->currentText(), QStringLiteral("wlan0"));
+  EXPECT_TRUE(cbEnableAutorun.isChecked());
+  EXPECT_EQ(SpinPeakTo.value(), 20);
+  EXPECT_EQ(cmbInterfaces.currentText(), QStringLiteral("wlan0"));
 }
 
 // Apply and the showing reach the owner in the main form's tests.
@@ -222,10 +235,10 @@ TEST_F(SettingsWindowTest, OkAndHelpTellTheOwnerAndOnlyOkHides) {
   QObject::connect(&window, &TSettingsWindow::okClicked, [&] { ++ok; });
   QObject::connect(&window, &TSettingsWindow::helpClicked, [&] { ++help; });
   window.show();
-  window.ButtonApply->click();
-  window.bbHelp->click();
+  ButtonApply.click();
+  bbHelp.click();
   EXPECT_TRUE(window.isVisible());
-  window.bbOk->click();
+  bbOk.click();
   EXPECT_FALSE(window.isVisible());
   EXPECT_EQ(ok, 1);
   EXPECT_EQ(help, 1);

@@ -8,12 +8,22 @@
 #include <QMessageBox>
 #include <QTimer>
 
+#include <stdexcept>
+#include <string>
 #include <vector>
 
 namespace meterly::testing_support {
 
 // Lets the windows that closed free themselves.
 inline void RunDeferredDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+
+// A control of a window, found by its object name: the windows keep their controls to themselves.
+template <typename Control>
+Control& Child(const QObject& window, const char* name) {
+  auto* child = window.findChild<Control*>(QString::fromLatin1(name));
+  if (child == nullptr) throw std::logic_error(std::string("no control named ") + name);
+  return *child;
+}
 
 // Deletes every top-level window of the class that is still there.
 template <typename Window>
