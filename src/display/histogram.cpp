@@ -13,7 +13,6 @@
 #include <QRandomGenerator>
 #include <QtMath>
 
-#include <algorithm>
 #include <cstring>
 #include <limits>
 

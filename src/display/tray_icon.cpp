@@ -77,7 +77,6 @@ void TTrayIcon::Hide() {
 }
 
 void TTrayIcon::SetToolTip(const QString& tooltip) {
-  tooltipSource_.reset();
   // A status-notifier host hears of every change over the bus, so an unchanged text is not sent.
   if (tooltip == tooltip_) return;
   tooltip_ = tooltip;
@@ -99,10 +98,7 @@ bool TTrayIcon::CheckAutoHide() {
 void TTrayIcon::RefreshTooltip() {
   if (CheckAutoHide()) SetToolTip(ProductName);
   if (EffectiveTrayIconMode(settings_.TrayIconMode) == TrayIconModes::GraphToggle || hidesInactiveIcons_) return;
-  TrayTextResult text = text_();
-  if (tooltipSource_ == text) return;
-  SetToolTip(TrayTooltip(text));
-  tooltipSource_ = std::move(text);
+  SetToolTip(TrayTooltip(text_()));
 }
 
 void TTrayIcon::IconGraphStep(quint32 lastDeltaIn, quint32 lastDeltaOut) {

@@ -12,7 +12,6 @@
 
 #include <functional>
 #include <memory>
-#include <optional>
 
 namespace meterly {
 
@@ -111,7 +110,6 @@ class TTrayIcon : public QObject {
   const QIcon origIcon_;
   QIcon icon_;
   QString tooltip_;
-  std::optional<TrayTextResult> tooltipSource_;  // the text the tooltip was made of, if it was
   TTrayIconGraph iconGraph_;
   TrayHostChoice hostChoice_;
   // Declared before the icon, which refers to it as its context menu.

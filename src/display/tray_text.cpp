@@ -139,19 +139,13 @@ TrayTextFigures CurrentTrayFigures(const Settings& settings, const MainTick& tic
   return figures;
 }
 
-struct TrayTextCache::Inputs {
-  Settings Shown;
-  TrayTextFigures Figures;
-  QLocale Locale;
-};
-
 const TrayTextResult& TrayTextCache::Text(const Settings& settings, const TrayTextFigures& figures,
                                           const QLocale& locale) {
   if (inputs_ && inputs_->Figures == figures && inputs_->Locale == locale && inputs_->Shown == settings) {
     return text_;
   }
   text_ = TrayText(settings, figures, locale);
-  inputs_ = std::make_shared<const Inputs>(Inputs{settings, figures, locale});
+  inputs_ = Inputs{settings, figures, locale};
   return text_;
 }
 

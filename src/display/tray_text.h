@@ -1,17 +1,16 @@
 #pragma once
 
+#include "core/settings.h"
 #include "store/disk_db.h"
 
 #include <QLocale>
 #include <QString>
 
-#include <memory>
 #include <optional>
 
 namespace meterly {
 
 class MainTick;
-struct Settings;
 
 // Values of Settings::TrayIconMode: what the tray icon's tooltip and balloon show.
 namespace TrayIconModes {
@@ -54,8 +53,6 @@ struct TrayTextFigures {
 struct TrayTextResult {
   QString Title;
   QString Text;
-
-  friend bool operator==(const TrayTextResult&, const TrayTextResult&) = default;
 };
 
 // The current user's totals the mode shows (today for the daily and dial-up modes, the current
@@ -80,8 +77,12 @@ class TrayTextCache {
                              const QLocale& locale = QLocale::system());
 
  private:
-  struct Inputs;
-  std::shared_ptr<const Inputs> inputs_;
+  struct Inputs {
+    Settings Shown;
+    TrayTextFigures Figures;
+    QLocale Locale;
+  };
+  std::optional<Inputs> inputs_;
   TrayTextResult text_;
 };
 
