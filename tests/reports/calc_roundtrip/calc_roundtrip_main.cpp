@@ -167,53 +167,46 @@ int main(int argc, char** argv) {
     return kSkipped;
   }
   QTemporaryDir work;
-  const QDir dir(work.path());
-  const QString out = dir.filePath(QStringLiteral("out"));
+  const auto file = [&](const char* name) { return QDir(work.path()).filePath(QString::fromLatin1(name)); };
+  const QString out = file("out");
   const QString title = QStringLiteral("Meterly 报告 <Daily> & {co}");
+  const QString westernTitle = QStringLiteral("Übersicht");
   const TReportTable table = ReportTable();
   const TReportTable longTable = LongTable();
   const TReportTable westernTable = WesternTable();
-  const QLocale us(QLocale::English, QLocale::UnitedStates);
 
-  meterly::ExportXLS(table, dir.filePath(QStringLiteral("report_xls.xls")), title);
-  meterly::ExportXLS(longTable, dir.filePath(QStringLiteral("long.xls")), title);
-  meterly::ExportXLS(westernTable, dir.filePath(QStringLiteral("western.xls")), QStringLiteral("Übersicht"));
-  meterly::ExportRTF(table, dir.filePath(QStringLiteral("report_rtf.rtf")), title);
-  meterly::ExportHTML(table, dir.filePath(QStringLiteral("report_htm.htm")), title);
-  meterly::ExportCSV(table, dir.filePath(QStringLiteral("report_csv.csv")), us);
+  meterly::ExportXLS(table, file("report_xls.xls"), title);
+  meterly::ExportXLS(longTable, file("long.xls"), title);
+  meterly::ExportXLS(westernTable, file("western.xls"), westernTitle);
+  meterly::ExportRTF(table, file("report_rtf.rtf"), title);
+  meterly::ExportHTML(table, file("report_htm.htm"), title);
+  meterly::ExportCSV(table, file("report_csv.csv"), QLocale(QLocale::English, QLocale::UnitedStates));
 
-  const QString profile = dir.filePath(QStringLiteral("profile"));
-  struct Run {
-    QString filter;
-    QStringList files;
+  // One run of soffice per input filter.
+  const std::pair<QString, QStringList> runs[] = {
+      {QString(), {file("report_xls.xls"), file("long.xls"), file("western.xls")}},
+      {QStringLiteral("Rich Text Format (StarCalc)"), {file("report_rtf.rtf")}},
+      {QStringLiteral("HTML (StarCalc)"), {file("report_htm.htm")}},
+      {QStringLiteral("Text - txt - csv (StarCalc):44,34,76"), {file("report_csv.csv")}},
   };
-  const Run runs[] = {
-      {QString(),
-       {dir.filePath(QStringLiteral("report_xls.xls")), dir.filePath(QStringLiteral("long.xls")),
-        dir.filePath(QStringLiteral("western.xls"))}},
-      {QStringLiteral("Rich Text Format (StarCalc)"), {dir.filePath(QStringLiteral("report_rtf.rtf"))}},
-      {QStringLiteral("HTML (StarCalc)"), {dir.filePath(QStringLiteral("report_htm.htm"))}},
-      {QStringLiteral("Text - txt - csv (StarCalc):44,34,76"), {dir.filePath(QStringLiteral("report_csv.csv"))}},
-  };
-  for (const Run& run : runs) {
-    Check(Convert(soffice, profile, out, run.filter, run.files),
-          QStringLiteral("soffice converts %1").arg(run.files.join(QStringLiteral(", "))));
+  for (const auto& [filter, files] : runs) {
+    Check(Convert(soffice, file("profile"), out, filter, files),
+          QStringLiteral("soffice converts %1").arg(files.join(QStringLiteral(", "))));
   }
 
   // The worksheet is read back whole: title at A1, row 2 empty, captions on row 3.
-  for (const auto& [name, source] :
-       {std::pair{QStringLiteral("report_xls"), &table}, std::pair{QStringLiteral("long"), &longTable}}) {
-    const Grid read = ReadBack(out, name);
-    Check(read.size() >= 2 && Trimmed(read.at(0)) == QStringList{title} && Trimmed(read.at(1)).isEmpty(),
+  for (const auto& [name, source, sheetTitle] :
+       {std::tuple{"report_xls", &table, title}, std::tuple{"long", &longTable, title},
+        std::tuple{"western", &westernTable, westernTitle}}) {
+    const Grid read = ReadBack(out, QString::fromLatin1(name));
+    Check(read.size() >= 2 && Trimmed(read.at(0)) == QStringList{sheetTitle} && Trimmed(read.at(1)).isEmpty(),
           name + QStringLiteral(".xls: title at A1 and an empty row 2"));
-    CompareTable(name + QStringLiteral(".xls"), read, *source, title);
+    CompareTable(name + QStringLiteral(".xls"), read, *source, sheetTitle);
   }
-  CompareTable(QStringLiteral("western.xls"), ReadBack(out, QStringLiteral("western")), westernTable,
-               QStringLiteral("Übersicht"));
   CompareTable(QStringLiteral("report.rtf"), ReadBack(out, QStringLiteral("report_rtf")), table, title);
   CompareTable(QStringLiteral("report.htm"), ReadBack(out, QStringLiteral("report_htm")), table, title);
-  const Grid csv = ReadBack(out, QStringLiteral("report_csv"));
-  Check(csv == TableGrid(table), QStringLiteral("report.csv: every cell read back equal"));
+  Check(ReadBack(out, QStringLiteral("report_csv")) == TableGrid(table),
+        QStringLiteral("report.csv: every cell read back equal"));
   std::printf("%s\n", failures == 0 ? "all exports read back equal" : "some exports differ");
   return failures == 0 ? 0 : 1;
 }
