@@ -33,6 +33,12 @@ using testing_support::SqliteProbe;
 
 const qint32 kMarch31 = DateToDaySerial(QDate(2026, 3, 31));
 
+// A row of the usage table as UsageRows() gives it.
+QString Row(qint32 day, int hour, qint64 in, qint64 out, qint64 dialup,
+            const QString& user = QStringLiteral("tester")) {
+  return user + QStringLiteral("|%1|%2|%3|%4|%5").arg(day).arg(hour).arg(in).arg(out).arg(dialup);
+}
+
 QByteArray StatsValue(qint64 in, qint64 out, quint32 dialup) {
   QByteArray bytes(20, '\0');
   qToLittleEndian(in, bytes.data());
@@ -95,9 +101,8 @@ TEST_F(DiskDBTest, ADailyFileKeepsEveryRowAtHourZeroAndASecondOpenChangesNothing
         "3);"));
   }
   Open();
-  EXPECT_EQ(UsageRows(),
-            (QStringList{QStringLiteral("ann|40000|0|10|20|30"), QStringLiteral("ann|40001|0|5000000000|6|0"),
-                         QStringLiteral("bob|40000|0|1|2|3")}));
+  EXPECT_EQ(UsageRows(), (QStringList{Row(40000, 0, 10, 20, 30, "ann"), Row(40001, 0, 5000000000, 6, 0, "ann"),
+                                      Row(40000, 0, 1, 2, 3, "bob")}));
   {
     SqliteProbe probe(Path());
     EXPECT_EQ(probe.Value(QStringLiteral("PRAGMA user_version")), QStringLiteral("1"));
@@ -114,21 +119,15 @@ TEST_F(DiskDBTest, ADailyFileKeepsEveryRowAtHourZeroAndASecondOpenChangesNothing
   EXPECT_EQ(QFileInfo(Path()).lastModified(), modified);
 }
 
-TEST_F(DiskDBTest, WritesOfOneHourAddUpInOneRow) {
+// Whenever they are written (after midnight, after a suspend of hours), amounts go to their hour.
+TEST_F(DiskDBTest, AmountsAddUpInTheRowOfTheHourTheyWereCountedIn) {
   auto db = Open();
   db->AddData(0, 100, 200);
   db->AddData(1, 5000000000LL, 6000000000LL);  // amounts beyond 32 bits are kept whole
   db->FlushPending();
   SetNow(QDate(2026, 3, 31), QTime(12, 59, 59));
   db->AddData(1, 1, 2);
-  db->FlushPending();
-  EXPECT_EQ(UsageRows(), QStringList{QStringLiteral("tester|%1|12|5000000101|6000000202|2").arg(kMarch31)});
-}
-
-// Each hour has its row. Before midnight, and before a suspend that lasts hours: whenever they
-// are written, amounts go to the hour they were counted in.
-TEST_F(DiskDBTest, AmountsAreWrittenToTheHourTheyWereCountedIn) {
-  auto db = Open();
+  db->FlushPending();  // into the row written before
   SetNow(QDate(2026, 3, 31), QTime(23, 59, 30));
   db->AddData(0, 10, 20);
   EXPECT_FALSE(db->PendingHourEnded());
@@ -140,9 +139,8 @@ TEST_F(DiskDBTest, AmountsAreWrittenToTheHourTheyWereCountedIn) {
   EXPECT_EQ(db->PendingIn(), 14);
   db->FlushPending();
   EXPECT_FALSE(db->PendingHourEnded());
-  EXPECT_EQ(UsageRows(), (QStringList{QStringLiteral("tester|%1|23|10|20|0").arg(kMarch31),
-                                      QStringLiteral("tester|%1|0|1|2|0").arg(kMarch31 + 1),
-                                      QStringLiteral("tester|%1|9|3|4|0").arg(kMarch31 + 1)}));
+  EXPECT_EQ(UsageRows(), (QStringList{Row(kMarch31, 12, 5000000101, 6000000202, 2), Row(kMarch31, 23, 10, 20, 0),
+                                      Row(kMarch31 + 1, 0, 1, 2, 0), Row(kMarch31 + 1, 9, 3, 4, 0)}));
 }
 
 TEST_F(DiskDBTest, NothingPendingTouchesNothing) {
@@ -158,7 +156,7 @@ TEST_F(DiskDBTest, NothingPendingTouchesNothing) {
   db->AddData(1, 0, 0);  // a dial-up second alone is worth a write
   db->FlushPending();
   EXPECT_TRUE(issued.contains(QStringLiteral("BEGIN")));
-  EXPECT_EQ(UsageRows(), QStringList{QStringLiteral("tester|%1|12|0|0|1").arg(kMarch31)});
+  EXPECT_EQ(UsageRows(), QStringList{Row(kMarch31, 12, 0, 0, 1)});
 }
 
 // Another program's lock keeps the write from beginning, a reader keeps it from being committed.
@@ -183,8 +181,7 @@ TEST_F(DiskDBTest, AFailedWriteOrCommitKeepsThePendingAmountsForTheNextOne) {
   SetNow(QDate(2026, 3, 31), QTime(13, 1));
   db->AddData(0, 2, 2);
   db->FlushPending();
-  EXPECT_EQ(UsageRows(), (QStringList{QStringLiteral("tester|%1|12|301|401|1").arg(kMarch31),
-                                      QStringLiteral("tester|%1|13|2|2|0").arg(kMarch31)}));
+  EXPECT_EQ(UsageRows(), (QStringList{Row(kMarch31, 12, 301, 401, 1), Row(kMarch31, 13, 2, 2, 0)}));
 }
 
 TEST_F(DiskDBTest, FlushDataOutsideATransactionFailsTheCheck) {
@@ -210,8 +207,7 @@ TEST_F(DiskDBTest, AUserNameWithQuotesAndPlaceholdersIsStoredAndFoundAsItIsAndAn
   db = Open();
   db->AddData(0, 1, 2);
   db->FlushPending();
-  EXPECT_EQ(UsageRows(), (QStringList{QStringLiteral("Error|%1|12|1|2|0").arg(kMarch31),
-                                      name + QStringLiteral("|%1|12|12|23|0").arg(kMarch31)}));
+  EXPECT_EQ(UsageRows(), (QStringList{Row(kMarch31, 12, 1, 2, 0, "Error"), Row(kMarch31, 12, 12, 23, 0, name)}));
 }
 
 // What a reader must never change: the bytes, the time of the last change, the files beside it.
@@ -226,8 +222,7 @@ struct FileState {
   friend bool operator==(const FileState&, const FileState&) = default;
 };
 
-// A missing file is not created; an empty one, text, and the daily layout of earlier versions
-// (which would need an upgrade) are refused unchanged.
+// A missing file is not created; an empty one, text, or the daily layout that needs an upgrade is refused as it is.
 TEST_F(DiskDBTest, ReadingOnlyRefusesWhatItCannotReadAsItIs) {
   const auto openReadOnly = [this] { return Open(TDiskDB::DefaultBusyTimeoutMs, OpenMode::ReadOnly); };
   EXPECT_THROW(openReadOnly(), SQLiteException);
@@ -330,10 +325,9 @@ TEST_F(DiskDBTest, PeriodTotalsComeFromMemoryAndStayCurrent) {
   settings.WeekStartsOn = 1;
   settings.MonthStartsOn = 15;
   auto db = Open();
-  WriteRow(*db, QStringLiteral("tester"), DateToDaySerial(QDate(2026, 3, 14)), 5, 1, 0, 0);
-  WriteRow(*db, QStringLiteral("tester"), DateToDaySerial(QDate(2026, 3, 15)), 5, 10, 0, 0);
-  WriteRow(*db, QStringLiteral("tester"), DateToDaySerial(QDate(2026, 3, 29)), 5, 100, 0, 0);
-  WriteRow(*db, QStringLiteral("tester"), DateToDaySerial(QDate(2026, 3, 30)), 5, 1000, 0, 0);
+  for (const auto& [day, in] : {std::pair{14, 1}, {15, 10}, {29, 100}, {30, 1000}}) {
+    WriteRow(*db, QStringLiteral("tester"), DateToDaySerial(QDate(2026, 3, day)), 5, in, 0, 0);
+  }
   WriteRow(*db, QStringLiteral("tester"), kMarch31, 5, 10000, 0, 3);
   WriteRow(*db, QStringLiteral("other"), kMarch31, 5, 7777, 0, 0);
   db->RefreshPeriodTotals();
@@ -386,8 +380,7 @@ TEST_F(RegistryImportTest, ADayOfTheOldStatisticsBecomesHourZeroOfThatDayAndTheK
   WriteRow(*db, QStringLiteral("tester"), 36527, 0, 10, 10, 10);
   db->ImportRegistryStats();
   EXPECT_EQ(UsageRows(),
-            (QStringList{QStringLiteral("tester|36526|0|5000000000|2000|30"), QStringLiteral("tester|36527|0|11|12|10"),
-                         QStringLiteral("tester|40000|0|7|8|0")}));
+            (QStringList{Row(36526, 0, 5000000000, 2000, 30), Row(36527, 0, 11, 12, 10), Row(40000, 0, 7, 8, 0)}));
   EXPECT_FALSE(Hive().KeyExists(RegistryStatsKey));
   ASSERT_TRUE(platform.registryFile.contents.has_value());
   EXPECT_FALSE(platform.registryFile.contents->contains("Stats"));
@@ -422,20 +415,17 @@ TEST_F(RegistryImportTest, StatisticsThatAreNoDaysAreRefusedAndLeaveTheRegistryA
   }
 }
 
-TEST_F(RegistryImportTest, ARegistryThatCannotBeSavedKeepsTheStatisticsAndTheDatabaseUnchanged) {
-  Hive().SetValue(RegistryStatsKey, QStringLiteral("36526"), RegValue::FromBinary(StatsValue(1, 2, 3)));
-  const platform::RegistryHive before = Hive();
-  platform.registryFile.failWrites = true;
-  auto db = Open();
-  EXPECT_THROW(db->ImportRegistryStats(), platform::RegistryError);
-  EXPECT_TRUE(UsageRows().isEmpty());
-  EXPECT_EQ(Hive(), before);
-}
-
-TEST_F(RegistryImportTest, ACommitThatFailsPutsTheStatisticsBackIntoTheSavedRegistry) {
+// A commit that fails puts the statistics back into the saved registry.
+TEST_F(RegistryImportTest, AFailedSaveOrCommitKeepsTheStatisticsAndTheDatabaseUnchanged) {
   Hive().SetValue(RegistryStatsKey, QStringLiteral("36526"), RegValue::FromBinary(StatsValue(1, 2, 3)));
   const platform::RegistryHive before = Hive();
   auto db = Open(0);
+  platform.registryFile.failWrites = true;
+  EXPECT_THROW(db->ImportRegistryStats(), platform::RegistryError);
+  EXPECT_TRUE(UsageRows().isEmpty());
+  EXPECT_EQ(Hive(), before);
+
+  platform.registryFile.failWrites = false;
   {
     SqliteProbe reader(Path());
     reader.Exec(QStringLiteral("BEGIN"));
@@ -450,7 +440,7 @@ TEST_F(RegistryImportTest, ACommitThatFailsPutsTheStatisticsBackIntoTheSavedRegi
   EXPECT_FALSE(db->InTransaction());
 
   db->ImportRegistryStats();
-  EXPECT_EQ(UsageRows(), QStringList{QStringLiteral("tester|36526|0|1|2|3")});
+  EXPECT_EQ(UsageRows(), QStringList{Row(36526, 0, 1, 2, 3)});
   EXPECT_FALSE(platform.registryFile.contents->contains("Stats"));
 }
 

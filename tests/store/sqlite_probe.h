@@ -26,15 +26,7 @@ class SqliteProbe {
   SqliteProbe(const SqliteProbe&) = delete;
   SqliteProbe& operator=(const SqliteProbe&) = delete;
 
-  // Runs the statements; a failure fails the test.
-  void Exec(const QString& sql) {
-    char* message = nullptr;
-    const int code = sqlite3_exec(handle_, sql.toUtf8().constData(), nullptr, nullptr, &message);
-    EXPECT_EQ(code, SQLITE_OK) << (message != nullptr ? message : "") << " in " << sql.toStdString();
-    sqlite3_free(message);
-  }
-
-  // Every row of the query, its values joined by '|' (null as "NULL").
+  // Every row of the statements, its values joined by '|' (null as "NULL"); a failure fails the test.
   QStringList Rows(const QString& sql) {
     QStringList result;
     char* message = nullptr;
@@ -45,6 +37,7 @@ class SqliteProbe {
   }
 
   QString Value(const QString& sql) { return Rows(sql).value(0); }
+  void Exec(const QString& sql) { Rows(sql); }
 
  private:
   static int Collect(void* target, int columns, char** values, char** /*names*/) {
