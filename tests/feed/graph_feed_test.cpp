@@ -1,12 +1,22 @@
+// The feed and the messages as the sections hold them, and the viewers' reader program against
+// sections written through the real POSIX backend.
 #include "feed/graph_feed.h"
+
 #include "fakes/fake_platform.h"
 #include "feed/graph_comm.h"
 #include "feed/graph_settings_record.h"
+#include "platform/linux/linux_shared_memory.h"
+
+#include <QProcess>
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <random>
 #include <vector>
+
+#include <sys/mman.h>
+#include <unistd.h>
 
 namespace meterly {
 namespace {
@@ -130,6 +140,85 @@ TEST_F(GraphFeedTest, CreationFailureReachesTheCaller) {
   platform.sharedMemoryFake.failing = true;
   EXPECT_THROW(TGraphFeed(platform.sharedMemory(), platform.clock()), platform::SharedMemoryError);
   EXPECT_THROW(TGraphComm(platform.sharedMemory()), platform::SharedMemoryError);
+}
+
+struct ReaderRun {
+  int exitCode = -1;
+  QString output;
+  QString errors;
+};
+
+ReaderRun RunReader(const QStringList& arguments) {
+  QProcess reader;
+  reader.start(QStringLiteral(METERLY_FEED_READER), arguments);
+  ReaderRun run;
+  if (!reader.waitForFinished(10000)) {
+    reader.kill();
+    reader.waitForFinished();
+    run.errors = QStringLiteral("the reader did not end");
+    return run;
+  }
+  run.exitCode = reader.exitStatus() == QProcess::NormalExit ? reader.exitCode() : -1;
+  run.output = QString::fromUtf8(reader.readAllStandardOutput());
+  run.errors += QString::fromUtf8(reader.readAllStandardError());
+  return run;
+}
+
+// The reader's sections carry a suffix of the test's own, so that a Meterly running for the same
+// user is never disturbed.
+class GraphFeedReaderTest : public testing::Test {
+ protected:
+  void TearDown() override {
+    for (const QString& section : {FeedSection, CommSection}) {
+      ::shm_unlink(memory.ObjectName(section).toUtf8().constData());
+    }
+  }
+
+  ReaderRun ReadOnce() {
+    return RunReader({QStringLiteral("--count"), QStringLiteral("1"), QStringLiteral("--suffix"), suffix});
+  }
+
+  const QString suffix =
+      QStringLiteral(".readertest-%1-%2").arg(::getpid()).arg(std::random_device()(), 8, 16, QLatin1Char('0'));
+  platform::LinuxSharedMemory memory{suffix};
+  fakes::FakeClock clock;
+};
+
+TEST_F(GraphFeedReaderTest, PrintsTheFiguresAndTheLastSettingsRecordAlsoAfterAReset) {
+  TGraphFeed feed(memory, clock);
+  TGraphComm comm(memory);
+  EXPECT_EQ(ReadOnce().output.toStdString(), "tick 0 received 0 sent 0\n");  // no message yet
+
+  comm.SendSettings(DistinctGraphSettings());
+  clock.ticks = 4000000001u;
+  feed.Publish(3000000000u, 42);
+  const std::string expected =
+      "settings ColorBack 0x030201 ColorDataIn 0x060504 ColorDataOut 0x090807 ColorDataBoth 0x0C0B0A"
+      " ColorDataFrame 0x0F0E0D ColorDataText 0x121110 GradientColor 0x151413 Unit 1 EnableGradient 1"
+      " EnableSmooth 0 LeftToRight 1 FixedScale 0 FixedScaleValue -2 LineType 2 LineStep 538515479\n"
+      "tick 4000000001 received 3000000000 sent 42\n";
+  const ReaderRun run = ReadOnce();
+  EXPECT_EQ(run.exitCode, 0) << run.errors.toStdString();
+  EXPECT_EQ(run.output.toStdString(), expected);
+  comm.SendReset();
+  EXPECT_EQ(ReadOnce().output.toStdString(), expected);
+}
+
+TEST_F(GraphFeedReaderTest, SaysSoWhenMeterlyIsNotRunning) {
+  const ReaderRun run = ReadOnce();
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_TRUE(run.output.isEmpty());
+  EXPECT_TRUE(run.errors.contains(QStringLiteral("/MMF$MeterlyGraphFeed") + suffix)) << run.errors.toStdString();
+  EXPECT_TRUE(run.errors.contains(QStringLiteral("Meterly is not running for this user?"))) << run.errors.toStdString();
+}
+
+TEST_F(GraphFeedReaderTest, RefusesUnknownOptions) {
+  for (const QStringList& arguments : {QStringList{QStringLiteral("--count"), QStringLiteral("x")},
+                                       QStringList{QStringLiteral("--count")}, QStringList{QStringLiteral("-v")}}) {
+    const ReaderRun run = RunReader(arguments);
+    EXPECT_EQ(run.exitCode, 2) << arguments.join(QLatin1Char(' ')).toStdString();
+    EXPECT_TRUE(run.errors.startsWith(QStringLiteral("usage: "))) << run.errors.toStdString();
+  }
 }
 
 }  // namespace
