@@ -61,11 +61,6 @@ class OnlineVersionCheckTest : public ::testing::Test {
     return script.boxes.empty() ? DialogScript::Box{} : script.boxes.front();
   }
 
-  DialogScript::Box FailureOf(HttpResponse response) {
-    TestHttpServer server(TestHttpServer::Always(std::move(response)));
-    return FailureAt(server.Host());
-  }
-
   AutoUpdateSettings settings;
   fakes::FakeShell shell;
   fakes::FakeClock clock;
@@ -116,13 +111,19 @@ TEST_F(OnlineVersionCheckTest, NewerVersionOffersTheDownloadPageEvenWhenSilent) 
   }
 }
 
-TEST_F(OnlineVersionCheckTest, AnswersThatAreNoVersionAreFailures) {
+TEST_F(OnlineVersionCheckTest, AnUnreachableServerAndAnswersThatAreNoVersionAreFailures) {
+  quint16 closedPort = 0;
+  {
+    TestHttpServer gone(TestHttpServer::Always(Body("2.1")));
+    closedPort = gone.Port();
+  }
   struct Case {
-    HttpResponse response;
+    std::optional<HttpResponse> response;  // nullopt: nothing listens
     QString message;
   };
   const Case cases[] = {
-      {{404, "Not Found", "<html>404 Not Found</html>", {}, false},
+      {std::nullopt, QStringLiteral("The attempt to connect to the server failed.")},
+      {HttpResponse{404, "Not Found", "<html>404 Not Found</html>", {}, false},
        QStringLiteral("The server answered with HTTP status 404 (Not Found).")},
       {Body(""), QStringLiteral("The version file on the server is empty.")},
       {Body("\r\n"), QStringLiteral("The version file on the server is empty.")},
@@ -133,21 +134,13 @@ TEST_F(OnlineVersionCheckTest, AnswersThatAreNoVersionAreFailures) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.message.toStdString());
-    const DialogScript::Box box = FailureOf(c.response);
+    std::optional<TestHttpServer> server;
+    if (c.response) server.emplace(TestHttpServer::Always(*c.response));
+    const DialogScript::Box box = FailureAt(server ? server->Host() : QStringLiteral("127.0.0.1:%1").arg(closedPort));
     EXPECT_EQ(box.text, kRemoteFailure + c.message);
     EXPECT_EQ(box.icon, QMessageBox::Critical);
     EXPECT_EQ(box.title, QString());
   }
-}
-
-TEST_F(OnlineVersionCheckTest, UnreachableServerGivesTheConnectFailureText) {
-  quint16 closedPort = 0;
-  {
-    TestHttpServer gone(TestHttpServer::Always(Body("2.1")));
-    closedPort = gone.Port();
-  }
-  EXPECT_EQ(FailureAt(QStringLiteral("127.0.0.1:%1").arg(closedPort)).text,
-            kRemoteFailure + QStringLiteral("The attempt to connect to the server failed."));
 }
 
 TEST_F(OnlineVersionCheckTest, StalledServerTimesOutWhileTimersGoOnAndASecondCheckIsRefused) {
@@ -200,23 +193,20 @@ class ProxyTest : public OnlineVersionCheckTest {
   TestHttpServer proxy;
 };
 
-TEST_F(ProxyTest, CredentialsTypedIntoTheLoginDialogAreSent) {
-  DialogScript script;
-  script.proxyLogin = std::pair(QStringLiteral("alice"), QStringLiteral("s3cret"));
-  EXPECT_TRUE(Checker(QStringLiteral("meterly.invalid")).Check(&owner, false));
-  ASSERT_EQ(script.proxyPrompts.size(), 1);
-  EXPECT_TRUE(script.proxyPrompts[0].contains(QStringLiteral("lab")));
-  ASSERT_EQ(script.boxes.size(), 1u);
-  EXPECT_EQ(script.boxes[0].text, kNoNewVersion);
-  EXPECT_EQ(proxy.requests.size(), 2);
-}
-
-TEST_F(ProxyTest, CancelInTheLoginDialogEndsTheCheck) {
-  DialogScript script;
-  EXPECT_FALSE(Checker(QStringLiteral("meterly.invalid")).Check(&owner, false));
-  EXPECT_EQ(script.proxyPrompts.size(), 1);
-  ASSERT_EQ(script.boxes.size(), 1u);
-  EXPECT_EQ(script.boxes[0].text, kRemoteFailure + QStringLiteral("No proxy user name and password specified"));
+TEST_F(ProxyTest, CancelInTheLoginDialogEndsTheCheckAndTypedCredentialsAreSent) {
+  for (const bool typed : {false, true}) {
+    SCOPED_TRACE(typed ? "typed" : "cancelled");
+    proxy.requests.clear();
+    DialogScript script;
+    if (typed) script.proxyLogin = std::pair(QStringLiteral("alice"), QStringLiteral("s3cret"));
+    EXPECT_EQ(Checker(QStringLiteral("meterly.invalid")).Check(&owner, false), typed);
+    ASSERT_EQ(script.proxyPrompts.size(), 1);
+    EXPECT_TRUE(script.proxyPrompts[0].contains(QStringLiteral("lab")));
+    ASSERT_EQ(script.boxes.size(), 1u);
+    EXPECT_EQ(script.boxes[0].text,
+              typed ? kNoNewVersion : kRemoteFailure + QStringLiteral("No proxy user name and password specified"));
+    EXPECT_EQ(proxy.requests.size(), typed ? 2 : 1);
+  }
 }
 
 // The question answered Yes, asked once, is the main form's test.
