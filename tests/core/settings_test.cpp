@@ -44,8 +44,7 @@ class SettingsTest : public ::testing::Test {
     return settings;
   }
 
-  // What an empty store loads: the defaults, with the quota reminder due now and the version
-  // checker's values left to it.
+  // What an empty store loads: the defaults, the quota reminder due now, the version checker's values left to it.
   Settings LoadedDefaults() const {
     Settings settings = DefaultSettings(context);
     settings.Quota.QuotaNextNotify = DateTimeToSerial(context.now);
@@ -63,9 +62,8 @@ class SettingsTest : public ::testing::Test {
   SettingsContext context;
 };
 
-// The defaults are the reference file: every value an empty store gives, saved in order, booleans
-// as text. Here Sunday starts the week, the screen is 1920 x 1080 and it is noon on 31 March, so
-// the custom report runs from 28 February (a month back, cut to the month's last day).
+// Sunday starts the week, the screen is 1920 x 1080 and it is noon on 31 March, so the custom report
+// runs from 28 February (a month back, cut to the month's last day).
 TEST_F(SettingsTest, AnEmptyStoreSavesTheReferenceDefaults) {
   Save(LoadFrom(QByteArray()));
   testing_support::ExpectMatchesReferenceText(testing_support::ReferenceFolder(__FILE__),
@@ -106,8 +104,7 @@ TEST_F(SettingsTest, HandWrittenValuesFollowTheReadingRules) {
   EXPECT_TRUE(s == expected);
 }
 
-// Values edited by hand or left by a damaged file: each one outside its range takes its default
-// and is named, so that the program starts whatever the file holds.
+// So that the program starts whatever the file holds.
 TEST_F(SettingsTest, StoredNumbersOutsideTheirRangeTakeTheirDefaultsAndAreNamed) {
   QStringList problems;
   const Settings s = LoadFrom(FileWith("[HKEY_CURRENT_USER\\Software\\Corvane\\Meterly\\Graph]\n"
@@ -140,8 +137,7 @@ TEST_F(SettingsTest, StoredNumbersOutsideTheirRangeTakeTheirDefaultsAndAreNamed)
   EXPECT_TRUE(problems.join(QLatin1Char('\n')).contains(QStringLiteral("Graph\\LineStep = 2147483647")));
 }
 
-// A file with every value away from its default: loading and saving it gives the same bytes, so
-// every value is read back under the name and in the form it is written with.
+// Every value away from its default: each is read back under the name and in the form it is written with.
 TEST_F(SettingsTest, EveryValueSurvivesALoadAndASave) {
   QFile reference(testing_support::ReferenceFolder(__FILE__) + QStringLiteral("/changed_settings.reg"));
   ASSERT_TRUE(reference.open(QIODevice::ReadOnly));
@@ -287,10 +283,8 @@ bool ParserHolds(const QByteArray& text) {
   return true;
 }
 
-// Damaged settings files, made by mutating a saved one at random. The parser must end each in a
-// clean error that names a line of the file, or in a hive that survives a round trip; loading the
-// settings must never crash or hang, a rejected file gives the defaults, and whatever was accepted
-// saves and loads back unchanged. METERLY_FUZZ_SEED tries another seed.
+// A saved file mutated at random: loading never crashes or hangs, a rejected file gives the defaults,
+// whatever was accepted saves and loads back unchanged. METERLY_FUZZ_SEED tries another seed.
 TEST_F(SettingsTest, DamagedFilesEndInALineErrorAndTheDefaultsOrInSettingsThatAreStable) {
   const char* chosen = std::getenv("METERLY_FUZZ_SEED");
   const unsigned seed = chosen != nullptr ? static_cast<unsigned>(std::strtoul(chosen, nullptr, 10)) : 20261206u;

@@ -1,6 +1,5 @@
-// The real tick on the real kernel with the real usage database: a veth link chosen through a
-// real settings file, deleted and created again while traffic of our own flows on it. (That every
-// byte the kernel counts reaches the database is proven end to end, on the program itself.)
+// The real tick, kernel, settings file and usage database, on a veth link created again under traffic.
+// (That every byte the kernel counts reaches the database is proven end to end, on the program itself.)
 #include "core/main_tick.h"
 #include "core/settings_store.h"
 #include "platform/linux/linux_platform.h"
@@ -46,8 +45,7 @@ class AlwaysShownTray : public TrayIconHost {
   void TrayIconFailedForGood() override {}
 };
 
-// The program's parts as start-up puts them together, created inside the private namespace
-// after the links exist, with the settings file choosing veth1.
+// The program's parts as start-up joins them, made in the namespace once the links exist; the settings choose veth1.
 class TickAccuracyTest : public PrivateNetworkTest {
  protected:
   void SetUp() override {
@@ -90,9 +88,7 @@ class TickAccuracyTest : public PrivateNetworkTest {
   std::optional<MainTick> tick;
 };
 
-// The link deleted and created again under the same name while traffic flows: the new link's
-// counters start afresh, which must never show as traffic; at most the second of the change is
-// not counted.
+// The new link's counters start afresh, which must never show as traffic; at most the second of the change is lost.
 TEST_F(TickAccuracyTest, ALinkCreatedAgainUnderTrafficAddsNoPhantom) {
   ASSERT_TRUE(SendFrames(QStringLiteral("veth0"), 50, 1400).isEmpty());  // the old link's counters are high
   tick->TimerTimer();
