@@ -1,12 +1,9 @@
 #include "alerts/quota_form.h"
 
-#include "alerts/quota.h"
+#include "alerts/quota_fixture.h"
 #include "alerts/quota_gauge_delegate.h"
 #include "alerts/quota_modify_form.h"
 #include "base/date_serial.h"
-#include "core/settings.h"
-#include "fakes/fake_platform.h"
-#include "store/disk_db.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -15,7 +12,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <QTreeWidget>
 #include <QValidator>
@@ -30,28 +26,16 @@ namespace {
 
 constexpr qint64 kKB = 1024;
 
-class QuotaFormTest : public ::testing::Test {
+class QuotaFormTest : public QuotaFixture {
  protected:
   QuotaFormTest() {
-    settings.WeekStartsOn = 1;
     settings.VolumeUnit = 3;  // always KB
-    db = std::make_unique<TDiskDB>(dir.filePath(QStringLiteral("Meterly.db")), platform, settings);
-  }
-
-  void SetQuota(quint8 type, quint8 hours, qint32 onPeak, qint32 offPeak = 0) {
-    settings.Quota.QuotaType = type;
-    settings.Quota.QuotaHours = hours;
-    settings.Quota.QuotaTraffic = QuotaTrafficKind::Total;
-    settings.Quota.QuotaUnit = 0;  // KB
-    settings.Quota.OnPeakAllowance = onPeak;
-    settings.Quota.OffPeakAllowance = offPeak;
+    OpenDatabase();
   }
 
   // Today's use at an hour (10 is on-peak, 3 off-peak with the default peak hours).
   void Use(int hour, qint64 bytes) {
-    TSQLiteDB::LockGuard lock(*db);
-    const qint32 today = DateToDaySerial(platform.clockFake.localNow.date());
-    db->RunInTransaction([&] { db->FlushData(QStringLiteral("tester"), today, hour, bytes, 0, 0); });
+    WriteRow(QStringLiteral("tester"), DateToDaySerial(platform.clockFake.localNow.date()), hour, bytes, 0);
   }
 
   std::unique_ptr<TQuotaForm> Open() { return std::make_unique<TQuotaForm>(quota, settings); }
@@ -75,25 +59,15 @@ class QuotaFormTest : public ::testing::Test {
     });
     form.SetupButtonClick();
   }
-
-  QTemporaryDir dir;
-  fakes::FakePlatform platform;
-  Settings settings;
-  std::unique_ptr<TDiskDB> db;
-  TQuotaSetup quota{settings, platform.clockFake, [this] { return db.get(); }};
 };
 
-// Longer periods add the days left: see the setup test.
-TEST_F(QuotaFormTest, ADailyPeriodShowsTheDateOnly) {
-  SetQuota(QuotaPeriod::Daily, QuotaHoursKind::FlatRate, 100);
-  EXPECT_EQ(row(*Open(), 0), (QStringList{QStringLiteral("Period"), quota.GetPeriodText()}));
-}
-
-TEST_F(QuotaFormTest, AFlatQuotaUsedBeyondItsAllowanceShowsNothingLeftAFullGaugeAndExceeded) {
-  SetQuota(QuotaPeriod::Daily, QuotaHoursKind::FlatRate, 1);
+// Longer periods add the days left to the date: see the setup test.
+TEST_F(QuotaFormTest, ADailyFlatQuotaUsedBeyondItsAllowanceShowsTheDateNothingLeftAFullGaugeAndExceeded) {
+  SetQuota(QuotaPeriod::Daily, QuotaHoursKind::FlatRate, QuotaTrafficKind::Total, 0, 1);
   Use(10, 5 * kKB);
   const auto form = Open();
   ASSERT_EQ(form->QuotaReport->topLevelItemCount(), 3);
+  EXPECT_EQ(row(*form, 0), (QStringList{QStringLiteral("Period"), quota.GetPeriodText()}));
   EXPECT_EQ(row(*form, 1),
             (QStringList{QStringLiteral("Used"), QStringLiteral("5.00 KB of 1.00 KB with 0.00 KB left")}));
   EXPECT_EQ(Gauge(*form, 1).toInt(), 500);
@@ -103,7 +77,7 @@ TEST_F(QuotaFormTest, AFlatQuotaUsedBeyondItsAllowanceShowsNothingLeftAFullGauge
 }
 
 TEST_F(QuotaFormTest, OnOffPeakShowsTwoGaugesAndNamesTheExceededHalf) {
-  SetQuota(QuotaPeriod::Daily, QuotaHoursKind::OnOffPeak, 10, 1);
+  SetQuota(QuotaPeriod::Daily, QuotaHoursKind::OnOffPeak, QuotaTrafficKind::Total, 0, 10, 1);
   Use(10, 4 * kKB);
   Use(3, 2 * kKB);
   const auto form = Open();
@@ -117,7 +91,7 @@ TEST_F(QuotaFormTest, OnOffPeakShowsTwoGaugesAndNamesTheExceededHalf) {
 }
 
 TEST_F(QuotaFormTest, TheSetupIsWrittenAndShownOnlyWhenAccepted) {
-  SetQuota(QuotaPeriod::Daily, QuotaHoursKind::FlatRate, 1);
+  SetQuota(QuotaPeriod::Daily, QuotaHoursKind::FlatRate, QuotaTrafficKind::Total, 0, 1);
   const QuotaDefinition before = settings.Quota;
   const auto form = Open();
   const QString summary = form->QuotaInfoLabel->text();
@@ -140,7 +114,7 @@ TEST_F(QuotaFormTest, TheSetupIsWrittenAndShownOnlyWhenAccepted) {
 
 TEST_F(QuotaFormTest, FlatRateHidesTheOffPeakAllowanceButKeepsAndWritesIt) {
   TQuotaModifyForm dialog;
-  SetQuota(QuotaPeriod::Weekly, QuotaHoursKind::OnOffPeak, 10, 7);
+  SetQuota(QuotaPeriod::Weekly, QuotaHoursKind::OnOffPeak, QuotaTrafficKind::Total, 0, 10, 7);
   dialog.LoadFrom(settings.Quota);
   EXPECT_FALSE(dialog.OffPeakAllowanceEdit->isHidden());
   EXPECT_EQ(dialog.OnPeakAllowanceLabel->text(), QStringLiteral("On-peak allowance"));

@@ -1,17 +1,12 @@
 #include "alerts/quota.h"
 
+#include "alerts/quota_fixture.h"
 #include "base/date_serial.h"
-#include "core/settings.h"
-#include "fakes/fake_platform.h"
-#include "store/disk_db.h"
 #include "support/expect_assertion.h"
-
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 #include <limits>
-#include <memory>
 
 namespace meterly {
 
@@ -34,39 +29,9 @@ qint32 Day(int year, int month, int day) { return DateToDaySerial(QDate(year, mo
 
 DayRange Days(QDate first, QDate last) { return {DateToDaySerial(first), DateToDaySerial(last)}; }
 
-class QuotaTest : public ::testing::Test {
+class QuotaTest : public QuotaFixture {
  protected:
-  QuotaTest() {
-    settings.WeekStartsOn = 1;
-    SetToday(QDate(2026, 3, 31));
-  }
-
   void SetToday(QDate day, QTime time = QTime(12, 0)) { platform.clockFake.localNow = QDateTime(day, time); }
-
-  void SetQuota(quint8 type, quint8 hours, quint8 traffic, quint8 unit, qint32 onPeak, qint32 offPeak = 0) {
-    settings.Quota.QuotaType = type;
-    settings.Quota.QuotaHours = hours;
-    settings.Quota.QuotaTraffic = traffic;
-    settings.Quota.QuotaUnit = unit;
-    settings.Quota.OnPeakAllowance = onPeak;
-    settings.Quota.OffPeakAllowance = offPeak;
-  }
-
-  TDiskDB& OpenDatabase() {
-    db = std::make_unique<TDiskDB>(dir.filePath(QStringLiteral("Meterly.db")), platform, settings);
-    return *db;
-  }
-
-  void WriteRow(const QString& user, qint32 day, qint32 hour, qint64 in, qint64 out) {
-    TSQLiteDB::LockGuard lock(*db);
-    db->RunInTransaction([&] { db->FlushData(user, day, hour, in, out, 0); });
-  }
-
-  QTemporaryDir dir;
-  fakes::FakePlatform platform;
-  Settings settings;
-  std::unique_ptr<TDiskDB> db;
-  TQuotaSetup quota{settings, platform.clockFake, [this] { return db.get(); }};
 };
 
 // The periods are the quota period rule's; here, that the setup gives it the settings and today.
