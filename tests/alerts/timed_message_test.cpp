@@ -101,10 +101,9 @@ TEST_F(TimedMessageTest, OnlyAShutdownOrPowerOffRequestPowersOff) {
     EXPECT_FALSE(error.isEmpty());
     EXPECT_EQ(fake.powerOffCalls, 0) << flags;
   }
-  fakes::FakePowerService refusing;
-  refusing.refusing = true;
+  power.refusing = true;
   QString error;
-  EXPECT_FALSE(platform::ExitWindowsWithPrivilege(refusing, TTimedMessageForm::ShutdownFlags, &error));
+  EXPECT_FALSE(platform::ExitWindowsWithPrivilege(power, TTimedMessageForm::ShutdownFlags, &error));
   EXPECT_EQ(error, QStringLiteral("Access denied (fake)"));
 }
 
