@@ -19,19 +19,13 @@ struct RunResult {
   std::vector<TToolRow> rows;
 };
 
-RunResult Ping(fakes::FakeIcmpService& icmp, const QString& host, quint16 attempts = 3) {
+// A whole run of RunPing or RunTrace.
+template <typename Request>
+RunResult WholeRun(int (*run)(platform::IcmpService&, const Request&, EchoStop&, const RowSink&),
+                   fakes::FakeIcmpService& icmp, const Request& request) {
   RunResult result;
   EchoStop stop;
-  result.returnCode =
-      RunPing(icmp, {host, 1000, attempts}, stop, [&](const TToolRow& row) { result.rows.push_back(row); });
-  return result;
-}
-
-RunResult Trace(fakes::FakeIcmpService& icmp, const QString& host, bool resolving = true) {
-  RunResult result;
-  EchoStop stop;
-  result.returnCode =
-      RunTrace(icmp, {host, 1000, resolving}, stop, [&](const TToolRow& row) { result.rows.push_back(row); });
+  result.returnCode = run(icmp, request, stop, [&](const TToolRow& row) { result.rows.push_back(row); });
   return result;
 }
 
@@ -51,7 +45,7 @@ TEST(PingRunTest, EachAttemptGivesItsRowAndOnlyStatusZeroCountsAsAReply) {
         return EchoReply{11023, 0xC0000202, 1, 64};  // a code without a text
     }
   };
-  const RunResult run = Ping(icmp, "198.51.100.2", 5);
+  const RunResult run = WholeRun(RunPing, icmp, {"198.51.100.2", 1000, 5});
   EXPECT_EQ(run.returnCode, EchoReturnCode::Done);
   const std::vector<TToolRow> expected = {
       {"1", {"198.51.100.2", "12 ms", "64"}, RowImage::Reply},
@@ -74,13 +68,13 @@ TEST(PingRunTest, EachAttemptGivesItsRowAndOnlyStatusZeroCountsAsAReply) {
 TEST(PingRunTest, SetUpFailuresEndTheRunWithoutRows) {
   fakes::FakeIcmpService icmp;
   icmp.hosts["meterly.example"] = kDestination;
-  RunResult run = Ping(icmp, "no-such-host.invalid");
+  RunResult run = WholeRun(RunPing, icmp, {"no-such-host.invalid"});
   EXPECT_EQ(run.returnCode, EchoReturnCode::HostNotResolved);
   EXPECT_TRUE(run.rows.empty());
   EXPECT_EQ(icmp.ChannelsOpened(), 0) << "no channel for a host that does not resolve";
 
   icmp.openFails = true;
-  run = Ping(icmp, "meterly.example");
+  run = WholeRun(RunPing, icmp, {"meterly.example"});
   EXPECT_EQ(run.returnCode, EchoReturnCode::NoHandle);
   EXPECT_TRUE(run.rows.empty());
 }
@@ -118,7 +112,7 @@ TEST(TraceRunTest, RisingTtlUntilTheDestinationAnswersThenTraceComplete) {
         return EchoReply{Status::Success, kDestination, 7, 61};
     }
   };
-  const RunResult run = Trace(icmp, "198.51.100.2");
+  const RunResult run = WholeRun(RunTrace, icmp, {"198.51.100.2"});
   EXPECT_EQ(run.returnCode, EchoReturnCode::Done);
   const std::vector<TToolRow> expected = {
       {"1", {"192.0.2.2", "gw.example", "1 ms"}, RowImage::Reply},
@@ -131,12 +125,13 @@ TEST(TraceRunTest, RisingTtlUntilTheDestinationAnswersThenTraceComplete) {
   ASSERT_EQ(icmp.Requests().size(), 4u);
   EXPECT_EQ(icmp.Requests()[3].ttl, 4);
 
-  EXPECT_EQ(Trace(icmp, "198.51.100.2", false).rows[0].Cells[1], QString()) << "no lookup with resolving off";
+  EXPECT_EQ(WholeRun(RunTrace, icmp, {"198.51.100.2", 1000, false}).rows[0].Cells[1], QString())
+      << "no lookup with resolving off";
 }
 
 TEST(TraceRunTest, ADestinationThatNeverAnswersEndsAfterTheLastHop) {
   fakes::FakeIcmpService icmp;
-  const RunResult run = Trace(icmp, "203.0.113.5");
+  const RunResult run = WholeRun(RunTrace, icmp, {"203.0.113.5"});
   EXPECT_EQ(run.returnCode, EchoReturnCode::Done);
   EXPECT_EQ(run.rows.size(), static_cast<size_t>(kMaxHops));
   EXPECT_EQ(icmp.Requests().back().ttl, 255);

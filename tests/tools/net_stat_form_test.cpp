@@ -118,8 +118,11 @@ TEST_F(NetStatFormTest, HeaderClicksSortAndTurnTheOrderRound) {
   EXPECT_EQ(Cell(0, 2), QStringLiteral("10.0.0.2: 80")) << "the order holds across refreshes";
 }
 
-TEST_F(NetStatFormTest, TerminateEndsTheProcessOfTheRowTheMenuWasOpenedFor) {
+// Which rows may be ended is the rows' part; here, that the window follows it.
+TEST_F(NetStatFormTest, TerminateIsOfferedForARowThatMayBeEndedAndEndsTheProcessOfTheRowTheMenuWasOpenedFor) {
   form.Refresh();
+  form.ListView->selectRow(RowOf("systemd", "UDP"));
+  EXPECT_FALSE(form.ActionTerminateApplication->isEnabled());
   form.ListView->selectRow(RowOf("nginx", "TCP"));
   form.PopupMenuOpen(QPoint(1, 1));
   ASSERT_TRUE(form.ActionTerminateApplication->isEnabled());
@@ -140,13 +143,6 @@ TEST_F(NetStatFormTest, AReusedProcessNumberIsNotEndedAndTheUserIsTold) {
   EXPECT_TRUE(processes.terminated.empty());
   ASSERT_EQ(messages.size(), 1);
   EXPECT_TRUE(messages[0].startsWith(QStringLiteral("Unable to end nginx (process 500): ")));
-}
-
-// Which rows may be ended is the rows' part; here, that the window follows it.
-TEST_F(NetStatFormTest, ARowThatMayNotBeEndedOffersNoTermination) {
-  form.Refresh();
-  form.ListView->selectRow(RowOf("systemd", "UDP"));
-  EXPECT_FALSE(form.ActionTerminateApplication->isEnabled());
 }
 
 TEST_F(NetStatFormTest, RemoteNamesFillInAsTheyArriveWithoutHoldingTheWindow) {

@@ -26,19 +26,13 @@ class EchoKernelTest : public IcmpNamespaceTest, public ::testing::WithParamInte
 
   void TearDown() override { WriteNetSetting(QStringLiteral("ipv4/icmp_echo_ignore_all"), "0"); }
 
-  std::vector<TToolRow> Ping(const QString& host) {
+  // The rows of a whole run of RunPing or RunTrace.
+  template <typename Request>
+  std::vector<TToolRow> WholeRun(int (*run)(IcmpService&, const Request&, EchoStop&, const RowSink&),
+                                 const Request& request) {
     std::vector<TToolRow> rows;
     EchoStop stop;
-    EXPECT_EQ(RunPing(*icmp, {host, 1000, 3}, stop, [&](const TToolRow& row) { rows.push_back(row); }),
-              EchoReturnCode::Done);
-    return rows;
-  }
-
-  std::vector<TToolRow> Trace(const QString& host) {
-    std::vector<TToolRow> rows;
-    EchoStop stop;
-    EXPECT_EQ(RunTrace(*icmp, {host, 2000, false}, stop, [&](const TToolRow& row) { rows.push_back(row); }),
-              EchoReturnCode::Done);
+    EXPECT_EQ(run(*icmp, request, stop, [&](const TToolRow& row) { rows.push_back(row); }), EchoReturnCode::Done);
     return rows;
   }
 
@@ -59,7 +53,7 @@ TEST_P(EchoKernelTest, ThreeUnansweredAttemptsTakeTheirThreeTimeouts) {
   ASSERT_EQ(WriteNetSetting(QStringLiteral("ipv4/icmp_echo_ignore_all"), "1"), QString());
   QElapsedTimer timer;
   timer.start();
-  const std::vector<TToolRow> rows = Ping(QStringLiteral("127.0.0.1"));
+  const std::vector<TToolRow> rows = WholeRun(RunPing, {QStringLiteral("127.0.0.1"), 1000, 3});
   const qint64 elapsed = timer.elapsed();
   ASSERT_EQ(rows.size(), 3u);
   for (const TToolRow& row : rows) EXPECT_EQ(row.Cells[0], QStringLiteral("No reply from host"));
@@ -75,13 +69,13 @@ TEST_P(EchoKernelTest, TraceListsEveryHopOfAThreeHopPathAndTheOwnAddressInOne) {
       {"3", {"203.0.113.2", "", "ms"}, RowImage::Reply},
       {"3", {"Trace complete", "", ""}, RowImage::TraceComplete},
   };
-  EXPECT_EQ(WithoutTimes(Trace(QStringLiteral("203.0.113.2")), 2), expected);
+  EXPECT_EQ(WithoutTimes(WholeRun(RunTrace, {QStringLiteral("203.0.113.2"), 2000, false}), 2), expected);
 
   const std::vector<TToolRow> own = {
       {"1", {"192.0.2.1", "", "ms"}, RowImage::Reply},
       {"1", {"Trace complete", "", ""}, RowImage::TraceComplete},
   };
-  EXPECT_EQ(WithoutTimes(Trace(QStringLiteral("192.0.2.1")), 2), own);
+  EXPECT_EQ(WithoutTimes(WholeRun(RunTrace, {QStringLiteral("192.0.2.1"), 2000, false}), 2), own);
 }
 
 INSTANTIATE_TEST_SUITE_P(BothSockets, EchoKernelTest, ::testing::Values(Socket::DatagramOnly, Socket::RawOnly),
