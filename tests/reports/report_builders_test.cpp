@@ -185,10 +185,8 @@ TEST_F(ReportBuildersTest, HourlyRowsSamplesAndColours) {
     return list.data(list.index(row, column), Qt::BackgroundRole).value<QColor>();
   };
   // The same hour of two days is coloured alike; other cells are white.
-  EXPECT_EQ(background(0, 1), QColor(Qt::red));
-  EXPECT_EQ(background(1, 1), QColor(Qt::red));
-  EXPECT_EQ(background(2, 1), QColor(Qt::green));
-  EXPECT_EQ(background(0, 2), QColor(Qt::white));
+  EXPECT_EQ((std::vector{background(0, 1), background(1, 1), background(2, 1), background(0, 2)}),
+            (std::vector<QColor>{Qt::red, Qt::red, Qt::green, Qt::white}));
   EXPECT_EQ(texts(1).at(1), texts(0).at(1));
   EXPECT_EQ(BuildHourlyReport(db, list, QStringLiteral("you")).size(), 24u);
   EXPECT_EQ(list.rowCount(), 1);

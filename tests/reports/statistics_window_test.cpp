@@ -2,13 +2,13 @@
 
 #include "base/date_serial.h"
 #include "reports/hour_display.h"
+#include "support/files.h"
 #include "support/usage_database.h"
 #include "support/windows.h"
 
 #include <QAction>
 #include <QActionGroup>
 #include <QDateEdit>
-#include <QFile>
 #include <QLabel>
 #include <QMenu>
 #include <QPointer>
@@ -163,9 +163,8 @@ TEST_F(StatisticsWindowTest, ExportAsksForAReportOnTheSummaryAndWritesOtherPages
   form.ActionExport->trigger();
   EXPECT_EQ(dialogTitles, QStringList{QStringLiteral("Export 每日")});
   EXPECT_EQ(shownFilter, 2);
-  QFile written(store.dir.filePath(QStringLiteral("report.csv")));
-  ASSERT_TRUE(written.open(QIODevice::ReadOnly));
-  EXPECT_EQ(written.readAll().count("\r\n"), 5);  // captions, three days, totals
+  // Captions, three days, totals.
+  EXPECT_EQ(testing_support::FileBytes(store.dir.filePath(QStringLiteral("report.csv"))).count("\r\n"), 5);
   EXPECT_EQ(store.settings.ReportSaveFolder, store.dir.path());
   EXPECT_EQ(store.settings.ReportSaveFormat, 5);
 }
