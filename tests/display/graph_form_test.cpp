@@ -24,7 +24,7 @@ constexpr double AlphaStep = 1.0 / 255.0;
 
 class GraphFormTest : public ::testing::Test {
  protected:
-  GraphFormTest() : form(MakeSettings(settings)) {}
+  GraphFormTest() : form(MakeSettings(settings)) { form.show(); }
 
   static Settings& MakeSettings(Settings& s) {
     s.GraphWindow = {40, 50, 300, 120};
@@ -37,11 +37,12 @@ class GraphFormTest : public ::testing::Test {
     QApplication::sendEvent(&form, &press);
   }
 
-  void Mouse(QEvent::Type type, Qt::MouseButton button, const QPoint& global) {
-    const QPointF local = form.mapFromGlobal(global);
+  void Mouse(QEvent::Type type, Qt::MouseButton button, const QPoint& global, QWidget* target = nullptr) {
+    QWidget& receiver = target != nullptr ? *target : form;
+    const QPointF local = receiver.mapFromGlobal(global);
     QMouseEvent event(type, local, local, global, button, type == QEvent::MouseButtonRelease ? Qt::NoButton : button,
                       Qt::NoModifier);
-    QApplication::sendEvent(&form, &event);
+    QApplication::sendEvent(&receiver, &event);
   }
 
   // Presses on the window body at its (10, 10) and lets go at the place that puts the frame at target.
@@ -58,7 +59,6 @@ class GraphFormTest : public ::testing::Test {
 
 // The window's look and its samples come from the main form's settings: its tests show them.
 TEST_F(GraphFormTest, TheGraphFillsTheWindow) {
-  form.show();
   EXPECT_EQ(form.Graph().geometry(), form.rect());
   form.SetBounds({60, 70, 200, 90});
   QApplication::processEvents();
@@ -66,7 +66,6 @@ TEST_F(GraphFormTest, TheGraphFillsTheWindow) {
 }
 
 TEST_F(GraphFormTest, OpacityAndTheKeypadKeys) {
-  form.show();
   form.SetOpacity(OpacityAlpha(settings.TransparentValue));
   EXPECT_TRUE(form.AlphaBlend());
   EXPECT_NEAR(form.windowOpacity(), 127 / 255.0, AlphaStep);
@@ -88,7 +87,6 @@ TEST_F(GraphFormTest, OpacityAndTheKeypadKeys) {
 }
 
 TEST_F(GraphFormTest, WindowStylesChangeWithoutLosingTheShownWindow) {
-  form.show();
   form.SetOpacity(100);
   form.SetClickThrough(true);
   EXPECT_TRUE(form.windowFlags().testFlag(Qt::WindowTransparentForInput));
@@ -116,7 +114,6 @@ TEST_F(GraphFormTest, WindowStylesChangeWithoutLosingTheShownWindow) {
 TEST_F(GraphFormTest, ClosingHidesAndRecordsTheBounds) {
   int closed = 0;
   QObject::connect(&form, &TGraphForm::closed, [&] { ++closed; });
-  form.show();
   form.SetBounds({15, 25, 250, 100});
   EXPECT_TRUE(form.close());
   EXPECT_FALSE(form.isVisible());
@@ -132,6 +129,7 @@ TEST_F(GraphFormTest, ClosingHidesAndRecordsTheBounds) {
 }
 
 TEST_F(GraphFormTest, NotificationShowsAndHidesOnlyItsOwnShowing) {
+  form.hide();
   form.ShowNoActivate();
   EXPECT_TRUE(form.isVisible());
   EXPECT_TRUE(form.ShownByNotification());
@@ -148,7 +146,6 @@ TEST_F(GraphFormTest, NotificationShowsAndHidesOnlyItsOwnShowing) {
 }
 
 TEST_F(GraphFormTest, DraggedByItsBodyAndSnappedWhenSticky) {
-  form.show();
   const QRect work = form.screen()->availableGeometry();
   DragFrameTo(work.topLeft() + QPoint(7, 120));
   EXPECT_EQ(form.pos(), work.topLeft() + QPoint(7, 120));
@@ -164,7 +161,6 @@ TEST_F(GraphFormTest, DraggedByItsBodyAndSnappedWhenSticky) {
 }
 
 TEST_F(GraphFormTest, RightPressAsksForTheMenuAtTheCursor) {
-  form.show();
   std::vector<QPoint> menu;
   QObject::connect(&form, &TGraphForm::menuRequested, [&](const QPoint& at) { menu.push_back(at); });
   const QPoint at = form.pos() + QPoint(30, 20);
@@ -172,10 +168,7 @@ TEST_F(GraphFormTest, RightPressAsksForTheMenuAtTheCursor) {
   ASSERT_EQ(menu.size(), 1u);
   EXPECT_EQ(menu[0], at);
   // A press on the graph reaches the window too.
-  const QPointF local(5, 5);
-  QMouseEvent press(QEvent::MouseButtonPress, local, local, form.Graph().mapToGlobal(local), Qt::RightButton,
-                    Qt::RightButton, Qt::NoModifier);
-  QApplication::sendEvent(&form.Graph(), &press);
+  Mouse(QEvent::MouseButtonPress, Qt::RightButton, form.Graph().mapToGlobal(QPoint(5, 5)), &form.Graph());
   EXPECT_EQ(menu.size(), 2u);
 }
 
@@ -268,7 +261,6 @@ TEST(GraphSettingsTest, TheSettingsGiveTheGraphItsLookScaleAndWindowOptions) {
   EXPECT_EQ(graph.GradColor(), 0x123456u);
   EXPECT_EQ(graph.LineType(), TLineType::ltPolyLine);
   EXPECT_EQ(graph.LineStep(), 3);
-  EXPECT_EQ(graph.MeasurementUnit(), TMeasurementUnit::muBytes);
   EXPECT_EQ(graph.MaxValue(), 5000u);
   EXPECT_TRUE(graph.Smooth());
   EXPECT_TRUE(graph.LeftToRight());
