@@ -6,9 +6,8 @@
 #include "platform/regedit_format.h"
 
 #include "support/expect_assertion.h"
+#include "support/files.h"
 #include "support/reference_files.h"
-
-#include <QFile>
 
 #include <gtest/gtest.h>
 
@@ -139,9 +138,9 @@ TEST_F(SettingsTest, StoredNumbersOutsideTheirRangeTakeTheirDefaultsAndAreNamed)
 
 // Every value away from its default: each is read back under the name and in the form it is written with.
 TEST_F(SettingsTest, EveryValueSurvivesALoadAndASave) {
-  QFile reference(testing_support::ReferenceFolder(__FILE__) + QStringLiteral("/changed_settings.reg"));
-  ASSERT_TRUE(reference.open(QIODevice::ReadOnly));
-  const QByteArray changed = reference.readAll();
+  const QByteArray changed =
+      testing_support::FileBytes(testing_support::ReferenceFolder(__FILE__) + QStringLiteral("/changed_settings.reg"));
+  ASSERT_FALSE(changed.isEmpty());
   Settings s = LoadFrom(changed);
   EXPECT_TRUE(s.AutoUpdate == AutoUpdateSettings{}) << "the version checker loads its own values";
   SettingsStore store(registry);

@@ -272,9 +272,9 @@ TEST_F(DiskDBTotalsTest, TotalsSumTheRangeAndTheUser) {
   EXPECT_EQ(db->GetTotals(kMarch31 + 1, kMarch31 + 9, std::nullopt), (UsageTotals{0, 0, 0}));
 }
 
-TEST_F(DiskDBTotalsTest, PendingAmountsCountWhereTheyWillBeWritten) {
+TEST_F(DiskDBTotalsTest, PendingAmountsCountWhereTheyWillBeWrittenAndTotalsSinceStartAtTheFirstRecordedDay) {
   platform.session.user = QStringLiteral("ann");
-  db = std::make_unique<TDiskDB>(Path(), platform, settings);
+  db = Open();
   db->AddData(2, 5, 6);
   TSQLiteDB::LockGuard lock(*db);
   EXPECT_EQ(db->GetTotals(kMarch31, kMarch31, QStringLiteral("ann")), (UsageTotals{111115, 222226, 32}));
@@ -282,6 +282,12 @@ TEST_F(DiskDBTotalsTest, PendingAmountsCountWhereTheyWillBeWritten) {
   // Not in a range without today, nor for another user.
   EXPECT_EQ(db->GetTotals(kMarch31 - 1, kMarch31 - 1, std::nullopt), (UsageTotals{1, 2, 3}));
   EXPECT_EQ(db->GetTotals(kMarch31, kMarch31, QStringLiteral("bob")), (UsageTotals{1000000, 2000000, 5}));
+  const TotalsSince all = db->GetTotalsSince(std::nullopt);
+  EXPECT_EQ(all.Totals, (UsageTotals{1111116, 2222228, 40}));
+  EXPECT_EQ(all.FirstDay, kMarch31 - 1);
+  const TotalsSince bob = db->GetTotalsSince(QStringLiteral("bob"));
+  EXPECT_EQ(bob.Totals, (UsageTotals{1000000, 2000000, 5}));
+  EXPECT_EQ(bob.FirstDay, kMarch31);
 }
 
 TEST_F(DiskDBTotalsTest, HourTotalsFollowThePeakHoursAndCountPendingInTheHalfOfItsHour) {
@@ -299,17 +305,6 @@ TEST_F(DiskDBTotalsTest, HourTotalsFollowThePeakHoursAndCountPendingInTheHalfOfI
             (UsageTotals{1100115, 2200226, 0}));
   EXPECT_EQ(db->GetHoursTotals(kMarch31 + 1, kMarch31 + 1, std::nullopt, THourFilter::AllHours),
             (UsageTotals{0, 0, 0}));
-}
-
-TEST_F(DiskDBTotalsTest, TotalsSinceStartAtTheFirstRecordedDay) {
-  db->AddData(1, 1, 1);
-  TSQLiteDB::LockGuard lock(*db);
-  const TotalsSince all = db->GetTotalsSince(std::nullopt);
-  EXPECT_EQ(all.Totals, (UsageTotals{1111112, 2222223, 39}));
-  EXPECT_EQ(all.FirstDay, kMarch31 - 1);
-  const TotalsSince bob = db->GetTotalsSince(QStringLiteral("bob"));
-  EXPECT_EQ(bob.Totals, (UsageTotals{1000000, 2000000, 5}));
-  EXPECT_EQ(bob.FirstDay, kMarch31);
 }
 
 TEST_F(DiskDBTest, TotalsSinceOnAnEmptyTableAreThePendingAmountsFromToday) {

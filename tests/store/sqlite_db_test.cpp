@@ -12,6 +12,8 @@
 #include <chrono>
 #include <future>
 #include <thread>
+#include <type_traits>
+#include <typeinfo>
 
 namespace meterly {
 namespace {
@@ -34,29 +36,22 @@ class TTestDB final : public TSQLiteDB {
   }
 };
 
-// Runs the action and returns the message of the SQLiteException it raises.
-QString SqliteFailure(const std::function<void()>& action) {
+// Runs the action and returns the message of the error it raises; a failed check must be the access layer's.
+template <typename Error>
+QString FailureOf(const std::function<void()>& action) {
   try {
     action();
-  } catch (const SQLiteException& error) {
+  } catch (const Error& error) {
+    if constexpr (std::is_same_v<Error, EAssertionFailed>) {
+      EXPECT_EQ(error.Unit(), QStringLiteral("SQLiteDB"));
+    }
     return error.message();
   }
-  ADD_FAILURE() << "no SQLiteException";
+  ADD_FAILURE() << "no " << typeid(Error).name();
   return QString();
 }
-
-// Runs the action and returns the message of the consistency check it fails, which must be the
-// access layer's.
-QString AssertionFailure(const std::function<void()>& action) {
-  try {
-    action();
-  } catch (const EAssertionFailed& error) {
-    EXPECT_EQ(error.Unit(), QStringLiteral("SQLiteDB"));
-    return error.message();
-  }
-  ADD_FAILURE() << "no internal consistency error";
-  return QString();
-}
+constexpr auto SqliteFailure = FailureOf<SQLiteException>;
+constexpr auto AssertionFailure = FailureOf<EAssertionFailed>;
 
 class SQLiteDBTest : public ::testing::Test {
  protected:
