@@ -19,13 +19,15 @@ Bytes BytesOfText(const char* text, std::size_t size) { return Bytes(reinterpret
 // The payload of a message (what follows the netlink header).
 Bytes PayloadOf(const ByteVector& message) { return AsBytes(message).subspan(NLMSG_ALIGN(sizeof(nlmsghdr))); }
 
-MessageBuilder linkMessage(int index = 3, unsigned short type = ARPHRD_ETHER) {
+// A link message for veth0: its header and name, then the given attributes in that order.
+ByteVector LinkWith(std::initializer_list<std::pair<quint16, Bytes>> attributes = {}) {
   ifinfomsg header{};
-  header.ifi_index = index;
-  header.ifi_type = type;
+  header.ifi_index = 3;
+  header.ifi_type = ARPHRD_ETHER;
   MessageBuilder builder(RTM_NEWLINK, 0);
   builder.AppendStruct(header).AppendTextAttribute(IFLA_IFNAME, "veth0");
-  return builder;
+  for (const auto& [type, payload] : attributes) builder.AppendAttribute(type, payload);
+  return builder.bytes();
 }
 
 rtnl_link_stats64 Stats64(quint64 received, quint64 sent) {
@@ -48,41 +50,32 @@ rtnl_link_stats Stats32(quint32 received, quint32 sent) {
 }
 
 // The other fields of a link are read by the kernel tests of the interface table.
-TEST(RouteMessagesTest, SixtyFourBitCountersWinOverThirtyTwoBitOnesInEitherOrder) {
-  const ByteVector statsFirst = linkMessage()
-                                    .AppendAttribute(IFLA_STATS, ValueBytes(Stats32(1, 2)))
-                                    .AppendAttribute(IFLA_STATS64, ValueBytes(Stats64(5'000'000'000ULL, 20)))
-                                    .bytes();
-  const ByteVector stats64First = linkMessage()
-                                      .AppendAttribute(IFLA_STATS64, ValueBytes(Stats64(5'000'000'000ULL, 20)))
-                                      .AppendAttribute(IFLA_STATS, ValueBytes(Stats32(1, 2)))
-                                      .bytes();
-  for (const ByteVector* message : {&statsFirst, &stats64First}) {
-    const auto link = DecodeLinkMessage(PayloadOf(*message));
+TEST(RouteMessagesTest, CountersComeFromTheSixtyFourBitStatisticsWhereTheyAreGivenInEitherOrder) {
+  const rtnl_link_stats64 stats64 = Stats64(5'000'000'000ULL, 20);
+  const rtnl_link_stats stats32 = Stats32(4'000'000'000U, 9);
+  const Bytes wide = ValueBytes(stats64);
+  const Bytes narrow = ValueBytes(stats32);
+  const struct {
+    const char* what;
+    ByteVector message;
+    quint64 received;
+    quint64 sent;
+  } cases[] = {
+      {"32-bit first", LinkWith({{IFLA_STATS, narrow}, {IFLA_STATS64, wide}}), 5'000'000'000ULL, 20},
+      {"64-bit first", LinkWith({{IFLA_STATS64, wide}, {IFLA_STATS, narrow}}), 5'000'000'000ULL, 20},
+      {"32-bit only", LinkWith({{IFLA_STATS, narrow}}), 4'000'000'000ULL, 9},
+      {"an older kernel's shorter structure, which still holds the byte counters",
+       LinkWith({{IFLA_STATS64, wide.first(offsetof(rtnl_link_stats64, rx_errors))}}), 5'000'000'000ULL, 20},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    const auto link = DecodeLinkMessage(PayloadOf(c.message));
     ASSERT_TRUE(link && link->counters);
-    EXPECT_EQ(link->counters->received, 5'000'000'000ULL);
-    EXPECT_EQ(link->counters->sent, 20u);
+    EXPECT_EQ(link->counters->received, c.received);
+    EXPECT_EQ(link->counters->sent, c.sent);
   }
-}
 
-TEST(RouteMessagesTest, FallsBackOnThirtyTwoBitCountersAndToleratesShorterStructures) {
-  const auto only32 = DecodeLinkMessage(
-      PayloadOf(linkMessage().AppendAttribute(IFLA_STATS, ValueBytes(Stats32(4'000'000'000U, 9))).bytes()));
-  ASSERT_TRUE(only32 && only32->counters);
-  EXPECT_EQ(only32->counters->received, 4'000'000'000ULL);
-  EXPECT_EQ(only32->counters->sent, 9u);
-
-  // An older kernel's structure ends earlier; the byte counters are among its first fields.
-  const auto full = Stats64(30, 40);
-  const auto older = DecodeLinkMessage(
-      PayloadOf(linkMessage()
-                    .AppendAttribute(IFLA_STATS64, ValueBytes(full).first(offsetof(rtnl_link_stats64, rx_errors)))
-                    .bytes()));
-  ASSERT_TRUE(older && older->counters);
-  EXPECT_EQ(older->counters->received, 30u);
-  EXPECT_EQ(older->counters->sent, 40u);
-
-  const auto none = DecodeLinkMessage(PayloadOf(linkMessage().bytes()));
+  const auto none = DecodeLinkMessage(PayloadOf(LinkWith()));
   ASSERT_TRUE(none);
   EXPECT_FALSE(none->counters);
   EXPECT_TRUE(none->alias.isEmpty());
@@ -91,6 +84,7 @@ TEST(RouteMessagesTest, FallsBackOnThirtyTwoBitCountersAndToleratesShorterStruct
 
 TEST(RouteMessagesTest, RejectsMalformedLinks) {
   const auto stats = Stats64(1, 2);
+  const auto stats32 = Stats32(1, 2);
   ByteVector badNesting = EncodeAttribute(IFLA_INFO_KIND, BytesOfText("veth", 5));
   badNesting[0] = std::byte{200};  // nested length points past the outer attribute
 
@@ -100,17 +94,14 @@ TEST(RouteMessagesTest, RejectsMalformedLinks) {
   };
   const Case cases[] = {
       {"statistics cut before tx_bytes",
-       linkMessage()
-           .AppendAttribute(IFLA_STATS64, ValueBytes(stats).first(offsetof(rtnl_link_stats64, tx_bytes) + 4))
-           .bytes()},
-      {"32-bit statistics cut short",
-       linkMessage().AppendAttribute(IFLA_STATS, ValueBytes(Stats32(1, 2)).first(12)).bytes()},
-      {"nested kind with a bad length", linkMessage().AppendAttribute(IFLA_LINKINFO, AsBytes(badNesting)).bytes()},
+       LinkWith({{IFLA_STATS64, ValueBytes(stats).first(offsetof(rtnl_link_stats64, tx_bytes) + 4)}})},
+      {"32-bit statistics cut short", LinkWith({{IFLA_STATS, ValueBytes(stats32).first(12)}})},
+      {"nested kind with a bad length", LinkWith({{IFLA_LINKINFO, AsBytes(badNesting)}})},
       {"no name", MessageBuilder(RTM_NEWLINK, 0).AppendStruct(ifinfomsg{}).bytes()},
   };
   for (const Case& c : cases) EXPECT_FALSE(DecodeLinkMessage(PayloadOf(c.message))) << c.what;
 
-  const ByteVector good = linkMessage().bytes();
+  const ByteVector good = LinkWith();
   EXPECT_FALSE(DecodeLinkMessage(PayloadOf(good).first(sizeof(ifinfomsg) - 1))) << "header cut short";
   EXPECT_FALSE(DecodeLinkMessage(PayloadOf(good).first(PayloadOf(good).size() - 4))) << "attribute cut short";
 }
