@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <linux/rtnetlink.h>
 
+#include <array>
 #include <cstring>
 #include <vector>
 
@@ -11,12 +12,13 @@ namespace {
 
 using ByteVector = std::vector<std::byte>;
 
-// Appends a raw header (nlattr or nlmsghdr) with any length, true or not, followed by `payload`.
+// `bytes`, then a raw header (or a piece of one) with any length, true or not, then `payload`.
 template <typename Header>
-void AppendRaw(ByteVector& out, const Header& header, const ByteVector& payload = {}) {
-  const Bytes bytes = ValueBytes(header);
-  out.insert(out.end(), bytes.begin(), bytes.end());
-  out.insert(out.end(), payload.begin(), payload.end());
+ByteVector Then(ByteVector bytes, const Header& header, const ByteVector& payload = {}) {
+  const Bytes raw = ValueBytes(header);
+  bytes.insert(bytes.end(), raw.begin(), raw.end());
+  bytes.insert(bytes.end(), payload.begin(), payload.end());
+  return bytes;
 }
 
 // The bytes of a literal without its terminating NUL; embedded NULs are kept.
@@ -27,17 +29,8 @@ ByteVector BytesOf(const char (&text)[N]) {
   return out;
 }
 
-// How many attributes or messages the cursor hands out before it stops.
-template <typename Cursor>
-std::size_t CountAll(Cursor& cursor) {
-  std::size_t count = 0;
-  while (cursor.Next()) ++count;
-  return count;
-}
-
 TEST(NetlinkMessageTest, LastAttributeMayLackItsPadding) {
-  ByteVector area;
-  AppendRaw(area, nlattr{5, IFLA_OPERSTATE}, BytesOf("\x06"));  // 5 bytes, no padding after it
+  const ByteVector area = Then({}, nlattr{5, IFLA_OPERSTATE}, BytesOf("\x06"));  // 5 bytes, no padding after it
   AttributeCursor cursor(AsBytes(area));
   const auto read = cursor.Next();
   ASSERT_TRUE(read);
@@ -49,58 +42,46 @@ TEST(NetlinkMessageTest, LastAttributeMayLackItsPadding) {
 struct MalformedArea {
   const char* what;
   ByteVector bytes;
-  std::size_t validBefore;  // attributes that can still be read before the damage
+  std::size_t validBefore;  // attributes or messages that can still be read before the damage
 };
 
-TEST(NetlinkMessageTest, MalformedAttributesStopTheWalkInsideTheBuffer) {
-  ByteVector good;
-  AppendRaw(good, nlattr{8, IFLA_MTU}, BytesOf("\x00\x05\x00\x00"));
-
-  std::vector<MalformedArea> cases;
-  const auto add = [&](const char* what, quint16 length, const ByteVector& payload) {
-    ByteVector bytes = good;
-    AppendRaw(bytes, nlattr{length, IFLA_IFNAME}, payload);
-    cases.push_back({what, bytes, 1});
-  };
-  add("zero length", 0, BytesOf("abcd"));
-  add("length shorter than the attribute header", 3, BytesOf("abcd"));
-  add("length past the end", 64, BytesOf("abcd"));
-  add("length one past the end", 9, BytesOf("abcd"));
-  ByteVector truncatedHeader = good;
-  truncatedHeader.insert(truncatedHeader.end(), {std::byte{8}, std::byte{0}});
-  cases.push_back({"header cut short", truncatedHeader, 1});
-  cases.push_back({"nothing but a short header", ByteVector{std::byte{4}}, 0});
-
+// The walk hands out what comes before the damage, then stops inside the buffer for good.
+template <typename Cursor>
+void ExpectWalksStop(const std::vector<MalformedArea>& cases) {
   for (const MalformedArea& c : cases) {
-    AttributeCursor cursor(AsBytes(c.bytes));
-    EXPECT_EQ(CountAll(cursor), c.validBefore) << c.what;
-    EXPECT_TRUE(cursor.Malformed()) << c.what;
-    EXPECT_FALSE(cursor.Next()) << c.what << ": stays at the end";
+    SCOPED_TRACE(c.what);
+    Cursor cursor(AsBytes(c.bytes));
+    std::size_t count = 0;
+    while (cursor.Next()) ++count;
+    EXPECT_EQ(count, c.validBefore);
+    EXPECT_TRUE(cursor.Malformed());
+    EXPECT_FALSE(cursor.Next()) << "stays at the end";
   }
+}
+
+TEST(NetlinkMessageTest, MalformedAttributesStopTheWalkInsideTheBuffer) {
+  const ByteVector good = Then({}, nlattr{8, IFLA_MTU}, BytesOf("\x00\x05\x00\x00"));
+  const auto after = [&](quint16 length) { return Then(good, nlattr{length, IFLA_IFNAME}, BytesOf("abcd")); };
+  ExpectWalksStop<AttributeCursor>({
+      {"zero length", after(0), 1},
+      {"length shorter than the attribute header", after(3), 1},
+      {"length past the end", after(64), 1},
+      {"length one past the end", after(9), 1},
+      {"header cut short", Then(good, quint16{8}), 1},
+      {"nothing but a short header", ByteVector{std::byte{4}}, 0},
+  });
 }
 
 TEST(NetlinkMessageTest, MalformedMessagesStopTheWalkInsideTheBuffer) {
   const ByteVector good = MessageBuilder(RTM_NEWLINK, NLM_F_MULTI).AppendStruct(ifinfomsg{}).bytes();
-
-  std::vector<MalformedArea> cases;
-  const auto add = [&](const char* what, quint32 length, const ByteVector& payload) {
-    ByteVector bytes = good;
-    AppendRaw(bytes, nlmsghdr{length, RTM_NEWLINK, 0, 0, 0}, payload);
-    cases.push_back({what, bytes, 1});
-  };
-  add("zero length", 0, ByteVector(16));
-  add("length shorter than the message header", 15, ByteVector(16));
-  add("length past the end", 4096, ByteVector(16));
-  add("length one past the end", 33, ByteVector(16));
-  ByteVector trailing = good;
-  trailing.resize(trailing.size() + 6);
-  cases.push_back({"a few trailing bytes", trailing, 1});
-
-  for (const MalformedArea& c : cases) {
-    MessageCursor cursor(AsBytes(c.bytes));
-    EXPECT_EQ(CountAll(cursor), c.validBefore) << c.what;
-    EXPECT_TRUE(cursor.Malformed()) << c.what;
-  }
+  const auto after = [&](quint32 length) { return Then(good, nlmsghdr{length, RTM_NEWLINK, 0, 0, 0}, ByteVector(16)); };
+  ExpectWalksStop<MessageCursor>({
+      {"zero length", after(0), 1},
+      {"length shorter than the message header", after(15), 1},
+      {"length past the end", after(4096), 1},
+      {"length one past the end", after(33), 1},
+      {"a few trailing bytes", Then(good, std::array<std::byte, 6>{}), 1},
+  });
 }
 
 TEST(NetlinkMessageTest, TextEndsAtTheFirstNulOrAtTheEnd) {

@@ -41,41 +41,32 @@ ByteVector datagram(std::initializer_list<ByteVector> messages) {
   return out;
 }
 
-// Feeds datagrams to a reader and records which link indexes it handed over.
-class ReplyReaderTest : public ::testing::Test {
- protected:
-  std::optional<ReplyStatus> Feed(const ByteVector& bytes) { return reader.Feed(AsBytes(bytes)); }
-
-  std::vector<int> indexes;
-  ReplyReader reader{kSequence,
-                     [this](const Message& m) { indexes.push_back(ReadStruct<ifinfomsg>(m.payload)->ifi_index); }};
-};
-
 // A dump over many datagrams is read from the kernel in the interface table's tests.
-TEST_F(ReplyReaderTest, SkipsWhatAnswersAnEarlierRequest) {
+TEST(ReplyReaderTest, SkipsWhatAnswersAnEarlierRequest) {
+  std::vector<int> indexes;
+  ReplyReader reader(kSequence,
+                     [&](const Message& m) { indexes.push_back(ReadStruct<ifinfomsg>(m.payload)->ifi_index); });
   const ByteVector stale =
       datagram({message(RTM_NEWLINK, NLM_F_MULTI, kSequence - 1, 99), message(NLMSG_DONE, NLM_F_MULTI, kSequence - 1),
                 MessageWithCode(NLMSG_ERROR, -EBUSY, kSequence - 1)});
-  EXPECT_FALSE(Feed(stale));
-  const auto status = Feed(datagram({message(NLMSG_NOOP, 0), LinkPart(5), Done()}));
+  EXPECT_FALSE(reader.Feed(AsBytes(stale)));
+  const auto status = reader.Feed(AsBytes(datagram({message(NLMSG_NOOP, 0), LinkPart(5), Done()})));
   ASSERT_TRUE(status);
   EXPECT_EQ(status->outcome, Outcome::Complete);
   EXPECT_EQ(indexes, std::vector<int>{5});
 }
 
-struct EndCase {
-  const char* what;
-  ByteVector ending;
-  Outcome outcome;
-  int error;
-};
-
-TEST(ReplyReaderEndTest, ErrorsAndInterruptionsEndTheReply) {
+TEST(ReplyReaderTest, ErrorsAndInterruptionsEndTheReply) {
   const ByteVector truncatedError = WithSequence(MessageBuilder(NLMSG_ERROR, 0).bytes());
   ByteVector garbage = datagram({LinkPart(1)});
   garbage.resize(garbage.size() + 3);
 
-  const EndCase cases[] = {
+  const struct {
+    const char* what;
+    ByteVector ending;
+    Outcome outcome;
+    int error;
+  } cases[] = {
       {"kernel refuses", datagram({MessageWithCode(NLMSG_ERROR, -ENODEV)}), Outcome::Refused, ENODEV},
       {"acknowledgement", datagram({MessageWithCode(NLMSG_ERROR, 0)}), Outcome::Complete, 0},
       {"single answer", datagram({message(RTM_NEWLINK, 0)}), Outcome::Complete, 0},
@@ -86,7 +77,7 @@ TEST(ReplyReaderEndTest, ErrorsAndInterruptionsEndTheReply) {
       {"dump interrupted", datagram({LinkPart(1, NLM_F_DUMP_INTR), LinkPart(2), Done()}), Outcome::Interrupted, 0},
       {"malformed datagram", garbage, Outcome::Broken, EBADMSG},
   };
-  for (const EndCase& c : cases) {
+  for (const auto& c : cases) {
     ReplyReader reader(kSequence, [](const Message&) {});
     const auto status = reader.Feed(AsBytes(c.ending));
     ASSERT_TRUE(status) << c.what;
