@@ -34,16 +34,14 @@ TEST(ParseProcNetLine, RefusesHeadingsAndDamagedLines) {
 TEST(ParseStatStartTime, SkipsNamesWithSpacesAndParentheses) {
   EXPECT_EQ(ParseStatStartTime("4242 (a) b (c) S 1 4242 4242 0 -1 4194560 100 0 0 0 5 3 0 0 20 0 1 0 987654 1 2"),
             987654u);
-  EXPECT_FALSE(ParseStatStartTime("4242 (cut off) S 1 4242"));
-  EXPECT_FALSE(ParseStatStartTime(""));
+  for (const char* stat : {"4242 (cut off) S 1 4242", ""}) EXPECT_FALSE(ParseStatStartTime(stat)) << stat;
 }
 
 TEST(ParseSocketLink, TakesOnlySocketLinks) {
   EXPECT_EQ(ParseSocketLink("socket:[12345]"), 12345u);
-  EXPECT_FALSE(ParseSocketLink("pipe:[12345]"));
-  EXPECT_FALSE(ParseSocketLink("/dev/null"));
-  EXPECT_FALSE(ParseSocketLink("socket:[]"));
-  EXPECT_FALSE(ParseSocketLink("socket:[12a]"));
+  for (const char* link : {"pipe:[12345]", "/dev/null", "socket:[]", "socket:[12a]"}) {
+    EXPECT_FALSE(ParseSocketLink(link)) << link;
+  }
 }
 
 }  // namespace

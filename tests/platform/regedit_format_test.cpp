@@ -172,9 +172,7 @@ void ExpectRejected(const std::vector<BadFile>& cases) {
 // A good file up to line 3, then the given line as line 4.
 QByteArray WithLine4(const QByteArray& line) { return "REGEDIT4\n\n[HKEY_CURRENT_USER\\Software]\n" + line + "\n"; }
 
-QByteArray WithKeyLine2(const QByteArray& line) { return "REGEDIT4\n" + line + "\n\"v\"=dword:1\n"; }
-
-TEST(RegeditFormatTest, RejectsFilesWithoutTheHeaderOrWithStrayLines) {
+TEST(RegeditFormatTest, RejectsFilesWithoutTheHeaderAndStrayOrBadKeyLines) {
   ExpectRejected({
       {"empty file", "", 1, "REGEDIT4"},
       {"blank lines only", "\n \n", 1, "REGEDIT4"},
@@ -185,25 +183,22 @@ TEST(RegeditFormatTest, RejectsFilesWithoutTheHeaderOrWithStrayLines) {
       {"free text", WithLine4("Hello"), 4, "neither"},
       {"indented key", WithLine4(" [HKEY_CURRENT_USER\\b]"), 4, "neither"},
       {"byte-order mark on a later line", WithLine4("\xEF\xBB\xBF[HKEY_CURRENT_USER\\b]"), 4, "byte-order mark"},
+      {"missing ]", WithLine4("[HKEY_CURRENT_USER\\Software"), 4, "closing ]"},
+      {"text after ]", WithLine4("[HKEY_CURRENT_USER\\Software] "), 4, "closing ]"},
+      {"other root", WithLine4("[HKEY_LOCAL_MACHINE\\Software]"), 4, "HKEY_CURRENT_USER"},
+      {"root alone", WithLine4("[HKEY_CURRENT_USER]"), 4, "HKEY_CURRENT_USER"},
+      {"longer root name", WithLine4("[HKEY_CURRENT_USERS\\Software]"), 4, "HKEY_CURRENT_USER"},
+      {"doubled backslash", WithLine4("[HKEY_CURRENT_USER\\a\\\\b]"), 4, "empty key name"},
+      {"leading backslash", WithLine4("[HKEY_CURRENT_USER\\\\a]"), 4, "empty key name"},
+      {"trailing backslash", WithLine4("[HKEY_CURRENT_USER\\a\\]"), 4, "empty key name"},
+      {"deletion", WithLine4("[-HKEY_CURRENT_USER\\Software]"), 4, "[-"},
+      {"too deep", WithLine4("[HKEY_CURRENT_USER" + QByteArray("\\k").repeated(513) + "]"), 4, "too deep"},
   });
 }
 
-TEST(RegeditFormatTest, RejectsBadKeyLines) {
-  ExpectRejected({
-      {"missing ]", WithKeyLine2("[HKEY_CURRENT_USER\\Software"), 2, "closing ]"},
-      {"text after ]", WithKeyLine2("[HKEY_CURRENT_USER\\Software] "), 2, "closing ]"},
-      {"other root", WithKeyLine2("[HKEY_LOCAL_MACHINE\\Software]"), 2, "HKEY_CURRENT_USER"},
-      {"root alone", WithKeyLine2("[HKEY_CURRENT_USER]"), 2, "HKEY_CURRENT_USER"},
-      {"longer root name", WithKeyLine2("[HKEY_CURRENT_USERS\\Software]"), 2, "HKEY_CURRENT_USER"},
-      {"doubled backslash", WithKeyLine2("[HKEY_CURRENT_USER\\a\\\\b]"), 2, "empty key name"},
-      {"leading backslash", WithKeyLine2("[HKEY_CURRENT_USER\\\\a]"), 2, "empty key name"},
-      {"trailing backslash", WithKeyLine2("[HKEY_CURRENT_USER\\a\\]"), 2, "empty key name"},
-      {"deletion", WithKeyLine2("[-HKEY_CURRENT_USER\\Software]"), 2, "[-"},
-      {"too deep", WithKeyLine2("[HKEY_CURRENT_USER" + QByteArray("\\k").repeated(513) + "]"), 2, "too deep"},
-  });
-}
-
-TEST(RegeditFormatTest, RejectsBadValueNamesAndTexts) {
+TEST(RegeditFormatTest, RejectsBadValueLines) {
+  const char* dwordReason = "dword value needs 1 to 8 hex digits";
+  const char* hexReason = "two-digit hex bytes separated by commas";
   ExpectRejected({
       {"name alone", WithLine4("\"a\""), 4, "followed by ="},
       {"space before =", WithLine4("\"a\" =\"b\""), 4, "followed by ="},
@@ -216,13 +211,6 @@ TEST(RegeditFormatTest, RejectsBadValueNamesAndTexts) {
       {"backslash at the end", WithLine4("\"a\"=\"b\\"), 4, "no closing quote"},
       {"unknown escape in a text", WithLine4("\"a\"=\"\\x41\""), 4, "unknown escape"},
       {"space after the text", WithLine4("\"a\"=\"b\" "), 4, "end at its closing quote"},
-  });
-}
-
-TEST(RegeditFormatTest, RejectsBadNumbersBytesAndTypes) {
-  const char* dwordReason = "dword value needs 1 to 8 hex digits";
-  const char* hexReason = "two-digit hex bytes separated by commas";
-  ExpectRejected({
       {"dword without digits", WithLine4("\"a\"=dword:"), 4, dwordReason},
       {"dword of 9 digits", WithLine4("\"a\"=dword:123456789"), 4, dwordReason},
       {"dword with a plus", WithLine4("\"a\"=dword:+1"), 4, dwordReason},
