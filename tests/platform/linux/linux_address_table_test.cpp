@@ -9,27 +9,19 @@ bool Contains(const std::vector<Ipv4AddressRow>& rows, quint32 ifIndex, quint32 
                      [&](const Ipv4AddressRow& row) { return row.ifIndex == ifIndex && row.address == address; });
 }
 
-class LinuxAddressTableTest : public PrivateNetworkTest {
- protected:
-  void SetUp() override {
-    PrivateNetworkTest::SetUp();
-    // A netlink socket belongs to the namespace it was opened in: open it in ours.
-    if (!IsSkipped() && !HasFatalFailure()) table.emplace();
-  }
-
-  std::optional<LinuxAddressTable> table;
-};
+using LinuxAddressTableTest = PrivateNetworkTest;
 
 TEST_F(LinuxAddressTableTest, AddedAddressAppearsInHostOrderOnItsLink) {
-  ASSERT_TRUE(table->Available()) << table->Failure().toStdString();
-  const auto before = table->Ipv4Addresses();
+  LinuxAddressTable table;  // made here, so that it opens its socket in this test's namespace
+  ASSERT_TRUE(table.Available()) << table.Failure().toStdString();
+  const auto before = table.Ipv4Addresses();
   ASSERT_TRUE(before);
   EXPECT_FALSE(Contains(*before, IndexOf(spare), 0xC0000201));
 
   Ip(QStringLiteral("addr add 192.0.2.1/24 dev ") + spare);
   Ip(QStringLiteral("addr add 198.51.100.7/32 dev veth1"));
 
-  const auto after = table->Ipv4Addresses();
+  const auto after = table.Ipv4Addresses();
   ASSERT_TRUE(after);
   EXPECT_TRUE(Contains(*after, IndexOf(spare), 0xC0000201)) << "192.0.2.1 on " << spare.toStdString();
   EXPECT_TRUE(Contains(*after, IndexOf(QStringLiteral("veth1")), 0xC6336407)) << "198.51.100.7 on veth1";
