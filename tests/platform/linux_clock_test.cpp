@@ -7,8 +7,7 @@
 namespace meterly::platform {
 namespace {
 
-// Each zone at moments around its changes of summer time; the toolkit's own conversion, which
-// reads the zone every time, is the reference.
+// The toolkit's own conversion, which reads the zone every time, is the reference.
 TEST(LocalDateTimeAt, AgreesWithTheToolkitAroundSummerTimeChanges) {
   const struct {
     const char* zone;

@@ -23,8 +23,7 @@ using ByteVector = std::vector<std::byte>;
 
 Bytes PayloadOf(const ByteVector& message) { return AsBytes(message).subspan(NLMSG_ALIGN(sizeof(nlmsghdr))); }
 
-// A link message as the kernel sends it when pppd creates, raises or drops its interface: the
-// fixed header, the name, the statistics (other attributes a kernel adds are skipped alike).
+// A link message as the kernel sends one about pppd's interface (further attributes are skipped alike).
 ByteVector linkMessage(quint16 type, int index, const char* name, unsigned flags, unsigned short hardware = ARPHRD_PPP,
                        quint64 received = 0, quint64 sent = 0) {
   ifinfomsg header{};

@@ -78,8 +78,7 @@ TEST_F(LinuxSharedMemoryTest, NewSectionIsZeroedOwnerOnlyAndNamedAfterTheUser) {
   EXPECT_EQ(info.st_uid, ::geteuid());
 }
 
-// That a second opener shares the memory and outlives the first, the viewers' reader shows on
-// sections the feed wrote, and end to end while the program runs.
+// That a second opener shares the memory is shown by the viewers' reader tests and end to end.
 TEST_F(LinuxSharedMemoryTest, ExistingObjectsAreSizedWhenEmptyAndClosedToOthers) {
   CreateObjectDirectly(0666, 0);
   const auto section = memory.Open(name, SectionSize);

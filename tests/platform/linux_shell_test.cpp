@@ -31,8 +31,7 @@ class CurrentFolder {
 
 class LinuxShellTest : public ::testing::Test {
  protected:
-  // A script of the test's own, standing in for xdg-open or a program: writes its argument count
-  // and arguments to `record`, then ends with `status`. It never opens anything.
+  // Stands in for xdg-open or a program: records its arguments, opens nothing, ends with `status`.
   QString Script(const QString& name, int status = 0) {
     const QString path = dir.filePath(name);
     WriteFile(path, QStringLiteral("#!/bin/sh\nprintf '%s\\n' \"$#\" \"$@\" > '%1.tmp' && mv '%1.tmp' '%1'\nexit %2\n")

@@ -52,8 +52,7 @@ TEST_F(LinuxAddressWatchTest, AddressChangeFiresOnceForEverythingPending) {
   EXPECT_FALSE(watch->TakeChange()) << "one call drains every pending change";
 }
 
-// What a laptop's kernel says every few seconds: none of it changes the interfaces, their
-// names or their IPv4 addresses.
+// What a laptop's kernel says every few seconds changes no interface, name or IPv4 address.
 TEST_F(LinuxAddressWatchTest, NoiseIsNoChange) {
   AddAddress(QStringLiteral("192.0.2.1/24"));
   ASSERT_TRUE(WaitUntil([&] { return watch->TakeChange(); }, 2000));

@@ -39,7 +39,6 @@ class LinuxInterfaceTableTest : public PrivateNetworkTest {
 
   // Virtual links of every kind this kernel can make here are tunnels (131); loopback is 24.
   void ExpectVirtualLinksAreTunnels() {
-    // Each kind with the command that makes it, after "ip".
     const std::pair<QString, QString> kinds[] = {
         {QStringLiteral("tap0"), QStringLiteral("tuntap add dev tap0 mode tap")},
         {QStringLiteral("br9"), QStringLiteral("link add br9 type bridge")},
@@ -187,8 +186,7 @@ std::size_t LinkMessageSize(const QString& name) {
 }
 
 TEST_F(LinuxInterfaceTableTest, LinkWhoseMessageOutgrowsTheReceiveBufferIsRead) {
-  // Alternative names make the link's message large: here past the 32 KiB that a dump part
-  // normally holds.
+  // Alternative names make the link's message larger than the 32 KiB a dump part normally holds.
   QStringList batch;
   for (int i = 0; i < 400; ++i) {
     batch << QStringLiteral("link property add dev veth0 altname %1")

@@ -54,8 +54,7 @@ inline QString MountOwnSysfs() {
   return failure;
 }
 
-// Runs `ip` with the arguments (and the lines of a batch on its standard input, if any).
-// Empty when it succeeded; otherwise what went wrong.
+// Runs `ip` with the arguments (and a batch on its standard input); empty, or what went wrong.
 inline QString RunIp(const QStringList& arguments, const QStringList& batch = {}) {
   QProcess ip;
   ip.start(QStringLiteral("ip"), arguments);
@@ -106,8 +105,7 @@ class PrivateNetworkTest : public ::testing::Test {
     for (const QString& link : created_) RunIp(QStringLiteral("link del ") + link);
   }
 
-  // Adds a link (arguments after "ip link add", its name first) and brings it up; it is deleted
-  // after the test. Empty when that worked; otherwise why not.
+  // Adds a link ("ip link add" arguments, its name first), up, deleted after the test; empty or why not.
   QString TryCreateLink(const QString& arguments) {
     const QString failure = RunIp(QStringLiteral("link add ") + arguments);
     if (!failure.isEmpty()) return failure;
