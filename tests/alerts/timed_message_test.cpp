@@ -45,6 +45,7 @@ TEST_F(TimedMessageTest, TheCountdownShowsTheSecondsGivenFirstAndOneLessEachStep
   const QPointer<TTimedMessageForm> window = Open(false, 30);
   EXPECT_EQ(window->ButtonOk->text(), QStringLiteral("确定(&O) (30)"));
   EXPECT_TRUE(window->Timer->isActive());
+  EXPECT_TRUE(window->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
 
   window->TimerTimer();
   EXPECT_EQ(window->ButtonOk->text(), QStringLiteral("确定(&O) (29)"));
@@ -74,7 +75,6 @@ TEST_F(TimedMessageTest, EveryWayOfClosingFreesTheWindowAndOnlyAShutdownsOkPower
         power.powerOffCalls = 0;
         power.refusing = refusing;
         const QPointer<TTimedMessageForm> window = Open(shutdown, 60);
-        EXPECT_TRUE(window->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
         closing.closeIt(*window);
         EXPECT_EQ(power.powerOffCalls, shutdown && closing.powersOffAShutdown ? 1 : 0);
         ASSERT_FALSE(window.isNull());
