@@ -1,5 +1,4 @@
-// The monitor's own command line: help and version before anything is started, unknown options
-// refused.
+// The monitor's own command line: help and version before anything starts, unknown options refused.
 #include "cli/program_run.h"
 
 #include <QDir>
@@ -14,7 +13,7 @@ using testing_support::ProgramResult;
 
 const QString kProgram = QStringLiteral(METERLY_PROGRAM);
 
-TEST(MeterlyCommandLineTest, HelpAndVersionPrintWithoutADisplayALockOrSettings) {
+TEST(MeterlyCommandLineTest, HelpAndVersionNeedNoDisplayAndAnUnknownOptionEndsWithTwo) {
   ProgramHome home;
   home.Unset(QStringLiteral("DISPLAY"));
   home.Unset(QStringLiteral("WAYLAND_DISPLAY"));
@@ -27,21 +26,16 @@ TEST(MeterlyCommandLineTest, HelpAndVersionPrintWithoutADisplayALockOrSettings) 
   const ProgramResult version = home.run(kProgram, {QStringLiteral("--version")});
   EXPECT_EQ(version.Status, 0);
   EXPECT_EQ(version.Out, QByteArray("meterly " METERLY_VERSION_TEXT "\n"));
-  // Nothing was created: no lock in the runtime folder, no settings file.
   EXPECT_FALSE(QDir(home.Path(QStringLiteral("run"))).exists());
-  EXPECT_FALSE(QDir(home.Path(QStringLiteral("config"))).exists());
-}
 
-TEST(MeterlyCommandLineTest, AnUnknownOptionPrintsTheUsageOnErrorAndEndsWithTwo) {
-  ProgramHome home;
-  home.Set(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
   // Qt's own options are Qt's, not unknown ones.
-  const ProgramResult result =
+  const ProgramResult unknown =
       home.run(kProgram, {QStringLiteral("-platform"), QStringLiteral("offscreen"), QStringLiteral("--frobnicate")});
-  EXPECT_EQ(result.Status, 2);
-  EXPECT_TRUE(result.Out.isEmpty());
-  EXPECT_TRUE(result.Err.startsWith("meterly: unknown option --frobnicate\nUsage: meterly "))
-      << result.Err.toStdString();
+  EXPECT_EQ(unknown.Status, 2);
+  EXPECT_TRUE(unknown.Out.isEmpty());
+  EXPECT_TRUE(unknown.Err.startsWith("meterly: unknown option --frobnicate\nUsage: meterly "))
+      << unknown.Err.toStdString();
+  // Nothing was created: no lock in the runtime folder, no settings file.
   EXPECT_FALSE(QDir(home.Path(QStringLiteral("run/Meterly"))).exists());
   EXPECT_FALSE(QDir(home.Path(QStringLiteral("config"))).exists());
 }
