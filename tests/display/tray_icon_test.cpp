@@ -27,11 +27,9 @@ QImage ImageOf(const QIcon& icon) { return icon.pixmap(16, 16).toImage().convert
 
 class TrayIconTest : public ::testing::Test {
  protected:
-  TrayIconTest() { text = {QStringLiteral("Transfer Rate"), QStringLiteral("DL: 1\r\nUL: 2")}; }
-
-  TTrayIcon& Tray(platform::ShellTrayState& shellTray) {
+  TTrayIcon& Tray() {
     tray = std::make_unique<TTrayIcon>(
-        shellTray, settings, owned.actions, appIcon,
+        shell, settings, owned.actions, appIcon,
         [this] {
           ++textsBuilt;
           return text;
@@ -39,7 +37,6 @@ class TrayIconTest : public ::testing::Test {
         [] { return TrayMenuConditions{}; });
     return *tray;
   }
-  TTrayIcon& Tray() { return Tray(shell); }
 
   QString Tooltip() const { return tray->ToolTip(); }
 
@@ -47,7 +44,7 @@ class TrayIconTest : public ::testing::Test {
   fakes::FakeShellTrayState shell;
   Settings settings;
   QIcon appIcon = PlainIcon(Qt::red);
-  TrayTextResult text;
+  TrayTextResult text{QStringLiteral("Transfer Rate"), QStringLiteral("DL: 1\r\nUL: 2")};
   int textsBuilt = 0;
   std::unique_ptr<TTrayIcon> tray;
 };
