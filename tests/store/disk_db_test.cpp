@@ -210,21 +210,13 @@ TEST_F(DiskDBTest, AUserNameWithQuotesAndPlaceholdersIsStoredAndFoundAsItIsAndAn
   EXPECT_EQ(UsageRows(), (QStringList{Row(kMarch31, 12, 1, 2, 0, "Error"), Row(kMarch31, 12, 12, 23, 0, name)}));
 }
 
-// What a reader must never change: the bytes, the time of the last change, the files beside it.
-struct FileState {
-  explicit FileState(const QString& path)
-      : bytes(FileBytes(path)),
-        modified(QFileInfo(path).lastModified()),
-        neighbours(QFileInfo(path).dir().entryList(QDir::Files)) {}
-  QByteArray bytes;
-  QDateTime modified;
-  QStringList neighbours;
-  friend bool operator==(const FileState&, const FileState&) = default;
-};
-
 // A missing file is not created; an empty one, text, or the daily layout that needs an upgrade is refused as it is.
 TEST_F(DiskDBTest, ReadingOnlyRefusesWhatItCannotReadAsItIs) {
   const auto openReadOnly = [this] { return Open(TDiskDB::DefaultBusyTimeoutMs, OpenMode::ReadOnly); };
+  // What a reader must never change: the bytes, the time of the last change, the files beside it.
+  const auto fileState = [this] {
+    return std::tuple(FileBytes(Path()), QFileInfo(Path()).lastModified(), QDir(dir.path()).entryList(QDir::Files));
+  };
   EXPECT_THROW(openReadOnly(), SQLiteException);
   EXPECT_FALSE(QFile::exists(Path()));
   const std::function<void()> files[] = {
@@ -238,9 +230,9 @@ TEST_F(DiskDBTest, ReadingOnlyRefusesWhatItCannotReadAsItIs) {
   for (const auto& makeFile : files) {
     QFile::remove(Path());
     makeFile();
-    const FileState before(Path());
+    const auto before = fileState();
     EXPECT_THROW(openReadOnly(), SQLiteException);
-    EXPECT_TRUE(FileState(Path()) == before);
+    EXPECT_TRUE(fileState() == before);
   }
 }
 
