@@ -180,12 +180,9 @@ TEST(ExportByFilter, WritesEachFormatAndRejectsUnknownNumbers) {
   testing_support::ExpectAssertion("totals", [&] { ExportByFilter(6, kThreeColumns, path, QStringLiteral("T")); });
 }
 
-TEST(ExportFile, ADeviceThatIsFullReportsAnErrorAndStaysADevice) {
+TEST(ExportFile, AFailedWriteIsAnErrorAndKeepsTheOldFileOrDeviceLeavingNoTemporaryFile) {
   EXPECT_THROW(ExportCSV(kThreeColumns, QStringLiteral("/dev/full")), EExportError);
   EXPECT_FALSE(QFileInfo(QStringLiteral("/dev/full")).isFile());
-}
-
-TEST(ExportFile, AFailedWriteKeepsTheOldFileAndLeavesNoTemporaryFile) {
   QTemporaryDir dir;
   const QString path = dir.filePath(QStringLiteral("report.htm"));
   WriteFile(path, "old contents");
