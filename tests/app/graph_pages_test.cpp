@@ -1,4 +1,3 @@
-#include "app/colour_panel.h"
 #include "app/graph_colours_page.h"
 #include "app/graph_view_page.h"
 #include "app/settings_window.h"
@@ -11,12 +10,9 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
-#include <QGroupBox>
 #include <QKeySequenceEdit>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QRadioButton>
-#include <QSpinBox>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QValidator>
@@ -62,7 +58,8 @@ class GraphPagesTest : public ::testing::Test {
  protected:
   GraphPagesTest()
       : view(testing_support::Child<TGraphViewPage>(window, "tsView")),
-        colours(testing_support::Child<TGraphColoursPage>(window, "tsColours")) {
+        colours(testing_support::Child<TGraphColoursPage>(window, "tsColours")),
+        preview(*colours.GraphPreview) {
     window.SettingsToControls(Settings());
   }
 
@@ -80,21 +77,21 @@ class GraphPagesTest : public ::testing::Test {
   TSettingsWindow window;
   TGraphViewPage& view;
   TGraphColoursPage& colours;
+  THistogram& preview;
 };
 
 TEST_F(GraphPagesTest, PreviewShowsDemoDataUncovered) {
-  THistogram* preview = colours.GraphPreview;
-  EXPECT_GT(preview->AverageIn(), 0u);
-  EXPECT_GT(preview->AverageOut(), 0u);
+  EXPECT_GT(preview.AverageIn(), 0u);
+  EXPECT_GT(preview.AverageOut(), 0u);
 
   // Nothing of the page's layout covers the preview.
   testing_support::Child<QTabWidget>(window, "pcPages").setCurrentWidget(&colours);
   window.show();
   for (QWidget* child : colours.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-    if (child == preview || !child->isVisible()) continue;
-    EXPECT_FALSE(child->geometry().intersects(preview->geometry())) << child->metaObject()->className();
+    if (child == &preview || !child->isVisible()) continue;
+    EXPECT_FALSE(child->geometry().intersects(preview.geometry())) << child->metaObject()->className();
   }
-  EXPECT_TRUE(colours.rect().contains(preview->geometry()));
+  EXPECT_TRUE(colours.rect().contains(preview.geometry()));
 }
 
 TEST_F(GraphPagesTest, SettingsComeBackAsTheyWentIn) {
@@ -102,7 +99,6 @@ TEST_F(GraphPagesTest, SettingsComeBackAsTheyWentIn) {
   EXPECT_EQ(RoundTrip(edited), edited);
   EXPECT_EQ(view.ClickThruHotKey->keySequence(), QKeySequence(QStringLiteral("Ctrl+Alt+T")));
   EXPECT_EQ(view.leMaxRate->text(), QStringLiteral("2147483647"));
-  EXPECT_EQ(colours.GraphDataBothColor->currentText(), QStringLiteral("#563412"));
 
   for (quint8 lineType = 0; lineType < 3; ++lineType) {
     Settings s;
@@ -172,7 +168,6 @@ TEST_F(GraphPagesTest, PreviewFollowsTheControls) {
   s.GradientColor = 0x0A0B0C;
   window.SettingsToControls(s);
   window.show();  // every showing refreshes the preview
-  THistogram& preview = *colours.GraphPreview;
   EXPECT_EQ(preview.BackColor(), s.ColorBack);
   EXPECT_EQ(preview.ColorIn(), s.ColorDataIn);
   EXPECT_EQ(preview.TickColor(), s.ColorDataText);  // the text colour itself
@@ -202,7 +197,6 @@ TEST_F(GraphPagesTest, PreviewBackImageFollowsTheCheckBox) {
   picture.fill(Qt::green);
   const QString file = folder.filePath(QStringLiteral("back.bmp"));
   ASSERT_TRUE(picture.save(file, "BMP"));
-  THistogram& preview = *colours.GraphPreview;
 
   colours.BackImageChooser->SetFileName(file);
   EXPECT_TRUE(preview.BackImage().isNull());  // the check box is still off

@@ -14,13 +14,7 @@
 namespace meterly {
 namespace {
 
-class MainFormStatisticsTest : public testing_support::MainFormOnVethLater {
- protected:
-  MainFormStatisticsTest() {
-    settings.PeakHourFrom = 9;
-    settings.PeakHourTo = 23;
-  }
-};
+using MainFormStatisticsTest = testing_support::MainFormOnVethLater;
 
 TEST_F(MainFormStatisticsTest, EachUseOfTheTrayItemOpensAWindowAndTheExitPathClosesThem) {
   Create();
@@ -54,6 +48,8 @@ TEST_F(MainFormStatisticsTest, ReadOnlyWindowsOfferNoReset) {
 }
 
 TEST_F(MainFormStatisticsTest, PeakStripFollowsTheSpinEditorsApplyKeepsItsColoursAndCancelDropsThem) {
+  settings.PeakHourFrom = 9;
+  settings.PeakHourTo = 23;
   settings.OnPeakColor = 0x0000FF;
   settings.OffPeakColor = 0x00FF00;
   Create();

@@ -15,19 +15,14 @@ namespace {
 class SpeedMetersTest : public ::testing::Test {
  protected:
   SpeedMetersTest() {
-    platform::InterfaceRow row;
-    row.index = 2;
-    row.name = QStringLiteral("veth1");
-    row.description = QStringLiteral("test link");
-    row.type = platform::IfType::Ethernet;
-    interfaces.table.push_back(row);
+    platform.AddInterface(2, QStringLiteral("veth1"), platform::IfType::Ethernet).description =
+        QStringLiteral("test link");
     sources.BuildAdapterList();
     settings.InterfaceGuid = QStringLiteral("veth1");
   }
 
-  fakes::FakeInterfaceTable interfaces;
-  fakes::FakeAddressTable addresses;
-  TrafficSources sources{interfaces, addresses};
+  fakes::FakePlatform platform;
+  TrafficSources sources{platform.interfaces, platform.addresses};
   Settings settings;
   QAction action{QStringLiteral("网速测试(&A)")};
   TSpeedMeters meters{settings, sources};
