@@ -33,7 +33,6 @@ TEST(AboutWindowTest, NoteLineShowsOnlyWithText) {
   EXPECT_FALSE(window.LabelNote->isVisible());
   window.SetNote(QStringLiteral("Ping is unavailable: no ICMP socket."));
   EXPECT_TRUE(window.LabelNote->isVisible());
-  EXPECT_EQ(window.LabelNote->text(), QStringLiteral("Ping is unavailable: no ICMP socket."));
   window.SetNote(QString());
   EXPECT_FALSE(window.LabelNote->isVisible());
 }

@@ -23,14 +23,6 @@ const int Named = static_cast<int>(NamedColors().size());
 
 Colorref ItemColor(const TColorBox& box, int index) { return box.itemData(index, ColorRole).value<Colorref>(); }
 
-class Recorder {
- public:
-  explicit Recorder(TColorBox& box) {
-    QObject::connect(&box, &TColorBox::colorChanged, &box, [this](Colorref color) { colors.push_back(color); });
-  }
-  std::vector<Colorref> colors;
-};
-
 TEST(ColorBox, OffersExactlyTheNamedColoursInTheirOrder) {
   ASSERT_EQ(Named, 143) << "141 names, LightSalmon (4, 15) and MediumSlateBlue (50, 92) twice";
   TColorBox box;
@@ -74,16 +66,16 @@ TEST(ColorBox, AnUnlistedColourIsKeptAsOneCustomEntryNamedByItsHex) {
 }
 
 TEST(ColorBox, ColorChangedReportsEachNewColourOnce) {
+  std::vector<Colorref> colors;
   TColorBox box;
-  Recorder recorder(box);
+  QObject::connect(&box, &TColorBox::colorChanged, [&colors](Colorref color) { colors.push_back(color); });
   box.SetSelectedColor(LightSalmon);
   box.SetSelectedColor(LightSalmon);
   box.setCurrentIndex(15);  // the other LightSalmon: the colour stays
   box.SetSelectedColor(Unlisted);
   box.SetSelectedColor(AnotherUnlisted);  // same entry, new colour
   box.setCurrentIndex(0);
-  EXPECT_EQ(recorder.colors,
-            (std::vector<Colorref>{LightSalmon, Unlisted, AnotherUnlisted, NamedColors().front().color}));
+  EXPECT_EQ(colors, (std::vector<Colorref>{LightSalmon, Unlisted, AnotherUnlisted, NamedColors().front().color}));
 }
 
 // The closed box shows the selected colour as a bar in its field, without the name.
