@@ -216,28 +216,32 @@ void Prepare(THistogram& graph, qreal ratio) {
   for (int i = 0; i < 200; ++i) graph.AddSample(1000, 0);
 }
 
-// The strip's in box, in device pixels.
-QRect DeviceBoxIn(const QImage& strip) {
+// What the strip's in box shows besides its tint, inside its edge in device pixels: the rows the
+// text takes, and its pixels in neither the tint nor the text colour (antialiased glyph edges).
+struct BoxText {
+  int height = 0;
+  int blended = 0;
+};
+
+BoxText TextInBoxIn(const THistogram& graph) {
+  const QImage& strip = graph.AveragesImage();
   const qreal ratio = strip.devicePixelRatio();
   const QRect logical = AveragesBoxIn(strip.deviceIndependentSize().toSize());
-  return {QPoint(qRound(logical.left() * ratio), qRound(logical.top() * ratio)),
-          QPoint(qRound(logical.right() * ratio), qRound(logical.bottom() * ratio))};
-}
-
-// The rows of the strip's in box that hold anything but its tint: the drawn text.
-int TextHeight(const QImage& strip, Colorref tint) {
-  const QRect box = DeviceBoxIn(strip);
-  const QRgb background = ColorrefToQColor(Lighten(tint, AveragesTintPercent)).rgb();
+  const QRect box(QPoint(qRound(logical.left() * ratio), qRound(logical.top() * ratio)),
+                  QPoint(qRound(logical.right() * ratio), qRound(logical.bottom() * ratio)));
+  const QRgb tint = ColorrefToQColor(Lighten(graph.ColorIn(), AveragesTintPercent)).rgb();
+  const QRgb text = ColorrefToQColor(graph.TextColor()).rgb();
+  BoxText found;
   int first = -1;
-  int last = -1;
   for (int y = box.top() + 1; y < box.bottom(); ++y) {
     for (int x = box.left() + 1; x < box.right(); ++x) {
-      if (strip.pixel(x, y) == background) continue;
+      if (strip.pixel(x, y) == tint) continue;
       if (first < 0) first = y;
-      last = y;
+      found.height = y - first + 1;
+      found.blended += strip.pixel(x, y) != text;
     }
   }
-  return first < 0 ? 0 : last - first + 1;
+  return found;
 }
 
 TEST(HistogramScalingTest, SurfacesHoldDevicePixelsAndBarsFillThemWithoutBlending) {
@@ -264,20 +268,11 @@ TEST(HistogramScalingTest, TheAveragesTextIsDrawnAtTheDeviceResolutionAndAntiali
     THistogram graph;
     Prepare(graph, ratio);
     graph.RenderBitmap();
-    const QImage strip = graph.AveragesImage();
-    const int height = TextHeight(strip, graph.ColorIn());
-    if (ratio == 1.0) heightAtOne = height;
+    const BoxText text = TextInBoxIn(graph);
+    if (ratio == 1.0) heightAtOne = text.height;
     ASSERT_GT(heightAtOne, 0);
-    EXPECT_GE(height, qFloor(heightAtOne * ratio * 0.8)) << "glyphs drawn anew, not stretched, at " << ratio;
-
-    const QRgb text = ColorrefToQColor(graph.TextColor()).rgb();
-    const QRgb tint = ColorrefToQColor(Lighten(graph.ColorIn(), AveragesTintPercent)).rgb();
-    int blended = 0;
-    const QRect box = DeviceBoxIn(strip);
-    for (int y = box.top(); y <= box.bottom(); ++y) {
-      for (int x = box.left(); x <= box.right(); ++x) blended += strip.pixel(x, y) != text && strip.pixel(x, y) != tint;
-    }
-    EXPECT_GT(blended, 0) << "antialiased glyph edges at " << ratio;
+    EXPECT_GE(text.height, qFloor(heightAtOne * ratio * 0.8)) << "glyphs drawn anew, not stretched, at " << ratio;
+    EXPECT_GT(text.blended, 0) << "antialiased glyph edges at " << ratio;
   }
 }
 

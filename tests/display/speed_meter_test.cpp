@@ -107,10 +107,8 @@ TEST(SpeedMeterTest, TheElapsedTimeWrapsAfterADayAndNeverOverflows) {
 TEST_F(SpeedMeterFormTest, CopyGivesTheTableWritersTextAndAFailedSaveIsNamed) {
   form.tbStart->click();
   Seconds(1, 1000, 10);
-  TReportTable shown{{"", "接收", "传出"},
-                     {{"Average Transfer Rate", {"200 bytes/s", "2 bytes/s"}},
-                      {"Maximum Transfer Rate", {"0.98 KB/s", "10 bytes/s"}},
-                      {"Total Data Transferred", {"1000 bytes", "10 bytes"}}}};
+  TReportTable shown{{"", "接收", "传出"}, {}};
+  for (int row = 0; row < 3; ++row) shown.Rows.append({Row(row)[0], Row(row).mid(1)});
   form.tbCopy->click();
   EXPECT_EQ(QApplication::clipboard()->text(), TableToText(shown));
 
