@@ -75,18 +75,14 @@ TEST(QuotaPeriodTest, PeriodsTileTheCalendar) {
   for (int start = 1; start <= 31; ++start) {
     for (quint8 type : {QuotaPeriod::Weekly, QuotaPeriod::Monthly}) {
       if (type == QuotaPeriod::Weekly && start > 7) continue;
+      SCOPED_TRACE(testing::Message() << "period " << int(type) << " starting on " << start);
       const auto s = static_cast<quint8>(start);
       DayRange previous = GetPeriod(type, firstDay, s, s, 0);
       for (qint32 day = firstDay; day <= lastDay; ++day) {
         const DayRange period = GetPeriod(type, day, s, s, 0);
-        ASSERT_LE(period.First, day) << int(type) << " start " << start << " day " << day;
-        ASSERT_GE(period.Last, day) << int(type) << " start " << start << " day " << day;
-        if (period != previous) {
-          ASSERT_EQ(period.First, previous.Last + 1) << int(type) << " start " << start;
-        }
-        if (type == QuotaPeriod::Weekly) {
-          ASSERT_EQ(period.Last - period.First, 6);
-        }
+        ASSERT_TRUE(period.First <= day && day <= period.Last) << "day " << day;
+        ASSERT_TRUE(period == previous || period.First == previous.Last + 1) << "day " << day;
+        ASSERT_TRUE(type != QuotaPeriod::Weekly || period.Last - period.First == 6) << "day " << day;
         previous = period;
       }
     }

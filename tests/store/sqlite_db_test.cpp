@@ -207,22 +207,18 @@ TEST_F(SQLiteDBTest, FileNamesCrossAsUtf8AndAnUnopenableFileRaisesFromCreate) {
 }
 
 TEST(SQLDateTimeTest, FormatsWithAndWithoutTimeAndReadsBackTheSame) {
-  const QDateTime moments[] = {
-      QDateTime(QDate(2026, 3, 31), QTime(7, 5, 9)),
-      QDateTime(QDate(1999, 12, 31), QTime(23, 59, 59)),
-      QDateTime(QDate(2000, 1, 1), QTime(0, 0, 0)),
-      QDateTime(QDate(812, 2, 3), QTime(12, 0, 1)),
+  const std::pair<QDateTime, QString> rows[] = {
+      {QDateTime(QDate(2026, 3, 31), QTime(7, 5, 9)), QStringLiteral("2026-03-31 07:05:09")},
+      {QDateTime(QDate(1999, 12, 31), QTime(23, 59, 59)), QStringLiteral("1999-12-31 23:59:59")},
+      {QDateTime(QDate(2000, 1, 1), QTime(0, 0, 0)), QStringLiteral("2000-01-01 00:00:00")},
+      {QDateTime(QDate(812, 2, 3), QTime(12, 0, 1)), QStringLiteral("0812-02-03 12:00:01")},
   };
-  for (const QDateTime& moment : moments) {
-    const QString withTime = DateTimeToSQL(moment, true);
-    EXPECT_EQ(withTime.size(), 19) << withTime.toStdString();
-    EXPECT_EQ(SQLToDateTime(withTime), moment) << withTime.toStdString();
-    const QString dateOnly = DateTimeToSQL(moment, false);
-    EXPECT_EQ(dateOnly, withTime.left(10));
-    EXPECT_EQ(SQLToDateTime(dateOnly), QDateTime(moment.date(), QTime(0, 0)));
+  for (const auto& [moment, text] : rows) {
+    EXPECT_EQ(DateTimeToSQL(moment, true), text);
+    EXPECT_EQ(SQLToDateTime(text), moment) << text.toStdString();
+    EXPECT_EQ(DateTimeToSQL(moment, false), text.left(10));
+    EXPECT_EQ(SQLToDateTime(text.left(10)), QDateTime(moment.date(), QTime(0, 0))) << text.toStdString();
   }
-  EXPECT_EQ(DateTimeToSQL(QDateTime(QDate(2026, 3, 31), QTime(7, 5, 9)), true), QStringLiteral("2026-03-31 07:05:09"));
-  EXPECT_EQ(DateTimeToSQL(QDateTime(QDate(812, 2, 3), QTime(0, 0)), false), QStringLiteral("0812-02-03"));
 }
 
 TEST(SQLDateTimeTest, ReadsByPositionAndGivesZeroForAnythingElse) {
