@@ -1,11 +1,7 @@
-// The translation files of the source tree: every text translated and finished, with the
-// placeholders and accelerators of its source.
-//
-// Accelerators are checked per group: a group is one menu, page or window. Texts of a class
-// share its context, which is its group; texts of one menu made by several classes carry the
-// same disambiguation (e.g. "tray menu"), which then names their group instead. Within a group
-// two texts may share an accelerator letter only where their sources share one too (one item's
-// alternative captions, or one item created in two places).
+// The translation files: every text translated and finished, with its source's placeholders and
+// accelerators. A group (one menu, page or window) is a class's context, or the disambiguation the
+// texts of one menu made by several classes share ("tray menu"). Within a group two texts share an
+// accelerator only where their sources do (one item's alternative captions, or one item made twice).
 #include <QDir>
 #include <QFile>
 #include <QMap>
