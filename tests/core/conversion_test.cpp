@@ -60,9 +60,8 @@ TEST(ConversionTest, AutomaticVolumesSwitchAtPowersOf1000AndDivideByPowersOf1024
   }
 }
 
-// Fixed volume units always show two decimals; bits scale by powers of 1000; a rate unit the
-// settings cannot show is bytes per second; negative values print as plain counts; bit rates
-// beyond the 64-bit range saturate; a German locale writes a decimal comma and no separators.
+// Fixed units show two decimals, bits scale by 1000, an unknown rate unit is bytes per second, negative values
+// are plain counts, bit rates beyond 64 bits saturate, and German has a decimal comma and no separators.
 TEST(ConversionTest, UnitsRatesSignsExtremesAndLocales) {
   using enum Kind;
   constexpr quint8 Automatic = TVolumeUnit::Automatic, Gigabytes = TVolumeUnit::Gigabytes,

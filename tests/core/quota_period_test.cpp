@@ -66,9 +66,8 @@ TEST(QuotaPeriodTest, MonthsRunFromTheChosenDayToTheDayBeforeIt) {
   EXPECT_EQ(Month(QDate(2026, 1, 10), 200), Range(QDate(2025, 12, 31), QDate(2026, 1, 30)));
 }
 
-// Every day of four years lies in its period, and the periods follow each other without gap or
-// overlap, for every week start and every month start: with the periods above, this covers the
-// ends of years and of short months.
+// For every week and month start, the periods of four years (ends of years and of short months included)
+// follow each other without gap or overlap.
 TEST(QuotaPeriodTest, PeriodsTileTheCalendar) {
   const qint32 firstDay = Day(2023, 1, 1);
   const qint32 lastDay = Day(2026, 12, 31);

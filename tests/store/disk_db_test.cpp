@@ -33,7 +33,6 @@ using testing_support::SqliteProbe;
 
 const qint32 kMarch31 = DateToDaySerial(QDate(2026, 3, 31));
 
-// A row of the usage table as UsageRows() gives it.
 QString Row(qint32 day, int hour, qint64 in, qint64 out, qint64 dialup,
             const QString& user = QStringLiteral("tester")) {
   return user + QStringLiteral("|%1|%2|%3|%4|%5").arg(day).arg(hour).arg(in).arg(out).arg(dialup);

@@ -10,7 +10,6 @@ TEST(PeakHoursTest, ARangeIncludesBothEndsAndWrapsPastMidnightWhenFromIsAfterTo)
   EXPECT_EQ(HourList(PeakHourMasks(5, 5).Peak), QStringLiteral("5"));
 }
 
-// Off-peak hours are every other hour.
 TEST(PeakHoursTest, PeakAndOffPeakSplitTheDayForEveryPairOfHours) {
   for (int from = 0; from < 24; ++from) {
     for (int to = 0; to < 24; ++to) {
