@@ -175,12 +175,10 @@ TEST_F(MainFormGraphTest, ResetButtonAsksThenRestoresTheFirstStartPlace) {
   {
     MessageBoxAnswerer answerer(QMessageBox::Cancel);
     reset->click();
-    ASSERT_EQ(answerer.texts.size(), 1);
-    EXPECT_EQ(answerer.texts[0],
-              QStringLiteral("If you do not see the graph because it is shown off-screen, click OK to "
-                             "restore its original position and size"));
-    EXPECT_EQ(answerer.titles[0], QStringLiteral("Meterly"));
-    EXPECT_EQ(answerer.icons[0], QMessageBox::Question);
+    EXPECT_EQ(answerer.texts, QStringList{QStringLiteral("If you do not see the graph because it is shown off-screen, "
+                                                         "click OK to restore its original position and size")});
+    EXPECT_EQ(answerer.titles, QStringList{QStringLiteral("Meterly")});
+    EXPECT_EQ(answerer.icons, std::vector{QMessageBox::Question});
   }
   EXPECT_FALSE(graph->isVisible());
   EXPECT_EQ(graph->Bounds(), (GraphBounds{-5000, -5000, 120, 60}));
