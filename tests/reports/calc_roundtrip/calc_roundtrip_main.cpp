@@ -55,41 +55,6 @@ TReportTable LongTable() {
   return table;
 }
 
-// RFC 4180 fields, quoted ones possibly holding separators and line breaks.
-Grid ParseCsv(const QString& text) {
-  Grid rows;
-  QStringList row;
-  QString field;
-  bool quoted = false;
-  for (qsizetype i = 0; i < text.size(); ++i) {
-    const QChar c = text.at(i);
-    if (quoted) {
-      if (c == QLatin1Char('"') && i + 1 < text.size() && text.at(i + 1) == QLatin1Char('"')) {
-        field += c;
-        ++i;
-      } else if (c == QLatin1Char('"')) {
-        quoted = false;
-      } else {
-        field += c;
-      }
-    } else if (c == QLatin1Char('"')) {
-      quoted = true;
-    } else if (c == QLatin1Char(',')) {
-      row.append(field);
-      field.clear();
-    } else if (c == QLatin1Char('\n')) {
-      row.append(field);
-      rows.append(row);
-      row.clear();
-      field.clear();
-    } else if (c != QLatin1Char('\r')) {
-      field += c;
-    }
-  }
-  if (!field.isEmpty() || !row.isEmpty()) rows.append(row << field);
-  return rows;
-}
-
 QStringList Trimmed(QStringList cells) {
   while (!cells.isEmpty() && cells.last().isEmpty()) cells.removeLast();
   return cells;
@@ -137,7 +102,8 @@ bool Convert(const QString& soffice, const QString& profile, const QString& outD
   QStringList arguments{QStringLiteral("-env:UserInstallation=file://") + profile, QStringLiteral("--headless"),
                         QStringLiteral("--norestore")};
   if (!inFilter.isEmpty()) arguments << QStringLiteral("--infilter=") + inFilter;
-  arguments << QStringLiteral("--convert-to") << QStringLiteral("csv:Text - txt - csv (StarCalc):44,34,76")
+  // Cells separated by tabs and never quoted: no cell holds a tab, a line break or the backtick that would quote it.
+  arguments << QStringLiteral("--convert-to") << QStringLiteral("csv:Text - txt - csv (StarCalc):9,96,76")
             << QStringLiteral("--outdir") << outDir << files;
   QProcess process;
   process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
@@ -154,7 +120,12 @@ bool Convert(const QString& soffice, const QString& profile, const QString& outD
 Grid ReadBack(const QString& outDir, const QString& baseName) {
   QFile file(QDir(outDir).filePath(baseName + QStringLiteral(".csv")));
   if (!file.open(QIODevice::ReadOnly)) return {};
-  return ParseCsv(QString::fromUtf8(file.readAll()));
+  Grid rows;
+  for (const QString& line : QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'))) {
+    rows.append(line.split(QLatin1Char('\t')));
+  }
+  if (rows.last() == QStringList{QString()}) rows.removeLast();
+  return rows;
 }
 
 }  // namespace
