@@ -13,6 +13,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 namespace meterly {
 namespace {
 
@@ -25,37 +27,21 @@ QByteArray BackupBytes(TDiskDB& db) {
   return buffer.data();
 }
 
-// A device that cannot go back, which only the XML reader reads.
-class OneWayDevice : public QIODevice {
- public:
-  explicit OneWayDevice(const QByteArray& data) : data_(data) { open(QIODevice::ReadOnly); }
-  bool isSequential() const override { return true; }
-  qint64 bytesAvailable() const override { return data_.size() - at_ + QIODevice::bytesAvailable(); }
-
- protected:
-  qint64 readData(char* to, qint64 most) override {
-    if (at_ == data_.size()) return -1;
-    const qint64 count = std::min(most, data_.size() - at_);
-    std::copy_n(data_.constData() + at_, count, to);
-    at_ += count;
-    return count;
-  }
-  qint64 writeData(const char*, qint64) override { return -1; }
-
- private:
-  QByteArray data_;
-  qint64 at_ = 0;
-};
-
 // Reads the whole document, then replaces the database's contents with it, as the window does.
-// Gives the error when the document is refused.
-[[nodiscard]] QString Restore(TDiskDB& db, const QByteArray& document, bool oneWay = false) {
-  OneWayDevice oneWayDevice(document);
+// Gives the error when the document is refused. A pipe cannot go back: only the XML reader reads it.
+[[nodiscard]] QString Restore(TDiskDB& db, const QByteArray& document, bool throughPipe = false) {
   QBuffer buffer;
   buffer.setData(document);
   buffer.open(QIODevice::ReadOnly);
+  QFile pipe;
+  if (throughPipe) {
+    int ends[2] = {-1, -1};
+    EXPECT_TRUE(::pipe(ends) == 0 && ::write(ends[1], document.constData(), document.size()) == document.size());
+    ::close(ends[1]);
+    EXPECT_TRUE(pipe.open(ends[0], QIODevice::ReadOnly, QFileDevice::AutoCloseHandle) && pipe.isSequential());
+  }
   try {
-    const TBackupContents contents = ReadBackup(oneWay ? static_cast<QIODevice&>(oneWayDevice) : buffer);
+    const TBackupContents contents = ReadBackup(throughPipe ? static_cast<QIODevice&>(pipe) : buffer);
     ReplaceStatistics(db, contents.Usage, contents.Sessions);
   } catch (const EBackupError& error) {
     return error.message();
@@ -221,14 +207,14 @@ TEST_F(BackupTest, DamagedFilesNeverChangeTheDatabaseUnlessTheRestoreCommits) {
     }
     // The program's own layout is read without the XML reader, to the same outcome.
     QStringList outcomes[2];
-    for (const bool oneWay : {false, true}) {
+    for (const bool throughPipe : {false, true}) {
       db.AddData(0, 1, 0);
       const qint64 pending = db.PendingIn();
-      const QString error = Restore(db, damaged, oneWay);
-      outcomes[oneWay] = error.isEmpty() ? store.Contents() : QStringList{error};
+      const QString error = Restore(db, damaged, throughPipe);
+      outcomes[throughPipe] = error.isEmpty() ? store.Contents() : QStringList{error};
       EXPECT_EQ(db.PendingIn(), error.isEmpty() ? 0 : pending);
       if (error.isEmpty()) {
-        restored += oneWay ? 0 : 1;
+        restored += throughPipe ? 0 : 1;
         EXPECT_EQ(Restore(db, original), QString());
       }
       ASSERT_EQ(store.Contents(), before) << damaged.toStdString();
