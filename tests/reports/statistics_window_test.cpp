@@ -41,12 +41,7 @@ class StatisticsWindowTest : public ::testing::Test {
     store.Write(QStringLiteral("R&D"), kToday - 30, 3, 3000, 0);
   }
 
-  // Its menus are top-level widgets too: the windows are collected before any is deleted.
   ~StatisticsWindowTest() override {
-    std::vector<QPointer<TTotalsForm>> forms;
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-      if (auto* form = qobject_cast<TTotalsForm*>(window)) forms.emplace_back(form);
-    }
     for (const QPointer<TTotalsForm>& form : forms) delete form.data();
   }
 
@@ -65,6 +60,7 @@ class StatisticsWindowTest : public ::testing::Test {
       return reportChoice;
     };
     auto* form = new TTotalsForm(std::move(context));
+    forms.emplace_back(form);
     form->show();
     return form;
   }
@@ -78,6 +74,7 @@ class StatisticsWindowTest : public ::testing::Test {
   }
 
   UsageDatabase store;
+  std::vector<QPointer<TTotalsForm>> forms;  // those still open are deleted at the end
   int saves = 0;
   std::vector<bool> tickStates;
   bool readOnly = false;
