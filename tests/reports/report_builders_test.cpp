@@ -1,6 +1,7 @@
 #include "reports/report_builders.h"
 #include "reports/daily_data.h"
 #include "reports/hourly_report.h"
+#include "reports/report_table.h"
 
 #include "base/date_serial.h"
 #include "core/colorref.h"
@@ -52,8 +53,7 @@ TEST_F(ReportBuildersTest, AnEmptyRecordGivesOnlyAZeroTotalRowAndOneDayOfZeroSam
       [&] { BuildMonthlyReport(panel, days, starts); }, [&] { BuildCustomReport(panel, days, 0, 99999); }};
   for (const auto& build : builds) {
     build();
-    ASSERT_EQ(panel.Rows().size(), 1u);
-    EXPECT_EQ(panel.Rows().front().Caption, QStringLiteral("Total"));
+    ASSERT_EQ(captions(), QStringList{QStringLiteral("Total")});
     EXPECT_EQ(panel.Rows().front().Image, 1);
     EXPECT_EQ(panel.Rows().front().SubItems, (QStringList{QStringLiteral("0 bytes"), QStringLiteral("0 bytes"),
                                                           QStringLiteral("0 bytes"), QStringLiteral("None")}));
@@ -172,22 +172,18 @@ TEST_F(ReportBuildersTest, HourlyRowsSamplesAndColours) {
   EXPECT_EQ(samples.at(24 + 9), (THourlySample{2, 0}));
   EXPECT_EQ(samples.at(24 + 23), (THourlySample{0, static_cast<quint32>(kGB / 3600)}));
   ASSERT_EQ(list.rowCount(), 3);
-  const auto texts = [&](int row) {
-    QStringList cells;
-    for (int column = 0; column < THourlyList::ColumnCount; ++column)
-      cells.append(list.index(row, column).data().toString());
-    return cells;
-  };
-  EXPECT_EQ(texts(0),
-            (QStringList{QStringLiteral("01/03/2026"), QStringLiteral("9:00 - 9:59"), QStringLiteral("15 bytes/s"),
-                         QStringLiteral("2 bytes/s"), QStringLiteral("52.7 KB"), QStringLiteral("7.03 KB")}));
+  const TReportTable table = TableFromItemModel(list);
+  EXPECT_EQ(table.Rows.at(0),
+            (TReportRow{QStringLiteral("01/03/2026"),
+                        {QStringLiteral("9:00 - 9:59"), QStringLiteral("15 bytes/s"), QStringLiteral("2 bytes/s"),
+                         QStringLiteral("52.7 KB"), QStringLiteral("7.03 KB")}}));
   const auto background = [&](int row, int column) {
     return list.data(list.index(row, column), Qt::BackgroundRole).value<QColor>();
   };
   // The same hour of two days is coloured alike; other cells are white.
   EXPECT_EQ((std::vector{background(0, 1), background(1, 1), background(2, 1), background(0, 2)}),
             (std::vector<QColor>{Qt::red, Qt::red, Qt::green, Qt::white}));
-  EXPECT_EQ(texts(1).at(1), texts(0).at(1));
+  EXPECT_EQ(table.Rows.at(1).SubItems.at(0), table.Rows.at(0).SubItems.at(0));
   EXPECT_EQ(BuildHourlyReport(db, list, QStringLiteral("you")).size(), 24u);
   EXPECT_EQ(list.rowCount(), 1);
 }
