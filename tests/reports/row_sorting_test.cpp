@@ -63,17 +63,14 @@ class PanelSortingTest : public ::testing::Test {
 
 TEST_F(PanelSortingTest, EveryColumnBothDirectionsWithTheTotalRowAfterEveryRowAscending) {
   EXPECT_EQ(Order(), QStringLiteral("abcT"));
-  struct Case {
-    int column;
-    const char* ascending;
-  };
-  for (const Case& c : {Case{1, "bcaT"}, Case{2, "acbT"}, Case{3, "bcaT"}, Case{4, "bacT"}, Case{5, "cabT"}}) {
-    SortBy(c.column);
-    EXPECT_EQ(Order(), QString::fromLatin1(c.ascending)) << "column " << c.column;
-    panel.HeaderClicked(c.column);
-    QString descending = QString::fromLatin1(c.ascending);
+  const std::pair<int, const char*> orders[] = {{1, "bcaT"}, {2, "acbT"}, {3, "bcaT"}, {4, "bacT"}, {5, "cabT"}};
+  for (const auto& [column, ascending] : orders) {
+    SortBy(column);
+    EXPECT_EQ(Order(), QString::fromLatin1(ascending)) << "column " << column;
+    panel.HeaderClicked(column);
+    QString descending = QString::fromLatin1(ascending);
     std::reverse(descending.begin(), descending.end());
-    EXPECT_EQ(Order(), descending) << "column " << c.column << " descending";
+    EXPECT_EQ(Order(), descending) << "column " << column << " descending";
   }
 }
 
@@ -95,15 +92,13 @@ TEST(HourlyListSorting, EveryColumnOrdersByItsNumber) {
     for (const THourlyRow& row : list.Rows()) result += QString::number(row.Record.Day);
     return result;
   };
-  struct Case {
-    int column;
-    const char* ascending;  // the records' days in order
-  };
-  for (const Case& c : {Case{1, "99100101"}, Case{2, "99100101"}, Case{3, "10199100"}, Case{4, "10099101"},
-                        Case{5, "10199100"}, Case{6, "99100101"}}) {
-    list.HeaderClicked(c.column);
-    if (list.SortState().Value() != c.column) list.HeaderClicked(c.column);
-    EXPECT_EQ(days(), QString::fromLatin1(c.ascending)) << "column " << c.column;
+  // The records' days in ascending order of each column.
+  const std::pair<int, const char*> orders[] = {{1, "99100101"}, {2, "99100101"}, {3, "10199100"},
+                                                {4, "10099101"}, {5, "10199100"}, {6, "99100101"}};
+  for (const auto& [column, ascending] : orders) {
+    list.HeaderClicked(column);
+    if (list.SortState().Value() != column) list.HeaderClicked(column);
+    EXPECT_EQ(days(), QString::fromLatin1(ascending)) << "column " << column;
   }
 }
 

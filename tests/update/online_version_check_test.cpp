@@ -71,19 +71,16 @@ class OnlineVersionCheckTest : public ::testing::Test {
 };
 
 TEST_F(OnlineVersionCheckTest, SameOrOlderVersionSaysSoUnlessSilent) {
-  struct Case {
-    QByteArray body;
-    bool silent;
-  };
-  for (const Case& c : {Case{"2.1", false}, Case{"2.1", true}, Case{"2.1\n", false}, Case{"2.1.0\r\n", false},
-                        Case{"2.0.9", false}, Case{"1.99", true}}) {
-    SCOPED_TRACE(c.body.toStdString() + (c.silent ? " silent" : ""));
-    TestHttpServer server(TestHttpServer::Always(Body(c.body)));
+  const std::pair<QByteArray, bool> answers[] = {{"2.1", false},       {"2.1", true},    {"2.1\n", false},
+                                                 {"2.1.0\r\n", false}, {"2.0.9", false}, {"1.99", true}};
+  for (const auto& [body, silent] : answers) {
+    SCOPED_TRACE(body.toStdString() + (silent ? " silent" : ""));
+    TestHttpServer server(TestHttpServer::Always(Body(body)));
     DialogScript script;
-    EXPECT_TRUE(Checker(server.Host()).Check(&owner, c.silent));
+    EXPECT_TRUE(Checker(server.Host()).Check(&owner, silent));
     EXPECT_TRUE(script.updateMessages.isEmpty());
-    ASSERT_EQ(script.boxes.size(), c.silent ? 0u : 1u);
-    if (!c.silent) {
+    ASSERT_EQ(script.boxes.size(), silent ? 0u : 1u);
+    if (!silent) {
       EXPECT_EQ(script.boxes[0].text, kNoNewVersion);
       EXPECT_EQ(script.boxes[0].title, QStringLiteral("Meterly"));
       EXPECT_EQ(script.boxes[0].icon, QMessageBox::Information);
@@ -114,12 +111,8 @@ TEST_F(OnlineVersionCheckTest, AnUnreachableServerAndAnswersThatAreNoVersionAreF
     TestHttpServer gone(TestHttpServer::Always(Body("2.1")));
     closedPort = gone.Port();
   }
-  struct Case {
-    std::optional<HttpResponse> response;  // nullopt: nothing listens
-    QString message;
-  };
-  const Case cases[] = {
-      {std::nullopt, QStringLiteral("The attempt to connect to the server failed.")},
+  const std::pair<std::optional<HttpResponse>, QString> cases[] = {
+      {std::nullopt, QStringLiteral("The attempt to connect to the server failed.")},  // nothing listens
       {HttpResponse{404, "Not Found", "<html>404 Not Found</html>", {}, false},
        QStringLiteral("The server answered with HTTP status 404 (Not Found).")},
       {Body(""), QStringLiteral("The version file on the server is empty.")},
@@ -129,12 +122,12 @@ TEST_F(OnlineVersionCheckTest, AnUnreachableServerAndAnswersThatAreNoVersionAreF
       {Body("2.2 beta"), QStringLiteral("The server's answer is not a version number.")},
       {Body(QByteArray(300, '1')), QStringLiteral("The server's answer is not a version number.")},
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.message.toStdString());
+  for (const auto& [response, message] : cases) {
+    SCOPED_TRACE(message.toStdString());
     std::optional<TestHttpServer> server;
-    if (c.response) server.emplace(TestHttpServer::Always(*c.response));
+    if (response) server.emplace(TestHttpServer::Always(*response));
     const DialogScript::Box box = FailureAt(server ? server->Host() : QStringLiteral("127.0.0.1:%1").arg(closedPort));
-    EXPECT_EQ(box.text, kRemoteFailure + c.message);
+    EXPECT_EQ(box.text, kRemoteFailure + message);
     EXPECT_EQ(box.icon, QMessageBox::Critical);
     EXPECT_EQ(box.title, QString());
   }

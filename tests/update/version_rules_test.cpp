@@ -48,15 +48,12 @@ TEST(InternetErrorTextTest, KnownCodesHaveTheirSentenceOthersAreUnknown) {
 
 TEST(AutoCheckRuleTest, DueEightWholeDaysAfterTheMidnightOfTheLastCheck) {
   const qint32 last = DateToDaySerial(QDate(2026, 3, 1));
-  const struct {
-    QDateTime now;
-    bool due;
-  } cases[] = {
+  const std::pair<QDateTime, bool> cases[] = {
       {QDateTime(QDate(2026, 3, 1), QTime(23, 0)), false}, {QDateTime(QDate(2026, 3, 8), QTime(23, 59)), false},
       {QDateTime(QDate(2026, 3, 9), QTime(0, 0)), true},   {QDateTime(QDate(2026, 5, 1), QTime(12, 0)), true},
       {QDateTime(QDate(2026, 2, 20), QTime(12, 0)), true},  // dated in the future: the clock went back
   };
-  for (const auto& c : cases) EXPECT_EQ(AutoCheckDue(last, c.now), c.due) << c.now.toString().toStdString();
+  for (const auto& [now, due] : cases) EXPECT_EQ(AutoCheckDue(last, now), due) << now.toString().toStdString();
 }
 
 TEST(VersionCheckSetupTest, SettingsMayNameAnotherServerAndTimeout) {
