@@ -149,11 +149,7 @@ TEST_F(MeterlyReportTest, OpenMetricsCountsEverythingPerUser) {
 TEST_F(MeterlyReportTest, ExitStatusesAndMessages) {
   const QString notes = home.Path(QStringLiteral("notes.db"));
   WriteFile(notes, "these are not the usage records you are looking for\n");
-  const struct {
-    QStringList Arguments;
-    int Status;
-    const char* ErrorStart;
-  } cases[] = {
+  const std::tuple<QStringList, int, const char*> cases[] = {
       {{QStringLiteral("--database"), home.Path(QStringLiteral("missing.db"))},
        1,
        "meterly-report: cannot open the usage database "},
@@ -170,11 +166,11 @@ TEST_F(MeterlyReportTest, ExitStatusesAndMessages) {
        "meterly-report: the openmetrics format"},
       {{QStringLiteral("--help")}, 0, ""},
   };
-  for (const auto& c : cases) {
-    const ProgramResult result = home.run(kReport, c.Arguments);
-    EXPECT_EQ(result.Status, c.Status) << c.Arguments.join(' ').toStdString();
-    EXPECT_TRUE(result.Err.startsWith(c.ErrorStart)) << result.Err.toStdString();
-    EXPECT_EQ(result.Out.isEmpty(), c.Status != 0) << c.Arguments.join(' ').toStdString();
+  for (const auto& [arguments, status, errorStart] : cases) {
+    const ProgramResult result = home.run(kReport, arguments);
+    EXPECT_EQ(result.Status, status) << arguments.join(' ').toStdString();
+    EXPECT_TRUE(result.Err.startsWith(errorStart)) << result.Err.toStdString();
+    EXPECT_EQ(result.Out.isEmpty(), status != 0) << arguments.join(' ').toStdString();
   }
 }
 

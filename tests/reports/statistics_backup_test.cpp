@@ -131,13 +131,8 @@ TEST_F(BackupTest, AWindows1252BackupRestoresAndAnUnreadableSinceBecomesTheZeroD
 }
 
 TEST_F(BackupTest, ABadFileChangesNeitherTheDatabaseNorThePendingAmounts) {
-  struct Case {
-    const char* what;
-    QByteArray document;
-    QString error;
-  };
   const QString corrupted = QStringLiteral("Corrupted backup file");
-  const Case cases[] = {
+  const std::tuple<const char*, QByteArray, QString> cases[] = {
       {"wrong root", "<?xml version=\"1.0\"?><backup><data/></backup>", QStringLiteral("Not a backup file")},
       {"no data", "<meterly-backup><dialup/></meterly-backup>", corrupted},
       {"missing in", Document(Item("<user>u</user><day>1</day><out>6</out><dialup>7</dialup>")),
@@ -163,15 +158,15 @@ TEST_F(BackupTest, ABadFileChangesNeitherTheDatabaseNorThePendingAmounts) {
   store.AddSession(QStringLiteral("isp"), QStringLiteral("2026-03-01 10:00:00"), 60);
   db.AddData(1, 2, 3);
   const QStringList before = store.Contents();
-  for (const Case& test : cases) {
-    const QString message = Restore(db, test.document);
-    if (test.error.isEmpty()) {
-      EXPECT_TRUE(message.contains(QStringLiteral("line"))) << test.what << ": " << message.toStdString();
+  for (const auto& [what, document, error] : cases) {
+    const QString message = Restore(db, document);
+    if (error.isEmpty()) {
+      EXPECT_TRUE(message.contains(QStringLiteral("line"))) << what << ": " << message.toStdString();
     } else {
-      EXPECT_EQ(message, test.error) << test.what;
+      EXPECT_EQ(message, error) << what;
     }
-    EXPECT_EQ(store.Contents(), before) << test.what;
-    EXPECT_EQ(db.PendingIn(), 2) << test.what;
+    EXPECT_EQ(store.Contents(), before) << what;
+    EXPECT_EQ(db.PendingIn(), 2) << what;
   }
 }
 
