@@ -77,6 +77,7 @@ void TTrayIcon::Hide() {
 }
 
 void TTrayIcon::SetToolTip(const QString& tooltip) {
+  tooltipSource_.reset();
   // A status-notifier host hears of every change over the bus, so an unchanged text is not sent.
   if (tooltip == tooltip_) return;
   tooltip_ = tooltip;
@@ -98,7 +99,10 @@ bool TTrayIcon::CheckAutoHide() {
 void TTrayIcon::RefreshTooltip() {
   if (CheckAutoHide()) SetToolTip(ProductName);
   if (EffectiveTrayIconMode(settings_.TrayIconMode) == TrayIconModes::GraphToggle || hidesInactiveIcons_) return;
-  SetToolTip(TrayTooltip(text_()));
+  TrayTextResult text = text_();
+  if (tooltipSource_ == text) return;
+  SetToolTip(TrayTooltip(text));
+  tooltipSource_ = std::move(text);
 }
 
 void TTrayIcon::IconGraphStep(quint32 lastDeltaIn, quint32 lastDeltaOut) {

@@ -12,6 +12,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 namespace meterly {
 
@@ -110,6 +111,7 @@ class TTrayIcon : public QObject {
   const QIcon origIcon_;
   QIcon icon_;
   QString tooltip_;
+  std::optional<TrayTextResult> tooltipSource_;  // the text the tooltip was made of, if it was
   TTrayIconGraph iconGraph_;
   TrayHostChoice hostChoice_;
   // Declared before the icon, which refers to it as its context menu.

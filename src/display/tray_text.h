@@ -53,6 +53,8 @@ struct TrayTextFigures {
 struct TrayTextResult {
   QString Title;
   QString Text;
+
+  friend bool operator==(const TrayTextResult&, const TrayTextResult&) = default;
 };
 
 // The current user's totals the mode shows (today for the daily and dial-up modes, the current
