@@ -1,4 +1,5 @@
-// The real tick, kernel, settings file and usage database, on a veth link created again under traffic.
+// The real tick, kernel, settings file and usage database, on a veth link that has not received yet and on one
+// created again under traffic.
 // (That every byte the kernel counts reaches the database is proven end to end, on the program itself.)
 #include "core/main_tick.h"
 #include "core/settings_store.h"
@@ -87,6 +88,22 @@ class TickAccuracyTest : public PrivateNetworkTest {
   AlwaysShownTray tray;
   std::optional<MainTick> tick;
 };
+
+// A receive-only link whose counter reads 0 at the start is counted from its first byte.
+TEST_F(TickAccuracyTest, ALinkThatHasNotReceivedYetIsCountedFromItsFirstByte) {
+  const auto received = [this] {
+    return platform->interfaceTable().RowByName(QStringLiteral("veth1")).value_or(platform::InterfaceRow{}).inOctets;
+  };
+  ASSERT_EQ(received(), 0u) << "a fresh link";
+  tick->TimerTimer();
+  for (int second = 0; second < 5; ++second) {
+    ASSERT_TRUE(SendFrames(QStringLiteral("veth0"), 4, 500).isEmpty());
+    tick->TimerTimer();
+  }
+  EXPECT_EQ(received(), 5u * 4u * 500u);
+  EXPECT_EQ(handover->receivedSum, received());
+  EXPECT_EQ(RecordedIn(), received());
+}
 
 // The new link's counters start afresh, which must never show as traffic; at most the second of the change is lost.
 TEST_F(TickAccuracyTest, ALinkCreatedAgainUnderTrafficAddsNoPhantom) {
