@@ -23,12 +23,6 @@ class SampleHistory {
   void Set(int index, quint32 value) { values_[Slot(index)] = value; }
 
   quint32 operator[](int index) const { return values_[Slot(index)]; }
-  // Newest first.
-  std::array<quint32, Capacity> Values() const {
-    std::array<quint32, Capacity> ordered;
-    for (int i = 0; i < Capacity; ++i) ordered[static_cast<size_t>(i)] = (*this)[i];
-    return ordered;
-  }
   bool AllEqual(quint32 value) const {
     return std::all_of(values_.begin(), values_.end(), [value](quint32 stored) { return stored == value; });
   }

@@ -252,8 +252,11 @@ TEST_F(MainTickTest, HistoriesKeepTheFiveNewestAndTheirTruncatedMean) {
   tick.ClearHistories();
   TickWith(0, 0);
   for (quint64 in : {1, 2, 3, 4, 5, 6}) TickWith(in, in * 10);
-  EXPECT_EQ(tick.InHistory.Values(), (std::array<quint32, 5>{6, 5, 4, 3, 2}));
-  EXPECT_EQ(tick.OutHistory.Values(), (std::array<quint32, 5>{60, 50, 40, 30, 20}));
+  const auto newestFirst = [](const SampleHistory<5>& history) {
+    return std::array<quint32, 5>{history[0], history[1], history[2], history[3], history[4]};
+  };
+  EXPECT_EQ(newestFirst(tick.InHistory), (std::array<quint32, 5>{6, 5, 4, 3, 2}));
+  EXPECT_EQ(newestFirst(tick.OutHistory), (std::array<quint32, 5>{60, 50, 40, 30, 20}));
   EXPECT_EQ(tick.InHistory.Mean(), 4u);
   SampleHistory<5> history;
   history.Fill(4294967295u);
